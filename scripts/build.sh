@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds into ./build (extra arguments go to the configure step).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$root/build.log" 2>&1 \
+  || { cat "$root/build.log"; exit 1; }
+cmake --build "$root/build" -j "$(nproc)" >> "$root/build.log" 2>&1 \
+  || { tail -n 60 "$root/build.log"; exit 1; }

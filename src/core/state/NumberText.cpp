@@ -1,0 +1,84 @@
+#include "state/NumberText.h"
+
+#include <charconv>
+#include <cctype>
+#include <cmath>
+#include <limits>
+
+namespace quorbel {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Parses the longest numeric prefix of text; returns the number of characters used
+// (0 when text does not start with a number). from_chars takes no '+' sign, so it is
+// handled here.
+size_t ParsePrefix(std::string_view text, double& value) {
+    size_t skip = 0;
+    if (!text.empty() && text.front() == '+') {
+        skip = 1;
+        if (text.size() > 1 && text[1] == '-') return 0;
+    }
+    // Only digits or a point may start the number: from_chars would also take "inf"
+    // and "nan", which are not numbers to the user.
+    size_t lead = skip;
+    if (lead < text.size() && text[lead] == '-') ++lead;
+    if (lead >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[lead])) ||
+                                 text[lead] == '.'))
+        return 0;
+    const char* first = text.data() + skip;
+    const char* last = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // A magnitude beyond double: keep it finite but huge, or zero if tiny.
+        return 0;
+    }
+    if (ec != std::errc()) return 0;
+    return static_cast<size_t>(ptr - text.data());
+}
+
+}  // namespace
+
+std::string NumberText(double value) {
+    if (value == 0.0) return "0";  // also turns -0 into "0"
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    char buf[40];
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string text(buf, ptr);
+    // to_chars writes "1e-05"; the system's text uses a capital E.
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return text;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Trim(text);
+    if (text.empty()) return std::nullopt;
+    double value = 0;
+    size_t used = ParsePrefix(text, value);
+    if (used == 0 || used != text.size()) return std::nullopt;
+    return value;
+}
+
+double DecimalPrefix(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    double value = 0;
+    if (ParsePrefix(text, value) == 0) return 0;
+    return value;
+}
+
+int WholeNumber(std::string_view text) {
+    double v = std::trunc(DecimalPrefix(text));
+    if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min() + 1;
+    if (!(v < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return static_cast<int>(v);
+}
+
+}  // namespace quorbel

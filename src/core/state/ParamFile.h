@@ -1,0 +1,72 @@
+#pragma once
+// The opening-parameters file: 32 values (N, cycles per second, then a, b and the
+// phase of ten wave rows) separated by commas or line ends in any mix. Blanks and
+// tabs around a value are skipped and values after the 32nd are ignored.
+//
+// The file moves between systems unchanged; only its folder differs per platform
+// (see DefaultPath). Every write goes to a temporary file in the same folder that is
+// then renamed over the old one, so a crash or a full disk never leaves a truncated
+// file behind.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace quorbel {
+
+inline constexpr int kParamValueCount = 32;
+inline constexpr int kWaveRows = 10;
+
+// The values as the fields show them: each one the plain text of the number read
+// ("1024", "30", "2.5"; ".5" in the file shows as "0.5").
+struct ParamRecord {
+    std::array<std::string, kParamValueCount> values;
+
+    const std::string& Points() const { return values[0]; }
+    const std::string& Cycles() const { return values[1]; }
+    // row 0..9
+    const std::string& A(int row) const { return values[2 + 3 * row]; }
+    const std::string& B(int row) const { return values[3 + 3 * row]; }
+    const std::string& Phase(int row) const { return values[4 + 3 * row]; }
+};
+
+struct ParamRows {
+    int points = 1024;
+    double cycles = 30;
+    std::array<std::array<double, 3>, kWaveRows> rows{};  // a, b, phase per row
+};
+
+class ParamFile {
+public:
+    explicit ParamFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+    // The per-platform location: C:\Zparamfile.wr on Windows; elsewhere
+    // $XDG_CONFIG_HOME/fft-quorbel/Zparamfile.wr (default ~/.config/fft-quorbel/...).
+    static std::filesystem::path DefaultPath();
+
+    // The single line of the default record, with its CR LF.
+    static const std::string& DefaultRecord();
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // All 32 values. nullopt when the file is missing or unreadable, holds fewer
+    // than 32 values, or a value is not a number; `error` then says which.
+    std::optional<ParamRecord> ReadAll(std::string* error = nullptr) const;
+    // Positions 1 and 2 only (points, cycles).
+    std::optional<std::array<std::string, 2>> ReadLeading(std::string* error = nullptr) const;
+
+    // Replace the file with the default record. False when it cannot be written;
+    // the old file is then untouched.
+    bool WriteDefault(std::string* error = nullptr) const;
+    // Replace the file with the 11-line layout: "N,cycles", then a,b,phase per row.
+    bool WriteFromWindow(const ParamRows& rows, std::string* error = nullptr) const;
+
+private:
+    std::optional<std::array<std::string, kParamValueCount>> ReadValues(int wanted,
+                                                                      std::string* error) const;
+    bool WriteAtomically(const std::string& content, std::string* error) const;
+
+    std::filesystem::path path_;
+};
+
+}  // namespace quorbel

@@ -1,0 +1,66 @@
+#include "surface/Surface.h"
+
+#include "state/NumberText.h"
+
+namespace quorbel {
+
+void Surface::Cls() {
+    DoCls();
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
+    DoLine(x1, y1, x2, y2, color.value_or(foreColor_));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void Surface::LineTo(double x2, double y2, std::optional<Color> color) {
+    Line(currentX_, currentY_, x2, y2, color);
+}
+
+void Surface::PSet(double x, double y, std::optional<Color> color) {
+    DoPoint(x, y, color.value_or(foreColor_));
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void Surface::Circle(double cx, double cy, double radius, std::optional<Color> color) {
+    DoCircle(cx, cy, radius, color.value_or(foreColor_));
+    currentX_ = cx;
+    currentY_ = cy;
+}
+
+void Surface::PrintString(const std::string& text) {
+    if (text.empty()) return;
+    DoText(currentX_, currentY_, text);
+    currentX_ += TextWidth(text);
+}
+
+void Surface::NewLine() {
+    currentX_ = 0;
+    currentY_ += TextHeight();
+}
+
+void Surface::Print(const std::vector<PrintItem>& items, bool stayOnLine) {
+    for (const PrintItem& item : items) {
+        switch (item.kind) {
+            case PrintItem::Kind::Text:
+                PrintString(item.text);
+                break;
+            case PrintItem::Kind::Number:
+                PrintString((item.number < 0 ? "" : " ") + NumberText(item.number) + " ");
+                break;
+            case PrintItem::Kind::Tab: {
+                double target = (item.column > 1 ? item.column - 1 : 0) * AverageCharWidth();
+                if (currentX_ > target) NewLine();
+                currentX_ = target;
+                break;
+            }
+        }
+    }
+    if (!stayOnLine) NewLine();
+}
+
+}  // namespace quorbel

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program.
+set -euo pipefail
+root="$(cd "$(dirname "$0")" && pwd)"
+"$root/scripts/build.sh"
+exec "$root/build/src/app/fftquorbel" "$@"
