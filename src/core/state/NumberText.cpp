@@ -36,8 +36,15 @@ size_t ParsePrefix(std::string_view text, double& value) {
     const char* last = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        // A magnitude beyond double: keep it finite but huge, or zero if tiny.
-        return 0;
+        // A magnitude beyond double: keep it finite but huge, or zero if tiny. from_chars
+        // leaves the value alone here but still tells where the number ends; only a
+        // negative exponent can make a number too small.
+        std::string_view number(first, static_cast<size_t>(ptr - first));
+        size_t e = number.find_first_of("eE");
+        bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+        double magnitude = tiny ? 0.0 : std::numeric_limits<double>::max();
+        value = number.front() == '-' ? -magnitude : magnitude;
+        return static_cast<size_t>(ptr - text.data());
     }
     if (ec != std::errc()) return 0;
     return static_cast<size_t>(ptr - text.data());
@@ -76,7 +83,7 @@ double DecimalPrefix(std::string_view text) {
 
 int WholeNumber(std::string_view text) {
     double v = std::trunc(DecimalPrefix(text));
-    if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min() + 1;
+    if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
     if (!(v < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     return static_cast<int>(v);
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The linear frequency scale under the FFT graph and the graph's legend.
+//
+// Positions are twips on the graph surface, derived from its Width(); labels are bin
+// numbers, which are frequencies in hertz for the one-second window of calculated
+// waves.
+#include "surface/Surface.h"
+
+namespace quorbel {
+
+// Draws the ruler, the ticks and the bin labels for `ftnpont` points whose first
+// shown point is bin `Nzero`, under the axis at height `yzero` (twips), starting at
+// `xmin` (0 on every caller).
+//
+// Point k (bin index, Nzero <= k <= Nzero + ftnpont - 1) lies at x = W / (ftnpont - 1)
+// * (k - Nzero), with W = pic.Width(). Below 100 points every point gets a minor tick,
+// every fifth a medium and every tenth a labelled major tick; from 100 points on the
+// steps are 10, 50 and 100 bins. Medium ticks are labelled too when 100 <= ftnpont <
+// 300, and every point is labelled below 20 points. A single point (ftnpont == 1) puts
+// its ticks at x 0. Labels are printed in the surface's current font and leave the
+// current point at the start of the following text line.
+void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero);
+
+// Clears the graph surface and writes its title, "Graph of Fourier Transform F(ν)
+// (FFT)", and the axis caption "Frequency (Hz)". The ν is the letter "n" printed in the
+// "Symbol" font; the toolkit layer draws it as the Greek letter. Leaves the surface in
+// "MS Sans Serif" 8 points, not bold, which the scale labels then use.
+void LegendaPic1(Surface& pic);
+
+}  // namespace quorbel
