@@ -1,0 +1,180 @@
+// The main window's life cycle: start-up with its fallback to the default record,
+// activation, clicks on the window, unload and exit.
+#include "windows/MainWindowModel.h"
+
+#include "state/NumberText.h"
+
+namespace quorbel {
+
+MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
+                                 MainWindowSurfaces surfaces)
+    : platform_(platform),
+      paramFile_(std::move(paramFile)),
+      surfaces_(surfaces),
+      view_(MainWindowInitialView()) {
+    // While "Both, separately" is selected no single quantity is on the graph: any
+    // change of plotState other than a display-option press makes the next choice of
+    // a single quantity recompute.
+    state_.onPlotStateChange = [this](const std::string& text) {
+        if (view_["Option10"].checked && text != "3") state_.spectrumMode = "-1";
+    };
+}
+
+bool MainWindowModel::Form_Load() {
+    inStartup_ = true;
+    bool loaded = StartupPass();
+    if (!loaded) {
+        std::string error;
+        if (!paramFile_.WriteDefault(&error)) {
+            inStartup_ = false;
+            platform_.MessageBox("The opening-parameters file " + paramFile_.Path().string() +
+                                 " cannot be created (" + error + "). The program stops.");
+            return false;
+        }
+        loaded = StartupPass();
+    }
+    inStartup_ = false;
+    if (!loaded) {
+        platform_.MessageBox("The default opening parameters could not be loaded from " +
+                             paramFile_.Path().string() + ". The program stops.");
+        return false;
+    }
+    view_.shown = true;
+    return true;
+}
+
+bool MainWindowModel::LoadOpeningParameters() {
+    std::optional<ParamRecord> record = paramFile_.ReadAll();
+    if (!record) return false;
+    // The wave table is filled row by row as the values are read.
+    for (int i = 0; i < kTableRows; ++i) {
+        SetField(Field::amplitudeA, record->A(i), i);
+        SetField(Field::multiplierB, record->B(i), i);
+        SetField(Field::phasePhi, record->Phase(i), i);
+    }
+    SetField(Field::totalPoints, record->Points());
+    SetField(Field::windowPoints, record->Points());
+    SetField(Field::cyclesPerSecond, record->Cycles());
+    view_["Text2"].locked = false;
+    view_["Text2"].tooltip = "Type here the desired value";
+    return true;
+}
+
+bool MainWindowModel::StartupPass() {
+    try {
+        if (!LoadOpeningParameters()) return false;
+        SetField(Field::windowSeconds, "1");
+        SetField(Field::dataExtensionSeconds, "1");
+        view_["Image3"].visible = true;
+        view_["Image4"].visible = false;
+        view_["Frame1"].visible = true;
+        view_["Frame6"].visible = false;
+        state_.spectrumMode = "8";
+        Option8_Click();
+        state_.expansionClickCount = "0";
+        view_["Picture6"].visible = false;
+        view_["Picture7"].visible = false;
+        view_["mnuFreqNegItem"].enabled = false;
+        if (!Graf(0)) return false;
+        Fft(WholeNumber(state_.Get(Field::totalPoints)));
+        return true;
+    } catch (const StartupFailure&) {
+        return false;
+    }
+}
+
+void MainWindowModel::Form_Activate() {
+    view_.mousePointer = kPointerHourglass;
+    if (DecimalPrefix(state_.dataSource) == 0) {
+        view_["Option10"].enabled = true;
+        switch (WholeNumber(state_.returnMode)) {
+            case 1:
+                view_["Frame1"].visible = true;
+                mnuMultipleWavesItem_Click();
+                break;
+            case 6:
+                view_["Frame6"].visible = true;
+                mnuSimpleWavesItem_Click();
+                break;
+            case 11:
+                mnuMultipleWavesItem_Click();
+                break;
+            case 16:
+                mnuSimpleWavesItem_Click();
+                break;
+            default:
+                break;
+        }
+    } else if (DecimalPrefix(state_.dataSource) == 2) {
+        view_["Command12"].visible = true;
+        view_["Label27"].visible = true;
+        view_["Label3"].caption = "Frequency of File .raw";
+    }
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::Form_Click() {
+    view_.Line("Line5").Visible = false;
+}
+
+void MainWindowModel::Form_MouseMove() {
+    // Outside the two half-height graphs their common cursor disappears.
+    view_.Line("Line3").Visible = false;
+    view_.Line("Line4").Visible = false;
+}
+
+void MainWindowModel::Form_Unload() {
+    // The secondary windows belong to the main window and close with it; nothing of
+    // the analysis state is kept.
+    view_.shown = false;
+}
+
+void MainWindowModel::mnuExitItem_Click() {
+    platform_.Quit();
+}
+
+std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
+    const std::string& text = state_.Get(field, row);
+    if (std::optional<double> value = ParseNumber(text)) return value;
+    std::string name;
+    const std::string r = " (row " + std::to_string(row + 1) + ")";
+    switch (field) {
+        case Field::totalPoints:
+            name = "Total number of points in f(t) graph";
+            break;
+        case Field::windowPoints:
+            name = "Number of data points in the window";
+            break;
+        case Field::dataExtensionSeconds:
+            name = "Data extension in seconds";
+            break;
+        case Field::windowSeconds:
+            name = "Window Width (seconds)";
+            break;
+        case Field::cyclesPerSecond:
+            name = view_["Label3"].caption;
+            break;
+        case Field::amplitudeA:
+            name = "a" + r;
+            break;
+        case Field::multiplierB:
+            name = "b" + r;
+            break;
+        case Field::phasePhi:
+            name = "phase" + r;
+            break;
+        case Field::simplePhase:
+            name = "Phase";
+            break;
+    }
+    Refuse("The field \"" + name + "\" holds \"" + text +
+           "\", which is not a number. Type a number and calculate again.");
+    return std::nullopt;
+}
+
+void MainWindowModel::Refuse(const std::string& message) {
+    if (inStartup_) throw StartupFailure(message);
+    platform_.MessageBox(message);
+}
+
+}  // namespace quorbel

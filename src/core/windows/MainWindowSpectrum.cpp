@@ -1,0 +1,137 @@
+// The main window's FFT graph: the display lists, the redraw, the display options,
+// the frequency range and the two half-height graphs with their common cursor.
+#include "spectrum/LinearScale.h"
+#include "spectrum/SpectrumGraph.h"
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+Quantity MainWindowModel::SelectedQuantity() const {
+    if (Checked("Option1")) return Quantity::Imaginary;
+    if (Checked("Option2")) return Quantity::Real;
+    if (Checked("Option3")) return Quantity::RealGlobal;
+    if (Checked("Option8")) return Quantity::Rho;
+    return Quantity::None;
+}
+
+void MainWindowModel::GrafFt(int ftnpont) {
+    const int N = ftnpont;
+    if (view_["Option10"].enabled) {
+        const double G = GlobalMaximum(state_.spectrumList, N);
+        state_.imaginaryPartList = PartList(state_.spectrumList, N, true, G);
+        state_.realPartList = PartList(state_.spectrumList, N, false, G);
+        Grafduplo();
+    }
+    state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
+    state_.displayedValueList = state_.graphValueList;
+    Grafmesmo();
+}
+
+void MainWindowModel::Grafmesmo(int) {
+    Surface& pic = surfaces_.Picture1;
+    LegendaPic1(pic);
+    const DataList& shown = state_.displayedValueList;
+    const int n = shown.Whole(0);
+    const int Nzero = shown.Whole(n + 2);
+    const double y0 = DrawLinearTrace(pic, shown);
+    if (n > 0) Escala_Lin(pic, n, Nzero, 0, y0);
+    if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
+}
+
+void MainWindowModel::Grafduplo() {
+    DrawTwoGraphs(surfaces_.Picture8, surfaces_.Picture9, state_.imaginaryPartList,
+                  state_.realPartList);
+}
+
+void MainWindowModel::RestaurButt() {
+    view_["Picture1"].visible = true;
+    view_["Picture6"].visible = false;
+    view_["Picture7"].visible = false;
+    for (const char* name : {"Command3", "Command8", "Command2", "Command7", "Command4", "Command6",
+                             "Label10", "Label28", "mnuReport", "mnuPrintftgrItem"})
+        view_[name].enabled = true;
+}
+
+void MainWindowModel::DisplayOptionMouseDown(const std::string& option) {
+    if (!Checked(option) && state_.plotState() != "1") state_.SetPlotState("3");
+}
+
+void MainWindowModel::SingleQuantityClick(const std::string& option, Quantity quantity) {
+    SelectOption(option);
+    const std::string code = NumberText(static_cast<int>(quantity));
+    if (state_.spectrumMode != code) {
+        state_.spectrumMode = code;
+        Command5_Click();
+    }
+    RestaurButt();
+}
+
+void MainWindowModel::Option1_Click() {
+    SingleQuantityClick("Option1", Quantity::Imaginary);
+}
+void MainWindowModel::Option2_Click() {
+    SingleQuantityClick("Option2", Quantity::Real);
+}
+void MainWindowModel::Option3_Click() {
+    SingleQuantityClick("Option3", Quantity::RealGlobal);
+}
+void MainWindowModel::Option8_Click() {
+    SingleQuantityClick("Option8", Quantity::Rho);
+}
+
+void MainWindowModel::Option10_Click() {
+    SelectOption("Option10");
+    view_["Picture1"].visible = false;
+    view_["Picture6"].visible = true;
+    view_["Picture7"].visible = true;
+    for (const char* name : {"Command3", "Command8", "Command2", "Command7", "Command4", "Command6",
+                             "Command11", "Label10", "Label28", "mnuReport", "mnuPrintftgrItem"})
+        view_[name].enabled = false;
+}
+
+void MainWindowModel::mnuFreqNegItem_Click() {
+    if (Checked("mnuFreqNegItem")) return;
+    view_["Picture1"].mousePointer = kPointerHourglass;
+    SetCheck("mnuFreqPosItem", false);
+    SetCheck("mnuFreqNegItem", true);
+    view_["Command3"].enabled = false;  // no musical scale with negative frequencies
+    Command5_Click();
+    view_["Picture1"].mousePointer = kPointerUpArrow;
+}
+
+void MainWindowModel::mnuFreqPosItem_Click() {
+    if (Checked("mnuFreqPosItem")) return;
+    view_["Picture1"].mousePointer = kPointerHourglass;
+    SetCheck("mnuFreqPosItem", true);
+    SetCheck("mnuFreqNegItem", false);
+    view_["Command3"].enabled = true;
+    Command5_Click();
+    view_["Picture1"].mousePointer = kPointerUpArrow;
+}
+
+void MainWindowModel::Command9_Click() {
+    view_.mousePointer = kPointerHourglass;
+    ControlState& button = view_["Command9"];
+    button.caption = button.caption == "Invert" ? "Normal" : "Invert";
+    Grafmesmo();
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::MoveCursorLines(double x) {
+    for (const char* name : {"Line3", "Line4"}) {
+        LineObject& line = view_.Line(name);
+        line.X1 = x;
+        line.X2 = x;
+        line.Visible = true;
+    }
+}
+
+void MainWindowModel::Picture8_MouseMove(int, int, double x, double) {
+    MoveCursorLines(x);
+}
+void MainWindowModel::Picture9_MouseMove(int, int, double x, double) {
+    MoveCursorLines(x);
+}
+
+}  // namespace quorbel

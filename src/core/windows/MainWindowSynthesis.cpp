@@ -1,0 +1,300 @@
+// The main window's test functions: the multiple-wave sum and the simple waves, the
+// f(t) graph, the function kind and the halving of the data window.
+#include <algorithm>
+#include <cmath>
+
+#include "state/NumberText.h"
+#include "synthesis/SampleGraph.h"
+#include "synthesis/WaveSynthesis.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+// The f(t) working array holds at most 32769 values; the multiple waves may use
+// every power of two up to it.
+constexpr int kMaxPoints = 32768;
+// The simple waves read their samples back into 0..6000, and the square wave's
+// intermediate array holds 1025 sines.
+constexpr int kMaxSimplePoints = 6000;
+constexpr int kMaxSquareWindow = 1025;
+}  // namespace
+
+std::optional<int> MainWindowModel::PointsForSynthesis(int largest) {
+    const int N = WholeNumber(state_.Get(Field::totalPoints));
+    if (N < 1 || N > largest) {
+        Refuse("The total number of points must lie between 1 and " + std::to_string(largest) +
+               "; the field holds \"" + state_.Get(Field::totalPoints) + "\".");
+        return std::nullopt;
+    }
+    return N;
+}
+
+void MainWindowModel::DrawSamples() {
+    DrawSampleGraph(surfaces_.Picture2, state_.sampleList, state_.plotStyle == "points");
+    state_.SetPlotState("2");
+}
+
+bool MainWindowModel::Graf(int u) {
+    if (u != 6 && u != 7) {
+        std::optional<int> N = PointsForSynthesis(kMaxPoints);
+        if (!N) return false;
+        const int M = std::clamp(WholeNumber(state_.Get(Field::windowPoints)), 0, *N);
+        std::array<WaveRow, 10> rows;
+        for (int i = 0; i < kTableRows; ++i) {
+            auto a = FieldNumber(Field::amplitudeA, i);
+            if (!a) return false;
+            auto b = FieldNumber(Field::multiplierB, i);
+            if (!b) return false;
+            auto phi = FieldNumber(Field::phasePhi, i);
+            if (!phi) return false;
+            rows[static_cast<size_t>(i)] = {*a, *b, *phi};
+        }
+        auto nu = FieldNumber(Field::cyclesPerSecond);
+        if (!nu) return false;
+        state_.sampleList = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
+    }
+    DrawSamples();
+    if (u == 6) FftRaw(state_.sampleList.Whole(0));
+    return true;
+}
+
+template <class Generator>
+bool MainWindowModel::SimpleWave(Generator generate, int largestWindow) {
+    std::optional<int> N = PointsForSynthesis(kMaxSimplePoints);
+    if (!N) return false;
+    const int M = std::clamp(WholeNumber(state_.Get(Field::windowPoints)), 0, *N);
+    if (M > largestWindow) {
+        Refuse("This wave is calculated with at most " + std::to_string(largestWindow) +
+               " data points in the window; the field holds \"" + state_.Get(Field::windowPoints) +
+               "\".");
+        return false;
+    }
+    auto phi = FieldNumber(Field::simplePhase);
+    if (!phi) return false;
+    auto nu = FieldNumber(Field::cyclesPerSecond);
+    if (!nu) return false;
+    state_.sampleList = generate(*N, M, *nu, *phi);
+    DrawSamples();
+    return true;
+}
+
+bool MainWindowModel::GrafSenoid(int) {
+    return SimpleWave(SineSamples, kMaxSimplePoints);
+}
+bool MainWindowModel::GrafQuad(int) {
+    return SimpleWave(SquareSamples, kMaxSquareWindow);
+}
+bool MainWindowModel::GrafTriang(int) {
+    return SimpleWave(TriangularSamples, kMaxSimplePoints);
+}
+
+bool MainWindowModel::RunSimpleWave() {
+    if (Checked("Option4")) return GrafSenoid(0);
+    if (Checked("Option5")) return GrafQuad(0);
+    if (Checked("Option9")) return GrafTriang(0);
+    return true;  // no wave selected: nothing to draw
+}
+
+void MainWindowModel::Command1_Click() {
+    view_.mousePointer = kPointerHourglass;
+    if (view_["Frame1"].visible)
+        Graf(0);
+    else if (view_["Frame6"].visible)
+        RunSimpleWave();
+    else if (DecimalPrefix(state_.dataSource) == 2)
+        Graf(7);
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::Command17_Click() {
+    view_.mousePointer = kPointerHourglass;
+    bool synthesised = true;
+    if (Checked("mnuMultipleWavesItem")) {
+        synthesised = Graf(0);
+    } else if (Checked("mnuSimpleWavesItem")) {
+        synthesised = RunSimpleWave();
+    } else if (DecimalPrefix(state_.dataSource) == 2) {
+        Command6_Click();
+        view_.mousePointer = kPointerHourglass;
+        Graf(6);
+        view_.mousePointer = kPointerDefault;
+        return;
+    }
+    // A refused field leaves the old graphs; transforming the old samples would
+    // present them as the result of the new parameters.
+    if (synthesised) {
+        view_["HScroll1"].visible = false;
+        Fft(WholeNumber(state_.Get(Field::totalPoints)));
+    }
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::CopyThroughNumbers(const DataList& from, DataList& to, int lastLine) {
+    to.Clear();
+    for (int i = 0; i <= lastLine; ++i) to.AddNumber(from.Value(i));
+}
+
+void MainWindowModel::Command16_Click() {
+    view_.mousePointer = kPointerHourglass;
+    const double M = DecimalPrefix(state_.Get(Field::windowPoints));
+    const double N = DecimalPrefix(state_.Get(Field::totalPoints));
+    const std::string windowSeconds = state_.Get(Field::windowSeconds);
+    const double E = DecimalPrefix(state_.Get(Field::dataExtensionSeconds));
+
+    double halved = M / 2;
+    if (halved < N / 512) halved = N;
+    SetField(Field::windowPoints, NumberText(halved));
+    SetField(Field::dataExtensionSeconds, halved == N ? windowSeconds : NumberText(E / 2));
+
+    if (DecimalPrefix(state_.dataSource) != 2) {
+        const int n = static_cast<int>(N);
+        if (M == N) CopyThroughNumbers(state_.sampleList, state_.sampleBackupList, n + 1);
+        if (halved == N) {
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, n + 1);
+        } else {
+            const int m = static_cast<int>(halved);
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, m);
+            for (int k = m + 1; k <= n; ++k) state_.sampleList.Add("0");
+            state_.sampleList.AddNumber(state_.sampleBackupList.Value(n + 1));
+        }
+    }
+    Command17_Click();
+    if (view_["Picture1"].visible) view_.focus = "Picture1";
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::Command18_Click() {
+    const double M = DecimalPrefix(state_.Get(Field::windowPoints));
+    const double N = DecimalPrefix(state_.Get(Field::totalPoints));
+    SetField(Field::windowPoints, NumberText(N));
+    SetField(Field::dataExtensionSeconds, state_.Get(Field::windowSeconds));
+    if (M != N) {
+        if (DecimalPrefix(state_.dataSource) != 2)
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, static_cast<int>(N) + 1);
+        Command17_Click();
+    }
+    if (view_["Picture1"].visible) view_.focus = "Picture1";
+}
+
+void MainWindowModel::mnuMultipleWavesItem_Click() {
+    view_.mousePointer = kPointerHourglass;
+    SetCheck("mnuMultipleWavesItem", true);
+    SetCheck("mnuSimpleWavesItem", false);
+    SetCheck("mnuFilesrawItem", false);
+    view_["mnuImagzeroItem"].enabled = true;
+    if (!view_["Frame1"].visible) state_.SetPlotState("1");
+    if (view_["Command8"].caption == "Normal")
+        state_.pendingFrame = "Frame1";
+    else
+        view_["Frame1"].visible = true;
+    view_["Frame6"].visible = false;
+    view_["Label27"].visible = false;
+    view_["Option10"].enabled = true;
+    state_.dataSource = "0";
+    state_.returnMode = "9";
+    SetField(Field::dataExtensionSeconds, "1");
+    // N and the cycles come from the opening parameters again; the wave table keeps
+    // its edits. If the file has gone, the fields keep their values.
+    if (auto leading = paramFile_.ReadLeading()) {
+        SetField(Field::totalPoints, (*leading)[0]);
+        SetField(Field::windowPoints, (*leading)[0]);
+        SetField(Field::cyclesPerSecond, (*leading)[1]);
+    }
+    view_["Text2"].locked = false;
+    view_["Text2"].tooltip = "Type here the desired value";
+    SetField(Field::windowSeconds, "1");
+    view_["Label3"].caption = "Number of cycles (per second)";
+    Command17_Click();
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::mnuSimpleWavesItem_Click() {
+    view_.mousePointer = kPointerHourglass;
+    SetCheck("mnuSimpleWavesItem", true);
+    SetCheck("mnuMultipleWavesItem", false);
+    SetCheck("mnuFilesrawItem", false);
+    view_["mnuImagzeroItem"].enabled = true;
+    if (!view_["Frame6"].visible) state_.SetPlotState("1");
+    view_["Frame1"].visible = false;
+    if (view_["Command8"].caption == "Normal")
+        state_.pendingFrame = "Frame6";
+    else
+        view_["Frame6"].visible = true;
+    if (!Checked("Option5") && !Checked("Option9")) Option4_Click();
+    view_["Option10"].enabled = true;
+    state_.dataSource = "0";
+    state_.returnMode = "9";
+    view_["Label27"].visible = false;
+    // Simple waves always start from the same window, whatever the file holds.
+    SetField(Field::totalPoints, "1024");
+    SetField(Field::windowPoints, "1024");
+    SetField(Field::dataExtensionSeconds, "1");
+    SetField(Field::cyclesPerSecond, "10");
+    view_["Text2"].locked = false;
+    view_["Text2"].tooltip = "Type here the desired value";
+    SetField(Field::windowSeconds, "1");
+    view_["Label3"].caption = "Number of cycles (per second)";
+    Command17_Click();
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::mnuLineItem_Click() {
+    state_.plotStyle = "line";
+    SetCheck("mnuLineItem", true);
+    SetCheck("mnuPointsItem", false);
+}
+
+void MainWindowModel::mnuPointsItem_Click() {
+    state_.plotStyle = "points";
+    SetCheck("mnuPointsItem", true);
+    SetCheck("mnuLineItem", false);
+}
+
+void MainWindowModel::Option6_Click() {
+    SelectOption("Option6");
+    state_.sineSelected = true;
+    ShowOnly({"Image3"}, {"Image4"});
+    view_["Label23"].caption = "φ";
+}
+
+void MainWindowModel::Option7_Click() {
+    SelectOption("Option7");
+    state_.sineSelected = false;
+    ShowOnly({"Image4"}, {"Image3"});
+    view_["Label23"].caption = "θ";
+}
+
+void MainWindowModel::Option4_Click() {
+    SelectOption("Option4");
+    ShowOnly({"Image5"}, {"Image6", "Image7"});
+    Command17_Click();
+}
+
+void MainWindowModel::Option5_Click() {
+    SelectOption("Option5");
+    ShowOnly({"Image6"}, {"Image5", "Image7"});
+    Command17_Click();
+}
+
+void MainWindowModel::Option9_Click() {
+    SelectOption("Option9");
+    ShowOnly({"Image7"}, {"Image5", "Image6"});
+    Command17_Click();
+}
+
+void MainWindowModel::ShowOnly(const std::initializer_list<const char*> shown,
+                               const std::initializer_list<const char*> hidden) {
+    for (const char* name : shown) view_[name].visible = true;
+    for (const char* name : hidden) view_[name].visible = false;
+}
+
+void MainWindowModel::SelectOption(const std::string& name) {
+    // Option buttons form one group per container: selecting one clears the others.
+    const std::string& group = view_[name].parent;
+    for (auto& [other, control] : view_.controls)
+        if (control.kind == ControlKind::Option && control.parent == group)
+            control.checked = (other == name);
+}
+
+}  // namespace quorbel

@@ -1,0 +1,107 @@
+// The main window's transform: the drivers of the two methods, "Only FFT" and the
+// "Method" menu.
+#include "fourier/TransformDriver.h"
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+// Calculated waves always span 1024 samples in the transform.
+constexpr int kCalculatedPoints = 1024;
+// The real-data working array holds at most 32768 samples.
+constexpr int kMaxRealSamples = 32768;
+}  // namespace
+
+void MainWindowModel::Fft(int Npont) {
+    if (Npont != kCalculatedPoints) {
+        // The graphs of other parameters must not stay on screen as if they were
+        // current: say why nothing was transformed. plotState stays below 10, so the
+        // report remains refused.
+        platform_.MessageBox(
+            "Calculated waves are transformed with 1024 points; the total "
+            "number of points is " +
+            std::to_string(Npont) + ". Nothing was transformed.");
+        return;
+    }
+    if (Checked("mnuImagzeroItem")) {
+        state_.spectrumList = ComplexSpectrumList(state_.sampleList, kCalculatedPoints);
+    } else if (Checked("mnuRealftItem")) {
+        state_.spectrumList = RealSpectrumList(state_.sampleList, kCalculatedPoints / 2);
+    }
+    GrafFt(Checked("mnuFreqNegItem") ? kCalculatedPoints : kCalculatedPoints / 2);
+}
+
+void MainWindowModel::FftRaw(int Npont) {
+    const int n = Npont / 2;
+    if (!IsPowerOfTwo(n, kMaxRealSamples / 2)) {
+        platform_.MessageBox(
+            "Sound data are transformed in powers of two up to 32768 "
+            "samples; " +
+            std::to_string(Npont) + " samples cannot be transformed.");
+        return;
+    }
+    state_.spectrumList = RealSpectrumList(state_.sampleList, n);
+    GrafFt(n);
+}
+
+void MainWindowModel::Command5_Click() {
+    view_.mousePointer = kPointerHourglass;
+    Command6_Click();
+    view_.mousePointer = kPointerHourglass;
+    const int N = WholeNumber(state_.Get(Field::totalPoints));
+    if (DecimalPrefix(state_.dataSource) == 2)
+        FftRaw(N);
+    else
+        Fft(N);
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::Command6_Click() {
+    view_.mousePointer = kPointerHourglass;
+    state_.expansionPrompt.clear();
+    view_["Label17"].visible = false;
+    view_["HScroll1"].visible = false;
+    // Back to the whole graph: lines 0..N+2 of graphValueList.
+    state_.displayedValueList.Clear();
+    if (!state_.graphValueList.Empty()) {
+        const int N = state_.graphValueList.Whole(0);
+        for (int i = 0; i <= N + 2; ++i)
+            state_.displayedValueList.Add(state_.graphValueList.Line(i));
+        Grafmesmo();
+    }
+    if (view_["Picture1"].visible) view_.focus = "Picture1";
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::mnuRealftItem_Click() {
+    if (Checked("mnuRealftItem")) return;
+    view_.mousePointer = kPointerHourglass;
+    SetCheck("mnuRealftItem", true);
+    SetCheck("mnuImagzeroItem", false);
+    SetCheck("mnuImagcalcItem", false);
+    // The real-data result holds no negative frequencies.
+    SetCheck("mnuFreqNegItem", false);
+    SetCheck("mnuFreqPosItem", true);
+    view_["mnuFreqNegItem"].enabled = false;
+    view_["Command3"].enabled = true;
+    Command5_Click();
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::mnuImagzeroItem_Click() {
+    if (Checked("mnuImagzeroItem")) return;
+    view_.mousePointer = kPointerHourglass;
+    SetCheck("mnuRealftItem", false);
+    SetCheck("mnuImagzeroItem", true);
+    SetCheck("mnuImagcalcItem", false);
+    view_["mnuFreqNegItem"].enabled = true;
+    Command5_Click();
+    view_.mousePointer = kPointerDefault;
+}
+
+void MainWindowModel::mnuImagcalcItem_Click() {
+    platform_.MessageBox("Make your own code for this operation!");
+}
+
+}  // namespace quorbel

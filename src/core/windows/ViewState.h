@@ -1,0 +1,80 @@
+#pragma once
+// What a window shows, as data: for each named control its caption, tooltip,
+// enabled/visible/checked/locked state and the geometry the behaviour moves; the line
+// objects drawn over the graphs; the window's title and mouse pointer. The views copy
+// this into real widgets after every handler; tests read it directly.
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "surface/Surface.h"
+
+namespace quorbel {
+
+enum class ControlKind {
+    Menu,       // a top-level menu or a submenu
+    MenuItem,   // an entry with an action (and maybe a check mark)
+    Separator,  // a separator line in a menu
+    Button,
+    Option,  // an option (radio) button
+    TextBox,
+    Label,
+    Frame,
+    Picture,
+    ScrollBar,
+    Slider,
+};
+
+// Mouse pointers, with the codes the behaviour uses.
+enum MousePointer { kPointerDefault = 0, kPointerUpArrow = 10, kPointerHourglass = 11 };
+
+struct ControlState {
+    ControlKind kind = ControlKind::Label;
+    std::string parent;  // the menu or frame that holds it ("" for the window)
+    std::string caption;
+    std::string tooltip;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;  // menu check mark, or the selected option button
+    bool locked = false;   // text boxes the user cannot edit
+    int mousePointer = kPointerDefault;
+    // Geometry in twips; negative when the window's layout decides.
+    double left = -1, top = -1, width = -1, height = -1;
+    int value = 0, min = 0, max = 0;  // scroll bars and sliders
+};
+
+struct LineObject {
+    double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    Color BorderColor = colors::kBlack;
+    bool Visible = false;
+    std::string over;  // the picture it is drawn over
+};
+
+struct ViewState {
+    std::string caption;
+    int mousePointer = kPointerDefault;
+    bool shown = false;
+    std::string focus;  // the control that has the input focus
+    std::map<std::string, ControlState> controls;
+    std::map<std::string, LineObject> lines;
+
+    // An unknown name is a programming error, not something a user can cause.
+    ControlState& operator[](const std::string& name) { return Find(controls, name); }
+    const ControlState& operator[](const std::string& name) const {
+        return Find(const_cast<ViewState*>(this)->controls, name);
+    }
+    LineObject& Line(const std::string& name) { return Find(lines, name); }
+    const LineObject& Line(const std::string& name) const {
+        return Find(const_cast<ViewState*>(this)->lines, name);
+    }
+
+  private:
+    template <class T>
+    static T& Find(std::map<std::string, T>& map, const std::string& name) {
+        auto it = map.find(name);
+        if (it == map.end()) throw std::logic_error("unknown control " + name);
+        return it->second;
+    }
+};
+
+}  // namespace quorbel
