@@ -1,0 +1,241 @@
+// The test functions and the sampling-window controls: sampleList contents, the f(t)
+// drawing, the function kinds and the halving of the window.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ModelFixture.h"
+#include "synthesis/SampleGraph.h"
+#include "synthesis/WaveSynthesis.h"
+
+namespace quorbel::testing {
+namespace {
+
+TEST(WaveSynthesis, SquareWaveIsPlusOneWhereTheSineIsZero) {
+    DataList s = SquareSamples(1024, 1024, 10, 0);
+    ASSERT_EQ(s.Count(), 1026);
+    EXPECT_EQ(s.Line(1), "1");
+    EXPECT_EQ(s.Line(1025), "1");
+    int plus = 0;
+    for (int k = 1; k <= 1024; ++k) {
+        ASSERT_TRUE(s.Line(k) == "1" || s.Line(k) == "-1") << k;
+        plus += s.Line(k) == "1";
+    }
+    EXPECT_NEAR(plus, 512, 12);
+}
+
+TEST(WaveSynthesis, TriangularWaveFollowsTheSinePhase) {
+    DataList s = TriangularSamples(1024, 1024, 10, 0);
+    EXPECT_EQ(s.Line(1), "0");
+    // A quarter period is 25.6 samples at 10 cycles per second.
+    EXPECT_NEAR(s.Value(1 + 26), 1, 0.02);
+    EXPECT_NEAR(s.Value(1 + 13), 0.5078125, 1e-9);  // linear rise: 13 / 25.6
+    EXPECT_NEAR(s.Value(1 + 77), -1, 0.02);         // three quarters: 76.8
+    EXPECT_NEAR(s.Value(1 + 51), 0, 0.05);          // half period: 51.2
+    EXPECT_NEAR(s.Value(1025), 1, 0.01);
+    for (int k = 1; k <= 1024; ++k) ASSERT_LE(std::fabs(s.Value(k)), 1.0 + 1e-12) << k;
+
+    DataList shifted = TriangularSamples(1024, 1024, 10, 1.5707963267949);
+    EXPECT_NEAR(shifted.Value(1), 1, 1e-9);
+    // Negative phases down to -7 pi/2 lie inside the segment search.
+    DataList negative = TriangularSamples(1024, 1024, 10, -1.5707963267949);
+    EXPECT_NEAR(negative.Value(1), -1, 1e-9);
+}
+
+TEST(WaveSynthesis, TriangularWaveStaysFastAtHighFrequencies) {
+    // A segment search stepping through every half period would take minutes here.
+    DataList s = TriangularSamples(1024, 1024, 1e9, 0);
+    ASSERT_EQ(s.Count(), 1026);
+    for (int k = 1; k <= 1024; ++k) ASSERT_LE(std::fabs(s.Value(k)), 1.0 + 1e-6) << k;
+}
+
+TEST(WaveSynthesis, SineWaveAndZeroComplement) {
+    DataList s = SineSamples(1024, 512, 10, 0);
+    EXPECT_EQ(s.Line(1), "0");
+    for (int k = 513; k <= 1024; ++k) ASSERT_EQ(s.Line(k), "0");
+    EXPECT_NEAR(s.Value(1025), 1, 1e-3);
+    // A zero sine: all samples 0, largest 0.
+    DataList zero = SineSamples(1024, 1024, 0, 0);
+    EXPECT_EQ(zero.Line(1025), "0");
+}
+
+TEST(WaveSynthesis, RowsWithZeroAmplitudeContributeNothing) {
+    std::array<WaveRow, 10> one{};
+    one[0] = {1, 3, 0.2};
+    std::array<WaveRow, 10> withSilentRows = one;
+    withSilentRows[4] = {0, 17, 1.3};
+    withSilentRows[9] = {0, -2, 0.7};
+    EXPECT_EQ(MultipleWaveSamples(1024, 1024, 30, one, true),
+              MultipleWaveSamples(1024, 1024, 30, withSilentRows, true));
+}
+
+TEST(SampleGraph, ZeroFunctionIsDrawnOnTheMiddleLine) {
+    RecordingSurface pic(kPicture2Width, kPicture2Height);
+    DrawSampleGraph(pic, SineSamples(1024, 1024, 0, 0), false);
+    for (const Primitive& p : pic.OfKind(Primitive::Kind::Line)) {
+        if (p.color == colors::kDarkBlue) ASSERT_DOUBLE_EQ(p.y2, kPicture2Height / 2);
+    }
+}
+
+TEST(SampleGraph, LargestValueReachesThreeQuartersOfTheHalfHeight) {
+    RecordingSurface pic(kPicture2Width, kPicture2Height);
+    DataList s = SquareSamples(1024, 1024, 10, 0);
+    DrawSampleGraph(pic, s, true);
+    auto points = pic.OfKind(Primitive::Kind::Point);
+    ASSERT_EQ(points.size(), 1024u);
+    EXPECT_DOUBLE_EQ(points[0].y1, kPicture2Height / 2 - kPicture2Height * 3 / 8);
+    EXPECT_DOUBLE_EQ(points[1023].x1, kPicture2Width);
+    EXPECT_EQ(points[1].color, colors::kDarkBlue);
+}
+
+using WindowControlsTest = ModelFixture;
+
+TEST_F(WindowControlsTest, CosineTermsStartAtTheSumOfAmplitudes) {
+    Loaded();
+    Model().Option7_Click();
+    Model().Command1_Click();
+    EXPECT_EQ(State().sampleList.Line(1), "15");
+    EXPECT_GE(State().sampleList.Value(1025), 15);
+    EXPECT_EQ(View()["Label23"].caption, "θ");
+    EXPECT_TRUE(View()["Image4"].visible);
+    EXPECT_EQ(State().plotState(), "2");  // "Only f(t)" leaves the transform graph alone
+}
+
+TEST_F(WindowControlsTest, NonNumberFieldIsRefusedWithoutChangingTheState) {
+    Loaded();
+    const DataList before = State().sampleList;
+    Model().SetField(Field::cyclesPerSecond, "3O");
+    const int cls = picture1.ClsCount();
+    Model().Command17_Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("Number of cycles (per second)"), std::string::npos);
+    EXPECT_NE(platform.messages[0].find("\"3O\""), std::string::npos);
+    EXPECT_EQ(State().sampleList, before);
+    EXPECT_EQ(State().plotState(), "1");
+    EXPECT_EQ(picture1.ClsCount(), cls);
+
+    Model().SetField(Field::cyclesPerSecond, "30");
+    Model().SetField(Field::phasePhi, "", 2);
+    Model().Command1_Click();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_NE(platform.messages[1].find("phase (row 3)"), std::string::npos);
+}
+
+TEST_F(WindowControlsTest, ZeroFunctionDrawsWithoutFailing) {
+    Loaded();
+    for (int i = 0; i < kTableRows; ++i) Model().SetField(Field::amplitudeA, "0", i);
+    Model().Command17_Click();
+    EXPECT_EQ(State().sampleList.Line(1025), "0");
+    EXPECT_EQ(State().graphValueList.Line(513), "0");  // scale maximum 0
+    EXPECT_EQ(State().plotState(), "10");
+    for (const Primitive& p : picture1.OfKind(Primitive::Kind::Line)) {
+        if (p.color == colors::kDarkRed) ASSERT_DOUBLE_EQ(p.y2, kPicture1Height * 2 / 3);
+    }
+}
+
+TEST_F(WindowControlsTest, HalvingTheWindowFillsZeros) {
+    Loaded();
+    Model().Command16_Click();
+    EXPECT_EQ(State().Get(Field::windowPoints), "512");
+    EXPECT_EQ(State().Get(Field::dataExtensionSeconds), "0.5");
+    const DataList& s = State().sampleList;
+    ASSERT_EQ(s.Count(), 1026);
+    for (int k = 513; k <= 1024; ++k) ASSERT_EQ(s.Line(k), "0") << k;
+    double largest = 0;
+    for (int k = 1; k <= 512; ++k) largest = std::max(largest, std::fabs(s.Value(k)));
+    EXPECT_EQ(s.Value(1025), largest);
+    EXPECT_EQ(State().sampleBackupList.Count(), 1026);
+    EXPECT_EQ(State().plotState(), "10");
+    // The zero complement broadens the peaks: more bins carry energy.
+    EXPECT_GT(State().graphValueList.Value(1 + 301), 0);
+}
+
+TEST_F(WindowControlsTest, TenHalvingsReturnToTheFullWindow) {
+    Loaded();
+    const DataList full = State().sampleList;
+    const char* expected[] = {"512", "256", "128", "64", "32", "16", "8", "4", "2", "1024"};
+    for (const char* m : expected) {
+        Model().Command16_Click();
+        EXPECT_EQ(State().Get(Field::windowPoints), m);
+    }
+    EXPECT_EQ(State().Get(Field::dataExtensionSeconds), State().Get(Field::windowSeconds));
+    EXPECT_EQ(State().sampleList, full);
+}
+
+TEST_F(WindowControlsTest, CancelRestoresOnlyAHalvedWindow) {
+    Loaded();
+    int cls = picture1.ClsCount();
+    Model().Command18_Click();  // full window: nothing recomputed
+    EXPECT_EQ(picture1.ClsCount(), cls);
+    EXPECT_EQ(State().plotState(), "10");
+
+    const DataList full = State().sampleList;
+    Model().Command16_Click();
+    Model().Command16_Click();
+    Model().Command18_Click();
+    EXPECT_EQ(State().Get(Field::windowPoints), "1024");
+    EXPECT_EQ(State().Get(Field::dataExtensionSeconds), "1");
+    EXPECT_EQ(State().sampleList, full);
+    EXPECT_EQ(State().plotState(), "10");
+}
+
+TEST_F(WindowControlsTest, SimpleWavesStartFromFixedValues) {
+    WriteParams("512,7,1,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n");
+    Loaded();  // 512 points: the transform is refused with a message
+    platform.messages.clear();
+    Model().mnuSimpleWavesItem_Click();
+    EXPECT_EQ(State().Get(Field::totalPoints), "1024");
+    EXPECT_EQ(State().Get(Field::cyclesPerSecond), "10");
+    EXPECT_TRUE(View()["mnuSimpleWavesItem"].checked);
+    EXPECT_FALSE(View()["mnuMultipleWavesItem"].checked);
+    EXPECT_TRUE(View()["Option4"].checked);
+    EXPECT_TRUE(View()["Frame6"].visible);
+    EXPECT_FALSE(View()["Frame1"].visible);
+    EXPECT_EQ(State().plotState(), "10");
+    EXPECT_NEAR(State().graphValueList.Value(1 + 10), 512, 1e-3);  // sine at 10 Hz
+
+    Model().Option5_MouseDown();
+    Model().Option5_Click();
+    EXPECT_EQ(State().sampleList.Line(1), "1");
+    EXPECT_TRUE(View()["Image6"].visible);
+    EXPECT_FALSE(View()["Image5"].visible);
+    EXPECT_EQ(State().plotState(), "10");
+}
+
+TEST_F(WindowControlsTest, MultipleWavesReloadsPointsAndCyclesButKeepsTheTable) {
+    Loaded();
+    Model().SetField(Field::amplitudeA, "9", 0);
+    Model().mnuSimpleWavesItem_Click();
+    Model().mnuMultipleWavesItem_Click();
+    EXPECT_EQ(State().Get(Field::cyclesPerSecond), "30");
+    EXPECT_EQ(State().Get(Field::amplitudeA, 0), "9");
+    EXPECT_TRUE(View()["Frame1"].visible);
+    EXPECT_FALSE(View()["Frame6"].visible);
+    EXPECT_EQ(State().dataSource, "0");
+    EXPECT_EQ(State().plotState(), "10");
+    // Choosing it again still recomputes.
+    const int cls = picture1.ClsCount();
+    Model().mnuMultipleWavesItem_Click();
+    EXPECT_GT(picture1.ClsCount(), cls);
+    // A vanished file leaves the fields as they are.
+    std::filesystem::remove(path_);
+    Model().mnuMultipleWavesItem_Click();
+    EXPECT_EQ(State().Get(Field::totalPoints), "1024");
+}
+
+TEST_F(WindowControlsTest, PointsStyleAppliesFromTheNextDrawing) {
+    Loaded();
+    const int cls = picture2.ClsCount();
+    Model().mnuPointsItem_Click();
+    EXPECT_EQ(picture2.ClsCount(), cls);
+    EXPECT_TRUE(View()["mnuPointsItem"].checked);
+    EXPECT_FALSE(View()["mnuLineItem"].checked);
+    Model().Command1_Click();
+    EXPECT_EQ(picture2.OfKind(Primitive::Kind::Point).size(), 1024u);
+    Model().mnuLineItem_Click();
+    Model().Command1_Click();
+    EXPECT_EQ(picture2.OfKind(Primitive::Kind::Point).size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorbel::testing
