@@ -73,7 +73,9 @@ TEST(SampleGraph, ZeroFunctionIsDrawnOnTheMiddleLine) {
     RecordingSurface pic(kPicture2Width, kPicture2Height);
     DrawSampleGraph(pic, SineSamples(1024, 1024, 0, 0), false);
     for (const Primitive& p : pic.OfKind(Primitive::Kind::Line)) {
-        if (p.color == colors::kDarkBlue) ASSERT_DOUBLE_EQ(p.y2, kPicture2Height / 2);
+        if (p.color == colors::kDarkBlue) {
+            ASSERT_DOUBLE_EQ(p.y2, kPicture2Height / 2);
+        }
     }
 }
 
@@ -129,7 +131,9 @@ TEST_F(WindowControlsTest, ZeroFunctionDrawsWithoutFailing) {
     EXPECT_EQ(State().graphValueList.Line(513), "0");  // scale maximum 0
     EXPECT_EQ(State().plotState(), "10");
     for (const Primitive& p : picture1.OfKind(Primitive::Kind::Line)) {
-        if (p.color == colors::kDarkRed) ASSERT_DOUBLE_EQ(p.y2, kPicture1Height * 2 / 3);
+        if (p.color == colors::kDarkRed) {
+            ASSERT_DOUBLE_EQ(p.y2, kPicture1Height * 2 / 3);
+        }
     }
 }
 
