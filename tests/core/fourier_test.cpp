@@ -9,8 +9,8 @@
 #include <numbers>
 #include <vector>
 
-#include "core/fourier/Four1.h"
-#include "core/fourier/RealFt.h"
+#include "fourier/Four1.h"
+#include "fourier/RealFt.h"
 
 namespace quorbel {
 namespace {

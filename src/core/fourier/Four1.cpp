@@ -1,4 +1,4 @@
-#include "core/fourier/Four1.h"
+#include "fourier/Four1.h"
 
 #include <cmath>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "core/fourier/RealFt.h"
+#include "fourier/RealFt.h"
 
 #include <cmath>
 
-#include "core/fourier/Four1.h"
+#include "fourier/Four1.h"
 
 namespace quorbel {
 
