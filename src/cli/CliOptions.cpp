@@ -1,0 +1,229 @@
+#include "CliOptions.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace quorbel::cli {
+
+namespace {
+
+template <class E>
+struct Choice {
+    const char* word;
+    E value;
+};
+
+constexpr std::array<Choice<Method>, 2> kMethods{{
+    {"realft", Method::realft},
+    {"complex", Method::complex},
+}};
+constexpr std::array<Choice<Shown>, 5> kShown{{
+    {"rho", Shown::rho},
+    {"imag", Shown::imag},
+    {"real", Shown::real},
+    {"realg", Shown::realg},
+    {"both", Shown::both},
+}};
+constexpr std::array<Choice<Wave>, 4> kWaves{{
+    {"multiple", Wave::multiple},
+    {"sine", Wave::sine},
+    {"square", Wave::square},
+    {"triangular", Wave::triangular},
+}};
+constexpr std::array<Choice<Command>, 4> kCommands{{
+    {"samples", Command::samples},
+    {"spectrum", Command::spectrum},
+    {"graph", Command::graph},
+    {"displayed", Command::displayed},
+}};
+
+template <class E, size_t Count>
+std::optional<E> Lookup(const std::array<Choice<E>, Count>& choices, const std::string& word) {
+    for (const Choice<E>& choice : choices)
+        if (word == choice.word) return choice.value;
+    return std::nullopt;
+}
+
+template <class E, size_t Count>
+std::string Words(const std::array<Choice<E>, Count>& choices) {
+    std::string words;
+    for (const Choice<E>& choice : choices) {
+        if (!words.empty()) words += "|";
+        words += choice.word;
+    }
+    return words;
+}
+
+std::optional<int> Halvings(const std::string& text) {
+    int count = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, count);
+    if (text.empty() || error != std::errc() || stop != end || count < 0 || count > kMaxHalvings)
+        return std::nullopt;
+    return count;
+}
+
+// Walks the words; options that take a value take the next word whatever it looks
+// like, so "--cycles -3" passes -3 to the field.
+class Parser {
+  public:
+    explicit Parser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+    ParseResult Run() {
+        std::optional<Command> command;
+        for (next_ = 0; next_ < arguments_.size();) {
+            const std::string word = arguments_[next_++];
+            if (word == "--help" || word == "-h") return HelpRequest{};
+            if (word.rfind("-", 0) == 0 && word != "-") {
+                if (std::optional<UsageError> error = Option(word)) return *error;
+                continue;
+            }
+            if (command) return UsageError{"more than one command: " + Quoted(word)};
+            command = Lookup(kCommands, word);
+            if (!command)
+                return UsageError{"unknown command " + Quoted(word) + " (one of " +
+                                  Words(kCommands) + ")"};
+        }
+        if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
+        options_.command = *command;
+        if (std::optional<UsageError> error = Combination()) return *error;
+        return options_;
+    }
+
+  private:
+    // Choices that no user could make together in the window: the controls they name
+    // are hidden or disabled in the state the other choices leave.
+    std::optional<UsageError> Combination() const {
+        if (options_.negative && options_.method != Method::complex)
+            return UsageError{"--negative needs --method complex"};
+        const bool simpleWave = options_.wave && *options_.wave != Wave::multiple;
+        if (options_.cosine && simpleWave)
+            return UsageError{"--cos applies to the multiple waves only"};
+        if (options_.phase && !simpleWave)
+            return UsageError{"--phase needs --wave sine, square or triangular"};
+        return std::nullopt;
+    }
+
+    static std::string Quoted(const std::string& word) { return "\"" + word + "\""; }
+
+    std::optional<UsageError> Option(const std::string& word) {
+        std::string name = word;
+        std::optional<std::string> inlineValue;
+        if (const size_t equals = word.find('='); equals != std::string::npos) {
+            name = word.substr(0, equals);
+            inlineValue = word.substr(equals + 1);
+        }
+        auto flag = [&](bool& target) -> std::optional<UsageError> {
+            if (inlineValue) return UsageError{name + " takes no value"};
+            target = true;
+            return std::nullopt;
+        };
+        if (name == "--cos") return flag(options_.cosine);
+        if (name == "--negative") return flag(options_.negative);
+
+        if (!IsValueOption(name))
+            return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (next_ < arguments_.size()) {
+            value = arguments_[next_++];
+        } else {
+            return UsageError{name + " needs a value"};
+        }
+        if (name == "--params") {
+            if (value.empty()) return UsageError{"--params needs a file name"};
+            options_.paramsFile = value;
+        } else if (name == "--cycles") {
+            options_.cycles = value;
+        } else if (name == "--phase") {
+            options_.phase = value;
+        } else if (name == "--method") {
+            return Assign(kMethods, name, value, options_.method);
+        } else if (name == "--show") {
+            return Assign(kShown, name, value, options_.shown);
+        } else if (name == "--wave") {
+            return Assign(kWaves, name, value, options_.wave);
+        } else if (name == "--halve") {
+            std::optional<int> count = Halvings(value);
+            if (!count)
+                return UsageError{"--halve needs a whole number from 0 to " +
+                                  std::to_string(kMaxHalvings) + ", not " + Quoted(value)};
+            options_.halvings = *count;
+        }
+        return std::nullopt;
+    }
+
+    static bool IsValueOption(const std::string& name) {
+        for (const char* option :
+             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve"})
+            if (name == option) return true;
+        return false;
+    }
+
+    template <class E, size_t Count>
+    static std::optional<UsageError> Assign(const std::array<Choice<E>, Count>& choices,
+                                            const std::string& name, const std::string& value,
+                                            std::optional<E>& target) {
+        target = Lookup(choices, value);
+        if (target) return std::nullopt;
+        return UsageError{name + " takes " + Words(choices) + ", not " + Quoted(value)};
+    }
+
+    const std::vector<std::string>& arguments_;
+    size_t next_ = 0;
+    CliOptions options_;
+};
+
+}  // namespace
+
+ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
+    return Parser(arguments).Run();
+}
+
+const std::string& HelpText() {
+    static const std::string text =
+        "Usage: fftquorbel-cli [OPTION]... COMMAND\n"
+        "\n"
+        "Computes what the FFT Quorbel main window computes and prints one of its data\n"
+        "lists, one list line per output line. The window is operated exactly as a user\n"
+        "would, starting from the built-in default opening parameters or from a copy of\n"
+        "the --params file; the program's own opening-parameters file is never read or\n"
+        "written.\n"
+        "\n"
+        "Commands:\n"
+        "  samples     sampleList: N, the N samples of f(t), the largest absolute sample\n"
+        "  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;\n"
+        "              complex method: an empty header line, then Re/Im pairs)\n"
+        "  graph       graphValueList: the values of the FFT graph\n"
+        "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
+        "\n"
+        "Options, applied in this order:\n"
+        "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
+        "                    cycles, then a, b and phase of ten wave rows). FILE is only\n"
+        "                    read: the window works on a copy of it.\n"
+        "  --wave KIND       function kind: multiple (menu \"Multiple waves\"), or\n"
+        "                    sine, square, triangular (menu \"Simple waves\", then the\n"
+        "                    wave's option button); the default is the multiple waves\n"
+        "  --cos             the multiple-wave sum with cosines (option \"Cos\")\n"
+        "  --cycles X        the field \"Number of cycles (per second)\"\n"
+        "  --phase X         the phase of a simple wave, in radians\n"
+        "                    (after --cos, --cycles or --phase: \"Both\" recalculates)\n"
+        "  --method M        realft (\"Through REALFT\", the default) or complex\n"
+        "                    (\"Imaginary parts set to zero\")\n"
+        "  --negative        \"Show also negative frequencies\" (needs --method complex)\n"
+        "  --show Q          what the FFT graph shows: rho (the default), imag, real,\n"
+        "                    realg (real with global maximum) or both (\"Both, separately\")\n"
+        "  --halve K         press \"Change (*1/2)\" K times (0 to 1000)\n"
+        "  -h, --help        print this help and stop\n"
+        "\n"
+        "An option may also be written --name=value.\n"
+        "\n"
+        "Exit status: 0 when the window showed no message; 1 when it did (each message is\n"
+        "printed on standard error, after the list); 2 for a usage error or an opening-\n"
+        "parameters file that cannot be used (one line on standard error, no list).\n";
+    return text;
+}
+
+}  // namespace quorbel::cli

@@ -1,0 +1,51 @@
+#pragma once
+// The command line of fftquorbel-cli: which controls of the main window to operate,
+// in which order, and which data list to print. Parsing only reads the words; what
+// the choices do is left to the window model.
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quorbel::cli {
+
+enum class Method { realft, complex };
+enum class Shown { rho, imag, real, realg, both };
+enum class Wave { multiple, sine, square, triangular };
+enum class Command { samples, spectrum, graph, displayed };
+
+// Halving more often than this only repeats itself (the window returns to all the
+// points every ten halvings) and would just take time.
+inline constexpr int kMaxHalvings = 1000;
+
+struct CliOptions {
+    std::optional<std::string> paramsFile;
+    bool cosine = false;
+    std::optional<Method> method;
+    bool negative = false;
+    std::optional<Shown> shown;
+    std::optional<Wave> wave;
+    // Field texts exactly as typed: the window refuses what is not a number.
+    std::optional<std::string> cycles;
+    std::optional<std::string> phase;
+    int halvings = 0;
+    Command command = Command::samples;
+};
+
+struct HelpRequest {};
+
+// A usage error, one line without the program name.
+struct UsageError {
+    std::string text;
+};
+
+using ParseResult = std::variant<CliOptions, HelpRequest, UsageError>;
+
+// `arguments` are the words after the program name. "--name value" and
+// "--name=value" are both accepted; a later option of the same name wins.
+ParseResult ParseCliOptions(const std::vector<std::string>& arguments);
+
+// The text printed for --help, ending with a line end.
+const std::string& HelpText();
+
+}  // namespace quorbel::cli

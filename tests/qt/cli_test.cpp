@@ -1,0 +1,291 @@
+// fftquorbel-cli run in-process: what it prints is what the main window holds after
+// the same clicks, errors are one line with status 2, the window's messages give
+// status 1, and the user's opening-parameters files are never written.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QtGlobal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../core/ModelFixture.h"
+#include "CliRun.h"
+#include "state/ParamFile.h"
+
+namespace quorbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status = -1;
+    std::vector<std::string> out;  // one entry per printed line
+    std::vector<std::string> err;
+};
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+CliResult RunCliWith(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    CliResult result;
+    result.status = cli::RunCli(arguments, out, err);
+    result.out = SplitLines(out.str());
+    result.err = SplitLines(err.str());
+    return result;
+}
+
+// The peaks of an FFT graph list: bins (line - 1) whose value exceeds `threshold` in
+// magnitude. Lines 1..n hold the bins; the scale maximum and "0" follow.
+std::vector<int> PeakBins(const std::vector<std::string>& graph, double threshold) {
+    std::vector<int> bins;
+    const int n = std::stoi(graph.at(0));
+    for (int line = 1; line <= n; ++line)
+        if (std::abs(std::stod(graph.at(line))) > threshold) bins.push_back(line - 1);
+    return bins;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// One sine of amplitude 1 at 10 cycles per second: its transform is a single peak of
+// height 512 at bin 10.
+const std::string kOneSine =
+    "1024,10\r\n1,1,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n0,0,0\r\n"
+    "0,0,0\r\n0,0,0\r\n";
+
+class CliWithFiles : public ::testing::Test {
+  protected:
+    fs::path File(const char* name) const { return fs::path(folder_.path().toStdString()) / name; }
+
+  private:
+    QTemporaryDir folder_;
+};
+
+// ---- The lists of the default record ---------------------------------------------
+
+using CliDefaults = quorbel::testing::ModelFixture;
+
+TEST_F(CliDefaults, ListsEqualTheWindowsAfterStartUp) {
+    const AnalysisState& window = Loaded().State();
+    ASSERT_TRUE(platform.messages.empty());
+    const struct {
+        const char* command;
+        const DataList& list;
+    } cases[] = {
+        {"samples", window.sampleList},
+        {"spectrum", window.spectrumList},
+        {"graph", window.graphValueList},
+        {"displayed", window.displayedValueList},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        const CliResult result = RunCliWith({c.command});
+        EXPECT_EQ(result.status, cli::kExitOk);
+        EXPECT_TRUE(result.err.empty());
+        EXPECT_EQ(result.out, c.list.Lines());
+    }
+}
+
+TEST(CliDefaultSamples, HeaderSamplesAndLargestValue) {
+    const CliResult result = RunCliWith({"samples"});
+    ASSERT_EQ(result.out.size(), 1026u);
+    EXPECT_EQ(result.out[0], "1024");
+    EXPECT_EQ(result.out[1], "0");  // a sum of sines starts at zero
+}
+
+// ---- Options reach the window -----------------------------------------------------
+
+TEST(CliFunction, CosineSumStartsAtTheSumOfTheAmplitudes) {
+    const CliResult result = RunCliWith({"--cos", "samples"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    ASSERT_EQ(result.out.size(), 1026u);
+    EXPECT_EQ(result.out[1], "15");
+}
+
+TEST(CliFunction, SquareWaveStartsAtPlusOne) {
+    const CliResult result = RunCliWith({"--wave", "square", "samples"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    ASSERT_GT(result.out.size(), 1u);
+    EXPECT_EQ(result.out[1], "1");
+}
+
+TEST(CliFunction, SimpleWavePhaseMovesTheFirstSample) {
+    const CliResult sine = RunCliWith({"--wave=sine", "samples"});
+    const CliResult shifted = RunCliWith({"--wave=sine", "--phase", "1.5707963267949", "samples"});
+    ASSERT_GT(sine.out.size(), 1u);
+    ASSERT_GT(shifted.out.size(), 1u);
+    EXPECT_EQ(sine.out[1], "0");
+    EXPECT_EQ(shifted.out[1], "1");
+}
+
+TEST(CliMethod, ComplexSpectrumHasAnEmptyHeaderAndAllFrequencies) {
+    const CliResult result = RunCliWith({"--method", "complex", "spectrum"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    ASSERT_EQ(result.out.size(), 2049u);
+    EXPECT_EQ(result.out[0], "");
+}
+
+TEST(CliMethod, NegativeFrequenciesDoubleTheGraph) {
+    EXPECT_EQ(RunCliWith({"--method", "complex", "graph"}).out.at(0), "512");
+    EXPECT_EQ(RunCliWith({"--method", "complex", "--negative", "graph"}).out.at(0), "1024");
+}
+
+TEST(CliHalving, OneHalvingZeroesTheSecondHalfOfTheWindow) {
+    const CliResult result = RunCliWith({"--halve", "1", "samples"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    ASSERT_EQ(result.out.size(), 1026u);
+    for (int line = 513; line <= 1024; ++line) {
+        EXPECT_EQ(result.out[static_cast<size_t>(line)], "0") << "line " << line;
+    }
+}
+
+TEST_F(CliWithFiles, CyclesAndDisplayedQuantityReachTheGraph) {
+    const fs::path params = File("one-sine.wr");
+    WriteFile(params, kOneSine);
+    const std::string file = params.string();
+    // rho
+    EXPECT_EQ(PeakBins(RunCliWith({"--params", file, "graph"}).out, 1), std::vector<int>{10});
+    EXPECT_EQ(PeakBins(RunCliWith({"--params", file, "--cycles", "20", "graph"}).out, 1),
+              std::vector<int>{20});
+    // A sine lies in the imaginary parts, a cosine in the real parts.
+    EXPECT_EQ(PeakBins(RunCliWith({"--params", file, "--show", "imag", "graph"}).out, 1),
+              std::vector<int>{10});
+    EXPECT_TRUE(PeakBins(RunCliWith({"--params", file, "--show", "real", "graph"}).out, 1).empty());
+    EXPECT_EQ(PeakBins(RunCliWith({"--params", file, "--cos", "--show", "real", "graph"}).out, 1),
+              std::vector<int>{10});
+    EXPECT_EQ(ReadFile(params), kOneSine);
+}
+
+// ---- Errors and messages ------------------------------------------------------------
+
+TEST(CliErrors, UsageErrorsAreOneLineWithStatusTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--frobnicate", "samples"},
+        {},
+        {"--cos"},
+        {"transform"},
+        {"samples", "spectrum"},
+        {"--halve", "-1", "samples"},
+        {"--halve", "x", "samples"},
+        {"--halve", "samples"},
+        {"--method", "foo", "samples"},
+        {"--show", "phase", "samples"},
+        {"--wave", "sawtooth", "samples"},
+        {"--cos=yes", "samples"},
+        {"samples", "--cycles"},
+        {"--negative", "spectrum"},
+        {"--wave", "sine", "--cos", "samples"},
+        {"--phase", "1", "samples"},
+    };
+    for (const auto& arguments : cases) {
+        std::string words;
+        for (const std::string& word : arguments) words += word + " ";
+        SCOPED_TRACE(words);
+        const CliResult result = RunCliWith(arguments);
+        EXPECT_EQ(result.status, cli::kExitUsage);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_EQ(result.err.size(), 1u);
+    }
+}
+
+TEST(CliErrors, NegativeFrequenciesNeedTheComplexMethod) {
+    const CliResult result = RunCliWith({"--method", "realft", "--negative", "spectrum"});
+    EXPECT_EQ(result.status, cli::kExitUsage);
+    ASSERT_EQ(result.err.size(), 1u);
+    EXPECT_NE(result.err[0].find("--negative needs --method complex"), std::string::npos);
+}
+
+TEST(CliErrors, RefusedFieldPrintsTheListThenTheWindowsMessage) {
+    const CliResult result = RunCliWith({"--cycles", "abc", "samples"});
+    EXPECT_EQ(result.status, cli::kExitMessage);
+    // The refused field leaves the samples of the start-up.
+    EXPECT_EQ(result.out, RunCliWith({"samples"}).out);
+    ASSERT_EQ(result.err.size(), 1u);
+    EXPECT_NE(result.err[0].find("\"abc\", which is not a number"), std::string::npos);
+}
+
+TEST(CliErrors, HelpNamesEveryOptionAndCommand) {
+    const CliResult result = RunCliWith({"--help"});
+    EXPECT_EQ(result.status, cli::kExitOk);
+    EXPECT_TRUE(result.err.empty());
+    std::string help;
+    for (const std::string& line : result.out) help += line + "\n";
+    for (const char* word :
+         {"--params",  "--cos",    "--method", "--negative", "--show",    "--wave",
+          "--cycles",  "--phase",  "--halve",  "samples",    "spectrum",  "graph",
+          "displayed", "realft",   "complex",  "rho",        "imag",      "realg",
+          "both",      "multiple", "sine",     "square",     "triangular"}) {
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+    }
+}
+
+// ---- The user's opening-parameters files --------------------------------------------
+
+TEST_F(CliWithFiles, MissingParamsFileIsAnErrorAndIsNotCreated) {
+    const fs::path missing = File("missing.wr");
+    const CliResult result = RunCliWith({"--params", missing.string(), "samples"});
+    EXPECT_EQ(result.status, cli::kExitUsage);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err.size(), 1u);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(CliWithFiles, ShortParamsFileIsAnErrorAndStaysAsItWas) {
+    const fs::path params = File("short.wr");
+    WriteFile(params, "1024,30\r\n");
+    const CliResult result = RunCliWith({"--params", params.string(), "samples"});
+    EXPECT_EQ(result.status, cli::kExitUsage);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err.size(), 1u);
+    EXPECT_EQ(ReadFile(params), "1024,30\r\n");
+}
+
+TEST_F(CliWithFiles, RecordTheWindowCannotStartFromIsAnErrorAndStaysAsItWas) {
+    // 32 numbers, but more points than the synthesis holds: the window itself would
+    // replace the file with the default record and carry on.
+    const fs::path params = File("too-many-points.wr");
+    std::string record = ParamFile::DefaultRecord();
+    record.replace(0, 4, "99999");
+    WriteFile(params, record);
+    const CliResult result = RunCliWith({"--params", params.string(), "samples"});
+    EXPECT_EQ(result.status, cli::kExitUsage);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(result.err.size(), 1u);
+    EXPECT_EQ(ReadFile(params), record);
+}
+
+TEST_F(CliWithFiles, DefaultRunLeavesTheUsersConfigurationAlone) {
+    const fs::path config = File("config");
+    const std::optional<QByteArray> oldConfig =
+        qEnvironmentVariableIsSet("XDG_CONFIG_HOME")
+            ? std::optional<QByteArray>(qgetenv("XDG_CONFIG_HOME"))
+            : std::nullopt;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.string()));
+    const CliResult result = RunCliWith({"--cycles", "12", "spectrum"});
+    if (oldConfig)
+        qputenv("XDG_CONFIG_HOME", *oldConfig);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(result.status, cli::kExitOk);
+    EXPECT_FALSE(fs::exists(config));
+}
+
+}  // namespace
+}  // namespace quorbel
