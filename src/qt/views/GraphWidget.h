@@ -1,0 +1,58 @@
+#pragma once
+// One drawing area of a window. It owns the ImageSurface the window model draws on
+// and shows it: the surface's persistent picture, then the line objects that lie
+// over this area (cursor and guide lines, which the model moves without redrawing
+// the picture). Mouse events are handed on in the units the model works in.
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "surface/ImageSurface.h"
+#include "windows/ViewState.h"
+
+namespace quorbel {
+
+class GraphWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    // button: for a press the button pressed, for a move the buttons held, as a sum of
+    // 1 (left), 2 (right) and 4 (middle). shift: 1 Shift, 2 Ctrl, 4 Alt, summed.
+    // x and y in twips from the area's top-left corner.
+    using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+
+    // The surface has the given size in twips at the primary screen's logical DPI and
+    // device pixel ratio; the widget keeps the size of that picture.
+    GraphWidget(double widthTwips, double heightTwips, QWidget* parent = nullptr);
+
+    ImageSurface& Surface() { return surface_; }
+    const ImageSurface& Surface() const { return surface_; }
+
+    // The line objects drawn over the picture; invisible ones are skipped.
+    void SetLines(std::vector<LineObject> lines);
+    // A pointer code of the model (kPointerUpArrow, kPointerHourglass, ...).
+    void SetMousePointer(int pointer);
+
+    void SetMouseMoveHandler(MouseHandler handler) { onMove_ = std::move(handler); }
+    void SetMouseDownHandler(MouseHandler handler) { onDown_ = std::move(handler); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_.Dpi(); }
+    void Forward(const MouseHandler& handler, int button, const QMouseEvent& event) const;
+
+    ImageSurface surface_;
+    std::vector<LineObject> lines_;
+    int mousePointer_ = -1;
+    MouseHandler onMove_;
+    MouseHandler onDown_;
+};
+
+}  // namespace quorbel

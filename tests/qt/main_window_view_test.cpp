@@ -1,0 +1,252 @@
+// The main window's widgets are bound to its model: they show the model's captions,
+// check marks and fields, hand clicks, presses and typing to the right handlers, and
+// show what the model drew. Each window starts from a parameter file in a temporary
+// folder and reports its messages to a recording platform.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "views/GraphWidget.h"
+#include "views/MainWindowView.h"
+
+namespace quorbel {
+namespace {
+
+constexpr QRgb kTrace = qRgb(192, 0, 0);  // the FFT trace, dark red
+constexpr QRgb kAxis = qRgb(0, 0, 0);
+
+int CountPixels(const QImage& image, QRgb color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qRgb(qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)),
+                     qBlue(image.pixel(x, y))) == color)
+                ++count;
+    return count;
+}
+
+class MainWindowViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        paramFile_ = std::filesystem::path(dir_.path().toStdString()) / "Zparamfile.wr";
+        view_ = std::make_unique<MainWindowView>(platform_, paramFile_);
+        ASSERT_TRUE(view_->Load());
+        view_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+    }
+
+    template <class T = QWidget>
+    T* Widget(const char* name) const {
+        T* widget = view_->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QAction* Action(const char* name) const { return Widget<QAction>(name); }
+    QImage Picture(const char* name) const { return view_->Graph(name)->Surface().Image(); }
+    const std::string& PlotState() const { return view_->Model().State().plotState(); }
+
+    QTemporaryDir dir_;
+    std::filesystem::path paramFile_;
+    RecordingPlatform platform_;
+    std::unique_ptr<MainWindowView> view_;
+};
+
+TEST_F(MainWindowViewTest, StartsFromItsOwnParameterFileWithTheProgramTitle) {
+    EXPECT_EQ(view_->windowTitle(), "FFT Quorbel 1.0");
+    EXPECT_TRUE(std::filesystem::exists(paramFile_));
+    EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
+    QStringList captions;
+    for (QAction* action : view_->menuBar()->actions()) captions << action->text();
+    EXPECT_EQ(captions, QStringList({"File", "Graph", "Waves", "Method", "Inverse", "Help"}));
+
+    QStringList file;
+    for (QAction* action : Widget<QMenu>("mnuFile")->actions())
+        file << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(file,
+              QStringList({"Report", "Print setup", "Print FFT graph", "Initial configuration",
+                           "Create bitmap of the FFT graph", "Splash observe", "-", "Exit"}));
+    EXPECT_EQ(Widget<QMenu>("mnuGFft")->title(), "Graph of the Fourier Transform  ( FFT)");
+    EXPECT_EQ(Action("mnuFilesrawItem")->text(), "Files  *.raw...");
+    EXPECT_EQ(Action("mnuImagcalcItem")->text(),
+              "Calculating imaginary parts (only for calculated waves)");
+}
+
+TEST_F(MainWindowViewTest, MenuCheckMarksAndEnabledStatesAfterStartUp) {
+    EXPECT_TRUE(Action("mnuRealftItem")->isChecked());
+    EXPECT_FALSE(Action("mnuImagzeroItem")->isChecked());
+    EXPECT_FALSE(Action("mnuImagcalcItem")->isEnabled());
+    EXPECT_TRUE(Action("mnuFreqPosItem")->isChecked());
+    EXPECT_FALSE(Action("mnuFreqNegItem")->isEnabled());
+    EXPECT_TRUE(Action("mnuLineItem")->isChecked());
+    EXPECT_FALSE(Action("mnuPointsItem")->isChecked());
+    EXPECT_TRUE(Action("mnuMultipleWavesItem")->isChecked());
+    EXPECT_FALSE(Action("mnuprstupItem")->isEnabled());
+    EXPECT_FALSE(Action("mnuExamplesItem")->isEnabled());
+}
+
+TEST_F(MainWindowViewTest, FieldsShowTheOpeningParameters) {
+    EXPECT_EQ(Widget<QLineEdit>("Text1")->text(), "1024");
+    EXPECT_EQ(Widget<QLineEdit>("Text7")->text(), "1024");
+    EXPECT_EQ(Widget<QLineEdit>("Text2")->text(), "30");
+    EXPECT_TRUE(Widget<QLineEdit>("Text1")->isReadOnly());
+    EXPECT_FALSE(Widget<QLineEdit>("Text2")->isReadOnly());
+    EXPECT_EQ(Widget<QLineEdit>("Text2")->toolTip(), "Type here the desired value");
+    // The default table: a, b and phase of rows 1, 8 and 10.
+    EXPECT_EQ(Widget<QLineEdit>("Text3(0)")->text(), "1");
+    EXPECT_EQ(Widget<QLineEdit>("Text4(0)")->text(), "1");
+    EXPECT_EQ(Widget<QLineEdit>("Text3(7)")->text(), "2.5");
+    EXPECT_EQ(Widget<QLineEdit>("Text4(7)")->text(), "8");
+    EXPECT_EQ(Widget<QLineEdit>("Text3(9)")->text(), "3.5");
+    EXPECT_EQ(Widget<QLineEdit>("Text4(9)")->text(), "10");
+    EXPECT_EQ(Widget<QLineEdit>("Text5(9)")->text(), "0");
+    EXPECT_EQ(Widget<QLabel>("Label22(1)")->text(), "1");
+}
+
+TEST_F(MainWindowViewTest, StartUpDrawsTheTransformAndTheWidgetShowsIt) {
+    EXPECT_EQ(PlotState(), "10");
+    const QImage image = Picture("Picture1");
+    EXPECT_GT(CountPixels(image, kTrace), 50);
+    EXPECT_GT(CountPixels(image, kAxis), 50);
+    // What the widget paints on screen is that picture.
+    const QImage shown = view_->Graph("Picture1")->grab().toImage();
+    EXPECT_GT(CountPixels(shown, kTrace), 50);
+    EXPECT_EQ(view_->Graph("Picture1")->cursor().shape(), Qt::UpArrowCursor);
+}
+
+TEST_F(MainWindowViewTest, TypingInTheWaveTableMarksTheParametersChangedOnly) {
+    const QImage before = Picture("Picture1");
+    const std::vector<std::string> spectrum = view_->Model().State().spectrumList.Lines();
+    QLineEdit* cell = Widget<QLineEdit>("Text3(1)");
+    cell->setFocus();
+    cell->end(false);
+    QTest::keyClicks(cell, "5");
+    EXPECT_EQ(view_->Model().State().Get(Field::amplitudeA, 1), "25");
+    EXPECT_EQ(PlotState(), "1");
+    EXPECT_EQ(cell->text(), "25");
+    EXPECT_EQ(view_->Model().State().spectrumList.Lines(), spectrum);
+    EXPECT_EQ(Picture("Picture1"), before);
+}
+
+TEST_F(MainWindowViewTest, OnlyFftRedrawsTheTransformAfterOnlyFt) {
+    QTest::mouseClick(Widget<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(PlotState(), "2");
+    view_->Graph("Picture1")->Surface().Cls();
+    ASSERT_EQ(CountPixels(Picture("Picture1"), kTrace), 0);
+
+    QTest::mouseClick(Widget<QPushButton>("Command5"), Qt::LeftButton);
+    EXPECT_EQ(PlotState(), "10");
+    EXPECT_GT(CountPixels(Picture("Picture1"), kTrace), 50);
+}
+
+TEST_F(MainWindowViewTest, BothSeparatelyShowsTheTwoHalfGraphsInsteadOfTheFftGraph) {
+    QTest::mouseClick(Widget<QRadioButton>("Option10"), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>("Option10")->isChecked());
+    EXPECT_FALSE(Widget<QRadioButton>("Option8")->isChecked());
+    EXPECT_TRUE(Widget("Picture6")->isVisible());
+    EXPECT_TRUE(Widget("Picture7")->isVisible());
+    EXPECT_TRUE(view_->Graph("Picture8")->isVisible());
+    EXPECT_FALSE(Widget("Picture1")->isVisible());
+    EXPECT_FALSE(Widget<QPushButton>("Command3")->isEnabled());
+    EXPECT_FALSE(Action("mnuReport")->isEnabled());
+    EXPECT_GT(CountPixels(Picture("Picture8"), kTrace), 20);
+
+    // Back to one quantity.
+    QTest::mouseClick(Widget<QRadioButton>("Option8"), Qt::LeftButton);
+    EXPECT_TRUE(Widget("Picture1")->isVisible());
+    EXPECT_FALSE(Widget("Picture6")->isVisible());
+    EXPECT_TRUE(Widget<QPushButton>("Command3")->isEnabled());
+}
+
+TEST_F(MainWindowViewTest, ClickingTheSelectedOptionKeepsItSelected) {
+    QRadioButton* rho = Widget<QRadioButton>("Option8");
+    ASSERT_TRUE(rho->isChecked());
+    QTest::mouseClick(rho, Qt::LeftButton);
+    EXPECT_TRUE(rho->isChecked());
+    EXPECT_EQ(PlotState(), "10");
+}
+
+TEST_F(MainWindowViewTest, CosOptionSwitchesTheFormulaAndThePhaseHeader) {
+    QTest::mouseClick(Widget<QRadioButton>("Option7"), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QRadioButton>("Option7")->isChecked());
+    EXPECT_FALSE(Widget<QRadioButton>("Option6")->isChecked());
+    EXPECT_EQ(Widget<QLabel>("Label23")->text(), "θ");
+    EXPECT_TRUE(Widget("Image4")->isVisible());
+    EXPECT_FALSE(Widget("Image3")->isVisible());
+    EXPECT_EQ(PlotState(), "1");  // the press marked the parameters as changed
+}
+
+TEST_F(MainWindowViewTest, MenuEntriesReachTheModel) {
+    Action("mnuPointsItem")->trigger();
+    EXPECT_EQ(view_->Model().State().plotStyle, "points");
+    EXPECT_TRUE(Action("mnuPointsItem")->isChecked());
+    EXPECT_FALSE(Action("mnuLineItem")->isChecked());
+
+    Action("mnuImagzeroItem")->trigger();
+    EXPECT_TRUE(Action("mnuImagzeroItem")->isChecked());
+    EXPECT_FALSE(Action("mnuRealftItem")->isChecked());
+    EXPECT_TRUE(Action("mnuFreqNegItem")->isEnabled());
+
+    Action("mnuExitItem")->trigger();
+    EXPECT_TRUE(platform_.quitRequested);
+}
+
+TEST_F(MainWindowViewTest, CalculatingImaginaryPartsShowsItsMessage) {
+    QAction* action = Action("mnuImagcalcItem");
+    action->setEnabled(true);
+    action->trigger();
+    ASSERT_EQ(platform_.messages.size(), 1u);
+    EXPECT_EQ(platform_.messages[0], "Make your own code for this operation!");
+}
+
+TEST_F(MainWindowViewTest, InertControlsShowTheirStateOnly) {
+    const QImage before = Picture("Picture1");
+    QTest::mouseClick(Widget<QPushButton>("Command4"), Qt::LeftButton);
+    Action("mnuReport")->trigger();
+    EXPECT_EQ(Picture("Picture1"), before);
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_EQ(Widget<QPushButton>("Command7")->text(), "2×");
+    EXPECT_EQ(Widget<QPushButton>("Command7")->toolTip(), "Multiply the height of peaks by 2");
+    EXPECT_FALSE(Widget<QPushButton>("Command11")->isEnabled());
+    EXPECT_FALSE(Widget<QGroupBox>("Frame5")->isVisible());
+}
+
+TEST_F(MainWindowViewTest, MovingOverAHalfGraphMovesTheCommonCursorInTwips) {
+    QTest::mouseClick(Widget<QRadioButton>("Option10"), Qt::LeftButton);
+    GraphWidget* upper = view_->Graph("Picture8");
+    const double twipsPerPixel = 1440.0 / upper->Surface().Dpi();
+    QTest::mouseMove(upper, QPoint(100, 40));
+    const LineObject& cursor = view_->Model().View().Line("Line3");
+    EXPECT_TRUE(cursor.Visible);
+    EXPECT_DOUBLE_EQ(cursor.X1, 100 * twipsPerPixel);
+    EXPECT_TRUE(view_->Model().View().Line("Line4").Visible);
+
+    // The line is drawn over the picture, in black, at that column.
+    const QImage shown = upper->grab().toImage();
+    const int column = static_cast<int>(100 * shown.devicePixelRatio());
+    EXPECT_EQ(shown.pixel(column, shown.height() / 4) & 0xFFFFFF, kAxis & 0xFFFFFF);
+    EXPECT_NE(Picture("Picture8").pixel(column, shown.height() / 4) & 0xFFFFFF, kAxis & 0xFFFFFF);
+
+    // Leaving the graphs for the window's background takes the cursor away.
+    QTest::mouseMove(view_->centralWidget(), QPoint(2, 2));
+    EXPECT_FALSE(view_->Model().View().Line("Line3").Visible);
+    EXPECT_FALSE(view_->Model().View().Line("Line4").Visible);
+}
+
+}  // namespace
+}  // namespace quorbel
