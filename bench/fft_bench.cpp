@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bench_ratio.h"
-#include "core/fourier/Four1.h"
-#include "core/fourier/RealFt.h"
+#include "fourier/Four1.h"
+#include "fourier/RealFt.h"
 
 namespace quorbel::bench {
 

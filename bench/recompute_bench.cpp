@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "bench_ratio.h"
-#include "core/fourier/RealFt.h"
-#include "core/fourier/TransformDriver.h"
-#include "core/platform/Platform.h"
-#include "core/state/ParamFile.h"
-#include "core/surface/RecordingSurface.h"
-#include "core/windows/MainWindowModel.h"
+#include "fourier/RealFt.h"
+#include "fourier/TransformDriver.h"
+#include "platform/Platform.h"
+#include "state/ParamFile.h"
+#include "surface/RecordingSurface.h"
+#include "windows/MainWindowModel.h"
 
 namespace quorbel::bench {
 

@@ -243,3 +243,17 @@ TEST_F(WindowControlsTest, PointsStyleAppliesFromTheNextDrawing) {
 
 }  // namespace
 }  // namespace quorbel::testing
+
+namespace quorbel::testing {
+namespace {
+
+TEST_F(WindowControlsTest, HourglassShowsWhileBothRecomputes) {
+    Loaded();
+    std::vector<int> pointers;
+    Model().onMousePointerChange = [&](int p) { pointers.push_back(p); };
+    Model().Command17_Click();
+    EXPECT_EQ(pointers, (std::vector<int>{kPointerHourglass, kPointerDefault}));
+}
+
+}  // namespace
+}  // namespace quorbel::testing

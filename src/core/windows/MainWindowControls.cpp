@@ -161,14 +161,24 @@ ViewState MainWindowInitialView() {
         c.visible = row.visible;
         c.checked = row.checked;
         view.controls.emplace(row.name, c);
+        view.order.push_back(row.name);
     }
+    // The entries that carry a check mark: style, frequency range, function kind,
+    // method and the bitmap request.
+    for (const char* name :
+         {"mnuLineItem", "mnuPointsItem", "mnuFreqPosItem", "mnuFreqNegItem",
+          "mnuMultipleWavesItem", "mnuSimpleWavesItem", "mnuFilesrawItem", "mnuRealftItem",
+          "mnuImagzeroItem", "mnuImagcalcItem", "mnuCreateBitmapItem"})
+        view[name].checkable = true;
     // Wave-table cells Text3(i) a, Text4(i) b and Text5(i) phase, rows 0..9.
     for (int i = 0; i < kTableRows; ++i) {
         for (const char* column : {"Text3", "Text4", "Text5"}) {
             ControlState c;
             c.kind = K::TextBox;
             c.parent = "Frame1";
-            view.controls.emplace(std::string(column) + "(" + std::to_string(i) + ")", c);
+            const std::string name = std::string(column) + "(" + std::to_string(i) + ")";
+            view.controls.emplace(name, c);
+            view.order.push_back(name);
         }
     }
     // The locked fields: the program writes them, the user reads them.

@@ -84,7 +84,7 @@ bool MainWindowModel::StartupPass() {
 }
 
 void MainWindowModel::Form_Activate() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     if (DecimalPrefix(state_.dataSource) == 0) {
         view_["Option10"].enabled = true;
         switch (WholeNumber(state_.returnMode)) {
@@ -110,7 +110,7 @@ void MainWindowModel::Form_Activate() {
         view_["Label27"].visible = true;
         view_["Label3"].caption = "Frequency of File .raw";
     }
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::Form_Click() {
@@ -170,6 +170,12 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
     Refuse("The field \"" + name + "\" holds \"" + text +
            "\", which is not a number. Type a number and calculate again.");
     return std::nullopt;
+}
+
+void MainWindowModel::SetPointer(int pointer) {
+    if (view_.mousePointer == pointer) return;
+    view_.mousePointer = pointer;
+    if (onMousePointerChange) onMousePointerChange(pointer);
 }
 
 void MainWindowModel::Refuse(const std::string& message) {

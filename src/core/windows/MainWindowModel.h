@@ -3,6 +3,7 @@
 // controls (named after the control and the event) and the ViewState the views show.
 // The window draws on surfaces handed in by whoever builds it: the Qt view, the
 // command-line companion or a test.
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,6 +40,10 @@ class MainWindowModel {
     AnalysisState& State() { return state_; }
     const AnalysisState& State() const { return state_; }
     const ViewState& View() const { return view_; }
+
+    // Told whenever the window's mouse pointer changes (the hourglass of a long
+    // operation must show while the handler still runs).
+    std::function<void(int pointer)> onMousePointerChange;
 
     // Field edits, from the keyboard or from a program.
     void SetField(Field field, const std::string& text, int row = 0) {
@@ -139,6 +144,7 @@ class MainWindowModel {
     void SetCheck(const std::string& item, bool checked) { view_[item].checked = checked; }
     bool Checked(const std::string& item) const { return view_[item].checked; }
     void MoveCursorLines(double x);
+    void SetPointer(int pointer);
 
     Platform& platform_;
     ParamFile paramFile_;

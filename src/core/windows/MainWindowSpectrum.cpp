@@ -111,11 +111,11 @@ void MainWindowModel::mnuFreqPosItem_Click() {
 }
 
 void MainWindowModel::Command9_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     ControlState& button = view_["Command9"];
     button.caption = button.caption == "Invert" ? "Normal" : "Invert";
     Grafmesmo();
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::MoveCursorLines(double x) {

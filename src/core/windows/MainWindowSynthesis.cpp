@@ -97,18 +97,18 @@ bool MainWindowModel::RunSimpleWave() {
 }
 
 void MainWindowModel::Command1_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     if (view_["Frame1"].visible)
         Graf(0);
     else if (view_["Frame6"].visible)
         RunSimpleWave();
     else if (DecimalPrefix(state_.dataSource) == 2)
         Graf(7);
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::Command17_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     bool synthesised = true;
     if (Checked("mnuMultipleWavesItem")) {
         synthesised = Graf(0);
@@ -116,9 +116,9 @@ void MainWindowModel::Command17_Click() {
         synthesised = RunSimpleWave();
     } else if (DecimalPrefix(state_.dataSource) == 2) {
         Command6_Click();
-        view_.mousePointer = kPointerHourglass;
+        SetPointer(kPointerHourglass);
         Graf(6);
-        view_.mousePointer = kPointerDefault;
+        SetPointer(kPointerDefault);
         return;
     }
     // A refused field leaves the old graphs; transforming the old samples would
@@ -127,7 +127,7 @@ void MainWindowModel::Command17_Click() {
         view_["HScroll1"].visible = false;
         Fft(WholeNumber(state_.Get(Field::totalPoints)));
     }
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::CopyThroughNumbers(const DataList& from, DataList& to, int lastLine) {
@@ -136,7 +136,7 @@ void MainWindowModel::CopyThroughNumbers(const DataList& from, DataList& to, int
 }
 
 void MainWindowModel::Command16_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     const double M = DecimalPrefix(state_.Get(Field::windowPoints));
     const double N = DecimalPrefix(state_.Get(Field::totalPoints));
     const std::string windowSeconds = state_.Get(Field::windowSeconds);
@@ -161,7 +161,7 @@ void MainWindowModel::Command16_Click() {
     }
     Command17_Click();
     if (view_["Picture1"].visible) view_.focus = "Picture1";
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::Command18_Click() {
@@ -178,7 +178,7 @@ void MainWindowModel::Command18_Click() {
 }
 
 void MainWindowModel::mnuMultipleWavesItem_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     SetCheck("mnuMultipleWavesItem", true);
     SetCheck("mnuSimpleWavesItem", false);
     SetCheck("mnuFilesrawItem", false);
@@ -206,11 +206,11 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     SetField(Field::windowSeconds, "1");
     view_["Label3"].caption = "Number of cycles (per second)";
     Command17_Click();
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuSimpleWavesItem_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     SetCheck("mnuSimpleWavesItem", true);
     SetCheck("mnuMultipleWavesItem", false);
     SetCheck("mnuFilesrawItem", false);
@@ -236,7 +236,7 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
     SetField(Field::windowSeconds, "1");
     view_["Label3"].caption = "Number of cycles (per second)";
     Command17_Click();
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuLineItem_Click() {

@@ -46,19 +46,19 @@ void MainWindowModel::FftRaw(int Npont) {
 }
 
 void MainWindowModel::Command5_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     Command6_Click();
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     const int N = WholeNumber(state_.Get(Field::totalPoints));
     if (DecimalPrefix(state_.dataSource) == 2)
         FftRaw(N);
     else
         Fft(N);
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::Command6_Click() {
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     state_.expansionPrompt.clear();
     view_["Label17"].visible = false;
     view_["HScroll1"].visible = false;
@@ -71,12 +71,12 @@ void MainWindowModel::Command6_Click() {
         Grafmesmo();
     }
     if (view_["Picture1"].visible) view_.focus = "Picture1";
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuRealftItem_Click() {
     if (Checked("mnuRealftItem")) return;
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     SetCheck("mnuRealftItem", true);
     SetCheck("mnuImagzeroItem", false);
     SetCheck("mnuImagcalcItem", false);
@@ -86,18 +86,18 @@ void MainWindowModel::mnuRealftItem_Click() {
     view_["mnuFreqNegItem"].enabled = false;
     view_["Command3"].enabled = true;
     Command5_Click();
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuImagzeroItem_Click() {
     if (Checked("mnuImagzeroItem")) return;
-    view_.mousePointer = kPointerHourglass;
+    SetPointer(kPointerHourglass);
     SetCheck("mnuRealftItem", false);
     SetCheck("mnuImagzeroItem", true);
     SetCheck("mnuImagcalcItem", false);
     view_["mnuFreqNegItem"].enabled = true;
     Command5_Click();
-    view_.mousePointer = kPointerDefault;
+    SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuImagcalcItem_Click() {

@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "surface/Surface.h"
 
@@ -35,8 +36,9 @@ struct ControlState {
     std::string tooltip;
     bool enabled = true;
     bool visible = true;
-    bool checked = false;  // menu check mark, or the selected option button
-    bool locked = false;   // text boxes the user cannot edit
+    bool checkable = false;  // a menu entry that carries a check mark
+    bool checked = false;    // menu check mark, or the selected option button
+    bool locked = false;     // text boxes the user cannot edit
     int mousePointer = kPointerDefault;
     // Geometry in twips; negative when the window's layout decides.
     double left = -1, top = -1, width = -1, height = -1;
@@ -56,6 +58,7 @@ struct ViewState {
     bool shown = false;
     std::string focus;  // the control that has the input focus
     std::map<std::string, ControlState> controls;
+    std::vector<std::string> order;  // control names in the order the window lists them
     std::map<std::string, LineObject> lines;
 
     // An unknown name is a programming error, not something a user can cause.

@@ -29,51 +29,6 @@ namespace {
 using M = MainWindowModel;
 using Handler = void (M::*)();
 
-// Menu entries in menu-bar order (the control table is keyed by name). Entries the
-// table holds beyond these are appended to their menus.
-const std::vector<std::string>& MenuOrder() {
-    static const std::vector<std::string> order = {"mnuFile",
-                                                   "mnuReport",
-                                                   "mnuprstupItem",
-                                                   "mnuPrintftgrItem",
-                                                   "mnuConfigInitItem",
-                                                   "mnuCreateBitmapItem",
-                                                   "mnuSplashItem",
-                                                   "mnuFileSep",
-                                                   "mnuExitItem",
-                                                   "mnuGraph",
-                                                   "mnuG",
-                                                   "mnuLineItem",
-                                                   "mnuPointsItem",
-                                                   "mnuGFft",
-                                                   "mnuFreqPosItem",
-                                                   "mnuFreqNegItem",
-                                                   "mnuWaves",
-                                                   "mnuMultipleWavesItem",
-                                                   "mnuSimpleWavesItem",
-                                                   "mnuFilesrawItem",
-                                                   "mnuMethod",
-                                                   "mnuRealftItem",
-                                                   "mnuImagzeroItem",
-                                                   "mnuImagcalcItem",
-                                                   "mnuInverse",
-                                                   "mnuHelp",
-                                                   "mnuAboutItem",
-                                                   "mnuNyq",
-                                                   "mnuPhaseItem",
-                                                   "mnuExamplesItem"};
-    return order;
-}
-
-// The entries that carry a check mark.
-bool HasCheckMark(const std::string& name) {
-    static const std::vector<std::string> checkable = {
-        "mnuLineItem",          "mnuPointsItem",      "mnuFreqPosItem",     "mnuFreqNegItem",
-        "mnuMultipleWavesItem", "mnuSimpleWavesItem", "mnuFilesrawItem",    "mnuRealftItem",
-        "mnuImagzeroItem",      "mnuImagcalcItem",    "mnuCreateBitmapItem"};
-    return std::find(checkable.begin(), checkable.end(), name) != checkable.end();
-}
-
 // The model's click handlers (menu entries, buttons, option buttons) by control.
 // Controls not listed have no behaviour of their own yet: their widgets only show the
 // state the model gives them.
@@ -204,6 +159,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
         platform, ParamFile(paramFile),
         MainWindowSurfaces{graphs_.at("Picture1")->Surface(), graphs_.at("Picture2")->Surface(),
                            graphs_.at("Picture8")->Surface(), graphs_.at("Picture9")->Surface()});
+    // The hourglass shows as soon as a handler asks for it, while it still works.
+    model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
     Connect();
     Sync();
@@ -229,18 +186,7 @@ GraphWidget* MainWindowView::Graph(const std::string& name) const {
 // --- building
 
 void MainWindowView::CreateMenus(const ViewState& initial) {
-    std::vector<std::string> names;
-    for (const std::string& name : MenuOrder())
-        if (initial.controls.count(name)) names.push_back(name);
-    for (const auto& [name, control] : initial.controls) {
-        const bool menuKind = control.kind == ControlKind::Menu ||
-                              control.kind == ControlKind::MenuItem ||
-                              control.kind == ControlKind::Separator;
-        if (menuKind && std::find(names.begin(), names.end(), name) == names.end())
-            names.push_back(name);
-    }
-
-    for (const std::string& name : names) {
+    for (const std::string& name : initial.order) {
         const ControlState& control = initial.controls.at(name);
         const auto parentMenu = menus_.find(control.parent);
         QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
@@ -256,7 +202,7 @@ void MainWindowView::CreateMenus(const ViewState& initial) {
             case ControlKind::MenuItem: {
                 auto* action = new QAction(Text(control.caption), this);
                 action->setObjectName(QString::fromStdString(name));
-                action->setCheckable(HasCheckMark(name));
+                action->setCheckable(control.checkable);
                 if (parent)
                     parent->addAction(action);
                 else
@@ -482,16 +428,19 @@ void MainWindowView::SyncGraphs() {
     }
 }
 
+void MainWindowView::ApplyPointer(int pointer) {
+    const bool wait = pointer == kPointerHourglass;
+    if (wait == waitCursor_) return;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    waitCursor_ = wait;
+}
+
 void MainWindowView::SyncPointerAndFocus() {
     const ViewState& view = model_->View();
-    const bool wait = view.mousePointer == kPointerHourglass;
-    if (wait != waitCursor_) {
-        if (wait)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-        waitCursor_ = wait;
-    }
+    ApplyPointer(view.mousePointer);
     if (view.focus != focus_) {
         focus_ = view.focus;
         const auto widget = widgets_.find(focus_);

@@ -76,6 +76,7 @@ class MainWindowView : public QMainWindow {
     void SyncFields();
     void SyncGraphs();
     void SyncPointerAndFocus();
+    void ApplyPointer(int pointer);
     double Px(double twips) const;
 
     std::unique_ptr<MainWindowModel> model_;
