@@ -55,8 +55,7 @@ bool MainWindowModel::LoadOpeningParameters() {
     SetField(Field::totalPoints, record->Points());
     SetField(Field::windowPoints, record->Points());
     SetField(Field::cyclesPerSecond, record->Cycles());
-    view_["Text2"].locked = false;
-    view_["Text2"].tooltip = "Type here the desired value";
+    UnlockCycles();
     return true;
 }
 

@@ -133,6 +133,9 @@ class MainWindowModel {
     bool RunSimpleWave();  // the generator of the selected simple wave, if any
     template <class Generator>
     bool SimpleWave(Generator generate, int largestWindow);
+    void CheckFunctionKind(const char* item);
+    void UnlockCycles();
+    void RecomputeCalculatedWaves();
     void CopyThroughNumbers(const DataList& from, DataList& to, int lastLine);
 
     void SelectOption(const std::string& name);

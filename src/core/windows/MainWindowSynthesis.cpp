@@ -177,12 +177,30 @@ void MainWindowModel::Command18_Click() {
     if (view_["Picture1"].visible) view_.focus = "Picture1";
 }
 
+void MainWindowModel::CheckFunctionKind(const char* item) {
+    for (const char* kind : {"mnuMultipleWavesItem", "mnuSimpleWavesItem", "mnuFilesrawItem"})
+        SetCheck(kind, kind == std::string(item));
+    view_["mnuImagzeroItem"].enabled = true;
+}
+
+void MainWindowModel::UnlockCycles() {
+    view_["Text2"].locked = false;
+    view_["Text2"].tooltip = "Type here the desired value";
+}
+
+// The common end of both function kinds: a one-second window of calculated waves,
+// then "Both".
+void MainWindowModel::RecomputeCalculatedWaves() {
+    UnlockCycles();
+    SetField(Field::windowSeconds, "1");
+    view_["Label3"].caption = "Number of cycles (per second)";
+    Command17_Click();
+    SetPointer(kPointerDefault);
+}
+
 void MainWindowModel::mnuMultipleWavesItem_Click() {
     SetPointer(kPointerHourglass);
-    SetCheck("mnuMultipleWavesItem", true);
-    SetCheck("mnuSimpleWavesItem", false);
-    SetCheck("mnuFilesrawItem", false);
-    view_["mnuImagzeroItem"].enabled = true;
+    CheckFunctionKind("mnuMultipleWavesItem");
     if (!view_["Frame1"].visible) state_.SetPlotState("1");
     if (view_["Command8"].caption == "Normal")
         state_.pendingFrame = "Frame1";
@@ -201,20 +219,12 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
         SetField(Field::windowPoints, (*leading)[0]);
         SetField(Field::cyclesPerSecond, (*leading)[1]);
     }
-    view_["Text2"].locked = false;
-    view_["Text2"].tooltip = "Type here the desired value";
-    SetField(Field::windowSeconds, "1");
-    view_["Label3"].caption = "Number of cycles (per second)";
-    Command17_Click();
-    SetPointer(kPointerDefault);
+    RecomputeCalculatedWaves();
 }
 
 void MainWindowModel::mnuSimpleWavesItem_Click() {
     SetPointer(kPointerHourglass);
-    SetCheck("mnuSimpleWavesItem", true);
-    SetCheck("mnuMultipleWavesItem", false);
-    SetCheck("mnuFilesrawItem", false);
-    view_["mnuImagzeroItem"].enabled = true;
+    CheckFunctionKind("mnuSimpleWavesItem");
     if (!view_["Frame6"].visible) state_.SetPlotState("1");
     view_["Frame1"].visible = false;
     if (view_["Command8"].caption == "Normal")
@@ -231,12 +241,7 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
     SetField(Field::windowPoints, "1024");
     SetField(Field::dataExtensionSeconds, "1");
     SetField(Field::cyclesPerSecond, "10");
-    view_["Text2"].locked = false;
-    view_["Text2"].tooltip = "Type here the desired value";
-    SetField(Field::windowSeconds, "1");
-    view_["Label3"].caption = "Number of cycles (per second)";
-    Command17_Click();
-    SetPointer(kPointerDefault);
+    RecomputeCalculatedWaves();
 }
 
 void MainWindowModel::mnuLineItem_Click() {
