@@ -165,6 +165,8 @@ TEST_F(MainWindowViewTest, BothSeparatelyShowsTheTwoHalfGraphsInsteadOfTheFftGra
     EXPECT_FALSE(Widget<QPushButton>("Command3")->isEnabled());
     EXPECT_FALSE(Action("mnuReport")->isEnabled());
     EXPECT_GT(CountPixels(Picture("Picture8"), kTrace), 20);
+    EXPECT_TRUE(view_->Graph("Picture9")->isVisible());
+    EXPECT_GT(CountPixels(Picture("Picture9"), kTrace), 20);
 
     // Back to one quantity.
     QTest::mouseClick(Widget<QRadioButton>("Option8"), Qt::LeftButton);
