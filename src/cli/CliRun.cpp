@@ -141,7 +141,6 @@ void Operate(MainWindowModel& window, const CliOptions& options) {
                 window.Option8_Click();
                 break;
             case Shown::both:
-                window.Option10_MouseDown();
                 window.Option10_Click();
                 break;
         }

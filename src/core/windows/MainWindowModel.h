@@ -108,7 +108,6 @@ class MainWindowModel {
     void Option2_MouseDown() { DisplayOptionMouseDown("Option2"); }
     void Option3_MouseDown() { DisplayOptionMouseDown("Option3"); }
     void Option8_MouseDown() { DisplayOptionMouseDown("Option8"); }
-    void Option10_MouseDown() {}
     void mnuFreqPosItem_Click();
     void mnuFreqNegItem_Click();
     void Command9_Click();  // "Invert" / "Normal"

@@ -72,7 +72,7 @@ const std::map<std::string, Handler>& MouseDownHandlers() {
         {"Option3", &M::Option3_MouseDown}, {"Option4", &M::Option4_MouseDown},
         {"Option5", &M::Option5_MouseDown}, {"Option6", &M::Option6_MouseDown},
         {"Option7", &M::Option7_MouseDown}, {"Option8", &M::Option8_MouseDown},
-        {"Option9", &M::Option9_MouseDown}, {"Option10", &M::Option10_MouseDown},
+        {"Option9", &M::Option9_MouseDown},
     };
     return handlers;
 }
