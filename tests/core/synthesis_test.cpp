@@ -47,6 +47,9 @@ TEST(WaveSynthesis, TriangularWaveStaysFastAtHighFrequencies) {
     DataList s = TriangularSamples(1024, 1024, 1e9, 0);
     ASSERT_EQ(s.Count(), 1026);
     for (int k = 1; k <= 1024; ++k) ASSERT_LE(std::fabs(s.Value(k)), 1.0 + 1e-6) << k;
+    // Phases and frequencies past double precision's whole numbers still end.
+    EXPECT_EQ(TriangularSamples(1024, 1024, 10, 1e20).Count(), 1026);
+    EXPECT_EQ(TriangularSamples(1024, 1024, 1e300, -1e300).Count(), 1026);
 }
 
 TEST(WaveSynthesis, SineWaveAndZeroComplement) {

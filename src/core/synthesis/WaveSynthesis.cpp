@@ -45,8 +45,9 @@ double FirstSegment(double x, double jStart, double bound) {
         double steps = std::floor((from - jStart) / 2);
         j = jStart + 2 * steps;
     }
-    // Step forward; when the estimate was too high, fall back a few segments.
-    while (j - 2 >= jStart && stops(j - 2)) j -= 2;
+    // Step forward; when the estimate was too high, fall back a few segments. Beyond
+    // 2^53 a step of 2 no longer changes j, so both walks are bounded.
+    for (int guard = 0; guard < 64 && j - 2 >= jStart && stops(j - 2); ++guard) j -= 2;
     for (int guard = 0; guard < 64 && !stops(j); ++guard) j += 2;
     return j;
 }
