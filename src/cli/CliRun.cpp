@@ -84,35 +84,64 @@ std::optional<std::string> PrepareParamFile(const CliOptions& options, const fs:
     return bytes;
 }
 
+// An option button as the user works it: pressed, then clicked. "Both, separately"
+// has no press of its own.
+struct OptionButton {
+    void (MainWindowModel::*mouseDown)() = nullptr;
+    void (MainWindowModel::*click)() = nullptr;
+};
+
+void Press(MainWindowModel& window, const OptionButton& option) {
+    if (option.mouseDown) (window.*option.mouseDown)();
+    (window.*option.click)();
+}
+
+// The simple waves' option buttons; the multiple waves have none.
+std::optional<OptionButton> WaveButton(Wave wave) {
+    using M = MainWindowModel;
+    switch (wave) {
+        case Wave::sine:
+            return OptionButton{&M::Option4_MouseDown, &M::Option4_Click};
+        case Wave::square:
+            return OptionButton{&M::Option5_MouseDown, &M::Option5_Click};
+        case Wave::triangular:
+            return OptionButton{&M::Option9_MouseDown, &M::Option9_Click};
+        case Wave::multiple:
+            break;
+    }
+    return std::nullopt;
+}
+
+OptionButton ShownButton(Shown shown) {
+    using M = MainWindowModel;
+    switch (shown) {
+        case Shown::imag:
+            return {&M::Option1_MouseDown, &M::Option1_Click};
+        case Shown::real:
+            return {&M::Option2_MouseDown, &M::Option2_Click};
+        case Shown::realg:
+            return {&M::Option3_MouseDown, &M::Option3_Click};
+        case Shown::rho:
+            return {&M::Option8_MouseDown, &M::Option8_Click};
+        case Shown::both:
+            break;
+    }
+    return {nullptr, &M::Option10_Click};
+}
+
 // The controls in a fixed order: function kind, its parameters and "Both", then the
 // method, the frequency range, the displayed quantity and the halvings.
 void Operate(MainWindowModel& window, const CliOptions& options) {
     if (options.wave) {
-        switch (*options.wave) {
-            case Wave::multiple:
-                window.mnuMultipleWavesItem_Click();
-                break;
-            case Wave::sine:
-                window.mnuSimpleWavesItem_Click();
-                window.Option4_MouseDown();
-                window.Option4_Click();
-                break;
-            case Wave::square:
-                window.mnuSimpleWavesItem_Click();
-                window.Option5_MouseDown();
-                window.Option5_Click();
-                break;
-            case Wave::triangular:
-                window.mnuSimpleWavesItem_Click();
-                window.Option9_MouseDown();
-                window.Option9_Click();
-                break;
+        if (std::optional<OptionButton> button = WaveButton(*options.wave)) {
+            window.mnuSimpleWavesItem_Click();
+            Press(window, *button);
+        } else {
+            window.mnuMultipleWavesItem_Click();
         }
     }
-    if (options.cosine) {
-        window.Option7_MouseDown();
-        window.Option7_Click();
-    }
+    if (options.cosine)
+        Press(window, {&MainWindowModel::Option7_MouseDown, &MainWindowModel::Option7_Click});
     if (options.cycles) window.SetField(Field::cyclesPerSecond, *options.cycles);
     if (options.phase) window.SetField(Field::simplePhase, *options.phase);
     // The option buttons and the fields only change the parameters; "Both" computes.
@@ -121,30 +150,7 @@ void Operate(MainWindowModel& window, const CliOptions& options) {
     if (options.method == Method::complex) window.mnuImagzeroItem_Click();
     if (options.method == Method::realft) window.mnuRealftItem_Click();
     if (options.negative) window.mnuFreqNegItem_Click();
-
-    if (options.shown) {
-        switch (*options.shown) {
-            case Shown::imag:
-                window.Option1_MouseDown();
-                window.Option1_Click();
-                break;
-            case Shown::real:
-                window.Option2_MouseDown();
-                window.Option2_Click();
-                break;
-            case Shown::realg:
-                window.Option3_MouseDown();
-                window.Option3_Click();
-                break;
-            case Shown::rho:
-                window.Option8_MouseDown();
-                window.Option8_Click();
-                break;
-            case Shown::both:
-                window.Option10_Click();
-                break;
-        }
-    }
+    if (options.shown) Press(window, ShownButton(*options.shown));
     for (int i = 0; i < options.halvings; ++i) window.Command16_Click();
 }
 

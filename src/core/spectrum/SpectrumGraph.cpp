@@ -50,10 +50,7 @@ double GlobalMaximum(const DataList& spectrumList, int N) {
 }
 
 DataList GraphValues(const DataList& spectrumList, int N, Quantity quantity) {
-    const double G = GlobalMaximum(spectrumList, N);
     std::vector<double> v(static_cast<size_t>(N), 0.0);
-    double M = G;
-    bool largestOfValues = false;
     for (int i = 0; i < N; ++i) {
         const double r = Re(spectrumList, i);
         const double m = Im(spectrumList, i);
@@ -74,11 +71,14 @@ DataList GraphValues(const DataList& spectrumList, int N, Quantity quantity) {
                 break;
         }
     }
-    if (quantity == Quantity::Real || quantity == Quantity::Rho) largestOfValues = true;
-    if (largestOfValues) {
-        M = 0;
+    // The real parts alone and the modulus are scaled by their own largest value;
+    // the other quantities by the global maximum of both parts.
+    double M = 0;
+    if (quantity == Quantity::Real || quantity == Quantity::Rho) {
         for (double value : v)
             if (std::fabs(value) > M) M = std::fabs(value);
+    } else {
+        M = GlobalMaximum(spectrumList, N);
     }
     DataList list;
     list.AddNumber(N);

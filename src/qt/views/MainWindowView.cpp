@@ -109,10 +109,6 @@ const std::string* StateTextOf(const std::string& name, const AnalysisState& sta
     return nullptr;
 }
 
-QString Text(const std::string& text) {
-    return ToQString(text);
-}
-
 // The window's background: the central widget and the unnamed boxes that only
 // arrange the controls. Moves and clicks that land there, and not on a control,
 // belong to the window itself.
@@ -152,7 +148,7 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     // The window is built from the table the model starts with; the drawing areas
     // must exist before the model, which draws on them from its first handler on.
     const ViewState initial = MainWindowInitialView();
-    setWindowTitle(Text(initial.caption));
+    setWindowTitle(ToQString(initial.caption));
     CreateMenus(initial);
     CreateControls(initial);
     model_ = std::make_unique<MainWindowModel>(
@@ -192,15 +188,15 @@ void MainWindowView::CreateMenus(const ViewState& initial) {
         QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
         switch (control.kind) {
             case ControlKind::Menu: {
-                QMenu* menu = parent ? parent->addMenu(Text(control.caption))
-                                     : menuBar()->addMenu(Text(control.caption));
+                QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
+                                     : menuBar()->addMenu(ToQString(control.caption));
                 menu->setObjectName(QString::fromStdString(name));
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
                 menus_[name] = menu;
                 break;
             }
             case ControlKind::MenuItem: {
-                auto* action = new QAction(Text(control.caption), this);
+                auto* action = new QAction(ToQString(control.caption), this);
                 action->setObjectName(QString::fromStdString(name));
                 action->setCheckable(control.checkable);
                 if (parent)
@@ -354,7 +350,7 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 
 void MainWindowView::Sync() {
     const ViewState& view = model_->View();
-    setWindowTitle(Text(view.caption));
+    setWindowTitle(ToQString(view.caption));
     for (const auto& [name, control] : view.controls) SyncWidget(name, control);
     SyncFields();
     SyncGraphs();
@@ -362,8 +358,8 @@ void MainWindowView::Sync() {
 }
 
 void MainWindowView::SyncWidget(const std::string& name, const ControlState& control) {
-    const QString caption = Text(control.caption);
-    const QString tooltip = Text(control.tooltip);
+    const QString caption = ToQString(control.caption);
+    const QString tooltip = ToQString(control.tooltip);
     if (const auto menu = menus_.find(name); menu != menus_.end()) {
         menu->second->setTitle(caption);
         menu->second->menuAction()->setEnabled(control.enabled);
@@ -394,7 +390,7 @@ void MainWindowView::SyncWidget(const std::string& name, const ControlState& con
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         const std::string* stateText = StateTextOf(name, model_->State());
-        label->setText(stateText ? Text(*stateText) : caption);
+        label->setText(stateText ? ToQString(*stateText) : caption);
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         frame->setTitle(caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -410,7 +406,7 @@ void MainWindowView::SyncWidget(const std::string& name, const ControlState& con
 
 void MainWindowView::SyncFields() {
     for (const FieldBinding& binding : fields_) {
-        const QString text = Text(model_->State().Get(binding.field, binding.row));
+        const QString text = ToQString(model_->State().Get(binding.field, binding.row));
         // Only a real change is written back, so the caret stays where the user types.
         if (binding.edit->text() == text) continue;
         const QSignalBlocker block(binding.edit);
