@@ -253,41 +253,6 @@ TEST(ImageSurfaceText, BoldIsWider) {
 
 // ---- The Symbol font -----------------------------------------------------------------
 
-TEST(SymbolFont, LettersBecomeTheGreekTheyStandFor) {
-    EXPECT_EQ(SymbolToUnicode("n"), "ν");
-    EXPECT_EQ(SymbolToUnicode("f"), "φ");
-    EXPECT_EQ(SymbolToUnicode("q"), "θ");
-    EXPECT_EQ(SymbolToUnicode("r"), "ρ");
-    EXPECT_EQ(SymbolToUnicode("p"), "π");
-    EXPECT_EQ(SymbolToUnicode("a"), "α");
-    EXPECT_EQ(SymbolToUnicode("b"), "β");
-    EXPECT_EQ(SymbolToUnicode("l"), "λ");
-    EXPECT_EQ(SymbolToUnicode("m"), "μ");
-    EXPECT_EQ(SymbolToUnicode("w"), "ω");
-    EXPECT_EQ(SymbolToUnicode("D"), "Δ");
-    EXPECT_EQ(SymbolToUnicode("2pn"), "2πν");
-}
-
-TEST(SymbolFont, MultiplicationSign) {
-    EXPECT_EQ(SymbolToUnicode("\xB4"), "×");
-    EXPECT_EQ(SymbolToUnicode("*"), "×");
-    EXPECT_EQ(SymbolToUnicode("´"), "×");  // the same byte written as a Latin-1 character
-    EXPECT_EQ(SymbolToUnicode("2 \xB4 3"), "2 × 3");
-}
-
-TEST(SymbolFont, OtherCharactersAreKept) {
-    EXPECT_EQ(SymbolToUnicode("0123 (=+-/)"), "0123 (=+-/)");
-    EXPECT_EQ(SymbolToUnicode("ν°"), "ν°");
-    EXPECT_EQ(SymbolToUnicode(""), "");
-}
-
-TEST(SymbolFont, IsRecognisedWhateverTheCase) {
-    EXPECT_TRUE(IsSymbolFont("Symbol"));
-    EXPECT_TRUE(IsSymbolFont("SYMBOL"));
-    EXPECT_FALSE(IsSymbolFont("Symbols"));
-    EXPECT_FALSE(IsSymbolFont("Arial"));
-}
-
 TEST(SymbolFont, SurfaceMeasuresSymbolTextAsGreekInTheSurroundingFont) {
     ImageSurface surface(kWidth, kHeight);
     surface.SetFontName("Times New Roman");

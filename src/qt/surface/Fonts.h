@@ -5,12 +5,13 @@
 // installed), so text keeps the widths the layouts were made for. "Symbol" is a
 // character encoding rather than a typeface: its Latin letters stand for Greek ones.
 // Symbol text is therefore translated to Unicode and drawn in the font that surrounds
-// it, so it renders on any system.
+// it, so it renders on any system (the translation is the core's SymbolToUnicode).
 #include <QFont>
 #include <QString>
 #include <string>
 
 #include "surface/Surface.h"
+#include "surface/SymbolFont.h"
 
 namespace quorbel {
 
@@ -20,14 +21,6 @@ void RegisterFontSubstitutions();
 
 // A QFont for the given settings (family name, size in points, bold, italic).
 QFont MakeFont(const FontState& state);
-
-// True for the "Symbol" font name (case-insensitive, as font names are).
-bool IsSymbolFont(const std::string& name);
-
-// Translates text written in the Symbol font into UTF-8: the Latin letters become the
-// Greek letters the font shows in their place (n -> ν, f -> φ, q -> θ, r -> ρ, p -> π,
-// ...), the byte 0xB4 and '*' become the multiplication sign ×. Everything else is kept.
-std::string SymbolToUnicode(const std::string& text);
 
 // Surface text (UTF-8) as a QString; bytes that are not valid UTF-8 are read as Latin-1
 // so that no text is ever lost to replacement characters.
