@@ -59,58 +59,31 @@ TEST(TextGrid, LaysPrintedTextOnCharacterCells) {
         void (*print)(Surface&);
         Lines rows;
     } cases[] = {
-        {"tab to column c is character c-1",
+        {"tab to column c is character c-1; numbers keep their blanks; Symbol is Greek",
          [](Surface& s) {
-             s.Print({P::Tab(5), P::Str("ab"), P::Tab(10), P::Num(-2)});
-         },
-         {"    ab   -2"}},
-        {"numbers keep their blanks, text continues behind them",
-         [](Surface& s) {
-             s.Print({P::Num(5), P::Str("|")});
-         },
-         {" 5 |"}},
-        {"a tab behind the text goes to the next row",
-         [](Surface& s) {
-             s.Print({P::Str("abcdef"), P::Tab(3), P::Str("x")});
-         },
-         {"abcdef", "  x"}},
-        {"one row per line whatever the font size; inner empty rows kept",
-         [](Surface& s) {
-             s.SetFontSize(14);
-             s.PrintText("big");
-             s.SetFontSize(8);
-             s.Print({});
-             s.PrintText("small");
-             s.Print({});
-         },
-         {"big", "", "small"}},
-        {"Symbol text shows as Greek, one column a letter",
-         [](Surface& s) {
-             s.Print({P::Str("(")}, true);
+             s.Print({P::Tab(5), P::Str("ab"), P::Tab(10), P::Num(-2), P::Num(5)}, true);
              s.SetFontName("Symbol");
-             s.Print({P::Str("r")}, true);
-             s.SetFontName("Arial");
-             s.Print({P::Str(")"), P::Tab(6), P::Str("|")});
+             s.SetFontSize(20);
+             s.Print({P::Str("r"), P::Tab(3), P::Str("q")});
          },
-         {"(ρ)  |"}},
-        {"graphics leave no mark; Cls empties the grid",
+         {"    ab   -2  5 ρ", "  θ"}},
+        {"graphics leave no mark; Cls empties the grid; inner empty rows stay",
          [](Surface& s) {
              s.PrintText("gone");
              s.Cls();
              s.Line(0, 0, 900, 0);
-             s.PSet(0, 195);
              s.Circle(0, 0, 100);
-             s.SetCurrentX(0);
-             s.SetCurrentY(195);
+             s.PSet(0, 2 * TextGridSurface::kCellHeight);
              s.PrintText("kept");
+             s.Print({});
          },
-         {"", "kept"}},
+         {"", "", "kept"}},
         {"later text overwrites cells; positions off the grid are dropped",
          [](Surface& s) {
              s.PrintText("aaaa", true);
-             s.SetCurrentX(90);
+             s.SetCurrentX(TextGridSurface::kCellWidth);
              s.PrintText("b");
-             s.SetCurrentX(-180);
+             s.SetCurrentX(-2 * TextGridSurface::kCellWidth);
              s.PrintText("xyz");
              s.SetCurrentY(1e12);
              s.PrintText("far");
@@ -120,7 +93,6 @@ TEST(TextGrid, LaysPrintedTextOnCharacterCells) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TextGridSurface grid(6690, 8145);
-        grid.SetFontName("Arial");
         c.print(grid);
         EXPECT_EQ(grid.Lines(), c.rows);
     }
