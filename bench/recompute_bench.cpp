@@ -59,7 +59,7 @@ class LoadedWindow {
   public:
     LoadedWindow()
         : window_(platform_, ParamFile(folder_.Path() / "Zparamfile.wr"),
-                  MainWindowSurfaces{picture1_, picture2_, picture8_, picture9_}) {
+                  MainWindowSurfaces{picture1_, picture2_, picture8_, picture9_, form5_}) {
         loaded_ = window_.Form_Load();
     }
     bool Loaded() const { return loaded_ && platform_.messages.empty(); }
@@ -72,6 +72,7 @@ class LoadedWindow {
     RecordingSurface picture2_{kPicture2Width, kPicture2Height};
     RecordingSurface picture8_{kHalfGraphWidth, kHalfGraphHeight};
     RecordingSurface picture9_{kHalfGraphWidth, kHalfGraphHeight};
+    RecordingSurface form5_{kReportWidth, kReportHeight};
     MainWindowModel window_;
     bool loaded_ = false;
 };

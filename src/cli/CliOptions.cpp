@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 namespace quorbel::cli {
@@ -31,11 +32,12 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 4> kCommands{{
+constexpr std::array<Choice<Command>, 5> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
     {"displayed", Command::displayed},
+    {"report", Command::report},
 }};
 
 template <class E, size_t Count>
@@ -55,13 +57,31 @@ std::string Words(const std::array<Choice<E>, Count>& choices) {
     return words;
 }
 
-std::optional<int> Halvings(const std::string& text) {
+std::optional<int> WholeWord(const std::string& text) {
     int count = 0;
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, count);
-    if (text.empty() || error != std::errc() || stop != end || count < 0 || count > kMaxHalvings)
-        return std::nullopt;
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
     return count;
+}
+
+std::optional<double> Twips(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// "X1,X2": two positions in twips.
+std::optional<std::pair<double, double>> Limits(const std::string& text) {
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos) return std::nullopt;
+    const std::optional<double> x1 = Twips(text.substr(0, comma));
+    const std::optional<double> x2 = Twips(text.substr(comma + 1));
+    if (!x1 || !x2) return std::nullopt;
+    return std::make_pair(*x1, *x2);
 }
 
 // Walks the words; options that take a value take the next word whatever it looks
@@ -102,6 +122,7 @@ class Parser {
             return UsageError{"--cos applies to the multiple waves only"};
         if (options_.phase && !simpleWave)
             return UsageError{"--phase needs --wave sine, square or triangular"};
+        if (options_.scroll && !options_.expand) return UsageError{"--scroll needs --expand"};
         return std::nullopt;
     }
 
@@ -146,18 +167,27 @@ class Parser {
         } else if (name == "--wave") {
             return Assign(kWaves, name, value, options_.wave);
         } else if (name == "--halve") {
-            std::optional<int> count = Halvings(value);
-            if (!count)
+            std::optional<int> count = WholeWord(value);
+            if (!count || *count < 0 || *count > kMaxHalvings)
                 return UsageError{"--halve needs a whole number from 0 to " +
                                   std::to_string(kMaxHalvings) + ", not " + Quoted(value)};
             options_.halvings = *count;
+        } else if (name == "--expand") {
+            options_.expand = Limits(value);
+            if (!options_.expand)
+                return UsageError{"--expand needs two positions in twips, X1,X2, not " +
+                                  Quoted(value)};
+        } else if (name == "--scroll") {
+            options_.scroll = WholeWord(value);
+            if (!options_.scroll)
+                return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
         }
         return std::nullopt;
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option :
-             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve"})
+        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
+                                   "--phase", "--halve", "--expand", "--scroll"})
             if (name == option) return true;
         return false;
     }
@@ -198,6 +228,8 @@ const std::string& HelpText() {
         "              complex method: an empty header line, then Re/Im pairs)\n"
         "  graph       graphValueList: the values of the FFT graph\n"
         "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
+        "  report      the report (menu \"Report\") as plain text: each item at its\n"
+        "              character column, Greek letters as Unicode\n"
         "\n"
         "Options, applied in this order:\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
@@ -216,13 +248,19 @@ const std::string& HelpText() {
         "  --show Q          what the FFT graph shows: rho (the default), imag, real,\n"
         "                    realg (real with global maximum) or both (\"Both, separately\")\n"
         "  --halve K         press \"Change (*1/2)\" K times (0 to 1000)\n"
+        "  --expand X1,X2    press \"Horizontal\", then click the right button on the FFT\n"
+        "                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)\n"
+        "  --scroll S        move the scroll bar of the expanded graph to S (the first\n"
+        "                    bin shown; needs --expand)\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"
         "\n"
         "Exit status: 0 when the window showed no message; 1 when it did (each message is\n"
-        "printed on standard error, after the list); 2 for a usage error or an opening-\n"
-        "parameters file that cannot be used (one line on standard error, no list).\n";
+        "printed on standard error, after the list), or when a control asked for cannot\n"
+        "be used in the state reached (a disabled menu entry, a hidden scroll bar); 2\n"
+        "for a usage error or an opening-parameters file that cannot be used (one line\n"
+        "on standard error, no list).\n";
     return text;
 }
 

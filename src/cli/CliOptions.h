@@ -4,6 +4,7 @@
 // the choices do is left to the window model.
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed };
+enum class Command { samples, spectrum, graph, displayed, report };
 
 // Halving more often than this only repeats itself (the window returns to all the
 // points every ten halvings) and would just take time.
@@ -29,6 +30,9 @@ struct CliOptions {
     std::optional<std::string> cycles;
     std::optional<std::string> phase;
     int halvings = 0;
+    // The two right-button limits (twips on the FFT graph) after "Horizontal".
+    std::optional<std::pair<double, double>> expand;
+    std::optional<int> scroll;  // the scroll bar's value
     Command command = Command::samples;
 };
 

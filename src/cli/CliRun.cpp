@@ -14,8 +14,10 @@
 
 #include "CliOptions.h"
 #include "platform/Platform.h"
+#include "report/Report.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
+#include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel::cli {
@@ -84,74 +86,112 @@ std::optional<std::string> PrepareParamFile(const CliOptions& options, const fs:
     return bytes;
 }
 
-// An option button as the user works it: pressed, then clicked. "Both, separately"
-// has no press of its own.
-struct OptionButton {
-    void (MainWindowModel::*mouseDown)() = nullptr;
-    void (MainWindowModel::*click)() = nullptr;
+// Operates the window's controls by name, as a user would; the first control that
+// cannot be used in the state reached stops the run.
+class Operator {
+  public:
+    explicit Operator(MainWindowModel& window) : window_(window) {}
+
+    bool Click(const std::string& control) { return Do(control, Event::Click); }
+    // An option button is pressed, then clicked; one without a press of its own is
+    // only clicked.
+    bool Press(const std::string& control) {
+        if (!Usable(control)) return Fail(control);
+        window_.Fire(control, Event::MouseDown);
+        return Click(control);
+    }
+    bool Type(const std::string& control, const std::string& text) {
+        return window_.Type(control, text) || Fail(control);
+    }
+    bool RightClick(const std::string& control, double x) {
+        const EventArgs args{.button = 2, .x = x};
+        return Do(control, Event::MouseDown, args) && Do(control, Event::MouseUp, args);
+    }
+    bool Change(const std::string& control, int value) {
+        return Do(control, Event::Change, {.value = value});
+    }
+
+    const std::string& Failed() const { return failed_; }
+
+  private:
+    bool Usable(const std::string& control) const {
+        return window_.Answers(control, Event::Click) && window_.View()[control].enabled &&
+               window_.View()[control].visible;
+    }
+    bool Do(const std::string& control, Event event, const EventArgs& args = {}) {
+        return window_.Fire(control, event, args) || Fail(control);
+    }
+    bool Fail(const std::string& control) {
+        const std::string& caption = window_.View()[control].caption;
+        failed_ = caption.empty() ? control : "\"" + caption + "\"";
+        return false;
+    }
+
+    MainWindowModel& window_;
+    std::string failed_;
 };
 
-void Press(MainWindowModel& window, const OptionButton& option) {
-    if (option.mouseDown) (window.*option.mouseDown)();
-    (window.*option.click)();
-}
-
-// The simple waves' option buttons; the multiple waves have none.
-std::optional<OptionButton> WaveButton(Wave wave) {
-    using M = MainWindowModel;
+const char* WaveOption(Wave wave) {
     switch (wave) {
         case Wave::sine:
-            return OptionButton{&M::Option4_MouseDown, &M::Option4_Click};
+            return "Option4";
         case Wave::square:
-            return OptionButton{&M::Option5_MouseDown, &M::Option5_Click};
+            return "Option5";
         case Wave::triangular:
-            return OptionButton{&M::Option9_MouseDown, &M::Option9_Click};
+            return "Option9";
         case Wave::multiple:
             break;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-OptionButton ShownButton(Shown shown) {
-    using M = MainWindowModel;
+const char* ShownOption(Shown shown) {
     switch (shown) {
         case Shown::imag:
-            return {&M::Option1_MouseDown, &M::Option1_Click};
+            return "Option1";
         case Shown::real:
-            return {&M::Option2_MouseDown, &M::Option2_Click};
+            return "Option2";
         case Shown::realg:
-            return {&M::Option3_MouseDown, &M::Option3_Click};
+            return "Option3";
         case Shown::rho:
-            return {&M::Option8_MouseDown, &M::Option8_Click};
+            return "Option8";
         case Shown::both:
             break;
     }
-    return {nullptr, &M::Option10_Click};
+    return "Option10";
 }
 
 // The controls in a fixed order: function kind, its parameters and "Both", then the
-// method, the frequency range, the displayed quantity and the halvings.
-void Operate(MainWindowModel& window, const CliOptions& options) {
+// method, the frequency range, the displayed quantity, the halvings, the expansion
+// and the scroll bar. False when a control could not be used.
+bool Operate(Operator& user, const CliOptions& options) {
     if (options.wave) {
-        if (std::optional<OptionButton> button = WaveButton(*options.wave)) {
-            window.mnuSimpleWavesItem_Click();
-            Press(window, *button);
-        } else {
-            window.mnuMultipleWavesItem_Click();
+        if (const char* option = WaveOption(*options.wave)) {
+            if (!user.Click("mnuSimpleWavesItem") || !user.Press(option)) return false;
+        } else if (!user.Click("mnuMultipleWavesItem")) {
+            return false;
         }
     }
-    if (options.cosine)
-        Press(window, {&MainWindowModel::Option7_MouseDown, &MainWindowModel::Option7_Click});
-    if (options.cycles) window.SetField(Field::cyclesPerSecond, *options.cycles);
-    if (options.phase) window.SetField(Field::simplePhase, *options.phase);
+    if (options.cosine && !user.Press("Option7")) return false;
+    if (options.cycles && !user.Type("Text2", *options.cycles)) return false;
+    if (options.phase && !user.Type("Text8", *options.phase)) return false;
     // The option buttons and the fields only change the parameters; "Both" computes.
-    if (options.cosine || options.cycles || options.phase) window.Command17_Click();
+    if ((options.cosine || options.cycles || options.phase) && !user.Click("Command17"))
+        return false;
 
-    if (options.method == Method::complex) window.mnuImagzeroItem_Click();
-    if (options.method == Method::realft) window.mnuRealftItem_Click();
-    if (options.negative) window.mnuFreqNegItem_Click();
-    if (options.shown) Press(window, ShownButton(*options.shown));
-    for (int i = 0; i < options.halvings; ++i) window.Command16_Click();
+    if (options.method == Method::complex && !user.Click("mnuImagzeroItem")) return false;
+    if (options.method == Method::realft && !user.Click("mnuRealftItem")) return false;
+    if (options.negative && !user.Click("mnuFreqNegItem")) return false;
+    if (options.shown && !user.Press(ShownOption(*options.shown))) return false;
+    for (int i = 0; i < options.halvings; ++i)
+        if (!user.Click("Command16")) return false;
+    if (options.expand) {
+        if (!user.Click("Command8") || !user.RightClick("Picture1", options.expand->first) ||
+            !user.RightClick("Picture1", options.expand->second))
+            return false;
+    }
+    if (options.scroll && !user.Change("HScroll1", *options.scroll)) return false;
+    return true;
 }
 
 const DataList& ListOf(const AnalysisState& state, Command command) {
@@ -163,6 +203,7 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::graph:
             return state.graphValueList;
         case Command::displayed:
+        case Command::report:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -206,9 +247,11 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     ImageSurface picture2(kPicture2Width, kPicture2Height);
     ImageSurface picture8(kHalfGraphWidth, kHalfGraphHeight);
     ImageSurface picture9(kHalfGraphWidth, kHalfGraphHeight);
+    // The report window's text laid out on character columns.
+    TextGridSurface form5(kReportWidth, kReportHeight);
     RecordingPlatform platform;
     MainWindowModel window(platform, ParamFile(working),
-                           MainWindowSurfaces{picture1, picture2, picture8, picture9});
+                           MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
 
     if (!window.Form_Load()) {
         PrintMessages(platform, err);
@@ -223,10 +266,20 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitUsage;
     }
 
-    Operate(window, options);
+    Operator user(window);
+    if (!Operate(user, options) ||
+        (options.command == Command::report && !user.Click("mnuReport"))) {
+        PrintMessages(platform, err);
+        if (!user.Failed().empty())
+            ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
+        return kExitMessage;
+    }
 
-    for (const std::string& line : ListOf(window.State(), options.command).Lines())
-        out << line << '\n';
+    const std::vector<std::string>& lines = options.command == Command::report
+                                                ? form5.Lines()
+                                                : ListOf(window.State(), options.command).Lines();
+    // A refused report writes nothing; its message follows on standard error.
+    for (const std::string& line : lines) out << line << '\n';
     out.flush();
     return PrintMessages(platform, err);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "report/Report.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"
 
@@ -38,7 +39,7 @@ class ModelFixture : public ::testing::Test {
         if (!model_)
             model_ = std::make_unique<MainWindowModel>(
                 platform, ParamFile(path_),
-                MainWindowSurfaces{picture1, picture2, picture8, picture9});
+                MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
         return *model_;
     }
     MainWindowModel& Loaded() {
@@ -53,6 +54,7 @@ class ModelFixture : public ::testing::Test {
     RecordingSurface picture2{kPicture2Width, kPicture2Height};
     RecordingSurface picture8{kHalfGraphWidth, kHalfGraphHeight};
     RecordingSurface picture9{kHalfGraphWidth, kHalfGraphHeight};
+    RecordingSurface form5{kReportWidth, kReportHeight};
     std::filesystem::path dir_;
     std::filesystem::path path_;
 

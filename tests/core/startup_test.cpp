@@ -70,7 +70,7 @@ TEST_F(StartupTest, UnusableFilesAreReplacedByTheDefaultRecord) {
         WriteParams(content);
         platform.messages.clear();
         MainWindowModel model(platform, ParamFile(path_),
-                              MainWindowSurfaces{picture1, picture2, picture8, picture9});
+                              MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
         ASSERT_TRUE(model.Form_Load());
         EXPECT_EQ(ReadParams(), ParamFile::DefaultRecord());
         EXPECT_EQ(model.State().Get(Field::amplitudeA, 7), "2.5");
@@ -109,7 +109,7 @@ TEST_F(StartupTest, FileThatCannotBeCreatedStopsWithAMessage) {
     // A regular file where the folder should be: nothing can be created below it.
     std::ofstream(dir_ / "blocker") << "x";
     MainWindowModel model(platform, ParamFile(dir_ / "blocker" / "Zparamfile.wr"),
-                          MainWindowSurfaces{picture1, picture2, picture8, picture9});
+                          MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
     EXPECT_FALSE(model.Form_Load());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("cannot be created"), std::string::npos);

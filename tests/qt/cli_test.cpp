@@ -271,6 +271,86 @@ TEST_F(CliWithFiles, RecordTheWindowCannotStartFromIsAnErrorAndStaysAsItWas) {
     EXPECT_EQ(ReadFile(params), record);
 }
 
+// ---- Report, expansion and scrolling ---------------------------------------------
+
+// The words of a line, split at blanks.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+TEST(CliReport, PlainTextWithItemsAtTheirColumns) {
+    const CliResult result = RunCliWith({"report"});
+    ASSERT_EQ(result.status, cli::kExitOk);
+    ASSERT_FALSE(result.out.empty());
+    EXPECT_EQ(result.out[0], std::string(19, ' ') + "Report");
+    size_t hz = 0;
+    while (hz < result.out.size() && result.out[hz].find("(Hz)") == std::string::npos) ++hz;
+    ASSERT_LT(hz, result.out.size());
+    EXPECT_EQ(result.out[hz].find("(Hz)"), 8u);  // column 9
+    EXPECT_NE(result.out[hz - 1].find("φ"), std::string::npos);
+    EXPECT_NE(result.out[hz - 1].find("ρ"), std::string::npos);
+    // One row per peak of the default record: frequency, amplitude, φ, θ.
+    std::vector<std::string> frequencies;
+    for (size_t line = hz + 1; line < result.out.size(); ++line) {
+        const std::vector<std::string> row = Words(result.out[line]);
+        ASSERT_EQ(row.size(), 4u) << result.out[line];
+        frequencies.push_back(row[0]);
+    }
+    EXPECT_EQ(frequencies,
+              (std::vector<std::string>{"30", "60", "90", "150", "210", "240", "300"}));
+}
+
+TEST_F(CliWithFiles, RefusedReportsPrintTheReasonWithStatusOne) {
+    std::string record = ParamFile::DefaultRecord();
+    record.replace(0, 4, "2048");
+    const fs::path params = File("2048.wr");
+    WriteFile(params, record);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* reason;
+    } cases[] = {
+        {{"--params", params.string(), "report"}, "It is not possible to print the report"},
+        {{"--show", "both", "report"}, "\"Report\" cannot be used"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const CliResult result = RunCliWith(c.arguments);
+        EXPECT_EQ(result.status, cli::kExitMessage);
+        EXPECT_TRUE(result.out.empty());
+        ASSERT_FALSE(result.err.empty());
+        EXPECT_NE(result.err.back().find(c.reason), std::string::npos) << result.err.back();
+    }
+}
+
+TEST(CliExpansion, ExpandThenScroll) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        int count, offset;  // of the displayed list when the status is 0
+    } cases[] = {
+        // Points Int(X * 511 / 7665): 51 and 102.
+        {{"--expand", "766.5,1533", "displayed"}, cli::kExitOk, 52, 51},
+        {{"--expand=1533,766.5", "displayed"}, cli::kExitOk, 52, 51},
+        {{"--expand", "766.5,1533", "--scroll", "200", "displayed"}, cli::kExitOk, 52, 200},
+        {{"--expand", "766.5,800", "displayed"}, cli::kExitMessage, 512, 0},
+        {{"--expand", "766.5,800", "--scroll", "3", "displayed"}, cli::kExitMessage, 0, 0},
+        {{"--scroll", "3", "displayed"}, cli::kExitUsage, 0, 0},
+        {{"--expand", "12", "displayed"}, cli::kExitUsage, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.at(1));
+        const CliResult result = RunCliWith(c.arguments);
+        EXPECT_EQ(result.status, c.status);
+        if (c.count == 0) continue;
+        ASSERT_GE(result.out.size(), 3u);
+        EXPECT_EQ(std::stoi(result.out[0]), c.count);
+        EXPECT_EQ(std::stoi(result.out.back()), c.offset);
+    }
+}
+
 TEST_F(CliWithFiles, DefaultRunLeavesTheUsersConfigurationAlone) {
     const fs::path config = File("config");
     const std::optional<QByteArray> oldConfig =

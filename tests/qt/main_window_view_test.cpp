@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -20,6 +21,7 @@
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
+#include "views/ReportWindowView.h"
 
 namespace quorbel {
 namespace {
@@ -208,12 +210,14 @@ TEST_F(MainWindowViewTest, MenuEntriesReachTheModel) {
     EXPECT_TRUE(platform_.quitRequested);
 }
 
-TEST_F(MainWindowViewTest, CalculatingImaginaryPartsShowsItsMessage) {
+TEST_F(MainWindowViewTest, DisabledEntriesStayInertEvenWhenTheirWidgetFires) {
+    // The model decides what can be used: a widget enabled behind its back changes
+    // nothing and is disabled again by the next sync.
     QAction* action = Action("mnuImagcalcItem");
     action->setEnabled(true);
     action->trigger();
-    ASSERT_EQ(platform_.messages.size(), 1u);
-    EXPECT_EQ(platform_.messages[0], "Make your own code for this operation!");
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_FALSE(action->isEnabled());
 }
 
 TEST_F(MainWindowViewTest, InertControlsShowTheirStateOnly) {
@@ -248,6 +252,69 @@ TEST_F(MainWindowViewTest, MovingOverAHalfGraphMovesTheCommonCursorInTwips) {
     QTest::mouseMove(view_->centralWidget(), QPoint(2, 2));
     EXPECT_FALSE(view_->Model().View().Line("Line3").Visible);
     EXPECT_FALSE(view_->Model().View().Line("Line4").Visible);
+}
+
+}  // namespace
+}  // namespace quorbel
+
+namespace quorbel {
+namespace {
+
+TEST_F(MainWindowViewTest, ReportWindowShowsTheReportAndKeepsIt) {
+    ReportWindowView* report = view_->ReportWindow();
+    EXPECT_FALSE(report->isVisible());
+    Action("mnuReport")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(report));
+    EXPECT_EQ(report->windowTitle(), "FFT Quorbel - Report");
+    const QImage page = report->Area()->Surface().Image();
+    // Dark text and the red " (See Help!)" on the white page.
+    int dark = 0, red = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() < 90 && c.green() < 90 && c.blue() < 90) ++dark;
+            if (c.red() > 180 && c.green() < 110 && c.blue() < 110) ++red;
+        }
+    }
+    EXPECT_GT(dark, 1000);
+    EXPECT_GT(red, 20);
+    // Closing hides it; the next report shows it again.
+    report->close();
+    EXPECT_FALSE(view_->Model().Report().View().shown);
+    Action("mnuReport")->trigger();
+    EXPECT_TRUE(report->isVisible());
+}
+
+TEST_F(MainWindowViewTest, ReadoutLabelFollowsTheMouseOverTheFftGraph) {
+    GraphWidget* graph = view_->Graph("Picture1");
+    auto* readout = Widget<QLabel>("Label9");
+    EXPECT_FALSE(readout->isVisible());
+    QTest::mouseMove(graph, QPoint(0, 40));
+    EXPECT_TRUE(readout->isVisible());
+    EXPECT_EQ(readout->text(), "0");
+    QTest::mouseMove(graph, QPoint(graph->width() / 2, 40));
+    const double half = readout->text().toDouble();
+    EXPECT_GT(half, 240);
+    EXPECT_LT(half, 270);
+}
+
+TEST_F(MainWindowViewTest, RightClicksAfterHorizontalExpandAndShowTheScrollBar) {
+    GraphWidget* graph = view_->Graph("Picture1");
+    QTest::mouseClick(Widget<QPushButton>("Command8"), Qt::LeftButton);
+    EXPECT_TRUE(Widget<QLabel>("Label17")->isVisible());
+    QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(graph->width() / 10, 50));
+    QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(graph->width() / 5, 50));
+    const int shown = view_->Model().State().displayedValueList.Whole(0);
+    EXPECT_GT(shown, 40);
+    EXPECT_LT(shown, 60);
+    auto* bar = Widget<QScrollBar>("HScroll1");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->parentWidget(), graph);
+    EXPECT_GT(bar->geometry().bottom(), graph->height() * 9 / 10);
+    bar->setValue(bar->value() + 100);
+    EXPECT_EQ(view_->Model().State().displayedValueList.Whole(shown + 2), bar->value());
+    QTest::mouseClick(Widget<QPushButton>("Command6"), Qt::LeftButton);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 }  // namespace

@@ -8,10 +8,11 @@ namespace quorbel {
 
 MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
                                  MainWindowSurfaces surfaces)
-    : platform_(platform),
+    : TableWindow(MainWindowInitialView()),
+      platform_(platform),
       paramFile_(std::move(paramFile)),
       surfaces_(surfaces),
-      view_(MainWindowInitialView()) {
+      report_(surfaces.Form5) {
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of
     // a single quantity recompute.

@@ -9,11 +9,14 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "report/Report.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
+#include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
+#include "windows/Window.h"
 
 namespace quorbel {
 
@@ -22,24 +25,33 @@ struct MainWindowSurfaces {
     Surface& Picture2;  // the "Graph of f (t)"
     Surface& Picture8;  // upper half-height graph: imaginary parts
     Surface& Picture9;  // lower half-height graph: real parts
+    Surface& Form5;     // the report window
 };
 
 // Sizes of the graph areas in twips.
 inline constexpr double kPicture1Width = 7665, kPicture1Height = 5295;
 inline constexpr double kPicture2Width = 7665, kPicture2Height = 2655;
 inline constexpr double kHalfGraphWidth = 7455, kHalfGraphHeight = 2415;
+inline constexpr double kScrollBarHeight = 255;
+
+// The name under which the window itself (its background) answers clicks and moves.
+inline constexpr const char* kWindowControl = "Form1";
 
 // The control table of the main window: names, kinds, captions and tooltips, and
 // their state when the window is loaded.
 ViewState MainWindowInitialView();
 
-class MainWindowModel {
+class MainWindowModel : public TableWindow<MainWindowModel> {
   public:
     MainWindowModel(Platform& platform, ParamFile paramFile, MainWindowSurfaces surfaces);
 
+    // The behaviour and binding columns of the control table.
+    static const std::map<std::string, Behaviour<MainWindowModel>>& Behaviours();
+
     AnalysisState& State() { return state_; }
     const AnalysisState& State() const { return state_; }
-    const ViewState& View() const { return view_; }
+    ReportWindowModel& Report() { return report_; }
+    const ReportWindowModel& Report() const { return report_; }
 
     // Told whenever the window's mouse pointer changes (the hourglass of a long
     // operation must show while the handler still runs).
@@ -114,6 +126,16 @@ class MainWindowModel {
     void Picture8_MouseMove(int button, int shift, double x, double y);
     void Picture9_MouseMove(int button, int shift, double x, double y);
 
+    // --- expansion and frequency read-out on the FFT graph (x, y in twips)
+    void Command8_Click();  // "Horizontal"
+    void Picture1_MouseDown(int button, int shift, double x, double y);
+    void Picture1_MouseMove(int button, int shift, double x, double y);
+    void Picture1_MouseUp(int button, int shift, double x, double y);
+    void HScroll1_Change();
+
+    // --- output
+    void mnuReport_Click();
+
   private:
     // Raised inside the start-up sequence by anything that cannot be used; the
     // sequence then restores the default record.
@@ -147,12 +169,18 @@ class MainWindowModel {
     bool Checked(const std::string& item) const { return view_[item].checked; }
     void MoveCursorLines(double x);
     void SetPointer(int pointer);
+    // The displayed point under x (twips on the FFT graph), within the points shown.
+    int PointUnder(double x) const;
+    void MarkPeak(double x);
+    void ExpansionLimit(double x);
+    void Expand(int i1, int i2);
+    void ShowWindowOfGraph(int count, int first);
 
     Platform& platform_;
     ParamFile paramFile_;
     MainWindowSurfaces surfaces_;
     AnalysisState state_;
-    ViewState view_;
+    ReportWindowModel report_;
     bool inStartup_ = false;
 };
 

@@ -23,6 +23,10 @@ void MainWindowModel::GrafFt(int ftnpont) {
         state_.realPartList = PartList(state_.spectrumList, N, false, G);
         Grafduplo();
     }
+    // With "Both, separately" selected the single graph holds no quantity (all
+    // zeros): the next choice of a single quantity must recompute, whatever
+    // plotState did meanwhile.
+    if (Checked("Option10")) state_.spectrumMode = "-1";
     state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
     state_.displayedValueList = state_.graphValueList;
     Grafmesmo();

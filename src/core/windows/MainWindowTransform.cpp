@@ -57,23 +57,6 @@ void MainWindowModel::Command5_Click() {
     SetPointer(kPointerDefault);
 }
 
-void MainWindowModel::Command6_Click() {
-    SetPointer(kPointerHourglass);
-    state_.expansionPrompt.clear();
-    view_["Label17"].visible = false;
-    view_["HScroll1"].visible = false;
-    // Back to the whole graph: lines 0..N+2 of graphValueList.
-    state_.displayedValueList.Clear();
-    if (!state_.graphValueList.Empty()) {
-        const int N = state_.graphValueList.Whole(0);
-        for (int i = 0; i <= N + 2; ++i)
-            state_.displayedValueList.Add(state_.graphValueList.Line(i));
-        Grafmesmo();
-    }
-    if (view_["Picture1"].visible) view_.focus = "Picture1";
-    SetPointer(kPointerDefault);
-}
-
 void MainWindowModel::mnuRealftItem_Click() {
     if (Checked("mnuRealftItem")) return;
     SetPointer(kPointerHourglass);

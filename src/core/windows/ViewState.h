@@ -42,7 +42,8 @@ struct ControlState {
     int mousePointer = kPointerDefault;
     // Geometry in twips; negative when the window's layout decides.
     double left = -1, top = -1, width = -1, height = -1;
-    int value = 0, min = 0, max = 0;  // scroll bars and sliders
+    int value = 0, min = 0, max = 0;       // scroll bars and sliders
+    int smallChange = 1, largeChange = 1;  // scroll bar steps: arrow and page
 };
 
 struct LineObject {
@@ -56,6 +57,7 @@ struct ViewState {
     std::string caption;
     int mousePointer = kPointerDefault;
     bool shown = false;
+    int raised = 0;     // how often the window was brought to the front
     std::string focus;  // the control that has the input focus
     std::map<std::string, ControlState> controls;
     std::vector<std::string> order;  // control names in the order the window lists them

@@ -112,4 +112,9 @@ void GraphWidget::mousePressEvent(QMouseEvent* event) {
     if (onDown_) Forward(onDown_, ButtonCode(event->button()), *event);
 }
 
+void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (onUp_) Forward(onUp_, ButtonCode(event->button()), *event);
+}
+
 }  // namespace quorbel

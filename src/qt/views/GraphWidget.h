@@ -35,6 +35,7 @@ class GraphWidget : public QWidget {
 
     void SetMouseMoveHandler(MouseHandler handler) { onMove_ = std::move(handler); }
     void SetMouseDownHandler(MouseHandler handler) { onDown_ = std::move(handler); }
+    void SetMouseUpHandler(MouseHandler handler) { onUp_ = std::move(handler); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -43,6 +44,7 @@ class GraphWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_.Dpi(); }
@@ -53,6 +55,7 @@ class GraphWidget : public QWidget {
     int mousePointer_ = -1;
     MouseHandler onMove_;
     MouseHandler onDown_;
+    MouseHandler onUp_;
 };
 
 }  // namespace quorbel

@@ -157,7 +157,6 @@ void MainWindowView::LayOut() {
 
     QBoxLayout* graphs = Column();
     graphs->addWidget(place);
-    add(graphs, "HScroll1");
     add(graphs, "Label17");
     add(graphs, "Label5");
     add(graphs, "Label9");
@@ -208,6 +207,13 @@ void MainWindowView::LayOut() {
 }
 
 void MainWindowView::AddUnplaced(QLayout* fallback) {
+    // Controls that lie over a drawing area become its children; Sync places them.
+    for (const auto& [name, widget] : widgets_) {
+        const auto graph = graphs_.find(model_->View()[name].parent);
+        if (graph == graphs_.end()) continue;
+        widget->setParent(graph->second);
+        placed_.push_back(name);
+    }
     // Controls the table holds beyond the ones placed above go into their frame, or
     // at the end of the left column, so that none is ever lost.
     for (const auto& [name, widget] : widgets_) {

@@ -20,94 +20,12 @@
 #include <optional>
 
 #include "GraphWidget.h"
+#include "ReportWindowView.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
 
 namespace {
-
-using M = MainWindowModel;
-using Handler = void (M::*)();
-
-// The model's click handlers (menu entries, buttons, option buttons) by control.
-// Controls not listed have no behaviour of their own yet: their widgets only show the
-// state the model gives them.
-const std::map<std::string, Handler>& ClickHandlers() {
-    static const std::map<std::string, Handler> handlers = {
-        {"mnuExitItem", &M::mnuExitItem_Click},
-        {"mnuLineItem", &M::mnuLineItem_Click},
-        {"mnuPointsItem", &M::mnuPointsItem_Click},
-        {"mnuFreqPosItem", &M::mnuFreqPosItem_Click},
-        {"mnuFreqNegItem", &M::mnuFreqNegItem_Click},
-        {"mnuMultipleWavesItem", &M::mnuMultipleWavesItem_Click},
-        {"mnuSimpleWavesItem", &M::mnuSimpleWavesItem_Click},
-        {"mnuRealftItem", &M::mnuRealftItem_Click},
-        {"mnuImagzeroItem", &M::mnuImagzeroItem_Click},
-        {"mnuImagcalcItem", &M::mnuImagcalcItem_Click},
-        {"Command1", &M::Command1_Click},
-        {"Command5", &M::Command5_Click},
-        {"Command6", &M::Command6_Click},
-        {"Command9", &M::Command9_Click},
-        {"Command16", &M::Command16_Click},
-        {"Command17", &M::Command17_Click},
-        {"Command18", &M::Command18_Click},
-        {"Option1", &M::Option1_Click},
-        {"Option2", &M::Option2_Click},
-        {"Option3", &M::Option3_Click},
-        {"Option4", &M::Option4_Click},
-        {"Option5", &M::Option5_Click},
-        {"Option6", &M::Option6_Click},
-        {"Option7", &M::Option7_Click},
-        {"Option8", &M::Option8_Click},
-        {"Option9", &M::Option9_Click},
-        {"Option10", &M::Option10_Click},
-    };
-    return handlers;
-}
-
-// Presses on option buttons: they mark the parameters as changed before the click.
-const std::map<std::string, Handler>& MouseDownHandlers() {
-    static const std::map<std::string, Handler> handlers = {
-        {"Option1", &M::Option1_MouseDown}, {"Option2", &M::Option2_MouseDown},
-        {"Option3", &M::Option3_MouseDown}, {"Option4", &M::Option4_MouseDown},
-        {"Option5", &M::Option5_MouseDown}, {"Option6", &M::Option6_MouseDown},
-        {"Option7", &M::Option7_MouseDown}, {"Option8", &M::Option8_MouseDown},
-        {"Option9", &M::Option9_MouseDown},
-    };
-    return handlers;
-}
-
-using MoveHandler = void (M::*)(int, int, double, double);
-const std::map<std::string, MoveHandler>& PictureMoveHandlers() {
-    static const std::map<std::string, MoveHandler> handlers = {
-        {"Picture8", &M::Picture8_MouseMove},
-        {"Picture9", &M::Picture9_MouseMove},
-    };
-    return handlers;
-}
-
-// The analysis field a text box shows: "Text2" or a wave-table cell "Text3(4)".
-std::optional<std::pair<Field, int>> FieldOf(const std::string& name) {
-    static const std::map<std::string, Field> fields = {
-        {"Text1", Field::totalPoints},          {"Text7", Field::windowPoints},
-        {"Text6", Field::dataExtensionSeconds}, {"Text2", Field::cyclesPerSecond},
-        {"Text8", Field::simplePhase},          {"Text3", Field::amplitudeA},
-        {"Text4", Field::multiplierB},          {"Text5", Field::phasePhi},
-    };
-    const auto open = name.find('(');
-    const auto it = fields.find(name.substr(0, open));
-    if (it == fields.end()) return std::nullopt;
-    const int row = open == std::string::npos ? 0 : std::stoi(name.substr(open + 1));
-    return std::make_pair(it->second, row);
-}
-
-// Labels that show a state item rather than a caption of their own.
-const std::string* StateTextOf(const std::string& name, const AnalysisState& state) {
-    if (name == "Label22(1)") return &state.Get(Field::windowSeconds);
-    if (name == "Label27") return &state.rawFileName;
-    if (name == "Label17") return &state.expansionPrompt;
-    return nullptr;
-}
 
 // The window's background: the central widget and the unnamed boxes that only
 // arrange the controls. Moves and clicks that land there, and not on a control,
@@ -151,10 +69,13 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     setWindowTitle(ToQString(initial.caption));
     CreateMenus(initial);
     CreateControls(initial);
+    report_ = new ReportWindowView(this);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{graphs_.at("Picture1")->Surface(), graphs_.at("Picture2")->Surface(),
-                           graphs_.at("Picture8")->Surface(), graphs_.at("Picture9")->Surface()});
+                           graphs_.at("Picture8")->Surface(), graphs_.at("Picture9")->Surface(),
+                           report_->Surface()});
+    report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
@@ -222,8 +143,8 @@ void MainWindowView::CreateMenus(const ViewState& initial) {
 void MainWindowView::CreateControls(const ViewState& initial) {
     auto* background = new Background(this);
     setCentralWidget(background);
-    background->onMove = [this] { Run(&M::Form_MouseMove); };
-    background->onClick = [this] { Run(&M::Form_Click); };
+    background->onMove = [this] { Fire(kWindowControl, Event::MouseMove); };
+    background->onClick = [this] { Fire(kWindowControl, Event::Click); };
 
     for (const auto& [name, control] : initial.controls) {
         QWidget* widget = nullptr;
@@ -238,13 +159,9 @@ void MainWindowView::CreateControls(const ViewState& initial) {
                 widget = option;
                 break;
             }
-            case ControlKind::TextBox: {
-                auto* edit = new QLineEdit(background);
-                if (const auto field = FieldOf(name))
-                    fields_.push_back({edit, field->first, field->second});
-                widget = edit;
+            case ControlKind::TextBox:
+                widget = new QLineEdit(background);
                 break;
-            }
             case ControlKind::Label: {
                 auto* label = new QLabel(background);
                 label->setTextFormat(Qt::PlainText);  // captions are text, never markup
@@ -255,9 +172,11 @@ void MainWindowView::CreateControls(const ViewState& initial) {
                 widget = new QGroupBox(background);
                 break;
             case ControlKind::Picture: {
-                const bool container =
-                    std::any_of(initial.controls.begin(), initial.controls.end(),
-                                [&name](const auto& other) { return other.second.parent == name; });
+                const bool container = std::any_of(
+                    initial.controls.begin(), initial.controls.end(), [&name](const auto& other) {
+                        return other.second.parent == name &&
+                               other.second.kind == ControlKind::Picture;
+                    });
                 if (container) {
                     widget = new QWidget(background);
                 } else {
@@ -285,44 +204,44 @@ void MainWindowView::CreateControls(const ViewState& initial) {
 }
 
 void MainWindowView::Connect() {
-    for (const auto& [name, handler] : ClickHandlers()) {
-        const Handler h = handler;
-        if (const auto action = actions_.find(name); action != actions_.end()) {
-            connect(action->second, &QAction::triggered, this, [this, h] { Run(h); });
-            continue;
-        }
-        const auto widget = widgets_.find(name);
-        if (widget == widgets_.end()) continue;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget->second))
-            connect(button, &QAbstractButton::clicked, this, [this, h] { Run(h); });
-    }
-    for (const auto& [name, handler] : MouseDownHandlers()) {
-        const Handler h = handler;
-        const auto widget = widgets_.find(name);
-        if (widget == widgets_.end()) continue;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget->second))
-            connect(button, &QAbstractButton::pressed, this, [this, h] { Run(h); });
-    }
-    for (const FieldBinding& binding : fields_) {
-        // Typing only changes the field (and with it plotState); nothing is
-        // recomputed until a calculation button is pressed.
-        connect(binding.edit, &QLineEdit::textEdited, this, [this, binding](const QString& text) {
-            RunCall([&] { model_->SetField(binding.field, text.toStdString(), binding.row); });
-        });
-    }
-    for (const auto& [name, handler] : PictureMoveHandlers()) {
-        const MoveHandler h = handler;
-        if (GraphWidget* graph = Graph(name))
-            graph->SetMouseMoveHandler([this, h](int button, int shift, double x, double y) {
-                RunCall([&] { (model_.get()->*h)(button, shift, x, y); });
+    // Every widget reports its events under its control name; the model's control
+    // table decides which of them do something.
+    for (const auto& [name, action] : actions_)
+        connect(action, &QAction::triggered, this, [this, n = name] { Fire(n, Event::Click); });
+    for (const auto& [name, widget] : widgets_) {
+        const std::string n = name;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::pressed, this,
+                    [this, n] { Fire(n, Event::MouseDown); });
+            connect(button, &QAbstractButton::clicked, this, [this, n] { Fire(n, Event::Click); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            // Typing only changes the field (and with it plotState); nothing is
+            // recomputed until a calculation button is pressed.
+            connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
+                RunCall([&] { model_->Type(n, text.toStdString()); });
             });
+        } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
+            connect(bar, &QAbstractSlider::valueChanged, this,
+                    [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
+        }
+    }
+    for (const auto& [name, graph] : graphs_) {
+        const std::string n = name;
+        auto forward = [this, n](Event event) {
+            return [this, n, event](int button, int shift, double x, double y) {
+                Fire(n, event, {.button = button, .shift = shift, .x = x, .y = y});
+            };
+        };
+        graph->SetMouseDownHandler(forward(Event::MouseDown));
+        graph->SetMouseMoveHandler(forward(Event::MouseMove));
+        graph->SetMouseUpHandler(forward(Event::MouseUp));
     }
 }
 
 // --- events
 
-void MainWindowView::Run(Handler handler) {
-    RunCall([&] { (model_.get()->*handler)(); });
+void MainWindowView::Fire(const std::string& control, Event event, const EventArgs& args) {
+    RunCall([&] { model_->Fire(control, event, args); });
 }
 
 template <class Call>
@@ -337,12 +256,12 @@ bool MainWindowView::event(QEvent* event) {
     // Activation after start-up only, and never in the middle of a handler (a message
     // box that closes gives the window back its activation).
     if (event->type() == QEvent::WindowActivate && model_ && model_->View().shown && running_ == 0)
-        Run(&M::Form_Activate);
+        RunCall([this] { model_->Form_Activate(); });
     return QMainWindow::event(event);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    Run(&M::Form_Unload);
+    RunCall([this] { model_->Form_Unload(); });
     event->accept();
 }
 
@@ -352,9 +271,9 @@ void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
     for (const auto& [name, control] : view.controls) SyncWidget(name, control);
-    SyncFields();
     SyncGraphs();
     SyncPointerAndFocus();
+    report_->Sync(model_->Report().View());
 }
 
 void MainWindowView::SyncWidget(const std::string& name, const ControlState& control) {
@@ -389,29 +308,38 @@ void MainWindowView::SyncWidget(const std::string& name, const ControlState& con
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const std::string* stateText = StateTextOf(name, model_->State());
-        label->setText(stateText ? ToQString(*stateText) : caption);
+        const std::optional<std::string> bound = model_->BoundText(name);
+        label->setText(bound ? ToQString(*bound) : caption);
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         frame->setTitle(caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setReadOnly(control.locked);
+        const QString text = ToQString(model_->BoundText(name).value_or(""));
+        // Only a real change is written back, so the caret stays where the user types.
+        if (edit->text() != text) {
+            const QSignalBlocker block(edit);
+            edit->setText(text);
+        }
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
         const QSignalBlocker block(slider);
         slider->setRange(control.min, control.max);
         slider->setValue(control.value);
+        slider->setSingleStep(control.smallChange);
+        slider->setPageStep(control.largeChange);
+        PlaceOverGraph(slider, control);
     } else if (auto* graph = qobject_cast<GraphWidget*>(widget)) {
         graph->SetMousePointer(control.mousePointer);
     }
 }
 
-void MainWindowView::SyncFields() {
-    for (const FieldBinding& binding : fields_) {
-        const QString text = ToQString(model_->State().Get(binding.field, binding.row));
-        // Only a real change is written back, so the caret stays where the user types.
-        if (binding.edit->text() == text) continue;
-        const QSignalBlocker block(binding.edit);
-        binding.edit->setText(text);
-    }
+void MainWindowView::PlaceOverGraph(QWidget* widget, const ControlState& control) {
+    if (!qobject_cast<GraphWidget*>(widget->parentWidget())) return;
+    const QWidget* area = widget->parentWidget();
+    const int height =
+        control.height >= 0 ? static_cast<int>(Px(control.height)) : widget->sizeHint().height();
+    const int width = control.width >= 0 ? static_cast<int>(Px(control.width)) : area->width();
+    const int top = control.top >= 0 ? static_cast<int>(Px(control.top)) : area->height() - height;
+    widget->setGeometry(static_cast<int>(Px(std::max(control.left, 0.0))), top, width, height);
 }
 
 void MainWindowView::SyncGraphs() {

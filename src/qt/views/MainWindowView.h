@@ -23,6 +23,7 @@ class QLayout;
 namespace quorbel {
 
 class GraphWidget;
+class ReportWindowView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -45,35 +46,29 @@ class MainWindowView : public QMainWindow {
     const MainWindowModel& Model() const { return *model_; }
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
+    ReportWindowView* ReportWindow() const { return report_; }
 
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    using Handler = void (MainWindowModel::*)();
-
-    // A text box and the analysis field it shows (row: wave-table row, else 0).
-    struct FieldBinding {
-        QLineEdit* edit;
-        Field field;
-        int row;
-    };
-
     void CreateMenus(const ViewState& initial);
     void CreateControls(const ViewState& initial);
     void LayOut();
     void Connect();
 
-    // Runs one model handler, then brings the widgets up to date.
-    void Run(Handler handler);
+    // Hands one event to the model, then brings the widgets up to date.
+    void Fire(const std::string& control, Event event, const EventArgs& args = {});
     template <class Call>
     void RunCall(Call&& call);
 
     QWidget* Take(const std::string& name);
     void AddUnplaced(QLayout* fallback);
     void SyncWidget(const std::string& name, const ControlState& control);
-    void SyncFields();
+    // A control that lies over a drawing area (the scroll bar of the expanded FFT
+    // graph) is placed where the model puts it, in twips from the area's corner.
+    void PlaceOverGraph(QWidget* widget, const ControlState& control);
     void SyncGraphs();
     void SyncPointerAndFocus();
     void ApplyPointer(int pointer);
@@ -84,7 +79,7 @@ class MainWindowView : public QMainWindow {
     std::map<std::string, QAction*> actions_;  // menu items, separators, menus' actions
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, GraphWidget*> graphs_;
-    std::vector<FieldBinding> fields_;
+    ReportWindowView* report_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;

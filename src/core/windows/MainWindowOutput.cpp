@@ -1,0 +1,48 @@
+// The main window's output: the report of the frequencies present in the transform.
+#include "report/Report.h"
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+void MainWindowModel::mnuReport_Click() {
+    SetPointer(kPointerHourglass);
+    // The report reads the graphs; they must have been computed from the parameters
+    // the report prints.
+    if (state_.PlotStateValue() != 10) {
+        platform_.MessageBox(
+            "It is not possible to print the report because the parameters were changed. "
+            "Click in BOTH to recalculate and plot the graphs and then try again");
+        SetPointer(kPointerDefault);
+        return;
+    }
+    ReportInput input;
+    input.multipleShown = view_["Frame1"].visible;
+    input.simpleShown = view_["Frame6"].visible;
+    input.rawData = DecimalPrefix(state_.dataSource) == 2;
+    input.sineSelected = state_.sineSelected;
+    using Simple = ReportInput::Simple;
+    input.simpleKind = Checked("Option4")   ? Simple::Sine
+                       : Checked("Option5") ? Simple::Square
+                       : Checked("Option9") ? Simple::Triangular
+                                            : Simple::None;
+    input.cyclesPerSecond = state_.Get(Field::cyclesPerSecond);
+    input.dataExtensionSeconds = state_.Get(Field::dataExtensionSeconds);
+    input.totalPoints = state_.Get(Field::totalPoints);
+    input.windowSeconds = state_.Get(Field::windowSeconds);
+    input.rawFileName = state_.rawFileName;
+    input.simplePhase = state_.Get(Field::simplePhase);
+    for (int i = 0; i < kTableRows; ++i) {
+        const auto row = static_cast<size_t>(i);
+        input.amplitudeA[row] = state_.Get(Field::amplitudeA, i);
+        input.multiplierB[row] = state_.Get(Field::multiplierB, i);
+        input.phasePhi[row] = state_.Get(Field::phasePhi, i);
+    }
+    input.graphValueList = &state_.graphValueList;
+    input.spectrumList = &state_.spectrumList;
+    report_.Show();
+    WriteReport(report_.Form5(), input);
+    SetPointer(kPointerDefault);
+}
+
+}  // namespace quorbel

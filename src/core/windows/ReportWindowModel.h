@@ -1,0 +1,33 @@
+#pragma once
+// The report window ("FFT Quorbel - Report"): a window without controls whose client
+// area is a persistent drawing surface. The main window's "Report" writes into it and
+// shows it; it stays open, not modal, until the user closes it, and it repaints what
+// was written after being covered. Its client area is kReportWidth x kReportHeight
+// twips (report/Report.h).
+#include <map>
+#include <string>
+
+#include "surface/Surface.h"
+#include "windows/Window.h"
+
+namespace quorbel {
+
+class ReportWindowModel : public TableWindow<ReportWindowModel> {
+  public:
+    explicit ReportWindowModel(Surface& form5);
+
+    // The window has no controls.
+    static const std::map<std::string, Behaviour<ReportWindowModel>>& Behaviours();
+
+    Surface& Form5() { return form5_; }
+
+    // Shows the window (modeless) and brings it to the front.
+    void Show();
+    // The user closed it; the next report shows it again.
+    void Form_Unload();
+
+  private:
+    Surface& form5_;
+};
+
+}  // namespace quorbel

@@ -1,0 +1,166 @@
+#pragma once
+// One entry point to every window: a driver (the Qt view, the command-line companion,
+// a test, a fuzzer) names a control and an event, and the window runs the handler its
+// control table binds to that pair. Only the window itself calls its handlers by their
+// C++ names. A control that has no handler for an event is inert for it.
+//
+// The control table of a window also binds text boxes and labels to the data items
+// they show, so a driver can read what a box shows and type into it by control name.
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "windows/ViewState.h"
+
+namespace quorbel {
+
+enum class Event { Click, MouseDown, MouseMove, MouseUp, Change };
+
+// What an event carries. Mouse events: button (a press: the button pressed; a move:
+// the buttons held; 1 left, 2 right, 4 middle, summed), shift (1 Shift, 2 Ctrl,
+// 4 Alt) and the position in twips from the control's top-left corner. Change of a
+// scroll bar or slider: its new value.
+struct EventArgs {
+    int button = 0;
+    int shift = 0;
+    double x = 0;
+    double y = 0;
+    int value = 0;
+};
+
+class Window {
+  public:
+    virtual ~Window() = default;
+
+    virtual const ViewState& View() const = 0;
+    // Runs the handler `control` has for `event`. False when it has none, or when
+    // the control cannot be reached (disabled or hidden, itself or what holds it): the
+    // event then changes nothing. A Change first gives the control its new value,
+    // kept within its range.
+    virtual bool Fire(const std::string& control, Event event, const EventArgs& args = {}) = 0;
+    virtual bool Answers(const std::string& control, Event event) const = 0;
+    // The text a bound text box or label shows, read from the window's data.
+    virtual std::optional<std::string> BoundText(const std::string& control) const = 0;
+    // Text typed into a bound text box; false when the control takes no typing.
+    virtual bool Type(const std::string& control, const std::string& text) = 0;
+    // The controls the table binds to behaviour or data, in table order.
+    virtual std::vector<std::string> BoundControls() const = 0;
+};
+
+// The behaviour columns of one row of a window's control table.
+template <class M>
+struct Behaviour {
+    using Handler = std::function<void(M&, const EventArgs&)>;
+    Handler click = nullptr;
+    Handler mouseDown = nullptr;
+    Handler mouseMove = nullptr;
+    Handler mouseUp = nullptr;
+    Handler change = nullptr;
+    // The data item a text box or label shows, and (text boxes) how typing stores it.
+    std::function<std::string(const M&)> text = nullptr;
+    std::function<void(M&, const std::string&)> type = nullptr;
+
+    const Handler& On(Event event) const {
+        switch (event) {
+            case Event::Click:
+                return click;
+            case Event::MouseDown:
+                return mouseDown;
+            case Event::MouseMove:
+                return mouseMove;
+            case Event::MouseUp:
+                return mouseUp;
+            case Event::Change:
+                break;
+        }
+        return change;
+    }
+};
+
+// Adapters from a handler's C++ signature to a table column.
+template <class M>
+typename Behaviour<M>::Handler Do(void (M::*handler)()) {
+    return [handler](M& window, const EventArgs&) { (window.*handler)(); };
+}
+template <class M>
+typename Behaviour<M>::Handler Do(void (M::*handler)(int, int, double, double)) {
+    return [handler](M& window, const EventArgs& a) {
+        (window.*handler)(a.button, a.shift, a.x, a.y);
+    };
+}
+
+// A window whose controls are described by a table: M provides
+//   static const std::map<std::string, Behaviour<M>>& Behaviours();
+// and keeps what it shows in view_.
+template <class M>
+class TableWindow : public Window {
+  public:
+    const ViewState& View() const override { return view_; }
+
+    bool Fire(const std::string& control, Event event, const EventArgs& args = {}) override {
+        const Behaviour<M>* row = BehaviourOf(control);
+        if (!row || !row->On(event) || !Reachable(control)) return false;
+        if (event == Event::Change) {
+            ControlState& state = view_[control];
+            state.value = args.value < state.min   ? state.min
+                          : args.value > state.max ? state.max
+                                                   : args.value;
+        }
+        row->On(event)(static_cast<M&>(*this), args);
+        return true;
+    }
+
+    bool Answers(const std::string& control, Event event) const override {
+        const Behaviour<M>* row = BehaviourOf(control);
+        return row && row->On(event);
+    }
+
+    std::optional<std::string> BoundText(const std::string& control) const override {
+        const Behaviour<M>* row = BehaviourOf(control);
+        if (!row || !row->text) return std::nullopt;
+        return row->text(static_cast<const M&>(*this));
+    }
+
+    bool Type(const std::string& control, const std::string& text) override {
+        const Behaviour<M>* row = BehaviourOf(control);
+        if (!row || !row->type || !Reachable(control) || view_[control].locked) return false;
+        row->type(static_cast<M&>(*this), text);
+        return true;
+    }
+
+    std::vector<std::string> BoundControls() const override {
+        std::vector<std::string> names;
+        for (const std::string& name : view_.order)
+            if (BehaviourOf(name)) names.push_back(name);
+        return names;
+    }
+
+  protected:
+    explicit TableWindow(ViewState initial) : view_(std::move(initial)) {}
+
+    ViewState view_;
+
+  private:
+    // A user reaches a control only while it and everything holding it (its frame, its
+    // menu) are enabled and visible. Names the window lists no state for (the window
+    // itself) are always reachable.
+    bool Reachable(const std::string& control) const {
+        for (std::string name = control; !name.empty();) {
+            const auto it = view_.controls.find(name);
+            if (it == view_.controls.end()) break;
+            if (!it->second.enabled || !it->second.visible) return false;
+            name = it->second.parent;
+        }
+        return true;
+    }
+
+    static const Behaviour<M>* BehaviourOf(const std::string& control) {
+        const auto& rows = M::Behaviours();
+        const auto it = rows.find(control);
+        return it == rows.end() ? nullptr : &it->second;
+    }
+};
+
+}  // namespace quorbel
