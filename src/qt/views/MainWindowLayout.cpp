@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "ControlBinder.h"
 #include "GraphWidget.h"
 #include "MainWindowView.h"
 
@@ -209,8 +210,8 @@ void MainWindowView::LayOut() {
 void MainWindowView::AddUnplaced(QLayout* fallback) {
     // Controls that lie over a drawing area become its children; Sync places them.
     for (const auto& [name, widget] : widgets_) {
-        const auto graph = graphs_.find(model_->View()[name].parent);
-        if (graph == graphs_.end()) continue;
+        const auto graph = binder_->Graphs().find(model_->View()[name].parent);
+        if (graph == binder_->Graphs().end()) continue;
         widget->setParent(graph->second);
         placed_.push_back(name);
     }

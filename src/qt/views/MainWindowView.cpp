@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 
+#include "ControlBinder.h"
 #include "GraphWidget.h"
 #include "ReportWindowView.h"
 #include "surface/Fonts.h"
@@ -67,19 +68,27 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     // must exist before the model, which draws on them from its first handler on.
     const ViewState initial = MainWindowInitialView();
     setWindowTitle(ToQString(initial.caption));
-    CreateMenus(initial);
-    CreateControls(initial);
+    auto* background = new Background(this);
+    setCentralWidget(background);
+    background->onMove = [this] {
+        RunCall([this] { model_->Fire(kWindowControl, Event::MouseMove); });
+    };
+    background->onClick = [this] {
+        RunCall([this] { model_->Fire(kWindowControl, Event::Click); });
+    };
+    binder_ = new ControlBinder(initial, background, menuBar());
+    widgets_ = binder_->Widgets();
     report_ = new ReportWindowView(this);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
-        MainWindowSurfaces{graphs_.at("Picture1")->Surface(), graphs_.at("Picture2")->Surface(),
-                           graphs_.at("Picture8")->Surface(), graphs_.at("Picture9")->Surface(),
+        MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
+                           Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
                            report_->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
-    Connect();
+    binder_->Attach(*model_, [this](const std::function<void()>& call) { RunCall(call); });
     Sync();
 }
 
@@ -96,153 +105,10 @@ bool MainWindowView::Load() {
 }
 
 GraphWidget* MainWindowView::Graph(const std::string& name) const {
-    const auto it = graphs_.find(name);
-    return it == graphs_.end() ? nullptr : it->second;
-}
-
-// --- building
-
-void MainWindowView::CreateMenus(const ViewState& initial) {
-    for (const std::string& name : initial.order) {
-        const ControlState& control = initial.controls.at(name);
-        const auto parentMenu = menus_.find(control.parent);
-        QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
-        switch (control.kind) {
-            case ControlKind::Menu: {
-                QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
-                                     : menuBar()->addMenu(ToQString(control.caption));
-                menu->setObjectName(QString::fromStdString(name));
-                menu->menuAction()->setObjectName(QString::fromStdString(name));
-                menus_[name] = menu;
-                break;
-            }
-            case ControlKind::MenuItem: {
-                auto* action = new QAction(ToQString(control.caption), this);
-                action->setObjectName(QString::fromStdString(name));
-                action->setCheckable(control.checkable);
-                if (parent)
-                    parent->addAction(action);
-                else
-                    menuBar()->addAction(action);  // an entry of the menu bar itself
-                actions_[name] = action;
-                break;
-            }
-            case ControlKind::Separator:
-                if (parent) {
-                    QAction* separator = parent->addSeparator();
-                    separator->setObjectName(QString::fromStdString(name));
-                    actions_[name] = separator;
-                }
-                break;
-            default:
-                break;
-        }
-    }
-}
-
-void MainWindowView::CreateControls(const ViewState& initial) {
-    auto* background = new Background(this);
-    setCentralWidget(background);
-    background->onMove = [this] { Fire(kWindowControl, Event::MouseMove); };
-    background->onClick = [this] { Fire(kWindowControl, Event::Click); };
-
-    for (const auto& [name, control] : initial.controls) {
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-            case ControlKind::Button:
-                widget = new QPushButton(background);
-                break;
-            case ControlKind::Option: {
-                auto* option = new QRadioButton(background);
-                // The model decides which option of a group is selected.
-                option->setAutoExclusive(false);
-                widget = option;
-                break;
-            }
-            case ControlKind::TextBox:
-                widget = new QLineEdit(background);
-                break;
-            case ControlKind::Label: {
-                auto* label = new QLabel(background);
-                label->setTextFormat(Qt::PlainText);  // captions are text, never markup
-                widget = label;
-                break;
-            }
-            case ControlKind::Frame:
-                widget = new QGroupBox(background);
-                break;
-            case ControlKind::Picture: {
-                const bool container = std::any_of(
-                    initial.controls.begin(), initial.controls.end(), [&name](const auto& other) {
-                        return other.second.parent == name &&
-                               other.second.kind == ControlKind::Picture;
-                    });
-                if (container) {
-                    widget = new QWidget(background);
-                } else {
-                    const double w = control.width > 0 ? control.width : kPicture1Width;
-                    const double h = control.height > 0 ? control.height : kPicture1Height;
-                    auto* graph = new GraphWidget(w, h, background);
-                    graphs_[name] = graph;
-                    widget = graph;
-                }
-                break;
-            }
-            case ControlKind::ScrollBar:
-                widget = new QScrollBar(Qt::Horizontal, background);
-                break;
-            case ControlKind::Slider:
-                widget = new QSlider(Qt::Horizontal, background);
-                break;
-            default:
-                break;  // menus are built by CreateMenus
-        }
-        if (!widget) continue;
-        widget->setObjectName(QString::fromStdString(name));
-        widgets_[name] = widget;
-    }
-}
-
-void MainWindowView::Connect() {
-    // Every widget reports its events under its control name; the model's control
-    // table decides which of them do something.
-    for (const auto& [name, action] : actions_)
-        connect(action, &QAction::triggered, this, [this, n = name] { Fire(n, Event::Click); });
-    for (const auto& [name, widget] : widgets_) {
-        const std::string n = name;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::pressed, this,
-                    [this, n] { Fire(n, Event::MouseDown); });
-            connect(button, &QAbstractButton::clicked, this, [this, n] { Fire(n, Event::Click); });
-        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            // Typing only changes the field (and with it plotState); nothing is
-            // recomputed until a calculation button is pressed.
-            connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
-                RunCall([&] { model_->Type(n, text.toStdString()); });
-            });
-        } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
-            connect(bar, &QAbstractSlider::valueChanged, this,
-                    [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
-        }
-    }
-    for (const auto& [name, graph] : graphs_) {
-        const std::string n = name;
-        auto forward = [this, n](Event event) {
-            return [this, n, event](int button, int shift, double x, double y) {
-                Fire(n, event, {.button = button, .shift = shift, .x = x, .y = y});
-            };
-        };
-        graph->SetMouseDownHandler(forward(Event::MouseDown));
-        graph->SetMouseMoveHandler(forward(Event::MouseMove));
-        graph->SetMouseUpHandler(forward(Event::MouseUp));
-    }
+    return binder_->Graph(name);
 }
 
 // --- events
-
-void MainWindowView::Fire(const std::string& control, Event event, const EventArgs& args) {
-    RunCall([&] { model_->Fire(control, event, args); });
-}
 
 template <class Call>
 void MainWindowView::RunCall(Call&& call) {
@@ -270,86 +136,9 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
-    for (const auto& [name, control] : view.controls) SyncWidget(name, control);
-    SyncGraphs();
-    SyncPointerAndFocus();
+    binder_->Sync();
+    ApplyPointer(view.mousePointer);
     report_->Sync(model_->Report().View());
-}
-
-void MainWindowView::SyncWidget(const std::string& name, const ControlState& control) {
-    const QString caption = ToQString(control.caption);
-    const QString tooltip = ToQString(control.tooltip);
-    if (const auto menu = menus_.find(name); menu != menus_.end()) {
-        menu->second->setTitle(caption);
-        menu->second->menuAction()->setEnabled(control.enabled);
-        menu->second->menuAction()->setVisible(control.visible);
-        return;
-    }
-    if (const auto found = actions_.find(name); found != actions_.end()) {
-        QAction* action = found->second;
-        if (!action->isSeparator()) action->setText(caption);
-        action->setToolTip(tooltip);
-        action->setEnabled(control.enabled);
-        action->setVisible(control.visible);
-        if (action->isCheckable()) action->setChecked(control.checked);
-        return;
-    }
-    const auto found = widgets_.find(name);
-    if (found == widgets_.end()) return;
-    QWidget* widget = found->second;
-    widget->setToolTip(tooltip);
-    widget->setEnabled(control.enabled);
-    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
-
-    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        const QSignalBlocker block(radio);
-        radio->setText(caption);
-        radio->setChecked(control.checked);
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        button->setText(caption);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const std::optional<std::string> bound = model_->BoundText(name);
-        label->setText(bound ? ToQString(*bound) : caption);
-    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
-        frame->setTitle(caption);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setReadOnly(control.locked);
-        const QString text = ToQString(model_->BoundText(name).value_or(""));
-        // Only a real change is written back, so the caret stays where the user types.
-        if (edit->text() != text) {
-            const QSignalBlocker block(edit);
-            edit->setText(text);
-        }
-    } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
-        const QSignalBlocker block(slider);
-        slider->setRange(control.min, control.max);
-        slider->setValue(control.value);
-        slider->setSingleStep(control.smallChange);
-        slider->setPageStep(control.largeChange);
-        PlaceOverGraph(slider, control);
-    } else if (auto* graph = qobject_cast<GraphWidget*>(widget)) {
-        graph->SetMousePointer(control.mousePointer);
-    }
-}
-
-void MainWindowView::PlaceOverGraph(QWidget* widget, const ControlState& control) {
-    if (!qobject_cast<GraphWidget*>(widget->parentWidget())) return;
-    const QWidget* area = widget->parentWidget();
-    const int height =
-        control.height >= 0 ? static_cast<int>(Px(control.height)) : widget->sizeHint().height();
-    const int width = control.width >= 0 ? static_cast<int>(Px(control.width)) : area->width();
-    const int top = control.top >= 0 ? static_cast<int>(Px(control.top)) : area->height() - height;
-    widget->setGeometry(static_cast<int>(Px(std::max(control.left, 0.0))), top, width, height);
-}
-
-void MainWindowView::SyncGraphs() {
-    const ViewState& view = model_->View();
-    for (const auto& [name, graph] : graphs_) {
-        std::vector<LineObject> lines;
-        for (const auto& [lineName, line] : view.lines)
-            if (line.over == name) lines.push_back(line);
-        graph->SetLines(std::move(lines));  // repaints the picture as well
-    }
 }
 
 void MainWindowView::ApplyPointer(int pointer) {
@@ -360,16 +149,6 @@ void MainWindowView::ApplyPointer(int pointer) {
     else
         QApplication::restoreOverrideCursor();
     waitCursor_ = wait;
-}
-
-void MainWindowView::SyncPointerAndFocus() {
-    const ViewState& view = model_->View();
-    ApplyPointer(view.mousePointer);
-    if (view.focus != focus_) {
-        focus_ = view.focus;
-        const auto widget = widgets_.find(focus_);
-        if (widget != widgets_.end()) widget->second->setFocus();
-    }
 }
 
 }  // namespace quorbel

@@ -22,6 +22,7 @@ class QLayout;
 
 namespace quorbel {
 
+class ControlBinder;
 class GraphWidget;
 class ReportWindowView;
 
@@ -53,37 +54,24 @@ class MainWindowView : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateMenus(const ViewState& initial);
-    void CreateControls(const ViewState& initial);
     void LayOut();
-    void Connect();
 
-    // Hands one event to the model, then brings the widgets up to date.
-    void Fire(const std::string& control, Event event, const EventArgs& args = {});
+    // Runs one call into the model, then brings the widgets up to date.
     template <class Call>
     void RunCall(Call&& call);
 
     QWidget* Take(const std::string& name);
     void AddUnplaced(QLayout* fallback);
-    void SyncWidget(const std::string& name, const ControlState& control);
-    // A control that lies over a drawing area (the scroll bar of the expanded FFT
-    // graph) is placed where the model puts it, in twips from the area's corner.
-    void PlaceOverGraph(QWidget* widget, const ControlState& control);
-    void SyncGraphs();
-    void SyncPointerAndFocus();
     void ApplyPointer(int pointer);
     double Px(double twips) const;
 
     std::unique_ptr<MainWindowModel> model_;
-    std::map<std::string, QWidget*> widgets_;
-    std::map<std::string, QAction*> actions_;  // menu items, separators, menus' actions
-    std::map<std::string, QMenu*> menus_;
-    std::map<std::string, GraphWidget*> graphs_;
+    ControlBinder* binder_ = nullptr;
+    std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
     ReportWindowView* report_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;
-    std::string focus_;
 };
 
 }  // namespace quorbel

@@ -1,0 +1,278 @@
+#include "ControlBinder.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+#include <optional>
+
+#include "GraphWidget.h"
+#include "surface/Fonts.h"
+
+namespace quorbel {
+
+namespace {
+double Px(const QWidget* widget, double twips) {
+    return twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX();
+}
+}  // namespace
+
+ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar)
+    : QObject(owner) {
+    CreateMenus(initial, menuBar);
+    CreateControls(initial, owner);
+}
+
+QWidget* ControlBinder::Widget(const std::string& name) const {
+    const auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+GraphWidget* ControlBinder::Graph(const std::string& name) const {
+    const auto it = graphs_.find(name);
+    return it == graphs_.end() ? nullptr : it->second;
+}
+
+// --- building
+
+void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
+    if (!menuBar) return;
+    for (const std::string& name : initial.order) {
+        const ControlState& control = initial.controls.at(name);
+        const auto parentMenu = menus_.find(control.parent);
+        QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
+        switch (control.kind) {
+            case ControlKind::Menu: {
+                QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
+                                     : menuBar->addMenu(ToQString(control.caption));
+                menu->setObjectName(QString::fromStdString(name));
+                menu->menuAction()->setObjectName(QString::fromStdString(name));
+                menus_[name] = menu;
+                break;
+            }
+            case ControlKind::MenuItem: {
+                auto* action = new QAction(ToQString(control.caption), this);
+                action->setObjectName(QString::fromStdString(name));
+                action->setCheckable(control.checkable);
+                if (parent)
+                    parent->addAction(action);
+                else
+                    menuBar->addAction(action);  // an entry of the menu bar itself
+                actions_[name] = action;
+                break;
+            }
+            case ControlKind::Separator:
+                if (parent) {
+                    QAction* separator = parent->addSeparator();
+                    separator->setObjectName(QString::fromStdString(name));
+                    actions_[name] = separator;
+                }
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void ControlBinder::CreateControls(const ViewState& initial, QWidget* background) {
+    for (const auto& [name, control] : initial.controls) {
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+            case ControlKind::Button:
+                widget = new QPushButton(background);
+                break;
+            case ControlKind::Option: {
+                auto* option = new QRadioButton(background);
+                // The model decides which option of a group is selected.
+                option->setAutoExclusive(false);
+                widget = option;
+                break;
+            }
+            case ControlKind::TextBox:
+                widget = new QLineEdit(background);
+                break;
+            case ControlKind::Label: {
+                auto* label = new QLabel(background);
+                label->setTextFormat(Qt::PlainText);  // captions are text, never markup
+                widget = label;
+                break;
+            }
+            case ControlKind::Frame:
+                widget = new QGroupBox(background);
+                break;
+            case ControlKind::Picture: {
+                const bool container = std::any_of(
+                    initial.controls.begin(), initial.controls.end(), [&name](const auto& other) {
+                        return other.second.parent == name &&
+                               other.second.kind == ControlKind::Picture;
+                    });
+                if (container) {
+                    widget = new QWidget(background);
+                } else {
+                    // A drawing area has the size its table row gives, in twips.
+                    auto* graph = new GraphWidget(std::max(control.width, 1.0),
+                                                  std::max(control.height, 1.0), background);
+                    graphs_[name] = graph;
+                    widget = graph;
+                }
+                break;
+            }
+            case ControlKind::ScrollBar:
+                widget = new QScrollBar(Qt::Horizontal, background);
+                break;
+            case ControlKind::Slider:
+                widget = new QSlider(Qt::Horizontal, background);
+                break;
+            default:
+                break;  // menus are built by CreateMenus
+        }
+        if (!widget) continue;
+        widget->setObjectName(QString::fromStdString(name));
+        widgets_[name] = widget;
+    }
+}
+
+void ControlBinder::Attach(Window& window, std::function<void(const std::function<void()>&)> run) {
+    window_ = &window;
+    run_ = std::move(run);
+    // Every widget reports its events under its control name; the model's control
+    // table decides which of them do something.
+    for (const auto& [name, action] : actions_)
+        connect(action, &QAction::triggered, this, [this, n = name] { Fire(n, Event::Click); });
+    for (const auto& [name, widget] : widgets_) {
+        const std::string n = name;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::pressed, this,
+                    [this, n] { Fire(n, Event::MouseDown); });
+            connect(button, &QAbstractButton::clicked, this, [this, n] { Fire(n, Event::Click); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            // Typing only changes the field (and with it plotState); nothing is
+            // recomputed until a calculation button is pressed.
+            connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
+                run_([&] { window_->Type(n, text.toStdString()); });
+            });
+        } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
+            connect(bar, &QAbstractSlider::valueChanged, this,
+                    [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
+        }
+    }
+    for (const auto& [name, graph] : graphs_) {
+        const std::string n = name;
+        auto forward = [this, n](Event event) {
+            return [this, n, event](int button, int shift, double x, double y) {
+                Fire(n, event, {.button = button, .shift = shift, .x = x, .y = y});
+            };
+        };
+        graph->SetMouseDownHandler(forward(Event::MouseDown));
+        graph->SetMouseMoveHandler(forward(Event::MouseMove));
+        graph->SetMouseUpHandler(forward(Event::MouseUp));
+    }
+}
+
+// --- events
+
+void ControlBinder::Fire(const std::string& control, Event event, const EventArgs& args) {
+    run_([&] { window_->Fire(control, event, args); });
+}
+
+// --- copying the model's state into the widgets
+
+void ControlBinder::Sync() {
+    if (!window_) return;
+    const ViewState& view = window_->View();
+    for (const auto& [name, control] : view.controls) SyncWidget(name, control);
+    SyncGraphs();
+    if (view.focus != focus_) {
+        focus_ = view.focus;
+        if (QWidget* widget = Widget(focus_)) widget->setFocus();
+    }
+}
+
+void ControlBinder::SyncWidget(const std::string& name, const ControlState& control) {
+    const QString caption = ToQString(control.caption);
+    const QString tooltip = ToQString(control.tooltip);
+    if (const auto menu = menus_.find(name); menu != menus_.end()) {
+        menu->second->setTitle(caption);
+        menu->second->menuAction()->setEnabled(control.enabled);
+        menu->second->menuAction()->setVisible(control.visible);
+        return;
+    }
+    if (const auto found = actions_.find(name); found != actions_.end()) {
+        QAction* action = found->second;
+        if (!action->isSeparator()) action->setText(caption);
+        action->setToolTip(tooltip);
+        action->setEnabled(control.enabled);
+        action->setVisible(control.visible);
+        if (action->isCheckable()) action->setChecked(control.checked);
+        return;
+    }
+    const auto found = widgets_.find(name);
+    if (found == widgets_.end()) return;
+    QWidget* widget = found->second;
+    widget->setToolTip(tooltip);
+    widget->setEnabled(control.enabled);
+    if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
+
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        const QSignalBlocker block(radio);
+        radio->setText(caption);
+        radio->setChecked(control.checked);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const std::optional<std::string> bound = window_->BoundText(name);
+        label->setText(bound ? ToQString(*bound) : caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        frame->setTitle(caption);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setReadOnly(control.locked);
+        const QString text = ToQString(window_->BoundText(name).value_or(""));
+        // Only a real change is written back, so the caret stays where the user types.
+        if (edit->text() != text) {
+            const QSignalBlocker block(edit);
+            edit->setText(text);
+        }
+    } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+        const QSignalBlocker block(slider);
+        slider->setRange(control.min, control.max);
+        slider->setValue(control.value);
+        slider->setSingleStep(control.smallChange);
+        slider->setPageStep(control.largeChange);
+        PlaceOverGraph(slider, control);
+    } else if (auto* graph = qobject_cast<GraphWidget*>(widget)) {
+        graph->SetMousePointer(control.mousePointer);
+    }
+}
+
+void ControlBinder::PlaceOverGraph(QWidget* widget, const ControlState& control) {
+    if (!qobject_cast<GraphWidget*>(widget->parentWidget())) return;
+    const QWidget* area = widget->parentWidget();
+    const int height = control.height >= 0 ? static_cast<int>(Px(widget, control.height))
+                                           : widget->sizeHint().height();
+    const int width =
+        control.width >= 0 ? static_cast<int>(Px(widget, control.width)) : area->width();
+    const int top =
+        control.top >= 0 ? static_cast<int>(Px(widget, control.top)) : area->height() - height;
+    widget->setGeometry(static_cast<int>(Px(widget, std::max(control.left, 0.0))), top, width,
+                        height);
+}
+
+void ControlBinder::SyncGraphs() {
+    const ViewState& view = window_->View();
+    for (const auto& [name, graph] : graphs_) {
+        std::vector<LineObject> lines;
+        for (const auto& [lineName, line] : view.lines)
+            if (line.over == name) lines.push_back(line);
+        graph->SetLines(std::move(lines));  // repaints the picture as well
+    }
+}
+
+}  // namespace quorbel

@@ -1,0 +1,62 @@
+#pragma once
+// The widgets of one window, built from its control table and bound to its model by
+// control name. Every window view owns one: it builds a widget per control (object
+// name = control name), reports every widget event to the model's entry point, and
+// copies the model's whole ViewState back into the widgets. Views only add their
+// layout and the events of the window itself.
+#include <QObject>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "windows/Window.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace quorbel {
+
+class GraphWidget;
+
+class ControlBinder : public QObject {
+    Q_OBJECT
+
+  public:
+    // Builds the widgets of `initial` as children of `owner`, and its menus in
+    // `menuBar` when one is given. Drawing areas exist from here on, so a model can be
+    // built on their surfaces before Attach.
+    ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar = nullptr);
+
+    // Hands every widget event to `window`; `run` wraps each call (the view counts the
+    // handlers in progress and syncs afterwards).
+    void Attach(Window& window, std::function<void(const std::function<void()>&)> run);
+
+    // Copies the window's captions, states, bound texts, values, line objects and
+    // focus into the widgets.
+    void Sync();
+
+    QWidget* Widget(const std::string& name) const;
+    GraphWidget* Graph(const std::string& name) const;
+    const std::map<std::string, QWidget*>& Widgets() const { return widgets_; }
+    const std::map<std::string, GraphWidget*>& Graphs() const { return graphs_; }
+
+  private:
+    void CreateMenus(const ViewState& initial, QMenuBar* menuBar);
+    void CreateControls(const ViewState& initial, QWidget* owner);
+    void SyncWidget(const std::string& name, const ControlState& control);
+    void SyncGraphs();
+    void PlaceOverGraph(QWidget* widget, const ControlState& control);
+    void Fire(const std::string& control, Event event, const EventArgs& args = {});
+
+    Window* window_ = nullptr;
+    std::function<void(const std::function<void()>&)> run_;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, QAction*> actions_;  // menu items, separators, menus' actions
+    std::map<std::string, QMenu*> menus_;
+    std::map<std::string, GraphWidget*> graphs_;
+    std::string focus_;
+};
+
+}  // namespace quorbel
