@@ -30,14 +30,30 @@ std::uint32_t ReverseBits(std::uint32_t index, int bits) {
     return reversed;
 }
 
+// Swaps are listed row block by row block: an index splits into its top kRowBits bits, its
+// middle bits and its low kRowBits bits, and reversal reverses each part and exchanges the
+// top and low parts. So the swaps of one middle value m touch only the short rows of
+// points with middle m or reverse(m), a few cache lines, and are listed together; a plain
+// ascending list would jump across the whole array for every swap.
+constexpr int kRowBits = 2;
+
 ComplexTables BuildComplex(int log2Points, int Isign) {
     const std::uint32_t points = std::uint32_t{1} << log2Points;
+    const int rowBits = log2Points >= 2 * kRowBits ? kRowBits : 0;
+    const int middleBits = log2Points - 2 * rowBits;
     ComplexTables tables;
-    for (std::uint32_t i = 0; i < points; ++i) {
-        const std::uint32_t j = ReverseBits(i, log2Points);
-        if (i < j) {
-            tables.swaps.push_back(i);
-            tables.swaps.push_back(j);
+    for (std::uint32_t middle = 0; middle < (std::uint32_t{1} << middleBits); ++middle) {
+        const std::uint32_t reversedMiddle = ReverseBits(middle, middleBits);
+        if (reversedMiddle < middle) continue;  // listed with reversedMiddle
+        for (std::uint32_t top = 0; top < (std::uint32_t{1} << rowBits); ++top) {
+            for (std::uint32_t low = 0; low < (std::uint32_t{1} << rowBits); ++low) {
+                const std::uint32_t i = (top << (middleBits + rowBits)) | (middle << rowBits) | low;
+                const std::uint32_t j = ReverseBits(i, log2Points);
+                if (middle < reversedMiddle || i < j) {
+                    tables.swaps.push_back(i);
+                    tables.swaps.push_back(j);
+                }
+            }
         }
     }
     tables.twiddles.reserve(2 * points);

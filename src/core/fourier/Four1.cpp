@@ -35,9 +35,6 @@ struct ScalarPoint {
     }
     static Reg Add(Reg a, Reg t) { return {a.re + t.re, a.im + t.im}; }
     static Reg Sub(Reg a, Reg t) { return {a.re - t.re, a.im - t.im}; }
-    static void FirstStage(double* c, int points, const double* w) {
-        fft::Stage<ScalarPoint>(c, points, 1, w);
-    }
 };
 
 #ifdef QUORBEL_FFT_X86
@@ -58,9 +55,6 @@ struct Sse2Point {
     }
     static Reg Add(Reg a, Reg t) { return _mm_add_pd(a, t); }
     static Reg Sub(Reg a, Reg t) { return _mm_sub_pd(a, t); }
-    static void FirstStage(double* c, int points, const double* w) {
-        fft::Stage<Sse2Point>(c, points, 1, w);
-    }
 };
 #endif
 

@@ -34,21 +34,27 @@ struct Avx2Pair {
     static Reg Add(Reg a, Reg t) { return _mm256_add_pd(a, t); }
     static Reg Sub(Reg a, Reg t) { return _mm256_sub_pd(a, t); }
 
-    // The first stage pairs neighbouring points with the one factor w_0. Two loads hold
-    // points 0..3; their low and high halves regroup them into (0, 2) and (1, 3), so one
-    // register operation does two butterflies, and the results are regrouped back.
-    static void FirstStage(double* c, int points, const double* w) {
-        const __m256d t = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(w));
+    // The first two stages on each group of four points, in registers. The first pairs
+    // neighbouring points with the one factor w_0: the halves of the two loads regroup the
+    // points 0..3 into (0, 2) and (1, 3), so one register operation does both of its
+    // butterflies. Regrouped back, the results are the pairs (0, 1) and (2, 3) that the
+    // second stage combines with its factors w_0, w_1.
+    static int FirstStages(double* c, int points, const double* w) {
+        const __m256d first = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(w));
+        const __m256d second = Twiddles(fft::StageTwiddles(w, 2));
         for (int k = 0; k < 2 * points; k += 8) {
             const __m256d lo = Load(c + k);
             const __m256d hi = Load(c + k + 4);
             const __m256d x = _mm256_permute2f128_pd(lo, hi, 0x20);
-            const __m256d r = Rotate(_mm256_permute2f128_pd(lo, hi, 0x31), t);
+            const __m256d r = Rotate(_mm256_permute2f128_pd(lo, hi, 0x31), first);
             const __m256d sum = Add(x, r);
             const __m256d difference = Sub(x, r);
-            Store(c + k, _mm256_permute2f128_pd(sum, difference, 0x20));
-            Store(c + k + 4, _mm256_permute2f128_pd(sum, difference, 0x31));
+            const __m256d y = _mm256_permute2f128_pd(sum, difference, 0x20);
+            const __m256d t = Rotate(_mm256_permute2f128_pd(sum, difference, 0x31), second);
+            Store(c + k, Add(y, t));
+            Store(c + k + 4, Sub(y, t));
         }
+        return 4;
     }
 };
 

@@ -5,35 +5,56 @@
 
 #include "fourier/FftTables.h"
 #include "fourier/Four1.h"
+#include "fourier/Four1Kernels.h"
 #include "fourier/RealFtSteps.h"
+
+#ifdef QUORBEL_FFT_X86
+#include <emmintrin.h>
+#endif
 
 namespace quorbel {
 
 namespace {
 
-// Separates (forward) or recombines (inverse) the transforms of the even and odd samples:
-// complex point p and its mirror N - p together, p = 1 .. N/2, the last pass pairing the
-// middle point with itself. The twiddle factors come from the table, which holds exactly
-// the values their recurrence walks through (theta is implied by N and the direction), so
-// the passes no longer wait on one another.
+#ifdef QUORBEL_FFT_X86
+// SeparatePoint with each complex value in one SSE2 register (real part in the low lane).
+// Where a formula subtracts in one part and adds in the other, both the sum and the
+// difference are formed and the right lane of each kept, so every value is the same
+// operation on the same operands as in SeparatePoint.
+inline void SeparatePointSse2(double* data, int N, int p, __m128d c1, __m128d c2Signed, __m128d w) {
+    double* point = data + 2 * p + 1;
+    double* mirror = data + 2 * (N - p) + 1;
+    const __m128d x = _mm_loadu_pd(point);
+    const __m128d y = _mm_loadu_pd(mirror);
+    const __m128d sum = _mm_add_pd(x, y);
+    const __m128d difference = _mm_sub_pd(x, y);
+    // h1 = c1 * (x0 + y0, x1 - y1); h2 = (-c2 * (x1 + y1), c2 * (x0 - y0)).
+    const __m128d h1 = _mm_mul_pd(c1, _mm_move_sd(difference, sum));
+    const __m128d h2 = _mm_mul_pd(c2Signed, _mm_shuffle_pd(sum, difference, 1));
+    const __m128d direct = _mm_mul_pd(_mm_unpacklo_pd(w, w), h2);
+    const __m128d crossed = _mm_mul_pd(_mm_unpackhi_pd(w, w), _mm_shuffle_pd(h2, h2, 1));
+    const __m128d a = _mm_add_pd(h1, direct);
+    const __m128d negatedH1 = _mm_xor_pd(h1, _mm_set1_pd(-0.0));
+    const __m128d b = _mm_move_sd(_mm_add_pd(negatedH1, direct), _mm_sub_pd(h1, direct));
+    _mm_storeu_pd(point, _mm_move_sd(_mm_add_pd(a, crossed), _mm_sub_pd(a, crossed)));
+    _mm_storeu_pd(mirror, _mm_add_pd(b, crossed));
+}
+#endif
+
+// Separates (forward) or recombines (inverse) the transforms of the even and odd samples,
+// point p with its mirror N - p for p = 1 .. N/2. The twiddle factors come from the table,
+// which holds exactly the values their recurrence walks through (theta is implied by N and
+// the direction), so the passes no longer wait on one another.
 void SeparateHalves(double* data, int N, double c1, double c2, const double* w) {
-    const int n2p3 = 2 * N + 3;
-    for (int i = 2; i <= N / 2 + 1; ++i) {
-        const int i1 = 2 * i - 1;
-        const int i2 = i1 + 1;
-        const int i3 = n2p3 - i2;
-        const int i4 = i3 + 1;
-        const double wrs = w[2 * (i - 2)];
-        const double wis = w[2 * (i - 2) + 1];
-        const double h1r = c1 * (data[i1] + data[i3]);
-        const double h1i = c1 * (data[i2] - data[i4]);
-        const double h2r = -c2 * (data[i2] + data[i4]);
-        const double h2i = c2 * (data[i1] - data[i3]);
-        data[i1] = h1r + wrs * h2r - wis * h2i;
-        data[i2] = h1i + wrs * h2i + wis * h2r;
-        data[i3] = h1r - wrs * h2r + wis * h2i;
-        data[i4] = -h1i + wrs * h2i + wis * h2r;
+#ifdef QUORBEL_FFT_X86
+    const __m128d c1s = _mm_set1_pd(c1);
+    const __m128d c2s = _mm_set_pd(c2, -c2);
+    for (int p = 1; p <= N / 2; ++p) {
+        SeparatePointSse2(data, N, p, c1s, c2s, _mm_loadu_pd(w + 2 * (p - 1)));
     }
+#else
+    for (int p = 1; p <= N / 2; ++p) SeparatePoint(data, N, p, c1, c2, w[2 * p - 2], w[2 * p - 1]);
+#endif
 }
 
 }  // namespace

@@ -15,22 +15,8 @@ namespace {
 void SeparateHalves(double* data, int N, double c1, double c2, double theta) {
     TwiddleWalk w(theta);
     w.Advance();  // point p uses w_p, from p = 1
-    const int n2p3 = 2 * N + 3;
-    for (int i = 2; i <= N / 2 + 1; ++i) {
-        const int i1 = 2 * i - 1;
-        const int i2 = i1 + 1;
-        const int i3 = n2p3 - i2;
-        const int i4 = i3 + 1;
-        const double wrs = w.RealSingle();
-        const double wis = w.ImagSingle();
-        const double h1r = c1 * (data[i1] + data[i3]);
-        const double h1i = c1 * (data[i2] - data[i4]);
-        const double h2r = -c2 * (data[i2] + data[i4]);
-        const double h2i = c2 * (data[i1] - data[i3]);
-        data[i1] = h1r + wrs * h2r - wis * h2i;
-        data[i2] = h1i + wrs * h2i + wis * h2r;
-        data[i3] = h1r - wrs * h2r + wis * h2i;
-        data[i4] = -h1i + wrs * h2i + wis * h2r;
+    for (int p = 1; p <= N / 2; ++p) {
+        SeparatePoint(data, N, p, c1, c2, w.RealSingle(), w.ImagSingle());
         w.Advance();
     }
 }
