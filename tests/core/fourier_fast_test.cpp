@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fourier/Four1Kernels.h"
+#include "fourier/FftKernels.h"
 #include "fourier/Four1Reference.h"
 #include "fourier/RealFt.h"
 #include "fourier/RealFtReference.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "fourier/FftKernels.h"
 #include "fourier/FftTables.h"
-#include "fourier/Four1Kernels.h"
 
 #ifdef QUORBEL_FFT_X86
 #include <emmintrin.h>

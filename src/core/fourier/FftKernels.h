@@ -1,6 +1,6 @@
 #pragma once
-// The instruction-set variants of the fast FOUR1. FOUR1 runs the fastest one the processor
-// offers; all of them give the same numbers bit for bit, only their speed differs.
+// The instruction-set variants of the fast FOUR1 and REALFT. They run the fastest one the
+// processor offers; all of them give the same numbers bit for bit, only their speed differs.
 
 // The SSE2 and AVX2 kernels exist on x86 with a GCC-compatible compiler (for the run-time
 // processor check and the per-file instruction set); elsewhere only the portable one.
@@ -28,6 +28,11 @@ namespace fft {
 // The AVX2 passes over `points` >= 4 points (layouts as in FftPasses.h), compiled for AVX2
 // in their own file; call only where FftKernelAvailable(FftKernel::Avx2).
 void TransformAvx2(double* c, int points, const double* twiddles);
+
+// REALFT's separation step (SeparatePoint in RealFtSteps.h, twiddles as SplitTwiddlesFor)
+// for the points p = 1, 2, .. two at a time, as far as pairs go; returns the first point
+// it left for the caller (N/2 + 1 when none).
+int SeparatePairsAvx2(double* data, int N, double c1, double c2, const double* w);
 
 }  // namespace fft
 #endif
