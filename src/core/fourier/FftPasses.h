@@ -64,7 +64,9 @@ inline void CombineTwice(double* a, int half, const double* w1, const double* w2
     }
 }
 
-inline const double* StageTwiddles(const double* twiddles, int half) {
+// The factors of stage `half` within the table. Static like the templates' instances, so
+// that each file keeps the copy compiled for its own instruction set.
+static inline const double* StageTwiddles(const double* twiddles, int half) {
     return twiddles + 2 * (half - 1);
 }
 
