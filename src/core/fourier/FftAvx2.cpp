@@ -34,27 +34,52 @@ struct Avx2Pair {
     static Reg Add(Reg a, Reg t) { return _mm256_add_pd(a, t); }
     static Reg Sub(Reg a, Reg t) { return _mm256_sub_pd(a, t); }
 
-    // The first two stages on each group of four points, in registers. The first pairs
-    // neighbouring points with the one factor w_0: the halves of the two loads regroup the
-    // points 0..3 into (0, 2) and (1, 3), so one register operation does both of its
-    // butterflies. Regrouped back, the results are the pairs (0, 1) and (2, 3) that the
-    // second stage combines with its factors w_0, w_1.
+    // The first two stages on the four points at c, in registers; the results, points
+    // (0, 1) and (2, 3), are left in lo and hi. The first stage pairs neighbouring points
+    // with the one factor w_0: the halves of the two loads regroup the points into (0, 2)
+    // and (1, 3), so one register operation does both of its butterflies. Regrouped back,
+    // the results are the pairs that the second stage combines with its factors w_0, w_1.
+    static void FirstTwoStages(const double* c, Reg first, Reg second, Reg& lo, Reg& hi) {
+        const __m256d p01 = Load(c);
+        const __m256d p23 = Load(c + 4);
+        const __m256d x = _mm256_permute2f128_pd(p01, p23, 0x20);
+        const __m256d r = Rotate(_mm256_permute2f128_pd(p01, p23, 0x31), first);
+        const __m256d sum = Add(x, r);
+        const __m256d difference = Sub(x, r);
+        const __m256d y = _mm256_permute2f128_pd(sum, difference, 0x20);
+        const __m256d t = Rotate(_mm256_permute2f128_pd(sum, difference, 0x31), second);
+        lo = Add(y, t);
+        hi = Sub(y, t);
+    }
+
+    // Two stages in registers where the number of stages is even, three where it is odd, so
+    // that the rest goes two stages per pass without a lone stage at the end.
     static int FirstStages(double* c, int points, const double* w) {
         const __m256d first = _mm256_broadcast_pd(reinterpret_cast<const __m128d*>(w));
-        const __m256d second = Twiddles(fft::StageTwiddles(w, 2));
-        for (int k = 0; k < 2 * points; k += 8) {
-            const __m256d lo = Load(c + k);
-            const __m256d hi = Load(c + k + 4);
-            const __m256d x = _mm256_permute2f128_pd(lo, hi, 0x20);
-            const __m256d r = Rotate(_mm256_permute2f128_pd(lo, hi, 0x31), first);
-            const __m256d sum = Add(x, r);
-            const __m256d difference = Sub(x, r);
-            const __m256d y = _mm256_permute2f128_pd(sum, difference, 0x20);
-            const __m256d t = Rotate(_mm256_permute2f128_pd(sum, difference, 0x31), second);
-            Store(c + k, Add(y, t));
-            Store(c + k + 4, Sub(y, t));
+        const __m256d second = Twiddles(StageTwiddles(w, 2));
+        __m256d a0, a1;
+        if (__builtin_ctz(static_cast<unsigned>(points)) % 2 == 0) {
+            for (int k = 0; k < 2 * points; k += 8) {
+                FirstTwoStages(c + k, first, second, a0, a1);
+                Store(c + k, a0);
+                Store(c + k + 4, a1);
+            }
+            return 4;
         }
-        return 4;
+        const __m256d third01 = Twiddles(StageTwiddles(w, 4));
+        const __m256d third23 = Twiddles(StageTwiddles(w, 4) + 4);
+        __m256d b0, b1;
+        for (int k = 0; k < 2 * points; k += 16) {
+            FirstTwoStages(c + k, first, second, a0, a1);
+            FirstTwoStages(c + k + 8, first, second, b0, b1);
+            const __m256d t0 = Rotate(b0, third01);
+            const __m256d t1 = Rotate(b1, third23);
+            Store(c + k, Add(a0, t0));
+            Store(c + k + 4, Add(a1, t1));
+            Store(c + k + 8, Sub(a0, t0));
+            Store(c + k + 12, Sub(a1, t1));
+        }
+        return 8;
     }
 };
 
