@@ -8,6 +8,9 @@
 
 #include <immintrin.h>
 
+#include <cstddef>
+#include <cstdint>
+
 #pragma GCC push_options
 #pragma GCC target("avx2")
 
@@ -94,7 +97,51 @@ __m256d SwapPoints(__m256d v) {
     return _mm256_permute2f128_pd(v, v, 0x01);
 }
 
+// The 16 points of one block: rows a = 0..3 of four neighbouring points, rowStride doubles
+// apart; row a in rows[2a] (points 0, 1) and rows[2a + 1] (points 2, 3).
+struct Block {
+    __m256d rows[8];
+};
+
+Block LoadBlock(const double* c, std::ptrdiff_t rowStride) {
+    Block block;
+    for (int a = 0; a < 4; ++a) {
+        block.rows[2 * a] = _mm256_loadu_pd(c + a * rowStride);
+        block.rows[2 * a + 1] = _mm256_loadu_pd(c + a * rowStride + 4);
+    }
+    return block;
+}
+
+// Stores the block with point (a, c) at row rev c, position rev a (rev: the two bits
+// exchanged), so that row r holds column rev r in the order a = 0, 2, 1, 3.
+void StoreReversed(double* c, std::ptrdiff_t rowStride, const Block& b) {
+    const __m256d* s = b.rows;
+    _mm256_storeu_pd(c, _mm256_permute2f128_pd(s[0], s[4], 0x20));
+    _mm256_storeu_pd(c + 4, _mm256_permute2f128_pd(s[2], s[6], 0x20));
+    _mm256_storeu_pd(c + 2 * rowStride, _mm256_permute2f128_pd(s[0], s[4], 0x31));
+    _mm256_storeu_pd(c + 2 * rowStride + 4, _mm256_permute2f128_pd(s[2], s[6], 0x31));
+    _mm256_storeu_pd(c + rowStride, _mm256_permute2f128_pd(s[1], s[5], 0x20));
+    _mm256_storeu_pd(c + rowStride + 4, _mm256_permute2f128_pd(s[3], s[7], 0x20));
+    _mm256_storeu_pd(c + 3 * rowStride, _mm256_permute2f128_pd(s[1], s[5], 0x31));
+    _mm256_storeu_pd(c + 3 * rowStride + 4, _mm256_permute2f128_pd(s[3], s[7], 0x31));
+}
+
 }  // namespace
+
+// Moving points changes no value, so only where each lands matters: the 16 points of
+// block m, transposed, fill block rev m and the other way round, each block loaded once
+// and stored once, where a swap list moves every point by itself.
+void BitReverseAvx2(double* c, int points, const std::uint32_t* blocks, std::size_t count) {
+    const std::ptrdiff_t rowStride = points / 2;
+    for (std::size_t i = 0; i < count; i += 2) {
+        double* first = c + 8 * static_cast<std::ptrdiff_t>(blocks[i]);
+        double* second = c + 8 * static_cast<std::ptrdiff_t>(blocks[i + 1]);
+        const Block a = LoadBlock(first, rowStride);
+        const Block b = LoadBlock(second, rowStride);
+        StoreReversed(second, rowStride, a);
+        if (second != first) StoreReversed(first, rowStride, b);
+    }
+}
 
 void TransformAvx2(double* c, int points, const double* twiddles) {
     Transform<Avx2Pair>(c, points, twiddles);

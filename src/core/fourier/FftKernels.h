@@ -8,6 +8,9 @@
 #define QUORBEL_FFT_X86 1
 #endif
 
+#include <cstddef>
+#include <cstdint>
+
 namespace quorbel {
 
 enum class FftKernel {
@@ -28,6 +31,10 @@ namespace fft {
 // The AVX2 passes over `points` >= 4 points (layouts as in FftPasses.h), compiled for AVX2
 // in their own file; call only where FftKernelAvailable(FftKernel::Avx2).
 void TransformAvx2(double* c, int points, const double* twiddles);
+
+// The bit-reversal permutation of the `points` >= 16 points at c, block by block
+// (ComplexTables::rowBlocks, `count` values), each block moved as a 4 x 4 transpose.
+void BitReverseAvx2(double* c, int points, const std::uint32_t* blocks, std::size_t count);
 
 // REALFT's separation step (SeparatePoint in RealFtSteps.h, twiddles as SplitTwiddlesFor)
 // for the points p = 1, 2, .. two at a time, as far as pairs go; returns the first point

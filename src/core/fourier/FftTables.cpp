@@ -45,6 +45,10 @@ ComplexTables BuildComplex(int log2Points, int Isign) {
     for (std::uint32_t middle = 0; middle < (std::uint32_t{1} << middleBits); ++middle) {
         const std::uint32_t reversedMiddle = ReverseBits(middle, middleBits);
         if (reversedMiddle < middle) continue;  // listed with reversedMiddle
+        if (rowBits == kRowBits) {
+            tables.rowBlocks.push_back(middle);
+            tables.rowBlocks.push_back(reversedMiddle);
+        }
         for (std::uint32_t top = 0; top < (std::uint32_t{1} << rowBits); ++top) {
             for (std::uint32_t low = 0; low < (std::uint32_t{1} << rowBits); ++low) {
                 const std::uint32_t i = (top << (middleBits + rowBits)) | (middle << rowBits) | low;

@@ -12,6 +12,11 @@ struct ComplexTables {
     // The bit-reversal permutation of the point indices 0 .. NN-1 as disjoint swaps:
     // swaps[2s] and swaps[2s+1] are the two zero-based point indices of swap s.
     std::vector<std::uint32_t> swaps;
+    // The same permutation by blocks, for NN >= 16 (empty below). A point index splits into
+    // its top 2 bits a, middle bits m and low 2 bits c; reversal sends (a, m, c) to
+    // (rev c, rev m, rev a), so the 16 points with middle m (4 rows of 4 neighbours) trade
+    // places with the 16 with middle rev m, transposed. Pairs (m, rev m) with m <= rev m.
+    std::vector<std::uint32_t> rowBlocks;
     // The twiddle factors of all butterfly stages, each rounded to single precision and
     // stored as an interleaved (real, imaginary) pair of doubles. The stage that merges
     // transforms of `half` points (half = 1, 2, 4, .. NN/2) has its `half` factors

@@ -105,22 +105,30 @@ void FOUR1With(FftKernel kernel, double* Y, int NN, int Isign) {
     const ComplexTables& tables =
         ComplexTablesFor(std::countr_zero(static_cast<unsigned>(NN)), Isign);
     double* c = Y + 1;
-    BitReverse(c, tables.swaps);
     const double* twiddles = tables.twiddles.data();
     switch (kernel) {
 #ifdef QUORBEL_FFT_X86
         case FftKernel::Avx2:
-            // Its registers hold two points; the smallest transform is left to SSE2.
+            // Its registers hold two points; the smallest transforms are left to SSE2.
+            if (NN >= 16) {
+                fft::BitReverseAvx2(c, NN, tables.rowBlocks.data(), tables.rowBlocks.size());
+                fft::TransformAvx2(c, NN, twiddles);
+                return;
+            }
+            BitReverse(c, tables.swaps);
             if (NN >= 4) {
                 fft::TransformAvx2(c, NN, twiddles);
                 return;
             }
-            [[fallthrough]];
+            fft::Transform<Sse2Point>(c, NN, twiddles);
+            return;
         case FftKernel::Sse2:
+            BitReverse(c, tables.swaps);
             fft::Transform<Sse2Point>(c, NN, twiddles);
             return;
 #endif
         default:
+            BitReverse(c, tables.swaps);
             fft::Transform<ScalarPoint>(c, NN, twiddles);
             return;
     }
