@@ -1,5 +1,6 @@
-// The AVX2 kernels of FOUR1 and REALFT. Only this file is compiled for AVX2, and only after the
-// processor has been asked (FftKernelAvailable), so the program still runs on any x86-64.
+// The AVX2 kernels of FOUR1 and REALFT. Only this file is compiled for AVX2, and its
+// functions are called only where the processor has it (FftKernelAvailable), so the
+// program still runs on any x86-64.
 // The instruction set is switched on without FMA: a fused multiply-add rounds once where
 // the butterfly rounds twice, which would change the numbers.
 #include "fourier/FftKernels.h"

@@ -28,7 +28,7 @@ void FOUR1With(FftKernel kernel, double* Y, int NN, int Isign);
 #ifdef QUORBEL_FFT_X86
 namespace fft {
 
-// The AVX2 passes over `points` >= 4 points (layouts as in FftPasses.h), compiled for AVX2
+// The AVX2 passes over `points` >= 16 points (layouts as in FftPasses.h), compiled for AVX2
 // in their own file; call only where FftKernelAvailable(FftKernel::Avx2).
 void TransformAvx2(double* c, int points, const double* twiddles);
 

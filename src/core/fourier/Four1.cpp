@@ -109,19 +109,13 @@ void FOUR1With(FftKernel kernel, double* Y, int NN, int Isign) {
     switch (kernel) {
 #ifdef QUORBEL_FFT_X86
         case FftKernel::Avx2:
-            // Its registers hold two points; the smallest transforms are left to SSE2.
             if (NN >= 16) {
                 fft::BitReverseAvx2(c, NN, tables.rowBlocks.data(), tables.rowBlocks.size());
                 fft::TransformAvx2(c, NN, twiddles);
                 return;
             }
-            BitReverse(c, tables.swaps);
-            if (NN >= 4) {
-                fft::TransformAvx2(c, NN, twiddles);
-                return;
-            }
-            fft::Transform<Sse2Point>(c, NN, twiddles);
-            return;
+            // Fewer points than one block of the bit reversal: left to SSE2.
+            [[fallthrough]];
         case FftKernel::Sse2:
             BitReverse(c, tables.swaps);
             fft::Transform<Sse2Point>(c, NN, twiddles);
