@@ -1,6 +1,8 @@
 // The transform kernels beside FFTW on the sizes the program uses: FOUR1 on the 1024
 // complex points of the main window, REALFT on 1024 real samples (the main window) and on
-// 32768 real samples (the largest raw-file transform).
+// 32768 real samples (the largest raw-file transform). The sizes in between (FOUR1 on 4096
+// and 32768 points, REALFT on 4096 samples) show how the kernels fare once the working
+// array no longer fits the first-level cache.
 //
 // Both sides copy the same input into their working array before every transform, so
 // the copy costs the same on both and each transform starts from the same data (the
@@ -132,7 +134,10 @@ bool RegisterPair(const std::string& ours, void (*oursFn)(benchmark::State&, int
 
 // Sizes in complex points for FOUR1, in real samples for REALFT.
 const bool kRegistered = RegisterPair("FOUR1", Four1Complex, "fftw_dft_1d", FftwComplex, 1024) &&
+                         RegisterPair("FOUR1", Four1Complex, "fftw_dft_1d", FftwComplex, 4096) &&
+                         RegisterPair("FOUR1", Four1Complex, "fftw_dft_1d", FftwComplex, 32768) &&
                          RegisterPair("REALFT", RealFtReal, "fftw_dft_r2c_1d", FftwReal, 1024) &&
+                         RegisterPair("REALFT", RealFtReal, "fftw_dft_r2c_1d", FftwReal, 4096) &&
                          RegisterPair("REALFT", RealFtReal, "fftw_dft_r2c_1d", FftwReal, 32768);
 
 }  // namespace

@@ -1,83 +1,135 @@
 #include "fourier/Four1.h"
 
-#include <cmath>
-#include <utility>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "fourier/FftKernels.h"
+#include "fourier/FftTables.h"
+
+#ifdef QUORBEL_FFT_X86
+#include <emmintrin.h>
+#endif
+
+#include "fourier/FftPasses.h"
 
 namespace quorbel {
 
 namespace {
 
-// One turn in radians, as the 15-digit decimal the transform has always used. Using the
-// full-precision value would move the last printed digits of every spectrum.
-constexpr double kTwoPi = 6.28318530717959;
+// One complex point per step, written as the scalar butterfly always was.
+struct ScalarPoint {
+    static constexpr int kWidth = 1;
+    struct Reg {
+        double re;
+        double im;
+    };
+    static Reg Load(const double* p) { return {p[0], p[1]}; }
+    static void Store(double* p, Reg v) {
+        p[0] = v.re;
+        p[1] = v.im;
+    }
+    static Reg Twiddles(const double* w) { return {w[0], w[1]}; }
+    static Reg Rotate(Reg b, Reg t) {
+        return {t.re * b.re - t.im * b.im, t.re * b.im + t.im * b.re};
+    }
+    static Reg Add(Reg a, Reg t) { return {a.re + t.re, a.im + t.im}; }
+    static Reg Sub(Reg a, Reg t) { return {a.re - t.re, a.im - t.im}; }
+};
 
-// Reorders the n = 2*NN doubles into bit-reversed order of the complex point index, so
-// that the butterfly stages can combine neighbouring sub-transforms in place.
-void BitReverse(double* Y, int n) {
-    int j = 1;
-    for (int i = 1; i < n; i += 2) {
-        if (j > i) {
-            std::swap(Y[j], Y[i]);
-            std::swap(Y[j + 1], Y[i + 1]);
-        }
-        // n is twice a power of two, so every halving of m is an exact division.
-        int m = n / 2;
-        while (m >= 2 && j > m) {
-            j -= m;
-            m /= 2;
-        }
-        j += m;
+#ifdef QUORBEL_FFT_X86
+// One complex point per SSE2 register, real part in the low lane.
+struct Sse2Point {
+    static constexpr int kWidth = 1;
+    using Reg = __m128d;
+    static Reg Load(const double* p) { return _mm_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm_storeu_pd(p, v); }
+    static Reg Twiddles(const double* w) { return _mm_loadu_pd(w); }
+    // Both lanes form wr*b + wi*swap(b); the real part wants the difference instead. Taking
+    // the low lane of the difference and the high lane of the sum keeps every operation
+    // the scalar butterfly does, in its order, so the rounding is the same.
+    static Reg Rotate(Reg b, Reg t) {
+        const __m128d direct = _mm_mul_pd(_mm_unpacklo_pd(t, t), b);
+        const __m128d crossed = _mm_mul_pd(_mm_unpackhi_pd(t, t), _mm_shuffle_pd(b, b, 1));
+        return _mm_move_sd(_mm_add_pd(direct, crossed), _mm_sub_pd(direct, crossed));
+    }
+    static Reg Add(Reg a, Reg t) { return _mm_add_pd(a, t); }
+    static Reg Sub(Reg a, Reg t) { return _mm_sub_pd(a, t); }
+};
+#endif
+
+// The swaps are disjoint, so their order does not matter; a table of them replaces the
+// data-dependent branches of the incremental bit-reversed counter.
+void BitReverse(double* c, const std::vector<std::uint32_t>& swaps) {
+    const std::uint32_t* s = swaps.data();
+    const std::uint32_t* end = s + swaps.size();
+    for (; s != end; s += 2) {
+        double* a = c + 2 * static_cast<std::size_t>(s[0]);
+        double* b = c + 2 * static_cast<std::size_t>(s[1]);
+        const double re = a[0];
+        const double im = a[1];
+        a[0] = b[0];
+        a[1] = b[1];
+        b[0] = re;
+        b[1] = im;
     }
 }
 
-// Butterflies of one twiddle factor (wrs, wis) over all sub-transforms of the current
-// stage: the sub-transform pairs start at i = m, m + istep, ... and are mmax doubles apart.
-void Butterflies(double* Y, int n, int m, int mmax, int istep, double wrs, double wis) {
-    for (int i = m; i <= n; i += istep) {
-        const int j = i + mmax;
-        const double tempr = wrs * Y[j] - wis * Y[j + 1];
-        const double tempi = wrs * Y[j + 1] + wis * Y[j];
-        Y[j] = Y[i] - tempr;
-        Y[j + 1] = Y[i + 1] - tempi;
-        Y[i] = Y[i] + tempr;
-        Y[i + 1] = Y[i + 1] + tempi;
-    }
-}
-
-// One Danielson-Lanczos stage: merges pairs of transforms of mmax/2 points into
-// transforms of mmax points. The twiddle factor w = exp(Isign * 2*pi*i * p / mmax) walks
-// through p = 0, 1, ... by a trigonometric recurrence, one sine pair per stage.
-void Stage(double* Y, int n, int mmax, int Isign) {
-    const int istep = 2 * mmax;
-    const double theta = kTwoPi / (mmax * Isign);
-    const double halfSine = std::sin(0.5 * theta);
-    const double wpr = -2.0 * (halfSine * halfSine);
-    const double wpi = std::sin(theta);
-    double wr = 1.0;
-    double wi = 0.0;
-    for (int m = 1; m < mmax; m += 2) {
-        // The butterflies use the twiddle factor rounded to single precision; the
-        // recurrence itself keeps running in double. This rounding sets the accuracy of
-        // every spectrum value the program shows (about 1e-7 of the largest value).
-        const double wrs = static_cast<float>(wr);
-        const double wis = static_cast<float>(wi);
-        Butterflies(Y, n, m, mmax, istep, wrs, wis);
-        const double wtemp = wr;
-        wr = (wr * wpr - wi * wpi) + wr;
-        wi = (wi * wpr + wtemp * wpi) + wi;
-    }
+FftKernel FastestKernel() {
+    static const FftKernel fastest = FftKernelAvailable(FftKernel::Avx2)   ? FftKernel::Avx2
+                                     : FftKernelAvailable(FftKernel::Sse2) ? FftKernel::Sse2
+                                                                           : FftKernel::Portable;
+    return fastest;
 }
 
 }  // namespace
 
-// Decimation in time: after the bit-reversal reordering, log2(NN) stages each double the
-// length of the sub-transforms, from single points up to the full NN points.
-void FOUR1(double* Y, int NN, int Isign) {
-    const int n = 2 * NN;
-    BitReverse(Y, n);
-    for (int mmax = 2; n > mmax; mmax *= 2) {
-        Stage(Y, n, mmax, Isign);
+bool FftKernelAvailable(FftKernel kernel) {
+    switch (kernel) {
+        case FftKernel::Portable:
+            return true;
+#ifdef QUORBEL_FFT_X86
+        case FftKernel::Sse2:
+            return true;
+        case FftKernel::Avx2:
+            return __builtin_cpu_supports("avx2");
+#endif
+        default:
+            return false;
     }
+}
+
+void FOUR1With(FftKernel kernel, double* Y, int NN, int Isign) {
+    // A single point is its own transform.
+    if (NN < 2) return;
+    const ComplexTables& tables =
+        ComplexTablesFor(std::countr_zero(static_cast<unsigned>(NN)), Isign);
+    double* c = Y + 1;
+    const double* twiddles = tables.twiddles.data();
+    switch (kernel) {
+#ifdef QUORBEL_FFT_X86
+        case FftKernel::Avx2:
+            if (NN >= 16) {
+                fft::BitReverseAvx2(c, NN, tables.rowBlocks.data(), tables.rowBlocks.size());
+                fft::TransformAvx2(c, NN, twiddles);
+                return;
+            }
+            // Fewer points than one block of the bit reversal: left to SSE2.
+            [[fallthrough]];
+        case FftKernel::Sse2:
+            BitReverse(c, tables.swaps);
+            fft::Transform<Sse2Point>(c, NN, twiddles);
+            return;
+#endif
+        default:
+            BitReverse(c, tables.swaps);
+            fft::Transform<ScalarPoint>(c, NN, twiddles);
+            return;
+    }
+}
+
+void FOUR1(double* Y, int NN, int Isign) {
+    FOUR1With(FastestKernel(), Y, NN, Isign);
 }
 
 }  // namespace quorbel

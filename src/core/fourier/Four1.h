@@ -4,7 +4,9 @@
 // Layout: Y[1] .. Y[2*NN] hold NN complex points, real part of point k at Y[2k+1] and
 // imaginary part at Y[2k+2] (k = 0 .. NN-1). Y[0] is never read or written, so a caller
 // may pass the data() of a std::vector<double> of size 2*NN + 1. The caller owns the
-// memory; FOUR1 allocates nothing and touches no element outside Y[1] .. Y[2*NN].
+// memory; FOUR1 touches no element outside Y[1] .. Y[2*NN]. The first call for a size and
+// direction builds tables (bit-reversal swaps and twiddle factors, about 20*NN bytes) that
+// are kept for later calls; after that FOUR1 allocates nothing.
 //
 // Transform: with Isign = +1 the points h_k are replaced by
 //     H_n = sum over k = 0 .. NN-1 of h_k * exp(+2*pi*i*n*k / NN),   n = 0 .. NN-1;

@@ -3,7 +3,9 @@
 //
 // Layout: data[1] .. data[2*N] hold 2N doubles; data[0] is never read or written, so a
 // caller may pass the data() of a std::vector<double> of size 2*N + 1. The caller owns
-// the memory; REALFT allocates nothing and touches no element outside data[1] .. data[2*N].
+// the memory; REALFT touches no element outside data[1] .. data[2*N]. Like FOUR1, the first
+// call for a size and direction builds tables that are kept (about 28*N bytes); after that
+// REALFT allocates nothing.
 //
 // Forward (Isign = 1): the input is 2N real samples h_0 .. h_(2N-1). The output holds the
 // non-negative frequencies of
