@@ -21,9 +21,15 @@ constexpr Color Rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
            (static_cast<Color>(b & 0xFF) << 16);
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 namespace colors {
 inline constexpr Color kBlack = Rgb(0, 0, 0);
@@ -56,7 +62,7 @@ struct PrintItem {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Outer size in twips.
@@ -73,6 +79,9 @@ public:
     // positioned: it moves the current point and leaves a dot on a white background.
     void PSet(double x, double y, std::optional<Color> color = {});
     void Circle(double cx, double cy, double radius, std::optional<Color> color = {});
+    // A box (x1, y1)-(x2, y2) filled with `color`, without an outline; the current
+    // point stays where it was.
+    void FillRect(double x1, double y1, double x2, double y2, Color color);
 
     // Prints the items at the current point. With stayOnLine the current point stays
     // behind the last item; otherwise it moves to the left edge of the next line.
@@ -105,15 +114,18 @@ public:
     virtual double TextHeight() const = 0;
     virtual double AverageCharWidth() const = 0;
 
-protected:
+  protected:
     virtual void DoCls() = 0;
     virtual void DoLine(double x1, double y1, double x2, double y2, Color color) = 0;
     virtual void DoPoint(double x, double y, Color color) = 0;
     virtual void DoCircle(double cx, double cy, double radius, Color color) = 0;
+    // Surfaces without a fill of their own cover the box with horizontal lines 15
+    // twips apart (one pixel at 96 dpi).
+    virtual void DoFillRect(double x1, double y1, double x2, double y2, Color color);
     // Text with its top-left corner at (x, y) in the current font and ForeColor.
     virtual void DoText(double x, double y, const std::string& text) = 0;
 
-private:
+  private:
     void PrintString(const std::string& text);
     void NewLine();
 
