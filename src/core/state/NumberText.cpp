@@ -1,14 +1,16 @@
 #include "state/NumberText.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace quorbel {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -29,8 +31,8 @@ size_t ParsePrefix(std::string_view text, double& value) {
     // and "nan", which are not numbers to the user.
     size_t lead = skip;
     if (lead < text.size() && text[lead] == '-') ++lead;
-    if (lead >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[lead])) ||
-                                 text[lead] == '.'))
+    if (lead >= text.size() ||
+        !(std::isdigit(static_cast<unsigned char>(text[lead])) || text[lead] == '.'))
         return 0;
     const char* first = text.data() + skip;
     const char* last = text.data() + text.size();
@@ -86,6 +88,12 @@ int WholeNumber(std::string_view text) {
     if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
     if (!(v < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     return static_cast<int>(v);
+}
+
+double ThreeDecimals(double f) {
+    double r = std::floor(1000 * f) / 1000;
+    if (f - r >= 0.0005) r = r + 0.001;
+    return r;
 }
 
 }  // namespace quorbel

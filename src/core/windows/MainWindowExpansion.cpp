@@ -22,13 +22,6 @@ constexpr int kMaxNearPeaks = 20;
 constexpr int kPeakReach = 10;
 constexpr int kRightButton = 2;
 
-// Halves up to three decimals, as the read-out shows frequencies.
-double ThreeDecimals(double f) {
-    double r = std::floor(1000 * f) / 1000;
-    if (f - r >= 0.0005) r = r + 0.001;
-    return r;
-}
-
 // `count` lines of `from` starting at `firstLine`, as a displayed list whose first
 // point is `offset` within the whole graph. Its scale maximum is the largest value
 // shown, starting from 0 and replaced only by strictly greater ones, so a region

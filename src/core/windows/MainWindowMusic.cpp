@@ -36,13 +36,6 @@ double HalfUp(double f) {
     return f - whole >= 0.5 ? whole + 1 : whole;
 }
 
-// Halves up to three decimals, as the read-outs show frequencies.
-double ThreeDecimals(double f) {
-    double r = std::floor(1000 * f) / 1000;
-    if (f - r >= 0.0005) r = r + 0.001;
-    return r;
-}
-
 void PlaceMarker(LineObject& line, double x, double y, Color color) {
     line.X1 = x;
     line.X2 = x;
@@ -99,11 +92,8 @@ void MainWindowModel::Command3_Click() {
         view_["Picture4"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
             view_[item].enabled = false;
-        // The whole graph, with its true maximum; the cancel redraws it musically.
-        state_.displayedValueList.Clear();
-        const int N = state_.graphValueList.Whole(0);
-        for (int i = 0; !state_.graphValueList.Empty() && i <= N + 2; ++i)
-            state_.displayedValueList.Add(state_.graphValueList.Line(i));
+        // The cancel restores the whole graph with its true maximum and redraws it,
+        // now musically.
         Command6_Click();
         view_["Command8"].caption = "Panoramic";
         MusicalViewSize();
