@@ -1,16 +1,14 @@
 #include "state/NumberText.h"
 
-#include <cctype>
 #include <charconv>
+#include <cctype>
 #include <cmath>
 #include <limits>
 
 namespace quorbel {
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -31,8 +29,8 @@ size_t ParsePrefix(std::string_view text, double& value) {
     // and "nan", which are not numbers to the user.
     size_t lead = skip;
     if (lead < text.size() && text[lead] == '-') ++lead;
-    if (lead >= text.size() ||
-        !(std::isdigit(static_cast<unsigned char>(text[lead])) || text[lead] == '.'))
+    if (lead >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[lead])) ||
+                                 text[lead] == '.'))
         return 0;
     const char* first = text.data() + skip;
     const char* last = text.data() + text.size();

@@ -21,15 +21,9 @@ constexpr Color Rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
            (static_cast<Color>(b & 0xFF) << 16);
 }
-constexpr int RedOf(Color c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(Color c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(Color c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
+constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 namespace colors {
 inline constexpr Color kBlack = Rgb(0, 0, 0);
@@ -62,7 +56,7 @@ struct PrintItem {
 };
 
 class Surface {
-  public:
+public:
     virtual ~Surface() = default;
 
     // Outer size in twips.
@@ -114,7 +108,7 @@ class Surface {
     virtual double TextHeight() const = 0;
     virtual double AverageCharWidth() const = 0;
 
-  protected:
+protected:
     virtual void DoCls() = 0;
     virtual void DoLine(double x1, double y1, double x2, double y2, Color color) = 0;
     virtual void DoPoint(double x, double y, Color color) = 0;
@@ -125,7 +119,7 @@ class Surface {
     // Text with its top-left corner at (x, y) in the current font and ForeColor.
     virtual void DoText(double x, double y, const std::string& text) = 0;
 
-  private:
+private:
     void PrintString(const std::string& text);
     void NewLine();
 
