@@ -113,7 +113,9 @@ void Logscale2(Surface& pic, const MusicalSpectrum& spectrum) {
     if (!values.empty()) {
         // The zero-frequency value stands at the left edge, moved by the shift.
         pic.PSet(spectrum.shift, y(values[0]));
-        for (size_t i = 1; i < values.size(); ++i)
+        // Without a usable sampling frequency no bin has a place on the axis.
+        const bool placed = spectrum.binHz > 0 && std::isfinite(spectrum.binHz);
+        for (size_t i = 1; placed && i < values.size(); ++i)
             pic.LineTo(MusicalX(static_cast<double>(i) * spectrum.binHz, spectrum.shift),
                        y(values[i]), colors::kDarkRed);
     }
