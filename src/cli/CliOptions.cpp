@@ -32,12 +32,13 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 5> kCommands{{
+constexpr std::array<Choice<Command>, 6> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
     {"displayed", Command::displayed},
     {"report", Command::report},
+    {"render", Command::render},
 }};
 
 template <class E, size_t Count>
@@ -99,6 +100,10 @@ class Parser {
                 if (std::optional<UsageError> error = Option(word)) return *error;
                 continue;
             }
+            if (command == Command::render && !options_.renderDir) {
+                options_.renderDir = word;
+                continue;
+            }
             if (command) return UsageError{"more than one command: " + Quoted(word)};
             command = Lookup(kCommands, word);
             if (!command)
@@ -123,6 +128,14 @@ class Parser {
         if (options_.phase && !simpleWave)
             return UsageError{"--phase needs --wave sine, square or triangular"};
         if (options_.scroll && !options_.expand) return UsageError{"--scroll needs --expand"};
+        if (options_.tuning && !options_.log) return UsageError{"--tuning needs --log"};
+        if (options_.command == Command::render &&
+            (!options_.renderDir || options_.renderDir->empty()))
+            return UsageError{"render needs a folder: render DIR"};
+        if (options_.log && options_.negative)
+            return UsageError{"--log shows positive frequencies only (no --negative)"};
+        if (options_.log && options_.shown == Shown::both)
+            return UsageError{"--log needs a single graph (not --show both)"};
         return std::nullopt;
     }
 
@@ -142,6 +155,7 @@ class Parser {
         };
         if (name == "--cos") return flag(options_.cosine);
         if (name == "--negative") return flag(options_.negative);
+        if (name == "--log") return flag(options_.log);
 
         if (!IsValueOption(name))
             return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
@@ -181,13 +195,18 @@ class Parser {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
                 return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
+        } else if (name == "--tuning") {
+            options_.tuning = WholeWord(value);
+            if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
+                return UsageError{"--tuning needs a whole number from -10 to 10, not " +
+                                  Quoted(value)};
         }
         return std::nullopt;
     }
 
     static bool IsValueOption(const std::string& name) {
         for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
-                                   "--phase", "--halve", "--expand", "--scroll"})
+                                   "--phase", "--halve", "--expand", "--scroll", "--tuning"})
             if (name == option) return true;
         return false;
     }
@@ -230,6 +249,9 @@ const std::string& HelpText() {
         "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
         "  report      the report (menu \"Report\") as plain text: each item at its\n"
         "              character column, Greek letters as Unicode\n"
+        "  render DIR  the pictures of the graphs as PNG files in DIR (made if missing):\n"
+        "              ft.png (f(t)), fft.png (the FFT graph) and, with --log, music.png\n"
+        "              (the musical canvas); prints the paths written, one per line\n"
         "\n"
         "Options, applied in this order:\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
@@ -252,6 +274,9 @@ const std::string& HelpText() {
         "                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)\n"
         "  --scroll S        move the scroll bar of the expanded graph to S (the first\n"
         "                    bin shown; needs --expand)\n"
+        "  --log             press \"Log\": the musical scale, over a piano keyboard\n"
+        "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
+        "                    semitone (-10 to 10; needs --log)\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

@@ -13,7 +13,10 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed, report };
+enum class Command { samples, spectrum, graph, displayed, report, render };
+
+// The tuning slider's range, tenths of a semitone.
+inline constexpr int kMaxTuning = 10;
 
 // Halving more often than this only repeats itself (the window returns to all the
 // points every ten halvings) and would just take time.
@@ -32,7 +35,10 @@ struct CliOptions {
     int halvings = 0;
     // The two right-button limits (twips on the FFT graph) after "Horizontal".
     std::optional<std::pair<double, double>> expand;
-    std::optional<int> scroll;  // the scroll bar's value
+    std::optional<int> scroll;             // the scroll bar's value
+    bool log = false;                      // the musical scale ("Log")
+    std::optional<int> tuning;             // the tuning slider, tenths of a semitone
+    std::optional<std::string> renderDir;  // where render writes its pictures
     Command command = Command::samples;
 };
 

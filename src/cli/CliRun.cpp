@@ -191,6 +191,9 @@ bool Operate(Operator& user, const CliOptions& options) {
             return false;
     }
     if (options.scroll && !user.Change("HScroll1", *options.scroll)) return false;
+    if (options.log && !user.Click("Command3")) return false;
+    if (options.tuning && (!user.Click("Command10") || !user.Change("Slider1", *options.tuning)))
+        return false;
     return true;
 }
 
@@ -204,9 +207,28 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
             return state.graphValueList;
         case Command::displayed:
         case Command::report:
+        case Command::render:
             return state.displayedValueList;
     }
     return state.sampleList;
+}
+
+// The pictures the surfaces hold, as PNG files in `folder`; each path written is
+// printed. False (with a line on `err`) when one cannot be written.
+bool Render(const fs::path& folder,
+            const std::vector<std::pair<const char*, const ImageSurface*>>& pictures,
+            std::ostream& out, std::ostream& err) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    for (const auto& [name, surface] : pictures) {
+        const fs::path path = folder / name;
+        if (!surface->Image().save(QFile::decodeName(path.string().c_str()), "PNG")) {
+            ErrorLine(err, "cannot write " + path.string());
+            return false;
+        }
+        out << path.string() << '\n';
+    }
+    return true;
 }
 
 int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
@@ -249,9 +271,11 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     ImageSurface picture9(kHalfGraphWidth, kHalfGraphHeight);
     // The report window's text laid out on character columns.
     TextGridSurface form5(kReportWidth, kReportHeight);
+    ImageSurface picture5(music::kCanvasWidth, music::kCanvasHeight);
     RecordingPlatform platform;
-    MainWindowModel window(platform, ParamFile(working),
-                           MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
+    MainWindowModel window(
+        platform, ParamFile(working),
+        MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5});
 
     if (!window.Form_Load()) {
         PrintMessages(platform, err);
@@ -273,6 +297,16 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         if (!user.Failed().empty())
             ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
         return kExitMessage;
+    }
+
+    if (options.command == Command::render) {
+        std::vector<std::pair<const char*, const ImageSurface*>> pictures = {
+            {"ft.png", &picture2}, {"fft.png", &picture1}};
+        if (options.log) pictures.emplace_back("music.png", &picture5);
+        const bool written = Render(*options.renderDir, pictures, out, err);
+        out.flush();
+        const int status = PrintMessages(platform, err);
+        return written ? status : kExitUsage;
     }
 
     const std::vector<std::string>& lines = options.command == Command::report

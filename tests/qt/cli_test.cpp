@@ -3,6 +3,7 @@
 // status 1, and the user's opening-parameters files are never written.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <cstdlib>
@@ -193,6 +194,13 @@ TEST(CliErrors, UsageErrorsAreOneLineWithStatusTwo) {
         {"--negative", "spectrum"},
         {"--wave", "sine", "--cos", "samples"},
         {"--phase", "1", "samples"},
+        {"--tuning", "3", "samples"},
+        {"--log", "--tuning", "11", "samples"},
+        {"--log", "--tuning", "x", "samples"},
+        {"render"},
+        {"render", "a", "b"},
+        {"--log", "--method", "complex", "--negative", "samples"},
+        {"--log", "--show", "both", "samples"},
     };
     for (const auto& arguments : cases) {
         std::string words;
@@ -228,10 +236,10 @@ TEST(CliErrors, HelpNamesEveryOptionAndCommand) {
     std::string help;
     for (const std::string& line : result.out) help += line + "\n";
     for (const char* word :
-         {"--params",  "--cos",    "--method", "--negative", "--show",    "--wave",
-          "--cycles",  "--phase",  "--halve",  "samples",    "spectrum",  "graph",
-          "displayed", "realft",   "complex",  "rho",        "imag",      "realg",
-          "both",      "multiple", "sine",     "square",     "triangular"}) {
+         {"--params", "--cos",     "--method", "--negative", "--show",    "--wave",  "--log",
+          "--tuning", "render",    "--cycles", "--phase",    "--halve",   "samples", "spectrum",
+          "graph",    "displayed", "realft",   "complex",    "rho",       "imag",    "realg",
+          "both",     "multiple",  "sine",     "square",     "triangular"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }
@@ -365,6 +373,58 @@ TEST_F(CliWithFiles, DefaultRunLeavesTheUsersConfigurationAlone) {
         qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(result.status, cli::kExitOk);
     EXPECT_FALSE(fs::exists(config));
+}
+
+}  // namespace
+}  // namespace quorbel
+
+namespace quorbel {
+namespace {
+
+TEST(CliRender, WritesThePicturesTheWindowHoldsAndPrintsTheirPaths) {
+    struct Case {
+        std::vector<std::string> options;
+        std::vector<std::string> files;
+    };
+    const Case cases[] = {
+        {{}, {"ft.png", "fft.png"}},
+        {{"--log"}, {"ft.png", "fft.png", "music.png"}},
+        {{"--log", "--tuning", "-4"}, {"ft.png", "fft.png", "music.png"}},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const fs::path folder = fs::path(dir.path().toStdString()) / "pictures";
+        std::vector<std::string> arguments = c.options;
+        arguments.push_back("render");
+        arguments.push_back(folder.string());
+        SCOPED_TRACE(std::to_string(c.options.size()));
+        const CliResult result = RunCliWith(arguments);
+        EXPECT_EQ(result.status, cli::kExitOk);
+        EXPECT_TRUE(result.err.empty());
+        ASSERT_EQ(result.out.size(), c.files.size());
+        for (size_t i = 0; i < c.files.size(); ++i) {
+            EXPECT_EQ(result.out[i], (folder / c.files[i]).string());
+            QImage image;
+            ASSERT_TRUE(image.load(QString::fromStdString(result.out[i])));
+            EXPECT_GT(image.width(), 0);
+        }
+        if (c.files.size() == 3) {
+            // The musical canvas: dark purple, with the yellow ruler's first tick.
+            QImage music(QString::fromStdString(result.out[2]));
+            EXPECT_EQ(music.pixel(music.width() - 3, 3) & 0xFFFFFF, qRgb(64, 0, 64) & 0xFFFFFF);
+            const int ruler = static_cast<int>((2 * 4960.0 / 3 + 540) / 15);
+            EXPECT_EQ(music.pixel(0, ruler) & 0xFFFFFF, qRgb(255, 255, 0) & 0xFFFFFF);
+        }
+    }
+}
+
+TEST(CliRender, TuningMovesTheDisplayedSpectrumNotItsValues) {
+    const CliResult plain = RunCliWith({"--log", "displayed"});
+    const CliResult tuned = RunCliWith({"--log", "--tuning", "5", "displayed"});
+    EXPECT_EQ(plain.status, cli::kExitOk);
+    EXPECT_EQ(tuned.out, plain.out);
+    EXPECT_EQ(plain.out, RunCliWith({"graph"}).out);
 }
 
 }  // namespace

@@ -222,7 +222,6 @@ TEST_F(MainWindowViewTest, DisabledEntriesStayInertEvenWhenTheirWidgetFires) {
 
 TEST_F(MainWindowViewTest, InertControlsShowTheirStateOnly) {
     const QImage before = Picture("Picture1");
-    QTest::mouseClick(Widget<QPushButton>("Command4"), Qt::LeftButton);
     Action("mnuReport")->trigger();
     EXPECT_EQ(Picture("Picture1"), before);
     EXPECT_TRUE(platform_.messages.empty());
@@ -315,6 +314,64 @@ TEST_F(MainWindowViewTest, RightClicksAfterHorizontalExpandAndShowTheScrollBar) 
     EXPECT_EQ(view_->Model().State().displayedValueList.Whole(shown + 2), bar->value());
     QTest::mouseClick(Widget<QPushButton>("Command6"), Qt::LeftButton);
     EXPECT_FALSE(bar->isVisible());
+}
+
+}  // namespace
+}  // namespace quorbel
+
+namespace quorbel {
+namespace {
+
+// The pixel of a picture at a point given in twips.
+QRgb PixelAt(const ImageSurface& surface, double xTwips, double yTwips) {
+    const QImage& image = surface.Image();
+    const double scale = surface.Dpi() / ImageSurface::kTwipsPerInch * image.devicePixelRatio();
+    const QRgb p = image.pixel(static_cast<int>(xTwips * scale), static_cast<int>(yTwips * scale));
+    return qRgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+TEST_F(MainWindowViewTest, MusicalCanvasShowsRulerAndKeyboardOnPurple) {
+    QTest::mouseClick(Widget<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(Widget<QPushButton>("Command3")->text(), "Lin");
+    EXPECT_TRUE(Widget("Picture4")->isVisible());
+    EXPECT_FALSE(Widget("Picture1")->isVisible());
+    EXPECT_TRUE(Widget<QGroupBox>("Frame5")->isVisible());
+    const ImageSurface& canvas = view_->Graph("Picture5")->Surface();
+    const double H = canvas.Height();
+    const double yR = 2 * H / 3 + 400;  // the semitone ruler
+    struct Case {
+        const char* what;
+        double x, y;
+        QRgb color;
+    };
+    const Case cases[] = {
+        {"background", 300, 300, qRgb(64, 0, 64)},
+        {"ruler tick at 0", 0, yR + 140, qRgb(255, 255, 0)},
+        {"ruler tick at 1500", 1500, yR + 140, qRgb(255, 255, 0)},
+        {"between ruler ticks", 1575, yR + 140, qRgb(64, 0, 64)},
+        {"A4, a white key", 15900, 3905 + 850, qRgb(255, 255, 255)},
+        {"A#4, a black key", 16050, 3905 + 300, qRgb(0, 0, 0)},
+        {"C-1, a grey key", 5560, 3905 + 850, qRgb(192, 192, 192)},
+        {"C#-1, a dark grey key", 5700, 3905 + 300, qRgb(96, 96, 96)},
+        {"left of the keyboard", 5300, 3905 + 850, qRgb(64, 0, 64)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(PixelAt(canvas, c.x, c.y), c.color);
+    }
+}
+
+TEST_F(MainWindowViewTest, MusicalScrollBarPansTheCanvas) {
+    QTest::mouseClick(Widget<QPushButton>("Command3"), Qt::LeftButton);
+    auto* bar = Widget<QScrollBar>("HScroll2");
+    QWidget* canvas = view_->Graph("Picture5");
+    EXPECT_EQ(bar->value(), 8700);
+    const double pixelsPerTwip = canvas->logicalDpiX() / ImageSurface::kTwipsPerInch;
+    for (int value : {0, 3000, 15100}) {
+        SCOPED_TRACE(value);
+        bar->setValue(value);
+        EXPECT_EQ(canvas->x(), static_cast<int>(-value * pixelsPerTwip));
+    }
 }
 
 }  // namespace

@@ -88,4 +88,10 @@ int WholeNumber(std::string_view text) {
     return static_cast<int>(v);
 }
 
+double ThreeDecimals(double f) {
+    double r = std::floor(1000 * f) / 1000;
+    if (f - r >= 0.0005) r = r + 0.001;
+    return r;
+}
+
 }  // namespace quorbel

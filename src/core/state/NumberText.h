@@ -13,6 +13,10 @@ namespace quorbel {
 // magnitudes below 1e-4 or from 1e15 on. Negative zero prints as "0".
 std::string NumberText(double value);
 
+// Halves up to three decimals (the integer part of 1000 f, over 1000, plus 0.001 when
+// the rest is at least 0.0005), as the frequency read-outs show frequencies.
+double ThreeDecimals(double f);
+
 // Full conversion: the whole text, blanks and tabs around it allowed, must be a
 // number ("0.5", ".5", "-.5", "+3", "1E-05"). Empty or other text gives nullopt.
 std::optional<double> ParseNumber(std::string_view text);

@@ -37,6 +37,10 @@ void RecordingSurface::DoPoint(double x, double y, Color color) {
     primitives_.push_back({Primitive::Kind::Point, x, y, x, y, color, {}, Font()});
 }
 
+void RecordingSurface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
+    primitives_.push_back({Primitive::Kind::Box, x1, y1, x2, y2, color, {}, Font()});
+}
+
 void RecordingSurface::DoCircle(double cx, double cy, double radius, Color color) {
     primitives_.push_back({Primitive::Kind::Circle, cx, cy, radius, 0, color, {}, Font()});
 }

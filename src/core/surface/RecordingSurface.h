@@ -12,9 +12,9 @@
 namespace quorbel {
 
 struct Primitive {
-    enum class Kind { Cls, Line, Point, Circle, Text };
+    enum class Kind { Cls, Line, Point, Circle, Text, Box };
     Kind kind = Kind::Cls;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Point/Text use x1, y1; Circle: centre, x2 = radius
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Point/Text use x1, y1; Circle: centre, x2 = radius; Box: filled
     Color color = 0;
     std::string text;
     FontState font;
@@ -50,6 +50,7 @@ protected:
     void DoPoint(double x, double y, Color color) override;
     void DoCircle(double cx, double cy, double radius, Color color) override;
     void DoText(double x, double y, const std::string& text) override;
+    void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
 
 private:
     double width_;

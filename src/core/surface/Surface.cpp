@@ -1,5 +1,7 @@
 #include "surface/Surface.h"
 
+#include <utility>
+
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -30,6 +32,15 @@ void Surface::Circle(double cx, double cy, double radius, std::optional<Color> c
     DoCircle(cx, cy, radius, color.value_or(foreColor_));
     currentX_ = cx;
     currentY_ = cy;
+}
+
+void Surface::FillRect(double x1, double y1, double x2, double y2, Color color) {
+    DoFillRect(x1, y1, x2, y2, color);
+}
+
+void Surface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
+    if (y2 < y1) std::swap(y1, y2);
+    for (double y = y1; y <= y2; y += 15) DoLine(x1, y, x2, y, color);
 }
 
 void Surface::PrintString(const std::string& text) {

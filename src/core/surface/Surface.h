@@ -73,6 +73,9 @@ public:
     // positioned: it moves the current point and leaves a dot on a white background.
     void PSet(double x, double y, std::optional<Color> color = {});
     void Circle(double cx, double cy, double radius, std::optional<Color> color = {});
+    // A box (x1, y1)-(x2, y2) filled with `color`, without an outline; the current
+    // point stays where it was.
+    void FillRect(double x1, double y1, double x2, double y2, Color color);
 
     // Prints the items at the current point. With stayOnLine the current point stays
     // behind the last item; otherwise it moves to the left edge of the next line.
@@ -110,6 +113,9 @@ protected:
     virtual void DoLine(double x1, double y1, double x2, double y2, Color color) = 0;
     virtual void DoPoint(double x, double y, Color color) = 0;
     virtual void DoCircle(double cx, double cy, double radius, Color color) = 0;
+    // Surfaces without a fill of their own cover the box with horizontal lines 15
+    // twips apart (one pixel at 96 dpi).
+    virtual void DoFillRect(double x1, double y1, double x2, double y2, Color color);
     // Text with its top-left corner at (x, y) in the current font and ForeColor.
     virtual void DoText(double x, double y, const std::string& text) = 0;
 

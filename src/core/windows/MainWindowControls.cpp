@@ -277,17 +277,68 @@ const std::vector<Row>& Table() {
          "Cancel expansions",
          "Cancel all expansions",
          {.click = Do(&M::Command6_Click)}},
-        {"Command3", K::Button, "", "Log", "Change scales of FFT graph"},
-        {"Command4", K::Button, "", "1/2", "Divide the height of peaks by two"},
-        {"Command7", K::Button, "", "2×", "Multiply the height of peaks by 2"},
+        {"Command3",
+         K::Button,
+         "",
+         "Log",
+         "Change scales of FFT graph",
+         {.click = Do(&M::Command3_Click)}},
+        {"Command4",
+         K::Button,
+         "",
+         "1/2",
+         "Divide the height of peaks by two",
+         {.click = Do(&M::Command4_Click)}},
+        {"Command7",
+         K::Button,
+         "",
+         "2×",
+         "Multiply the height of peaks by 2",
+         {.click = Do(&M::Command7_Click)}},
         {"Label28", K::Label, "", "Harmonics"},
-        {"Command2", K::Button, "", "Show"},
-        {"Command11", K::Button, "", "Fix", "", {}, kDisabled},
+        {"Command2", K::Button, "", "Show", "Try it!", {.click = Do(&M::Command2_Click)}},
+        {"Command11",
+         K::Button,
+         "",
+         "Fix",
+         "Try it!",
+         {.click = Do(&M::Command11_Click)},
+         kDisabled},
 
         // Musical analysis (shown with the musical graph only).
         {"Frame5", K::Frame, "", "Musical analysis", "", {}, kHidden},
         {"Command9", K::Button, "Frame5", "Invert", "Try it!", {.click = Do(&M::Command9_Click)}},
-        {"Command10", K::Button, "Frame5", "Tuning - On"},
+        {"Command10", K::Button, "Frame5", "Tuning - On", "", {.click = Do(&M::Command10_Click)}},
+        {"Slider1",
+         K::Slider,
+         "Frame5",
+         "",
+         "",
+         {.mouseMove = Do(&M::Slider1_MouseMove),
+          .mouseUp = Do(&M::Slider1_MouseUp),
+          .change = Do(&M::Slider1_Change)},
+         kHidden},
+        {"Label15", K::Label, "Frame5", "", "", StateLabel(&AnalysisState::tuningSteps), kHidden},
+        {"Label18",
+         K::Label,
+         "Frame5",
+         "Use the slider to move the graph of 1/10 of a semitone for each unity of the slider.",
+         "",
+         {},
+         kHidden},
+
+        // The musical graph: the canvas inside its frame, panned by a scroll bar.
+        {"Picture4", K::Picture, "", "", "", {}, kHidden},
+        {"Picture5", K::Picture, "Picture4", "", "", {.mouseMove = Do(&M::Picture5_MouseMove)}},
+        {"HScroll2", K::ScrollBar, "Picture4", "", "", {.change = Do(&M::HScroll2_Change)}},
+        {"Label11",
+         K::Label,
+         "",
+         " Press the right button of the mouse and drag it! ",
+         "",
+         {},
+         kHidden},
+        {"Image1", K::Label, "", "", "", {.mouseMove = Do(&M::Image1_MouseMove)}},
     };
     return rows;
 }
@@ -365,13 +416,36 @@ ViewState MainWindowInitialView() {
     geometry("Picture9", 0, 0, kHalfGraphWidth, kHalfGraphHeight);
     geometry("Picture2", 4320, 5880, kPicture2Width, kPicture2Height);
     view["Picture1"].mousePointer = kPointerUpArrow;
+    geometry("Picture4", kMusicalViewLeft, 240, kMusicalViewWidth, kMusicalViewHeight);
+    // The canvas starts scrolled 8700 twips in, with the region around A4 in view.
+    geometry("Picture5", -8700, 120, music::kCanvasWidth, music::kCanvasHeight);
+    geometry("HScroll2", 0, 120 + music::kCanvasHeight, kMusicalViewWidth - 5, kScrollBarHeight);
+    geometry("Frame5", -1, -1, -1, 735);
+    ControlState& pan = view["HScroll2"];
+    pan.max = static_cast<int>(music::kCanvasWidth - kMusicalViewWidth);
+    pan.value = 8700;
+    pan.smallChange = 150;   // a semitone
+    pan.largeChange = 1800;  // an octave
+    ControlState& slider = view["Slider1"];
+    slider.min = -10;
+    slider.max = 10;
+    slider.smallChange = 1;
+    slider.largeChange = 5;
     // The scroll bar of an expanded view sits inside the bottom edge of the graph.
     geometry("HScroll1", 0, -1, -1, kScrollBarHeight);
 
     view.lines["Line1"] = {0, 0, 0, 5280, Rgb(192, 0, 192), false, "Picture1"};
     view.lines["Line3"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture8"};
     view.lines["Line4"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture9"};
-    view.lines["Line5"] = {0, 0, 0, 0, colors::kBlack, false, "Picture5"};
+    view.lines["Line5"] = {0, 0, 0, music::kCanvasHeight, colors::kWhite, false, "Picture5"};
+    // The harmonic markers: eleven over the FFT graph, seventeen over the musical
+    // canvas (placed at start-up).
+    for (int k = 0; k <= 10; ++k)
+        view.lines["Line2(" + std::to_string(k) + ")"] = {0,     0,         0, 0, colors::kDarkBlue,
+                                                          false, "Picture1"};
+    for (int k = 0; k <= 16; ++k)
+        view.lines["Line6(" + std::to_string(k) + ")"] = {0,     0,         0, 0, colors::kBlack,
+                                                          false, "Picture5"};
     return view;
 }
 

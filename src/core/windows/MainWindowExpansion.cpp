@@ -22,13 +22,6 @@ constexpr int kMaxNearPeaks = 20;
 constexpr int kPeakReach = 10;
 constexpr int kRightButton = 2;
 
-// Halves up to three decimals, as the read-out shows frequencies.
-double ThreeDecimals(double f) {
-    double r = std::floor(1000 * f) / 1000;
-    if (f - r >= 0.0005) r = r + 0.001;
-    return r;
-}
-
 // `count` lines of `from` starting at `firstLine`, as a displayed list whose first
 // point is `offset` within the whole graph. Its scale maximum is the largest value
 // shown, starting from 0 and replaced only by strictly greater ones, so a region
@@ -59,7 +52,12 @@ int MainWindowModel::PointUnder(double x) const {
     return p > n - 1 ? n - 1 : static_cast<int>(p);
 }
 
-void MainWindowModel::Picture1_MouseMove(int button, int, double x, double) {
+void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
+    // While the harmonic markers are on, they give the read-out.
+    if (view_["Command2"].caption == "Cancel") {
+        Harmouse(button, x, y);
+        return;
+    }
     const DataList& shown = state_.displayedValueList;
     const int n = shown.Whole(0);
     const double W = surfaces_.Picture1.Width();
@@ -94,8 +92,9 @@ void MainWindowModel::Picture1_MouseUp(int, int, double, double) {
     view_.Line("Line1").Visible = false;
 }
 
-void MainWindowModel::Picture1_MouseDown(int button, int, double x, double) {
+void MainWindowModel::Picture1_MouseDown(int button, int, double x, double y) {
     view_["Label5"].visible = false;
+    if (view_["Command2"].caption == "Cancel") Harmouse(button, x, y);
     if (button != kRightButton)
         MarkPeak(x);
     else if (!state_.expansionPrompt.empty())
@@ -163,7 +162,12 @@ void MainWindowModel::Command8_Click() {
     if (view_["Command8"].caption == "Horizontal") {
         state_.expansionPrompt = kExpansionPrompt;
         view_["Label17"].visible = true;
+        // The right button now sets limits: the harmonic markers go off.
+        if (view_["Command11"].caption == "Move") Command11_Click();
+        if (view_["Command2"].caption == "Cancel") Command2_Click();
         view_.focus = "Picture1";
+    } else {
+        MusicalViewSize();
     }
     SetPointer(kPointerDefault);
 }
@@ -220,6 +224,7 @@ void MainWindowModel::ShowWindowOfGraph(int count, int first) {
 void MainWindowModel::HScroll1_Change() {
     // The window keeps its width and slides over the whole graph; the scale maximum
     // follows the visible points.
+    if (view_.Line("Line2(0)").Visible) Command2_Click();
     const int count = state_.displayedValueList.Whole(0);
     const int s = view_["HScroll1"].value;
     state_.displayedValueList = WindowOf(state_.graphValueList, s + 1, count, s);
@@ -230,6 +235,9 @@ void MainWindowModel::Command6_Click() {
     SetPointer(kPointerHourglass);
     state_.expansionPrompt.clear();
     view_["Label17"].visible = false;
+    const bool expanded = state_.graphValueList.Whole(0) > state_.displayedValueList.Whole(0);
+    if (expanded && view_["Command11"].caption == "Move") Command11_Click();
+    if (expanded && view_["Command2"].caption == "Cancel") Command2_Click();
     view_["HScroll1"].visible = false;
     // Back to the whole graph: lines 0..N+2 of graphValueList.
     state_.displayedValueList.Clear();
@@ -240,6 +248,7 @@ void MainWindowModel::Command6_Click() {
         Grafmesmo();
     }
     if (view_["Picture1"].visible) view_.focus = "Picture1";
+    if (view_["Picture4"].visible) view_.focus = "Picture4";
     SetPointer(kPointerDefault);
 }
 

@@ -75,6 +75,7 @@ bool MainWindowModel::StartupPass() {
         view_["Picture6"].visible = false;
         view_["Picture7"].visible = false;
         view_["mnuFreqNegItem"].enabled = false;
+        Harmlog();
         if (!Graf(0)) return false;
         Fft(WholeNumber(state_.Get(Field::totalPoints)));
         return true;
@@ -118,7 +119,9 @@ void MainWindowModel::Form_Click() {
 }
 
 void MainWindowModel::Form_MouseMove() {
-    // Outside the two half-height graphs their common cursor disappears.
+    // Outside the graphs the read-out and the common cursor of the two half-height
+    // graphs disappear.
+    view_["Label9"].visible = false;
     view_.Line("Line3").Visible = false;
     view_.Line("Line4").Visible = false;
 }

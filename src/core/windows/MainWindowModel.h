@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "music/MusicalGraph.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
 #include "spectrum/SpectrumGraph.h"
@@ -21,11 +22,12 @@
 namespace quorbel {
 
 struct MainWindowSurfaces {
-    Surface& Picture1;  // the FFT graph, 7665 x 5295 twips
-    Surface& Picture2;  // the "Graph of f (t)"
-    Surface& Picture8;  // upper half-height graph: imaginary parts
-    Surface& Picture9;  // lower half-height graph: real parts
-    Surface& Form5;     // the report window
+    Surface& Picture1;            // the FFT graph, 7665 x 5295 twips
+    Surface& Picture2;            // the "Graph of f (t)"
+    Surface& Picture8;            // upper half-height graph: imaginary parts
+    Surface& Picture9;            // lower half-height graph: real parts
+    Surface& Form5;               // the report window
+    Surface* Picture5 = nullptr;  // the musical canvas, 29500 x 4960 twips
 };
 
 // Sizes of the graph areas in twips.
@@ -33,6 +35,11 @@ inline constexpr double kPicture1Width = 7665, kPicture1Height = 5295;
 inline constexpr double kPicture2Width = 7665, kPicture2Height = 2655;
 inline constexpr double kHalfGraphWidth = 7455, kHalfGraphHeight = 2415;
 inline constexpr double kScrollBarHeight = 255;
+// The main window's width, which the panoramic musical view spans.
+inline constexpr double kMainWindowWidth = 14400;
+// The musical view at normal size: its frame in the place of the FFT graph.
+inline constexpr double kMusicalViewLeft = 4320, kMusicalViewWidth = 7455;
+inline constexpr double kMusicalViewHeight = 5340;
 
 // The name under which the window itself (its background) answers clicks and moves.
 inline constexpr const char* kWindowControl = "Form1";
@@ -136,6 +143,24 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- output
     void mnuReport_Click();
 
+    // --- musical analysis: the scale switch, panoramic view, peak height, tuning and
+    // the harmonic markers on both spectrum graphs (x, y in twips)
+    void Harmlog();
+    void Command3_Click();  // "Log" / "Lin"
+    void HScroll2_Change();
+    void Command4_Click();   // "1/2"
+    void Command7_Click();   // "2×"
+    void Command10_Click();  // "Tuning - On" / "Tuning - Off"
+    void Slider1_Change();
+    void Slider1_MouseMove();
+    void Slider1_MouseUp();
+    void Picture5_MouseMove(int button, int shift, double x, double y);
+    void Image1_MouseMove(int button, int shift, double x, double y);
+    void Harmouse(int Button, double X, double Y);
+    void Harmouselog2(double X, double Y);
+    void Command2_Click();   // "Show" / "Cancel"
+    void Command11_Click();  // "Fix" / "Move"
+
   private:
     // Raised inside the start-up sequence by anything that cannot be used; the
     // sequence then restores the default record.
@@ -175,6 +200,17 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void ExpansionLimit(double x);
     void Expand(int i1, int i2);
     void ShowWindowOfGraph(int count, int first);
+    // The musical graph of displayedValueList with sign factor a.
+    void Logscale2(double a);
+    void MusicalViewSize();  // "Panoramic" / "Normal"
+    void SetHScroll2(int value);
+    void ScalePeaks(double factor);
+    void FocusVisibleGraph();
+    // "Log" can be pressed only while positive frequencies alone are shown on one graph.
+    void EnableLogSwitch();
+    bool Captioned(const std::string& control, const char* caption) const {
+        return view_[control].caption == caption;
+    }
 
     Platform& platform_;
     ParamFile paramFile_;

@@ -33,13 +33,19 @@ void MainWindowModel::GrafFt(int ftnpont) {
 }
 
 void MainWindowModel::Grafmesmo(int) {
+    // The inverted display turns the musical graph's peaks downward.
+    const double s = view_["Command9"].caption == "Normal" ? -1 : 1;
     Surface& pic = surfaces_.Picture1;
     LegendaPic1(pic);
     const DataList& shown = state_.displayedValueList;
     const int n = shown.Whole(0);
     const int Nzero = shown.Whole(n + 2);
-    const double y0 = DrawLinearTrace(pic, shown);
-    if (n > 0) Escala_Lin(pic, n, Nzero, 0, y0);
+    if (view_["Command3"].caption == "Lin") {
+        Logscale2(s);
+    } else {
+        const double y0 = DrawLinearTrace(pic, shown);
+        if (n > 0) Escala_Lin(pic, n, Nzero, 0, y0);
+    }
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }
 
@@ -52,9 +58,10 @@ void MainWindowModel::RestaurButt() {
     view_["Picture1"].visible = true;
     view_["Picture6"].visible = false;
     view_["Picture7"].visible = false;
-    for (const char* name : {"Command3", "Command8", "Command2", "Command7", "Command4", "Command6",
-                             "Label10", "Label28", "mnuReport", "mnuPrintftgrItem"})
+    for (const char* name : {"Command8", "Command2", "Command7", "Command4", "Command6", "Label10",
+                             "Label28", "mnuReport", "mnuPrintftgrItem"})
         view_[name].enabled = true;
+    EnableLogSwitch();
 }
 
 void MainWindowModel::DisplayOptionMouseDown(const std::string& option) {
@@ -85,6 +92,7 @@ void MainWindowModel::Option8_Click() {
 }
 
 void MainWindowModel::Option10_Click() {
+    if (view_["Command3"].caption == "Lin") Command3_Click();
     SelectOption("Option10");
     view_["Picture1"].visible = false;
     view_["Picture6"].visible = true;
@@ -109,7 +117,7 @@ void MainWindowModel::mnuFreqPosItem_Click() {
     view_["Picture1"].mousePointer = kPointerHourglass;
     SetCheck("mnuFreqPosItem", true);
     SetCheck("mnuFreqNegItem", false);
-    view_["Command3"].enabled = true;
+    EnableLogSwitch();
     Command5_Click();
     view_["Picture1"].mousePointer = kPointerUpArrow;
 }

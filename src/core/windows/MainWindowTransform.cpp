@@ -67,7 +67,7 @@ void MainWindowModel::mnuRealftItem_Click() {
     SetCheck("mnuFreqNegItem", false);
     SetCheck("mnuFreqPosItem", true);
     view_["mnuFreqNegItem"].enabled = false;
-    view_["Command3"].enabled = true;
+    EnableLogSwitch();
     Command5_Click();
     SetPointer(kPointerDefault);
 }

@@ -110,6 +110,10 @@ void ImageSurface::DoCircle(double cx, double cy, double radius, Color color) {
     GeometryPainter(color).drawEllipse(QPointF(cx, cy), radius, radius);
 }
 
+void ImageSurface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
+    Painter().fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(color));
+}
+
 void ImageSurface::DoText(double x, double y, const std::string& text) {
     const auto [font, str] = fonts_.Resolve(Font(), text);
     QPainter& painter = Painter();

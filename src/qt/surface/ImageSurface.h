@@ -50,6 +50,7 @@ class ImageSurface : public Surface {
     void DoPoint(double x, double y, Color color) override;
     void DoCircle(double cx, double cy, double radius, Color color) override;
     void DoText(double x, double y, const std::string& text) override;
+    void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
 
   private:
     void CreateImage();

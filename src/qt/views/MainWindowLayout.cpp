@@ -160,6 +160,7 @@ void MainWindowView::LayOut() {
     graphs->addWidget(place);
     add(graphs, "Label17");
     add(graphs, "Label5");
+    add(graphs, "Label11");
     add(graphs, "Label9");
     graphs->addStretch(1);
 
@@ -185,6 +186,12 @@ void MainWindowView::LayOut() {
     QBoxLayout* musical = frameLayout("Frame5");
     add(musical, "Command9");
     add(musical, "Command10");
+    add(musical, "Slider1");
+    add(musical, "Label15");
+    add(musical, "Label18");
+    if (auto* hint =
+            qobject_cast<QLabel*>(widgets_.count("Label18") ? widgets_["Label18"] : nullptr))
+        hint->setWordWrap(true);
     add(side, "Frame5");
     side->addStretch(1);
 
@@ -203,8 +210,38 @@ void MainWindowView::LayOut() {
     window->addWidget(left, 0, Qt::AlignTop);
     window->addLayout(right, 1);
 
+    // The musical view lies over the window, outside the layouts: at normal size on
+    // the FFT graph's place, panoramic across the whole window. Sync places it.
+    if (QWidget* view = Take("Picture4")) {
+        musicalPlace_ = place;
+        for (const char* inside : {"Picture5", "HScroll2"})
+            if (QWidget* widget = Take(inside)) widget->setParent(view);
+    }
+
     AddUnplaced(leftColumn);
     leftColumn->addStretch(1);
+}
+
+void MainWindowView::PlaceMusicalView() {
+    const auto frame = widgets_.find("Picture4");
+    if (frame == widgets_.end() || !musicalPlace_) return;
+    const ViewState& view = model_->View();
+    const ControlState& outer = view["Picture4"];
+    // The frame's left is 0 when panoramic, and the FFT graph's place otherwise.
+    const QPoint place = musicalPlace_->mapTo(centralWidget(), QPoint(0, 0));
+    const int left = outer.left > 0 ? place.x() : 0;
+    frame->second->setGeometry(left, place.y(), static_cast<int>(Px(outer.width)),
+                               static_cast<int>(Px(outer.height)));
+    frame->second->raise();
+    for (const char* name : {"Picture5", "HScroll2"}) {
+        const auto inner = widgets_.find(name);
+        if (inner == widgets_.end()) continue;
+        const ControlState& c = view[name];
+        const QSize size = inner->second->sizeHint();
+        inner->second->setGeometry(static_cast<int>(Px(c.left)), static_cast<int>(Px(c.top)),
+                                   c.width >= 0 ? static_cast<int>(Px(c.width)) : size.width(),
+                                   c.height >= 0 ? static_cast<int>(Px(c.height)) : size.height());
+    }
 }
 
 void MainWindowView::AddUnplaced(QLayout* fallback) {

@@ -83,7 +83,7 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
-                           report_->Surface()});
+                           report_->Surface(), &Graph("Picture5")->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
@@ -137,6 +137,7 @@ void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
     binder_->Sync();
+    PlaceMusicalView();
     ApplyPointer(view.mousePointer);
     report_->Sync(model_->Report().View());
 }

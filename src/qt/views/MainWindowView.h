@@ -62,6 +62,7 @@ class MainWindowView : public QMainWindow {
 
     QWidget* Take(const std::string& name);
     void AddUnplaced(QLayout* fallback);
+    void PlaceMusicalView();
     void ApplyPointer(int pointer);
     double Px(double twips) const;
 
@@ -72,6 +73,7 @@ class MainWindowView : public QMainWindow {
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;
+    QWidget* musicalPlace_ = nullptr;  // where the musical view stands at normal size
 };
 
 }  // namespace quorbel

@@ -1,0 +1,145 @@
+#include "music/MusicalGraph.h"
+
+#include <cmath>
+
+namespace quorbel {
+
+namespace {
+
+using namespace music;
+
+// Twips per natural-log unit of frequency: 440 Hz lies 15900 twips right of f0.
+double LogScale() {
+    return kReferenceX / std::log(kReferencePitch / kF0);
+}
+
+// The tick table of the frequency axis: from `first` to `last` by `step` hertz.
+struct TickRun {
+    double first, last, step;
+};
+
+// Where a tick ends below the axis line (which lies 200 under the baseline).
+constexpr double kMinorEnd = 260, kMediumEnd = 320, kMajorEnd = 360;
+constexpr double kMinorLabel = 280, kMajorLabel = 400;
+constexpr double kCircleRadius = 20;
+
+constexpr TickRun kMinorTicks[] = {
+    {1, 50, 1}, {60, 500, 10}, {600, 5000, 100}, {6000, 50000, 1000}};
+constexpr TickRun kMediumTicks[] = {
+    {5, 50, 5}, {50, 500, 50}, {500, 5000, 500}, {5000, 50000, 5000}};
+
+// Major ticks: each run with the label's left offset from its tick and whether the
+// label is in thousands (" K").
+struct MajorRun {
+    TickRun run;
+    double labelOffset;
+    bool kilo;
+};
+constexpr MajorRun kMajorTicks[] = {
+    {{1, 5, 4}, 100, false},
+    {{10, 50, 10}, 120, false},
+    {{100, 500, 100}, 180, false},
+    {{1000, 5000, 1000}, 180, true},
+    {{10000, 50000, 10000}, 180, true},
+};
+
+template <class Draw>
+void ForEachTick(const TickRun& run, Draw draw) {
+    // Whole hertz: a counter keeps the steps exact.
+    const int count = static_cast<int>((run.last - run.first) / run.step + 0.5);
+    for (int i = 0; i <= count; ++i) draw(run.first + i * run.step);
+}
+
+void DrawFrequencyAxis(Surface& pic, double y0, double shift) {
+    const double W = pic.Width();
+    const double axis = y0 + 200;
+    pic.Line(0, axis, W, axis);
+    for (const TickRun& run : kMinorTicks) {
+        ForEachTick(run, [&](double f) {
+            const double x = MusicalX(f, shift);
+            pic.Line(x, axis, x, y0 + kMinorEnd);
+            if (f == 2 || f == 3 || f == 4) {
+                pic.PSet(x - 100, y0 + kMinorLabel, pic.BackColor());
+                pic.Print({PrintItem::Num(f)});
+            }
+        });
+    }
+    for (const TickRun& run : kMediumTicks) {
+        ForEachTick(run, [&](double f) {
+            const double x = MusicalX(f, shift);
+            pic.Line(x, axis, x, y0 + kMediumEnd);
+        });
+    }
+    for (const MajorRun& major : kMajorTicks) {
+        ForEachTick(major.run, [&](double f) {
+            const double x = MusicalX(f, shift);
+            pic.Line(x, axis, x, y0 + kMajorEnd);
+            pic.Circle(x, y0 + kMajorEnd, kCircleRadius);
+            pic.PSet(x - major.labelOffset, y0 + kMajorLabel, pic.BackColor());
+            if (major.kilo)
+                pic.Print({PrintItem::Num(f / 1000), PrintItem::Str(" K")});
+            else
+                pic.Print({PrintItem::Num(f)});
+        });
+    }
+}
+
+}  // namespace
+
+double MusicalX(double f, double shift) {
+    return shift + LogScale() * std::log(f / kF0);
+}
+
+double KeyboardFrequency(double x) {
+    return kReferencePitch * std::pow(std::pow(2.0, 1.0 / 120), (x - kReferenceX) / kTuningStep);
+}
+
+void Logscale2(Surface& pic, const MusicalSpectrum& spectrum) {
+    const double H = pic.Height();
+    const double W = pic.Width();
+    const double sign = spectrum.sign;
+    // Upright peaks stand on a baseline above the keyboard; inverted ones hang from a
+    // baseline at a third of the height.
+    const double y0 = sign < 0 ? H / 3 : 2 * H / 3 - 500;
+    const double yTop = sign < 0 ? 0 : H / 8;
+    const double yScale = spectrum.ymax != 0 ? (y0 - yTop) / spectrum.ymax : 0;
+    auto y = [&](double v) { return y0 - yScale * sign * v; };
+
+    pic.SetBackColor(kCanvasBack);
+    pic.SetForeColor(colors::kWhite);
+    pic.Cls();
+    pic.Line(0, y0, W, y0, colors::kBlack);
+    const std::vector<double>& values = spectrum.ygraf;
+    if (!values.empty()) {
+        // The zero-frequency value stands at the left edge, moved by the shift.
+        pic.PSet(spectrum.shift, y(values[0]));
+        // Without a usable sampling frequency no bin has a place on the axis.
+        const bool placed = spectrum.binHz > 0 && std::isfinite(spectrum.binHz);
+        for (size_t i = 1; placed && i < values.size(); ++i)
+            pic.LineTo(MusicalX(static_cast<double>(i) * spectrum.binHz, spectrum.shift),
+                       y(values[i]), colors::kDarkRed);
+    }
+    DrawFrequencyAxis(pic, y0, spectrum.shift);
+    Escmus2(pic);
+    DrawKeyboard(pic, kKeyboardLeft, kKeyboardTop, kKeyboardWidth, kKeyboardHeight);
+}
+
+void Escmus2(Surface& pic) {
+    const double yR = static_cast<float>(2 * pic.Height() / 3 + 400);
+    for (double x = 0; x <= kCanvasWidth; x += kSemitone)
+        pic.Line(x, yR, x, yR + 280, colors::kYellow);
+    pic.Line(kReferenceX, yR + 280, kReferenceX, yR - 100);
+}
+
+std::vector<double> HarmonicOffsets() {
+    const double L = std::log(std::pow(2.0, 1.0 / 120));
+    std::vector<double> offsets;
+    for (int k = 1; k <= 16; ++k) {
+        const double d = std::log(k + 1.0) / L;  // tenths of a semitone to harmonic k+1
+        const double X = kTuningStep * d + kReferenceX;
+        offsets.push_back(X - kReferenceX);
+    }
+    return offsets;
+}
+
+}  // namespace quorbel

@@ -1,0 +1,368 @@
+// The musical analysis of the main window: the switch between the linear and the
+// musical graph, the panoramic view of the musical canvas, the peak height, the
+// tuning slider, and the harmonic markers that follow right-button drags on both
+// spectrum graphs.
+#include <cmath>
+#include <string>
+
+#include "music/MusicalGraph.h"
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+
+constexpr int kLeftButton = 1, kRightButton = 2;
+constexpr int kLinearMarkers = 11;   // Line2(0..10): the fundamental and harmonics 2..11
+constexpr int kMusicalMarkers = 17;  // Line6(0..16): the fundamental and harmonics 2..17
+// The scroll position of the musical canvas when the musical scale is chosen: the
+// canvas then shows the region around A4 in the panoramic window.
+constexpr int kMusicalStart = 8700;
+// The panoramic frame starts at the window's left edge, the normal one at 4320: the
+// scroll position moves by as much, so the same part of the canvas stays in place.
+constexpr int kPanoramicOffset = 4320;
+// Marker lines: short ones hang 100 to 400 twips above the pointer; frozen ones run
+// over the graph's height.
+constexpr double kMarkerNear = 100, kMarkerFar = 400, kFrozenBottom = 4000;
+
+std::string Indexed(const char* line, int k) {
+    return std::string(line) + "(" + std::to_string(k) + ")";
+}
+
+// Integer part plus one when the remainder is at least one half.
+double HalfUp(double f) {
+    const double whole = std::floor(f);
+    return f - whole >= 0.5 ? whole + 1 : whole;
+}
+
+void PlaceMarker(LineObject& line, double x, double y, Color color) {
+    line.X1 = x;
+    line.X2 = x;
+    line.Y1 = y - kMarkerNear;
+    line.Y2 = y - kMarkerFar;
+    line.BorderColor = color;
+    line.Visible = true;
+}
+
+}  // namespace
+
+// --- the musical graph
+
+void MainWindowModel::Harmlog() {
+    LineObject& fundamental = view_.Line(Indexed("Line6", 0));
+    fundamental = {music::kReferenceX, 2000, music::kReferenceX, 1700,
+                   music::kCyan,       true, "Picture5"};
+    state_.harmonicOffsets.Clear();
+    const std::vector<double> offsets = HarmonicOffsets();
+    for (size_t k = 1; k <= offsets.size(); ++k) {
+        const double X = music::kReferenceX + offsets[k - 1];
+        view_.Line(Indexed("Line6", static_cast<int>(k))) = {X,    2000,      X, 1700, music::kCyan,
+                                                             true, "Picture5"};
+        state_.harmonicOffsets.AddNumber(offsets[k - 1]);
+    }
+}
+
+void MainWindowModel::Logscale2(double a) {
+    if (!surfaces_.Picture5) return;
+    const DataList& shown = state_.displayedValueList;
+    const int n = shown.Whole(0);
+    MusicalSpectrum spectrum;
+    for (int j = 1; j <= n; ++j) spectrum.ygraf.push_back(shown.Value(j));
+    spectrum.sign = a;
+    spectrum.ymax = shown.Value(n + 1);
+    spectrum.shift = music::kTuningStep * WholeNumber(state_.tuningSteps);
+    if (DecimalPrefix(state_.dataSource) == 2) {
+        // n points cover half the data length, sampled at the file's own frequency.
+        const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
+        spectrum.binHz = n > 0 ? fs / (2.0 * n) : 0;
+    }
+    quorbel::Logscale2(*surfaces_.Picture5, spectrum);
+}
+
+// --- the scale switch and the panoramic view
+
+void MainWindowModel::Command3_Click() {
+    SetPointer(kPointerHourglass);
+    if (Captioned("Command11", "Move")) Command11_Click();
+    if (Captioned("Command2", "Cancel")) Command2_Click();
+    if (Captioned("Command3", "Log")) {
+        view_["Command3"].caption = "Lin";
+        view_["Picture1"].visible = false;
+        view_["Picture4"].visible = true;
+        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
+            view_[item].enabled = false;
+        // The cancel restores the whole graph with its true maximum and redraws it,
+        // now musically.
+        Command6_Click();
+        view_["Command8"].caption = "Panoramic";
+        MusicalViewSize();
+        SetHScroll2(kMusicalStart);
+        view_["Frame5"].visible = true;
+    } else {
+        view_["Command3"].caption = "Log";
+        view_["Label22(0)"].visible = true;
+        view_["Label22(1)"].visible = true;
+        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
+            view_[item].enabled = true;
+        if (DecimalPrefix(state_.dataSource) != 2) {
+            if (state_.pendingFrame == "Frame1") view_["Frame1"].visible = true;
+            if (state_.pendingFrame == "Frame6") view_["Frame6"].visible = true;
+        }
+        Command6_Click();
+        if (Captioned("Command9", "Normal")) Command9_Click();
+        if (Captioned("Command10", "Tuning - Off")) Command10_Click();
+        view_["Picture1"].visible = true;
+        view_.focus = "Picture1";
+        view_["Picture4"].visible = false;
+        view_["Command8"].caption = "Horizontal";
+        view_["Frame5"].visible = false;
+        Grafmesmo();
+    }
+    SetPointer(kPointerDefault);
+}
+
+void MainWindowModel::MusicalViewSize() {
+    ControlState& frame = view_["Picture4"];
+    int v = view_["HScroll2"].value;
+    if (Captioned("Command8", "Panoramic")) {
+        view_["Label22(0)"].visible = false;
+        view_["Label22(1)"].visible = false;
+        if (view_["Frame1"].visible) {
+            state_.pendingFrame = "Frame1";
+            view_["Frame1"].visible = false;
+        } else if (view_["Frame6"].visible) {
+            state_.pendingFrame = "Frame6";
+            view_["Frame6"].visible = false;
+        }
+        view_["Command8"].caption = "Normal";
+        view_["mnuG"].enabled = false;
+        frame.width = kMainWindowWidth;
+        frame.left = 0;
+        v = v - kPanoramicOffset < 0 ? 0 : v - kPanoramicOffset;
+    } else {
+        view_["Label22(0)"].visible = true;
+        view_["Label22(1)"].visible = true;
+        if (DecimalPrefix(state_.dataSource) != 2 && !state_.pendingFrame.empty())
+            view_[state_.pendingFrame].visible = true;
+        view_["Command8"].caption = "Panoramic";
+        view_["mnuG"].enabled = true;
+        frame.width = kMusicalViewWidth;
+        frame.left = kMusicalViewLeft;
+        v = v + kPanoramicOffset;
+    }
+    ControlState& bar = view_["HScroll2"];
+    bar.width = frame.width - 5;
+    bar.max = static_cast<int>(view_["Picture5"].width - frame.width);
+    SetHScroll2(v > bar.max ? bar.max : v);
+    view_.focus = "Picture5";
+}
+
+void MainWindowModel::SetHScroll2(int value) {
+    ControlState& bar = view_["HScroll2"];
+    bar.value = value < bar.min ? bar.min : value > bar.max ? bar.max : value;
+    HScroll2_Change();
+}
+
+void MainWindowModel::HScroll2_Change() {
+    view_["Picture5"].left = -view_["HScroll2"].value;
+}
+
+// --- peak height
+
+void MainWindowModel::ScalePeaks(double factor) {
+    SetPointer(kPointerHourglass);
+    DataList& shown = state_.displayedValueList;
+    if (!shown.Empty()) {
+        const int n = shown.Whole(0);
+        const double M = shown.Value(n + 1) * factor;
+        const std::string Nzero = NumberText(shown.Whole(n + 2));
+        DataList scaled;
+        for (int i = 0; i <= n; ++i) scaled.Add(shown.Line(i));
+        scaled.AddNumber(M);
+        scaled.Add(Nzero);
+        shown = scaled;
+        Grafmesmo();
+    }
+    FocusVisibleGraph();
+    SetPointer(kPointerDefault);
+}
+
+// Every height is drawn in proportion to v / M: doubling M halves the peaks.
+void MainWindowModel::Command4_Click() {
+    ScalePeaks(2);
+}
+void MainWindowModel::Command7_Click() {
+    ScalePeaks(0.5);
+}
+
+void MainWindowModel::FocusVisibleGraph() {
+    if (view_["Picture1"].visible) view_.focus = "Picture1";
+    if (view_["Picture4"].visible) view_.focus = "Picture4";
+}
+
+void MainWindowModel::EnableLogSwitch() {
+    view_["Command3"].enabled = !Checked("mnuFreqNegItem") && Checked("mnuFreqPosItem") &&
+                                !view_["Picture6"].visible && !view_["Picture7"].visible;
+}
+
+// --- tuning
+
+void MainWindowModel::Command10_Click() {
+    ControlState& button = view_["Command10"];
+    if (button.caption == "Tuning - On") {
+        button.caption = "Tuning - Off";
+        view_["Frame5"].height = 1575;
+        for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = true;
+        view_.focus = "Picture5";
+    } else {
+        button.caption = "Tuning - On";
+        view_["Frame5"].height = 735;
+        for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = false;
+        view_.focus = "Picture5";
+        view_["Slider1"].value = 0;
+        state_.tuningSteps = "0";
+        Grafmesmo();
+    }
+}
+
+void MainWindowModel::Slider1_MouseMove() {
+    state_.tuningSteps = NumberText(view_["Slider1"].value);
+}
+
+void MainWindowModel::Slider1_MouseUp() {
+    // The change that follows a release redraws; it restores the pointer.
+    SetPointer(kPointerHourglass);
+}
+
+void MainWindowModel::Slider1_Change() {
+    state_.tuningSteps = NumberText(view_["Slider1"].value);
+    Grafmesmo();
+    view_.focus = "Picture5";
+    SetPointer(kPointerDefault);
+}
+
+// --- read-outs and harmonic markers
+
+void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
+    if (button == kLeftButton) return;
+    const double f = KeyboardFrequency(x);
+    if (!std::isfinite(f)) return;
+    ControlState& readout = view_["Label9"];
+    readout.caption = NumberText(ThreeDecimals(f));
+    readout.visible = true;
+    if (button == kRightButton && Captioned("Command2", "Cancel")) {
+        view_["Label11"].visible = false;
+        Harmouselog2(x, y);
+    } else {
+        LineObject& cursor = view_.Line("Line5");
+        cursor.X1 = x;
+        cursor.X2 = x;
+        cursor.Visible = true;
+    }
+}
+
+void MainWindowModel::Harmouselog2(double X, double Y) {
+    view_.Line("Line5").Visible = false;
+    if (Captioned("Command11", "Move")) return;
+    PlaceMarker(view_.Line(Indexed("Line6", 0)), X, Y, music::kCyan);
+    for (int k = 1; k < kMusicalMarkers; ++k)
+        PlaceMarker(view_.Line(Indexed("Line6", k)), X + state_.harmonicOffsets.Value(k - 1), Y,
+                    music::kCyan);
+    view_["Command11"].enabled = true;
+}
+
+void MainWindowModel::Harmouse(int Button, double X, double Y) {
+    const DataList& shown = state_.displayedValueList;
+    const int n = shown.Whole(0);
+    const int Nzero = shown.Whole(n + 2);
+    const double W = surfaces_.Picture1.Width();
+    if (n < 2 || !(W > 0)) return;
+    // Hertz per bin: 1 for calculated waves; raw-file data has N points over half the
+    // data length, sampled at fs.
+    double unit = 1;
+    if (DecimalPrefix(state_.dataSource) == 2) {
+        const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
+        const int N = state_.graphValueList.Whole(0);
+        if (N < 1 || !(fs > 0)) return;
+        unit = fs / (2.0 * N);
+    }
+    const double fr = HalfUp((Nzero + (n - 1) * X / W) * unit);
+    if (!std::isfinite(fr)) return;
+    ControlState& readout = view_["Label9"];
+    readout.caption = NumberText(fr);
+    readout.visible = true;
+    if (Button != kRightButton || !Captioned("Command11", "Fix")) return;
+    if (X < 0 || X > W) {
+        for (int k = 0; k < kLinearMarkers; ++k) view_.Line(Indexed("Line2", k)).Visible = false;
+        readout.visible = false;
+        return;
+    }
+    PlaceMarker(view_.Line(Indexed("Line2", 0)), X, Y, colors::kDarkBlue);
+    for (int k = 1; k < kLinearMarkers; ++k) {
+        const double h = HalfUp((k + 1) * fr);
+        const double xk = std::floor(W * (h / unit - Nzero) / (n - 1));
+        PlaceMarker(view_.Line(Indexed("Line2", k)), xk, Y, colors::kDarkBlue);
+    }
+    view_["Command11"].enabled = true;
+}
+
+void MainWindowModel::Command2_Click() {
+    ControlState& button = view_["Command2"];
+    if (button.caption == "Show") {
+        button.caption = "Cancel";
+        if (view_["Picture1"].visible) view_["Label5"].visible = true;
+        if (view_["Picture4"].visible) view_["Label11"].visible = true;
+    } else {
+        button.caption = "Show";
+        if (view_["Picture1"].visible)
+            for (int k = 0; k < kLinearMarkers; ++k)
+                view_.Line(Indexed("Line2", k)).Visible = false;
+        if (view_["Picture4"].visible)
+            for (int k = 0; k < kMusicalMarkers; ++k)
+                view_.Line(Indexed("Line6", k)).Visible = false;
+        view_["Label5"].visible = false;
+        view_["Label11"].visible = false;
+        view_["Command11"].caption = "Fix";
+        view_["Command11"].enabled = false;
+    }
+    FocusVisibleGraph();
+    if (Captioned("Command11", "Move")) Command11_Click();
+}
+
+void MainWindowModel::Command11_Click() {
+    ControlState& button = view_["Command11"];
+    if (button.caption == "Fix") {
+        button.caption = "Move";
+        const bool placed =
+            view_.Line(Indexed("Line2", 0)).Visible || view_.Line(Indexed("Line6", 0)).Visible;
+        if (Captioned("Command2", "Cancel") && placed) {
+            // The markers stay where they are as guide lines over the graph's height.
+            auto stretch = [this](const char* line, int count, Color color) {
+                for (int k = 0; k < count; ++k) {
+                    LineObject& marker = view_.Line(Indexed(line, k));
+                    marker.Y1 = 0;
+                    marker.Y2 = kFrozenBottom;
+                    marker.BorderColor = color;
+                }
+            };
+            if (view_["Picture1"].visible) stretch("Line2", kLinearMarkers, music::kCyan);
+            if (view_["Picture4"].visible) stretch("Line6", kMusicalMarkers, music::kPurple);
+            view_["Label5"].visible = false;
+            view_["Label11"].visible = false;
+        }
+    } else {
+        button.caption = "Fix";
+    }
+    FocusVisibleGraph();
+}
+
+void MainWindowModel::Image1_MouseMove(int, int, double x, double) {
+    view_["Label9"].visible = false;
+    LineObject& cursor = view_.Line("Line3");
+    cursor.X1 = x - 100;
+    cursor.X2 = x - 100;
+    cursor.Visible = true;
+}
+
+}  // namespace quorbel
