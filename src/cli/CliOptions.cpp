@@ -32,12 +32,13 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 5> kCommands{{
+constexpr std::array<Choice<Command>, 6> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
     {"displayed", Command::displayed},
     {"report", Command::report},
+    {"inverse", Command::inverse},
 }};
 
 template <class E, size_t Count>
@@ -123,6 +124,11 @@ class Parser {
         if (options_.phase && !simpleWave)
             return UsageError{"--phase needs --wave sine, square or triangular"};
         if (options_.scroll && !options_.expand) return UsageError{"--scroll needs --expand"};
+        const bool raw = options_.rawFile || options_.rawFrequency || options_.rawSelection;
+        if (raw && !(options_.rawFile && options_.rawSelection))
+            return UsageError{"--raw needs --select (and --fs or --select needs --raw)"};
+        if (raw && options_.wave)
+            return UsageError{"--wave and --raw choose two different functions"};
         return std::nullopt;
     }
 
@@ -177,6 +183,22 @@ class Parser {
             if (!options_.expand)
                 return UsageError{"--expand needs two positions in twips, X1,X2, not " +
                                   Quoted(value)};
+        } else if (name == "--raw") {
+            if (value.empty()) return UsageError{"--raw needs a file name"};
+            options_.rawFile = value;
+        } else if (name == "--fs") {
+            options_.rawFrequency = value;
+        } else if (name == "--select") {
+            const size_t comma = value.find(',');
+            const std::optional<int> first = WholeWord(value.substr(0, comma));
+            const std::optional<int> last =
+                comma == std::string::npos ? std::nullopt : WholeWord(value.substr(comma + 1));
+            if (!first || !last || *first < 0 || *last <= *first)
+                return UsageError{
+                    "--select needs two sample numbers FIRST,LAST with "
+                    "FIRST < LAST, not " +
+                    Quoted(value)};
+            options_.rawSelection = std::make_pair(*first, *last);
         } else if (name == "--scroll") {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
@@ -186,8 +208,9 @@ class Parser {
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
-                                   "--phase", "--halve", "--expand", "--scroll"})
+        for (const char* option :
+             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
+              "--expand", "--scroll", "--raw", "--fs", "--select"})
             if (name == option) return true;
         return false;
     }
@@ -230,8 +253,17 @@ const std::string& HelpText() {
         "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
         "  report      the report (menu \"Report\") as plain text: each item at its\n"
         "              character column, Greek letters as Unicode\n"
+        "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
+        "              empty line, Maximum error= and Maximum relative error= (%), then\n"
+        "              the table rows: original value, recovered value from column 27\n"
         "\n"
         "Options, applied in this order:\n"
+        "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", only read) in the\n"
+        "                    raw file window, type --fs, drag from the first to the last\n"
+        "                    sample of --select and press \"Transfer\"\n"
+        "  --fs HZ           the file's sampling frequency (22050 when not given)\n"
+        "  --select F,L      the samples dragged over: L - F selected points, of which\n"
+        "                    a power of two from 1024 to 16384 is transferred\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
         "                    cycles, then a, b and phase of ten wave rows). FILE is only\n"
         "                    read: the window works on a copy of it.\n"

@@ -4,8 +4,7 @@
 
 namespace quorbel {
 
-namespace {
-ViewState InitialView() {
+ViewState InverseWindowInitialView() {
     ViewState view;
     view.caption = "FFT Quorbel - Results of the inverse calculation";
     struct Row {
@@ -31,10 +30,9 @@ ViewState InitialView() {
     }
     return view;
 }
-}  // namespace
 
 InverseWindowModel::InverseWindowModel(Surface& form4)
-    : TableWindow(InitialView()), form4_(form4) {}
+    : TableWindow(InverseWindowInitialView()), form4_(form4) {}
 
 const std::map<std::string, Behaviour<InverseWindowModel>>& InverseWindowModel::Behaviours() {
     static const std::map<std::string, Behaviour<InverseWindowModel>> none;
@@ -58,6 +56,9 @@ void InverseWindowModel::Form_Unload() {
 void InverseWindowModel::ShowResults(const InverseComparison& comparison) {
     const ControlState& frame = view_["Label1"];
     DrawInverseResults(form4_, comparison, {frame.left, frame.top, frame.width, frame.height});
+    figures_.clear();
+    for (const InverseFigureLine& line : InverseFigureLines(comparison))
+        figures_.push_back(FigureLineText(line));
     std::vector<std::string>& rows = view_["List1"].items;
     for (std::size_t j = 0; j < comparison.orig.size(); ++j)
         rows.push_back(

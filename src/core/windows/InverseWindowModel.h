@@ -15,6 +15,9 @@ namespace quorbel {
 
 inline constexpr double kForm4Width = 11775, kForm4Height = 7320;
 
+// The window's control table with its state when the window is loaded.
+ViewState InverseWindowInitialView();
+
 class InverseWindowModel : public TableWindow<InverseWindowModel> {
   public:
     explicit InverseWindowModel(Surface& form4);
@@ -34,10 +37,13 @@ class InverseWindowModel : public TableWindow<InverseWindowModel> {
     // Prints the figures, draws the graphs and appends N rows to the table.
     void ShowResults(const InverseComparison& comparison);
     const std::vector<std::string>& Rows() const { return view_["List1"].items; }
+    // The figures of the last run as plain text, one per printed line.
+    const std::vector<std::string>& FigureTexts() const { return figures_; }
 
   private:
     Surface& form4_;
     bool loaded_ = false;
+    std::vector<std::string> figures_;
 };
 
 }  // namespace quorbel

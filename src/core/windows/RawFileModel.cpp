@@ -98,7 +98,9 @@ const std::vector<Row>& Table() {
     return rows;
 }
 
-ViewState InitialView() {
+}  // namespace
+
+ViewState RawFileInitialView() {
     ViewState view;
     view.caption = "FFT Quorbel - Files  *.raw";
     for (const Row& row : Table()) {
@@ -127,6 +129,8 @@ ViewState InitialView() {
     return view;
 }
 
+namespace {
+
 // The progress texts are printed at this place on the window.
 constexpr double kStatusX = 1480, kStatusY = 4760;
 // ... and at this height on the frame of the graph.
@@ -135,7 +139,7 @@ constexpr double kReadingStatusY = 1200;
 }  // namespace
 
 RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main)
-    : TableWindow(InitialView()), platform_(platform), surfaces_(surfaces), main_(main) {
+    : TableWindow(RawFileInitialView()), platform_(platform), surfaces_(surfaces), main_(main) {
     surfaces_.Picture2.SetForeColor(Rgb(0, 0, 255));
     surfaces_.Picture2.SetBackColor(colors::kButtonFace);
     surfaces_.Picture4.SetForeColor(colors::kWhite);

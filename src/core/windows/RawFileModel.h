@@ -29,6 +29,9 @@ struct RawFileSurfaces {
     Surface& Picture4;  // the same plot, white on blue, seen through the selection band
 };
 
+// The window's control table with its state when the window is loaded.
+ViewState RawFileInitialView();
+
 class RawFileModel : public TableWindow<RawFileModel> {
   public:
     RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main);
