@@ -32,13 +32,14 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 6> kCommands{{
+constexpr std::array<Choice<Command>, 7> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
     {"displayed", Command::displayed},
     {"report", Command::report},
     {"render", Command::render},
+    {"inverse", Command::inverse},
 }};
 
 template <class E, size_t Count>
@@ -136,6 +137,11 @@ class Parser {
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
             return UsageError{"--log needs a single graph (not --show both)"};
+        const bool raw = options_.rawFile || options_.rawFrequency || options_.rawSelection;
+        if (raw && !(options_.rawFile && options_.rawSelection))
+            return UsageError{"--raw needs --select (and --fs or --select needs --raw)"};
+        if (raw && options_.wave)
+            return UsageError{"--wave and --raw choose two different functions"};
         return std::nullopt;
     }
 
@@ -191,6 +197,22 @@ class Parser {
             if (!options_.expand)
                 return UsageError{"--expand needs two positions in twips, X1,X2, not " +
                                   Quoted(value)};
+        } else if (name == "--raw") {
+            if (value.empty()) return UsageError{"--raw needs a file name"};
+            options_.rawFile = value;
+        } else if (name == "--fs") {
+            options_.rawFrequency = value;
+        } else if (name == "--select") {
+            const size_t comma = value.find(',');
+            const std::optional<int> first = WholeWord(value.substr(0, comma));
+            const std::optional<int> last =
+                comma == std::string::npos ? std::nullopt : WholeWord(value.substr(comma + 1));
+            if (!first || !last || *first < 0 || *last <= *first)
+                return UsageError{
+                    "--select needs two sample numbers FIRST,LAST with "
+                    "FIRST < LAST, not " +
+                    Quoted(value)};
+            options_.rawSelection = std::make_pair(*first, *last);
         } else if (name == "--scroll") {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
@@ -205,8 +227,9 @@ class Parser {
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
-                                   "--phase", "--halve", "--expand", "--scroll", "--tuning"})
+        for (const char* option :
+             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
+              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select"})
             if (name == option) return true;
         return false;
     }
@@ -252,8 +275,17 @@ const std::string& HelpText() {
         "  render DIR  the pictures of the graphs as PNG files in DIR (made if missing):\n"
         "              ft.png (f(t)), fft.png (the FFT graph) and, with --log, music.png\n"
         "              (the musical canvas); prints the paths written, one per line\n"
+        "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
+        "              empty line, Maximum error= and Maximum relative error= (%), then\n"
+        "              the table rows: original value, recovered value from column 27\n"
         "\n"
         "Options, applied in this order:\n"
+        "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", only read) in the\n"
+        "                    raw file window, type --fs, drag from the first to the last\n"
+        "                    sample of --select and press \"Transfer\"\n"
+        "  --fs HZ           the file's sampling frequency (22050 when not given)\n"
+        "  --select F,L      the samples dragged over: L - F selected points, of which\n"
+        "                    a power of two from 1024 to 16384 is transferred\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
         "                    cycles, then a, b and phase of ten wave rows). FILE is only\n"
         "                    read: the window works on a copy of it.\n"

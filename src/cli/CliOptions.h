@@ -13,7 +13,7 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed, report, render };
+enum class Command { samples, spectrum, graph, displayed, report, render, inverse };
 
 // The tuning slider's range, tenths of a semitone.
 inline constexpr int kMaxTuning = 10;
@@ -40,6 +40,11 @@ struct CliOptions {
     std::optional<int> tuning;             // the tuning slider, tenths of a semitone
     std::optional<std::string> renderDir;  // where render writes its pictures
     Command command = Command::samples;
+    // A sound from a ".raw" file, loaded before every other option: the file, the
+    // sampling frequency as typed, and the first and last sample of the drag.
+    std::optional<std::string> rawFile;
+    std::optional<std::string> rawFrequency;
+    std::optional<std::pair<int, int>> rawSelection;
 };
 
 struct HelpRequest {};

@@ -15,6 +15,7 @@
 #include "CliOptions.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
+#include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
 #include "surface/TextGridSurface.h"
@@ -161,6 +162,32 @@ const char* ShownOption(Shown shown) {
     return "Option10";
 }
 
+// The raw file window operated as a user would: open the file, type the frequency,
+// drag from the first to the last sample, press "Transfer". The text of the hint
+// the window shows when it refuses, or of the message it showed; empty on success.
+std::string LoadSound(MainWindowModel& window, RecordingPlatform& platform,
+                      const CliOptions& options) {
+    if (!window.Fire("mnuFilesrawItem", Event::Click)) return "\"Files  *.raw...\" cannot be used";
+    RawFileModel& raw = window.RawFile();
+    const size_t messages = platform.messages.size();
+    platform.openAnswers = {*options.rawFile};
+    raw.Fire("mnuOpen", Event::Click);
+    if (platform.messages.size() > messages) return "";  // the window's own message
+    if (options.rawFrequency) raw.Type("Text1", *options.rawFrequency);
+    // The middle of a sample's stretch of the graph, so the index under it is exact.
+    const int n = WholeNumber(raw.View()["Label18"].caption);
+    const double perPoint = n > 0 ? raw.View()["Picture2"].width / n : 0;
+    const auto [first, last] = *options.rawSelection;
+    raw.Fire("Picture2", Event::MouseDown, {.button = 1, .x = (first + 0.5) * perPoint});
+    raw.Fire("Picture2", Event::MouseMove, {.button = 1, .x = (last + 0.5) * perPoint});
+    raw.Fire("Command1", Event::Click);
+    for (const char* hint : {"Label5", "Label4", "Label6", "Label19"})
+        if (raw.View()[hint].visible) return raw.View()[hint].caption;
+    // The main window has been activated again when the student returns to it.
+    window.Form_Activate();
+    return "";
+}
+
 // The controls in a fixed order: function kind, its parameters and "Both", then the
 // method, the frequency range, the displayed quantity, the halvings, the expansion
 // and the scroll bar. False when a control could not be used.
@@ -208,6 +235,7 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::displayed:
         case Command::report:
         case Command::render:
+        case Command::inverse:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -290,9 +318,18 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitUsage;
     }
 
+    if (options.rawFile) {
+        const std::string refusal = LoadSound(window, platform, options);
+        if (!refusal.empty() || !platform.messages.empty()) {
+            PrintMessages(platform, err);
+            if (!refusal.empty()) ErrorLine(err, refusal);
+            return kExitMessage;
+        }
+    }
     Operator user(window);
     if (!Operate(user, options) ||
-        (options.command == Command::report && !user.Click("mnuReport"))) {
+        (options.command == Command::report && !user.Click("mnuReport")) ||
+        (options.command == Command::inverse && !user.Click("mnuInverse"))) {
         PrintMessages(platform, err);
         if (!user.Failed().empty())
             ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
@@ -309,6 +346,13 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return written ? status : kExitUsage;
     }
 
+    if (options.command == Command::inverse) {
+        if (!window.InverseResults().View().shown) return PrintMessages(platform, err);
+        for (const std::string& line : window.InverseResults().FigureTexts()) out << line << '\n';
+        for (const std::string& row : window.InverseResults().Rows()) out << row << '\n';
+        out.flush();
+        return PrintMessages(platform, err);
+    }
     const std::vector<std::string>& lines = options.command == Command::report
                                                 ? form5.Lines()
                                                 : ListOf(window.State(), options.command).Lines();

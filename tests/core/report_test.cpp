@@ -280,8 +280,9 @@ TEST(ReportLayout, LinesOnTheCharacterGrid) {
          with([](ReportInput& in) { in.rawData = true, in.dataExtensionSeconds = "0.5"; }),
          title + rawLines + "         Window: 1 seconds\n" +
              "         Data window (complemented with zeros): 0.5 seconds\n" + rawHeads +
-             "          2756.25          50\n"
-             "          6890.625         100\n"},
+             // Bins 2 and 5 of 8 at the file's 5 Hz.
+             "          0.625            50\n"
+             "          1.562            100\n"},
         {"raw data, whole window, no graph", with([](ReportInput& in) {
              in.rawData = true, in.windowSeconds = "1.00000001", in.graphValueList = nullptr;
          }),

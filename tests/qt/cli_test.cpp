@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -373,6 +374,72 @@ TEST_F(CliWithFiles, DefaultRunLeavesTheUsersConfigurationAlone) {
         qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(result.status, cli::kExitOk);
     EXPECT_FALSE(fs::exists(config));
+}
+
+// A sound loaded with --raw goes through the raw file window before every other
+// option; the commands then work on it, and the window's refusals are messages.
+TEST(CliRaw, SoundsAndRefusals) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string sound = (fs::path(dir.path().toStdString()) / "tone.raw").string();
+    {
+        std::ofstream out(sound, std::ios::binary);
+        for (int k = 0; k < 3000; ++k)
+            out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.2))));
+    }
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        const char* firstLine;  // of standard output, or of standard error on refusal
+    };
+    const Case cases[] = {
+        {"samples", {"--raw", sound, "--select", "0,1100", "samples"}, 0, "1024"},
+        {"at 11025 Hz",
+         {"--raw", sound, "--fs", "11025", "--select", "0,2100", "samples"},
+         0,
+         "2048"},
+        {"inverse", {"--raw", sound, "--select", "0,1100", "inverse"}, 0, "maxOrig=100"},
+        {"too few points",
+         {"--raw", sound, "--select", "0,1000", "samples"},
+         1,
+         "fftquorbel-cli: The calculation will not produce good results with a number of "
+         "points below  1024. Select a little bit larger region. "},
+        {"bad frequency",
+         {"--raw", sound, "--fs", "x", "--select", "0,1100", "samples"},
+         1,
+         "fftquorbel-cli: The frequency of the file must be a positive number of hertz (for "
+         "example 22050). Type it in the box above and transfer again."},
+        {"no selection", {"--raw", sound, "samples"}, 2, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult r = RunCliWith(c.arguments);
+        EXPECT_EQ(r.status, c.status);
+        const std::vector<std::string>& lines = c.status == 0 ? r.out : r.err;
+        ASSERT_FALSE(lines.empty());
+        if (c.firstLine) {
+            EXPECT_EQ(lines.front(), c.firstLine);
+        }
+    }
+}
+
+// inverse prints the figures, an empty line, the errors, then N table rows.
+TEST(CliInverse, FiguresThenTheTable) {
+    const CliResult r = RunCliWith({"inverse"});
+    ASSERT_EQ(r.status, 0);
+    ASSERT_EQ(r.out.size(), 7u + 1024u);
+    const char* labels[] = {"maxOrig=",
+                            "maxRevert=",
+                            "minOrig=",
+                            "minRevert=",
+                            "",
+                            "Maximum error=",
+                            "Maximum relative error="};
+    for (size_t i = 0; i < 7; ++i) EXPECT_EQ(r.out[i].rfind(labels[i], 0), 0u) << i;
+    EXPECT_EQ(r.out[6].back(), '%');
+    EXPECT_EQ(r.out[7].substr(0, 1), "0");
+    EXPECT_EQ(r.out[7].find_first_not_of(' ', 1), 26u);
 }
 
 }  // namespace

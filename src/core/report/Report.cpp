@@ -145,8 +145,11 @@ void WriteTable(Surface& s, const ReportInput& in, const ReportColumns& c) {
     using P = PrintItem;
     // The panel shown decides the columns; neither panel nor raw data, no rows.
     if (!in.multipleShown && !in.simpleShown && !in.rawData) return;
-    const auto rows =
-        ReportRows(ListOrEmpty(in.graphValueList), ListOrEmpty(in.spectrumList), in.rawData);
+    // For raw data the cycles field holds the file's sampling frequency.
+    const double typed = DecimalPrefix(in.cyclesPerSecond);
+    const double fs = typed > 0 ? typed : kRawSamplingRate;
+    const auto rows = ReportRows(ListOrEmpty(in.graphValueList), ListOrEmpty(in.spectrumList),
+                                 in.rawData, fs);
     for (const ReportRow& r : rows) {
         std::vector<PrintItem> items = {P::Tab(c.rowFrequency), P::Num(r.frequency),
                                         P::Tab(c.rowAmplitude), P::Num(r.amplitude)};
@@ -259,26 +262,26 @@ PeakPhase PhaseOf(double re, double im) {
     return {RoundHalfUp5(phi), RoundHalfUp5(theta)};
 }
 
-double RawPeakFrequency(int p, int n) {
+double RawPeakFrequency(int p, int n, double fs) {
     if (n <= 0) return 0;
     // The window's sample count 2n is a whole number; it is formed exactly (the
     // largest raw graph, n = 16384, gives 32768).
     const double samples = static_cast<double>(2 * n);
-    const double f = p / (samples / kRawSamplingRate);
+    const double f = p / (samples / fs);
     double g = std::floor(f * 1000) / 1000;
     if (f - g >= 0.0005) g = g + 0.001;
     return g;
 }
 
 std::vector<ReportRow> ReportRows(const DataList& graphValueList, const DataList& spectrumList,
-                                  bool rawData) {
+                                  bool rawData, double fs) {
     const GraphRead graph = ReadGraph(graphValueList);
     const int n = static_cast<int>(graph.values.size());
     std::vector<ReportRow> rows;
     for (const Peak& peak : FindPeaks(graph.values, graph.largest)) {
         const PeakPhase phase =
             PhaseOf(spectrumList.Value(2 * peak.bin + 1), spectrumList.Value(2 * peak.bin + 2));
-        const double frequency = rawData ? RawPeakFrequency(peak.bin, n) : peak.bin;
+        const double frequency = rawData ? RawPeakFrequency(peak.bin, n, fs) : peak.bin;
         rows.push_back(
             {frequency, RelativeAmplitude(peak.value, graph.largest), phase.phi, phase.theta});
     }

@@ -21,7 +21,8 @@ inline constexpr double kReportHeight = 8145;
 inline constexpr int kMaxReportedPeaks = 20;
 // Graphs hold at most this many points.
 inline constexpr int kMaxGraphPoints = 32768;
-// Raw sound files are taken as sampled at this rate for the frequency column, hertz.
+// Raw sound files are taken as sampled at this rate for the frequency column when the
+// report is given no rate of its own, hertz.
 inline constexpr double kRawSamplingRate = 22050;
 
 // What the report reads from the analysis state. Texts are printed exactly as they
@@ -116,9 +117,8 @@ struct PeakPhase {
 PeakPhase PhaseOf(double re, double im);
 
 // Frequency in hertz of bin p of a raw-data graph of n points, the window holding 2n
-// samples at 22050 Hz: p / (2n / 22050), rounded half up to three decimals. 0 for
-// n <= 0.
-double RawPeakFrequency(int p, int n);
+// samples at fs Hz: p / (2n / fs), rounded half up to three decimals. 0 for n <= 0.
+double RawPeakFrequency(int p, int n, double fs = kRawSamplingRate);
 
 // One line of the table: frequency (hertz), amplitude (percent), phases (radians).
 struct ReportRow {
@@ -130,8 +130,9 @@ struct ReportRow {
 // The table of the report, one row per reported peak; bins are hertz for calculated
 // waves and converted with RawPeakFrequency for raw data. spectrumList: line 2p+1 is
 // the real part, line 2p+2 the imaginary part of bin p; missing lines read as 0.
+// fs: the sampling frequency of raw data, hertz.
 std::vector<ReportRow> ReportRows(const DataList& graphValueList, const DataList& spectrumList,
-                                  bool rawData);
+                                  bool rawData, double fs = kRawSamplingRate);
 
 // Writes the report at the current text position with the given columns: title,
 // sections 1 to 3 and the table; the thin line under the wave-table heading only

@@ -28,17 +28,6 @@ class LabelledBins {
     std::array<bool, kSize> flags_{};
 };
 
-// A label hanging from a tick that ends at (x, y). The number prints as " k ", and
-// from two digits on it is started further left (each white point only moves the
-// current point) so that the digits stay roughly centred under the tick.
-void LabelAtTickEnd(Surface& pic, int k, double x, double y) {
-    pic.SetCurrentX(x);
-    pic.SetCurrentY(y);
-    if (k >= 10) pic.PSet(x - 120, y, colors::kWhite);
-    if (k >= 100) pic.PSet(x - 180, y, colors::kWhite);
-    pic.Print({PrintItem::Num(k)});
-}
-
 // A label of a small graph, where every point is numbered: one digit starts 80 twips
 // left of the tick, longer numbers as the tick-end labels.
 void LabelSmallGraph(Surface& pic, int k, double x, double y) {
@@ -49,6 +38,16 @@ void LabelSmallGraph(Surface& pic, int k, double x, double y) {
 }
 
 }  // namespace
+
+// From two digits on the label is started further left (each white point only moves
+// the current point) so that the digits stay roughly centred under the tick.
+void LabelAtTickEnd(Surface& pic, int k, double x, double y) {
+    pic.SetCurrentX(x);
+    pic.SetCurrentY(y);
+    if (k >= 10) pic.PSet(x - 120, y, colors::kWhite);
+    if (k >= 100) pic.PSet(x - 180, y, colors::kWhite);
+    pic.Print({PrintItem::Num(k)});
+}
 
 void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero) {
     const int n = ftnpont;

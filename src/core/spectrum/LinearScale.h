@@ -21,6 +21,10 @@ namespace quorbel {
 // current point at the start of the following text line.
 void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero);
 
+// A scale label hanging from a tick that ends at (x, y): the number k printed as " k ",
+// started left of the tick from two digits on.
+void LabelAtTickEnd(Surface& pic, int k, double x, double y);
+
 // Clears the graph surface and writes its title, "Graph of Fourier Transform F(ν)
 // (FFT)", and the axis caption "Frequency (Hz)". The ν is the letter "n" printed in the
 // "Symbol" font; the toolkit layer draws it as the Greek letter. Leaves the surface in

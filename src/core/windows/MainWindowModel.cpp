@@ -13,6 +13,7 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       paramFile_(std::move(paramFile)),
       surfaces_(surfaces),
       report_(surfaces.Form5) {
+    CreateSecondaryWindows();
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of
     // a single quantity recompute.
@@ -86,6 +87,7 @@ bool MainWindowModel::StartupPass() {
 
 void MainWindowModel::Form_Activate() {
     SetPointer(kPointerHourglass);
+    inverse_->Hide();
     if (DecimalPrefix(state_.dataSource) == 0) {
         view_["Option10"].enabled = true;
         switch (WholeNumber(state_.returnMode)) {

@@ -4,6 +4,7 @@
 // The window draws on surfaces handed in by whoever builds it: the Qt view, the
 // command-line companion or a test.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,8 @@
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
+#include "windows/InverseWindowModel.h"
+#include "windows/RawFileModel.h"
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
 #include "windows/Window.h"
@@ -28,6 +31,8 @@ struct MainWindowSurfaces {
     Surface& Picture9;            // lower half-height graph: real parts
     Surface& Form5;               // the report window
     Surface* Picture5 = nullptr;  // the musical canvas, 29500 x 4960 twips
+    Surface* Form4 = nullptr;                // the inverse-results window
+    const RawFileSurfaces* Form6 = nullptr;  // the raw file window
 };
 
 // Sizes of the graph areas in twips.
@@ -161,6 +166,22 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Command2_Click();   // "Show" / "Cancel"
     void Command11_Click();  // "Fix" / "Move"
 
+    // --- inverse transform and sound files: the inverse-results window (Form4), the
+    // raw file window (Form6) and the main window's raw-data mode
+    ~MainWindowModel() override;
+    InverseWindowModel& InverseResults() { return *inverse_; }
+    const InverseWindowModel& InverseResults() const { return *inverse_; }
+    RawFileModel& RawFile() { return *raw_; }
+    const RawFileModel& RawFile() const { return *raw_; }
+    void mnuInverse_Click();
+    void inverse();
+    void mnuFilesrawItem_Click();
+    void Command12_Click();  // "Raw data renewal"
+    // The transfer of the raw file window: N samples (sampleList as written there) at
+    // fs hertz, a window of T4 seconds, from the file `fileName`.
+    void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
+                        const std::string& fileName);
+
   private:
     // Raised inside the start-up sequence by anything that cannot be used; the
     // sequence then restores the default record.
@@ -218,6 +239,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     AnalysisState state_;
     ReportWindowModel report_;
     bool inStartup_ = false;
+    // Surfaces for the secondary windows when the builder of the window supplies none.
+    struct OwnSurfaces;
+    std::shared_ptr<OwnSurfaces> ownSurfaces_;  // shared: its type is complete only where used
+    void CreateSecondaryWindows();
+    std::unique_ptr<InverseWindowModel> inverse_;
+    std::unique_ptr<RawFileModel> raw_;
 };
 
 }  // namespace quorbel

@@ -1,5 +1,6 @@
 // The main window's FFT graph: the display lists, the redraw, the display options,
 // the frequency range and the two half-height graphs with their common cursor.
+#include "rawfile/RawScale.h"
 #include "spectrum/LinearScale.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/NumberText.h"
@@ -17,6 +18,8 @@ Quantity MainWindowModel::SelectedQuantity() const {
 
 void MainWindowModel::GrafFt(int ftnpont) {
     const int N = ftnpont;
+    const bool raw = DecimalPrefix(state_.dataSource) == 2;
+    if (raw) raw_->SetProgress(80);
     if (view_["Option10"].enabled) {
         const double G = GlobalMaximum(state_.spectrumList, N);
         state_.imaginaryPartList = PartList(state_.spectrumList, N, true, G);
@@ -29,6 +32,7 @@ void MainWindowModel::GrafFt(int ftnpont) {
     if (Checked("Option10")) state_.spectrumMode = "-1";
     state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
     state_.displayedValueList = state_.graphValueList;
+    if (raw) raw_->SetProgress(90);
     Grafmesmo();
 }
 
@@ -44,7 +48,13 @@ void MainWindowModel::Grafmesmo(int) {
         Logscale2(s);
     } else {
         const double y0 = DrawLinearTrace(pic, shown);
-        if (n > 0) Escala_Lin(pic, n, Nzero, 0, y0);
+        if (n > 0 && DecimalPrefix(state_.dataSource) == 2) {
+            raw_->SetProgress(95);
+            Escala_Lin_raw(pic, n, Nzero, 0, y0, WholeNumber(state_.Get(Field::totalPoints)),
+                           DecimalPrefix(state_.Get(Field::cyclesPerSecond)));
+        } else if (n > 0) {
+            Escala_Lin(pic, n, Nzero, 0, y0);
+        }
     }
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }

@@ -55,7 +55,12 @@ bool MainWindowModel::Graf(int u) {
         state_.sampleList = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
     }
     DrawSamples();
-    if (u == 6) FftRaw(state_.sampleList.Whole(0));
+    if (u == 6) {
+        raw_->PrintStatus("Calculating FFT...");
+        raw_->SetProgress(39);
+        FftRaw(state_.sampleList.Whole(0));
+        raw_->SetProgress(100);
+    }
     return true;
 }
 

@@ -42,6 +42,8 @@ void MainWindowModel::FftRaw(int Npont) {
         return;
     }
     state_.spectrumList = RealSpectrumList(state_.sampleList, n);
+    raw_->PrintStatus("Plotting FFT graph...");
+    raw_->SetProgress(69);
     GrafFt(n);
 }
 

@@ -24,6 +24,8 @@ enum class ControlKind {
     Picture,
     ScrollBar,
     Slider,
+    ProgressBar,  // value 0..100 in `value`
+    ListBox,      // rows in `items`
 };
 
 // Mouse pointers, with the codes the behaviour uses.
@@ -44,6 +46,9 @@ struct ControlState {
     double left = -1, top = -1, width = -1, height = -1;
     int value = 0, min = 0, max = 0;       // scroll bars and sliders
     int smallChange = 1, largeChange = 1;  // scroll bar steps: arrow and page
+    std::vector<std::string> items;        // the rows of a list box
+    // A picture that is drawn on although it holds other pictures (they lie over it).
+    bool drawn = false;
 };
 
 struct LineObject {

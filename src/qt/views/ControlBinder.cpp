@@ -4,8 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -109,11 +111,13 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
                 widget = new QGroupBox(background);
                 break;
             case ControlKind::Picture: {
-                const bool container = std::any_of(
-                    initial.controls.begin(), initial.controls.end(), [&name](const auto& other) {
-                        return other.second.parent == name &&
-                               other.second.kind == ControlKind::Picture;
-                    });
+                const bool container =
+                    std::any_of(initial.controls.begin(), initial.controls.end(),
+                                [&name](const auto& other) {
+                                    return other.second.parent == name &&
+                                           other.second.kind == ControlKind::Picture;
+                                }) &&
+                    !control.drawn;
                 if (container) {
                     widget = new QWidget(background);
                 } else {
@@ -130,6 +134,12 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
                 break;
             case ControlKind::Slider:
                 widget = new QSlider(Qt::Horizontal, background);
+                break;
+            case ControlKind::ProgressBar:
+                widget = new QProgressBar(background);
+                break;
+            case ControlKind::ListBox:
+                widget = new QListWidget(background);
                 break;
             default:
                 break;  // menus are built by CreateMenus
@@ -249,6 +259,15 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         PlaceOverGraph(slider, control);
     } else if (auto* graph = qobject_cast<GraphWidget*>(widget)) {
         graph->SetMousePointer(control.mousePointer);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+        bar->setRange(control.min, control.max);
+        bar->setValue(control.value);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        // Rows are only ever appended, or all removed when the window is loaded anew.
+        const int count = static_cast<int>(control.items.size());
+        if (list->count() > count) list->clear();
+        for (int row = list->count(); row < count; ++row)
+            list->addItem(ToQString(control.items[static_cast<size_t>(row)]));
     }
 }
 

@@ -22,6 +22,7 @@
 #include "ControlBinder.h"
 #include "GraphWidget.h"
 #include "ReportWindowView.h"
+#include "SecondaryWindowView.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
@@ -79,12 +80,27 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     binder_ = new ControlBinder(initial, background, menuBar());
     widgets_ = binder_->Widgets();
     report_ = new ReportWindowView(this);
+    inverse_ = new SecondaryWindowView(this, InverseWindowInitialView(), kForm4Width, kForm4Height,
+                                       "Form4");
+    rawFile_ =
+        new SecondaryWindowView(this, RawFileInitialView(), kForm6Width, kForm6Height, "Form6");
+    const RawFileSurfaces rawSurfaces{rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
+                                      rawFile_->Graph("Picture2")->Surface(),
+                                      rawFile_->Graph("Picture4")->Surface()};
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
-                           report_->Surface(), &Graph("Picture5")->Surface()});
+                           report_->Surface(), &Graph("Picture5")->Surface(), &inverse_->Surface(),
+                           &rawSurfaces});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
+    auto run = [this](const std::function<void()>& call) { RunCall(call); };
+    inverse_->Attach(model_->InverseResults(), run);
+    inverse_->onClose = [this] { RunCall([this] { model_->InverseResults().Form_Unload(); }); };
+    rawFile_->Attach(model_->RawFile(), run);
+    rawFile_->onClose = [this] { RunCall([this] { model_->RawFile().Form_Unload(); }); };
+    rawFile_->minimized = [this] { return model_->RawFile().Minimized(); };
+    model_->RawFile().onProgress = [this] { rawFile_->RepaintNow(); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
@@ -140,6 +156,8 @@ void MainWindowView::Sync() {
     PlaceMusicalView();
     ApplyPointer(view.mousePointer);
     report_->Sync(model_->Report().View());
+    inverse_->Sync();
+    rawFile_->Sync();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

@@ -25,6 +25,7 @@ namespace quorbel {
 class ControlBinder;
 class GraphWidget;
 class ReportWindowView;
+class SecondaryWindowView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -48,6 +49,8 @@ class MainWindowView : public QMainWindow {
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
     ReportWindowView* ReportWindow() const { return report_; }
+    SecondaryWindowView* InverseWindow() const { return inverse_; }
+    SecondaryWindowView* RawFileWindow() const { return rawFile_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -70,6 +73,8 @@ class MainWindowView : public QMainWindow {
     ControlBinder* binder_ = nullptr;
     std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
     ReportWindowView* report_ = nullptr;
+    SecondaryWindowView* inverse_ = nullptr;
+    SecondaryWindowView* rawFile_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;

@@ -1,6 +1,8 @@
 #include "QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMetaObject>
 
@@ -14,6 +16,15 @@ void QtPlatform::MessageBox(const std::string& text) {
     const QString title = window_ ? window_->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::NoIcon, title, ToQString(text), QMessageBox::Ok, window_);
     box.exec();
+}
+
+std::optional<std::string> QtPlatform::OpenFileName(const std::string& filter) {
+    // Only the description is shown: it already names the pattern.
+    const std::string description = filter.substr(0, filter.find('|'));
+    const QString name =
+        QFileDialog::getOpenFileName(window_, QString(), QString(), ToQString(description));
+    if (name.isEmpty()) return std::nullopt;
+    return QFile::encodeName(name).toStdString();
 }
 
 void QtPlatform::Quit() {

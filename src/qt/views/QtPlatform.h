@@ -18,6 +18,8 @@ class QtPlatform : public Platform {
     void MessageBox(const std::string& text) override;
     // Leaves the event loop as soon as the running handler has returned.
     void Quit() override;
+    // The toolkit's file dialog; "Description (*.ext)|*.ext" becomes its name filter.
+    std::optional<std::string> OpenFileName(const std::string& filter) override;
 
   private:
     QPointer<QWidget> window_;

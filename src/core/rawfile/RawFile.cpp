@@ -1,0 +1,130 @@
+#include "rawfile/RawFile.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+namespace quorbel {
+
+namespace {
+// Offset binary: 128 is silence.
+constexpr int kZeroLevel = 128;
+
+std::optional<std::uintmax_t> Length(const std::filesystem::path& path, std::string* error) {
+    std::error_code code;
+    if (!std::filesystem::is_regular_file(path, code)) {
+        *error = "\"" + path.string() + "\" is not a file that can be read.";
+        return std::nullopt;
+    }
+    const std::uintmax_t length = std::filesystem::file_size(path, code);
+    if (code) {
+        *error = "The length of \"" + path.string() + "\" cannot be read (" + code.message() + ").";
+        return std::nullopt;
+    }
+    return length;
+}
+
+// Up to `count` bytes from byte offset `offset` on.
+std::optional<std::string> ReadBytes(const std::filesystem::path& path, std::uintmax_t offset,
+                                     std::size_t count, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *error = "\"" + path.string() + "\" cannot be opened for reading.";
+        return std::nullopt;
+    }
+    std::string bytes(count, '\0');
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    if (in.bad()) {
+        *error = "\"" + path.string() + "\" cannot be read.";
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+int Sample(char byte) {
+    return static_cast<int>(static_cast<unsigned char>(byte)) - kZeroLevel;
+}
+}  // namespace
+
+std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error) {
+    const std::optional<std::uintmax_t> length = Length(path, error);
+    if (!length) return std::nullopt;
+    if (*length == 0) {
+        *error =
+            "The file \"" + path.filename().string() + "\" is empty: it holds no samples to plot.";
+        return std::nullopt;
+    }
+    RawRead read;
+    read.length = *length;
+    read.n = static_cast<int>(std::min<std::uintmax_t>(*length, kMaxRawSamples));
+    // n + 1 points are plotted; the last comes from beyond a short file.
+    const std::optional<std::string> bytes =
+        ReadBytes(path, 0, static_cast<std::size_t>(read.n) + 1, error);
+    if (!bytes) return std::nullopt;
+    if (bytes->size() < static_cast<std::size_t>(read.n)) {
+        *error = "\"" + path.string() + "\" became shorter while it was read.";
+        return std::nullopt;
+    }
+    read.data.assign(static_cast<std::size_t>(read.n) + 1, 0);
+    for (std::size_t i = 0; i < bytes->size(); ++i) read.data[i] = Sample((*bytes)[i]);
+    return read;
+}
+
+int TransferCount(int selected) {
+    for (int count = kMaxTransfer; count >= kMinTransfer; count /= 2)
+        if (selected >= count) return count;
+    return 0;
+}
+
+std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
+                                      std::string* error) {
+    if (first < 0 || N < 1) {
+        *error = "No samples were selected.";
+        return std::nullopt;
+    }
+    const std::optional<std::string> bytes =
+        ReadBytes(path, static_cast<std::uintmax_t>(first), static_cast<std::size_t>(N), error);
+    if (!bytes) return std::nullopt;
+    if (bytes->size() < static_cast<std::size_t>(N)) {
+        *error = "\"" + path.string() + "\" is shorter than when it was plotted; open it again.";
+        return std::nullopt;
+    }
+    DataList list;
+    list.Add(std::to_string(N));
+    int largest = 0;
+    for (char byte : *bytes) {
+        const int value = Sample(byte);
+        list.Add(std::to_string(value));
+        largest = std::max(largest, std::abs(value));
+    }
+    list.Add(std::to_string(largest));
+    return list;
+}
+
+void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<int>& ygraf, int limsup,
+                  const std::function<void()>& advance) {
+    const double W = pic.Width(), H = pic.Height();
+    const double yc = H / 2;
+    const double xscale = limsup > 0 ? W / limsup : 0;
+    const double yscale = (3 * H / 8) / 128;
+    auto y = [&](int i) { return yc - yscale * ygraf[static_cast<std::size_t>(i)]; };
+    for (Surface* s : {&pic, &inverse}) {
+        s->Cls();
+        s->Line(0, yc, W, yc);
+        s->Line(0, yc - 3 * H / 8, W, yc - 3 * H / 8, colors::kButtonFace);
+        s->Line(0, yc + 3 * H / 8, W, yc + 3 * H / 8, colors::kButtonFace);
+        s->PSet(0, y(0));
+    }
+    const int every = std::max(limsup / 9, 1);
+    for (int i = 1; i <= limsup; ++i) {
+        const double x = xscale * i;
+        pic.LineTo(x, y(i));
+        inverse.LineTo(x, y(i));
+        if (i % every == 0 && advance) advance();
+    }
+}
+
+}  // namespace quorbel

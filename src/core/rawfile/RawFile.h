@@ -1,0 +1,53 @@
+#pragma once
+// ".raw" sound files: headerless 8-bit unsigned mono samples, 128 the zero level, so
+// a byte b is the sample b - 128 (-128..127). The file holds no sampling frequency.
+// Files are only ever read, and each read opens and closes the file.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "state/DataList.h"
+#include "surface/Surface.h"
+
+namespace quorbel {
+
+// At most this many samples are read and plotted.
+inline constexpr int kMaxRawSamples = 34000;
+// A transfer takes a power of two of samples from 2^10 to 2^14.
+inline constexpr int kMinTransfer = 1024;
+inline constexpr int kMaxTransfer = 16384;
+
+struct RawRead {
+    std::uintmax_t length = 0;  // file length in bytes
+    int n = 0;                  // samples plotted: the length, at most kMaxRawSamples
+    // data[0..n]: data[i] is byte i + 1 of the file as a sample. data[n], the point
+    // one past the samples of a file of at most kMaxRawSamples bytes, is the zero level.
+    std::vector<int> data;
+};
+
+// Reads the first samples of `path`. Nothing (and *error says why) when the file
+// cannot be read or holds no byte.
+std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error);
+
+// The power of two that a selection of `selected` samples transfers: the largest of
+// 2^14 .. 2^10 not above it, or 0 below 1024.
+int TransferCount(int selected);
+
+// sampleList of a transfer: N, the N samples from data(first) on (file bytes first+1
+// .. first+N) as whole numbers, then the largest absolute value of the N samples.
+// Nothing (and *error says why) when the file cannot be read that far.
+std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
+                                      std::string* error);
+
+// Plots ygraf(0..limsup) across `pic` (and `inverse`, the same plot in the other
+// colours): the zero line in the middle in the foreground colour, the full-scale
+// lines +-128 at 3/8 of the height above and below it in the button-face colour, and
+// the samples joined in each surface's foreground colour. `advance` is told every
+// limsup/9 points (the progress bar moves on by 8).
+void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<int>& ygraf, int limsup,
+                  const std::function<void()>& advance);
+
+}  // namespace quorbel

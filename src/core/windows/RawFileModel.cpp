@@ -1,0 +1,367 @@
+// The raw file window: its control table, opening and plotting a file, the selection
+// with the mouse and the transfer to the main window.
+#include "windows/RawFileModel.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+
+using K = ControlKind;
+using M = RawFileModel;
+using B = Behaviour<M>;
+
+enum Flags { kPlain = 0, kHidden = 2 };
+
+struct Row {
+    const char* name;
+    K kind;
+    const char* parent;
+    const char* caption = "";
+    const char* tooltip = "";
+    B on = {};
+    int flags = kPlain;
+};
+
+// The hints answer a click by hiding themselves.
+B Hint(void (M::*click)()) {
+    return {.click = Do(click)};
+}
+
+const std::vector<Row>& Table() {
+    static const std::vector<Row> rows = {
+        {"mnuOpen", K::MenuItem, "", "Open", "", {.click = Do(&M::mnuOpen_Click)}},
+        {"Picture1", K::Picture, ""},
+        {"Picture2",
+         K::Picture,
+         "Picture1",
+         "",
+         "",
+         {.mouseDown = Do(&M::Picture2_MouseDown), .mouseMove = Do(&M::Picture2_MouseMove)},
+         kHidden},
+        {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden},
+        {"Picture4", K::Picture, "Picture3", "", "", {.mouseDown = Do(&M::Picture4_MouseDown)}},
+        {"Label1", K::Label, ""},
+        {"Label2", K::Label, "", "", "", {}, kHidden},
+        {"Label3", K::Label, "", "Points in the File:"},
+        {"Label7", K::Label, ""},
+        {"Label17", K::Label, "", "Points in the graph:"},
+        {"Label18", K::Label, ""},
+        {"Label8", K::Label, "", "Selection:"},
+        {"Label9", K::Label, "", "Minimum:"},
+        {"Label11", K::Label, ""},
+        {"Label10", K::Label, "", "Maximum:"},
+        {"Label12", K::Label, ""},
+        {"Label13", K::Label, "", "Selected points:"},
+        {"Label15", K::Label, ""},
+        {"Label14", K::Label, "", "To be transferred:"},
+        {"Label16", K::Label, ""},
+        {"Label21", K::Label, "",
+         "Frequency of file .raw (modify by typing a new value if necessary):"},
+        {"Text1",
+         K::TextBox,
+         "",
+         "",
+         "",
+         {.text = [](const M& m) { return m.FrequencyText(); },
+          .type = [](M& m, const std::string& t) { m.TypeFrequency(t); }}},
+        {"Command1",
+         K::Button,
+         "",
+         "Transfer",
+         "Transfer selected points for FFT calculations",
+         {.click = Do(&M::Command1_Click)}},
+        {"ProgressBar1", K::ProgressBar, "", "", "", {}, kHidden},
+        {"Label5", K::Label, "",
+         "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of the "
+         "graph which will be used to make the Fourier Transform calculation.",
+         "", Hint(&M::Label5_Click)},
+        {"Label4", K::Label, "",
+         "To perform the Fourier Transform calculation, a part of the graph must be selected. "
+         "Just drag the mouse over the graph (from left to right), with the left button "
+         "pressed.",
+         "", Hint(&M::Label4_Click), kHidden},
+        {"Label6", K::Label, "",
+         "The calculation will not produce good results with a number of points below  1024. "
+         "Select a little bit larger region. ",
+         "", Hint(&M::Label6_Click), kHidden},
+        {"Label19", K::Label, "",
+         "The frequency of the file must be a positive number of hertz (for example 22050). "
+         "Type it in the box above and transfer again.",
+         "", Hint(&M::Label19_Click), kHidden},
+    };
+    return rows;
+}
+
+}  // namespace
+
+ViewState RawFileInitialView() {
+    ViewState view;
+    view.caption = "FFT Quorbel - Files  *.raw";
+    for (const Row& row : Table()) {
+        ControlState c;
+        c.kind = row.kind;
+        c.parent = row.parent;
+        c.caption = row.caption;
+        c.tooltip = row.tooltip;
+        c.visible = !(row.flags & kHidden);
+        view.controls.emplace(row.name, c);
+        view.order.push_back(row.name);
+    }
+    auto geometry = [&view](const char* name, double l, double t, double w, double h) {
+        ControlState& c = view[name];
+        c.left = l, c.top = t, c.width = w, c.height = h;
+    };
+    geometry("Picture1", 240, 480, kRawFrameWidth, kRawFrameHeight);
+    geometry("Picture2", 100, 200, kRawGraphWidth, kRawGraphHeight);
+    geometry("Picture3", 0, 0, 0, kRawGraphHeight);
+    geometry("Picture4", 0, 0, kRawGraphWidth, kRawGraphHeight);
+    geometry("ProgressBar1", 2160, 2040, 3000, 255);
+    // The plots are drawn on the frame and the graph although pictures lie over them.
+    view["Picture1"].drawn = true;
+    view["Picture2"].drawn = true;
+    view["ProgressBar1"].max = 100;
+    return view;
+}
+
+namespace {
+
+// The progress texts are printed at this place on the window.
+constexpr double kStatusX = 1480, kStatusY = 4760;
+// ... and at this height on the frame of the graph.
+constexpr double kReadingStatusY = 1200;
+
+}  // namespace
+
+RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main)
+    : TableWindow(RawFileInitialView()), platform_(platform), surfaces_(surfaces), main_(main) {
+    surfaces_.Picture2.SetForeColor(Rgb(0, 0, 255));
+    surfaces_.Picture2.SetBackColor(colors::kButtonFace);
+    surfaces_.Picture4.SetForeColor(colors::kWhite);
+    surfaces_.Picture4.SetBackColor(Rgb(0, 0, 255));
+    surfaces_.Form6.SetBackColor(colors::kButtonFace);
+    surfaces_.Picture1.SetBackColor(colors::kButtonFace);
+}
+
+const std::map<std::string, Behaviour<M>>& RawFileModel::Behaviours() {
+    static const std::map<std::string, B> behaviours = [] {
+        std::map<std::string, B> map;
+        for (const Row& row : Table())
+            if (row.on.click || row.on.mouseDown || row.on.mouseMove || row.on.text)
+                map.emplace(row.name, row.on);
+        return map;
+    }();
+    return behaviours;
+}
+
+void RawFileModel::Form_Load() {
+    ControlState& band = view_["Picture3"];
+    ControlState& inverse = view_["Picture4"];
+    inverse.left = 0, inverse.top = 0;
+    band.left = 0, band.top = 0;
+    inverse.width = view_["Picture2"].width;
+    inverse.height = view_["Picture2"].height;
+    band.width = 0;
+    band.height = view_["Picture2"].height;
+}
+
+void RawFileModel::Show() {
+    minimized_ = false;
+    view_.shown = true;
+    ++view_.raised;
+}
+
+void RawFileModel::SetProgress(int value) {
+    view_["ProgressBar1"].value = value < 0 ? 0 : value > 100 ? 100 : value;
+    if (onProgress) onProgress();
+}
+
+void RawFileModel::PrintStatus(const std::string& text) {
+    Surface& form = surfaces_.Form6;
+    form.Cls();
+    form.SetCurrentX(kStatusX);
+    form.SetCurrentY(kStatusY);
+    form.PrintText(text);
+}
+
+void RawFileModel::HideHints() {
+    for (const char* hint : {"Label5", "Label4", "Label6", "Label19"}) view_[hint].visible = false;
+}
+
+// --- opening and reading
+
+void RawFileModel::mnuOpen_Click() {
+    HideHints();
+    const std::optional<std::string> name =
+        platform_.OpenFileName("Sound Wave Files (*.raw)|*.raw");
+    if (!name) return;
+    // The file is read before anything changes: one that cannot be used leaves the
+    // plotted file and its selection as they were.
+    std::string error;
+    const std::optional<RawRead> read = ReadRawFile(*name, &error);
+    if (!read) {
+        platform_.MessageBox(error);
+        return;
+    }
+    view_["Picture2"].visible = false;
+    SetPointer(kPointerHourglass);
+    surfaces_.Picture2.Cls();
+    view_["Label1"].caption = *name;
+    view_["Label2"].caption = std::filesystem::path(*name).filename().string();
+    view_["Label2"].visible = true;
+    view_["Label7"].caption = std::to_string(read->length);
+    // A new file has no selection yet.
+    view_["Picture3"].visible = false;
+    for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
+        view_[count].caption.clear();
+    Lerfile(*read);
+    SetPointer(kPointerDefault);
+}
+
+void RawFileModel::Lerfile(const RawRead& read) {
+    ControlState& bar = view_["ProgressBar1"];
+    bar.left = 2160, bar.top = 2040;
+    bar.visible = true;
+    Surface& frame = surfaces_.Picture1;
+    auto status = [&frame](const char* text) {
+        frame.Cls();
+        frame.SetCurrentY(kReadingStatusY);
+        frame.PrintText(text);
+    };
+    status("Copying data...");
+    SetProgress(0);
+    SetProgress(25);
+    status("Plotting graph...");
+    DrawRawGraph(surfaces_.Picture2, surfaces_.Picture4, read.data, read.n,
+                 [this] { SetProgress(std::min(view_["ProgressBar1"].value + 8, 100)); });
+    SetProgress(100);
+    bar.visible = false;
+    frame.Cls();
+    view_["Picture2"].visible = true;
+    view_["Label18"].caption = std::to_string(read.n);
+}
+
+// --- selection
+
+double RawFileModel::TwipsPerPoint() const {
+    const int n = WholeNumber(view_["Label18"].caption);
+    return n > 0 ? view_["Picture2"].width / n : 0;
+}
+
+void RawFileModel::StartSelection(double x) {
+    view_["Picture3"].left = x;
+    view_["Picture3"].width = 0;
+    view_["Picture4"].left = -x;
+    const double perPoint = TwipsPerPoint();
+    const std::string first =
+        std::to_string(perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0);
+    view_["Label11"].caption = first;
+    view_["Label12"].caption = first;
+    view_["Label15"].caption = "0";
+    view_["Label16"].caption = "0";
+}
+
+void RawFileModel::Picture2_MouseDown(int button, int, double x, double) {
+    HideHints();
+    if (view_["Label2"].caption.empty()) return;
+    if (button == 2) {
+        view_["Picture3"].visible = false;
+        for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
+            view_[count].caption.clear();
+        return;
+    }
+    StartSelection(x);
+}
+
+void RawFileModel::Picture4_MouseDown(int button, int, double x, double) {
+    HideHints();
+    if (button == 2) return;
+    // The band lies over the graph at the same coordinates: a press inside it starts
+    // a new selection, and the band waits for the mouse to move.
+    StartSelection(x);
+    view_["Picture3"].visible = false;
+}
+
+void RawFileModel::Picture2_MouseMove(int button, int, double x, double) {
+    if ((button & 1) == 0 || view_["Label2"].caption.empty()) return;
+    ControlState& band = view_["Picture3"];
+    if (x <= band.left) return;
+    const double W = view_["Picture2"].width;
+    if (x > W) x = W;
+    band.width = x - band.left;
+    band.visible = true;
+    const double perPoint = TwipsPerPoint();
+    const int last = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
+    view_["Label12"].caption = std::to_string(last);
+    if (view_["Label11"].caption.empty()) view_["Label11"].caption = "0";
+    const int first = WholeNumber(view_["Label11"].caption);
+    const int selected = last - first;
+    view_["Label15"].caption = std::to_string(selected);
+    view_["Label16"].caption = std::to_string(TransferCount(selected));
+}
+
+// --- transfer
+
+void RawFileModel::Command1_Click() {
+    if (!view_["Picture2"].visible) {
+        view_["Label5"].visible = true;
+        return;
+    }
+    if (!view_["Picture3"].visible) {
+        view_["Label4"].visible = true;
+        return;
+    }
+    if (WholeNumber(view_["Label16"].caption) < kMinTransfer) {
+        view_["Label6"].visible = true;
+        return;
+    }
+    // The frequency sets the length of the data window: it must be a positive number.
+    const std::optional<double> fs = ParseNumber(frequency_);
+    if (!fs || !(*fs > 0) || !std::isfinite(*fs)) {
+        view_["Label19"].visible = true;
+        return;
+    }
+    SetPointer(kPointerHourglass);
+    ControlState& bar = view_["ProgressBar1"];
+    bar.left = 1440, bar.top = 4980;
+    bar.visible = true;
+    PrintStatus("Transferring data...");
+    SelDados();
+    bar.visible = false;
+    SetPointer(kPointerDefault);
+}
+
+void RawFileModel::SelDados() {
+    const int first = WholeNumber(view_["Label11"].caption);
+    const int N = WholeNumber(view_["Label16"].caption);
+    const double fs = *ParseNumber(frequency_);
+    SetProgress(2);
+    std::string error;
+    std::optional<DataList> samples = RawSampleList(view_["Label1"].caption, first, N, &error);
+    if (!samples) {
+        surfaces_.Form6.Cls();
+        platform_.MessageBox(error);
+        return;
+    }
+    const double T = N / fs;
+    // The window's length in seconds, cut to four decimals.
+    const double T4 = std::floor(T * 10000) / 10000;
+    main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4),
+                         view_["Label2"].caption);
+    PrintStatus("Plotting graph of the function...");
+    SetProgress(15);
+    main_.Graf(6);
+    SetProgress(100);
+    view_["ProgressBar1"].visible = false;
+    SetPointer(kPointerDefault);
+    surfaces_.Form6.Cls();
+    main_.mnuFilesrawItem_Click();
+    minimized_ = true;
+}
+
+}  // namespace quorbel

@@ -1,0 +1,87 @@
+#pragma once
+// The raw file window ("FFT Quorbel - Files  *.raw"): opens an 8-bit ".raw" sound
+// file, plots it, lets the student drag a selection over the plot and transfers a
+// power of two of the selected samples to the main window, which analyses them.
+// Positions are twips; the graph Picture2 shows sample i at x = i * W / n.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "rawfile/RawFile.h"
+#include "surface/Surface.h"
+#include "windows/Window.h"
+
+namespace quorbel {
+
+class MainWindowModel;
+
+// The window's client area and its drawing areas, in twips.
+inline constexpr double kForm6Width = 7700, kForm6Height = 5700;
+inline constexpr double kRawFrameWidth = 7215, kRawFrameHeight = 3135;
+inline constexpr double kRawGraphWidth = 6965, kRawGraphHeight = 2685;
+
+struct RawFileSurfaces {
+    Surface& Form6;     // the window itself: the transfer's progress texts
+    Surface& Picture1;  // the frame of the graph: the reading's progress texts
+    Surface& Picture2;  // the graph, blue on the window's background colour
+    Surface& Picture4;  // the same plot, white on blue, seen through the selection band
+};
+
+// The window's control table with its state when the window is loaded.
+ViewState RawFileInitialView();
+
+class RawFileModel : public TableWindow<RawFileModel> {
+  public:
+    RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main);
+
+    static const std::map<std::string, Behaviour<RawFileModel>>& Behaviours();
+
+    // --- life cycle: shown on request, minimised after a transfer
+    void Form_Load();
+    void Show();
+    void Form_Unload() { view_.shown = false; }
+    bool Minimized() const { return minimized_; }
+    void SetMinimized(bool minimized) { minimized_ = minimized; }
+
+    // --- handlers
+    void mnuOpen_Click();
+    void Picture2_MouseDown(int button, int shift, double x, double y);
+    void Picture2_MouseMove(int button, int shift, double x, double y);
+    void Picture4_MouseDown(int button, int shift, double x, double y);
+    void Command1_Click();  // "Transfer"
+    void Label4_Click() { view_["Label4"].visible = false; }
+    void Label5_Click() { view_["Label5"].visible = false; }
+    void Label6_Click() { view_["Label6"].visible = false; }
+    void Label19_Click() { view_["Label19"].visible = false; }
+
+    // --- what the main window's transform reports while it works on the transfer
+    void SetProgress(int value);
+    // Clears the window and prints `text` where the transfer reports its steps.
+    void PrintStatus(const std::string& text);
+
+    // The sampling frequency as typed ("22050" at first).
+    const std::string& FrequencyText() const { return frequency_; }
+    void TypeFrequency(const std::string& text) { frequency_ = text; }
+
+    // Told after every change of the progress bar, so a view can repaint while a long
+    // step still runs.
+    std::function<void()> onProgress;
+
+  private:
+    void HideHints();
+    void SetPointer(int pointer) { view_.mousePointer = pointer; }
+    void Lerfile(const RawRead& read);
+    void StartSelection(double x);
+    void SelDados();
+    double TwipsPerPoint() const;
+
+    Platform& platform_;
+    RawFileSurfaces surfaces_;
+    MainWindowModel& main_;
+    std::string frequency_ = "22050";
+    bool minimized_ = false;
+};
+
+}  // namespace quorbel

@@ -1,0 +1,123 @@
+// The inverse-results window and the raw file window as the student sees them: built
+// from their control tables over their own drawing surfaces, driven by real widget
+// events on the offscreen platform. The sound file is written by the test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "platform/Platform.h"
+#include "views/GraphWidget.h"
+#include "views/MainWindowView.h"
+#include "views/SecondaryWindowView.h"
+
+namespace quorbel {
+namespace {
+
+int CountPixels(const QImage& image, QRgb color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++count;
+    return count;
+}
+
+void Mouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons held) {
+    const QPointF at(x, widget->height() / 2);
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class SecondaryWindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        const std::filesystem::path folder(dir_.path().toStdString());
+        view_ = std::make_unique<MainWindowView>(platform_, folder / "Zparamfile.wr");
+        ASSERT_TRUE(view_->Load());
+        view_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+        // A 300 Hz tone of 6000 samples at 22050 Hz.
+        sound_ = (folder / "tone.raw").string();
+        std::ofstream out(sound_, std::ios::binary);
+        for (int k = 0; k < 6000; ++k)
+            out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.0855))));
+    }
+    template <class T = QWidget>
+    T* In(QWidget* window, const char* name) const {
+        T* widget = window->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTemporaryDir dir_;
+    RecordingPlatform platform_;
+    std::unique_ptr<MainWindowView> view_;
+    std::string sound_;
+};
+
+TEST_F(SecondaryWindowsTest, InverseShowsTheTableAndBothGraphs) {
+    SecondaryWindowView* form4 = view_->InverseWindow();
+    EXPECT_FALSE(form4->isVisible());
+    In<QAction>(view_.get(), "mnuInverse")->trigger();
+    ASSERT_TRUE(form4->isVisible());
+    EXPECT_EQ(form4->windowTitle(), "FFT Quorbel - Results of the inverse calculation");
+    EXPECT_EQ(In<QListWidget>(form4, "List1")->count(), 1024);
+    EXPECT_EQ(In<QLabel>(form4, "Label2")->text(), "Recovered Function");
+    const QImage drawn = form4->Surface().Image();
+    EXPECT_GT(CountPixels(drawn, qRgb(0, 128, 0)), 100);
+    EXPECT_GT(CountPixels(drawn, qRgb(192, 0, 0)), 100);
+    // A second run appends its rows.
+    In<QAction>(view_.get(), "mnuInverse")->trigger();
+    EXPECT_EQ(In<QListWidget>(form4, "List1")->count(), 2048);
+}
+
+TEST_F(SecondaryWindowsTest, RawFilePlotSelectionAndTransfer) {
+    In<QAction>(view_.get(), "mnuFilesrawItem")->trigger();
+    SecondaryWindowView* form6 = view_->RawFileWindow();
+    ASSERT_TRUE(form6->isVisible());
+    EXPECT_EQ(form6->windowTitle(), "FFT Quorbel - Files  *.raw");
+    EXPECT_TRUE(In<QLabel>(form6, "Label5")->isVisible());
+
+    platform_.openAnswers.push_back(sound_);
+    In<QAction>(form6, "mnuOpen")->trigger();
+    EXPECT_EQ(In<QLabel>(form6, "Label18")->text(), "6000");
+    EXPECT_FALSE(In<QProgressBar>(form6, "ProgressBar1")->isVisible());
+    GraphWidget* graph = form6->Graph("Picture2");
+    ASSERT_TRUE(graph->isVisible());
+    EXPECT_GT(CountPixels(graph->Surface().Image(), qRgb(0, 0, 255)), 200);
+
+    // Dragging over most of the graph shows the band and the counts.
+    Mouse(graph, QEvent::MouseButtonPress, 5, Qt::LeftButton);
+    Mouse(graph, QEvent::MouseMove, graph->width() - 5, Qt::LeftButton);
+    Mouse(graph, QEvent::MouseButtonRelease, graph->width() - 5, Qt::NoButton);
+    QWidget* band = In(form6, "Picture3");
+    EXPECT_TRUE(band->isVisible());
+    EXPECT_GT(band->width(), graph->width() / 2);
+    EXPECT_EQ(In<QLabel>(form6, "Label16")->text(), "4096");
+    // Through the band the plot is white on blue.
+    const QImage inverted = band->grab().toImage();
+    EXPECT_GT(CountPixels(inverted, qRgb(0, 0, 255)), inverted.width() * inverted.height() / 2);
+
+    QTest::mouseClick(In<QPushButton>(form6, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(view_->Model().State().dataSource, "2");
+    EXPECT_EQ(view_->Model().State().Get(Field::totalPoints), "4096");
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_GT(CountPixels(view_->Graph("Picture1")->Surface().Image(), qRgb(192, 0, 0)), 50);
+}
+
+}  // namespace
+}  // namespace quorbel
