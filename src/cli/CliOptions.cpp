@@ -32,12 +32,14 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 5> kCommands{{
+constexpr std::array<Choice<Command>, 7> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
     {"displayed", Command::displayed},
     {"report", Command::report},
+    {"print", Command::print},
+    {"bitmap", Command::bitmap},
 }};
 
 template <class E, size_t Count>
@@ -104,6 +106,11 @@ class Parser {
             if (!command)
                 return UsageError{"unknown command " + Quoted(word) + " (one of " +
                                   Words(kCommands) + ")"};
+            if (*command == Command::print || *command == Command::bitmap) {
+                if (next_ >= arguments_.size() || arguments_[next_].empty())
+                    return UsageError{word + " needs the name of the file to write"};
+                options_.outputFile = arguments_[next_++];
+            }
         }
         if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
         options_.command = *command;
@@ -230,6 +237,10 @@ const std::string& HelpText() {
         "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
         "  report      the report (menu \"Report\") as plain text: each item at its\n"
         "              character column, Greek letters as Unicode\n"
+        "  print FILE  the page of \"Print FFT graph\" (the graph shown, its scale and\n"
+        "              the report) written to FILE as PDF\n"
+        "  bitmap FILE the picture of \"Create bitmap of the FFT graph\" saved to FILE\n"
+        "              as a Windows bitmap (.bmp), as \"Save image\" does\n"
         "\n"
         "Options, applied in this order:\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"

@@ -13,7 +13,7 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed, report };
+enum class Command { samples, spectrum, graph, displayed, report, print, bitmap };
 
 // Halving more often than this only repeats itself (the window returns to all the
 // points every ten halvings) and would just take time.
@@ -34,6 +34,8 @@ struct CliOptions {
     std::optional<std::pair<double, double>> expand;
     std::optional<int> scroll;  // the scroll bar's value
     Command command = Command::samples;
+    // The file the print and bitmap commands write.
+    std::string outputFile;
 };
 
 struct HelpRequest {};

@@ -17,6 +17,7 @@
 #include "report/Report.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
+#include "surface/PrinterSurface.h"
 #include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
 
@@ -204,9 +205,40 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
             return state.graphValueList;
         case Command::displayed:
         case Command::report:
+        case Command::print:
+        case Command::bitmap:
             return state.displayedValueList;
     }
     return state.sampleList;
+}
+
+// Scripted answers, and a printer that writes the page to a PDF file.
+class CliPlatform : public RecordingPlatform {
+  public:
+    explicit CliPlatform(std::string pdfFile) : pdfFile_(std::move(pdfFile)) {}
+    std::unique_ptr<PrintJob> StartPrinting() override {
+        if (pdfFile_.empty()) return RecordingPlatform::StartPrinting();
+        std::unique_ptr<PrintJob> job = PdfPrintJob(pdfFile_);
+        if (!job) MessageBox("The file " + pdfFile_ + " cannot be written.");
+        return job;
+    }
+
+  private:
+    std::string pdfFile_;
+};
+
+// "Print FFT graph" to the PDF file, or "Create bitmap of the FFT graph" and "Save
+// image" to the bitmap file. False when the file was not written (a message says why).
+bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platform,
+                     const CliOptions& options) {
+    if (options.command == Command::print) return user.Click("mnuPrintftgrItem");
+    if (!user.Click("mnuCreateBitmapItem")) return false;
+    platform.saveAnswers.push_back(options.outputFile);
+    window.Bitmap().Fire("mnuSaveItem", Event::Click);
+    // A picture that could not be written leaves the window open.
+    if (!window.Bitmap().View().shown) return true;
+    platform.MessageBox("The bitmap " + options.outputFile + " cannot be written.");
+    return false;
 }
 
 int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
@@ -249,9 +281,12 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     ImageSurface picture9(kHalfGraphWidth, kHalfGraphHeight);
     // The report window's text laid out on character columns.
     TextGridSurface form5(kReportWidth, kReportHeight);
-    RecordingPlatform platform;
-    MainWindowModel window(platform, ParamFile(working),
-                           MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
+    // The bitmap window's picture at its outer size.
+    ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
+    CliPlatform platform(options.command == Command::print ? options.outputFile : "");
+    MainWindowModel window(
+        platform, ParamFile(working),
+        MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &form8});
 
     if (!window.Form_Load()) {
         PrintMessages(platform, err);
@@ -267,14 +302,17 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     Operator user(window);
+    const bool writesFile = options.command == Command::print || options.command == Command::bitmap;
     if (!Operate(user, options) ||
-        (options.command == Command::report && !user.Click("mnuReport"))) {
+        (options.command == Command::report && !user.Click("mnuReport")) ||
+        (writesFile && !WriteOutputFile(window, user, platform, options))) {
         PrintMessages(platform, err);
         if (!user.Failed().empty())
             ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
         return kExitMessage;
     }
 
+    if (writesFile) return PrintMessages(platform, err);
     const std::vector<std::string>& lines = options.command == Command::report
                                                 ? form5.Lines()
                                                 : ListOf(window.State(), options.command).Lines();

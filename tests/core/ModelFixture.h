@@ -39,7 +39,7 @@ class ModelFixture : public ::testing::Test {
         if (!model_)
             model_ = std::make_unique<MainWindowModel>(
                 platform, ParamFile(path_),
-                MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
+                MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &form8});
         return *model_;
     }
     MainWindowModel& Loaded() {
@@ -55,6 +55,7 @@ class ModelFixture : public ::testing::Test {
     RecordingSurface picture8{kHalfGraphWidth, kHalfGraphHeight};
     RecordingSurface picture9{kHalfGraphWidth, kHalfGraphHeight};
     RecordingSurface form5{kReportWidth, kReportHeight};
+    RecordingSurface form8{kBitmapOuterWidth, kBitmapOuterHeight};
     std::filesystem::path dir_;
     std::filesystem::path path_;
 

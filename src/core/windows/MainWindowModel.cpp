@@ -12,7 +12,9 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       platform_(platform),
       paramFile_(std::move(paramFile)),
       surfaces_(surfaces),
-      report_(surfaces.Form5) {
+      report_(surfaces.Form5),
+      bitmap_(platform, surfaces.Form8),
+      params_(platform, paramFile_, [this] { Form_Load(); }) {
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of
     // a single quantity recompute.

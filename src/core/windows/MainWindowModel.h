@@ -14,6 +14,8 @@
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
+#include "windows/BitmapWindowModel.h"
+#include "windows/OpeningParamsModel.h"
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
 #include "windows/Window.h"
@@ -26,6 +28,7 @@ struct MainWindowSurfaces {
     Surface& Picture8;  // upper half-height graph: imaginary parts
     Surface& Picture9;  // lower half-height graph: real parts
     Surface& Form5;     // the report window
+    Surface* Form8 = nullptr;  // the bitmap window's picture (BitmapWindowModel.h)
 };
 
 // Sizes of the graph areas in twips.
@@ -136,7 +139,18 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- output
     void mnuReport_Click();
 
+    // --- printing, the bitmap and the opening-parameters dialog
+    BitmapWindowModel& Bitmap() { return bitmap_; }
+    OpeningParamsModel& OpeningParams() { return params_; }
+    void mnuprstupItem_Click();         // "Print setup"
+    void mnuPrintftgrItem_Click();      // "Print FFT graph"
+    void RelatPrint(Surface& printer);  // the report below the printed graph
+    void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
+    void mnuConfigInitItem_Click();     // "Initial configuration"
+
   private:
+    ReportInput ReportInputNow() const;
+
     // Raised inside the start-up sequence by anything that cannot be used; the
     // sequence then restores the default record.
     struct StartupFailure : std::runtime_error {
@@ -182,6 +196,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     AnalysisState state_;
     ReportWindowModel report_;
     bool inStartup_ = false;
+    BitmapWindowModel bitmap_;
+    OpeningParamsModel params_;
 };
 
 }  // namespace quorbel

@@ -40,6 +40,7 @@ void MainWindowModel::Grafmesmo(int) {
     const int Nzero = shown.Whole(n + 2);
     const double y0 = DrawLinearTrace(pic, shown);
     if (n > 0) Escala_Lin(pic, n, Nzero, 0, y0);
+    if (Checked("mnuCreateBitmapItem")) bitmap_.DrawCurve(shown);
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }
 

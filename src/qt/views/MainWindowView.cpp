@@ -19,8 +19,10 @@
 #include <functional>
 #include <optional>
 
+#include "BitmapWindowView.h"
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "OpeningParamsView.h"
 #include "ReportWindowView.h"
 #include "surface/Fonts.h"
 
@@ -79,16 +81,23 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     binder_ = new ControlBinder(initial, background, menuBar());
     widgets_ = binder_->Widgets();
     report_ = new ReportWindowView(this);
+    bitmap_ = new BitmapWindowView(this);
+    params_ = new OpeningParamsView(this);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
-                           report_->Surface()});
+                           report_->Surface(), &bitmap_->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
-    binder_->Attach(*model_, [this](const std::function<void()>& call) { RunCall(call); });
+    const auto run = [this](const std::function<void()>& call) { RunCall(call); };
+    binder_->Attach(*model_, run);
+    bitmap_->Bind(model_->Bitmap(), run);
+    bitmap_->onClose = [this] { RunCall([this] { model_->Bitmap().Form_Unload(); }); };
+    params_->Bind(model_->OpeningParams(), run);
+    params_->onClose = [this] { RunCall([this] { model_->OpeningParams().Form_Unload(); }); };
     Sync();
 }
 
@@ -139,6 +148,8 @@ void MainWindowView::Sync() {
     binder_->Sync();
     ApplyPointer(view.mousePointer);
     report_->Sync(model_->Report().View());
+    if (bitmap_) bitmap_->Sync();
+    if (params_) params_->Sync();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

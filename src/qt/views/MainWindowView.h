@@ -25,6 +25,8 @@ namespace quorbel {
 class ControlBinder;
 class GraphWidget;
 class ReportWindowView;
+class BitmapWindowView;
+class OpeningParamsView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -48,6 +50,8 @@ class MainWindowView : public QMainWindow {
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
     ReportWindowView* ReportWindow() const { return report_; }
+    BitmapWindowView* BitmapWindow() const { return bitmap_; }
+    OpeningParamsView* OpeningParamsWindow() const { return params_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -69,6 +73,8 @@ class MainWindowView : public QMainWindow {
     ControlBinder* binder_ = nullptr;
     std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
     ReportWindowView* report_ = nullptr;
+    BitmapWindowView* bitmap_ = nullptr;
+    OpeningParamsView* params_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;
