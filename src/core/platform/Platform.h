@@ -43,6 +43,9 @@ public:
     // The save dialog with a filter written "Description|*.ext"; the dialog asks
     // before an existing file is overwritten. nullopt when cancelled.
     virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
+    // Starts another program in a normal window and returns at once; false when it
+    // cannot be started.
+    virtual bool StartProgram(const std::string& program) = 0;
 };
 
 // Records messages instead of showing them; used by tests and the CLI. Dialogs take
@@ -63,8 +66,14 @@ public:
         return answer;
     }
 
+    bool StartProgram(const std::string& program) override {
+        startedPrograms.push_back(program);
+        return true;
+    }
+
     std::vector<std::string> messages;
     bool quitRequested = false;
+    std::vector<std::string> startedPrograms;
     int printerSetups = 0;
     bool printingCancelled = false;  // the answer to the next StartPrinting
     // Every page printed, and how many of the documents were ended.

@@ -15,6 +15,7 @@
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
 #include "windows/BitmapWindowModel.h"
+#include "windows/HelpWindows.h"
 #include "windows/OpeningParamsModel.h"
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
@@ -29,6 +30,8 @@ struct MainWindowSurfaces {
     Surface& Picture9;  // lower half-height graph: real parts
     Surface& Form5;     // the report window
     Surface* Form8 = nullptr;  // the bitmap window's picture (BitmapWindowModel.h)
+    Surface* Form3Picture = nullptr;  // the Nyquist help page (HelpWindows.h)
+    Surface* Form7Picture = nullptr;  // the phase help page
 };
 
 // Sizes of the graph areas in twips.
@@ -148,6 +151,19 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
     void mnuConfigInitItem_Click();     // "Initial configuration"
 
+    // --- help, about and splash
+    HelpWindowModel& NyquistHelp() { return nyquist_; }
+    HelpWindowModel& PhaseHelp() { return phase_; }
+    AboutWindowModel& About() { return about_; }
+    SplashWindowModel& Splash() { return splash_; }
+    void mnuNyq_Click();        // "Nyquist"
+    void mnuPhaseItem_Click();  // "Phase"
+    void mnuAboutItem_Click();  // "About"
+    void mnuSplashItem_Click(); // "Splash observe"
+    void Command13_Click();     // "Splash"
+    void PhaseExample();        // the phase page's "Example"
+    void PhaseReset();          // the phase page's "Reset"
+
   private:
     ReportInput ReportInputNow() const;
 
@@ -198,6 +214,10 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool inStartup_ = false;
     BitmapWindowModel bitmap_;
     OpeningParamsModel params_;
+    HelpWindowModel nyquist_;
+    HelpWindowModel phase_;
+    AboutWindowModel about_;
+    SplashWindowModel splash_;
 };
 
 }  // namespace quorbel

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 
 #include "surface/Fonts.h"
 #include "surface/PrinterSurface.h"
@@ -75,6 +76,10 @@ std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
     const QString name = QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
     if (name.isEmpty()) return std::nullopt;
     return QFile::encodeName(name).toStdString();
+}
+
+bool QtPlatform::StartProgram(const std::string& program) {
+    return QProcess::startDetached(QFile::decodeName(program.c_str()), {});
 }
 
 }  // namespace quorbel

@@ -29,6 +29,7 @@ class QtPlatform : public Platform {
     // save dialog for a PDF file.
     std::unique_ptr<PrintJob> StartPrinting() override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
+    bool StartProgram(const std::string& program) override;
 
   private:
     QPrinter& Printer();
