@@ -22,6 +22,7 @@
 #include "BitmapWindowView.h"
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "HelpWindowViews.h"
 #include "OpeningParamsView.h"
 #include "ReportWindowView.h"
 #include "surface/Fonts.h"
@@ -83,11 +84,16 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     report_ = new ReportWindowView(this);
     bitmap_ = new BitmapWindowView(this);
     params_ = new OpeningParamsView(this);
+    nyquist_ = new HelpWindowView(this, "Form3", kNyquistPageWidth, kNyquistPageHeight);
+    phase_ = new HelpWindowView(this, "Form7", kPhasePageWidth, kPhasePageHeight);
+    about_ = new AboutWindowView(this);
+    splash_ = new SplashWindowView(this);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
-                           report_->Surface(), &bitmap_->Surface()});
+                           report_->Surface(), &bitmap_->Surface(), &nyquist_->Surface(),
+                           &phase_->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
@@ -98,6 +104,15 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     bitmap_->onClose = [this] { RunCall([this] { model_->Bitmap().Form_Unload(); }); };
     params_->Bind(model_->OpeningParams(), run);
     params_->onClose = [this] { RunCall([this] { model_->OpeningParams().Form_Unload(); }); };
+    nyquist_->Bind(model_->NyquistHelp(), run);
+    nyquist_->onClose = [this] { RunCall([this] { model_->NyquistHelp().Form_Unload(); }); };
+    phase_->Bind(model_->PhaseHelp(), run);
+    phase_->onClose = [this] { RunCall([this] { model_->PhaseHelp().Form_Unload(); }); };
+    about_->Bind(model_->About(), run);
+    about_->onClose = [this] { RunCall([this] { model_->About().Form_Unload(); }); };
+    splash_->Bind(model_->Splash(), run);
+    splash_->onClose = [this] { RunCall([this] { model_->Splash().Form_Unload(); }); };
+    splash_->onKey = [this] { RunCall([this] { model_->Splash().Form_KeyPress(); }); };
     Sync();
 }
 
@@ -150,6 +165,10 @@ void MainWindowView::Sync() {
     report_->Sync(model_->Report().View());
     if (bitmap_) bitmap_->Sync();
     if (params_) params_->Sync();
+    for (ModelWindowView* view :
+         {static_cast<ModelWindowView*>(nyquist_), static_cast<ModelWindowView*>(phase_),
+          static_cast<ModelWindowView*>(about_), static_cast<ModelWindowView*>(splash_)})
+        if (view) view->Sync();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

@@ -27,6 +27,9 @@ class GraphWidget;
 class ReportWindowView;
 class BitmapWindowView;
 class OpeningParamsView;
+class HelpWindowView;
+class AboutWindowView;
+class SplashWindowView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -52,6 +55,10 @@ class MainWindowView : public QMainWindow {
     ReportWindowView* ReportWindow() const { return report_; }
     BitmapWindowView* BitmapWindow() const { return bitmap_; }
     OpeningParamsView* OpeningParamsWindow() const { return params_; }
+    HelpWindowView* NyquistWindow() const { return nyquist_; }
+    HelpWindowView* PhaseWindow() const { return phase_; }
+    AboutWindowView* AboutWindow() const { return about_; }
+    SplashWindowView* SplashWindow() const { return splash_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -75,6 +82,10 @@ class MainWindowView : public QMainWindow {
     ReportWindowView* report_ = nullptr;
     BitmapWindowView* bitmap_ = nullptr;
     OpeningParamsView* params_ = nullptr;
+    HelpWindowView* nyquist_ = nullptr;
+    HelpWindowView* phase_ = nullptr;
+    AboutWindowView* about_ = nullptr;
+    SplashWindowView* splash_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;

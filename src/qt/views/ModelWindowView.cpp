@@ -43,6 +43,8 @@ void ModelWindowView::Sync() {
     setWindowTitle(ToQString(view.caption));
     binder_->Sync();
     if (view.shown != isVisible()) setVisible(view.shown);
+    if (view.shown && view.minimized != isMinimized())
+        view.minimized ? showMinimized() : showNormal();
     if (view.raised != raised_) {
         raised_ = view.raised;
         raise();
