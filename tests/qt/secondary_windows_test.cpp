@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "platform/Platform.h"
-#include "views/BitmapWindowView.h"
 #include "views/GraphWidget.h"
-#include "views/HelpWindowViews.h"
 #include "views/MainWindowView.h"
 #include "views/OpeningParamsView.h"
+#include "views/PictureWindowView.h"
+#include "views/HelpWindowViews.h"
 
 namespace quorbel {
 namespace {
@@ -57,13 +57,13 @@ bool Dark(QRgb c) {
 TEST_F(SecondaryWindowsTest, HelpPagesShowTheirRunsAndGreekLetters) {
     struct Case {
         const char* menu;
-        HelpWindowView* (MainWindowView::*window)() const;
+        PictureWindowView* (MainWindowView::*window)() const;
     };
     for (const Case& c : {Case{"mnuNyq", &MainWindowView::NyquistWindow},
                           Case{"mnuPhaseItem", &MainWindowView::PhaseWindow}}) {
         SCOPED_TRACE(c.menu);
         Trigger(c.menu);
-        HelpWindowView* help = (view_.get()->*c.window)();
+        PictureWindowView* help = (view_.get()->*c.window)();
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(help->windowTitle(), "FFT Quorbel - Help");
         const QImage page = help->Surface().Image();
@@ -101,7 +101,7 @@ TEST_F(SecondaryWindowsTest, SplashClosesOnAClickAndOnAKey) {
 
 TEST_F(SecondaryWindowsTest, BitmapAndOpeningParametersWindowsFollowTheirModels) {
     Trigger("mnuCreateBitmapItem");
-    BitmapWindowView* bitmap = view_->BitmapWindow();
+    PictureWindowView* bitmap = view_->BitmapWindow();
     EXPECT_TRUE(bitmap->isVisible());
     EXPECT_EQ(bitmap->windowTitle(), "FFT Quorbel - Bitmap creating");
     const QImage picture = bitmap->Surface().Image();

@@ -1,6 +1,7 @@
 #include "windows/BitmapWindowModel.h"
 
 #include "spectrum/SpectrumGraph.h"
+#include "windows/ControlRows.h"
 
 namespace quorbel {
 
@@ -10,26 +11,11 @@ using K = ControlKind;
 using M = BitmapWindowModel;
 
 ViewState InitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel - Bitmap creating";
-    struct Row {
-        const char* name;
-        K kind;
-        const char* parent;
-        const char* caption;
-    };
-    for (const Row& row : {Row{"mnuFile", K::Menu, "", "File"},
-                           Row{"mnuSaveItem", K::MenuItem, "mnuFile", "Save image"},
-                           Row{"mnuFileSep", K::Separator, "mnuFile", "-"},
-                           Row{"mnuExitItem", K::MenuItem, "mnuFile", "Exit"}}) {
-        ControlState c;
-        c.kind = row.kind;
-        c.parent = row.parent;
-        c.caption = row.caption;
-        view.controls.emplace(row.name, c);
-        view.order.push_back(row.name);
-    }
-    return view;
+    return ViewOfRows("FFT Quorbel - Bitmap creating",
+                      {{"mnuFile", K::Menu, "", "File"},
+                       {"mnuSaveItem", K::MenuItem, "mnuFile", "Save image"},
+                       {"mnuFileSep", K::Separator, "mnuFile", "-"},
+                       {"mnuExitItem", K::MenuItem, "mnuFile", "Exit"}});
 }
 
 }  // namespace

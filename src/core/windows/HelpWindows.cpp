@@ -1,33 +1,13 @@
 #include "windows/HelpWindows.h"
 
 #include "platform/SystemInfo.h"
+#include "windows/ControlRows.h"
 
 namespace quorbel {
 
 namespace {
 
 using K = ControlKind;
-
-// A window's controls from (name, kind, parent, caption) rows.
-struct Row {
-    const char* name;
-    K kind;
-    const char* parent;
-    const char* caption;
-};
-ViewState ViewOf(const char* caption, std::initializer_list<Row> rows) {
-    ViewState view;
-    view.caption = caption;
-    for (const Row& row : rows) {
-        ControlState c;
-        c.kind = row.kind;
-        c.parent = row.parent;
-        c.caption = row.caption;
-        view.controls.emplace(row.name, c);
-        view.order.push_back(row.name);
-    }
-    return view;
-}
 
 const char* const kProduct = "FFT Quorbel";
 constexpr int kMajor = 1, kMinor = 0;
@@ -38,9 +18,10 @@ constexpr int kMajor = 1, kMinor = 0;
 
 HelpWindowModel::HelpWindowModel(const HelpPage& page, Surface* picture,
                                  std::function<void()> example, std::function<void()> reset)
-    : TableWindow(example ? ViewOf("FFT Quorbel - Help", {{"Command1", K::Button, "", "Example"},
+    : TableWindow(example
+                      ? ViewOfRows("FFT Quorbel - Help", {{"Command1", K::Button, "", "Example"},
                                                           {"Command2", K::Button, "", "Reset"}})
-                          : ViewOf("FFT Quorbel - Help", {})),
+                      : ViewOfRows("FFT Quorbel - Help", {})),
       page_(page),
       picture_(picture),
       example_(std::move(example)),
@@ -74,7 +55,7 @@ void HelpWindowModel::Command2_Click() {
 // --- about
 
 AboutWindowModel::AboutWindowModel(Platform& platform)
-    : TableWindow(ViewOf(
+    : TableWindow(ViewOfRows(
           "", {{"picIcon", K::Label, "", ""},
                {"lblTitle", K::Label, "", ""},
                {"lblVersion", K::Label, "", ""},
@@ -122,7 +103,7 @@ void AboutWindowModel::cmdSysInfo_Click() {
 // --- splash
 
 SplashWindowModel::SplashWindowModel()
-    : TableWindow(ViewOf(
+    : TableWindow(ViewOfRows(
           "", {{"Frame1", K::Frame, "", ""},
                {"imgLogo", K::Label, "Frame1", "FFT"},
                {"Image1", K::Label, "Frame1", ""},

@@ -6,34 +6,8 @@
 #include <QVBoxLayout>
 
 #include "ControlBinder.h"
-#include "GraphWidget.h"
 
 namespace quorbel {
-
-HelpWindowView::HelpWindowView(QWidget* owner, const std::string& name, double widthTwips,
-                               double heightTwips)
-    : ModelWindowView(owner, name), area_(new GraphWidget(widthTwips, heightTwips, this)) {
-    area_->setObjectName(QString::fromStdString(name + "Picture"));
-}
-
-ImageSurface& HelpWindowView::Surface() {
-    return area_->Surface();
-}
-
-void HelpWindowView::LayOut(ControlBinder& binder, QVBoxLayout& layout) {
-    layout.setContentsMargins(0, 0, 0, 0);
-    auto* row = new QHBoxLayout;
-    if (QWidget* example = binder.Widget("Command1")) {
-        auto* buttons = new QVBoxLayout;
-        buttons->addWidget(example);
-        buttons->addWidget(binder.Widget("Command2"));
-        buttons->addStretch();
-        row->addLayout(buttons);
-    }
-    row->addWidget(area_);
-    layout.addLayout(row);
-    layout.setSizeConstraint(QLayout::SetFixedSize);
-}
 
 void AboutWindowView::LayOut(ControlBinder& binder, QVBoxLayout& layout) {
     for (const char* name : {"picIcon", "lblTitle", "lblVersion", "lblDescription"}) {

@@ -1,27 +1,8 @@
 #pragma once
-// The views of the help pages, the about window and the splash window.
+// The views of the about window and the splash window.
 #include "ModelWindowView.h"
 
 namespace quorbel {
-
-class GraphWidget;
-class ImageSurface;
-
-// A help page: its picture with the page text, and the phase page's buttons.
-class HelpWindowView : public ModelWindowView {
-    Q_OBJECT
-
-  public:
-    HelpWindowView(QWidget* owner, const std::string& name, double widthTwips, double heightTwips);
-    ImageSurface& Surface();
-    GraphWidget* Area() const { return area_; }
-
-  protected:
-    void LayOut(ControlBinder& binder, QVBoxLayout& layout) override;
-
-  private:
-    GraphWidget* area_;
-};
 
 class AboutWindowView : public ModelWindowView {
     Q_OBJECT

@@ -19,11 +19,11 @@
 #include <functional>
 #include <optional>
 
-#include "BitmapWindowView.h"
 #include "ControlBinder.h"
 #include "GraphWidget.h"
-#include "HelpWindowViews.h"
 #include "OpeningParamsView.h"
+#include "PictureWindowView.h"
+#include "HelpWindowViews.h"
 #include "ReportWindowView.h"
 #include "surface/Fonts.h"
 
@@ -82,10 +82,11 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     binder_ = new ControlBinder(initial, background, menuBar());
     widgets_ = binder_->Widgets();
     report_ = new ReportWindowView(this);
-    bitmap_ = new BitmapWindowView(this);
+    bitmap_ = new PictureWindowView(this, "Form8", kBitmapOuterWidth, kBitmapOuterHeight,
+                                    kBitmapClientWidth, kBitmapClientHeight);
     params_ = new OpeningParamsView(this);
-    nyquist_ = new HelpWindowView(this, "Form3", kNyquistPageWidth, kNyquistPageHeight);
-    phase_ = new HelpWindowView(this, "Form7", kPhasePageWidth, kPhasePageHeight);
+    nyquist_ = new PictureWindowView(this, "Form3", kNyquistPageWidth, kNyquistPageHeight);
+    phase_ = new PictureWindowView(this, "Form7", kPhasePageWidth, kPhasePageHeight);
     about_ = new AboutWindowView(this);
     splash_ = new SplashWindowView(this);
     model_ = std::make_unique<MainWindowModel>(

@@ -25,9 +25,8 @@ namespace quorbel {
 class ControlBinder;
 class GraphWidget;
 class ReportWindowView;
-class BitmapWindowView;
 class OpeningParamsView;
-class HelpWindowView;
+class PictureWindowView;
 class AboutWindowView;
 class SplashWindowView;
 
@@ -53,10 +52,10 @@ class MainWindowView : public QMainWindow {
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
     ReportWindowView* ReportWindow() const { return report_; }
-    BitmapWindowView* BitmapWindow() const { return bitmap_; }
+    PictureWindowView* BitmapWindow() const { return bitmap_; }
     OpeningParamsView* OpeningParamsWindow() const { return params_; }
-    HelpWindowView* NyquistWindow() const { return nyquist_; }
-    HelpWindowView* PhaseWindow() const { return phase_; }
+    PictureWindowView* NyquistWindow() const { return nyquist_; }
+    PictureWindowView* PhaseWindow() const { return phase_; }
     AboutWindowView* AboutWindow() const { return about_; }
     SplashWindowView* SplashWindow() const { return splash_; }
 
@@ -80,10 +79,10 @@ class MainWindowView : public QMainWindow {
     ControlBinder* binder_ = nullptr;
     std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
     ReportWindowView* report_ = nullptr;
-    BitmapWindowView* bitmap_ = nullptr;
+    PictureWindowView* bitmap_ = nullptr;
     OpeningParamsView* params_ = nullptr;
-    HelpWindowView* nyquist_ = nullptr;
-    HelpWindowView* phase_ = nullptr;
+    PictureWindowView* nyquist_ = nullptr;
+    PictureWindowView* phase_ = nullptr;
     AboutWindowView* about_ = nullptr;
     SplashWindowView* splash_ = nullptr;
     std::vector<std::string> placed_;
