@@ -32,7 +32,7 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 7> kCommands{{
+constexpr std::array<Choice<Command>, 9> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -40,6 +40,8 @@ constexpr std::array<Choice<Command>, 7> kCommands{{
     {"report", Command::report},
     {"render", Command::render},
     {"inverse", Command::inverse},
+    {"print", Command::print},
+    {"bitmap", Command::bitmap},
 }};
 
 template <class E, size_t Count>
@@ -110,6 +112,11 @@ class Parser {
             if (!command)
                 return UsageError{"unknown command " + Quoted(word) + " (one of " +
                                   Words(kCommands) + ")"};
+            if (*command == Command::print || *command == Command::bitmap) {
+                if (next_ >= arguments_.size() || arguments_[next_].empty())
+                    return UsageError{word + " needs the name of the file to write"};
+                options_.outputFile = arguments_[next_++];
+            }
         }
         if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
         options_.command = *command;
@@ -278,6 +285,10 @@ const std::string& HelpText() {
         "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
         "              empty line, Maximum error= and Maximum relative error= (%), then\n"
         "              the table rows: original value, recovered value from column 27\n"
+        "  print FILE  the page of \"Print FFT graph\" (the graph shown, its scale and\n"
+        "              the report) written to FILE as PDF\n"
+        "  bitmap FILE the picture of \"Create bitmap of the FFT graph\" saved to FILE\n"
+        "              as a Windows bitmap (.bmp), as \"Save image\" does\n"
         "\n"
         "Options, applied in this order:\n"
         "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", only read) in the\n"

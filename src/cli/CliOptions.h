@@ -13,7 +13,7 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed, report, render, inverse };
+enum class Command { samples, spectrum, graph, displayed, report, render, inverse, print, bitmap };
 
 // The tuning slider's range, tenths of a semitone.
 inline constexpr int kMaxTuning = 10;
@@ -45,6 +45,8 @@ struct CliOptions {
     std::optional<std::string> rawFile;
     std::optional<std::string> rawFrequency;
     std::optional<std::pair<int, int>> rawSelection;
+    // The file the print and bitmap commands write.
+    std::string outputFile;
 };
 
 struct HelpRequest {};

@@ -18,6 +18,7 @@
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
+#include "surface/PrinterSurface.h"
 #include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
 
@@ -236,6 +237,8 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::report:
         case Command::render:
         case Command::inverse:
+        case Command::print:
+        case Command::bitmap:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -257,6 +260,35 @@ bool Render(const fs::path& folder,
         out << path.string() << '\n';
     }
     return true;
+}
+
+// Scripted answers, and a printer that writes the page to a PDF file.
+class CliPlatform : public RecordingPlatform {
+  public:
+    explicit CliPlatform(std::string pdfFile) : pdfFile_(std::move(pdfFile)) {}
+    std::unique_ptr<PrintJob> StartPrinting() override {
+        if (pdfFile_.empty()) return RecordingPlatform::StartPrinting();
+        std::unique_ptr<PrintJob> job = PdfPrintJob(pdfFile_);
+        if (!job) MessageBox("The file " + pdfFile_ + " cannot be written.");
+        return job;
+    }
+
+  private:
+    std::string pdfFile_;
+};
+
+// "Print FFT graph" to the PDF file, or "Create bitmap of the FFT graph" and "Save
+// image" to the bitmap file. False when the file was not written (a message says why).
+bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platform,
+                     const CliOptions& options) {
+    if (options.command == Command::print) return user.Click("mnuPrintftgrItem");
+    if (!user.Click("mnuCreateBitmapItem")) return false;
+    platform.saveAnswers.push_back(options.outputFile);
+    window.Bitmap().Fire("mnuSaveItem", Event::Click);
+    // A picture that could not be written leaves the window open.
+    if (!window.Bitmap().View().shown) return true;
+    platform.MessageBox("The bitmap " + options.outputFile + " cannot be written.");
+    return false;
 }
 
 int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
@@ -300,10 +332,12 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     // The report window's text laid out on character columns.
     TextGridSurface form5(kReportWidth, kReportHeight);
     ImageSurface picture5(music::kCanvasWidth, music::kCanvasHeight);
-    RecordingPlatform platform;
-    MainWindowModel window(
-        platform, ParamFile(working),
-        MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5});
+    // The bitmap window's picture at its outer size.
+    ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
+    CliPlatform platform(options.command == Command::print ? options.outputFile : "");
+    MainWindowSurfaces surfaces{picture1, picture2, picture8, picture9, form5, &picture5};
+    surfaces.Form8 = &form8;
+    MainWindowModel window(platform, ParamFile(working), surfaces);
 
     if (!window.Form_Load()) {
         PrintMessages(platform, err);
@@ -327,9 +361,11 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         }
     }
     Operator user(window);
+    const bool writesFile = options.command == Command::print || options.command == Command::bitmap;
     if (!Operate(user, options) ||
         (options.command == Command::report && !user.Click("mnuReport")) ||
-        (options.command == Command::inverse && !user.Click("mnuInverse"))) {
+        (options.command == Command::inverse && !user.Click("mnuInverse")) ||
+        (writesFile && !WriteOutputFile(window, user, platform, options))) {
         PrintMessages(platform, err);
         if (!user.Failed().empty())
             ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
@@ -353,6 +389,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         out.flush();
         return PrintMessages(platform, err);
     }
+    if (writesFile) return PrintMessages(platform, err);
     const std::vector<std::string>& lines = options.command == Command::report
                                                 ? form5.Lines()
                                                 : ListOf(window.State(), options.command).Lines();

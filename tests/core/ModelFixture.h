@@ -39,7 +39,8 @@ class ModelFixture : public ::testing::Test {
         if (!model_)
             model_ = std::make_unique<MainWindowModel>(
                 platform, ParamFile(path_),
-                MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5});
+                MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5,
+                                   nullptr, nullptr, &form8});
         return *model_;
     }
     MainWindowModel& Loaded() {
@@ -56,6 +57,7 @@ class ModelFixture : public ::testing::Test {
     RecordingSurface picture9{kHalfGraphWidth, kHalfGraphHeight};
     RecordingSurface form5{kReportWidth, kReportHeight};
     RecordingSurface picture5{music::kCanvasWidth, music::kCanvasHeight};
+    RecordingSurface form8{kBitmapOuterWidth, kBitmapOuterHeight};
     std::filesystem::path dir_;
     std::filesystem::path path_;
 

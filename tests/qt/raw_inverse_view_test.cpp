@@ -41,7 +41,7 @@ void Mouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons held) {
     QApplication::sendEvent(widget, &event);
 }
 
-class SecondaryWindowsTest : public ::testing::Test {
+class RawAndInverseViewsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
@@ -69,7 +69,7 @@ class SecondaryWindowsTest : public ::testing::Test {
     std::string sound_;
 };
 
-TEST_F(SecondaryWindowsTest, InverseShowsTheTableAndBothGraphs) {
+TEST_F(RawAndInverseViewsTest, InverseShowsTheTableAndBothGraphs) {
     SecondaryWindowView* form4 = view_->InverseWindow();
     EXPECT_FALSE(form4->isVisible());
     In<QAction>(view_.get(), "mnuInverse")->trigger();
@@ -85,7 +85,7 @@ TEST_F(SecondaryWindowsTest, InverseShowsTheTableAndBothGraphs) {
     EXPECT_EQ(In<QListWidget>(form4, "List1")->count(), 2048);
 }
 
-TEST_F(SecondaryWindowsTest, RawFilePlotSelectionAndTransfer) {
+TEST_F(RawAndInverseViewsTest, RawFilePlotSelectionAndTransfer) {
     In<QAction>(view_.get(), "mnuFilesrawItem")->trigger();
     SecondaryWindowView* form6 = view_->RawFileWindow();
     ASSERT_TRUE(form6->isVisible());

@@ -2,11 +2,30 @@
 // What the window models ask of the platform: message boxes, file dialogs, the
 // printer set-up and the end of the program. The Qt layer implements it with real
 // dialogs; tests and the command-line companion implement it with scripted answers.
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "surface/RecordingSurface.h"
+
 namespace quorbel {
+
+// One printed document: a page to draw on, sent to the printer (or written to its
+// file) when the document ends.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual Surface& Page() = 0;
+    // Ends the document; false when the printer or the file refused it.
+    virtual bool EndDoc() = 0;
+};
+
+// The printable area of a letter page less the printer's margins, twips; the page
+// layouts are absolute and do not adapt to it.
+inline constexpr double kPrinterPageWidth = 11520;
+inline constexpr double kPrinterPageHeight = 15120;
 
 class Platform {
 public:
@@ -21,9 +40,23 @@ public:
         (void)filter;
         return std::nullopt;
     }
+
+    // The printer set-up dialog, where the user chooses the printer.
+    virtual void PrinterSetup() = 0;
+    // A new document on the chosen printer, or in a PDF file the user names when no
+    // printer is installed; nullptr when the user cancels.
+    virtual std::unique_ptr<PrintJob> StartPrinting() = 0;
+    // The save dialog with a filter written "Description|*.ext"; the dialog asks
+    // before an existing file is overwritten. nullopt when cancelled.
+    virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
+    // Starts another program in a normal window and returns at once; false when it
+    // cannot be started.
+    virtual bool StartProgram(const std::string& program) = 0;
 };
 
-// Records messages instead of showing them; used by tests and the CLI.
+// Records messages instead of showing them; used by tests and the CLI. Dialogs take
+// their answers from the queues filled beforehand (an empty queue cancels), and
+// printed pages are kept as recordings.
 class RecordingPlatform : public Platform {
 public:
     void MessageBox(const std::string& text) override { messages.push_back(text); }
@@ -38,10 +71,33 @@ public:
         return answer;
     }
 
+    void PrinterSetup() override { ++printerSetups; }
+    std::unique_ptr<PrintJob> StartPrinting() override;
+    std::optional<std::string> SaveFileName(const std::string& filter) override {
+        saveFilters.push_back(filter);
+        if (saveAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
+    bool StartProgram(const std::string& program) override {
+        startedPrograms.push_back(program);
+        return true;
+    }
+
     std::vector<std::string> messages;
     bool quitRequested = false;
     std::vector<std::optional<std::string>> openAnswers;
     std::vector<std::string> openFilters;
+    std::vector<std::string> startedPrograms;
+    int printerSetups = 0;
+    bool printingCancelled = false;  // the answer to the next StartPrinting
+    // Every page printed, and how many of the documents were ended.
+    std::vector<std::unique_ptr<RecordingSurface>> pages;
+    int endedDocuments = 0;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<std::string> saveFilters;
 };
 
 }  // namespace quorbel

@@ -99,14 +99,17 @@ DataList PartList(const DataList& spectrumList, int N, bool imaginary, double G)
 
 double DrawLinearTrace(Surface& pic, const DataList& displayedValueList) {
     const double H = pic.Height();
-    const double W = pic.Width();
-    const int n = displayedValueList.Whole(0);
-    const double M = displayedValueList.Value(n + 1);
     const double y0 = H * 2 / 3;
     const double ytop = H / 8;
-    pic.Line(0, y0, W, y0);
-    if (n > 0) DrawTrace(pic, ReadValues(displayedValueList, n), y0, ytop, M);
+    DrawTraceBetween(pic, displayedValueList, y0, ytop);
     return y0;
+}
+
+void DrawTraceBetween(Surface& pic, const DataList& displayedValueList, double y0, double ytop) {
+    const int n = displayedValueList.Whole(0);
+    const double M = displayedValueList.Value(n + 1);
+    pic.Line(0, y0, pic.Width(), y0);
+    if (n > 0) DrawTrace(pic, ReadValues(displayedValueList, n), y0, ytop, M);
 }
 
 void DrawTwoGraphs(Surface& pic8, Surface& pic9, const DataList& imaginaryPartList,

@@ -28,6 +28,10 @@ DataList PartList(const DataList& spectrumList, int N, bool imaginary, double G)
 // yzero for the scale. A scale maximum of 0 draws the trace on the axis.
 double DrawLinearTrace(Surface& pic, const DataList& displayedValueList);
 
+// The axis at y0 across the whole width and the trace of displayedValueList with its
+// scale maximum at ytop, not rounded to whole twips.
+void DrawTraceBetween(Surface& pic, const DataList& displayedValueList, double y0, double ytop);
+
 // The two half-height graphs: imaginary parts on pic8 and real parts on pic9, both
 // scaled by the global maximum, with titles and a bin scale on pic8.
 void DrawTwoGraphs(Surface& pic8, Surface& pic9, const DataList& imaginaryPartList,

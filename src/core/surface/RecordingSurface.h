@@ -44,6 +44,14 @@ public:
     // Texts in the order printed.
     std::vector<std::string> Texts() const;
 
+    // Records the file name; succeeds while bitmapsWritable is set.
+    bool SaveBitmap(const std::string& path) override {
+        savedBitmaps.push_back(path);
+        return bitmapsWritable;
+    }
+    bool bitmapsWritable = true;
+    std::vector<std::string> savedBitmaps;
+
 protected:
     void DoCls() override;
     void DoLine(double x1, double y1, double x2, double y2, Color color) override;

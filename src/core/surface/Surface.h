@@ -21,9 +21,15 @@ constexpr Color Rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | (static_cast<Color>(g & 0xFF) << 8) |
            (static_cast<Color>(b & 0xFF) << 16);
 }
-constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 namespace colors {
 inline constexpr Color kBlack = Rgb(0, 0, 0);
@@ -107,6 +113,13 @@ public:
     virtual double TextWidth(const std::string& text) const = 0;
     virtual double TextHeight() const = 0;
     virtual double AverageCharWidth() const = 0;
+
+    // Writes the picture as a Windows bitmap (".bmp") file. False when the surface
+    // keeps no picture of its own or the file cannot be written.
+    virtual bool SaveBitmap(const std::string& path) {
+        (void)path;
+        return false;
+    }
 
 protected:
     virtual void DoCls() = 0;

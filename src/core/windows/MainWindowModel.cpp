@@ -12,7 +12,13 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       platform_(platform),
       paramFile_(std::move(paramFile)),
       surfaces_(surfaces),
-      report_(surfaces.Form5) {
+      report_(surfaces.Form5),
+      bitmap_(platform, surfaces.Form8),
+      params_(platform, paramFile_, [this] { Form_Load(); }),
+      nyquist_(NyquistPage(), surfaces.Form3Picture),
+      phase_(PhasePage(), surfaces.Form7Picture, [this] { PhaseExample(); },
+             [this] { PhaseReset(); }),
+      about_(platform) {
     CreateSecondaryWindows();
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of

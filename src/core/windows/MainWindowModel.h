@@ -18,6 +18,9 @@
 #include "surface/Surface.h"
 #include "windows/InverseWindowModel.h"
 #include "windows/RawFileModel.h"
+#include "windows/BitmapWindowModel.h"
+#include "windows/HelpWindows.h"
+#include "windows/OpeningParamsModel.h"
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
 #include "windows/Window.h"
@@ -33,6 +36,9 @@ struct MainWindowSurfaces {
     Surface* Picture5 = nullptr;  // the musical canvas, 29500 x 4960 twips
     Surface* Form4 = nullptr;                // the inverse-results window
     const RawFileSurfaces* Form6 = nullptr;  // the raw file window
+    Surface* Form8 = nullptr;                // the bitmap window's picture (BitmapWindowModel.h)
+    Surface* Form3Picture = nullptr;         // the Nyquist help page (HelpWindows.h)
+    Surface* Form7Picture = nullptr;         // the phase help page
 };
 
 // Sizes of the graph areas in twips.
@@ -182,7 +188,31 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
                         const std::string& fileName);
 
+    // --- printing, the bitmap and the opening-parameters dialog
+    BitmapWindowModel& Bitmap() { return bitmap_; }
+    OpeningParamsModel& OpeningParams() { return params_; }
+    void mnuprstupItem_Click();         // "Print setup"
+    void mnuPrintftgrItem_Click();      // "Print FFT graph"
+    void RelatPrint(Surface& printer);  // the report below the printed graph
+    void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
+    void mnuConfigInitItem_Click();     // "Initial configuration"
+
+    // --- help, about and splash
+    HelpWindowModel& NyquistHelp() { return nyquist_; }
+    HelpWindowModel& PhaseHelp() { return phase_; }
+    AboutWindowModel& About() { return about_; }
+    SplashWindowModel& Splash() { return splash_; }
+    void mnuNyq_Click();        // "Nyquist"
+    void mnuPhaseItem_Click();  // "Phase"
+    void mnuAboutItem_Click();  // "About"
+    void mnuSplashItem_Click(); // "Splash observe"
+    void Command13_Click();     // "Splash"
+    void PhaseExample();        // the phase page's "Example"
+    void PhaseReset();          // the phase page's "Reset"
+
   private:
+    ReportInput ReportInputNow() const;
+
     // Raised inside the start-up sequence by anything that cannot be used; the
     // sequence then restores the default record.
     struct StartupFailure : std::runtime_error {
@@ -245,6 +275,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void CreateSecondaryWindows();
     std::unique_ptr<InverseWindowModel> inverse_;
     std::unique_ptr<RawFileModel> raw_;
+    BitmapWindowModel bitmap_;
+    OpeningParamsModel params_;
+    HelpWindowModel nyquist_;
+    HelpWindowModel phase_;
+    AboutWindowModel about_;
+    SplashWindowModel splash_;
 };
 
 }  // namespace quorbel

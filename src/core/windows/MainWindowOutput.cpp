@@ -5,17 +5,8 @@
 
 namespace quorbel {
 
-void MainWindowModel::mnuReport_Click() {
-    SetPointer(kPointerHourglass);
-    // The report reads the graphs; they must have been computed from the parameters
-    // the report prints.
-    if (state_.PlotStateValue() != 10) {
-        platform_.MessageBox(
-            "It is not possible to print the report because the parameters were changed. "
-            "Click in BOTH to recalculate and plot the graphs and then try again");
-        SetPointer(kPointerDefault);
-        return;
-    }
+// What the report reads: the parameters and the lists of the graphs on screen.
+ReportInput MainWindowModel::ReportInputNow() const {
     ReportInput input;
     input.multipleShown = view_["Frame1"].visible;
     input.simpleShown = view_["Frame6"].visible;
@@ -40,8 +31,22 @@ void MainWindowModel::mnuReport_Click() {
     }
     input.graphValueList = &state_.graphValueList;
     input.spectrumList = &state_.spectrumList;
+    return input;
+}
+
+void MainWindowModel::mnuReport_Click() {
+    SetPointer(kPointerHourglass);
+    // The report reads the graphs; they must have been computed from the parameters
+    // the report prints.
+    if (state_.PlotStateValue() != 10) {
+        platform_.MessageBox(
+            "It is not possible to print the report because the parameters were changed. "
+            "Click in BOTH to recalculate and plot the graphs and then try again");
+        SetPointer(kPointerDefault);
+        return;
+    }
     report_.Show();
-    WriteReport(report_.Form5(), input);
+    WriteReport(report_.Form5(), ReportInputNow());
     SetPointer(kPointerDefault);
 }
 

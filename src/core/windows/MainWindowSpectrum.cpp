@@ -55,6 +55,7 @@ void MainWindowModel::Grafmesmo(int) {
         } else if (n > 0) {
             Escala_Lin(pic, n, Nzero, 0, y0);
         }
+        if (Checked("mnuCreateBitmapItem")) bitmap_.DrawCurve(shown);
     }
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }

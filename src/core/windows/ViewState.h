@@ -62,6 +62,7 @@ struct ViewState {
     std::string caption;
     int mousePointer = kPointerDefault;
     bool shown = false;
+    bool minimized = false;  // shown as an icon only
     int raised = 0;     // how often the window was brought to the front
     std::string focus;  // the control that has the input focus
     std::map<std::string, ControlState> controls;

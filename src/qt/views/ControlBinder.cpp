@@ -1,6 +1,7 @@
 #include "ControlBinder.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,8 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
             connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
                 run_([&] { window_->Type(n, text.toStdString()); });
             });
+        } else if (qobject_cast<QLabel*>(widget) && window.Answers(n, Event::Click)) {
+            widget->installEventFilter(this);
         } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
             connect(bar, &QAbstractSlider::valueChanged, this,
                     [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
@@ -188,6 +191,15 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
 }
 
 // --- events
+
+bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease)
+        if (auto* label = qobject_cast<QLabel*>(watched)) {
+            Fire(label->objectName().toStdString(), Event::Click);
+            return true;
+        }
+    return QObject::eventFilter(watched, event);
+}
 
 void ControlBinder::Fire(const std::string& control, Event event, const EventArgs& args) {
     run_([&] { window_->Fire(control, event, args); });

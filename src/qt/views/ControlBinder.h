@@ -42,6 +42,10 @@ class ControlBinder : public QObject {
     const std::map<std::string, QWidget*>& Widgets() const { return widgets_; }
     const std::map<std::string, GraphWidget*>& Graphs() const { return graphs_; }
 
+  protected:
+    // Labels that answer clicks report the release of the mouse over them.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void CreateMenus(const ViewState& initial, QMenuBar* menuBar);
     void CreateControls(const ViewState& initial, QWidget* owner);

@@ -21,6 +21,9 @@
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "OpeningParamsView.h"
+#include "PictureWindowView.h"
+#include "HelpWindowViews.h"
 #include "ReportWindowView.h"
 #include "SecondaryWindowView.h"
 #include "surface/Fonts.h"
@@ -87,12 +90,20 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     const RawFileSurfaces rawSurfaces{rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
                                       rawFile_->Graph("Picture2")->Surface(),
                                       rawFile_->Graph("Picture4")->Surface()};
+    bitmap_ = new PictureWindowView(this, "Form8", kBitmapOuterWidth, kBitmapOuterHeight,
+                                    kBitmapClientWidth, kBitmapClientHeight);
+    params_ = new OpeningParamsView(this);
+    nyquist_ = new PictureWindowView(this, "Form3", kNyquistPageWidth, kNyquistPageHeight);
+    phase_ = new PictureWindowView(this, "Form7", kPhasePageWidth, kPhasePageHeight);
+    about_ = new AboutWindowView(this);
+    splash_ = new SplashWindowView(this);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
                            report_->Surface(), &Graph("Picture5")->Surface(), &inverse_->Surface(),
-                           &rawSurfaces});
+                           &rawSurfaces, &bitmap_->Surface(), &nyquist_->Surface(),
+                           &phase_->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     auto run = [this](const std::function<void()>& call) { RunCall(call); };
     inverse_->Attach(model_->InverseResults(), run);
@@ -104,7 +115,20 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     LayOut();
-    binder_->Attach(*model_, [this](const std::function<void()>& call) { RunCall(call); });
+    binder_->Attach(*model_, run);
+    bitmap_->Bind(model_->Bitmap(), run);
+    bitmap_->onClose = [this] { RunCall([this] { model_->Bitmap().Form_Unload(); }); };
+    params_->Bind(model_->OpeningParams(), run);
+    params_->onClose = [this] { RunCall([this] { model_->OpeningParams().Form_Unload(); }); };
+    nyquist_->Bind(model_->NyquistHelp(), run);
+    nyquist_->onClose = [this] { RunCall([this] { model_->NyquistHelp().Form_Unload(); }); };
+    phase_->Bind(model_->PhaseHelp(), run);
+    phase_->onClose = [this] { RunCall([this] { model_->PhaseHelp().Form_Unload(); }); };
+    about_->Bind(model_->About(), run);
+    about_->onClose = [this] { RunCall([this] { model_->About().Form_Unload(); }); };
+    splash_->Bind(model_->Splash(), run);
+    splash_->onClose = [this] { RunCall([this] { model_->Splash().Form_Unload(); }); };
+    splash_->onKey = [this] { RunCall([this] { model_->Splash().Form_KeyPress(); }); };
     Sync();
 }
 
@@ -158,6 +182,12 @@ void MainWindowView::Sync() {
     report_->Sync(model_->Report().View());
     inverse_->Sync();
     rawFile_->Sync();
+    if (bitmap_) bitmap_->Sync();
+    if (params_) params_->Sync();
+    for (ModelWindowView* view :
+         {static_cast<ModelWindowView*>(nyquist_), static_cast<ModelWindowView*>(phase_),
+          static_cast<ModelWindowView*>(about_), static_cast<ModelWindowView*>(splash_)})
+        if (view) view->Sync();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

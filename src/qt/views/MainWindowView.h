@@ -26,6 +26,10 @@ class ControlBinder;
 class GraphWidget;
 class ReportWindowView;
 class SecondaryWindowView;
+class OpeningParamsView;
+class PictureWindowView;
+class AboutWindowView;
+class SplashWindowView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -51,6 +55,12 @@ class MainWindowView : public QMainWindow {
     ReportWindowView* ReportWindow() const { return report_; }
     SecondaryWindowView* InverseWindow() const { return inverse_; }
     SecondaryWindowView* RawFileWindow() const { return rawFile_; }
+    PictureWindowView* BitmapWindow() const { return bitmap_; }
+    OpeningParamsView* OpeningParamsWindow() const { return params_; }
+    PictureWindowView* NyquistWindow() const { return nyquist_; }
+    PictureWindowView* PhaseWindow() const { return phase_; }
+    AboutWindowView* AboutWindow() const { return about_; }
+    SplashWindowView* SplashWindow() const { return splash_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -75,6 +85,12 @@ class MainWindowView : public QMainWindow {
     ReportWindowView* report_ = nullptr;
     SecondaryWindowView* inverse_ = nullptr;
     SecondaryWindowView* rawFile_ = nullptr;
+    PictureWindowView* bitmap_ = nullptr;
+    OpeningParamsView* params_ = nullptr;
+    PictureWindowView* nyquist_ = nullptr;
+    PictureWindowView* phase_ = nullptr;
+    AboutWindowView* about_ = nullptr;
+    SplashWindowView* splash_ = nullptr;
     std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;

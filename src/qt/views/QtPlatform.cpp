@@ -5,10 +5,19 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
 
 #include "surface/Fonts.h"
+#include "surface/PrinterSurface.h"
 
 namespace quorbel {
+
+QtPlatform::QtPlatform(QWidget* window) : window_(window) {}
+
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::MessageBox(const std::string& text) {
     // A message has no title of its own: it carries the program's, which is the title
@@ -31,6 +40,55 @@ void QtPlatform::Quit() {
     // Queued, so the handler that asked for it finishes before the loop ends.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
+}
+
+QPrinter& QtPlatform::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void QtPlatform::PrinterSetup() {
+    QPrintDialog dialog(&Printer(), window_);
+    dialog.setWindowTitle(QStringLiteral("Print setup"));
+    dialog.exec();
+}
+
+std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
+    const QString name = QFileDialog::getSaveFileName(
+        window_, QStringLiteral("Print to a PDF file"), QString(), QStringLiteral("PDF (*.pdf)"));
+    if (name.isEmpty()) return nullptr;
+    std::unique_ptr<PrintJob> job = PdfPrintJob(QFile::encodeName(name).toStdString());
+    if (!job) MessageBox("The file " + name.toStdString() + " cannot be written.");
+    return job;
+}
+
+std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {
+    if (QPrinterInfo::availablePrinters().isEmpty()) return PdfJob();
+    QPrintDialog dialog(&Printer(), window_);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    auto job = std::make_unique<DevicePrintJob>(Printer());
+    if (!job->Active()) {
+        MessageBox("The printer cannot be used.");
+        return nullptr;
+    }
+    return job;
+}
+
+std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
+    // "Description|*.ext" becomes Qt's "Description (*.ext)"; the dialog asks before
+    // an existing file is replaced.
+    const auto bar = filter.find('|');
+    const QString qtFilter =
+        bar == std::string::npos
+            ? ToQString(filter)
+            : ToQString(filter.substr(0, bar) + " (" + filter.substr(bar + 1) + ")");
+    const QString name = QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
+    if (name.isEmpty()) return std::nullopt;
+    return QFile::encodeName(name).toStdString();
+}
+
+bool QtPlatform::StartProgram(const std::string& program) {
+    return QProcess::startDetached(QFile::decodeName(program.c_str()), {});
 }
 
 }  // namespace quorbel

@@ -1,16 +1,21 @@
 #pragma once
 // The platform services of the desktop program: message boxes with an OK button only,
-// titled like the program's main window, and the end of the program.
+// titled like the program's main window, the printer and file dialogs, and the end of
+// the program.
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "platform/Platform.h"
+
+class QPrinter;
 
 namespace quorbel {
 
 class QtPlatform : public Platform {
   public:
-    explicit QtPlatform(QWidget* window = nullptr) : window_(window) {}
+    explicit QtPlatform(QWidget* window = nullptr);
+    ~QtPlatform() override;
 
     // The window that owns the message boxes; its title is theirs.
     void SetWindow(QWidget* window) { window_ = window; }
@@ -21,8 +26,20 @@ class QtPlatform : public Platform {
     // The toolkit's file dialog; "Description (*.ext)|*.ext" becomes its name filter.
     std::optional<std::string> OpenFileName(const std::string& filter) override;
 
+    void PrinterSetup() override;
+    // The print dialog (a printer or a PDF file); without any printer installed, a
+    // save dialog for a PDF file.
+    std::unique_ptr<PrintJob> StartPrinting() override;
+    std::optional<std::string> SaveFileName(const std::string& filter) override;
+    bool StartProgram(const std::string& program) override;
+
   private:
+    QPrinter& Printer();
+    std::unique_ptr<PrintJob> PdfJob();
+
     QPointer<QWidget> window_;
+    // Created on first use and kept, so the printer chosen stays chosen.
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace quorbel

@@ -1,0 +1,119 @@
+#include "windows/HelpPages.h"
+
+namespace quorbel {
+
+namespace {
+
+HelpRun P(std::string text) {
+    return {HelpRun::Style::Plain, std::move(text)};
+}
+HelpRun E(std::string text) {
+    return {HelpRun::Style::Emphasis, std::move(text)};
+}
+HelpRun G(std::string symbolText) {
+    return {HelpRun::Style::Greek, std::move(symbolText)};
+}
+
+}  // namespace
+
+const HelpPage& NyquistPage() {
+    static const HelpPage page{
+        "Nyquist Frequency",
+        {
+            {P("The product of the "), E("number of cycles"), P(" by the constant "), E("b")},
+            {P("should not be larger than 512 for any frequency in this program (which uses a "
+               "fixed total")},
+            {P("number of 1024 points), otherwise the range determined by the Nyquist critical "
+               "frequency")},
+            {P("will be exceeded (this means that there will be a frequency for which "), E("less"),
+             P(" than two points")},
+            {P("per cycle are collected). The result is that this frequency, out of the range, "
+               "will be reflected")},
+            {P("(or "), E("aliased"),
+             P(") into the range, thus producing results that can be hard to understand.")},
+        }};
+    return page;
+}
+
+const HelpPage& PhasePage() {
+    static const HelpPage page{
+        "Phase (Report)",
+        {
+            {P("The "), E("phase"), P(" value shown in the "), E("Report"),
+             P(" (which is produced under")},
+            {P("request through the menu \"File\") is calculated on the assumption that the "),
+             E("exact")},
+            {P("value of the corresponding frequency is known. If this is not the case, the "
+               "value")},
+            {P("of phase shown has nothing to do with the actual value.")},
+            {},
+            {P("One should consider that the program uses, for this calculation,")},
+            {P("the values of the real part and of the imaginary part of a "),
+             E("certain frequency")},
+            {P("found by the Fourier Transform, which can be an inexact value depending on")},
+            {P("the size of the window, etc. For insta"),
+             P("nce, in the case of \"Multiple Frequencies\",")},
+            {P("if the value of the \"number of cycles\" (or some value of the \"b\" column) is "
+               "a")},
+            {P("fraction, some or all the frequencies can also be fractions; however, the "
+               "Fourier")},
+            {P("Transform will produce only integer values for the frequencies, as each point "
+               "of")},
+            {P("the Transform corresponds to 1 Hz, because the window width is 1 second.")},
+            {P("Thus, the values of the real part and of the imaginary part which are used in "
+               "the")},
+            {P("calculation of the phase belong to an "), E("integer frequency"),
+             P(", and not to the corre"), P("ct ")},
+            {P("frequency, which is a fraction (and thus does not belong to the calculated")},
+            {P("points). The result, obviously, will not be correct.")},
+            {},
+            {P("Try, for instance, the values 0, 1, 2, 3, 4, 5, 6 in the "), G("f")},
+            {P("column, using the same values of "), E("a"), P(" and "), E("b"),
+             P(" which are shown when the program is")},
+            {P("opened (or just click the \"Example\" button on your left). Using as "),
+             E("number of cycles")},
+            {P(" an integer value (up to 52 Hz), the "), E("Report"),
+             P(" will always show correct")},
+            {P("values for the phases, while when using fraction values the results will not "
+               "be")},
+            {P("correct. Try also the "), E("number of cycles"), P("30.5"),
+             P(": with this value, some of the")},
+            {P("frequencies will be integer values (and the corresponding values of phases "
+               "will")},
+            {P("be very close to the correct values) while others will be fractions, and the")},
+            {P("corresponding values of phases will not be correct.")},
+        }};
+    return page;
+}
+
+void DrawHelpPage(Surface& surface, const HelpPage& page) {
+    surface.Cls();
+    surface.SetFontName("Times New Roman");
+    surface.SetFontSize(14);
+    surface.SetFontBold(true);
+    surface.SetFontItalic(false);
+    surface.SetForeColor(colors::kBlack);
+    surface.SetCurrentX(240);
+    surface.SetCurrentY(120);
+    surface.PrintText(page.heading);
+    surface.PrintText("");
+    for (const HelpLine& line : page.lines) {
+        surface.SetCurrentX(240);
+        for (const HelpRun& run : line) {
+            const bool plain = run.style == HelpRun::Style::Plain;
+            surface.SetFontName(run.style == HelpRun::Style::Greek ? "Symbol" : "Times New Roman");
+            surface.SetFontSize(11);
+            surface.SetFontBold(run.style == HelpRun::Style::Emphasis);
+            surface.SetFontItalic(run.style == HelpRun::Style::Emphasis);
+            surface.SetForeColor(plain ? colors::kBlack : kHelpEmphasis);
+            surface.PrintText(run.text, true);
+        }
+        surface.PrintText("");
+    }
+    surface.SetFontName("Times New Roman");
+    surface.SetFontBold(false);
+    surface.SetFontItalic(false);
+    surface.SetForeColor(colors::kBlack);
+}
+
+}  // namespace quorbel

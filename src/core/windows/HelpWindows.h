@@ -1,0 +1,85 @@
+#pragma once
+// The help and about windows the main window opens: the two help pages ("FFT Quorbel
+// - Help"; the phase page with its "Example" and "Reset" buttons), the about window
+// with its system-information button, and the splash window shown for viewing.
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/Platform.h"
+#include "surface/Surface.h"
+#include "windows/HelpPages.h"
+#include "windows/Window.h"
+
+namespace quorbel {
+
+// Client areas, twips.
+inline constexpr double kNyquistPageWidth = 9885, kNyquistPageHeight = 4140;
+inline constexpr double kPhasePageWidth = 10005, kPhasePageHeight = 8595;
+inline constexpr double kSplashWidth = 7380, kSplashHeight = 4245;
+
+// A help page: the text set on its picture, and for the phase page the buttons
+// "Example" (Command1) and "Reset" (Command2), whose actions belong to the main window.
+class HelpWindowModel : public TableWindow<HelpWindowModel> {
+  public:
+    HelpWindowModel(const HelpPage& page, Surface* picture, std::function<void()> example = {},
+                    std::function<void()> reset = {});
+
+    static const std::map<std::string, Behaviour<HelpWindowModel>>& Behaviours();
+
+    // Shows the window in its normal state (neither minimised nor maximised), setting
+    // the page on first use.
+    void Show();
+    void Minimize() { view_.minimized = true; }
+    void Hide() { view_.shown = false; }
+    void Form_Unload() { view_.shown = false; }
+    void SetPointer(int pointer) { view_.mousePointer = pointer; }
+
+    void Command1_Click();  // "Example"
+    void Command2_Click();  // "Reset"
+
+  private:
+    const HelpPage& page_;
+    Surface* picture_;
+    bool drawn_ = false;
+    std::function<void()> example_;
+    std::function<void()> reset_;
+};
+
+class AboutWindowModel : public TableWindow<AboutWindowModel> {
+  public:
+    explicit AboutWindowModel(Platform& platform);
+
+    static const std::map<std::string, Behaviour<AboutWindowModel>>& Behaviours();
+
+    void Form_Load();
+    void Show();
+    void Form_Unload() { view_.shown = false; }
+    void cmdOK_Click() { Form_Unload(); }
+    void cmdSysInfo_Click();
+
+  private:
+    Platform& platform_;
+};
+
+class SplashWindowModel : public TableWindow<SplashWindowModel> {
+  public:
+    SplashWindowModel();
+
+    static const std::map<std::string, Behaviour<SplashWindowModel>>& Behaviours();
+
+    // Shows the splash for viewing: its timer is switched off first, so it stays until
+    // the user closes it.
+    void ShowForViewing();
+    // Sizes the frame to the window.
+    void Form_Load();
+    void Form_Unload() { view_.shown = false; }
+    void Form_Click() { Form_Unload(); }
+    void Form_KeyPress() { Form_Unload(); }
+    bool TimerEnabled() const { return timerEnabled_; }
+
+  private:
+    bool timerEnabled_ = true;
+};
+
+}  // namespace quorbel

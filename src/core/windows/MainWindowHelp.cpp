@@ -1,0 +1,56 @@
+// The main window's help pages, the phase example, and the about and splash windows.
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+// The example's phases (radians) by wave-table row (0-based): the rows whose amplitude
+// is not zero in the default opening parameters.
+constexpr std::pair<int, int> kExamplePhases[] = {{0, 0}, {1, 1}, {2, 2}, {4, 3},
+                                                  {6, 4}, {7, 5}, {9, 6}};
+}  // namespace
+
+void MainWindowModel::mnuNyq_Click() {
+    nyquist_.Show();
+}
+
+void MainWindowModel::mnuPhaseItem_Click() {
+    phase_.Show();
+}
+
+void MainWindowModel::PhaseExample() {
+    phase_.SetPointer(kPointerHourglass);
+    Form_Load();
+    for (const auto& [row, phase] : kExamplePhases)
+        SetField(Field::phasePhi, NumberText(phase), row);
+    state_.sineSelected = true;
+    SelectOption("Option6");
+    mnuMultipleWavesItem_Click();
+    phase_.Minimize();
+    phase_.SetPointer(kPointerDefault);
+}
+
+void MainWindowModel::PhaseReset() {
+    phase_.SetPointer(kPointerHourglass);
+    Form_Load();
+    state_.sineSelected = true;
+    SelectOption("Option6");
+    mnuMultipleWavesItem_Click();
+    phase_.SetPointer(kPointerDefault);
+    phase_.Hide();
+}
+
+void MainWindowModel::mnuAboutItem_Click() {
+    about_.Show();
+}
+
+void MainWindowModel::mnuSplashItem_Click() {
+    splash_.ShowForViewing();
+}
+
+void MainWindowModel::Command13_Click() {
+    splash_.ShowForViewing();
+}
+
+}  // namespace quorbel

@@ -1,0 +1,57 @@
+#pragma once
+// The opening-parameters dialog ("FFT Quorbel - Opening Parameters"): the total number
+// of points, the cycles per second and the ten wave rows a, b, phase that the program
+// loads when it starts. It reads the opening-parameters file when it opens, writes it
+// in the eleven-line layout on "Save", and with "Effective now" also restarts the main
+// window from it.
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/Platform.h"
+#include "state/ParamFile.h"
+#include "windows/Window.h"
+
+namespace quorbel {
+
+class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
+  public:
+    // restartMain runs the main window's start-up sequence.
+    OpeningParamsModel(Platform& platform, const ParamFile& file,
+                       std::function<void()> restartMain);
+
+    static const std::map<std::string, Behaviour<OpeningParamsModel>>& Behaviours();
+
+    // Text6 (points), Text2 (cycles), Text3(i)/Text4(i)/Text5(i) (a, b, phase of row i)
+    // as file positions 0..31.
+    const std::string& FieldText(int position) const;
+    void SetFieldText(int position, const std::string& text);
+
+    // Opening: fills the fields from the file; a file that cannot be read leaves them
+    // as they were and says why.
+    void Form_Load();
+    void Show();
+    void Form_Unload();
+
+    void Command1_Click();  // "Save"
+    void Command2_Click();  // "Cancel"
+    void Command3_Click();  // "Effective now"
+    void mnuSaveItem_Click() { Command1_Click(); }
+    void mnuExitItem_Click() { Command2_Click(); }
+    void mnuHelp_Click();  // shows the help text
+    void Form_Click();     // the background or the help text: hides the help text
+
+  private:
+    // The fields converted for writing; nullopt (after a message naming the field)
+    // when one cannot be used.
+    std::optional<ParamRows> Converted();
+    bool Save();
+
+    Platform& platform_;
+    const ParamFile& file_;
+    std::function<void()> restartMain_;
+    ParamRecord fields_;
+};
+
+}  // namespace quorbel

@@ -1,0 +1,106 @@
+#include "PainterSurface.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPen>
+
+namespace quorbel {
+
+namespace {
+QColor ToQColor(Color c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+}  // namespace
+
+PainterSurface::PainterSurface(double dpi, double lineWidth)
+    : dpi_(dpi > 0 ? dpi : 96.0), lineWidth_(lineWidth) {
+    const double pixelsPerTwip = dpi_ / kTwipsPerInch;
+    twipsToPixels_ = QTransform::fromScale(pixelsPerTwip, pixelsPerTwip);
+}
+
+PainterSurface::~PainterSurface() {
+    EndPainting();
+}
+
+QPainter& PainterSurface::Painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(Device());
+        // The one place where twips become pixels.
+        painter_->setWorldTransform(twipsToPixels_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        painter_->setBrush(Qt::NoBrush);
+    }
+    return *painter_;
+}
+
+void PainterSurface::EndPainting() const {
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPainter& PainterSurface::GeometryPainter(Color color) {
+    QPainter& painter = Painter();
+    // Cosmetic: the same width whatever the twips scale.
+    QPen pen(ToQColor(color));
+    pen.setCosmetic(true);
+    pen.setWidthF(lineWidth_);
+    painter.setPen(pen);
+    return painter;
+}
+
+double PainterSurface::PixelsToTwips(double logicalPixels) const {
+    return logicalPixels / dpi_ * kTwipsPerInch;
+}
+
+void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Color color) {
+    GeometryPainter(color).drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterSurface::DoPoint(double x, double y, Color color) {
+    GeometryPainter(color).drawPoint(QPointF(x, y));
+}
+
+void PainterSurface::DoCircle(double cx, double cy, double radius, Color color) {
+    GeometryPainter(color).drawEllipse(QPointF(cx, cy), radius, radius);
+}
+
+void PainterSurface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
+    Painter().fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(color));
+}
+
+void PainterSurface::DoText(double x, double y, const std::string& text) {
+    const auto [font, str] = fonts_.Resolve(Font(), text);
+    QPainter& painter = Painter();
+    // Fonts are sized in logical pixels, so text is placed through the twips mapping
+    // but drawn without it; the surface's position is the top-left corner of the text,
+    // Qt's is the baseline.
+    const QPointF topLeft = twipsToPixels_.map(QPointF(x, y));
+    const QFontMetricsF metrics(font, Device());
+    painter.save();
+    painter.resetTransform();
+    painter.setFont(font);
+    painter.setPen(ToQColor(ForeColor()));
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), str);
+    painter.restore();
+}
+
+double PainterSurface::TextWidth(const std::string& text) const {
+    const auto [font, str] = fonts_.Resolve(Font(), text);
+    return PixelsToTwips(QFontMetricsF(font, Device()).horizontalAdvance(str));
+}
+
+double PainterSurface::TextHeight() const {
+    // A printed line is the font's height plus its external leading, so lines printed
+    // one under the other neither touch nor overlap.
+    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), Device()).lineSpacing());
+}
+
+double PainterSurface::AverageCharWidth() const {
+    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), Device()).averageCharWidth());
+}
+
+}  // namespace quorbel

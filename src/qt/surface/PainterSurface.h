@@ -1,0 +1,63 @@
+#pragma once
+// What the Qt surfaces share: drawing in twips through one QPainter on a paint device
+// (an image, a printer page, a PDF page). Twips map to the device's pixels at its
+// logical DPI; lines and points are not antialiased, text is.
+#include <QPainter>
+#include <QTransform>
+#include <memory>
+#include <string>
+
+#include "Fonts.h"
+#include "surface/Surface.h"
+
+class QPaintDevice;
+
+namespace quorbel {
+
+class PainterSurface : public Surface {
+  public:
+    static constexpr double kTwipsPerInch = 1440.0;
+
+    ~PainterSurface() override;
+    PainterSurface(const PainterSurface&) = delete;
+    PainterSurface& operator=(const PainterSurface&) = delete;
+
+    double Dpi() const { return dpi_; }
+
+    double TextWidth(const std::string& text) const override;
+    double TextHeight() const override;
+    double AverageCharWidth() const override;
+
+  protected:
+    // dpi: the device's logical pixels per inch; lineWidth: the width of lines and
+    // points in logical pixels.
+    PainterSurface(double dpi, double lineWidth);
+
+    // The device drawn on; fonts are measured on it.
+    virtual QPaintDevice* Device() const = 0;
+    // The painter, begun on the device with the twips mapping on first use.
+    QPainter& Painter();
+    // Ends the painter (kept open between primitives, because beginning one per line
+    // is slow).
+    void EndPainting() const;
+    bool Painting() const { return painter_ != nullptr; }
+
+    void DoLine(double x1, double y1, double x2, double y2, Color color) override;
+    void DoPoint(double x, double y, Color color) override;
+    void DoCircle(double cx, double cy, double radius, Color color) override;
+    void DoText(double x, double y, const std::string& text) override;
+    void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
+
+  private:
+    QPainter& GeometryPainter(Color color);
+    double PixelsToTwips(double logicalPixels) const;
+
+    double dpi_;
+    double lineWidth_;
+    // Twips to logical pixels.
+    QTransform twipsToPixels_;
+    mutable std::unique_ptr<QPainter> painter_;
+    mutable TextFontResolver fonts_;
+};
+
+}  // namespace quorbel

@@ -1,0 +1,58 @@
+#pragma once
+// A printer page as a drawing surface: twips from the top-left corner of the printable
+// area, on a QPrinter or on Qt's PDF writer. The document begins with the surface and
+// ends with EndDoc; a page cannot be erased, so Cls only returns to the top-left.
+#include <QPagedPaintDevice>
+#include <memory>
+#include <string>
+
+#include "PainterSurface.h"
+#include "platform/Platform.h"
+
+namespace quorbel {
+
+class PrinterSurface : public PainterSurface {
+  public:
+    // Begins the document on `device`, which must outlive the surface.
+    explicit PrinterSurface(QPagedPaintDevice& device);
+    ~PrinterSurface() override { EndPainting(); }
+
+    double Width() const override { return widthTwips_; }
+    double Height() const override { return heightTwips_; }
+
+    // False when the document could not be begun (no printer, a file that cannot be
+    // written).
+    bool Active() const { return active_; }
+    // Sends the page to the printer or finishes the file.
+    bool EndDoc();
+
+  protected:
+    QPaintDevice* Device() const override { return &device_; }
+    void DoCls() override {}
+
+  private:
+    QPagedPaintDevice& device_;
+    double widthTwips_;
+    double heightTwips_;
+    bool active_;
+};
+
+// A print job on a paged device, owning the device when it is given.
+class DevicePrintJob : public PrintJob {
+  public:
+    DevicePrintJob(QPagedPaintDevice& device, std::unique_ptr<QPagedPaintDevice> owned = nullptr);
+    Surface& Page() override { return page_; }
+    bool EndDoc() override { return page_.EndDoc(); }
+    bool Active() const { return page_.Active(); }
+
+  private:
+    std::unique_ptr<QPagedPaintDevice> owned_;
+    PrinterSurface page_;
+};
+
+// A print job writing a letter-sized PDF file whose printable area is the
+// kPrinterPageWidth x kPrinterPageHeight of Platform.h; nullptr when the file cannot
+// be written.
+std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path);
+
+}  // namespace quorbel
