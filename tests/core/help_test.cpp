@@ -188,3 +188,22 @@ TEST(HelpPagesTest, RunsKeepTheirStylesAndGreekLetters) {
 
 }  // namespace
 }  // namespace quorbel
+
+namespace quorbel::testing {
+namespace {
+
+// The hints of the main window: the slider hint hides itself when clicked; a press on
+// the expansion hint does nothing.
+TEST_F(ModelFixture, SliderHintHidesWhenClickedAndTheExpansionHintIgnoresPresses) {
+    Loaded();
+    Model().Fire("Command3", Event::Click);   // the musical scale
+    Model().Fire("Command10", Event::Click);  // tuning on: the slider and its hint
+    ASSERT_TRUE(View()["Label18"].visible);
+    EXPECT_TRUE(Model().Fire("Label18", Event::Click));
+    EXPECT_FALSE(View()["Label18"].visible);
+    EXPECT_TRUE(View()["Slider1"].visible);
+    EXPECT_FALSE(Model().Answers("Label5", Event::MouseDown));
+}
+
+}  // namespace
+}  // namespace quorbel::testing

@@ -366,7 +366,7 @@ const std::vector<Row>& Table() {
          "Frame5",
          "Use the slider to move the graph of 1/10 of a semitone for each unity of the slider.",
          "",
-         {},
+         {.click = Do(&M::Label18_Click)},
          kHidden},
 
         // The musical graph: the canvas inside its frame, panned by a scroll bar.

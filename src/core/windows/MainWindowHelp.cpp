@@ -53,4 +53,8 @@ void MainWindowModel::Command13_Click() {
     splash_.ShowForViewing();
 }
 
+void MainWindowModel::Label18_Click() {
+    view_["Label18"].visible = false;
+}
+
 }  // namespace quorbel

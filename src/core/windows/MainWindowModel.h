@@ -209,6 +209,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Command13_Click();     // "Splash"
     void PhaseExample();        // the phase page's "Example"
     void PhaseReset();          // the phase page's "Reset"
+    void Label18_Click();       // the slider hint hides itself
 
   private:
     ReportInput ReportInputNow() const;
