@@ -4,6 +4,8 @@
 #include <charconv>
 #include <utility>
 
+#include "state/QuotedText.h"
+
 namespace quorbel::cli {
 
 namespace {
@@ -105,7 +107,7 @@ class Parser {
         return std::nullopt;
     }
 
-    static std::string Quoted(const std::string& word) { return "\"" + word + "\""; }
+    static std::string Quoted(const std::string& word) { return QuotedText(word); }
 
     std::optional<UsageError> Option(const std::string& word) {
         std::string name = word;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 
 #if !defined(_WIN32)
 #include <unistd.h>
@@ -70,8 +71,8 @@ std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
         while (count < wanted && std::getline(fields, field, ',')) {
             std::optional<double> number = ParseNumber(field);
             if (!number) {
-                SetError(error, "value " + std::to_string(count + 1) + " (\"" + Trim(field) +
-                                    "\") is not a number");
+                SetError(error, "value " + std::to_string(count + 1) + " (" +
+                                    QuotedText(Trim(field)) + ") is not a number");
                 return std::nullopt;
             }
             values[static_cast<size_t>(count++)] = NumberText(*number);
@@ -104,8 +105,8 @@ bool ParamFile::WriteDefault(std::string* error) const {
 bool ParamFile::WriteFromWindow(const ParamRows& rows, std::string* error) const {
     std::string content = NumberText(rows.points) + "," + NumberText(rows.cycles) + "\r\n";
     for (const auto& row : rows.rows) {
-        content += NumberText(row[0]) + "," + NumberText(row[1]) + "," + NumberText(row[2]) +
-                   "\r\n";
+        content +=
+            NumberText(row[0]) + "," + NumberText(row[1]) + "," + NumberText(row[2]) + "\r\n";
     }
     return WriteAtomically(content, error);
 }

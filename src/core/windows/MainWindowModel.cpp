@@ -3,6 +3,7 @@
 #include "windows/MainWindowModel.h"
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 
 namespace quorbel {
 
@@ -166,8 +167,8 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
             name = "Phase";
             break;
     }
-    Refuse("The field \"" + name + "\" holds \"" + text +
-           "\", which is not a number. Type a number and calculate again.");
+    Refuse("The field \"" + name + "\" holds " + QuotedText(text) +
+           ", which is not a number. Type a number and calculate again.");
     return std::nullopt;
 }
 

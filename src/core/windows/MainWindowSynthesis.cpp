@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 #include "synthesis/SampleGraph.h"
 #include "synthesis/WaveSynthesis.h"
 #include "windows/MainWindowModel.h"
@@ -24,7 +25,7 @@ std::optional<int> MainWindowModel::PointsForSynthesis(int largest) {
     const int N = WholeNumber(state_.Get(Field::totalPoints));
     if (N < 1 || N > largest) {
         Refuse("The total number of points must lie between 1 and " + std::to_string(largest) +
-               "; the field holds \"" + state_.Get(Field::totalPoints) + "\".");
+               "; the field holds " + QuotedText(state_.Get(Field::totalPoints)) + ".");
         return std::nullopt;
     }
     return N;
@@ -66,8 +67,8 @@ bool MainWindowModel::SimpleWave(Generator generate, int largestWindow) {
     const int M = std::clamp(WholeNumber(state_.Get(Field::windowPoints)), 0, *N);
     if (M > largestWindow) {
         Refuse("This wave is calculated with at most " + std::to_string(largestWindow) +
-               " data points in the window; the field holds \"" + state_.Get(Field::windowPoints) +
-               "\".");
+               " data points in the window; the field holds " +
+               QuotedText(state_.Get(Field::windowPoints)) + ".");
         return false;
     }
     auto phi = FieldNumber(Field::simplePhase);
