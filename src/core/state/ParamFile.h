@@ -37,7 +37,7 @@ struct ParamRows {
 };
 
 class ParamFile {
-public:
+  public:
     explicit ParamFile(std::filesystem::path path) : path_(std::move(path)) {}
 
     // The per-platform location: C:\Zparamfile.wr on Windows; elsewhere
@@ -61,9 +61,9 @@ public:
     // Replace the file with the 11-line layout: "N,cycles", then a,b,phase per row.
     bool WriteFromWindow(const ParamRows& rows, std::string* error = nullptr) const;
 
-private:
+  private:
     std::optional<std::array<std::string, kParamValueCount>> ReadValues(int wanted,
-                                                                      std::string* error) const;
+                                                                        std::string* error) const;
     bool WriteAtomically(const std::string& content, std::string* error) const;
 
     std::filesystem::path path_;

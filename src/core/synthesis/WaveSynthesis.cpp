@@ -67,6 +67,9 @@ DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 
         const double x = k * delta;
         double f = 0;
         for (const WaveRow& row : rows) {
+            // A silent row adds nothing, whatever its b and phase: 0 times a sine of
+            // an overflowing argument would be "not a number".
+            if (row.a == 0) continue;
             f = f + row.a * s * std::sin(row.b * x + row.phi);
             f = f + row.a * c * std::cos(row.b * x + row.phi);
         }

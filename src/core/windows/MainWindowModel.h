@@ -128,6 +128,8 @@ class MainWindowModel {
     std::optional<double> FieldNumber(Field field, int row = 0);
     void Refuse(const std::string& message);
     std::optional<int> PointsForSynthesis(int largest);
+    // False, with a message, when a sample is beyond the range of numbers.
+    bool SamplesInRange(const DataList& samples);
     void DrawSamples();
     bool RunSimpleWave();  // the generator of the selected simple wave, if any
     template <class Generator>

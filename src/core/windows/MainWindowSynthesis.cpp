@@ -31,6 +31,12 @@ std::optional<int> MainWindowModel::PointsForSynthesis(int largest) {
     return N;
 }
 
+bool MainWindowModel::SamplesInRange(const DataList& samples) {
+    if (samples.AllFinite()) return true;
+    Refuse(kValuesOutOfRange);
+    return false;
+}
+
 void MainWindowModel::DrawSamples() {
     DrawSampleGraph(surfaces_.Picture2, state_.sampleList, state_.plotStyle == "points");
     state_.SetPlotState("2");
@@ -53,7 +59,9 @@ bool MainWindowModel::Graf(int u) {
         }
         auto nu = FieldNumber(Field::cyclesPerSecond);
         if (!nu) return false;
-        state_.sampleList = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
+        DataList samples = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
+        if (!SamplesInRange(samples)) return false;
+        state_.sampleList = std::move(samples);
     }
     DrawSamples();
     if (u == 6) FftRaw(state_.sampleList.Whole(0));
@@ -75,7 +83,9 @@ bool MainWindowModel::SimpleWave(Generator generate, int largestWindow) {
     if (!phi) return false;
     auto nu = FieldNumber(Field::cyclesPerSecond);
     if (!nu) return false;
-    state_.sampleList = generate(*N, M, *nu, *phi);
+    DataList samples = generate(*N, M, *nu, *phi);
+    if (!SamplesInRange(samples)) return false;
+    state_.sampleList = std::move(samples);
     DrawSamples();
     return true;
 }
