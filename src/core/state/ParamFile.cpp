@@ -31,6 +31,11 @@ std::string Trim(const std::string& s) {
 
 }  // namespace
 
+bool PointsInBounds(std::string_view text) {
+    const int N = WholeNumber(text);
+    return N >= kMinPoints && N <= kMaxPoints;
+}
+
 fs::path ParamFile::DefaultPath() {
 #if defined(_WIN32)
     return fs::path("C:\\Zparamfile.wr");
@@ -73,6 +78,13 @@ std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
             if (!number) {
                 SetError(error, "value " + std::to_string(count + 1) + " (" +
                                     QuotedText(Trim(field)) + ") is not a number");
+                return std::nullopt;
+            }
+            if (count == 0 && !PointsInBounds(field)) {
+                SetError(error, "value 1 (" + QuotedText(Trim(field)) +
+                                    "), the number of points, must lie between " +
+                                    std::to_string(kMinPoints) + " and " +
+                                    std::to_string(kMaxPoints));
                 return std::nullopt;
             }
             values[static_cast<size_t>(count++)] = NumberText(*number);

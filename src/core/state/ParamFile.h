@@ -11,11 +11,16 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorbel {
 
 inline constexpr int kParamValueCount = 32;
 inline constexpr int kWaveRows = 10;
+// Bounds of the number of points N (its whole number), wherever it is read: the f(t)
+// working array holds at most 32769 values.
+inline constexpr int kMinPoints = 1;
+inline constexpr int kMaxPoints = 32768;
 
 // The values as the fields show them: each one the plain text of the number read
 // ("1024", "30", "2.5"; ".5" in the file shows as "0.5").
@@ -29,6 +34,10 @@ struct ParamRecord {
     const std::string& B(int row) const { return values[3 + 3 * row]; }
     const std::string& Phase(int row) const { return values[4 + 3 * row]; }
 };
+
+// Whether the whole number of text (decimal-prefix reading, as the synthesis reads
+// it) lies within kMinPoints..kMaxPoints.
+bool PointsInBounds(std::string_view text);
 
 struct ParamRows {
     int points = 1024;
@@ -50,7 +59,8 @@ class ParamFile {
     const std::filesystem::path& Path() const { return path_; }
 
     // All 32 values. nullopt when the file is missing or unreadable, holds fewer
-    // than 32 values, or a value is not a number; `error` then says which.
+    // than 32 values, a value is not a number or N lies outside kMinPoints..kMaxPoints;
+    // `error` then says which.
     std::optional<ParamRecord> ReadAll(std::string* error = nullptr) const;
     // Positions 1 and 2 only (points, cycles).
     std::optional<std::array<std::string, 2>> ReadLeading(std::string* error = nullptr) const;

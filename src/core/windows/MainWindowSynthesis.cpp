@@ -12,9 +12,6 @@
 namespace quorbel {
 
 namespace {
-// The f(t) working array holds at most 32769 values; the multiple waves may use
-// every power of two up to it.
-constexpr int kMaxPoints = 32768;
 // The simple waves read their samples back into 0..6000, and the square wave's
 // intermediate array holds 1025 sines.
 constexpr int kMaxSimplePoints = 6000;
@@ -152,6 +149,11 @@ void MainWindowModel::Command16_Click() {
     const double N = DecimalPrefix(state_.Get(Field::totalPoints));
     const std::string windowSeconds = state_.Get(Field::windowSeconds);
     const double E = DecimalPrefix(state_.Get(Field::dataExtensionSeconds));
+    // Copies below run over N + 2 lines.
+    if (!PointsForSynthesis(kMaxPoints)) {
+        SetPointer(kPointerDefault);
+        return;
+    }
 
     double halved = M / 2;
     if (halved < N / 512) halved = N;
@@ -164,7 +166,7 @@ void MainWindowModel::Command16_Click() {
         if (halved == N) {
             CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, n + 1);
         } else {
-            const int m = static_cast<int>(halved);
+            const int m = static_cast<int>(std::min(halved, N));
             CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, m);
             for (int k = m + 1; k <= n; ++k) state_.sampleList.Add("0");
             state_.sampleList.AddNumber(state_.sampleBackupList.Value(n + 1));
@@ -178,6 +180,7 @@ void MainWindowModel::Command16_Click() {
 void MainWindowModel::Command18_Click() {
     const double M = DecimalPrefix(state_.Get(Field::windowPoints));
     const double N = DecimalPrefix(state_.Get(Field::totalPoints));
+    if (!PointsForSynthesis(kMaxPoints)) return;
     SetField(Field::windowPoints, NumberText(N));
     SetField(Field::dataExtensionSeconds, state_.Get(Field::windowSeconds));
     if (M != N) {
@@ -224,11 +227,16 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     state_.returnMode = "9";
     SetField(Field::dataExtensionSeconds, "1");
     // N and the cycles come from the opening parameters again; the wave table keeps
-    // its edits. If the file has gone, the fields keep their values.
-    if (auto leading = paramFile_.ReadLeading()) {
+    // its edits. If the file has gone or cannot be used, the fields keep their values.
+    std::string error;
+    if (auto leading = paramFile_.ReadLeading(&error)) {
         SetField(Field::totalPoints, (*leading)[0]);
         SetField(Field::windowPoints, (*leading)[0]);
         SetField(Field::cyclesPerSecond, (*leading)[1]);
+    } else {
+        platform_.MessageBox(
+            "The number of points and the cycles cannot be read from the opening parameters (" +
+            error + "); the fields keep their values.");
     }
     RecomputeCalculatedWaves();
 }
