@@ -79,3 +79,39 @@ TEST_F(ModelFixture, PointsWithinTheBoundsAreReadAsBefore) {
 
 }  // namespace
 }  // namespace quorbel::testing
+
+namespace quorbel::testing {
+namespace {
+
+struct BeforeSimpleWaves {
+    const char* points;  // N of the opening parameters
+    const char* cycles;  // the cycles field when "Simple waves" is chosen
+};
+
+class SimpleWavesFromAnyState : public ModelFixture,
+                                public ::testing::WithParamInterface<BeforeSimpleWaves> {};
+
+TEST_P(SimpleWavesFromAnyState, ComputeOnceWithTheirOwnWindowAndSayNothing) {
+    WriteParams(RecordWithPoints(GetParam().points));
+    Loaded();
+    Model().SetField(Field::cyclesPerSecond, GetParam().cycles);
+    platform.messages.clear();
+    const int cls = picture1.ClsCount();
+    Model().mnuSimpleWavesItem_Click();
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages[0];
+    EXPECT_TRUE(View()["Option4"].checked);
+    EXPECT_TRUE(View()["Image5"].visible);
+    EXPECT_EQ(State().plotState(), "10");
+    EXPECT_EQ(picture1.ClsCount(), cls + 1);
+    EXPECT_NEAR(State().graphValueList.Value(1 + 10), 512, 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, SimpleWavesFromAnyState,
+                         ::testing::Values(BeforeSimpleWaves{"2048", "30"},
+                                           BeforeSimpleWaves{"512", "30"},
+                                           BeforeSimpleWaves{"1024", "abc"},
+                                           BeforeSimpleWaves{"1024", "1e400"},
+                                           BeforeSimpleWaves{"1024", "30"}));
+
+}  // namespace
+}  // namespace quorbel::testing

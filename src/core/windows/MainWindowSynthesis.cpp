@@ -250,7 +250,9 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
         state_.pendingFrame = "Frame6";
     else
         view_["Frame6"].visible = true;
-    if (!Checked("Option5") && !Checked("Option9")) Option4_Click();
+    // The sine wave is selected without the "Both" of its click: that would compute
+    // with the previous N and cycles; the window is computed once, below, with 1024.
+    if (!Checked("Option5") && !Checked("Option9")) SelectSineWave();
     view_["Option10"].enabled = true;
     state_.dataSource = "0";
     state_.returnMode = "9";
@@ -290,9 +292,13 @@ void MainWindowModel::Option7_Click() {
 }
 
 void MainWindowModel::Option4_Click() {
+    SelectSineWave();
+    Command17_Click();
+}
+
+void MainWindowModel::SelectSineWave() {
     SelectOption("Option4");
     ShowOnly({"Image5"}, {"Image6", "Image7"});
-    Command17_Click();
 }
 
 void MainWindowModel::Option5_Click() {
