@@ -358,19 +358,6 @@ TEST_F(ParamFileTest, ReadLeadingNeedsOnlyTheFirstTwoValues) {
     EXPECT_FALSE(ParamFile(path_).ReadLeading().has_value());
 }
 
-TEST_F(ParamFileTest, AFailedWriteLeavesTheOldFileIntact) {
-    const std::string old = ElevenLines(kValues);
-    WriteFile(old);
-    // The writer's temporary file cannot be created where a folder of that name stands.
-    fs::create_directory(dir_ / "Zparamfile.wr.tmp");
-    std::string error;
-    EXPECT_FALSE(ParamFile(path_).WriteDefault(&error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(ReadFile(), old);
-    EXPECT_FALSE(ParamFile(path_).WriteFromWindow(ParamRows{}));
-    EXPECT_EQ(ReadFile(), old);
-}
-
 TEST_F(ParamFileTest, WriteDefaultCreatesMissingFolders) {
     const fs::path nested = dir_ / "a" / "b" / "Zparamfile.wr";
     ASSERT_TRUE(ParamFile(nested).WriteDefault());

@@ -26,7 +26,8 @@ bool MainWindowModel::Form_Load() {
     bool loaded = StartupPass();
     if (!loaded) {
         std::string error;
-        if (!paramFile_.WriteDefault(&error)) {
+        // The unusable file is kept beside the default record, never lost.
+        if (!paramFile_.KeepUnusable(&error) || !paramFile_.WriteDefault(&error)) {
             inStartup_ = false;
             platform_.MessageBox("The opening-parameters file " + paramFile_.Path().string() +
                                  " cannot be created (" + error + "). The program stops.");
