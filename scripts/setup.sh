@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()
