@@ -144,32 +144,6 @@ TEST_F(ParamFileRobustness, EndlessFilesAreUnusableAtOnce) {
 }
 #endif
 
-// --- a damaged file is kept
-
-TEST_F(ParamFileRobustness, StartUpKeepsTheLatestUnusableFileBesideTheDefaults) {
-    const std::string damaged[] = {
-        "1024,30,1,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,1O,0\r\n",
-        "512,30\r\n",
-        "1024,30,1e400,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
-        "1024,30,1e307,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
-    };
-    for (const std::string& content : damaged) {
-        SCOPED_TRACE(content);
-        WriteParams(content);
-        platform.messages.clear();
-        MainWindowModel model(platform, ParamFile(path_),
-                              MainWindowSurfaces{picture1, picture2, picture8, picture9});
-        ASSERT_TRUE(model.Form_Load());
-        EXPECT_EQ(ReadParams(), kRecord);
-        EXPECT_EQ(Read(Bad()), content);
-        EXPECT_TRUE(platform.messages.empty());
-        EXPECT_EQ(FolderNames(), (std::vector<std::string>{"Zparamfile.wr", "Zparamfile.wr.bad"}));
-    }
-    // A usable file leaves the kept one alone.
-    Loaded();
-    EXPECT_EQ(Read(Bad()), damaged[3]);
-}
-
 // --- the temporary file
 
 #if !defined(_WIN32)

@@ -67,16 +67,6 @@ INSTANTIATE_TEST_SUITE_P(Values, PointsOutOfBounds,
                          ::testing::Values("0", "-1024", "0.5", "32769", "40000", "1e9",
                                            "2147483648", "1e300"));
 
-TEST_F(ModelFixture, PointsWithinTheBoundsAreReadAsBefore) {
-    for (const char* points : {"1", "2048", "32768", "1024.5"}) {
-        SCOPED_TRACE(points);
-        WriteParams(RecordWithPoints(points));
-        auto leading = ParamFile(path_).ReadLeading();
-        ASSERT_TRUE(leading.has_value());
-        EXPECT_EQ((*leading)[0], points);
-    }
-}
-
 }  // namespace
 }  // namespace quorbel::testing
 
