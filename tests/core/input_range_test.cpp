@@ -26,6 +26,10 @@ struct RangeCase {
     bool synthesised = false;  // the samples were finite: f(t) is drawn, the transform refused
 };
 
+void PrintTo(const RangeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class OutOfRangeTest : public ModelFixture, public ::testing::WithParamInterface<RangeCase> {};
 
 TEST_P(OutOfRangeTest, RefusedWithAMessageAndNothingTransformed) {

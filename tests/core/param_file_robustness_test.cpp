@@ -55,6 +55,10 @@ struct HandEdit {
     std::string text;
 };
 
+void PrintTo(const HandEdit& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HandEditedFile : public ::testing::TestWithParam<HandEdit> {};
 
 TEST_P(HandEditedFile, ReadsLikeTheDefaultRecord) {
@@ -96,6 +100,10 @@ struct SizeCase {
     bool whole;
     bool usable;
 };
+
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ParamTextSize : public ::testing::TestWithParam<SizeCase> {};
 
@@ -194,6 +202,10 @@ struct FailureCase {
     int errorNumber;
     long bytesWritten;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FailingWrite : public ParamFileRobustness,
                      public ::testing::WithParamInterface<FailureCase> {};

@@ -78,6 +78,10 @@ struct BeforeSimpleWaves {
     const char* cycles;  // the cycles field when "Simple waves" is chosen
 };
 
+void PrintTo(const BeforeSimpleWaves& c, std::ostream* out) {
+    *out << "N " << c.points << " cycles " << c.cycles;
+}
+
 class SimpleWavesFromAnyState : public ModelFixture,
                                 public ::testing::WithParamInterface<BeforeSimpleWaves> {};
 

@@ -14,6 +14,10 @@ struct QuoteCase {
     std::string quote;
 };
 
+void PrintTo(const QuoteCase& c, std::ostream* out) {
+    *out << c.quote;
+}
+
 class QuotedTextTest : public ::testing::TestWithParam<QuoteCase> {};
 
 TEST_P(QuotedTextTest, QuotesAtMostFortyPrintableCharacters) {

@@ -90,6 +90,10 @@ struct TriangularCase {
     int M;
 };
 
+void PrintTo(const TriangularCase& c, std::ostream* out) {
+    *out << "nu " << c.nu << " phi " << c.phi << " M " << c.M;
+}
+
 class TriangularInsideTheSearch : public ::testing::TestWithParam<TriangularCase> {};
 
 TEST_P(TriangularInsideTheSearch, SamplesAreThoseOfTheSteppedSearch) {

@@ -49,6 +49,10 @@ struct CliCase {
     int status;
 };
 
+void PrintTo(const CliCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CliExits : public CliTempFolder, public ::testing::WithParamInterface<CliCase> {};
 
 TEST_P(CliExits, RemoveTheTemporaryFolder) {
