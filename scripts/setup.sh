@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
   poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "state/QuotedText.h"
+
 namespace quorbel::cli {
 
 namespace {
@@ -152,7 +154,7 @@ class Parser {
         return std::nullopt;
     }
 
-    static std::string Quoted(const std::string& word) { return "\"" + word + "\""; }
+    static std::string Quoted(const std::string& word) { return QuotedText(word); }
 
     std::optional<UsageError> Option(const std::string& word) {
         std::string name = word;

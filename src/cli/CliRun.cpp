@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "CliOptions.h"
+#include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
 #include "state/NumberText.h"
@@ -41,13 +42,15 @@ void ErrorLine(std::ostream& err, const std::string& text) {
     err << kProgram << ": " << OneLine(text) << '\n';
 }
 
+// The bytes the window's reader can look at: one more than it ever uses.
 std::optional<std::string> ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    std::string bytes(kMaxParamBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) return std::nullopt;
-    return bytes.str();
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
 }
 
 bool WriteBytes(const fs::path& path, const std::string& bytes) {
@@ -319,6 +322,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         ErrorLine(err, "cannot create a temporary folder: " + folder.errorString().toStdString());
         return kExitUsage;
     }
+    const RemoveOnSignal removeOnSignal(QFile::encodeName(folder.path()).toStdString());
     const fs::path working =
         QFile::encodeName(folder.filePath(QStringLiteral("Zparamfile.wr"))).toStdString();
     const std::optional<std::string> startBytes = PrepareParamFile(options, working, err);

@@ -64,6 +64,9 @@ TEST_F(StartupTest, UnusableFilesAreReplacedByTheDefaultRecord) {
         "1024,30,1,x,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
         "",
         "40000,30,1,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
+        "1024,30,1e400,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
+        // Finite samples whose transform overflows.
+        "1024,30,1e307,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n",
     };
     for (const char* content : damaged) {
         SCOPED_TRACE(content);
@@ -73,6 +76,9 @@ TEST_F(StartupTest, UnusableFilesAreReplacedByTheDefaultRecord) {
                               MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
         ASSERT_TRUE(model.Form_Load());
         EXPECT_EQ(ReadParams(), ParamFile::DefaultRecord());
+        // The latest unusable file is kept beside it.
+        std::ifstream bad(dir_ / "Zparamfile.wr.bad", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(bad), {}), content);
         EXPECT_EQ(model.State().Get(Field::amplitudeA, 7), "2.5");
         EXPECT_EQ(model.State().plotState(), "10");
         EXPECT_TRUE(platform.messages.empty());

@@ -52,6 +52,100 @@ TEST(WaveSynthesis, TriangularWaveStaysFastAtHighFrequencies) {
     EXPECT_EQ(TriangularSamples(1024, 1024, 1e300, -1e300).Count(), 1026);
 }
 
+// The segment search exactly as the stepping loops run it: for j = -7, -5, ... while
+// j <= X0, stop at the first segment that holds x; the start sign from j = -1 likewise.
+DataList SteppedTriangular(int N, int M, double nu, double phi) {
+    const double delta = (kPi * 2 * nu) / N;
+    const double X0 = static_cast<float>(kPi * 2 * nu + phi);
+    double q = -1;
+    double J = -1;
+    for (; J <= X0; J += 2) {
+        if (phi - kPi * J / 2 < kPi) break;
+        q = -q;
+    }
+    DataList list;
+    list.AddNumber(N);
+    double largest = 0;
+    for (int k = 0; k < M; ++k) {
+        const double x = delta * k + phi;
+        double j = -7;
+        for (; j <= X0; j += 2)
+            if (x - kPi * j / 2 < kPi) break;
+        if (j != J) {
+            q = -q;
+            J = j;
+        }
+        const double f = (x - kPi * j / 2) * (-2 * q / kPi) + q;
+        if (std::fabs(f) > largest) largest = std::fabs(f);
+        list.AddNumber(f);
+    }
+    for (int k = M; k < N; ++k) list.Add("0");
+    list.AddNumber(largest);
+    return list;
+}
+
+struct TriangularCase {
+    double nu;
+    double phi;
+    int M;
+};
+
+void PrintTo(const TriangularCase& c, std::ostream* out) {
+    *out << "nu " << c.nu << " phi " << c.phi << " M " << c.M;
+}
+
+class TriangularInsideTheSearch : public ::testing::TestWithParam<TriangularCase> {};
+
+TEST_P(TriangularInsideTheSearch, SamplesAreThoseOfTheSteppedSearch) {
+    const TriangularCase c = GetParam();
+    EXPECT_EQ(TriangularSamples(1024, c.M, c.nu, c.phi), SteppedTriangular(1024, c.M, c.nu, c.phi));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OrdinaryPhases, TriangularInsideTheSearch,
+    ::testing::Values(TriangularCase{10, 0, 1024}, TriangularCase{10, 1.5707963267949, 1024},
+                      TriangularCase{10, -1.5707963267949, 1024}, TriangularCase{30, 2.5, 1024},
+                      TriangularCase{3, -3, 1024}, TriangularCase{7.3, -10.9, 1024},
+                      TriangularCase{100, 20, 512}, TriangularCase{0.5, 0.1, 2},
+                      TriangularCase{511, 0.3, 1024}));
+
+// The triangular wave in phase with the sine: 0 at 0, 1 at pi/2, -1 at 3 pi/2.
+double Triangle(double x) {
+    double t = std::fmod(x + kPi / 2, 2 * kPi);
+    if (t < 0) t += 2 * kPi;
+    return t < kPi ? -1 + 2 * t / kPi : 3 - 2 * t / kPi;
+}
+
+class TriangularOutsideTheSearch : public ::testing::TestWithParam<TriangularCase> {};
+
+TEST_P(TriangularOutsideTheSearch, ReducedByWholePeriodsToTheSameWave) {
+    const TriangularCase c = GetParam();
+    const DataList s = TriangularSamples(1024, c.M, c.nu, c.phi);
+    ASSERT_EQ(s.Count(), 1026);
+    const double delta = (kPi * 2 * c.nu) / 1024;
+    for (int k = 0; k < c.M; ++k) {
+        ASSERT_LE(std::fabs(s.Value(k + 1)), 1.0) << k;
+        ASSERT_NEAR(s.Value(k + 1), Triangle(delta * k + c.phi), 1e-9) << k;
+    }
+    EXPECT_LE(s.Value(1025), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PhasesBelowAndNegativeFrequencies, TriangularOutsideTheSearch,
+    ::testing::Values(TriangularCase{10, -20, 1024}, TriangularCase{10, -100, 1024},
+                      TriangularCase{-10, 0, 1024}, TriangularCase{-10, 3, 1024},
+                      TriangularCase{-3.3, -50, 512}, TriangularCase{200, -11.5, 1024},
+                      TriangularCase{-200, 500, 1024}, TriangularCase{1, -1e6, 1024}));
+
+TEST(WaveSynthesis, TriangularWaveStaysWithinItsPeaksForAnyPhaseAndFrequency) {
+    for (double nu : {-1e12, -513.0, -10.0, 0.0, 10.0, 600.0, 1e9})
+        for (double phi : {-1e15, -1e3, -20.0, -11.0, 0.0, 7.0, 1e15}) {
+            SCOPED_TRACE(std::to_string(nu) + " " + std::to_string(phi));
+            const DataList s = TriangularSamples(1024, 1024, nu, phi);
+            for (int k = 1; k <= 1025; ++k) ASSERT_LE(std::fabs(s.Value(k)), 1.0) << k;
+        }
+}
+
 TEST(WaveSynthesis, SineWaveAndZeroComplement) {
     DataList s = SineSamples(1024, 512, 10, 0);
     EXPECT_EQ(s.Line(1), "0");

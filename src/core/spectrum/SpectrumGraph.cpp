@@ -40,6 +40,16 @@ std::vector<double> ReadValues(const DataList& list, int n) {
 
 }  // namespace
 
+bool SpectrumInRange(const DataList& spectrumList) {
+    if (!spectrumList.AllFinite()) return false;
+    for (int line = 1; line < spectrumList.Count(); line += 2) {
+        const double r = spectrumList.Value(line);
+        const double m = spectrumList.Value(line + 1);
+        if (!std::isfinite(r * r + m * m)) return false;
+    }
+    return true;
+}
+
 double GlobalMaximum(const DataList& spectrumList, int N) {
     double G = 0;
     for (int i = 0; i < N; ++i) {

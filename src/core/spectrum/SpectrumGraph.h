@@ -10,6 +10,10 @@ namespace quorbel {
 // The quantity of the single graph, with the codes spectrumMode stores.
 enum class Quantity { Imaginary = 1, Real = 2, RealGlobal = 3, Rho = 8, None = -1 };
 
+// True when every line of spectrumList is a finite number and so is r*r + i*i for
+// every point (the modulus graph squares both parts).
+bool SpectrumInRange(const DataList& spectrumList);
+
 // The largest of |Re| and |Im| over points 0..N-1 of spectrumList (line 2i+1 is Re,
 // line 2i+2 is Im of point i; with the real-data layout line 2 holds the value at
 // half the sampling rate and counts as Im of point 0).

@@ -10,7 +10,7 @@
 namespace quorbel {
 
 class DataList {
-public:
+  public:
     void Clear() { lines_.clear(); }
     void Add(std::string line) { lines_.push_back(std::move(line)); }
     void AddNumber(double value);
@@ -24,10 +24,14 @@ public:
     // Line `index` as a whole number (decimal prefix, truncated).
     int Whole(int index) const;
 
+    // False when a line holds the text of a number beyond the range of doubles
+    // ("Infinity", "-Infinity") or of no number ("NaN"); readers would take it as 0.
+    bool AllFinite() const;
+
     const std::vector<std::string>& Lines() const { return lines_; }
     bool operator==(const DataList&) const = default;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

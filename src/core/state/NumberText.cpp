@@ -1,14 +1,16 @@
 #include "state/NumberText.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace quorbel {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -18,8 +20,8 @@ std::string_view Trim(std::string_view text) {
 
 // Parses the longest numeric prefix of text; returns the number of characters used
 // (0 when text does not start with a number). from_chars takes no '+' sign, so it is
-// handled here.
-size_t ParsePrefix(std::string_view text, double& value) {
+// handled here. `overflow` tells whether the number's magnitude lies beyond double.
+size_t ParsePrefix(std::string_view text, double& value, bool* overflow = nullptr) {
     size_t skip = 0;
     if (!text.empty() && text.front() == '+') {
         skip = 1;
@@ -29,8 +31,8 @@ size_t ParsePrefix(std::string_view text, double& value) {
     // and "nan", which are not numbers to the user.
     size_t lead = skip;
     if (lead < text.size() && text[lead] == '-') ++lead;
-    if (lead >= text.size() || !(std::isdigit(static_cast<unsigned char>(text[lead])) ||
-                                 text[lead] == '.'))
+    if (lead >= text.size() ||
+        !(std::isdigit(static_cast<unsigned char>(text[lead])) || text[lead] == '.'))
         return 0;
     const char* first = text.data() + skip;
     const char* last = text.data() + text.size();
@@ -43,6 +45,7 @@ size_t ParsePrefix(std::string_view text, double& value) {
         size_t e = number.find_first_of("eE");
         bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
         double magnitude = tiny ? 0.0 : std::numeric_limits<double>::max();
+        if (overflow) *overflow = !tiny;
         value = number.front() == '-' ? -magnitude : magnitude;
         return static_cast<size_t>(ptr - text.data());
     }
@@ -69,8 +72,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     text = Trim(text);
     if (text.empty()) return std::nullopt;
     double value = 0;
-    size_t used = ParsePrefix(text, value);
-    if (used == 0 || used != text.size()) return std::nullopt;
+    bool overflow = false;
+    size_t used = ParsePrefix(text, value, &overflow);
+    if (used == 0 || used != text.size() || overflow) return std::nullopt;
     return value;
 }
 

@@ -18,7 +18,9 @@ std::string NumberText(double value);
 double ThreeDecimals(double f);
 
 // Full conversion: the whole text, blanks and tabs around it allowed, must be a
-// number ("0.5", ".5", "-.5", "+3", "1E-05"). Empty or other text gives nullopt.
+// number ("0.5", ".5", "-.5", "+3", "1E-05"). Empty or other text gives nullopt, and
+// so does a number whose magnitude lies beyond double ("1e400"); one too small for
+// double reads as 0.
 std::optional<double> ParseNumber(std::string_view text);
 
 // Decimal-prefix reading: leading blanks skipped, then the longest prefix that is a

@@ -1,16 +1,10 @@
 #include "state/ParamFile.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
-#include <system_error>
 
 #include "state/NumberText.h"
-
-#if !defined(_WIN32)
-#include <unistd.h>
-#endif
+#include "state/QuotedText.h"
 
 namespace quorbel {
 namespace fs = std::filesystem;
@@ -21,14 +15,18 @@ void SetError(std::string* error, std::string text) {
     if (error) *error = std::move(text);
 }
 
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t\r");
-    if (b == std::string::npos) return {};
-    size_t e = s.find_last_not_of(" \t\r");
-    return s.substr(b, e - b + 1);
+std::string_view Trim(std::string_view s) {
+    const size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
 }  // namespace
+
+bool PointsInBounds(std::string_view text) {
+    const int N = WholeNumber(text);
+    return N >= kMinPoints && N <= kMaxPoints;
+}
 
 fs::path ParamFile::DefaultPath() {
 #if defined(_WIN32)
@@ -52,6 +50,53 @@ const std::string& ParamFile::DefaultRecord() {
     return record;
 }
 
+std::optional<std::array<std::string, kParamValueCount>> ParseParamText(std::string_view text,
+                                                                        int wanted, bool whole,
+                                                                        std::string* error) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // byte-order mark
+    std::array<std::string, kParamValueCount> values;
+    int count = 0;
+    while (count < wanted) {
+        // Commas and line ends (LF, CR, or both) separate values.
+        const size_t end = text.find_first_of(",\r\n");
+        const bool last = end == std::string_view::npos;
+        const std::string_view field = text.substr(0, end);
+        if (field.size() > kMaxValueLength) {
+            SetError(error, "value " + std::to_string(count + 1) + " is longer than " +
+                                std::to_string(kMaxValueLength) + " characters");
+            return std::nullopt;
+        }
+        if (last && !whole) break;  // the value may go on past what was read
+        // A blank line holds no value, and neither does a comma that ends a line.
+        if (!(Trim(field).empty() && (last || text[end] != ','))) {
+            std::optional<double> number = ParseNumber(field);
+            if (!number) {
+                SetError(error, "value " + std::to_string(count + 1) + " (" +
+                                    QuotedText(Trim(field)) + ") is not a number");
+                return std::nullopt;
+            }
+            if (count == 0 && !PointsInBounds(field)) {
+                SetError(error, "value 1 (" + QuotedText(Trim(field)) +
+                                    "), the number of points, must lie between " +
+                                    std::to_string(kMinPoints) + " and " +
+                                    std::to_string(kMaxPoints));
+                return std::nullopt;
+            }
+            values[static_cast<size_t>(count++)] = NumberText(*number);
+        }
+        if (last) break;
+        text.remove_prefix(end + 1);
+    }
+    if (count < wanted) {
+        SetError(error, whole ? "the file holds " + std::to_string(count) + " values, " +
+                                    std::to_string(wanted) + " are needed"
+                              : "the file is larger than " + std::to_string(kMaxParamBytes) +
+                                    " bytes before its value " + std::to_string(wanted));
+        return std::nullopt;
+    }
+    return values;
+}
+
 std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
     int wanted, std::string* error) const {
     std::ifstream in(path_, std::ios::binary);
@@ -59,30 +104,17 @@ std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
         SetError(error, "cannot open " + path_.string());
         return std::nullopt;
     }
-    std::array<std::string, kParamValueCount> values;
-    int count = 0;
-    std::string line;
-    // Commas and line ends both separate values; a blank line holds none.
-    while (count < wanted && std::getline(in, line)) {
-        if (Trim(line).empty()) continue;
-        std::stringstream fields(line);
-        std::string field;
-        while (count < wanted && std::getline(fields, field, ',')) {
-            std::optional<double> number = ParseNumber(field);
-            if (!number) {
-                SetError(error, "value " + std::to_string(count + 1) + " (\"" + Trim(field) +
-                                    "\") is not a number");
-                return std::nullopt;
-            }
-            values[static_cast<size_t>(count++)] = NumberText(*number);
-        }
-    }
-    if (count < wanted) {
-        SetError(error, "the file holds " + std::to_string(count) + " values, " +
-                            std::to_string(wanted) + " are needed");
+    // One byte more than is ever used tells whether the file goes on.
+    std::string text(kMaxParamBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) {
+        SetError(error, "cannot read " + path_.string());
         return std::nullopt;
     }
-    return values;
+    text.resize(static_cast<size_t>(in.gcount()));
+    const bool whole = text.size() <= kMaxParamBytes;
+    if (!whole) text.resize(kMaxParamBytes);
+    return ParseParamText(text, wanted, whole, error);
 }
 
 std::optional<ParamRecord> ParamFile::ReadAll(std::string* error) const {
@@ -104,42 +136,20 @@ bool ParamFile::WriteDefault(std::string* error) const {
 bool ParamFile::WriteFromWindow(const ParamRows& rows, std::string* error) const {
     std::string content = NumberText(rows.points) + "," + NumberText(rows.cycles) + "\r\n";
     for (const auto& row : rows.rows) {
-        content += NumberText(row[0]) + "," + NumberText(row[1]) + "," + NumberText(row[2]) +
-                   "\r\n";
+        content +=
+            NumberText(row[0]) + "," + NumberText(row[1]) + "," + NumberText(row[2]) + "\r\n";
     }
     return WriteAtomically(content, error);
 }
 
+bool ParamFile::KeepUnusable(std::string* error) const {
+    fs::path kept = path_;
+    kept += ".bad";
+    return KeepFile(path_, kept, *calls_, error);
+}
+
 bool ParamFile::WriteAtomically(const std::string& content, std::string* error) const {
-    std::error_code ec;
-    if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
-    // The temporary file sits beside the target so that the rename stays on one file
-    // system and is atomic.
-    fs::path temp = path_;
-    temp += ".tmp";
-    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-    if (!f) {
-        SetError(error, "cannot create " + temp.string());
-        return false;
-    }
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = (std::fflush(f) == 0) && ok;
-#if !defined(_WIN32)
-    ok = ok && ::fsync(fileno(f)) == 0;
-#endif
-    ok = (std::fclose(f) == 0) && ok;
-    if (!ok) {
-        fs::remove(temp, ec);
-        SetError(error, "cannot write " + temp.string());
-        return false;
-    }
-    fs::rename(temp, path_, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        SetError(error, "cannot replace " + path_.string());
-        return false;
-    }
-    return true;
+    return ReplaceFile(path_, content, *calls_, error);
 }
 
 }  // namespace quorbel

@@ -1,21 +1,30 @@
 #pragma once
 // The opening-parameters file: 32 values (N, cycles per second, then a, b and the
 // phase of ten wave rows) separated by commas or line ends in any mix. Blanks and
-// tabs around a value are skipped and values after the 32nd are ignored.
+// tabs around a value are skipped and values after the 32nd are ignored. Line ends
+// may be LF, CR LF or CR alone, a line may end in a comma, and a UTF-8 byte-order
+// mark may open the file: what a hand edit in any editor leaves.
 //
 // The file moves between systems unchanged; only its folder differs per platform
 // (see DefaultPath). Every write goes to a temporary file in the same folder that is
 // then renamed over the old one, so a crash or a full disk never leaves a truncated
-// file behind.
+// file behind (see ReplaceFile).
 #include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "state/FileReplace.h"
 
 namespace quorbel {
 
 inline constexpr int kParamValueCount = 32;
 inline constexpr int kWaveRows = 10;
+// Bounds of the number of points N (its whole number), wherever it is read: the f(t)
+// working array holds at most 32769 values.
+inline constexpr int kMinPoints = 1;
+inline constexpr int kMaxPoints = 32768;
 
 // The values as the fields show them: each one the plain text of the number read
 // ("1024", "30", "2.5"; ".5" in the file shows as "0.5").
@@ -30,6 +39,24 @@ struct ParamRecord {
     const std::string& Phase(int row) const { return values[4 + 3 * row]; }
 };
 
+// Reading stops after the 32nd value. A file with a value longer than
+// kMaxValueLength characters, or larger than kMaxParamBytes before its 32nd value
+// ends, cannot be used.
+inline constexpr size_t kMaxValueLength = 256;
+inline constexpr size_t kMaxParamBytes = size_t{1} << 20;
+
+// The first `wanted` values (1..32) of the text of an opening-parameters file, each as
+// the plain text of the number read. `whole` is false when the text is only the first
+// kMaxParamBytes of a longer file. nullopt with `error` set when the values cannot
+// be used.
+std::optional<std::array<std::string, kParamValueCount>> ParseParamText(std::string_view text,
+                                                                        int wanted, bool whole,
+                                                                        std::string* error);
+
+// Whether the whole number of text (decimal-prefix reading, as the synthesis reads
+// it) lies within kMinPoints..kMaxPoints.
+bool PointsInBounds(std::string_view text);
+
 struct ParamRows {
     int points = 1024;
     double cycles = 30;
@@ -37,8 +64,9 @@ struct ParamRows {
 };
 
 class ParamFile {
-public:
-    explicit ParamFile(std::filesystem::path path) : path_(std::move(path)) {}
+  public:
+    explicit ParamFile(std::filesystem::path path, const FileCalls& calls = FileCalls::System())
+        : path_(std::move(path)), calls_(&calls) {}
 
     // The per-platform location: C:\Zparamfile.wr on Windows; elsewhere
     // $XDG_CONFIG_HOME/fft-quorbel/Zparamfile.wr (default ~/.config/fft-quorbel/...).
@@ -50,23 +78,29 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
     // All 32 values. nullopt when the file is missing or unreadable, holds fewer
-    // than 32 values, or a value is not a number; `error` then says which.
+    // than 32 values, a value is not a number or N lies outside kMinPoints..kMaxPoints;
+    // `error` then says which.
     std::optional<ParamRecord> ReadAll(std::string* error = nullptr) const;
     // Positions 1 and 2 only (points, cycles).
     std::optional<std::array<std::string, 2>> ReadLeading(std::string* error = nullptr) const;
 
-    // Replace the file with the default record. False when it cannot be written;
-    // the old file is then untouched.
+    // Keep the file, which cannot be used, beside it as Zparamfile.wr.bad (one copy,
+    // the latest). True when kept or when there is no file.
+    bool KeepUnusable(std::string* error = nullptr) const;
+
+    // Replace the file with the default record. False when it cannot be written
+    // (a read-only file is never replaced); the old file is then untouched.
     bool WriteDefault(std::string* error = nullptr) const;
     // Replace the file with the 11-line layout: "N,cycles", then a,b,phase per row.
     bool WriteFromWindow(const ParamRows& rows, std::string* error = nullptr) const;
 
-private:
+  private:
     std::optional<std::array<std::string, kParamValueCount>> ReadValues(int wanted,
-                                                                      std::string* error) const;
+                                                                        std::string* error) const;
     bool WriteAtomically(const std::string& content, std::string* error) const;
 
     std::filesystem::path path_;
+    const FileCalls* calls_;
 };
 
 }  // namespace quorbel

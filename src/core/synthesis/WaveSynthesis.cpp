@@ -1,5 +1,6 @@
 #include "synthesis/WaveSynthesis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -66,6 +67,9 @@ DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 
         const double x = k * delta;
         double f = 0;
         for (const WaveRow& row : rows) {
+            // A silent row adds nothing, whatever its b and phase: 0 times a sine of
+            // an overflowing argument would be "not a number".
+            if (row.a == 0) continue;
             f = f + row.a * s * std::sin(row.b * x + row.phi);
             f = f + row.a * c * std::cos(row.b * x + row.phi);
         }
@@ -102,14 +106,34 @@ DataList TriangularSamples(int N, int M, double nu, double phi) {
     if (std::fmod((J - -1) / 2, 2) != 0) q = -q;
 
     std::vector<double> samples;
+    bool previousReduced = false;
     for (int k = 0; k < M; ++k) {
         const double x = delta * k + phi;
-        const double j = FirstSegment(x, -7, X0);
-        if (j != J) {
+        double j = FirstSegment(x, -7, X0);
+        double offset = x - kPi * j / 2;
+        // The search covers the segments from -7 up to the bound X0. An argument below
+        // them (a phase under -7 pi/2) or above them (a negative frequency) is brought
+        // into the two segments starting at the last one used, by whole periods.
+        const bool reduced = offset >= kPi || (j == -7 && offset < 0);
+        if (reduced) {
+            double r = std::fmod(x - kPi * J / 2, 2 * kPi);
+            if (r < 0) r += 2 * kPi;
+            j = r < kPi ? J : J + 2;
+            offset = r < kPi ? r : r - kPi;
+        }
+        if (reduced || previousReduced) {
+            // The sign alternates from one segment to the next; after a reduction the
+            // segments of neighbouring samples may lie whole periods apart.
+            if (std::fmod((j - J) / 2, 2) != 0) q = -q;
+            J = j;
+        } else if (j != J) {
             q = -q;
             J = j;
         }
-        samples.push_back((x - kPi * j / 2) * (-2 * q / kPi) + q);
+        previousReduced = reduced;
+        const double f = offset * (-2 * q / kPi) + q;
+        // Rounding in the reduction must not carry a sample past the peaks.
+        samples.push_back(reduced ? std::clamp(f, -1.0, 1.0) : f);
     }
     return Assemble(N, samples, LargestAbsolute(samples));
 }

@@ -16,6 +16,10 @@ namespace quorbel {
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717959;
 
+// Said when samples or their transform leave the range of doubles.
+inline constexpr const char* kValuesOutOfRange =
+    "The function's values exceed the range of numbers; use smaller amplitudes or frequencies.";
+
 struct WaveRow {
     double a = 0;    // amplitude
     double b = 0;    // frequency multiplier
@@ -23,7 +27,7 @@ struct WaveRow {
 };
 
 // Sum over the ten rows of a*sin(b*x + phi) ("Sin") or a*cos(b*x + phi) ("Cos"),
-// accumulated in row order, every row included.
+// accumulated in row order; a row with a = 0 adds nothing.
 DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 10>& rows,
                              bool sine);
 

@@ -3,6 +3,7 @@
 #include "windows/MainWindowModel.h"
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 
 namespace quorbel {
 
@@ -33,7 +34,8 @@ bool MainWindowModel::Form_Load() {
     bool loaded = StartupPass();
     if (!loaded) {
         std::string error;
-        if (!paramFile_.WriteDefault(&error)) {
+        // The unusable file is kept beside the default record, never lost.
+        if (!paramFile_.KeepUnusable(&error) || !paramFile_.WriteDefault(&error)) {
             inStartup_ = false;
             platform_.MessageBox("The opening-parameters file " + paramFile_.Path().string() +
                                  " cannot be created (" + error + "). The program stops.");
@@ -178,8 +180,8 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
             name = "Phase";
             break;
     }
-    Refuse("The field \"" + name + "\" holds \"" + text +
-           "\", which is not a number. Type a number and calculate again.");
+    Refuse("The field \"" + name + "\" holds " + QuotedText(text) +
+           ", which is not a number. Type a number and calculate again.");
     return std::nullopt;
 }
 

@@ -227,8 +227,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     std::optional<double> FieldNumber(Field field, int row = 0);
     void Refuse(const std::string& message);
     std::optional<int> PointsForSynthesis(int largest);
+    // False, with a message, when a sample is beyond the range of numbers.
+    bool SamplesInRange(const DataList& samples);
     void DrawSamples();
-    bool RunSimpleWave();  // the generator of the selected simple wave, if any
+    bool RunSimpleWave();   // the generator of the selected simple wave, if any
+    void SelectSineWave();  // "Sine wave" selected and its formula shown, nothing computed
     template <class Generator>
     bool SimpleWave(Generator generate, int largestWindow);
     void CheckFunctionKind(const char* item);

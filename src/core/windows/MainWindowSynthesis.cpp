@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 #include "synthesis/SampleGraph.h"
 #include "synthesis/WaveSynthesis.h"
 #include "windows/MainWindowModel.h"
@@ -11,9 +12,6 @@
 namespace quorbel {
 
 namespace {
-// The f(t) working array holds at most 32769 values; the multiple waves may use
-// every power of two up to it.
-constexpr int kMaxPoints = 32768;
 // The simple waves read their samples back into 0..6000, and the square wave's
 // intermediate array holds 1025 sines.
 constexpr int kMaxSimplePoints = 6000;
@@ -24,10 +22,16 @@ std::optional<int> MainWindowModel::PointsForSynthesis(int largest) {
     const int N = WholeNumber(state_.Get(Field::totalPoints));
     if (N < 1 || N > largest) {
         Refuse("The total number of points must lie between 1 and " + std::to_string(largest) +
-               "; the field holds \"" + state_.Get(Field::totalPoints) + "\".");
+               "; the field holds " + QuotedText(state_.Get(Field::totalPoints)) + ".");
         return std::nullopt;
     }
     return N;
+}
+
+bool MainWindowModel::SamplesInRange(const DataList& samples) {
+    if (samples.AllFinite()) return true;
+    Refuse(kValuesOutOfRange);
+    return false;
 }
 
 void MainWindowModel::DrawSamples() {
@@ -52,7 +56,9 @@ bool MainWindowModel::Graf(int u) {
         }
         auto nu = FieldNumber(Field::cyclesPerSecond);
         if (!nu) return false;
-        state_.sampleList = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
+        DataList samples = MultipleWaveSamples(*N, M, *nu, rows, state_.sineSelected);
+        if (!SamplesInRange(samples)) return false;
+        state_.sampleList = std::move(samples);
     }
     DrawSamples();
     if (u == 6) {
@@ -71,15 +77,17 @@ bool MainWindowModel::SimpleWave(Generator generate, int largestWindow) {
     const int M = std::clamp(WholeNumber(state_.Get(Field::windowPoints)), 0, *N);
     if (M > largestWindow) {
         Refuse("This wave is calculated with at most " + std::to_string(largestWindow) +
-               " data points in the window; the field holds \"" + state_.Get(Field::windowPoints) +
-               "\".");
+               " data points in the window; the field holds " +
+               QuotedText(state_.Get(Field::windowPoints)) + ".");
         return false;
     }
     auto phi = FieldNumber(Field::simplePhase);
     if (!phi) return false;
     auto nu = FieldNumber(Field::cyclesPerSecond);
     if (!nu) return false;
-    state_.sampleList = generate(*N, M, *nu, *phi);
+    DataList samples = generate(*N, M, *nu, *phi);
+    if (!SamplesInRange(samples)) return false;
+    state_.sampleList = std::move(samples);
     DrawSamples();
     return true;
 }
@@ -146,6 +154,11 @@ void MainWindowModel::Command16_Click() {
     const double N = DecimalPrefix(state_.Get(Field::totalPoints));
     const std::string windowSeconds = state_.Get(Field::windowSeconds);
     const double E = DecimalPrefix(state_.Get(Field::dataExtensionSeconds));
+    // Copies below run over N + 2 lines.
+    if (!PointsForSynthesis(kMaxPoints)) {
+        SetPointer(kPointerDefault);
+        return;
+    }
 
     double halved = M / 2;
     if (halved < N / 512) halved = N;
@@ -158,7 +171,7 @@ void MainWindowModel::Command16_Click() {
         if (halved == N) {
             CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, n + 1);
         } else {
-            const int m = static_cast<int>(halved);
+            const int m = static_cast<int>(std::min(halved, N));
             CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, m);
             for (int k = m + 1; k <= n; ++k) state_.sampleList.Add("0");
             state_.sampleList.AddNumber(state_.sampleBackupList.Value(n + 1));
@@ -172,6 +185,7 @@ void MainWindowModel::Command16_Click() {
 void MainWindowModel::Command18_Click() {
     const double M = DecimalPrefix(state_.Get(Field::windowPoints));
     const double N = DecimalPrefix(state_.Get(Field::totalPoints));
+    if (!PointsForSynthesis(kMaxPoints)) return;
     SetField(Field::windowPoints, NumberText(N));
     SetField(Field::dataExtensionSeconds, state_.Get(Field::windowSeconds));
     if (M != N) {
@@ -218,11 +232,16 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     state_.returnMode = "9";
     SetField(Field::dataExtensionSeconds, "1");
     // N and the cycles come from the opening parameters again; the wave table keeps
-    // its edits. If the file has gone, the fields keep their values.
-    if (auto leading = paramFile_.ReadLeading()) {
+    // its edits. If the file has gone or cannot be used, the fields keep their values.
+    std::string error;
+    if (auto leading = paramFile_.ReadLeading(&error)) {
         SetField(Field::totalPoints, (*leading)[0]);
         SetField(Field::windowPoints, (*leading)[0]);
         SetField(Field::cyclesPerSecond, (*leading)[1]);
+    } else {
+        platform_.MessageBox(
+            "The number of points and the cycles cannot be read from the opening parameters (" +
+            error + "); the fields keep their values.");
     }
     RecomputeCalculatedWaves();
 }
@@ -236,7 +255,9 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
         state_.pendingFrame = "Frame6";
     else
         view_["Frame6"].visible = true;
-    if (!Checked("Option5") && !Checked("Option9")) Option4_Click();
+    // The sine wave is selected without the "Both" of its click: that would compute
+    // with the previous N and cycles; the window is computed once, below, with 1024.
+    if (!Checked("Option5") && !Checked("Option9")) SelectSineWave();
     view_["Option10"].enabled = true;
     state_.dataSource = "0";
     state_.returnMode = "9";
@@ -276,9 +297,13 @@ void MainWindowModel::Option7_Click() {
 }
 
 void MainWindowModel::Option4_Click() {
+    SelectSineWave();
+    Command17_Click();
+}
+
+void MainWindowModel::SelectSineWave() {
     SelectOption("Option4");
     ShowOnly({"Image5"}, {"Image6", "Image7"});
-    Command17_Click();
 }
 
 void MainWindowModel::Option5_Click() {

@@ -2,6 +2,7 @@
 // "Method" menu.
 #include "fourier/TransformDriver.h"
 #include "state/NumberText.h"
+#include "synthesis/WaveSynthesis.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -24,11 +25,18 @@ void MainWindowModel::Fft(int Npont) {
             std::to_string(Npont) + ". Nothing was transformed.");
         return;
     }
+    DataList spectrum = state_.spectrumList;
     if (Checked("mnuImagzeroItem")) {
-        state_.spectrumList = ComplexSpectrumList(state_.sampleList, kCalculatedPoints);
+        spectrum = ComplexSpectrumList(state_.sampleList, kCalculatedPoints);
     } else if (Checked("mnuRealftItem")) {
-        state_.spectrumList = RealSpectrumList(state_.sampleList, kCalculatedPoints / 2);
+        spectrum = RealSpectrumList(state_.sampleList, kCalculatedPoints / 2);
     }
+    // Finite samples can still sum beyond the range of numbers.
+    if (!SpectrumInRange(spectrum)) {
+        Refuse(kValuesOutOfRange);
+        return;
+    }
+    state_.spectrumList = std::move(spectrum);
     GrafFt(Checked("mnuFreqNegItem") ? kCalculatedPoints : kCalculatedPoints / 2);
 }
 

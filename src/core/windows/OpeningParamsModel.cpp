@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 
 namespace quorbel {
 
@@ -13,7 +14,7 @@ using M = OpeningParamsModel;
 using B = Behaviour<M>;
 
 // The largest number of points the 16-bit field can hold.
-constexpr double kMaxPoints = 32767;
+constexpr double kMaxDialogPoints = 32767;
 
 std::string Indexed(const char* name, int i) {
     return std::string(name) + "(" + std::to_string(i) + ")";
@@ -136,15 +137,15 @@ void OpeningParamsModel::Form_Unload() {
 
 std::optional<ParamRows> OpeningParamsModel::Converted() {
     auto refuse = [this](int p, const std::string& why) {
-        platform_.MessageBox("The field \"" + FieldOf(p).shown + "\" holds \"" + FieldText(p) +
-                             "\", " + why + " Nothing was saved.");
+        platform_.MessageBox("The field \"" + FieldOf(p).shown + "\" holds " +
+                             QuotedText(FieldText(p)) + ", " + why + " Nothing was saved.");
         return std::nullopt;
     };
     ParamRows rows;
     // The points are the leading number of the text rounded to a whole number, halves
     // to the even neighbour (text without a leading number counts as 0).
     const double points = std::nearbyint(DecimalPrefix(FieldText(0)));
-    if (!(points >= 1 && points <= kMaxPoints))
+    if (!(points >= 1 && points <= kMaxDialogPoints))
         return refuse(0, "which is not a number of points from 1 to 32767.");
     rows.points = static_cast<int>(points);
     std::optional<double> values[kParamValueCount];

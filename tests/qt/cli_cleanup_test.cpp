@@ -1,0 +1,121 @@
+// fftquorbel-cli leaves no temporary folder behind, however it ends, and an endless
+// parameters file cannot hold it up.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QtGlobal>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliRun.h"
+#include "RemoveOnSignal.h"
+#include "state/ParamFile.h"
+
+#if defined(__unix__)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace quorbel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Points the process's temporary folder at a fresh one for the length of a test.
+class CliTempFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        old_ = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(root_.path()));
+    }
+    void TearDown() override { qputenv("TMPDIR", old_); }
+    bool Empty() const { return fs::is_empty(root_.path().toStdString()); }
+    fs::path Root() const { return root_.path().toStdString(); }
+
+  private:
+    QTemporaryDir root_;
+    QByteArray old_;
+};
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+};
+
+void PrintTo(const CliCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CliExits : public CliTempFolder, public ::testing::WithParamInterface<CliCase> {};
+
+TEST_P(CliExits, RemoveTheTemporaryFolder) {
+    std::vector<std::string> arguments = GetParam().arguments;
+    for (std::string& word : arguments)
+        if (word == "DAMAGED") {
+            word = (Root() / "damaged.wr").string();
+            std::ofstream(word) << "1024,30,x\r\n";
+        }
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::RunCli(arguments, out, err), GetParam().status) << err.str();
+    if (fs::exists(Root() / "damaged.wr")) fs::remove(Root() / "damaged.wr");
+    EXPECT_TRUE(Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CliExits,
+    ::testing::Values(
+        CliCase{"Listed", {"samples"}, cli::kExitOk},
+        CliCase{"WindowMessage", {"--cycles", "x", "samples"}, cli::kExitMessage},
+        CliCase{"EndlessParamsFile", {"--params", "/dev/zero", "spectrum"}, cli::kExitUsage},
+        CliCase{"DamagedParamsFile", {"--params", "DAMAGED", "samples"}, cli::kExitUsage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+#if defined(__unix__)
+class SignalEnds : public CliTempFolder, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SignalEnds, RemoveTheFolderAndEndByTheSameSignal) {
+    const fs::path folder = Root() / "work";
+    fs::create_directory(folder);
+    for (const char* name : {"Zparamfile.wr", "Zparamfile.wr.bad", "Zparamfile.wr.a1B2c3"})
+        std::ofstream(folder / name) << "1024";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit noCore{0, 0};  // SIGQUIT and SIGABRT would leave a core file
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        const cli::RemoveOnSignal remove(folder.string());
+        ::raise(GetParam());
+        _exit(0);  // not reached: the signal ends the process
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), GetParam());
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, SignalEnds,
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT));
+
+TEST_F(CliTempFolder, HandlersAreRestoredAfterTheRun) {
+    const fs::path folder = Root() / "work";
+    fs::create_directory(folder);
+    struct sigaction before {};
+    ::sigaction(SIGTERM, nullptr, &before);
+    { const cli::RemoveOnSignal remove(folder.string()); }
+    struct sigaction after {};
+    ::sigaction(SIGTERM, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+    EXPECT_TRUE(fs::exists(folder));
+}
+#endif
+
+}  // namespace
+}  // namespace quorbel
