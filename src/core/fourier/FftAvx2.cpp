@@ -12,8 +12,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 #include "fourier/FftPasses.h"
 
@@ -185,6 +189,10 @@ int SeparatePairsAvx2(double* data, int N, double c1, double c2, const double* w
 
 }  // namespace quorbel::fft
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #endif

@@ -3,6 +3,7 @@
 #include "fourier/InverseComparison.h"
 #include "fourier/TransformDriver.h"
 #include "state/NumberText.h"
+#include "state/QuotedText.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -22,10 +23,10 @@ void MainWindowModel::inverse() {
     // The real-data inverse takes N/2 complex points, a power of two, and the working
     // arrays hold at most 32768 points.
     if (!IsPowerOfTwo(N / 2, kMaxInversePoints / 2) || N % 2 != 0) {
-        platform_.MessageBox("The inverse transform works on 2 to " +
-                             std::to_string(kMaxInversePoints) +
-                             " points, a power of two; the total number of points is \"" +
-                             state_.Get(Field::totalPoints) + "\". Nothing was calculated.");
+        platform_.MessageBox(
+            "The inverse transform works on 2 to " + std::to_string(kMaxInversePoints) +
+            " points, a power of two; the total number of points is " +
+            QuotedText(state_.Get(Field::totalPoints)) + ". Nothing was calculated.");
         return;
     }
     inverse_->Show();

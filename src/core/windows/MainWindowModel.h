@@ -237,7 +237,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void CheckFunctionKind(const char* item);
     void UnlockCycles();
     void RecomputeCalculatedWaves();
-    void CopyThroughNumbers(const DataList& from, DataList& to, int lastLine);
+    // Lines 1..lastLine of `from` into `to`, through numbers, under the header `count`.
+    void CopyThroughNumbers(const DataList& from, DataList& to, int lastLine, int count);
 
     void SelectOption(const std::string& name);
     void ShowOnly(const std::initializer_list<const char*> shown,

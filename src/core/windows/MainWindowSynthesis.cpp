@@ -143,9 +143,14 @@ void MainWindowModel::Command17_Click() {
     SetPointer(kPointerDefault);
 }
 
-void MainWindowModel::CopyThroughNumbers(const DataList& from, DataList& to, int lastLine) {
+void MainWindowModel::CopyThroughNumbers(const DataList& from, DataList& to, int lastLine,
+                                         int count) {
     to.Clear();
-    for (int i = 0; i <= lastLine; ++i) to.AddNumber(from.Value(i));
+    // The header is the number of samples the list holds once complete: N, even when
+    // the list copied from was made for another number of points (a parameter file
+    // edited while the window was halved), so the layout always matches its header.
+    to.AddNumber(count);
+    for (int i = 1; i <= lastLine; ++i) to.AddNumber(from.Value(i));
 }
 
 void MainWindowModel::Command16_Click() {
@@ -167,12 +172,12 @@ void MainWindowModel::Command16_Click() {
 
     if (DecimalPrefix(state_.dataSource) != 2) {
         const int n = static_cast<int>(N);
-        if (M == N) CopyThroughNumbers(state_.sampleList, state_.sampleBackupList, n + 1);
+        if (M == N) CopyThroughNumbers(state_.sampleList, state_.sampleBackupList, n + 1, n);
         if (halved == N) {
-            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, n + 1);
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, n + 1, n);
         } else {
             const int m = static_cast<int>(std::min(halved, N));
-            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, m);
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, m, n);
             for (int k = m + 1; k <= n; ++k) state_.sampleList.Add("0");
             state_.sampleList.AddNumber(state_.sampleBackupList.Value(n + 1));
         }
@@ -190,7 +195,8 @@ void MainWindowModel::Command18_Click() {
     SetField(Field::dataExtensionSeconds, state_.Get(Field::windowSeconds));
     if (M != N) {
         if (DecimalPrefix(state_.dataSource) != 2)
-            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, static_cast<int>(N) + 1);
+            CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, static_cast<int>(N) + 1,
+                               static_cast<int>(N));
         Command17_Click();
     }
     if (view_["Picture1"].visible) view_.focus = "Picture1";
