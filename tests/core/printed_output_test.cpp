@@ -240,6 +240,22 @@ TEST_F(BitmapTest, OnlyTheBitmapCommandDrawsIntoTheWindow) {
     EXPECT_EQ(form8.Primitives().size(), drawn);
 }
 
+TEST_F(BitmapTest, MusicalScaleLeavesThePreviousPicture) {
+    Loaded();
+    ASSERT_TRUE(Model().Fire("mnuCreateBitmapItem", Event::Click));
+    const int erased = form8.ClsCount();
+    const size_t drawn = form8.Primitives().size();
+    ASSERT_TRUE(Model().Fire("Command3", Event::Click));  // "Log": the musical graph
+    ASSERT_EQ(View()["Command3"].caption, "Lin");
+    // The command waits for the linear graph; the musical redraws leave the picture.
+    EXPECT_FALSE(Model().Fire("mnuCreateBitmapItem", Event::Click));
+    ASSERT_TRUE(Model().Fire("Command4", Event::Click));
+    ASSERT_TRUE(Model().Fire("Command9", Event::Click));
+    EXPECT_TRUE(Model().Bitmap().View().shown);
+    EXPECT_EQ(form8.ClsCount(), erased);
+    EXPECT_EQ(form8.Primitives().size(), drawn);
+}
+
 TEST_F(BitmapTest, SaveImageWritesOrStaysOpen) {
     struct Case {
         const char* name;

@@ -1,7 +1,7 @@
 #pragma once
-// Where the operating system's system-information tool is. On this system's desktops
-// there is no registry entry for it: a short list of system-information programs is
-// looked up on the PATH instead, first found first used.
+// Where the operating system's system-information tool is. On Windows the registry
+// names it; on other desktops there is no such entry, and a short list of
+// system-information programs is looked up on the PATH instead, first found first used.
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -19,7 +19,8 @@ std::optional<std::filesystem::path> FindSystemInfoTool(
     const std::string& path, const std::vector<std::string>& programs,
     const std::function<bool(const std::filesystem::path&)>& isProgram);
 
-// The same for this process's PATH and the files on disk.
+// The tool of this system: from the registry on Windows, otherwise the first of
+// SystemInfoPrograms() on this process's PATH.
 std::optional<std::filesystem::path> FindSystemInfoTool();
 
 }  // namespace quorbel
