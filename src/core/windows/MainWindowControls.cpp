@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "windows/MainWindowModel.h"
+#include "windows/TableRows.h"
 
 namespace quorbel {
 namespace {
@@ -15,17 +16,7 @@ using K = ControlKind;
 using M = MainWindowModel;
 using B = Behaviour<M>;
 
-enum Flags { kPlain = 0, kDisabled = 1, kHidden = 2, kChecked = 4 };
-
-struct Row {
-    const char* name;
-    K kind;
-    const char* parent;
-    const char* caption = "";
-    const char* tooltip = "";
-    B on = {};
-    int flags = kPlain;
-};
+using Row = TableRow<M>;
 
 // An option button: its press marks the parameters as changed, then it is clicked.
 B Option(void (M::*mouseDown)(), void (M::*click)()) {
@@ -154,7 +145,12 @@ const std::vector<Row>& Table() {
          kDisabled},
         {"mnuInverse", K::MenuItem, "", "Inverse", "", {.click = Do(&M::mnuInverse_Click)}},
         {"mnuHelp", K::Menu, "", "Help"},
-        {"mnuAboutItem", K::MenuItem, "mnuHelp", "About", "", {.click = Do(&M::mnuAboutItem_Click)}},
+        {"mnuAboutItem",
+         K::MenuItem,
+         "mnuHelp",
+         "About",
+         "",
+         {.click = Do(&M::mnuAboutItem_Click)}},
         {"mnuNyq", K::MenuItem, "mnuHelp", "Nyquist", "", {.click = Do(&M::mnuNyq_Click)}},
         {"mnuPhaseItem",
          K::MenuItem,
@@ -396,11 +392,7 @@ constexpr std::pair<const char*, Field> kCellColumns[] = {
 
 const std::map<std::string, Behaviour<M>>& MainWindowModel::Behaviours() {
     static const std::map<std::string, B> behaviours = [] {
-        std::map<std::string, B> map;
-        for (const Row& row : Table())
-            if (row.on.click || row.on.mouseDown || row.on.mouseMove || row.on.mouseUp ||
-                row.on.change || row.on.text)
-                map.emplace(row.name, row.on);
+        std::map<std::string, B> map = BehavioursOfTable(Table());
         for (int i = 0; i < kTableRows; ++i)
             for (const auto& [column, field] : kCellColumns)
                 map.emplace(CellName(column, i), FieldBox(field, i));
@@ -413,20 +405,7 @@ const std::map<std::string, Behaviour<M>>& MainWindowModel::Behaviours() {
 }
 
 ViewState MainWindowInitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel 1.0";
-    for (const Row& row : Table()) {
-        ControlState c;
-        c.kind = row.kind;
-        c.parent = row.parent;
-        c.caption = row.caption;
-        c.tooltip = row.tooltip;
-        c.enabled = !(row.flags & kDisabled);
-        c.visible = !(row.flags & kHidden);
-        c.checked = (row.flags & kChecked) != 0;
-        view.controls.emplace(row.name, c);
-        view.order.push_back(row.name);
-    }
+    ViewState view = ViewOfTable("FFT Quorbel 1.0", Table());
     // The entries that carry a check mark: style, frequency range, function kind,
     // method and the bitmap request.
     for (const char* name :

@@ -7,6 +7,7 @@
 
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
+#include "windows/TableRows.h"
 
 namespace quorbel {
 
@@ -16,17 +17,7 @@ using K = ControlKind;
 using M = RawFileModel;
 using B = Behaviour<M>;
 
-enum Flags { kPlain = 0, kHidden = 2 };
-
-struct Row {
-    const char* name;
-    K kind;
-    const char* parent;
-    const char* caption = "";
-    const char* tooltip = "";
-    B on = {};
-    int flags = kPlain;
-};
+using Row = TableRow<M>;
 
 // The hints answer a click by hiding themselves.
 B Hint(void (M::*click)()) {
@@ -101,18 +92,7 @@ const std::vector<Row>& Table() {
 }  // namespace
 
 ViewState RawFileInitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel - Files  *.raw";
-    for (const Row& row : Table()) {
-        ControlState c;
-        c.kind = row.kind;
-        c.parent = row.parent;
-        c.caption = row.caption;
-        c.tooltip = row.tooltip;
-        c.visible = !(row.flags & kHidden);
-        view.controls.emplace(row.name, c);
-        view.order.push_back(row.name);
-    }
+    ViewState view = ViewOfTable("FFT Quorbel - Files  *.raw", Table());
     auto geometry = [&view](const char* name, double l, double t, double w, double h) {
         ControlState& c = view[name];
         c.left = l, c.top = t, c.width = w, c.height = h;
@@ -149,13 +129,7 @@ RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWin
 }
 
 const std::map<std::string, Behaviour<M>>& RawFileModel::Behaviours() {
-    static const std::map<std::string, B> behaviours = [] {
-        std::map<std::string, B> map;
-        for (const Row& row : Table())
-            if (row.on.click || row.on.mouseDown || row.on.mouseMove || row.on.text)
-                map.emplace(row.name, row.on);
-        return map;
-    }();
+    static const std::map<std::string, B> behaviours = BehavioursOfTable(Table());
     return behaviours;
 }
 
