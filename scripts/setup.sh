@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream
   poppler-utils
   clang libclang-rt-14-dev
 )

@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // The installed menu entry's name (without ".desktop"): desktops match the window to
+    // the entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorbel.fftquorbel"));
     quorbel::RegisterFontSubstitutions();
 
     quorbel::QtPlatform platform;
