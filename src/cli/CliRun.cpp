@@ -398,10 +398,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const bool writesFile = options.command == Command::print || options.command == Command::bitmap;
     const fs::path csvFile = working.parent_path() / "export.csv";
     if (options.command == Command::csv) platform.saveAnswers.push_back(csvFile.string());
-    const char* csvItem = options.csvData == CsvData::samples ? "mnuExportSamplesItem"
-                                                              : "mnuExportSpectrumItem";
-    if (!Operate(user, options) ||
-        (options.command == Command::csv && !user.Click(csvItem)) ||
+    const char* csvItem =
+        options.csvData == CsvData::samples ? "mnuExportSamplesItem" : "mnuExportSpectrumItem";
+    if (!Operate(user, options) || (options.command == Command::csv && !user.Click(csvItem)) ||
         (options.command == Command::report && !user.Click("mnuReport")) ||
         (options.command == Command::inverse && !user.Click("mnuInverse")) ||
         (writesFile && !WriteOutputFile(window, user, platform, options))) {

@@ -38,8 +38,9 @@ void ExpectSvg(const QString& path, const QSize& size) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     QSvgRenderer renderer(path);
     EXPECT_TRUE(renderer.isValid()) << path.toStdString();
+    // Measured in pixels of a 96-dpi screen (its nominal size is in millimetres).
     if (size.isValid()) {
-        EXPECT_EQ(renderer.defaultSize(), size);
+        EXPECT_EQ(renderer.viewBox().size(), size);
     }
 }
 
@@ -79,10 +80,10 @@ TEST_P(ExportGraphFilesTest, PngOfTheGraphsSizeAndSvgThatParses) {
     const GraphCase& c = GetParam();
     ASSERT_TRUE(window_.Form_Load());
     for (const char* control : c.before) ASSERT_TRUE(window_.Fire(control, Event::Click));
-    const QImage shown = (c.shown == GraphCase::Ft    ? picture2_
-                          : c.shown == GraphCase::Fft ? picture1_
-                                                      : picture5_)
-                             .Image();
+    const ImageSurface& surface = c.shown == GraphCase::Ft    ? picture2_
+                                  : c.shown == GraphCase::Fft ? picture1_
+                                                              : picture5_;
+    const QImage shown = surface.Image();
 
     for (const bool twice : {false, true}) {
         SCOPED_TRACE(twice ? "double" : "screen");
@@ -94,7 +95,11 @@ TEST_P(ExportGraphFilesTest, PngOfTheGraphsSizeAndSvgThatParses) {
         ASSERT_TRUE(window_.Fire(c.png, Event::Click));
         const QImage image(png);
         ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), shown.size() * (twice ? 2 : 1));
+        // Twice the resolution: the graph's image on a screen of device pixel ratio 2.
+        const QSize size =
+            twice ? ImageSurface(surface.Width(), surface.Height(), 96, 2).Image().size()
+                  : shown.size();
+        EXPECT_EQ(image.size(), size);
         // At the screen's resolution the picture is the window's, pixel for pixel.
         if (!twice) {
             EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
