@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils appstream
   poppler-utils
   clang libclang-rt-14-dev
+  qt6-svg-dev
 )
 
 missing=()

@@ -34,7 +34,11 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<Command>, 9> kCommands{{
+constexpr std::array<Choice<CsvData>, 2> kCsvData{{
+    {"samples", CsvData::samples},
+    {"spectrum", CsvData::spectrum},
+}};
+constexpr std::array<Choice<Command>, 10> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -44,6 +48,7 @@ constexpr std::array<Choice<Command>, 9> kCommands{{
     {"inverse", Command::inverse},
     {"print", Command::print},
     {"bitmap", Command::bitmap},
+    {"csv", Command::csv},
 }};
 
 template <class E, size_t Count>
@@ -119,6 +124,12 @@ class Parser {
                     return UsageError{word + " needs the name of the file to write"};
                 options_.outputFile = arguments_[next_++];
             }
+            if (*command == Command::csv) {
+                const std::string data = next_ < arguments_.size() ? arguments_[next_++] : "";
+                const std::optional<CsvData> chosen = Lookup(kCsvData, data);
+                if (!chosen) return UsageError{"csv needs " + Words(kCsvData)};
+                options_.csvData = *chosen;
+            }
         }
         if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
         options_.command = *command;
@@ -142,6 +153,8 @@ class Parser {
         if (options_.command == Command::render &&
             (!options_.renderDir || options_.renderDir->empty()))
             return UsageError{"render needs a folder: render DIR"};
+        if (options_.svg && options_.command != Command::render)
+            return UsageError{"--svg applies to render only"};
         if (options_.log && options_.negative)
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
@@ -171,6 +184,7 @@ class Parser {
         if (name == "--cos") return flag(options_.cosine);
         if (name == "--negative") return flag(options_.negative);
         if (name == "--log") return flag(options_.log);
+        if (name == "--svg") return flag(options_.svg);
 
         if (!IsValueOption(name))
             return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
@@ -283,7 +297,9 @@ const std::string& HelpText() {
         "              character column, Greek letters as Unicode\n"
         "  render DIR  the pictures of the graphs as PNG files in DIR (made if missing):\n"
         "              ft.png (f(t)), fft.png (the FFT graph) and, with --log, music.png\n"
-        "              (the musical canvas); prints the paths written, one per line\n"
+        "              (the musical canvas); prints the paths written, one per line.\n"
+        "              With --svg also ft.svg and the SVG drawing of the graph shown:\n"
+        "              fft.svg, or music.svg with --log (menu \"Export\")\n"
         "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
         "              empty line, Maximum error= and Maximum relative error= (%), then\n"
         "              the table rows: original value, recovered value from column 27\n"
@@ -291,6 +307,10 @@ const std::string& HelpText() {
         "              the report) written to FILE as PDF\n"
         "  bitmap FILE the picture of \"Create bitmap of the FFT graph\" saved to FILE\n"
         "              as a Windows bitmap (.bmp), as \"Save image\" does\n"
+        "  csv samples|spectrum\n"
+        "              the samples or the spectrum as CSV (menu \"Export\"): a header\n"
+        "              line, then index, time (s) or frequency (Hz), real, imaginary and\n"
+        "              modulus per point; samples have imaginary part 0\n"
         "\n"
         "Options, applied in this order:\n"
         "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", only read) in the\n"
@@ -322,6 +342,7 @@ const std::string& HelpText() {
         "  --log             press \"Log\": the musical scale, over a piano keyboard\n"
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
+        "  --svg             render: also the SVG drawings\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

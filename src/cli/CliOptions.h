@@ -13,7 +13,20 @@ namespace quorbel::cli {
 enum class Method { realft, complex };
 enum class Shown { rho, imag, real, realg, both };
 enum class Wave { multiple, sine, square, triangular };
-enum class Command { samples, spectrum, graph, displayed, report, render, inverse, print, bitmap };
+enum class Command {
+    samples,
+    spectrum,
+    graph,
+    displayed,
+    report,
+    render,
+    inverse,
+    print,
+    bitmap,
+    csv
+};
+// What the csv command exports (menu "Export").
+enum class CsvData { samples, spectrum };
 
 // The tuning slider's range, tenths of a semitone.
 inline constexpr int kMaxTuning = 10;
@@ -47,6 +60,8 @@ struct CliOptions {
     std::optional<std::pair<int, int>> rawSelection;
     // The file the print and bitmap commands write.
     std::string outputFile;
+    CsvData csvData = CsvData::samples;  // csv samples|spectrum
+    bool svg = false;                    // render also writes SVG drawings
 };
 
 struct HelpRequest {};

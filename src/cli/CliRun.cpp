@@ -19,6 +19,7 @@
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
+#include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
 #include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
@@ -242,6 +243,7 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::inverse:
         case Command::print:
         case Command::bitmap:
+        case Command::csv:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -275,6 +277,9 @@ class CliPlatform : public RecordingPlatform {
         if (!job) MessageBox("The file " + pdfFile_ + " cannot be written.");
         return job;
     }
+    bool ExportPicture(const PictureRequest& request, std::string* error) override {
+        return WritePictureFile(request, error);
+    }
 
   private:
     std::string pdfFile_;
@@ -292,6 +297,31 @@ bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platf
     if (!window.Bitmap().View().shown) return true;
     platform.MessageBox("The bitmap " + options.outputFile + " cannot be written.");
     return false;
+}
+
+// The SVG drawings of the graphs shown, through the window's "Export" menu, in
+// `folder`: ft.svg, and fft.svg or music.svg as the FFT graph or the musical view is
+// shown. Each path written is printed; false when one was refused.
+bool RenderSvg(const MainWindowModel& window, Operator& user, RecordingPlatform& platform,
+               const fs::path& folder, std::ostream& out) {
+    std::vector<std::pair<const char*, const char*>> drawings = {{"ft.svg", "mnuExportFtSvgItem"}};
+    if (window.View()["Picture1"].visible) drawings.emplace_back("fft.svg", "mnuExportFftSvgItem");
+    if (window.View()["Picture4"].visible)
+        drawings.emplace_back("music.svg", "mnuExportMusicSvgItem");
+    for (const auto& [name, item] : drawings) {
+        const fs::path path = folder / name;
+        const size_t messages = platform.messages.size();
+        platform.saveAnswers.push_back(path.string());
+        if (!user.Click(item) || platform.messages.size() > messages) return false;
+        out << path.string() << '\n';
+    }
+    return true;
+}
+
+// The CSV the window's "Export" menu wrote to `file`, printed as it stands.
+void PrintCsv(const fs::path& file, std::ostream& out) {
+    std::ifstream in(file, std::ios::binary);
+    if (in) out << in.rdbuf();
 }
 
 int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
@@ -366,7 +396,11 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     Operator user(window);
     const bool writesFile = options.command == Command::print || options.command == Command::bitmap;
-    if (!Operate(user, options) ||
+    const fs::path csvFile = working.parent_path() / "export.csv";
+    if (options.command == Command::csv) platform.saveAnswers.push_back(csvFile.string());
+    const char* csvItem =
+        options.csvData == CsvData::samples ? "mnuExportSamplesItem" : "mnuExportSpectrumItem";
+    if (!Operate(user, options) || (options.command == Command::csv && !user.Click(csvItem)) ||
         (options.command == Command::report && !user.Click("mnuReport")) ||
         (options.command == Command::inverse && !user.Click("mnuInverse")) ||
         (writesFile && !WriteOutputFile(window, user, platform, options))) {
@@ -381,9 +415,20 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             {"ft.png", &picture2}, {"fft.png", &picture1}};
         if (options.log) pictures.emplace_back("music.png", &picture5);
         const bool written = Render(*options.renderDir, pictures, out, err);
+        const bool drawn =
+            !written || !options.svg || RenderSvg(window, user, platform, *options.renderDir, out);
         out.flush();
         const int status = PrintMessages(platform, err);
-        return written ? status : kExitUsage;
+        if (!drawn && !user.Failed().empty())
+            ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
+        if (!written) return kExitUsage;
+        return drawn ? status : kExitMessage;
+    }
+
+    if (options.command == Command::csv) {
+        PrintCsv(csvFile, out);
+        out.flush();
+        return PrintMessages(platform, err);
     }
 
     if (options.command == Command::inverse) {

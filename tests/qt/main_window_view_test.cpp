@@ -80,9 +80,18 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())
         file << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(file,
-              QStringList({"Report", "Print setup", "Print FFT graph", "Initial configuration",
-                           "Create bitmap of the FFT graph", "Splash observe", "-", "Exit"}));
+    EXPECT_EQ(file, QStringList({"Report", "Print setup", "Print FFT graph",
+                                 "Initial configuration", "Create bitmap of the FFT graph",
+                                 "Splash observe", "Export", "-", "Exit"}));
+    QStringList exports;
+    for (QAction* action : Widget<QMenu>("mnuExport")->actions())
+        exports << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(exports,
+              QStringList({"Samples as CSV...", "Spectrum as CSV...", "Report as text...", "-",
+                           "Graph of f(t) as PNG...", "Graph of f(t) as SVG...",
+                           "FFT graph as PNG...", "FFT graph as SVG...", "Musical graph as PNG...",
+                           "Musical graph as SVG...", "-", "PNG at double resolution"}));
+    EXPECT_TRUE(Action("mnuExportDoubleItem")->isCheckable());
     EXPECT_EQ(Widget<QMenu>("mnuGFft")->title(), "Graph of the Fourier Transform  ( FFT)");
     EXPECT_EQ(Action("mnuFilesrawItem")->text(), "Files  *.raw...");
     EXPECT_EQ(Action("mnuImagcalcItem")->text(),

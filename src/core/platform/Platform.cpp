@@ -24,4 +24,14 @@ std::unique_ptr<PrintJob> RecordingPlatform::StartPrinting() {
     return std::make_unique<RecordingJob>(*pages.back(), endedDocuments);
 }
 
+bool RecordingPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
+    auto picture = std::make_unique<RecordingSurface>(request.widthTwips, request.heightTwips);
+    if (request.draw) request.draw(*picture);
+    PictureRequest kept = request;
+    kept.draw = nullptr;
+    exportedPictures.push_back({std::move(kept), std::move(picture)});
+    if (!picturesWritable && error) *error = "the folder refuses new files";
+    return picturesWritable;
+}
+
 }  // namespace quorbel

@@ -3,6 +3,7 @@
 // printer set-up and the end of the program. The Qt layer implements it with real
 // dialogs; tests and the command-line companion implement it with scripted answers.
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,19 @@ public:
 // layouts are absolute and do not adapt to it.
 inline constexpr double kPrinterPageWidth = 11520;
 inline constexpr double kPrinterPageHeight = 15120;
+
+// A picture exported to a file: what draws it, on a surface of the given size in twips,
+// and how it is written. PNG has `scale` device pixels per pixel of a 96-dpi screen
+// (1 or 2); SVG is measured in those screen pixels and ignores the scale.
+enum class PictureFormat { Png, Svg };
+struct PictureRequest {
+    std::string path;
+    PictureFormat format = PictureFormat::Png;
+    double widthTwips = 0;
+    double heightTwips = 0;
+    double scale = 1;
+    std::function<void(Surface&)> draw;
+};
 
 class Platform {
 public:
@@ -52,6 +66,14 @@ public:
     // Starts another program in a normal window and returns at once; false when it
     // cannot be started.
     virtual bool StartProgram(const std::string& program) = 0;
+    // Draws the picture on a fresh surface of the platform and writes it to its file,
+    // which is replaced only once the picture is complete. False, with the reason in
+    // `error`, when the file cannot be written or pictures cannot be made here.
+    virtual bool ExportPicture(const PictureRequest& request, std::string* error) {
+        (void)request;
+        if (error) *error = "pictures cannot be made here";
+        return false;
+    }
 };
 
 // Records messages instead of showing them; used by tests and the CLI. Dialogs take
@@ -98,6 +120,16 @@ public:
     int endedDocuments = 0;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<std::string> saveFilters;
+
+    // Exported pictures are drawn on recordings and kept, with the request that made
+    // them (its drawing function dropped); they fail while picturesWritable is unset.
+    bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    struct ExportedPicture {
+        PictureRequest request;
+        std::unique_ptr<RecordingSurface> picture;
+    };
+    std::vector<ExportedPicture> exportedPictures;
+    bool picturesWritable = true;
 };
 
 }  // namespace quorbel

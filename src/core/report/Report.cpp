@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "state/NumberText.h"
+#include "surface/TextGridSurface.h"
 
 namespace quorbel {
 
@@ -309,6 +310,14 @@ void WriteReportText(Surface& surface, const ReportInput& input, const ReportCol
 void WriteReport(Surface& form5, const ReportInput& input) {
     form5.Cls();
     WriteReportText(form5, input, kScreenReportColumns, true);
+}
+
+std::string ReportPlainText(const ReportInput& input) {
+    TextGridSurface grid(kReportWidth, kReportHeight);
+    WriteReport(grid, input);
+    std::string text;
+    for (const std::string& line : grid.Lines()) text += line + '\n';
+    return text;
 }
 
 }  // namespace quorbel

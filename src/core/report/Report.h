@@ -144,4 +144,8 @@ void WriteReportText(Surface& surface, const ReportInput& input, const ReportCol
 // thin line included.
 void WriteReport(Surface& form5, const ReportInput& input);
 
+// The report as the report window lays it out, as UTF-8 text: each item at its
+// character column (TextGridSurface), one line per row, each ended by a line feed.
+std::string ReportPlainText(const ReportInput& input);
+
 }  // namespace quorbel

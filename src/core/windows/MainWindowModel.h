@@ -211,7 +211,38 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void PhaseReset();          // the phase page's "Reset"
     void Label18_Click();       // the slider hint hides itself
 
+    // --- exports (File, "Export"): the samples and the spectrum as CSV, the report as
+    // text, and the f(t) graph, the FFT graph and the musical canvas as PNG or SVG,
+    // each drawn again by the code that draws it in the window
+    void mnuExportSamplesItem_Click();
+    void mnuExportSpectrumItem_Click();
+    void mnuExportReportItem_Click();
+    void mnuExportFtPngItem_Click();
+    void mnuExportFtSvgItem_Click();
+    void mnuExportFftPngItem_Click();
+    void mnuExportFftSvgItem_Click();
+    void mnuExportMusicPngItem_Click();
+    void mnuExportMusicSvgItem_Click();
+    void mnuExportDoubleItem_Click();  // "PNG at double resolution"
+    // The CSV texts of the samples and of the spectrum (CsvExport.h).
+    std::string SamplesCsvText() const;
+    std::string SpectrumCsvText() const;
+    // The three graphs drawn on any surface, as the window draws them.
+    void DrawFtGraph(Surface& pic) const;
+    void DrawFftGraph(Surface& pic, bool showProgress = false);
+    void DrawMusicalGraph(Surface& pic, double sign) const;
+    double MusicalSign() const;  // -1 while the graph is inverted ("Normal")
+
   private:
+    enum class Graph { Ft, Fft, Music };
+    void ExportGraph(Graph graph, PictureFormat format);
+    // False, with a message, when what is exported no longer matches the parameters.
+    bool ExportReady(bool needsSpectrum);
+    void ExportText(const std::string& filter, const std::string& content);
+    // Samples per second: the file's rate for raw data, N for calculated waves, whose
+    // N samples span one second.
+    double SamplingRate() const;
+
     ReportInput ReportInputNow() const;
 
     // Raised inside the start-up sequence by anything that cannot be used; the

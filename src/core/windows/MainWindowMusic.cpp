@@ -64,12 +64,15 @@ void MainWindowModel::Harmlog() {
 }
 
 void MainWindowModel::Logscale2(double a) {
-    if (!surfaces_.Picture5) return;
+    if (surfaces_.Picture5) DrawMusicalGraph(*surfaces_.Picture5, a);
+}
+
+void MainWindowModel::DrawMusicalGraph(Surface& pic, double sign) const {
     const DataList& shown = state_.displayedValueList;
     const int n = shown.Whole(0);
     MusicalSpectrum spectrum;
     for (int j = 1; j <= n; ++j) spectrum.ygraf.push_back(shown.Value(j));
-    spectrum.sign = a;
+    spectrum.sign = sign;
     spectrum.ymax = shown.Value(n + 1);
     spectrum.shift = music::kTuningStep * WholeNumber(state_.tuningSteps);
     if (DecimalPrefix(state_.dataSource) == 2) {
@@ -77,7 +80,7 @@ void MainWindowModel::Logscale2(double a) {
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
         spectrum.binHz = n > 0 ? fs / (2.0 * n) : 0;
     }
-    quorbel::Logscale2(*surfaces_.Picture5, spectrum);
+    quorbel::Logscale2(pic, spectrum);
 }
 
 // --- the scale switch and the panoramic view

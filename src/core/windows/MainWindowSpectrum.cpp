@@ -37,27 +37,34 @@ void MainWindowModel::GrafFt(int ftnpont) {
 }
 
 void MainWindowModel::Grafmesmo(int) {
+    if (view_["Command3"].caption == "Lin") {
+        LegendaPic1(surfaces_.Picture1);
+        Logscale2(MusicalSign());
+    } else {
+        DrawFftGraph(surfaces_.Picture1, true);
+        if (Checked("mnuCreateBitmapItem")) bitmap_.DrawCurve(state_.displayedValueList);
+    }
+    if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
+}
+
+double MainWindowModel::MusicalSign() const {
     // The inverted display turns the musical graph's peaks downward.
-    const double s = view_["Command9"].caption == "Normal" ? -1 : 1;
-    Surface& pic = surfaces_.Picture1;
+    return view_["Command9"].caption == "Normal" ? -1 : 1;
+}
+
+void MainWindowModel::DrawFftGraph(Surface& pic, bool showProgress) {
     LegendaPic1(pic);
     const DataList& shown = state_.displayedValueList;
     const int n = shown.Whole(0);
     const int Nzero = shown.Whole(n + 2);
-    if (view_["Command3"].caption == "Lin") {
-        Logscale2(s);
-    } else {
-        const double y0 = DrawLinearTrace(pic, shown);
-        if (n > 0 && DecimalPrefix(state_.dataSource) == 2) {
-            raw_->SetProgress(95);
-            Escala_Lin_raw(pic, n, Nzero, 0, y0, WholeNumber(state_.Get(Field::totalPoints)),
-                           DecimalPrefix(state_.Get(Field::cyclesPerSecond)));
-        } else if (n > 0) {
-            Escala_Lin(pic, n, Nzero, 0, y0);
-        }
-        if (Checked("mnuCreateBitmapItem")) bitmap_.DrawCurve(shown);
+    const double y0 = DrawLinearTrace(pic, shown);
+    if (n > 0 && DecimalPrefix(state_.dataSource) == 2) {
+        if (showProgress) raw_->SetProgress(95);
+        Escala_Lin_raw(pic, n, Nzero, 0, y0, WholeNumber(state_.Get(Field::totalPoints)),
+                       DecimalPrefix(state_.Get(Field::cyclesPerSecond)));
+    } else if (n > 0) {
+        Escala_Lin(pic, n, Nzero, 0, y0);
     }
-    if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }
 
 void MainWindowModel::Grafduplo() {

@@ -35,8 +35,12 @@ bool MainWindowModel::SamplesInRange(const DataList& samples) {
 }
 
 void MainWindowModel::DrawSamples() {
-    DrawSampleGraph(surfaces_.Picture2, state_.sampleList, state_.plotStyle == "points");
+    DrawFtGraph(surfaces_.Picture2);
     state_.SetPlotState("2");
+}
+
+void MainWindowModel::DrawFtGraph(Surface& pic) const {
+    DrawSampleGraph(pic, state_.sampleList, state_.plotStyle == "points");
 }
 
 bool MainWindowModel::Graf(int u) {

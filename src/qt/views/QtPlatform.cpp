@@ -11,6 +11,7 @@
 #include <QProcess>
 
 #include "surface/Fonts.h"
+#include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
 
 namespace quorbel {
@@ -89,6 +90,10 @@ std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
 
 bool QtPlatform::StartProgram(const std::string& program) {
     return QProcess::startDetached(QFile::decodeName(program.c_str()), {});
+}
+
+bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
+    return WritePictureFile(request, error);
 }
 
 }  // namespace quorbel

@@ -32,6 +32,8 @@ class QtPlatform : public Platform {
     std::unique_ptr<PrintJob> StartPrinting() override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
     bool StartProgram(const std::string& program) override;
+    // Written by WritePictureFile (PictureFile.h).
+    bool ExportPicture(const PictureRequest& request, std::string* error) override;
 
   private:
     QPrinter& Printer();
