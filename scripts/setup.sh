@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   poppler-utils
   clang libclang-rt-14-dev
+  libsndfile1-dev pkg-config
 )
 
 missing=()
