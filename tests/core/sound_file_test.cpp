@@ -8,7 +8,7 @@
 #include <fstream>
 #include <limits>
 
-#include "ModelFixture.h"
+#include "RawWindowFixture.h"
 #include "rawfile/SoundFile.h"
 #include "state/NumberText.h"
 
@@ -23,7 +23,7 @@ struct Layout {
     int channels;
 };
 
-class SoundFileTest : public ModelFixture {
+class SoundFileTest : public RawWindowFixture {
   protected:
     // Writes frames of `channels` interleaved left-justified 32-bit samples.
     std::string Write(const std::string& name, const Layout& layout,
@@ -54,19 +54,9 @@ class SoundFileTest : public ModelFixture {
                     std::lround(0x40000000 * std::sin(kTwoPi * tones[c] * k / layout.rate))));
         return Write(name, layout, samples);
     }
-    RawFileModel& Raw() { return Model().RawFile(); }
-    const ControlState& C(const char* name) { return Raw().View()[name]; }
-    void Open(const std::string& path) {
-        platform.openAnswers.push_back(path);
-        ASSERT_TRUE(Raw().Fire("mnuOpen", Event::Click));
-    }
-    double XOf(int i) {
-        return (i + 0.5) * C("Picture2").width / WholeNumber(C("Label18").caption);
-    }
     void TransferSamples(int first, int last) {
-        Raw().Fire("Picture2", Event::MouseDown, {.button = 1, .x = XOf(first)});
-        Raw().Fire("Picture2", Event::MouseMove, {.button = 1, .x = XOf(last)});
-        ASSERT_TRUE(Raw().Fire("Command1", Event::Click));
+        Drag(first, last);
+        ASSERT_TRUE(Transfer());
     }
     // The numbers printed on the report.
     std::vector<double> ReportNumbers() {
