@@ -13,6 +13,7 @@ packages=(
   poppler-utils
   clang libclang-rt-14-dev
   qt6-svg-dev
+  libsndfile1-dev pkg-config
 )
 
 missing=()

@@ -159,9 +159,11 @@ class Parser {
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
             return UsageError{"--log needs a single graph (not --show both)"};
-        const bool raw = options_.rawFile || options_.rawFrequency || options_.rawSelection;
+        const bool raw = options_.rawFile || options_.rawFrequency || options_.rawSelection ||
+                         options_.rawChannels;
         if (raw && !(options_.rawFile && options_.rawSelection))
-            return UsageError{"--raw needs --select (and --fs or --select needs --raw)"};
+            return UsageError{
+                "--raw needs --select (and --fs, --channels or --select needs --raw)"};
         if (raw && options_.wave)
             return UsageError{"--wave and --raw choose two different functions"};
         return std::nullopt;
@@ -225,6 +227,10 @@ class Parser {
             options_.rawFile = value;
         } else if (name == "--fs") {
             options_.rawFrequency = value;
+        } else if (name == "--channels") {
+            if (value != "first" && value != "mean")
+                return UsageError{"--channels needs first or mean, not " + Quoted(value)};
+            options_.rawChannels = value == "first" ? "Option1" : "Option2";
         } else if (name == "--select") {
             const size_t comma = value.find(',');
             const std::optional<int> first = WholeWord(value.substr(0, comma));
@@ -252,7 +258,7 @@ class Parser {
     static bool IsValueOption(const std::string& name) {
         for (const char* option :
              {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
-              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select"})
+              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels"})
             if (name == option) return true;
         return false;
     }
@@ -313,10 +319,14 @@ const std::string& HelpText() {
         "              modulus per point; samples have imaginary part 0\n"
         "\n"
         "Options, applied in this order:\n"
-        "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", only read) in the\n"
-        "                    raw file window, type --fs, drag from the first to the last\n"
-        "                    sample of --select and press \"Transfer\"\n"
-        "  --fs HZ           the file's sampling frequency (22050 when not given)\n"
+        "  --raw FILE        analyse a sound: open FILE (8-bit \".raw\", or a .wav, .flac\n"
+        "                    or .ogg sound file; only read) in the raw file window, type\n"
+        "                    --fs, drag from the first to the last sample of --select\n"
+        "                    and press \"Transfer\"\n"
+        "  --fs HZ           the file's sampling frequency (when not given: 22050 for a\n"
+        "                    \".raw\" file, the file's own rate for a sound file)\n"
+        "  --channels C      a sound file of several channels gives its first channel\n"
+        "                    (C = first, the default) or the mean of the channels (mean)\n"
         "  --select F,L      the samples dragged over: L - F selected points, of which\n"
         "                    a power of two from 1024 to 16384 is transferred\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"

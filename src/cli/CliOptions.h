@@ -58,6 +58,9 @@ struct CliOptions {
     std::optional<std::string> rawFile;
     std::optional<std::string> rawFrequency;
     std::optional<std::pair<int, int>> rawSelection;
+    // The raw file window's channel option for sound files of several channels:
+    // "Option1" (first channel) or "Option2" (mean of the channels).
+    std::optional<std::string> rawChannels;
     // The file the print and bitmap commands write.
     std::string outputFile;
     CsvData csvData = CsvData::samples;  // csv samples|spectrum

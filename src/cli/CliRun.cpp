@@ -175,6 +175,7 @@ std::string LoadSound(MainWindowModel& window, RecordingPlatform& platform,
     if (!window.Fire("mnuFilesrawItem", Event::Click)) return "\"Files  *.raw...\" cannot be used";
     RawFileModel& raw = window.RawFile();
     const size_t messages = platform.messages.size();
+    if (options.rawChannels) raw.Fire(*options.rawChannels, Event::Click);
     platform.openAnswers = {*options.rawFile};
     raw.Fire("mnuOpen", Event::Click);
     if (platform.messages.size() > messages) return "";  // the window's own message

@@ -30,7 +30,11 @@ class GraphMouseTest : public ModelFixture {
     void Move(double x, int held = 0) {
         Fire("Picture1", Event::MouseMove, {.button = held, .x = x});
     }
-    std::string Readout() { return View()["Label9"].caption; }
+    // The read-out's number, without the note name that may follow it.
+    std::string Readout() {
+        const std::string text = View()["Label9"].caption;
+        return text.substr(0, text.find("  "));
+    }
     // "Horizontal", then right clicks on displayed points of a graph of n points.
     void ExpandPoints(int from, int to) {
         const int n = Shown();

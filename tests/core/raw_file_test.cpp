@@ -6,7 +6,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "ModelFixture.h"
+#include "RawWindowFixture.h"
 #include "rawfile/RawFile.h"
 #include "rawfile/RawScale.h"
 #include "state/NumberText.h"
@@ -14,7 +14,7 @@
 namespace quorbel::testing {
 namespace {
 
-class RawFileTest : public ModelFixture {
+class RawFileTest : public RawWindowFixture {
   protected:
     std::string WriteRaw(const std::string& name, const std::string& bytes) {
         const std::filesystem::path path = dir_ / name;
@@ -29,21 +29,6 @@ class RawFileTest : public ModelFixture {
                 128 + std::lround(100 * std::sin(6.28318530717959 * hertz * k / fs)));
         return bytes;
     }
-    RawFileModel& Raw() { return Model().RawFile(); }
-    const ControlState& C(const char* name) { return Raw().View()[name]; }
-    void Open(const std::string& path) {
-        platform.openAnswers.push_back(path);
-        ASSERT_TRUE(Raw().Fire("mnuOpen", Event::Click));
-    }
-    // The x (twips) in the middle of sample i on the graph.
-    double XOf(int i) {
-        return (i + 0.5) * C("Picture2").width / WholeNumber(C("Label18").caption);
-    }
-    void Drag(int first, int last) {
-        Raw().Fire("Picture2", Event::MouseDown, {.button = 1, .x = XOf(first)});
-        Raw().Fire("Picture2", Event::MouseMove, {.button = 1, .x = XOf(last)});
-    }
-    bool Transfer() { return Raw().Fire("Command1", Event::Click); }
 };
 
 TEST_F(RawFileTest, FileLengthAndPlottedPoints) {
@@ -64,7 +49,8 @@ TEST_F(RawFileTest, FileLengthAndPlottedPoints) {
         EXPECT_FALSE(C("ProgressBar1").visible);
         EXPECT_EQ(C("ProgressBar1").value, 100);
     }
-    EXPECT_EQ(platform.openFilters.front(), "Sound Wave Files (*.raw)|*.raw");
+    // The specified filter comes first; the sound files are offered beside it.
+    EXPECT_EQ(platform.openFilters.front().rfind("Sound Wave Files (*.raw)|*.raw|", 0), 0u);
     EXPECT_TRUE(platform.messages.empty());
 }
 

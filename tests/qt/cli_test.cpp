@@ -2,10 +2,12 @@
 // the same clicks, errors are one line with status 2, the window's messages give
 // status 1, and the user's opening-parameters files are never written.
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -421,6 +423,64 @@ TEST(CliRaw, SoundsAndRefusals) {
         if (c.firstLine) {
             EXPECT_EQ(lines.front(), c.firstLine);
         }
+    }
+}
+
+// A sound file opened with --raw brings its own rate, which --fs may leave out; a
+// stereo file gives its first channel or, with --channels mean, the mean of both.
+TEST(CliRaw, SoundFilesAtTheirOwnRate) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string sound = (fs::path(dir.path().toStdString()) / "lr.wav").string();
+    {
+        SF_INFO info{};
+        info.samplerate = 8000;
+        info.channels = 2;
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        SNDFILE* file = sf_open(sound.c_str(), SFM_WRITE, &info);
+        ASSERT_NE(file, nullptr);
+        // Left +64, right -32 on the scale -128..127 (top 8 bits of 16).
+        std::vector<short> frames;
+        for (int k = 0; k < 3000; ++k) frames.push_back(64 * 256), frames.push_back(-32 * 256);
+        sf_writef_short(file, frames.data(), 3000);
+        sf_close(file);
+    }
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        int status;
+        const char* line;  // a line of standard output, or the first of standard error
+    };
+    const Case cases[] = {
+        {"own rate",
+         {"--raw", sound, "--select", "0,1100", "report"},
+         0,
+         "Frequency of file: 8000 Hz"},
+        {"rate typed",
+         {"--raw", sound, "--fs", "4000", "--select", "0,1100", "report"},
+         0,
+         "Frequency of file: 4000 Hz"},
+        {"first channel", {"--raw", sound, "--select", "0,1100", "samples"}, 0, "64"},
+        {"mean", {"--raw", sound, "--channels", "mean", "--select", "0,1100", "samples"}, 0, "16"},
+        {"bad choice",
+         {"--raw", sound, "--channels", "left", "--select", "0,1100", "samples"},
+         2,
+         "fftquorbel-cli: --channels needs first or mean, not \"left\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult r = RunCliWith(c.arguments);
+        EXPECT_EQ(r.status, c.status);
+        if (c.status != 0) {
+            ASSERT_FALSE(r.err.empty());
+            EXPECT_EQ(r.err.front(), c.line);
+            continue;
+        }
+        // Lines compared without their leading blanks.
+        const bool found = std::any_of(r.out.begin(), r.out.end(), [&](const std::string& l) {
+            return l.substr(std::min(l.find_first_not_of(' '), l.size())) == c.line;
+        });
+        EXPECT_TRUE(found);
     }
 }
 

@@ -48,7 +48,8 @@ public:
     virtual void MessageBox(const std::string& text) = 0;
     // Ends the program at once (menu "Exit").
     virtual void Quit() = 0;
-    // The file dialog for opening a file. `filter` is "Description (*.ext)|*.ext".
+    // The file dialog for opening a file. `filter` is "Description (*.ext)|*.ext", or
+    // several such pairs joined by "|", the first offered first.
     // The chosen file's full path, or nothing when the user cancelled.
     virtual std::optional<std::string> OpenFileName(const std::string& filter) {
         (void)filter;

@@ -92,11 +92,17 @@ std::optional<DataList> RawSampleList(const std::filesystem::path& path, int fir
         *error = "\"" + path.string() + "\" is shorter than when it was plotted; open it again.";
         return std::nullopt;
     }
+    std::vector<int> values;
+    values.reserve(bytes->size());
+    for (char byte : *bytes) values.push_back(Sample(byte));
+    return SampleList(values);
+}
+
+DataList SampleList(const std::vector<int>& values) {
     DataList list;
-    list.Add(std::to_string(N));
+    list.Add(std::to_string(values.size()));
     int largest = 0;
-    for (char byte : *bytes) {
-        const int value = Sample(byte);
+    for (int value : values) {
         list.Add(std::to_string(value));
         largest = std::max(largest, std::abs(value));
     }

@@ -42,6 +42,10 @@ int TransferCount(int selected);
 std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
                                       std::string* error);
 
+// sampleList of the samples `values` (N = their count): N, the samples as whole
+// numbers, then the largest absolute value among them.
+DataList SampleList(const std::vector<int>& values);
+
 // Plots ygraf(0..limsup) across `pic` (and `inverse`, the same plot in the other
 // colours): the zero line in the middle in the foreground colour, the full-scale
 // lines +-128 at 3/8 of the height above and below it in the button-face colour, and

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "music/NoteName.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -73,7 +74,8 @@ void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     }
     if (!std::isfinite(f)) return;
     ControlState& readout = view_["Label9"];
-    readout.caption = NumberText(ThreeDecimals(f));
+    const double r = ThreeDecimals(f);
+    readout.caption = WithNoteName(NumberText(r), r);
     readout.visible = true;
     if (button & kRightButton) {
         LineObject& guide = view_.Line("Line1");

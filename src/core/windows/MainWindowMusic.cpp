@@ -6,6 +6,7 @@
 #include <string>
 
 #include "music/MusicalGraph.h"
+#include "music/NoteName.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -252,7 +253,8 @@ void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
     const double f = KeyboardFrequency(x);
     if (!std::isfinite(f)) return;
     ControlState& readout = view_["Label9"];
-    readout.caption = NumberText(ThreeDecimals(f));
+    const double r = ThreeDecimals(f);
+    readout.caption = WithNoteName(NumberText(r), r);
     readout.visible = true;
     if (button == kRightButton && Captioned("Command2", "Cancel")) {
         view_["Label11"].visible = false;
@@ -293,7 +295,7 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
     const double fr = HalfUp((Nzero + (n - 1) * X / W) * unit);
     if (!std::isfinite(fr)) return;
     ControlState& readout = view_["Label9"];
-    readout.caption = NumberText(fr);
+    readout.caption = WithNoteName(NumberText(fr), fr);
     readout.visible = true;
     if (Button != kRightButton || !Captioned("Command11", "Fix")) return;
     if (X < 0 || X > W) {

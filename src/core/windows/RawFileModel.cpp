@@ -68,6 +68,19 @@ const std::vector<Row>& Table() {
          "Transfer selected points for FFT calculations",
          {.click = Do(&M::Command1_Click)}},
         {"ProgressBar1", K::ProgressBar, "", "", "", {}, kHidden},
+        {"Option1",
+         K::Option,
+         "",
+         "First channel",
+         "Sound files with several channels: plot and transfer the first channel",
+         {.click = Do(&M::Option1_Click)}},
+        {"Option2",
+         K::Option,
+         "",
+         "Mean of the channels",
+         "Sound files with several channels: plot and transfer the mean of all channels",
+         {.click = Do(&M::Option2_Click)}},
+        {"Label22", K::Label, "", "", "", {}, kHidden},
         {"Label5", K::Label, "",
          "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of the "
          "graph which will be used to make the Fourier Transform calculation.",
@@ -102,6 +115,10 @@ ViewState RawFileInitialView() {
     geometry("Picture3", 0, 0, 0, kRawGraphHeight);
     geometry("Picture4", 0, 0, kRawGraphWidth, kRawGraphHeight);
     geometry("ProgressBar1", 2160, 2040, 3000, 255);
+    geometry("Option1", 240, 3700, 2400, 255);
+    geometry("Option2", 2760, 3700, 2400, 255);
+    geometry("Label22", 240, 4000, kRawFrameWidth, 255);
+    view["Option1"].checked = true;
     // The plots are drawn on the frame and the graph although pictures lie over them.
     view["Picture1"].drawn = true;
     view["Picture2"].drawn = true;
@@ -171,13 +188,13 @@ void RawFileModel::HideHints() {
 
 void RawFileModel::mnuOpen_Click() {
     HideHints();
-    const std::optional<std::string> name =
-        platform_.OpenFileName("Sound Wave Files (*.raw)|*.raw");
+    const std::optional<std::string> name = platform_.OpenFileName(kSoundFileFilters);
     if (!name) return;
     // The file is read before anything changes: one that cannot be used leaves the
     // plotted file and its selection as they were.
     std::string error;
-    const std::optional<RawRead> read = ReadRawFile(*name, &error);
+    std::optional<int> rate;
+    const std::optional<RawRead> read = ReadPlotted(*name, &rate, &error);
     if (!read) {
         platform_.MessageBox(error);
         return;
@@ -193,6 +210,43 @@ void RawFileModel::mnuOpen_Click() {
     view_["Picture3"].visible = false;
     for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
         view_[count].caption.clear();
+    Lerfile(*read);
+    // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
+    if (rate) frequency_ = std::to_string(*rate);
+    ControlState& cut = view_["Label22"];
+    cut.visible = rate && read->length > static_cast<std::uintmax_t>(read->n);
+    cut.caption = cut.visible ? "Only the first " + std::to_string(read->n) + " of the file's " +
+                                    std::to_string(read->length) + " samples are shown."
+                              : "";
+    SetPointer(kPointerDefault);
+}
+
+std::optional<RawRead> RawFileModel::ReadPlotted(const std::string& path, std::optional<int>* rate,
+                                                 std::string* error) const {
+    if (!IsSoundFile(path)) return ReadRawFile(path, error);
+    std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error);
+    if (!sound) return std::nullopt;
+    *rate = sound->rate;
+    return std::move(sound->samples);
+}
+
+void RawFileModel::ChooseChannels(ChannelChoice choice) {
+    view_["Option1"].checked = choice == ChannelChoice::first;
+    view_["Option2"].checked = choice == ChannelChoice::mean;
+    if (choice == channels_) return;
+    channels_ = choice;
+    // A plotted sound file is plotted again from the chosen channels; its selection
+    // and the frequency typed stay.
+    const std::string& path = view_["Label1"].caption;
+    if (view_["Label2"].caption.empty() || !IsSoundFile(path)) return;
+    std::string error;
+    std::optional<int> rate;
+    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error);
+    if (!read) {
+        platform_.MessageBox(error);
+        return;
+    }
+    SetPointer(kPointerHourglass);
     Lerfile(*read);
     SetPointer(kPointerDefault);
 }
@@ -316,7 +370,10 @@ void RawFileModel::SelDados() {
     const double fs = *ParseNumber(frequency_);
     SetProgress(2);
     std::string error;
-    std::optional<DataList> samples = RawSampleList(view_["Label1"].caption, first, N, &error);
+    const std::string& path = view_["Label1"].caption;
+    std::optional<DataList> samples = IsSoundFile(path)
+                                          ? SoundSampleList(path, first, N, channels_, &error)
+                                          : RawSampleList(path, first, N, &error);
     if (!samples) {
         surfaces_.Form6.Cls();
         platform_.MessageBox(error);

@@ -10,6 +10,7 @@
 
 #include "platform/Platform.h"
 #include "rawfile/RawFile.h"
+#include "rawfile/SoundFile.h"
 #include "surface/Surface.h"
 #include "windows/Window.h"
 
@@ -55,6 +56,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void Label5_Click() { view_["Label5"].visible = false; }
     void Label6_Click() { view_["Label6"].visible = false; }
     void Label19_Click() { view_["Label19"].visible = false; }
+    // The channel a sound file of several channels gives: the first, or the mean.
+    void Option1_Click() { ChooseChannels(ChannelChoice::first); }
+    void Option2_Click() { ChooseChannels(ChannelChoice::mean); }
 
     // --- what the main window's transform reports while it works on the transfer
     void SetProgress(int value);
@@ -64,6 +68,8 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // The sampling frequency as typed ("22050" at first).
     const std::string& FrequencyText() const { return frequency_; }
     void TypeFrequency(const std::string& text) { frequency_ = text; }
+    // Kept while the program runs, for every sound file opened.
+    ChannelChoice Channels() const { return channels_; }
 
     // Told after every change of the progress bar, so a view can repaint while a long
     // step still runs.
@@ -76,11 +82,16 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void StartSelection(double x);
     void SelDados();
     double TwipsPerPoint() const;
+    void ChooseChannels(ChannelChoice choice);
+    // The plotted file read again, as its name says: decoded or as ".raw" bytes.
+    std::optional<RawRead> ReadPlotted(const std::string& path, std::optional<int>* rate,
+                                       std::string* error) const;
 
     Platform& platform_;
     RawFileSurfaces surfaces_;
     MainWindowModel& main_;
     std::string frequency_ = "22050";
+    ChannelChoice channels_ = ChannelChoice::first;
     bool minimized_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QStringList>
 
 #include "surface/Fonts.h"
 #include "surface/PictureFile.h"
@@ -29,10 +30,13 @@ void QtPlatform::MessageBox(const std::string& text) {
 }
 
 std::optional<std::string> QtPlatform::OpenFileName(const std::string& filter) {
-    // Only the description is shown: it already names the pattern.
-    const std::string description = filter.substr(0, filter.find('|'));
-    const QString name =
-        QFileDialog::getOpenFileName(window_, QString(), QString(), ToQString(description));
+    // Only the descriptions are offered (every other part of the filter): they
+    // already name their patterns.
+    QStringList descriptions;
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+    const QString name = QFileDialog::getOpenFileName(window_, QString(), QString(),
+                                                      descriptions.join(QStringLiteral(";;")));
     if (name.isEmpty()) return std::nullopt;
     return QFile::encodeName(name).toStdString();
 }

@@ -1,0 +1,133 @@
+#include "rawfile/SoundFile.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace quorbel {
+
+namespace {
+
+// Frames decoded at a time, so that a file of many channels needs little memory.
+constexpr sf_count_t kChunkFrames = 4096;
+
+struct Closer {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+using SoundHandle = std::unique_ptr<SNDFILE, Closer>;
+
+struct Opened {
+    SoundHandle file;
+    SF_INFO info{};
+};
+
+std::optional<Opened> Open(const std::filesystem::path& path, std::string* error) {
+    std::error_code code;
+    if (!std::filesystem::is_regular_file(path, code)) {
+        *error = "\"" + path.string() + "\" is not a file that can be read.";
+        return std::nullopt;
+    }
+    Opened opened;
+    opened.file.reset(sf_open(path.string().c_str(), SFM_READ, &opened.info));
+    if (!opened.file) {
+        *error = "\"" + path.filename().string() + "\" cannot be read as a sound file (" +
+                 sf_strerror(nullptr) + ").";
+        return std::nullopt;
+    }
+    if (opened.info.channels < 1 || opened.info.samplerate < 1) {
+        *error = "\"" + path.filename().string() + "\" names no channel or no sampling frequency.";
+        return std::nullopt;
+    }
+    return opened;
+}
+
+// Up to `count` samples from the start of the file, one per frame.
+std::vector<int> Decode(Opened& opened, sf_count_t count, ChannelChoice choice) {
+    const int channels = opened.info.channels;
+    std::vector<double> frames(static_cast<size_t>(kChunkFrames) * channels);
+    std::vector<int> samples;
+    samples.reserve(static_cast<size_t>(std::max<sf_count_t>(count, 0)));
+    while (static_cast<sf_count_t>(samples.size()) < count) {
+        const sf_count_t wanted =
+            std::min(kChunkFrames, count - static_cast<sf_count_t>(samples.size()));
+        const sf_count_t got = sf_readf_double(opened.file.get(), frames.data(), wanted);
+        if (got <= 0) break;
+        for (sf_count_t f = 0; f < got; ++f) {
+            const double* frame = &frames[static_cast<size_t>(f * channels)];
+            double x = frame[0];
+            if (choice == ChannelChoice::mean && channels > 1) {
+                double sum = 0;
+                for (int c = 0; c < channels; ++c) sum += frame[c];
+                x = sum / channels;
+            }
+            samples.push_back(RawScaleSample(x));
+        }
+    }
+    return samples;
+}
+
+}  // namespace
+
+bool IsSoundFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".wav" || extension == ".flac" || extension == ".ogg";
+}
+
+int RawScaleSample(double x) {
+    if (!(x == x)) return 0;  // not a number: silence
+    return static_cast<int>(std::clamp(std::floor(128 * x), -128.0, 127.0));
+}
+
+std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, ChannelChoice choice,
+                                       std::string* error) {
+    std::optional<Opened> opened = Open(path, error);
+    if (!opened) return std::nullopt;
+    SoundRead read;
+    read.rate = opened->info.samplerate;
+    read.channels = opened->info.channels;
+    // n + 1 points are plotted; the last comes from beyond a short file.
+    std::vector<int> samples = Decode(*opened, kMaxRawSamples + 1, choice);
+    // Some files do not state their length; what could be decoded counts then.
+    const sf_count_t stated = opened->info.frames;
+    const sf_count_t frames = stated > 0 && stated < SF_COUNT_MAX
+                                  ? std::max<sf_count_t>(stated, samples.size())
+                                  : static_cast<sf_count_t>(samples.size());
+    if (samples.empty() || frames <= 0) {
+        *error =
+            "The file \"" + path.filename().string() + "\" is empty: it holds no samples to plot.";
+        return std::nullopt;
+    }
+    RawRead& raw = read.samples;
+    raw.length = static_cast<std::uintmax_t>(frames);
+    raw.n = static_cast<int>(std::min<sf_count_t>(std::min<sf_count_t>(frames, kMaxRawSamples),
+                                                  static_cast<sf_count_t>(samples.size())));
+    samples.resize(static_cast<size_t>(raw.n) + 1, 0);
+    raw.data = std::move(samples);
+    return read;
+}
+
+std::optional<DataList> SoundSampleList(const std::filesystem::path& path, int first, int N,
+                                        ChannelChoice choice, std::string* error) {
+    if (first < 0 || N < 1) {
+        *error = "No samples were selected.";
+        return std::nullopt;
+    }
+    std::optional<Opened> opened = Open(path, error);
+    if (!opened) return std::nullopt;
+    // Decoding from the start needs no seeking, which compressed files may not offer
+    // exactly; the selection lies within the first plotted samples anyway.
+    std::vector<int> samples = Decode(*opened, static_cast<sf_count_t>(first) + N, choice);
+    if (samples.size() < static_cast<size_t>(first) + static_cast<size_t>(N)) {
+        *error = "\"" + path.string() + "\" is shorter than when it was plotted; open it again.";
+        return std::nullopt;
+    }
+    return SampleList(std::vector<int>(samples.begin() + first, samples.end()));
+}
+
+}  // namespace quorbel

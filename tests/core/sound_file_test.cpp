@@ -1,0 +1,320 @@
+// Sound files with a header opened in the raw file window, written here by the tests
+// with the decoding library itself.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <limits>
+
+#include "RawWindowFixture.h"
+#include "rawfile/SoundFile.h"
+#include "state/NumberText.h"
+
+namespace quorbel::testing {
+namespace {
+
+constexpr double kTwoPi = 6.28318530717959;
+
+struct Layout {
+    int format;  // SF_FORMAT_... container | sample encoding
+    int rate;
+    int channels;
+};
+
+class SoundFileTest : public RawWindowFixture {
+  protected:
+    // Writes frames of `channels` interleaved left-justified 32-bit samples.
+    std::string Write(const std::string& name, const Layout& layout,
+                      const std::vector<int>& interleaved) {
+        const std::string path = (dir_ / name).string();
+        SF_INFO info{};
+        info.samplerate = layout.rate;
+        info.channels = layout.channels;
+        info.format = layout.format;
+        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+        EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
+        if (!file) return path;
+        // Whole numbers written to a floating-point file are taken as of full range.
+        sf_command(file, SFC_SET_SCALE_INT_FLOAT_WRITE, nullptr, SF_TRUE);
+        const sf_count_t frames = static_cast<sf_count_t>(interleaved.size()) / layout.channels;
+        EXPECT_EQ(sf_writef_int(file, interleaved.data(), frames), frames);
+        sf_close(file);
+        return path;
+    }
+    // `seconds` of tones, channel c at tones[c] hertz, amplitude half the full range.
+    std::string WriteTones(const std::string& name, const Layout& layout, double seconds,
+                           const std::vector<double>& tones) {
+        const int frames = static_cast<int>(seconds * layout.rate);
+        std::vector<int> samples;
+        for (int k = 0; k < frames; ++k)
+            for (int c = 0; c < layout.channels; ++c)
+                samples.push_back(static_cast<int>(
+                    std::lround(0x40000000 * std::sin(kTwoPi * tones[c] * k / layout.rate))));
+        return Write(name, layout, samples);
+    }
+    void TransferSamples(int first, int last) {
+        Drag(first, last);
+        ASSERT_TRUE(Transfer());
+    }
+    // The numbers printed on the report.
+    std::vector<double> ReportNumbers() {
+        std::vector<double> numbers;
+        for (std::string text : form5.Texts()) {
+            text.erase(0, text.find_first_not_of(' '));
+            text.erase(text.find_last_not_of(' ') + 1);
+            if (const std::optional<double> v = ParseNumber(text)) numbers.push_back(*v);
+        }
+        return numbers;
+    }
+};
+
+TEST_F(SoundFileTest, TonesTransferAtTheFilesOwnRate) {
+    struct Case {
+        const char* name;
+        Layout layout;
+        double seconds;
+        std::vector<double> tones;  // per channel
+        const char* option;         // the channel choice clicked first
+        std::vector<double> found;  // the report lists these within one bin
+        const char* cut;            // the window's note on a long file, or ""
+    };
+    const Case cases[] = {
+        {"a440.wav",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1},
+         1,
+         {440},
+         "Option1",
+         {440},
+         "Only the first 34000 of the file's 44100 samples are shown."},
+        {"tone.flac",
+         {SF_FORMAT_FLAC | SF_FORMAT_PCM_24, 22050, 1},
+         0.5,
+         {1000},
+         "Option1",
+         {1000},
+         ""},
+        {"two.ogg",
+         {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 32000, 2},
+         0.5,
+         {440, 1250},
+         "Option2",
+         {440, 1250},
+         ""},
+        {"left.ogg",
+         {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 32000, 2},
+         0.5,
+         {1250, 440},
+         "Option1",
+         {1250},
+         ""},
+    };
+    Loaded();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Raw().Fire(c.option, Event::Click);
+        const std::string path = WriteTones(c.name, c.layout, c.seconds, c.tones);
+        Raw().Type("Text1", "11025");
+        Open(path);
+        const int frames = static_cast<int>(c.seconds * c.layout.rate);
+        EXPECT_EQ(Raw().BoundText("Text1"), std::to_string(c.layout.rate));
+        EXPECT_EQ(C("Label7").caption, std::to_string(frames));
+        EXPECT_EQ(C("Label18").caption, std::to_string(std::min(frames, kMaxRawSamples)));
+        EXPECT_EQ(C("Label22").visible, *c.cut != '\0');
+        EXPECT_EQ(C("Label22").caption, c.cut);
+        TransferSamples(0, 4200);
+        EXPECT_EQ(State().dataSource, "2");
+        EXPECT_EQ(State().Get(Field::cyclesPerSecond), std::to_string(c.layout.rate));
+        EXPECT_EQ(State().Get(Field::totalPoints), "4096");
+        ASSERT_TRUE(Model().Fire("mnuReport", Event::Click));
+        const std::vector<double> numbers = ReportNumbers();
+        const double bin = c.layout.rate / 4096.0;
+        for (double tone : c.found) {
+            SCOPED_TRACE(tone);
+            EXPECT_TRUE(std::any_of(numbers.begin(), numbers.end(),
+                                    [&](double v) { return std::abs(v - tone) <= bin; }));
+        }
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// Integer samples keep their top 8 bits; channels give the first or their mean.
+TEST_F(SoundFileTest, DepthsAndChannelsReachTheRawScale) {
+    struct Case {
+        const char* name;
+        Layout layout;
+        int bits;                 // the depth the values below are written in
+        std::vector<int> values;  // interleaved, repeated over 2048 frames
+        const char* option;
+        std::vector<std::string> lines;  // sampleList lines 1.. of the transfer
+    };
+    const Case cases[] = {
+        {"8-bit as .raw",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 8000, 1},
+         8,
+         {0, -128, 127},
+         "Option1",
+         {"0", "-128", "127", "0"}},
+        {"16-bit",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1},
+         16,
+         {32767, -32768, 256, 255, -1, -256, -257},
+         "Option1",
+         {"127", "-128", "1", "0", "-1", "-1", "-2"}},
+        {"24-bit",
+         {SF_FORMAT_FLAC | SF_FORMAT_PCM_24, 8000, 1},
+         24,
+         {0x7FFFFF, -0x800000, 0x10000, 0xFFFF, -1},
+         "Option1",
+         {"127", "-128", "1", "0", "-1"}},
+        {"32-bit float",
+         {SF_FORMAT_WAV | SF_FORMAT_FLOAT, 8000, 1},
+         32,
+         {0x40000000, -0x20000000, std::numeric_limits<int>::min()},
+         "Option1",
+         {"64", "-32", "-128"}},
+        {"stereo, first",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 2},
+         16,
+         {2560, 5376, -12800, 12800},
+         "Option1",
+         {"10", "-50", "10"}},
+        {"stereo, mean",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 2},
+         16,
+         {2560, 5376, -12800, 12800},
+         "Option2",
+         {"15", "0", "15"}},
+        {"three channels, mean",
+         {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 3},
+         16,
+         {256, 512, 1024, -256, -256, -512},
+         "Option2",
+         {"2", "-2", "2"}},
+    };
+    Loaded();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Raw().Fire(c.option, Event::Click);
+        std::vector<int> samples;
+        while (samples.size() < 2048u * c.layout.channels)
+            for (int v : c.values)
+                samples.push_back(static_cast<int>(static_cast<unsigned>(v) << (32 - c.bits)));
+        samples.resize(2048u * c.layout.channels);
+        Open(Write(std::string("levels") + (c.layout.format & SF_FORMAT_FLAC ? ".flac" : ".wav"),
+                   c.layout, samples));
+        TransferSamples(0, 1100);
+        const DataList& list = State().sampleList;
+        ASSERT_EQ(list.Count(), 1026);
+        for (size_t i = 0; i < c.lines.size(); ++i)
+            EXPECT_EQ(list.Line(static_cast<int>(i) + 1), c.lines[i]) << i;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SoundFileTest, ChannelChoiceIsKeptAndReplotsTheOpenFile) {
+    Loaded();
+    EXPECT_TRUE(C("Option1").checked);
+    EXPECT_FALSE(C("Option2").checked);
+    const Layout stereo{SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 2};
+    std::vector<int> samples;
+    for (int k = 0; k < 3000; ++k) samples.push_back(-0x40000000), samples.push_back(0x40000000);
+    Open(Write("lr.wav", stereo, samples));
+    TransferSamples(10, 2000);
+    EXPECT_EQ(State().sampleList.Line(1), "-64");
+    struct Step {
+        const char* option;
+        bool first, mean;
+        const char* value;  // the first sample transferred from the same selection
+    };
+    const Step steps[] = {{"Option2", false, true, "0"},
+                          {"Option2", false, true, "0"},
+                          {"Option1", true, false, "-64"}};
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.option);
+        Raw().Fire(s.option, Event::Click);
+        EXPECT_EQ(C("Option1").checked, s.first);
+        EXPECT_EQ(C("Option2").checked, s.mean);
+        EXPECT_EQ(Raw().Channels(), s.mean ? ChannelChoice::mean : ChannelChoice::first);
+        // The selection stays; "Transfer" takes it from the channels now chosen.
+        EXPECT_EQ(C("Label11").caption, "10");
+        EXPECT_EQ(C("Label16").caption, "1024");
+        ASSERT_TRUE(Raw().Fire("Command1", Event::Click));
+        EXPECT_EQ(State().sampleList.Line(1), s.value);
+    }
+}
+
+TEST_F(SoundFileTest, FilesThatCannotBeDecodedAreReportedAndChangeNothing) {
+    Loaded();
+    const std::string good = (dir_ / "good.wav").string();
+    {
+        std::vector<int> samples(3000, 0x10000000);
+        Write("good.wav", {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 16000, 1}, samples);
+    }
+    Open(good);
+    struct Case {
+        const char* name;
+        std::string bytes;  // written as the file; "" with `layout` writes a file of no frame
+        const char* message;
+    };
+    const Case cases[] = {
+        {"noise.wav", "not a sound at all, only text", "cannot be read as a sound file"},
+        {"empty.wav", "", "is empty"},
+        {"missing.ogg", "-", "is not a file that can be read"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (dir_ / c.name).string();
+        if (c.bytes.empty())
+            Write(c.name, {SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1}, {});
+        else if (c.bytes != "-")
+            std::ofstream(path, std::ios::binary) << c.bytes;
+        platform.messages.clear();
+        Open(path);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_NE(platform.messages[0].find(c.message), std::string::npos) << platform.messages[0];
+        EXPECT_EQ(C("Label2").caption, "good.wav");
+        EXPECT_EQ(Raw().BoundText("Text1"), "16000");
+        EXPECT_EQ(C("Label7").caption, "3000");
+    }
+}
+
+TEST_F(SoundFileTest, OnlyWavFlacAndOggNamesAreDecoded) {
+    Loaded();
+    const std::pair<const char*, bool> cases[] = {
+        {"a.wav", true},  {"b.FLAC", true},  {"c.Ogg", true},     {"d.raw", false},
+        {"e.RAW", false}, {"f.dat", false},  {"wav", false},      {"g.wav.raw", false},
+        {"h.oga", false}, {"i.aiff", false}, {"dir.wav/x", false}};
+    for (const auto& [name, decoded] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(IsSoundFile(name), decoded);
+    }
+    // The dialog offers the ".raw" filter first and all sound files beside it.
+    Raw().Fire("mnuOpen", Event::Click);
+    ASSERT_EQ(platform.openFilters.size(), 1u);
+    EXPECT_EQ(platform.openFilters[0].rfind("Sound Wave Files (*.raw)|*.raw|", 0), 0u);
+    EXPECT_NE(platform.openFilters[0].find("|Sound files (*.raw *.wav *.flac *.ogg)|"),
+              std::string::npos);
+}
+
+TEST(RawScaleSample, FullRangeToMinus128Through127) {
+    const std::pair<double, int> cases[] = {{0, 0},
+                                            {1.0 / 128, 1},
+                                            {0.999, 127},
+                                            {1, 127},
+                                            {1.5, 127},
+                                            {-1.0 / 128, -1},
+                                            {-0.001, -1},
+                                            {-1, -128},
+                                            {-3, -128},
+                                            {std::nan(""), 0},
+                                            {-std::numeric_limits<double>::infinity(), -128}};
+    for (const auto& [x, value] : cases) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(RawScaleSample(x), value);
+    }
+}
+
+}  // namespace
+}  // namespace quorbel::testing
