@@ -118,6 +118,27 @@ ViewState RawFileInitialView() {
     geometry("Option1", 240, 3700, 2400, 255);
     geometry("Option2", 2760, 3700, 2400, 255);
     geometry("Label22", 240, 4000, kRawFrameWidth, 255);
+    // The frequency above the graph; the counts, the transfer, the file name and the
+    // hints below it.
+    geometry("Label21", 240, 40, 4560, 420);
+    geometry("Text1", 4900, 100, 1200, 300);
+    const struct {
+        const char* name;
+        double left, top, width;
+    } below[] = {
+        {"Label3", 240, 4300, 1800},   {"Label7", 2100, 4300, 1000},
+        {"Label17", 3300, 4300, 1900}, {"Label18", 5250, 4300, 1000},
+        {"Label8", 240, 4600, 1000},   {"Label9", 1300, 4600, 900},
+        {"Label11", 2250, 4600, 900},  {"Label10", 3300, 4600, 900},
+        {"Label12", 4250, 4600, 900},  {"Label13", 240, 4900, 1800},
+        {"Label15", 2100, 4900, 1000}, {"Label14", 3300, 4900, 1900},
+        {"Label16", 5250, 4900, 1000}, {"Label2", 240, 5250, 6000},
+        {"Label1", 6300, 5250, 600},  // the full path, too narrow to be read
+    };
+    for (const auto& label : below) geometry(label.name, label.left, label.top, label.width, 255);
+    geometry("Command1", 6300, 4550, 1200, 400);
+    for (const char* hint : {"Label4", "Label5", "Label6", "Label19"})
+        geometry(hint, 240, 5600, kRawFrameWidth, 900);
     view["Option1"].checked = true;
     // The plots are drawn on the frame and the graph although pictures lie over them.
     view["Picture1"].drawn = true;

@@ -19,7 +19,7 @@ namespace quorbel {
 class MainWindowModel;
 
 // The window's client area and its drawing areas, in twips.
-inline constexpr double kForm6Width = 7700, kForm6Height = 5700;
+inline constexpr double kForm6Width = 7700, kForm6Height = 6700;
 inline constexpr double kRawFrameWidth = 7215, kRawFrameHeight = 3135;
 inline constexpr double kRawGraphWidth = 6965, kRawGraphHeight = 2685;
 
