@@ -9,11 +9,6 @@
 namespace quorbel {
 
 namespace {
-// Distances below the axis, in twips, as on the scale of calculated waves.
-constexpr double kRulerTop = 200;
-constexpr double kRulerBottom = 280;
-constexpr double kMediumEnd = 380;
-constexpr double kMajorEnd = 460;
 // Tick starts of step 10 and 100 are sought up to this frequency.
 constexpr int kHighestStart = 12000;
 // Labelled frequencies are remembered up to this many hertz; files are expected to

@@ -5,14 +5,6 @@
 namespace quorbel {
 namespace {
 
-// Distances below the axis, in twips: the ruler is the band between kRulerTop and
-// kRulerBottom; minor ticks span it, medium ticks reach kMediumEnd and major ticks
-// kMajorEnd, and a label hangs from the end of its tick.
-constexpr double kRulerTop = 200;
-constexpr double kRulerBottom = 280;
-constexpr double kMediumEnd = 380;
-constexpr double kMajorEnd = 460;
-
 // Which bins already carry a label, so that a medium or small-graph label never
 // overprints a major one. Bins 0..1024 cover every graph of calculated waves; a bin
 // outside the table counts as unlabelled and is never recorded.

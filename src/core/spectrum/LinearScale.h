@@ -25,6 +25,15 @@ void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero)
 // started left of the tick from two digits on.
 void LabelAtTickEnd(Surface& pic, int k, double x, double y);
 
+// Distances below the axis, in twips, shared by the scales of calculated waves and of
+// raw data: the ruler is the band between kRulerTop and kRulerBottom; minor ticks span
+// it, medium ticks reach kMediumEnd and major ticks kMajorEnd, and a label hangs from
+// the end of its tick.
+inline constexpr double kRulerTop = 200;
+inline constexpr double kRulerBottom = 280;
+inline constexpr double kMediumEnd = 380;
+inline constexpr double kMajorEnd = 460;
+
 // Clears the graph surface and writes its title, "Graph of Fourier Transform F(ν)
 // (FFT)", and the axis caption "Frequency (Hz)". The ν is the letter "n" printed in the
 // "Symbol" font; the toolkit layer draws it as the Greek letter. Leaves the surface in
