@@ -183,7 +183,7 @@ void RawFileModel::Form_Load() {
 }
 
 void RawFileModel::Show() {
-    minimized_ = false;
+    view_.minimized = false;
     view_.shown = true;
     ++view_.raised;
 }
@@ -413,7 +413,7 @@ void RawFileModel::SelDados() {
     SetPointer(kPointerDefault);
     surfaces_.Form6.Cls();
     main_.mnuFilesrawItem_Click();
-    minimized_ = true;
+    view_.minimized = true;
 }
 
 }  // namespace quorbel

@@ -43,8 +43,7 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void Form_Load();
     void Show();
     void Form_Unload() { view_.shown = false; }
-    bool Minimized() const { return minimized_; }
-    void SetMinimized(bool minimized) { minimized_ = minimized; }
+    bool Minimized() const { return view_.minimized; }
 
     // --- handlers
     void mnuOpen_Click();
@@ -92,7 +91,6 @@ class RawFileModel : public TableWindow<RawFileModel> {
     MainWindowModel& main_;
     std::string frequency_ = "22050";
     ChannelChoice channels_ = ChannelChoice::first;
-    bool minimized_ = false;
 };
 
 }  // namespace quorbel

@@ -2,15 +2,14 @@
 
 namespace quorbel {
 
-namespace {
-ViewState InitialView() {
+ViewState ReportWindowInitialView() {
     ViewState view;
     view.caption = "FFT Quorbel - Report";
     return view;
 }
-}  // namespace
 
-ReportWindowModel::ReportWindowModel(Surface& form5) : TableWindow(InitialView()), form5_(form5) {}
+ReportWindowModel::ReportWindowModel(Surface& form5)
+    : TableWindow(ReportWindowInitialView()), form5_(form5) {}
 
 const std::map<std::string, Behaviour<ReportWindowModel>>& ReportWindowModel::Behaviours() {
     static const std::map<std::string, Behaviour<ReportWindowModel>> none;

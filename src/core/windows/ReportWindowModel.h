@@ -12,6 +12,9 @@
 
 namespace quorbel {
 
+// The window's caption and its (empty) control table, for the views built before it.
+ViewState ReportWindowInitialView();
+
 class ReportWindowModel : public TableWindow<ReportWindowModel> {
   public:
     explicit ReportWindowModel(Surface& form5);

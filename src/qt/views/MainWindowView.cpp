@@ -21,10 +21,9 @@
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "HelpWindowViews.h"
 #include "OpeningParamsView.h"
 #include "PictureWindowView.h"
-#include "HelpWindowViews.h"
-#include "ReportWindowView.h"
 #include "SecondaryWindowView.h"
 #include "surface/Fonts.h"
 
@@ -82,7 +81,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     };
     binder_ = new ControlBinder(initial, background, menuBar());
     widgets_ = binder_->Widgets();
-    report_ = new ReportWindowView(this);
+    report_ = new SecondaryWindowView(this, ReportWindowInitialView(), kReportWidth, kReportHeight,
+                                      "Form5");
     inverse_ = new SecondaryWindowView(this, InverseWindowInitialView(), kForm4Width, kForm4Height,
                                        "Form4");
     rawFile_ =
@@ -106,11 +106,11 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
                            &phase_->Surface()});
     report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
     auto run = [this](const std::function<void()>& call) { RunCall(call); };
+    report_->Attach(model_->Report(), run);
     inverse_->Attach(model_->InverseResults(), run);
     inverse_->onClose = [this] { RunCall([this] { model_->InverseResults().Form_Unload(); }); };
     rawFile_->Attach(model_->RawFile(), run);
     rawFile_->onClose = [this] { RunCall([this] { model_->RawFile().Form_Unload(); }); };
-    rawFile_->minimized = [this] { return model_->RawFile().Minimized(); };
     model_->RawFile().onProgress = [this] { rawFile_->RepaintNow(); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
@@ -179,7 +179,7 @@ void MainWindowView::Sync() {
     binder_->Sync();
     PlaceMusicalView();
     ApplyPointer(view.mousePointer);
-    report_->Sync(model_->Report().View());
+    report_->Sync();
     inverse_->Sync();
     rawFile_->Sync();
     if (bitmap_) bitmap_->Sync();

@@ -24,7 +24,6 @@ namespace quorbel {
 
 class ControlBinder;
 class GraphWidget;
-class ReportWindowView;
 class SecondaryWindowView;
 class OpeningParamsView;
 class PictureWindowView;
@@ -52,7 +51,7 @@ class MainWindowView : public QMainWindow {
     const MainWindowModel& Model() const { return *model_; }
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
-    ReportWindowView* ReportWindow() const { return report_; }
+    SecondaryWindowView* ReportWindow() const { return report_; }
     SecondaryWindowView* InverseWindow() const { return inverse_; }
     SecondaryWindowView* RawFileWindow() const { return rawFile_; }
     PictureWindowView* BitmapWindow() const { return bitmap_; }
@@ -82,7 +81,7 @@ class MainWindowView : public QMainWindow {
     std::unique_ptr<MainWindowModel> model_;
     ControlBinder* binder_ = nullptr;
     std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
-    ReportWindowView* report_ = nullptr;
+    SecondaryWindowView* report_ = nullptr;
     SecondaryWindowView* inverse_ = nullptr;
     SecondaryWindowView* rawFile_ = nullptr;
     PictureWindowView* bitmap_ = nullptr;

@@ -86,10 +86,9 @@ void SecondaryWindowView::Sync() {
         raise();
         activateWindow();
     }
-    const bool wish = minimized && minimized();
-    if (wish != wasMinimized_) {
-        wasMinimized_ = wish;
-        if (wish) showMinimized();
+    if (view.minimized != wasMinimized_) {
+        wasMinimized_ = view.minimized;
+        if (view.minimized) showMinimized();
     }
 }
 

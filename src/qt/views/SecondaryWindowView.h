@@ -1,5 +1,6 @@
 #pragma once
-// A secondary window of the main window (the inverse results, the raw file window):
+// A secondary window of the main window (the report, the inverse results, the raw file
+// window):
 // a top-level window whose client area is the window model's own drawing surface,
 // with the controls of its table built over it by a ControlBinder at their twips
 // positions. It follows the model's ViewState: shown, hidden, brought to the front.
@@ -27,6 +28,7 @@ class SecondaryWindowView : public QWidget {
 
     ImageSurface& Surface();
     GraphWidget* Graph(const std::string& name) const;
+    GraphWidget* Area() const { return area_; }  // the client area
     ControlBinder& Binder() { return *binder_; }
     void Attach(Window& window, std::function<void(const std::function<void()>&)> run);
     void Sync();
@@ -35,7 +37,6 @@ class SecondaryWindowView : public QWidget {
     void RepaintNow();
 
     std::function<void()> onClose;
-    std::function<bool()> minimized;  // the model's wish, when it has one
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,7 +49,7 @@ class SecondaryWindowView : public QWidget {
     QMenuBar* menuBar_;
     ControlBinder* binder_;
     int raised_ = 0;
-    bool wasMinimized_ = false;
+    bool wasMinimized_ = false;  // the model's wish at the last sync
 };
 
 }  // namespace quorbel
