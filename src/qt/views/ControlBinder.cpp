@@ -22,11 +22,9 @@
 
 namespace quorbel {
 
-namespace {
-double Px(const QWidget* widget, double twips) {
-    return twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX();
+int TwipsToPixels(const QWidget* widget, double twips) {
+    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
 }
-}  // namespace
 
 ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar)
     : QObject(owner) {
@@ -286,14 +284,11 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
 void ControlBinder::PlaceOverGraph(QWidget* widget, const ControlState& control) {
     if (!qobject_cast<GraphWidget*>(widget->parentWidget())) return;
     const QWidget* area = widget->parentWidget();
-    const int height = control.height >= 0 ? static_cast<int>(Px(widget, control.height))
-                                           : widget->sizeHint().height();
-    const int width =
-        control.width >= 0 ? static_cast<int>(Px(widget, control.width)) : area->width();
-    const int top =
-        control.top >= 0 ? static_cast<int>(Px(widget, control.top)) : area->height() - height;
-    widget->setGeometry(static_cast<int>(Px(widget, std::max(control.left, 0.0))), top, width,
-                        height);
+    const int height =
+        control.height >= 0 ? TwipsToPixels(widget, control.height) : widget->sizeHint().height();
+    const int width = control.width >= 0 ? TwipsToPixels(widget, control.width) : area->width();
+    const int top = control.top >= 0 ? TwipsToPixels(widget, control.top) : area->height() - height;
+    widget->setGeometry(TwipsToPixels(widget, std::max(control.left, 0.0)), top, width, height);
 }
 
 void ControlBinder::SyncGraphs() {

@@ -20,6 +20,10 @@ namespace quorbel {
 
 class GraphWidget;
 
+// A length in twips as whole pixels of `widget`'s screen (1440 twips per inch at its
+// logical DPI), cut toward zero as widget geometry is.
+int TwipsToPixels(const QWidget* widget, double twips);
+
 class ControlBinder : public QObject {
     Q_OBJECT
 

@@ -35,10 +35,6 @@ QBoxLayout* Row() {
 
 }  // namespace
 
-double MainWindowView::Px(double twips) const {
-    return twips / ImageSurface::kTwipsPerInch * logicalDpiX();
-}
-
 QWidget* MainWindowView::Take(const std::string& name) {
     const auto it = widgets_.find(name);
     if (it == widgets_.end()) return nullptr;
@@ -65,7 +61,7 @@ void MainWindowView::LayOut() {
 
     // --- left column
     auto* left = new QWidget(background);
-    left->setFixedWidth(static_cast<int>(Px(kLeftColumnWidth)));
+    left->setFixedWidth(TwipsToPixels(this, kLeftColumnWidth));
     QBoxLayout* leftColumn = Column(left);
     leftColumn->setContentsMargins(0, 0, 0, 0);
 
@@ -80,7 +76,7 @@ void MainWindowView::LayOut() {
             text->setWordWrap(true);
         if (auto* edit =
                 qobject_cast<QLineEdit*>(widgets_.count(field) ? widgets_[field] : nullptr))
-            edit->setFixedWidth(static_cast<int>(Px(kNumberFieldWidth)));
+            edit->setFixedWidth(TwipsToPixels(this, kNumberFieldWidth));
         addToGrid(numbers, label, row, 0);
         addToGrid(numbers, field, row, 1, 1, Qt::AlignLeft);
         ++row;
@@ -143,7 +139,7 @@ void MainWindowView::LayOut() {
     auto* place = new QWidget(background);
     QBoxLayout* stack = Column(place);
     stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(static_cast<int>(Px(kHalfGraphGap)));
+    stack->setSpacing(TwipsToPixels(this, kHalfGraphGap));
     add(stack, "Picture1");
     for (const auto& [container, graph] :
          {std::pair{"Picture6", "Picture8"}, std::pair{"Picture7", "Picture9"}}) {
@@ -230,17 +226,17 @@ void MainWindowView::PlaceMusicalView() {
     // The frame's left is 0 when panoramic, and the FFT graph's place otherwise.
     const QPoint place = musicalPlace_->mapTo(centralWidget(), QPoint(0, 0));
     const int left = outer.left > 0 ? place.x() : 0;
-    frame->second->setGeometry(left, place.y(), static_cast<int>(Px(outer.width)),
-                               static_cast<int>(Px(outer.height)));
+    frame->second->setGeometry(left, place.y(), TwipsToPixels(this, outer.width),
+                               TwipsToPixels(this, outer.height));
     frame->second->raise();
     for (const char* name : {"Picture5", "HScroll2"}) {
         const auto inner = widgets_.find(name);
         if (inner == widgets_.end()) continue;
         const ControlState& c = view[name];
         const QSize size = inner->second->sizeHint();
-        inner->second->setGeometry(static_cast<int>(Px(c.left)), static_cast<int>(Px(c.top)),
-                                   c.width >= 0 ? static_cast<int>(Px(c.width)) : size.width(),
-                                   c.height >= 0 ? static_cast<int>(Px(c.height)) : size.height());
+        inner->second->setGeometry(TwipsToPixels(this, c.left), TwipsToPixels(this, c.top),
+                                   c.width >= 0 ? TwipsToPixels(this, c.width) : size.width(),
+                                   c.height >= 0 ? TwipsToPixels(this, c.height) : size.height());
     }
 }
 

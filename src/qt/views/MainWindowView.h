@@ -76,7 +76,6 @@ class MainWindowView : public QMainWindow {
     void AddUnplaced(QLayout* fallback);
     void PlaceMusicalView();
     void ApplyPointer(int pointer);
-    double Px(double twips) const;
 
     std::unique_ptr<MainWindowModel> model_;
     ControlBinder* binder_ = nullptr;

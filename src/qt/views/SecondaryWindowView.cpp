@@ -11,12 +11,6 @@
 
 namespace quorbel {
 
-namespace {
-int Px(const QWidget* widget, double twips) {
-    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
-}
-}  // namespace
-
 SecondaryWindowView::SecondaryWindowView(QWidget* owner, const ViewState& initial, double width,
                                          double height, const char* objectName)
     : QWidget(owner, Qt::Window),
@@ -63,8 +57,9 @@ void SecondaryWindowView::Place() {
     for (const auto& [name, control] : window_->View().controls) {
         QWidget* widget = binder_->Widget(name);
         if (!widget || control.width < 0) continue;
-        widget->setGeometry(Px(this, control.left), Px(this, control.top),
-                            std::max(Px(this, control.width), 0), Px(this, control.height));
+        widget->setGeometry(TwipsToPixels(this, control.left), TwipsToPixels(this, control.top),
+                            std::max(TwipsToPixels(this, control.width), 0),
+                            TwipsToPixels(this, control.height));
         if (auto* label = qobject_cast<QLabel*>(widget);
             label && control.caption.empty() && !window_->BoundText(name)) {
             label->setFrameShape(QFrame::Box);
