@@ -268,10 +268,7 @@ double RawPeakFrequency(int p, int n, double fs) {
     // The window's sample count 2n is a whole number; it is formed exactly (the
     // largest raw graph, n = 16384, gives 32768).
     const double samples = static_cast<double>(2 * n);
-    const double f = p / (samples / fs);
-    double g = std::floor(f * 1000) / 1000;
-    if (f - g >= 0.0005) g = g + 0.001;
-    return g;
+    return ThreeDecimals(p / (samples / fs));
 }
 
 std::vector<ReportRow> ReportRows(const DataList& graphValueList, const DataList& spectrumList,
