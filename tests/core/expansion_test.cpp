@@ -322,7 +322,7 @@ TEST_F(GraphMouseTest, ControlTableBindsEventsAndData) {
     EXPECT_FALSE(Model().Fire("Command8", Event::Click));
 
     // Every name the table binds is a control of the window, or the window itself.
-    for (const auto& [name, behaviour] : MainWindowModel::Behaviours())
+    for (const auto& [name, behaviour] : Model().Behaviours())
         if (name != kWindowControl) {
             EXPECT_EQ(View().controls.count(name), 1u) << name;
         }

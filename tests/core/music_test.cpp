@@ -473,7 +473,7 @@ TEST_F(MusicTest, PanoramicKeepsTheSameCanvasInPlace) {
     Loaded();
     Click("Command3");
     EXPECT_EQ(Caption("Command8"), "Normal");
-    EXPECT_EQ(View()["Picture4"].width, kMainWindowWidth);
+    EXPECT_EQ(View()["Picture4"].width, kPanoramicWidth);
     EXPECT_EQ(View()["Picture4"].left, 0);
     EXPECT_EQ(View()["HScroll2"].value, 8700);
     EXPECT_EQ(View()["Picture5"].left, -8700);
@@ -481,7 +481,7 @@ TEST_F(MusicTest, PanoramicKeepsTheSameCanvasInPlace) {
         int value;      // set at normal size
         int panoramic;  // the value after "Panoramic"
     };
-    const Case cases[] = {{2000, 0}, {4320, 0}, {10000, 5680}, {22045, 15100}};
+    const Case cases[] = {{2000, 0}, {4320, 0}, {10000, 5680}, {22045, 17725}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         Click("Command8");  // to normal size

@@ -21,7 +21,7 @@
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
-#include "views/SecondaryWindowView.h"
+#include "views/WindowView.h"
 
 namespace quorbel {
 namespace {
@@ -269,7 +269,7 @@ namespace quorbel {
 namespace {
 
 TEST_F(MainWindowViewTest, ReportWindowShowsTheReportAndKeepsIt) {
-    SecondaryWindowView* report = view_->ReportWindow();
+    WindowView* report = view_->ReportWindow();
     EXPECT_FALSE(report->isVisible());
     Action("mnuReport")->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(report));

@@ -20,7 +20,7 @@
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
-#include "views/SecondaryWindowView.h"
+#include "views/WindowView.h"
 
 namespace quorbel {
 namespace {
@@ -70,7 +70,7 @@ class RawAndInverseViewsTest : public ::testing::Test {
 };
 
 TEST_F(RawAndInverseViewsTest, InverseShowsTheTableAndBothGraphs) {
-    SecondaryWindowView* form4 = view_->InverseWindow();
+    WindowView* form4 = view_->InverseWindow();
     EXPECT_FALSE(form4->isVisible());
     In<QAction>(view_.get(), "mnuInverse")->trigger();
     ASSERT_TRUE(form4->isVisible());
@@ -87,7 +87,7 @@ TEST_F(RawAndInverseViewsTest, InverseShowsTheTableAndBothGraphs) {
 
 TEST_F(RawAndInverseViewsTest, RawFilePlotSelectionAndTransfer) {
     In<QAction>(view_.get(), "mnuFilesrawItem")->trigger();
-    SecondaryWindowView* form6 = view_->RawFileWindow();
+    WindowView* form6 = view_->RawFileWindow();
     ASSERT_TRUE(form6->isVisible());
     EXPECT_EQ(form6->windowTitle(), "FFT Quorbel - Files  *.raw");
     EXPECT_TRUE(In<QLabel>(form6, "Label5")->isVisible());

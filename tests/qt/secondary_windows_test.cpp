@@ -14,9 +14,7 @@
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
-#include "views/OpeningParamsView.h"
-#include "views/PictureWindowView.h"
-#include "views/HelpWindowViews.h"
+#include "views/WindowView.h"
 
 namespace quorbel {
 namespace {
@@ -57,22 +55,22 @@ bool Dark(QRgb c) {
 TEST_F(SecondaryWindowsTest, HelpPagesShowTheirRunsAndGreekLetters) {
     struct Case {
         const char* menu;
-        PictureWindowView* (MainWindowView::*window)() const;
+        WindowView* (MainWindowView::*window)() const;
     };
     for (const Case& c : {Case{"mnuNyq", &MainWindowView::NyquistWindow},
                           Case{"mnuPhaseItem", &MainWindowView::PhaseWindow}}) {
         SCOPED_TRACE(c.menu);
         Trigger(c.menu);
-        PictureWindowView* help = (view_.get()->*c.window)();
+        WindowView* help = (view_.get()->*c.window)();
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(help->windowTitle(), "FFT Quorbel - Help");
-        const QImage page = help->Surface().Image();
+        const QImage page = help->Graph("Picture1")->Surface().Image();
         EXPECT_GT(Count(page, Dark), 500) << "the plain text";
         EXPECT_GT(Count(page, Blue), 50) << "the emphasised runs";
     }
     // The Greek run of the phase page is drawn as the letter φ, in the emphasis colour,
     // at the end of its line: the only blue on the line of "Try, for instance".
-    const QImage phase = view_->PhaseWindow()->Surface().Image();
+    const QImage phase = view_->PhaseWindow()->Graph("Picture1")->Surface().Image();
     bool greekSeen = false;
     for (int y = phase.height() / 2; y < phase.height() && !greekSeen; ++y)
         for (int x = phase.width() / 2; x < phase.width(); ++x)
@@ -88,7 +86,7 @@ TEST_F(SecondaryWindowsTest, SplashClosesOnAClickAndOnAKey) {
     for (const Case& c : {Case{"mnuSplashItem", false}, Case{"mnuSplashItem", true}}) {
         SCOPED_TRACE(c.byKey ? "key" : "click");
         Trigger(c.opener);
-        SplashWindowView* splash = view_->SplashWindow();
+        WindowView* splash = view_->SplashWindow();
         ASSERT_TRUE(splash->isVisible());
         if (c.byKey)
             QTest::keyClick(splash, Qt::Key_Space);
@@ -101,7 +99,7 @@ TEST_F(SecondaryWindowsTest, SplashClosesOnAClickAndOnAKey) {
 
 TEST_F(SecondaryWindowsTest, BitmapAndOpeningParametersWindowsFollowTheirModels) {
     Trigger("mnuCreateBitmapItem");
-    PictureWindowView* bitmap = view_->BitmapWindow();
+    WindowView* bitmap = view_->BitmapWindow();
     EXPECT_TRUE(bitmap->isVisible());
     EXPECT_EQ(bitmap->windowTitle(), "FFT Quorbel - Bitmap creating");
     const QImage picture = bitmap->Surface().Image();
@@ -110,7 +108,7 @@ TEST_F(SecondaryWindowsTest, BitmapAndOpeningParametersWindowsFollowTheirModels)
     EXPECT_FALSE(bitmap->isVisible());
 
     Trigger("mnuConfigInitItem");
-    OpeningParamsView* params = view_->OpeningParamsWindow();
+    WindowView* params = view_->OpeningParamsWindow();
     EXPECT_TRUE(params->isVisible());
     auto* points = params->findChild<QLineEdit*>("Text6");
     ASSERT_NE(points, nullptr);

@@ -1,7 +1,7 @@
 #include "windows/BitmapWindowModel.h"
 
 #include "spectrum/SpectrumGraph.h"
-#include "windows/ControlRows.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel {
 
@@ -10,26 +10,40 @@ namespace {
 using K = ControlKind;
 using M = BitmapWindowModel;
 
-ViewState InitialView() {
-    return ViewOfRows("FFT Quorbel - Bitmap creating",
-                      {{"mnuFile", K::Menu, "", "File"},
-                       {"mnuSaveItem", K::MenuItem, "mnuFile", "Save image"},
-                       {"mnuFileSep", K::Separator, "mnuFile", "-"},
-                       {"mnuExitItem", K::MenuItem, "mnuFile", "Exit"}});
+// The picture fills the client area; the menu "File" is all the window holds.
+const ControlTable<M>& Table() {
+    static const ControlTable<M> table = {"Form8",
+                                          "FFT Quorbel - Bitmap creating",
+                                          kBitmapClientWidth,
+                                          kBitmapClientHeight,
+                                          {.unload = Do(&M::Form_Unload)},
+                                          {
+                                              {"mnuFile", K::Menu, "", "File"},
+                                              {"mnuSaveItem",
+                                               K::MenuItem,
+                                               "mnuFile",
+                                               "Save image",
+                                               "",
+                                               {.click = Do(&M::mnuSaveItem_Click)}},
+                                              {"mnuFileSep", K::Separator, "mnuFile", "-"},
+                                              {"mnuExitItem",
+                                               K::MenuItem,
+                                               "mnuFile",
+                                               "Exit",
+                                               "",
+                                               {.click = Do(&M::mnuExitItem_Click)}},
+                                          }};
+    return table;
 }
 
 }  // namespace
 
-BitmapWindowModel::BitmapWindowModel(Platform& platform, Surface* form8)
-    : TableWindow(InitialView()), platform_(platform), form8_(form8) {}
-
-const std::map<std::string, Behaviour<M>>& BitmapWindowModel::Behaviours() {
-    static const std::map<std::string, Behaviour<M>> rows = {
-        {"mnuSaveItem", {.click = Do(&M::mnuSaveItem_Click)}},
-        {"mnuExitItem", {.click = Do(&M::mnuExitItem_Click)}},
-    };
-    return rows;
+ViewState BitmapWindowInitialView() {
+    return ViewOfTable(Table());
 }
+
+BitmapWindowModel::BitmapWindowModel(Platform& platform, Surface* form8)
+    : TableWindow(Table()), platform_(platform), form8_(form8) {}
 
 void BitmapWindowModel::DrawCurve(const DataList& displayedValueList) {
     if (!form8_) return;

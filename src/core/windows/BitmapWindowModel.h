@@ -19,13 +19,14 @@ namespace quorbel {
 inline constexpr double kBitmapClientWidth = 7470, kBitmapClientHeight = 3195;
 inline constexpr double kBitmapOuterWidth = 7590, kBitmapOuterHeight = 3900;
 
+// The window's control table with its state when the window is loaded.
+ViewState BitmapWindowInitialView();
+
 class BitmapWindowModel : public TableWindow<BitmapWindowModel> {
   public:
     // form8: the window's picture, kBitmapOuterWidth x kBitmapOuterHeight twips; none
     // when the driver shows no bitmap window (the drawing is then skipped).
     BitmapWindowModel(Platform& platform, Surface* form8);
-
-    static const std::map<std::string, Behaviour<BitmapWindowModel>>& Behaviours();
 
     // Replaces the picture with the curve of displayedValueList: the zero line at two
     // thirds of the outer height, the scale maximum at an eighth, both in single

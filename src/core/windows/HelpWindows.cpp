@@ -1,7 +1,7 @@
 #include "windows/HelpWindows.h"
 
 #include "platform/SystemInfo.h"
-#include "windows/ControlRows.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel {
 
@@ -16,25 +16,73 @@ constexpr int kMajor = 1, kMinor = 0;
 
 // --- help pages
 
-HelpWindowModel::HelpWindowModel(const HelpPage& page, Surface* picture,
-                                 std::function<void()> example, std::function<void()> reset)
-    : TableWindow(example
-                      ? ViewOfRows("FFT Quorbel - Help", {{"Command1", K::Button, "", "Example"},
-                                                          {"Command2", K::Button, "", "Reset"}})
-                      : ViewOfRows("FFT Quorbel - Help", {})),
-      page_(page),
+namespace {
+
+using H = HelpWindowModel;
+
+const ControlTable<H>& HelpTable(HelpPageKind kind) {
+    static const ControlTable<H> nyquist = {"Form3",
+                                            "FFT Quorbel - Help",
+                                            kNyquistPageWidth,
+                                            kNyquistPageHeight,
+                                            {.unload = Do(&H::Form_Unload)},
+                                            {{"Picture1",
+                                              K::Picture,
+                                              "",
+                                              "",
+                                              "",
+                                              {},
+                                              kPlain,
+                                              {0, 0, kNyquistPageWidth, kNyquistPageHeight}}}};
+    // The phase page's buttons stand on the left of its text.
+    static const ControlTable<H> phase = {
+        "Form7",
+        "FFT Quorbel - Help",
+        kPhaseButtonsWidth + kPhasePageWidth,
+        kPhasePageHeight,
+        {.unload = Do(&H::Form_Unload)},
+        {
+            {"Command1",
+             K::Button,
+             "",
+             "Example",
+             "",
+             {.click = Do(&H::Command1_Click)},
+             kPlain,
+             {120, 120, kPhaseButtonsWidth - 240, 360}},
+            {"Command2",
+             K::Button,
+             "",
+             "Reset",
+             "",
+             {.click = Do(&H::Command2_Click)},
+             kPlain,
+             {120, 600, kPhaseButtonsWidth - 240, 360}},
+            {"Picture1",
+             K::Picture,
+             "",
+             "",
+             "",
+             {},
+             kPlain,
+             {kPhaseButtonsWidth, 0, kPhasePageWidth, kPhasePageHeight}},
+        }};
+    return kind == HelpPageKind::Phase ? phase : nyquist;
+}
+
+}  // namespace
+
+ViewState HelpWindowInitialView(HelpPageKind kind) {
+    return ViewOfTable(HelpTable(kind));
+}
+
+HelpWindowModel::HelpWindowModel(HelpPageKind kind, Surface* picture, std::function<void()> example,
+                                 std::function<void()> reset)
+    : TableWindow(HelpTable(kind)),
+      page_(kind == HelpPageKind::Phase ? PhasePage() : NyquistPage()),
       picture_(picture),
       example_(std::move(example)),
       reset_(std::move(reset)) {}
-
-const std::map<std::string, Behaviour<HelpWindowModel>>& HelpWindowModel::Behaviours() {
-    using M = HelpWindowModel;
-    static const std::map<std::string, Behaviour<M>> rows = {
-        {"Command1", {.click = Do(&M::Command1_Click)}},
-        {"Command2", {.click = Do(&M::Command2_Click)}},
-    };
-    return rows;
-}
 
 void HelpWindowModel::Show() {
     if (picture_ && !drawn_) DrawHelpPage(*picture_, page_);
@@ -54,32 +102,90 @@ void HelpWindowModel::Command2_Click() {
 
 // --- about
 
-AboutWindowModel::AboutWindowModel(Platform& platform)
-    : TableWindow(ViewOfRows(
-          "", {{"picIcon", K::Label, "", ""},
-               {"lblTitle", K::Label, "", ""},
-               {"lblVersion", K::Label, "", ""},
-               {"lblDescription", K::Label, "",
-                "The objective of this program is to help the Chemistry student to understand "
-                "some practical aspects of the application of the Fourier Transform to the "
-                "analysis of spectroscopic data and of several simple and complex periodic "
-                "functions. Many different periodic functions can be generated and then "
-                "analysed."},
-               {"lblDisclaimer", K::Label, "",
-                "This program was made in 1998 exclusively for didactic purposes, as a "
-                "teaching aid for Chemistry students."},
-               {"cmdOK", K::Button, "", "OK"},
-               {"cmdSysInfo", K::Button, "", "&System Info..."}})),
-      platform_(platform) {}
+namespace {
 
-const std::map<std::string, Behaviour<AboutWindowModel>>& AboutWindowModel::Behaviours() {
-    using M = AboutWindowModel;
-    static const std::map<std::string, Behaviour<M>> rows = {
-        {"cmdOK", {.click = Do(&M::cmdOK_Click)}},
-        {"cmdSysInfo", {.click = Do(&M::cmdSysInfo_Click)}},
-    };
-    return rows;
+using A = AboutWindowModel;
+
+// The about window: the program's picture, title and version at the top, the
+// description between two separator lines, the credit and the buttons below.
+const ControlTable<A>& AboutTable() {
+    static const ControlTable<A> table = {
+        "frmAbout",
+        "",
+        5880,
+        3960,
+        {.unload = Do(&A::Form_Unload)},
+        {
+            {"picIcon",
+             K::Label,
+             "",
+             "",
+             "",
+             {},
+             kPlain,
+             {240, 240, 720, 720},
+             {.picture = "program"}},
+            {"lblTitle",
+             K::Label,
+             "",
+             "",
+             "",
+             {},
+             kPlain,
+             {1200, 240, 4440, 420},
+             {.font = FontState{"MS Sans Serif", 12, true, false}}},
+            {"lblVersion", K::Label, "", "", "", {}, kPlain, {1200, 705, 4440, 255}},
+            {"Line1", K::Label, "", "", "", {}, kRule, {240, 1080, 5400, 30}},
+            {"lblDescription",
+             K::Label,
+             "",
+             "The objective of this program is to help the Chemistry student to understand "
+             "some practical aspects of the application of the Fourier Transform to the "
+             "analysis of spectroscopic data and of several simple and complex periodic "
+             "functions. Many different periodic functions can be generated and then "
+             "analysed.",
+             "",
+             {},
+             kPlain,
+             {240, 1200, 5400, 1140}},
+            {"Line2", K::Label, "", "", "", {}, kRule, {240, 2460, 5400, 30}},
+            {"lblDisclaimer",
+             K::Label,
+             "",
+             "This program was made in 1998 exclusively for didactic purposes, as a "
+             "teaching aid for Chemistry students.",
+             "",
+             {},
+             kPlain,
+             {240, 2640, 3600, 900}},
+            {"cmdOK",
+             K::Button,
+             "",
+             "OK",
+             "",
+             {.click = Do(&A::cmdOK_Click)},
+             kPlain,
+             {4080, 2640, 1560, 360}},
+            {"cmdSysInfo",
+             K::Button,
+             "",
+             "&System Info...",
+             "",
+             {.click = Do(&A::cmdSysInfo_Click)},
+             kPlain,
+             {4080, 3120, 1560, 360}},
+        }};
+    return table;
 }
+
+}  // namespace
+
+ViewState AboutWindowInitialView() {
+    return ViewOfTable(AboutTable());
+}
+
+AboutWindowModel::AboutWindowModel(Platform& platform)
+    : TableWindow(AboutTable()), platform_(platform) {}
 
 void AboutWindowModel::Form_Load() {
     view_.caption = std::string("About  ") + kProduct;
@@ -102,27 +208,99 @@ void AboutWindowModel::cmdSysInfo_Click() {
 
 // --- splash
 
-SplashWindowModel::SplashWindowModel()
-    : TableWindow(ViewOfRows(
-          "", {{"Frame1", K::Frame, "", ""},
-               {"imgLogo", K::Label, "Frame1", "FFT"},
-               {"Image1", K::Label, "Frame1", ""},
-               {"lblProductName", K::Label, "Frame1", kProduct},
-               {"lblPlatform", K::Label, "Frame1", "Windows95"},
-               {"lblVersion", K::Label, "Frame1", "Version 1.0"},
-               {"lblWarning", K::Label, "Frame1",
-                " Warning: Do not use on Fridays after 4 PM (THE WEEKEND IS FOR RESTING)"}})) {}
+namespace {
 
-const std::map<std::string, Behaviour<SplashWindowModel>>& SplashWindowModel::Behaviours() {
-    using M = SplashWindowModel;
-    static const std::map<std::string, Behaviour<M>> rows = {
-        {"frmSplash", {.click = Do(&M::Form_Click)}},
-        {"Frame1", {.click = Do(&M::Form_Click)}},
-        {"Image1", {.click = Do(&M::Form_Click)}},
-        {"imgLogo", {.click = Do(&M::Form_Click)}},
-    };
-    return rows;
+using S = SplashWindowModel;
+
+FontState Arial(double size, bool bold) {
+    return {"Arial", size, bold, false};
 }
+
+// A click anywhere closes the splash, and so does a key.
+const ControlTable<S>& SplashTable() {
+    static const ControlTable<S> table = {
+        "frmSplash",
+        "",
+        kSplashWidth,
+        kSplashHeight,
+        {.click = Do(&S::Form_Click),
+         .unload = Do(&S::Form_Unload),
+         .keyPress = Do(&S::Form_KeyPress)},
+        {
+            // Sized to the window when it is loaded.
+            {"Frame1",
+             K::Frame,
+             "",
+             "",
+             "",
+             {.click = Do(&S::Form_Click)},
+             kPlain,
+             {140, 80, kSplashWidth - 360, kSplashHeight - 280}},
+            {"imgLogo",
+             K::Label,
+             "Frame1",
+             "FFT",
+             "",
+             {.click = Do(&S::Form_Click)},
+             kPlain,
+             {240, 240, 2160, 960},
+             {.font = Arial(36, true), .fore = Rgb(192, 0, 0)}},
+            {"lblProductName",
+             K::Label,
+             "Frame1",
+             kProduct,
+             "",
+             {},
+             kPlain,
+             {2640, 240, 4140, 660},
+             {.font = Arial(24, true)}},
+            {"lblPlatform",
+             K::Label,
+             "Frame1",
+             "Windows95",
+             "",
+             {},
+             kPlain,
+             {2640, 960, 4140, 420},
+             {.font = Arial(15.75, true)}},
+            {"lblVersion",
+             K::Label,
+             "Frame1",
+             "Version 1.0",
+             "",
+             {},
+             kPlain,
+             {2640, 1440, 4140, 330},
+             {.font = Arial(12, true)}},
+            {"Image1",
+             K::Label,
+             "Frame1",
+             "",
+             "",
+             {.click = Do(&S::Form_Click)},
+             kPlain,
+             {240, 1320, 2160, 1920},
+             {.picture = "program"}},
+            {"lblWarning",
+             K::Label,
+             "Frame1",
+             " Warning: Do not use on Fridays after 4 PM (THE WEEKEND IS FOR RESTING)",
+             "",
+             {},
+             kPlain,
+             {2640, 1920, 4140, 1320},
+             {.font = Arial(9.75, false)}},
+        }};
+    return table;
+}
+
+}  // namespace
+
+ViewState SplashWindowInitialView() {
+    return ViewOfTable(SplashTable());
+}
+
+SplashWindowModel::SplashWindowModel() : TableWindow(SplashTable()) {}
 
 void SplashWindowModel::Form_Load() {
     ControlState& frame = view_["Frame1"];

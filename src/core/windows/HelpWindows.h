@@ -13,19 +13,28 @@
 
 namespace quorbel {
 
-// Client areas, twips.
+// The pictures of the help pages, and the splash window's client area, twips.
 inline constexpr double kNyquistPageWidth = 9885, kNyquistPageHeight = 4140;
 inline constexpr double kPhasePageWidth = 10005, kPhasePageHeight = 8595;
 inline constexpr double kSplashWidth = 7380, kSplashHeight = 4245;
+// The column of the phase page's buttons, left of its picture.
+inline constexpr double kPhaseButtonsWidth = 1560;
+
+enum class HelpPageKind { Nyquist, Phase };
+
+// The control tables of the windows below, with their state when they are loaded.
+// A help page's text is set on its picture Picture1.
+ViewState HelpWindowInitialView(HelpPageKind kind);
+ViewState AboutWindowInitialView();
+ViewState SplashWindowInitialView();
 
 // A help page: the text set on its picture, and for the phase page the buttons
 // "Example" (Command1) and "Reset" (Command2), whose actions belong to the main window.
+// The Nyquist page has no buttons and answers no button.
 class HelpWindowModel : public TableWindow<HelpWindowModel> {
   public:
-    HelpWindowModel(const HelpPage& page, Surface* picture, std::function<void()> example = {},
+    HelpWindowModel(HelpPageKind kind, Surface* picture, std::function<void()> example = {},
                     std::function<void()> reset = {});
-
-    static const std::map<std::string, Behaviour<HelpWindowModel>>& Behaviours();
 
     // Shows the window in its normal state (neither minimised nor maximised), setting
     // the page on first use.
@@ -50,8 +59,6 @@ class AboutWindowModel : public TableWindow<AboutWindowModel> {
   public:
     explicit AboutWindowModel(Platform& platform);
 
-    static const std::map<std::string, Behaviour<AboutWindowModel>>& Behaviours();
-
     void Form_Load();
     void Show();
     void Form_Unload() { view_.shown = false; }
@@ -65,8 +72,6 @@ class AboutWindowModel : public TableWindow<AboutWindowModel> {
 class SplashWindowModel : public TableWindow<SplashWindowModel> {
   public:
     SplashWindowModel();
-
-    static const std::map<std::string, Behaviour<SplashWindowModel>>& Behaviours();
 
     // Shows the splash for viewing: its timer is switched off first, so it stays until
     // the user closes it.

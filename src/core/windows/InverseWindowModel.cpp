@@ -1,43 +1,61 @@
 #include "windows/InverseWindowModel.h"
 
 #include "state/NumberText.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel {
 
+namespace {
+
+using K = ControlKind;
+using M = InverseWindowModel;
+
+// The captions of the two graphs: Arial, green for the recovered function and red for
+// the original, on white.
+Look Caption(Color color) {
+    return {.font = FontState{"Arial", 9.75, true, false}, .fore = color, .back = colors::kWhite};
+}
+
+const ControlTable<M>& Table() {
+    static const ControlTable<M> table = {
+        "Form4",
+        "FFT Quorbel - Results of the inverse calculation",
+        kForm4Width,
+        kForm4Height,
+        {.unload = Do(&M::Form_Unload)},
+        {
+            {"Label2",
+             K::Label,
+             "",
+             "Recovered Function",
+             "",
+             {},
+             kPlain,
+             {4800, 0, 2415, 375},
+             Caption(Rgb(0, 128, 0))},
+            {"List1", K::ListBox, "", "", "", {}, kPlain, {120, 2280, 4215, 4350}},
+            // An empty frame that marks the area of the two graphs.
+            {"Label1", K::Label, "", "", "", {}, kBorder, {4560, 480, 7095, 6255}},
+            {"Label3",
+             K::Label,
+             "",
+             "Original Function",
+             "",
+             {},
+             kPlain,
+             {4800, 6840, 2415, 375},
+             Caption(Rgb(255, 0, 0))},
+        }};
+    return table;
+}
+
+}  // namespace
+
 ViewState InverseWindowInitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel - Results of the inverse calculation";
-    struct Row {
-        const char* name;
-        ControlKind kind;
-        const char* caption;
-        double left, top, width, height;
-    };
-    // Label1 is an empty frame that marks the area of the two graphs.
-    const Row rows[] = {
-        {"List1", ControlKind::ListBox, "", 120, 2280, 4215, 4350},
-        {"Label2", ControlKind::Label, "Recovered Function", 4800, 0, 2415, 375},
-        {"Label1", ControlKind::Label, "", 4560, 480, 7095, 6255},
-        {"Label3", ControlKind::Label, "Original Function", 4800, 6840, 2415, 375},
-    };
-    for (const Row& row : rows) {
-        ControlState c;
-        c.kind = row.kind;
-        c.caption = row.caption;
-        c.left = row.left, c.top = row.top, c.width = row.width, c.height = row.height;
-        view.controls.emplace(row.name, c);
-        view.order.push_back(row.name);
-    }
-    return view;
+    return ViewOfTable(Table());
 }
 
-InverseWindowModel::InverseWindowModel(Surface& form4)
-    : TableWindow(InverseWindowInitialView()), form4_(form4) {}
-
-const std::map<std::string, Behaviour<InverseWindowModel>>& InverseWindowModel::Behaviours() {
-    static const std::map<std::string, Behaviour<InverseWindowModel>> none;
-    return none;
-}
+InverseWindowModel::InverseWindowModel(Surface& form4) : TableWindow(Table()), form4_(form4) {}
 
 void InverseWindowModel::Show() {
     if (!loaded_) {

@@ -22,9 +22,6 @@ class InverseWindowModel : public TableWindow<InverseWindowModel> {
   public:
     explicit InverseWindowModel(Surface& form4);
 
-    // List1 and the captions show, nothing answers events.
-    static const std::map<std::string, Behaviour<InverseWindowModel>>& Behaviours();
-
     Surface& Form4() { return form4_; }
 
     // Shows the window (modeless), loading it first when it is not loaded.

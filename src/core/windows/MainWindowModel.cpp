@@ -2,6 +2,8 @@
 // activation, clicks on the window, unload and exit.
 #include "windows/MainWindowModel.h"
 
+#include "windows/ControlTable.h"
+
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 
@@ -9,15 +11,15 @@ namespace quorbel {
 
 MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
                                  MainWindowSurfaces surfaces)
-    : TableWindow(MainWindowInitialView()),
+    : TableWindow(MainWindowInitialView(), MainWindowTable()),
       platform_(platform),
       paramFile_(std::move(paramFile)),
       surfaces_(surfaces),
       report_(surfaces.Form5),
       bitmap_(platform, surfaces.Form8),
       params_(platform, paramFile_, [this] { Form_Load(); }),
-      nyquist_(NyquistPage(), surfaces.Form3Picture),
-      phase_(PhasePage(), surfaces.Form7Picture, [this] { PhaseExample(); },
+      nyquist_(HelpPageKind::Nyquist, surfaces.Form3Picture),
+      phase_(HelpPageKind::Phase, surfaces.Form7Picture, [this] { PhaseExample(); },
              [this] { PhaseReset(); }),
       about_(platform) {
     CreateSecondaryWindows();

@@ -16,11 +16,11 @@
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
-#include "windows/InverseWindowModel.h"
-#include "windows/RawFileModel.h"
 #include "windows/BitmapWindowModel.h"
 #include "windows/HelpWindows.h"
+#include "windows/InverseWindowModel.h"
 #include "windows/OpeningParamsModel.h"
+#include "windows/RawFileModel.h"
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
 #include "windows/Window.h"
@@ -28,12 +28,12 @@
 namespace quorbel {
 
 struct MainWindowSurfaces {
-    Surface& Picture1;            // the FFT graph, 7665 x 5295 twips
-    Surface& Picture2;            // the "Graph of f (t)"
-    Surface& Picture8;            // upper half-height graph: imaginary parts
-    Surface& Picture9;            // lower half-height graph: real parts
-    Surface& Form5;               // the report window
-    Surface* Picture5 = nullptr;  // the musical canvas, 29500 x 4960 twips
+    Surface& Picture1;                       // the FFT graph, 7665 x 5295 twips
+    Surface& Picture2;                       // the "Graph of f (t)"
+    Surface& Picture8;                       // upper half-height graph: imaginary parts
+    Surface& Picture9;                       // lower half-height graph: real parts
+    Surface& Form5;                          // the report window
+    Surface* Picture5 = nullptr;             // the musical canvas, 29500 x 4960 twips
     Surface* Form4 = nullptr;                // the inverse-results window
     const RawFileSurfaces* Form6 = nullptr;  // the raw file window
     Surface* Form8 = nullptr;                // the bitmap window's picture (BitmapWindowModel.h)
@@ -46,25 +46,30 @@ inline constexpr double kPicture1Width = 7665, kPicture1Height = 5295;
 inline constexpr double kPicture2Width = 7665, kPicture2Height = 2655;
 inline constexpr double kHalfGraphWidth = 7455, kHalfGraphHeight = 2415;
 inline constexpr double kScrollBarHeight = 255;
-// The main window's width, which the panoramic musical view spans.
-inline constexpr double kMainWindowWidth = 14400;
+// The main window's client area, fixed from start-up on.
+inline constexpr double kMainWindowWidth = 15120, kMainWindowHeight = 8700;
 // The musical view at normal size: its frame in the place of the FFT graph.
 inline constexpr double kMusicalViewLeft = 4320, kMusicalViewWidth = 7455;
 inline constexpr double kMusicalViewHeight = 5340;
+// The panoramic musical view: from the window's left edge over the left column to the
+// right edge of the normal view, where the right-hand column begins.
+inline constexpr double kPanoramicWidth = kMusicalViewLeft + kMusicalViewWidth;
 
 // The name under which the window itself (its background) answers clicks and moves.
 inline constexpr const char* kWindowControl = "Form1";
 
-// The control table of the main window: names, kinds, captions and tooltips, and
-// their state when the window is loaded.
+template <class M>
+struct ControlTable;
+class MainWindowModel;
+
+// The control table of the main window, and the state it shows when the window is
+// loaded (its controls and the line objects drawn over the graphs).
+const ControlTable<MainWindowModel>& MainWindowTable();
 ViewState MainWindowInitialView();
 
 class MainWindowModel : public TableWindow<MainWindowModel> {
   public:
     MainWindowModel(Platform& platform, ParamFile paramFile, MainWindowSurfaces surfaces);
-
-    // The behaviour and binding columns of the control table.
-    static const std::map<std::string, Behaviour<MainWindowModel>>& Behaviours();
 
     AnalysisState& State() { return state_; }
     const AnalysisState& State() const { return state_; }
@@ -202,14 +207,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
-    void mnuNyq_Click();        // "Nyquist"
-    void mnuPhaseItem_Click();  // "Phase"
-    void mnuAboutItem_Click();  // "About"
-    void mnuSplashItem_Click(); // "Splash observe"
-    void Command13_Click();     // "Splash"
-    void PhaseExample();        // the phase page's "Example"
-    void PhaseReset();          // the phase page's "Reset"
-    void Label18_Click();       // the slider hint hides itself
+    void mnuNyq_Click();         // "Nyquist"
+    void mnuPhaseItem_Click();   // "Phase"
+    void mnuAboutItem_Click();   // "About"
+    void mnuSplashItem_Click();  // "Splash observe"
+    void Command13_Click();      // "Splash"
+    void PhaseExample();         // the phase page's "Example"
+    void PhaseReset();           // the phase page's "Reset"
+    void Label18_Click();        // the slider hint hides itself
 
     // --- exports (File, "Export"): the samples and the spectrum as CSV, the report as
     // text, and the f(t) graph, the FFT graph and the musical canvas as PNG or SVG,

@@ -141,7 +141,7 @@ void MainWindowModel::MusicalViewSize() {
         }
         view_["Command8"].caption = "Normal";
         view_["mnuG"].enabled = false;
-        frame.width = kMainWindowWidth;
+        frame.width = kPanoramicWidth;
         frame.left = 0;
         v = v - kPanoramicOffset < 0 ? 0 : v - kPanoramicOffset;
     } else {

@@ -4,6 +4,7 @@
 
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel {
 
@@ -15,10 +16,6 @@ using B = Behaviour<M>;
 
 // The largest number of points the 16-bit field can hold.
 constexpr double kMaxDialogPoints = 32767;
-
-std::string Indexed(const char* name, int i) {
-    return std::string(name) + "(" + std::to_string(i) + ")";
-}
 
 // The field of file position p: its control name and the name a message gives it.
 struct FieldName {
@@ -36,76 +33,187 @@ FieldName FieldOf(int p) {
             std::string(shown[column]) + " (row " + std::to_string(row + 1) + ")"};
 }
 
-ViewState InitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel - Opening Parameters";
-    auto add = [&view](const std::string& name, K kind, const char* parent, const char* caption,
-                       bool visible = true) {
-        ControlState c;
-        c.kind = kind;
-        c.parent = parent;
-        c.caption = caption;
-        c.visible = visible;
-        view.controls.emplace(name, c);
-        view.order.push_back(name);
-    };
-    add("mnuFile", K::Menu, "", "File");
-    add("mnuSaveItem", K::MenuItem, "mnuFile", "Save");
-    add("mnuFileSep", K::Separator, "mnuFile", "-");
-    add("mnuExitItem", K::MenuItem, "mnuFile", "Exit");
-    add("mnuHelp", K::MenuItem, "", "Help");
-    add("Label1", K::Label, "", "Total number of points");
-    add("Text6", K::TextBox, "", "");
-    add("Label3", K::Label, "", "Number of cycles (per second)");
-    add("Text2", K::TextBox, "", "");
-    add("Frame1", K::Frame, "", "Function to be analysed");
-    add("Label4", K::Label, "Frame1", "a");
-    add("Label5", K::Label, "Frame1", "b");
-    add("Label6", K::Label, "Frame1", "φ");
-    add("Image1", K::Label, "Frame1", "f(t) = a Sin(2πνt + φ)\nν = b × number of cycles");
-    for (int i = 0; i < kWaveRows; ++i)
-        for (const char* column : {"Text3", "Text4", "Text5"})
-            add(Indexed(column, i), K::TextBox, "Frame1", "");
-    add("Label2", K::Label, "",
-        "Use this form if you want to modify the parameters which are used when the program "
-        "is opened. After introducing the desired modifications, choose one of the buttons "
-        "below, as you prefer.",
-        false);
-    add("Command1", K::Button, "", "Save");
-    add("Command2", K::Button, "", "Cancel");
-    add("Command3", K::Button, "", "Effective now");
-    return view;
+constexpr double kLine = 255, kField = 300;
+// The wave table: three columns of ten cells, the formula beside them.
+constexpr double kCellLeft = 120, kCellWidth = 1200, kCellPitch = 1320;
+constexpr double kCellTop = 510, kCellRowPitch = 315;
+
+B Field(int p) {
+    return {.text = [p](const M& m) { return m.FieldText(p); },
+            .type = [p](M& m, const std::string& t) { m.SetFieldText(p, t); }};
+}
+
+// A column of the wave table: file positions 2 + column, 5 + column, ...
+ArrayOf<M> Column(int column) {
+    return {kWaveRows, 0, kCellRowPitch, [column](int i) { return Field(2 + 3 * i + column); }};
+}
+
+const ControlTable<M>& Table() {
+    static const ControlTable<M> table = {
+        "Form2",
+        "FFT Quorbel - Opening Parameters",
+        kOpeningParamsWidth,
+        kOpeningParamsHeight,
+        // The background hides the help text.
+        {.click = Do(&M::Form_Click), .unload = Do(&M::Form_Unload)},
+        {
+            {"mnuFile", K::Menu, "", "File"},
+            {"mnuSaveItem",
+             K::MenuItem,
+             "mnuFile",
+             "Save",
+             "",
+             {.click = Do(&M::mnuSaveItem_Click)}},
+            {"mnuFileSep", K::Separator, "mnuFile", "-"},
+            {"mnuExitItem",
+             K::MenuItem,
+             "mnuFile",
+             "Exit",
+             "",
+             {.click = Do(&M::mnuExitItem_Click)}},
+            {"mnuHelp", K::MenuItem, "", "Help", "", {.click = Do(&M::mnuHelp_Click)}},
+            {"Label1",
+             K::Label,
+             "",
+             "Total number of points",
+             "",
+             {},
+             kPlain,
+             {120, 120, 2880, kField}},
+            {"Text6", K::TextBox, "", "", "", Field(0), kPlain, {3120, 120, 1200, kField}},
+            {"Label3",
+             K::Label,
+             "",
+             "Number of cycles (per second)",
+             "",
+             {},
+             kPlain,
+             {120, 480, 2880, kField}},
+            {"Text2", K::TextBox, "", "", "", Field(1), kPlain, {3120, 480, 1200, kField}},
+            {"Frame1",
+             K::Frame,
+             "",
+             "Function to be analysed",
+             "",
+             {},
+             kPlain,
+             {120, 900, 6600, 3780}},
+            {"Label4",
+             K::Label,
+             "Frame1",
+             "a",
+             "",
+             {},
+             kPlain,
+             {kCellLeft, 240, kCellWidth, kLine}},
+            {"Label5",
+             K::Label,
+             "Frame1",
+             "b",
+             "",
+             {},
+             kPlain,
+             {kCellLeft + kCellPitch, 240, kCellWidth, kLine}},
+            {"Label6",
+             K::Label,
+             "Frame1",
+             "φ",
+             "",
+             {},
+             kPlain,
+             {kCellLeft + 2 * kCellPitch, 240, kCellWidth, kLine}},
+            {"Text3",
+             K::TextBox,
+             "Frame1",
+             "",
+             "",
+             {},
+             kPlain,
+             {kCellLeft, kCellTop, kCellWidth, kField},
+             {},
+             {},
+             Column(0)},
+            {"Text4",
+             K::TextBox,
+             "Frame1",
+             "",
+             "",
+             {},
+             kPlain,
+             {kCellLeft + kCellPitch, kCellTop, kCellWidth, kField},
+             {},
+             {},
+             Column(1)},
+            {"Text5",
+             K::TextBox,
+             "Frame1",
+             "",
+             "",
+             {},
+             kPlain,
+             {kCellLeft + 2 * kCellPitch, kCellTop, kCellWidth, kField},
+             {},
+             {},
+             Column(2)},
+            {"Image1",
+             K::Label,
+             "Frame1",
+             "f(t) = a Sin(2πνt + φ)\nν = b × number of cycles",
+             "",
+             {},
+             kPlain,
+             {kCellLeft + 3 * kCellPitch - 60, 1560, 2580, 600}},
+            // The help text has its own place above the buttons, empty while hidden.
+            {"Label2",
+             K::Label,
+             "",
+             "Use this form if you want to modify the parameters which are used when the "
+             "program is opened. After introducing the desired modifications, choose one of "
+             "the buttons below, as you prefer.",
+             "",
+             {.click = Do(&M::Form_Click)},
+             kHidden,
+             {120, 4800, 6600, 720}},
+            {"Command1",
+             K::Button,
+             "",
+             "Save",
+             "",
+             {.click = Do(&M::Command1_Click)},
+             kPlain,
+             {120, 5580, 1800, 360}},
+            {"Command2",
+             K::Button,
+             "",
+             "Cancel",
+             "",
+             {.click = Do(&M::Command2_Click)},
+             kPlain,
+             {2520, 5580, 1800, 360}},
+            {"Command3",
+             K::Button,
+             "",
+             "Effective now",
+             "",
+             {.click = Do(&M::Command3_Click)},
+             kPlain,
+             {4920, 5580, 1800, 360}},
+        }};
+    return table;
 }
 
 }  // namespace
 
+ViewState OpeningParamsInitialView() {
+    return ViewOfTable(Table());
+}
+
 OpeningParamsModel::OpeningParamsModel(Platform& platform, const ParamFile& file,
                                        std::function<void()> restartMain)
-    : TableWindow(InitialView()),
+    : TableWindow(Table()),
       platform_(platform),
       file_(file),
       restartMain_(std::move(restartMain)) {}
-
-const std::map<std::string, B>& OpeningParamsModel::Behaviours() {
-    static const std::map<std::string, B> rows = [] {
-        std::map<std::string, B> map = {
-            {"mnuSaveItem", {.click = Do(&M::mnuSaveItem_Click)}},
-            {"mnuExitItem", {.click = Do(&M::mnuExitItem_Click)}},
-            {"mnuHelp", {.click = Do(&M::mnuHelp_Click)}},
-            {"Command1", {.click = Do(&M::Command1_Click)}},
-            {"Command2", {.click = Do(&M::Command2_Click)}},
-            {"Command3", {.click = Do(&M::Command3_Click)}},
-            {"Label2", {.click = Do(&M::Form_Click)}},
-            {"Form2", {.click = Do(&M::Form_Click)}},
-        };
-        for (int p = 0; p < kParamValueCount; ++p)
-            map.emplace(FieldOf(p).control,
-                        B{.text = [p](const M& m) { return m.FieldText(p); },
-                          .type = [p](M& m, const std::string& t) { m.SetFieldText(p, t); }});
-        return map;
-    }();
-    return rows;
-}
 
 const std::string& OpeningParamsModel::FieldText(int position) const {
     return fields_.values.at(static_cast<size_t>(position));

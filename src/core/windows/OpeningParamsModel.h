@@ -15,13 +15,17 @@
 
 namespace quorbel {
 
+// The dialog's client area, twips.
+inline constexpr double kOpeningParamsWidth = 6840, kOpeningParamsHeight = 6060;
+
+// The dialog's control table with its state when it is loaded.
+ViewState OpeningParamsInitialView();
+
 class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
   public:
     // restartMain runs the main window's start-up sequence.
     OpeningParamsModel(Platform& platform, const ParamFile& file,
                        std::function<void()> restartMain);
-
-    static const std::map<std::string, Behaviour<OpeningParamsModel>>& Behaviours();
 
     // Text6 (points), Text2 (cycles), Text3(i)/Text4(i)/Text5(i) (a, b, phase of row i)
     // as file positions 0..31.

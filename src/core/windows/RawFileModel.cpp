@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "state/NumberText.h"
+#include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"
-#include "windows/TableRows.h"
 
 namespace quorbel {
 
@@ -17,134 +17,169 @@ using K = ControlKind;
 using M = RawFileModel;
 using B = Behaviour<M>;
 
-using Row = TableRow<M>;
+using Row = ControlRow<M>;
 
 // The hints answer a click by hiding themselves.
 B Hint(void (M::*click)()) {
     return {.click = Do(click)};
 }
 
-const std::vector<Row>& Table() {
-    static const std::vector<Row> rows = {
-        {"mnuOpen", K::MenuItem, "", "Open", "", {.click = Do(&M::mnuOpen_Click)}},
-        {"Picture1", K::Picture, ""},
-        {"Picture2",
-         K::Picture,
-         "Picture1",
-         "",
-         "",
-         {.mouseDown = Do(&M::Picture2_MouseDown), .mouseMove = Do(&M::Picture2_MouseMove)},
-         kHidden},
-        {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden},
-        {"Picture4", K::Picture, "Picture3", "", "", {.mouseDown = Do(&M::Picture4_MouseDown)}},
-        {"Label1", K::Label, ""},
-        {"Label2", K::Label, "", "", "", {}, kHidden},
-        {"Label3", K::Label, "", "Points in the File:"},
-        {"Label7", K::Label, ""},
-        {"Label17", K::Label, "", "Points in the graph:"},
-        {"Label18", K::Label, ""},
-        {"Label8", K::Label, "", "Selection:"},
-        {"Label9", K::Label, "", "Minimum:"},
-        {"Label11", K::Label, ""},
-        {"Label10", K::Label, "", "Maximum:"},
-        {"Label12", K::Label, ""},
-        {"Label13", K::Label, "", "Selected points:"},
-        {"Label15", K::Label, ""},
-        {"Label14", K::Label, "", "To be transferred:"},
-        {"Label16", K::Label, ""},
-        {"Label21", K::Label, "",
-         "Frequency of file .raw (modify by typing a new value if necessary):"},
-        {"Text1",
-         K::TextBox,
-         "",
-         "",
-         "",
-         {.text = [](const M& m) { return m.FrequencyText(); },
-          .type = [](M& m, const std::string& t) { m.TypeFrequency(t); }}},
-        {"Command1",
-         K::Button,
-         "",
-         "Transfer",
-         "Transfer selected points for FFT calculations",
-         {.click = Do(&M::Command1_Click)}},
-        {"ProgressBar1", K::ProgressBar, "", "", "", {}, kHidden},
-        {"Option1",
-         K::Option,
-         "",
-         "First channel",
-         "Sound files with several channels: plot and transfer the first channel",
-         {.click = Do(&M::Option1_Click)}},
-        {"Option2",
-         K::Option,
-         "",
-         "Mean of the channels",
-         "Sound files with several channels: plot and transfer the mean of all channels",
-         {.click = Do(&M::Option2_Click)}},
-        {"Label22", K::Label, "", "", "", {}, kHidden},
-        {"Label5", K::Label, "",
-         "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of the "
-         "graph which will be used to make the Fourier Transform calculation.",
-         "", Hint(&M::Label5_Click)},
-        {"Label4", K::Label, "",
-         "To perform the Fourier Transform calculation, a part of the graph must be selected. "
-         "Just drag the mouse over the graph (from left to right), with the left button "
-         "pressed.",
-         "", Hint(&M::Label4_Click), kHidden},
-        {"Label6", K::Label, "",
-         "The calculation will not produce good results with a number of points below  1024. "
-         "Select a little bit larger region. ",
-         "", Hint(&M::Label6_Click), kHidden},
-        {"Label19", K::Label, "",
-         "The frequency of the file must be a positive number of hertz (for example 22050). "
-         "Type it in the box above and transfer again.",
-         "", Hint(&M::Label19_Click), kHidden},
-    };
-    return rows;
+constexpr double kLine = 255;
+// The hints share one place below the counts; one shows at a time.
+constexpr Place kHintPlace = {240, 5600, kRawFrameWidth, 900};
+
+const ControlTable<M>& Table() {
+    static const ControlTable<M> table = {
+        "Form6",
+        "FFT Quorbel - Files  *.raw",
+        kForm6Width,
+        kForm6Height,
+        {.unload = Do(&M::Form_Unload)},
+        {
+            {"mnuOpen", K::MenuItem, "", "Open", "", {.click = Do(&M::mnuOpen_Click)}},
+            // The frequency above the graph.
+            {"Label21",
+             K::Label,
+             "",
+             "Frequency of file .raw (modify by typing a new value if necessary):",
+             "",
+             {},
+             kPlain,
+             {240, 40, 4560, 420}},
+            {"Text1",
+             K::TextBox,
+             "",
+             "",
+             "",
+             {.text = [](const M& m) { return m.FrequencyText(); },
+              .type = [](M& m, const std::string& t) { m.TypeFrequency(t); }},
+             kPlain,
+             {4900, 100, 1200, 300}},
+            // The frame of the graph and the graph, drawn on although the selection band
+            // and the inverted plot seen through it lie over them.
+            {"Picture1",
+             K::Picture,
+             "",
+             "",
+             "",
+             {},
+             kDrawn,
+             {240, 480, kRawFrameWidth, kRawFrameHeight}},
+            {"Picture2",
+             K::Picture,
+             "Picture1",
+             "",
+             "",
+             {.mouseDown = Do(&M::Picture2_MouseDown), .mouseMove = Do(&M::Picture2_MouseMove)},
+             kHidden | kDrawn,
+             {100, 200, kRawGraphWidth, kRawGraphHeight}},
+            {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden, {0, 0, 0, kRawGraphHeight}},
+            {"Picture4",
+             K::Picture,
+             "Picture3",
+             "",
+             "",
+             {.mouseDown = Do(&M::Picture4_MouseDown)},
+             kPlain,
+             {0, 0, kRawGraphWidth, kRawGraphHeight}},
+            {"ProgressBar1",
+             K::ProgressBar,
+             "",
+             "",
+             "",
+             {},
+             kHidden,
+             {2160, 2040, 3000, 255},
+             {},
+             {0, 100}},
+            {"Option1",
+             K::Option,
+             "",
+             "First channel",
+             "Sound files with several channels: plot and transfer the first channel",
+             {.click = Do(&M::Option1_Click)},
+             kChecked,
+             {240, 3700, 2400, kLine}},
+            {"Option2",
+             K::Option,
+             "",
+             "Mean of the channels",
+             "Sound files with several channels: plot and transfer the mean of all channels",
+             {.click = Do(&M::Option2_Click)},
+             kPlain,
+             {2760, 3700, 2400, kLine}},
+            {"Label22", K::Label, "", "", "", {}, kHidden, {240, 4000, kRawFrameWidth, kLine}},
+            // The counts, the transfer and the file name below the graph.
+            {"Label3",
+             K::Label,
+             "",
+             "Points in the File:",
+             "",
+             {},
+             kPlain,
+             {240, 4300, 1800, kLine}},
+            {"Label7", K::Label, "", "", "", {}, kPlain, {2100, 4300, 1000, kLine}},
+            {"Label17",
+             K::Label,
+             "",
+             "Points in the graph:",
+             "",
+             {},
+             kPlain,
+             {3300, 4300, 1900, kLine}},
+            {"Label18", K::Label, "", "", "", {}, kPlain, {5250, 4300, 1000, kLine}},
+            {"Label8", K::Label, "", "Selection:", "", {}, kPlain, {240, 4600, 1000, kLine}},
+            {"Label9", K::Label, "", "Minimum:", "", {}, kPlain, {1300, 4600, 900, kLine}},
+            {"Label11", K::Label, "", "", "", {}, kPlain, {2250, 4600, 900, kLine}},
+            {"Label10", K::Label, "", "Maximum:", "", {}, kPlain, {3300, 4600, 900, kLine}},
+            {"Label12", K::Label, "", "", "", {}, kPlain, {4250, 4600, 900, kLine}},
+            {"Command1",
+             K::Button,
+             "",
+             "Transfer",
+             "Transfer selected points for FFT calculations",
+             {.click = Do(&M::Command1_Click)},
+             kPlain,
+             {6300, 4550, 1200, 400}},
+            {"Label13", K::Label, "", "Selected points:", "", {}, kPlain, {240, 4900, 1800, kLine}},
+            {"Label15", K::Label, "", "", "", {}, kPlain, {2100, 4900, 1000, kLine}},
+            {"Label14",
+             K::Label,
+             "",
+             "To be transferred:",
+             "",
+             {},
+             kPlain,
+             {3300, 4900, 1900, kLine}},
+            {"Label16", K::Label, "", "", "", {}, kPlain, {5250, 4900, 1000, kLine}},
+            {"Label2", K::Label, "", "", "", {}, kHidden, {240, 5250, 6000, kLine}},
+            // The full path, too narrow to be read.
+            {"Label1", K::Label, "", "", "", {}, kPlain, {6300, 5250, 600, kLine}},
+            {"Label5", K::Label, "",
+             "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of "
+             "the graph which will be used to make the Fourier Transform calculation.",
+             "", Hint(&M::Label5_Click), kPlain, kHintPlace},
+            {"Label4", K::Label, "",
+             "To perform the Fourier Transform calculation, a part of the graph must be "
+             "selected. Just drag the mouse over the graph (from left to right), with the left "
+             "button pressed.",
+             "", Hint(&M::Label4_Click), kHidden, kHintPlace},
+            {"Label6", K::Label, "",
+             "The calculation will not produce good results with a number of points below  "
+             "1024. Select a little bit larger region. ",
+             "", Hint(&M::Label6_Click), kHidden, kHintPlace},
+            {"Label19", K::Label, "",
+             "The frequency of the file must be a positive number of hertz (for example 22050). "
+             "Type it in the box above and transfer again.",
+             "", Hint(&M::Label19_Click), kHidden, kHintPlace},
+        }};
+    return table;
 }
 
 }  // namespace
 
 ViewState RawFileInitialView() {
-    ViewState view = ViewOfTable("FFT Quorbel - Files  *.raw", Table());
-    auto geometry = [&view](const char* name, double l, double t, double w, double h) {
-        ControlState& c = view[name];
-        c.left = l, c.top = t, c.width = w, c.height = h;
-    };
-    geometry("Picture1", 240, 480, kRawFrameWidth, kRawFrameHeight);
-    geometry("Picture2", 100, 200, kRawGraphWidth, kRawGraphHeight);
-    geometry("Picture3", 0, 0, 0, kRawGraphHeight);
-    geometry("Picture4", 0, 0, kRawGraphWidth, kRawGraphHeight);
-    geometry("ProgressBar1", 2160, 2040, 3000, 255);
-    geometry("Option1", 240, 3700, 2400, 255);
-    geometry("Option2", 2760, 3700, 2400, 255);
-    geometry("Label22", 240, 4000, kRawFrameWidth, 255);
-    // The frequency above the graph; the counts, the transfer, the file name and the
-    // hints below it.
-    geometry("Label21", 240, 40, 4560, 420);
-    geometry("Text1", 4900, 100, 1200, 300);
-    const struct {
-        const char* name;
-        double left, top, width;
-    } below[] = {
-        {"Label3", 240, 4300, 1800},   {"Label7", 2100, 4300, 1000},
-        {"Label17", 3300, 4300, 1900}, {"Label18", 5250, 4300, 1000},
-        {"Label8", 240, 4600, 1000},   {"Label9", 1300, 4600, 900},
-        {"Label11", 2250, 4600, 900},  {"Label10", 3300, 4600, 900},
-        {"Label12", 4250, 4600, 900},  {"Label13", 240, 4900, 1800},
-        {"Label15", 2100, 4900, 1000}, {"Label14", 3300, 4900, 1900},
-        {"Label16", 5250, 4900, 1000}, {"Label2", 240, 5250, 6000},
-        {"Label1", 6300, 5250, 600},  // the full path, too narrow to be read
-    };
-    for (const auto& label : below) geometry(label.name, label.left, label.top, label.width, 255);
-    geometry("Command1", 6300, 4550, 1200, 400);
-    for (const char* hint : {"Label4", "Label5", "Label6", "Label19"})
-        geometry(hint, 240, 5600, kRawFrameWidth, 900);
-    view["Option1"].checked = true;
-    // The plots are drawn on the frame and the graph although pictures lie over them.
-    view["Picture1"].drawn = true;
-    view["Picture2"].drawn = true;
-    view["ProgressBar1"].max = 100;
-    return view;
+    return ViewOfTable(Table());
 }
 
 namespace {
@@ -157,18 +192,13 @@ constexpr double kReadingStatusY = 1200;
 }  // namespace
 
 RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main)
-    : TableWindow(RawFileInitialView()), platform_(platform), surfaces_(surfaces), main_(main) {
+    : TableWindow(Table()), platform_(platform), surfaces_(surfaces), main_(main) {
     surfaces_.Picture2.SetForeColor(Rgb(0, 0, 255));
     surfaces_.Picture2.SetBackColor(colors::kButtonFace);
     surfaces_.Picture4.SetForeColor(colors::kWhite);
     surfaces_.Picture4.SetBackColor(Rgb(0, 0, 255));
     surfaces_.Form6.SetBackColor(colors::kButtonFace);
     surfaces_.Picture1.SetBackColor(colors::kButtonFace);
-}
-
-const std::map<std::string, Behaviour<M>>& RawFileModel::Behaviours() {
-    static const std::map<std::string, B> behaviours = BehavioursOfTable(Table());
-    return behaviours;
 }
 
 void RawFileModel::Form_Load() {

@@ -37,8 +37,6 @@ class RawFileModel : public TableWindow<RawFileModel> {
   public:
     RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main);
 
-    static const std::map<std::string, Behaviour<RawFileModel>>& Behaviours();
-
     // --- life cycle: shown on request, minimised after a transfer
     void Form_Load();
     void Show();

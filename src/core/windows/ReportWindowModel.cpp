@@ -1,20 +1,29 @@
 #include "windows/ReportWindowModel.h"
 
+#include "report/Report.h"
+#include "windows/ControlTable.h"
+
 namespace quorbel {
 
+namespace {
+
+using M = ReportWindowModel;
+
+// A window without controls: the report is written on the window itself.
+const ControlTable<M>& Table() {
+    static const ControlTable<M> table = {
+        "Form5",       "FFT Quorbel - Report",          kReportWidth,
+        kReportHeight, {.unload = Do(&M::Form_Unload)}, {}};
+    return table;
+}
+
+}  // namespace
+
 ViewState ReportWindowInitialView() {
-    ViewState view;
-    view.caption = "FFT Quorbel - Report";
-    return view;
+    return ViewOfTable(Table());
 }
 
-ReportWindowModel::ReportWindowModel(Surface& form5)
-    : TableWindow(ReportWindowInitialView()), form5_(form5) {}
-
-const std::map<std::string, Behaviour<ReportWindowModel>>& ReportWindowModel::Behaviours() {
-    static const std::map<std::string, Behaviour<ReportWindowModel>> none;
-    return none;
-}
+ReportWindowModel::ReportWindowModel(Surface& form5) : TableWindow(Table()), form5_(form5) {}
 
 void ReportWindowModel::Show() {
     view_.shown = true;

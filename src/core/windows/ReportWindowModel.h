@@ -12,15 +12,12 @@
 
 namespace quorbel {
 
-// The window's caption and its (empty) control table, for the views built before it.
+// The window's caption, size and (empty) control table, for the views built before it.
 ViewState ReportWindowInitialView();
 
 class ReportWindowModel : public TableWindow<ReportWindowModel> {
   public:
     explicit ReportWindowModel(Surface& form5);
-
-    // The window has no controls.
-    static const std::map<std::string, Behaviour<ReportWindowModel>>& Behaviours();
 
     Surface& Form5() { return form5_; }
 

@@ -1,9 +1,10 @@
 #pragma once
 // What a window shows, as data: for each named control its caption, tooltip,
-// enabled/visible/checked/locked state and the geometry the behaviour moves; the line
+// enabled/visible/checked/locked state, its place in twips and its look; the line
 // objects drawn over the graphs; the window's title and mouse pointer. The views copy
 // this into real widgets after every handler; tests read it directly.
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -49,6 +50,13 @@ struct ControlState {
     std::vector<std::string> items;        // the rows of a list box
     // A picture that is drawn on although it holds other pictures (they lie over it).
     bool drawn = false;
+    // How a label or button looks when it does not take the window's font and colours.
+    std::optional<FontState> font;
+    std::optional<Color> foreColor;
+    std::optional<Color> backColor;
+    bool border = false;  // a label drawn as a framed box
+    bool rule = false;    // a label drawn as a horizontal separator line
+    std::string picture;  // a label that shows a picture instead of text ("program")
 };
 
 struct LineObject {
@@ -59,12 +67,15 @@ struct LineObject {
 };
 
 struct ViewState {
+    std::string name;  // the window itself: its events are fired under this name
     std::string caption;
+    // The client area in twips, fixed while the window exists.
+    double width = -1, height = -1;
     int mousePointer = kPointerDefault;
     bool shown = false;
     bool minimized = false;  // shown as an icon only
-    int raised = 0;     // how often the window was brought to the front
-    std::string focus;  // the control that has the input focus
+    int raised = 0;          // how often the window was brought to the front
+    std::string focus;       // the control that has the input focus
     std::map<std::string, ControlState> controls;
     std::vector<std::string> order;  // control names in the order the window lists them
     std::map<std::string, LineObject> lines;

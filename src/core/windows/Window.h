@@ -16,7 +16,9 @@
 
 namespace quorbel {
 
-enum class Event { Click, MouseDown, MouseMove, MouseUp, Change };
+// Unload: the user closes the window; KeyPress: a key pressed while the window has the
+// focus. Both are events of the window itself, named by its control name.
+enum class Event { Click, MouseDown, MouseMove, MouseUp, Change, Unload, KeyPress };
 
 // What an event carries. Mouse events: button (a press: the button pressed; a move:
 // the buttons held; 1 left, 2 right, 4 middle, summed), shift (1 Shift, 2 Ctrl,
@@ -58,6 +60,8 @@ struct Behaviour {
     Handler mouseMove = nullptr;
     Handler mouseUp = nullptr;
     Handler change = nullptr;
+    Handler unload = nullptr;
+    Handler keyPress = nullptr;
     // The data item a text box or label shows, and (text boxes) how typing stores it.
     std::function<std::string(const M&)> text = nullptr;
     std::function<void(M&, const std::string&)> type = nullptr;
@@ -74,6 +78,10 @@ struct Behaviour {
                 return mouseUp;
             case Event::Change:
                 break;
+            case Event::Unload:
+                return unload;
+            case Event::KeyPress:
+                return keyPress;
         }
         return change;
     }
@@ -91,13 +99,24 @@ typename Behaviour<M>::Handler Do(void (M::*handler)(int, int, double, double)) 
     };
 }
 
-// A window whose controls are described by a table: M provides
-//   static const std::map<std::string, Behaviour<M>>& Behaviours();
-// and keeps what it shows in view_.
+// The rows of a window's control table, and the window itself (ControlTable.h).
+template <class M>
+struct ControlTable;
+template <class M>
+ViewState ViewOfTable(const ControlTable<M>& table);
+template <class M>
+std::map<std::string, Behaviour<M>> BehavioursOfTable(const ControlTable<M>& table);
+
+// A window whose controls are described by its control table: one table gives the
+// initial ViewState and the behaviour of every control this window has. Two windows
+// of one class may have different tables (the help pages); each answers only its own.
 template <class M>
 class TableWindow : public Window {
   public:
     const ViewState& View() const override { return view_; }
+
+    // The behaviour and binding columns of this window's table, by control name.
+    const std::map<std::string, Behaviour<M>>& Behaviours() const { return behaviours_; }
 
     bool Fire(const std::string& control, Event event, const EventArgs& args = {}) override {
         const Behaviour<M>* row = BehaviourOf(control);
@@ -138,7 +157,11 @@ class TableWindow : public Window {
     }
 
   protected:
-    explicit TableWindow(ViewState initial) : view_(std::move(initial)) {}
+    explicit TableWindow(const ControlTable<M>& table)
+        : view_(ViewOfTable(table)), behaviours_(BehavioursOfTable(table)) {}
+    // A window that adds to its table's view what is no control (line objects).
+    TableWindow(ViewState initial, const ControlTable<M>& table)
+        : view_(std::move(initial)), behaviours_(BehavioursOfTable(table)) {}
 
     ViewState view_;
 
@@ -156,11 +179,12 @@ class TableWindow : public Window {
         return true;
     }
 
-    static const Behaviour<M>* BehaviourOf(const std::string& control) {
-        const auto& rows = M::Behaviours();
-        const auto it = rows.find(control);
-        return it == rows.end() ? nullptr : &it->second;
+    const Behaviour<M>* BehaviourOf(const std::string& control) const {
+        const auto it = behaviours_.find(control);
+        return it == behaviours_.end() ? nullptr : &it->second;
     }
+
+    std::map<std::string, Behaviour<M>> behaviours_;
 };
 
 }  // namespace quorbel

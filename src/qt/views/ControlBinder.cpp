@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +19,7 @@
 #include <optional>
 
 #include "GraphWidget.h"
+#include "ProgramPicture.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
@@ -84,30 +86,38 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
 }
 
 void ControlBinder::CreateControls(const ViewState& initial, QWidget* background) {
-    for (const auto& [name, control] : initial.controls) {
+    // Table order: what holds a control comes before it, and the order of creation is
+    // the order the window reads.
+    for (const std::string& name : initial.order) {
+        const ControlState& control = initial.controls.at(name);
+        QWidget* holder = Widget(control.parent);
+        QWidget* parent = holder ? holder : background;
         QWidget* widget = nullptr;
         switch (control.kind) {
             case ControlKind::Button:
-                widget = new QPushButton(background);
+                widget = new QPushButton(parent);
                 break;
             case ControlKind::Option: {
-                auto* option = new QRadioButton(background);
+                auto* option = new QRadioButton(parent);
                 // The model decides which option of a group is selected.
                 option->setAutoExclusive(false);
                 widget = option;
                 break;
             }
             case ControlKind::TextBox:
-                widget = new QLineEdit(background);
+                widget = new QLineEdit(parent);
                 break;
             case ControlKind::Label: {
-                auto* label = new QLabel(background);
+                auto* label = new QLabel(parent);
                 label->setTextFormat(Qt::PlainText);  // captions are text, never markup
+                label->setWordWrap(true);
+                if (control.rule) label->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+                if (control.border) label->setFrameShape(QFrame::Box);
                 widget = label;
                 break;
             }
             case ControlKind::Frame:
-                widget = new QGroupBox(background);
+                widget = new QGroupBox(parent);
                 break;
             case ControlKind::Picture: {
                 const bool container =
@@ -118,27 +128,27 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
                                 }) &&
                     !control.drawn;
                 if (container) {
-                    widget = new QWidget(background);
+                    widget = new QWidget(parent);
                 } else {
                     // A drawing area has the size its table row gives, in twips.
                     auto* graph = new GraphWidget(std::max(control.width, 1.0),
-                                                  std::max(control.height, 1.0), background);
+                                                  std::max(control.height, 1.0), parent);
                     graphs_[name] = graph;
                     widget = graph;
                 }
                 break;
             }
             case ControlKind::ScrollBar:
-                widget = new QScrollBar(Qt::Horizontal, background);
+                widget = new QScrollBar(Qt::Horizontal, parent);
                 break;
             case ControlKind::Slider:
-                widget = new QSlider(Qt::Horizontal, background);
+                widget = new QSlider(Qt::Horizontal, parent);
                 break;
             case ControlKind::ProgressBar:
-                widget = new QProgressBar(background);
+                widget = new QProgressBar(parent);
                 break;
             case ControlKind::ListBox:
-                widget = new QListWidget(background);
+                widget = new QListWidget(parent);
                 break;
             default:
                 break;  // menus are built by CreateMenus
@@ -146,6 +156,55 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
         if (!widget) continue;
         widget->setObjectName(QString::fromStdString(name));
         widgets_[name] = widget;
+        order_.push_back(name);
+        ApplyLook(widget, control);
+        Place(widget, control);
+    }
+    SetTabOrder();
+}
+
+void ControlBinder::ApplyLook(QWidget* widget, const ControlState& control) {
+    if (control.font) widget->setFont(MakeFont(*control.font));
+    if (control.foreColor || control.backColor) {
+        QPalette palette = widget->palette();
+        auto color = [](Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); };
+        if (control.foreColor) {
+            palette.setColor(QPalette::WindowText, color(*control.foreColor));
+            palette.setColor(QPalette::ButtonText, color(*control.foreColor));
+        }
+        if (control.backColor) {
+            palette.setColor(QPalette::Window, color(*control.backColor));
+            widget->setAutoFillBackground(true);
+        }
+        widget->setPalette(palette);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !control.picture.empty()) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setProperty("picture", QString::fromStdString(control.picture));
+    }
+}
+
+void ControlBinder::SetTabOrder() {
+    const std::vector<QWidget*> chain = TabOrder();
+    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+std::vector<QWidget*> ControlBinder::TabOrder() const {
+    std::vector<QWidget*> chain;
+    for (const std::string& name : order_) {
+        QWidget* widget = widgets_.at(name);
+        if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
+    }
+    return chain;
+}
+
+void ControlBinder::Detach() {
+    window_ = nullptr;
+    run_ = nullptr;
+    for (const auto& [name, graph] : graphs_) {
+        graph->SetMouseDownHandler(nullptr);
+        graph->SetMouseMoveHandler(nullptr);
+        graph->SetMouseUpHandler(nullptr);
     }
 }
 
@@ -166,7 +225,7 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
             // Typing only changes the field (and with it plotState); nothing is
             // recomputed until a calculation button is pressed.
             connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
-                run_([&] { window_->Type(n, text.toStdString()); });
+                if (window_ && run_) run_([&] { window_->Type(n, text.toStdString()); });
             });
         } else if (qobject_cast<QLabel*>(widget) && window.Answers(n, Event::Click)) {
             widget->installEventFilter(this);
@@ -200,7 +259,7 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ControlBinder::Fire(const std::string& control, Event event, const EventArgs& args) {
-    run_([&] { window_->Fire(control, event, args); });
+    if (window_ && run_) run_([&] { window_->Fire(control, event, args); });
 }
 
 // --- copying the model's state into the widgets
@@ -237,6 +296,7 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
     const auto found = widgets_.find(name);
     if (found == widgets_.end()) return;
     QWidget* widget = found->second;
+    Place(widget, control);
     widget->setToolTip(tooltip);
     widget->setEnabled(control.enabled);
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
@@ -248,6 +308,12 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString picture = label->property("picture").toString();
+        if (!picture.isEmpty()) {
+            if (label->pixmap().size() != label->size())
+                label->setPixmap(ProgramPicture(label->size(), label->devicePixelRatioF()));
+            return;
+        }
         const std::optional<std::string> bound = window_->BoundText(name);
         label->setText(bound ? ToQString(*bound) : caption);
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -266,7 +332,6 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         slider->setValue(control.value);
         slider->setSingleStep(control.smallChange);
         slider->setPageStep(control.largeChange);
-        PlaceOverGraph(slider, control);
     } else if (auto* graph = qobject_cast<GraphWidget*>(widget)) {
         graph->SetMousePointer(control.mousePointer);
     } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
@@ -281,14 +346,13 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
     }
 }
 
-void ControlBinder::PlaceOverGraph(QWidget* widget, const ControlState& control) {
-    if (!qobject_cast<GraphWidget*>(widget->parentWidget())) return;
-    const QWidget* area = widget->parentWidget();
-    const int height =
-        control.height >= 0 ? TwipsToPixels(widget, control.height) : widget->sizeHint().height();
-    const int width = control.width >= 0 ? TwipsToPixels(widget, control.width) : area->width();
-    const int top = control.top >= 0 ? TwipsToPixels(widget, control.top) : area->height() - height;
-    widget->setGeometry(TwipsToPixels(widget, std::max(control.left, 0.0)), top, width, height);
+void ControlBinder::Place(QWidget* widget, const ControlState& control) {
+    // Every control stands at its rectangle in twips within what holds it; a control
+    // without a place of its own (width -1) keeps the size Qt gives it.
+    if (control.width < 0 || control.height < 0) return;
+    const QRect rect(TwipsToPixels(widget, control.left), TwipsToPixels(widget, control.top),
+                     TwipsToPixels(widget, control.width), TwipsToPixels(widget, control.height));
+    if (widget->geometry() != rect) widget->setGeometry(rect);
 }
 
 void ControlBinder::SyncGraphs() {

@@ -1,13 +1,15 @@
 #pragma once
 // The widgets of one window, built from its control table and bound to its model by
 // control name. Every window view owns one: it builds a widget per control (object
-// name = control name), reports every widget event to the model's entry point, and
-// copies the model's whole ViewState back into the widgets. Views only add their
-// layout and the events of the window itself.
+// name = control name) in table order inside what holds it (a frame, a picture),
+// keeps the keyboard order the table's reading order, reports every widget event to
+// the model's entry point, and copies the model's whole ViewState back into the
+// widgets, each placed at its twips rectangle.
 #include <QObject>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "windows/Window.h"
 
@@ -36,6 +38,8 @@ class ControlBinder : public QObject {
     // Hands every widget event to `window`; `run` wraps each call (the view counts the
     // handlers in progress and syncs afterwards).
     void Attach(Window& window, std::function<void(const std::function<void()>&)> run);
+    // Stops handing events on and reading the window (before the window goes).
+    void Detach();
 
     // Copies the window's captions, states, bound texts, values, line objects and
     // focus into the widgets.
@@ -45,6 +49,9 @@ class ControlBinder : public QObject {
     GraphWidget* Graph(const std::string& name) const;
     const std::map<std::string, QWidget*>& Widgets() const { return widgets_; }
     const std::map<std::string, GraphWidget*>& Graphs() const { return graphs_; }
+    // The controls in table order, and those the keyboard reaches, in its order.
+    const std::vector<std::string>& Order() const { return order_; }
+    std::vector<QWidget*> TabOrder() const;
 
   protected:
     // Labels that answer clicks report the release of the mouse over them.
@@ -55,7 +62,9 @@ class ControlBinder : public QObject {
     void CreateControls(const ViewState& initial, QWidget* owner);
     void SyncWidget(const std::string& name, const ControlState& control);
     void SyncGraphs();
-    void PlaceOverGraph(QWidget* widget, const ControlState& control);
+    void Place(QWidget* widget, const ControlState& control);
+    void ApplyLook(QWidget* widget, const ControlState& control);
+    void SetTabOrder();
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
 
     Window* window_ = nullptr;
@@ -64,6 +73,7 @@ class ControlBinder : public QObject {
     std::map<std::string, QAction*> actions_;  // menu items, separators, menus' actions
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, GraphWidget*> graphs_;
+    std::vector<std::string> order_;
     std::string focus_;
 };
 

@@ -1,5 +1,6 @@
-// Building the main window's widgets from the control table, connecting them to the
-// model's handlers and copying the model's state back after every handler.
+// Building the main window and its secondary windows from their control tables,
+// connecting them to the models' handlers and copying the models' state back after
+// every handler.
 #include "MainWindowView.h"
 
 #include <QAction>
@@ -7,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -21,119 +23,76 @@
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
-#include "HelpWindowViews.h"
-#include "OpeningParamsView.h"
-#include "PictureWindowView.h"
-#include "SecondaryWindowView.h"
+#include "WindowView.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
-
-namespace {
-
-// The window's background: the central widget and the unnamed boxes that only
-// arrange the controls. Moves and clicks that land there, and not on a control,
-// belong to the window itself.
-class Background : public QWidget {
-  public:
-    std::function<void()> onMove;
-    std::function<void()> onClick;
-
-    explicit Background(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
-
-  protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        if (OnBackground(*event) && onMove) onMove();
-    }
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (rect().contains(event->position().toPoint()) && OnBackground(*event) && onClick)
-            onClick();
-    }
-
-  private:
-    bool OnBackground(const QMouseEvent& event) const {
-        const QWidget* under = childAt(event.position().toPoint());
-        return under == nullptr || under->objectName().isEmpty();
-    }
-};
-
-}  // namespace
 
 MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& paramFile,
                                QWidget* parent)
     : QMainWindow(parent) {
     RegisterFontSubstitutions();
-    // The controls' own font, whose metrics the layout was made for.
+    // The controls' own font, whose metrics the tables' places were made for.
     setFont(MakeFont(FontState{}));
 
-    // The window is built from the table the model starts with; the drawing areas
+    // Every window is built from the table its model starts with; the drawing areas
     // must exist before the model, which draws on them from its first handler on.
     const ViewState initial = MainWindowInitialView();
     setWindowTitle(ToQString(initial.caption));
-    auto* background = new Background(this);
-    setCentralWidget(background);
-    background->onMove = [this] {
-        RunCall([this] { model_->Fire(kWindowControl, Event::MouseMove); });
-    };
-    background->onClick = [this] {
-        RunCall([this] { model_->Fire(kWindowControl, Event::Click); });
-    };
-    binder_ = new ControlBinder(initial, background, menuBar());
-    widgets_ = binder_->Widgets();
-    report_ = new SecondaryWindowView(this, ReportWindowInitialView(), kReportWidth, kReportHeight,
-                                      "Form5");
-    inverse_ = new SecondaryWindowView(this, InverseWindowInitialView(), kForm4Width, kForm4Height,
-                                       "Form4");
-    rawFile_ =
-        new SecondaryWindowView(this, RawFileInitialView(), kForm6Width, kForm6Height, "Form6");
-    const RawFileSurfaces rawSurfaces{rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
-                                      rawFile_->Graph("Picture2")->Surface(),
-                                      rawFile_->Graph("Picture4")->Surface()};
-    bitmap_ = new PictureWindowView(this, "Form8", kBitmapOuterWidth, kBitmapOuterHeight,
-                                    kBitmapClientWidth, kBitmapClientHeight);
-    params_ = new OpeningParamsView(this);
-    nyquist_ = new PictureWindowView(this, "Form3", kNyquistPageWidth, kNyquistPageHeight);
-    phase_ = new PictureWindowView(this, "Form7", kPhasePageWidth, kPhasePageHeight);
-    about_ = new AboutWindowView(this);
-    splash_ = new SplashWindowView(this);
+    controls_ = new WindowView(initial, this);
+    setCentralWidget(controls_);
+    // The window keeps its start-up size: nothing shown or hidden changes it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    report_ = new WindowView(this, ReportWindowInitialView(), kReportWidth, kReportHeight);
+    inverse_ = new WindowView(this, InverseWindowInitialView(), kForm4Width, kForm4Height);
+    rawFile_ = new WindowView(this, RawFileInitialView(), kForm6Width, kForm6Height);
+    rawSurfaces_ = std::make_unique<RawFileSurfaces>(RawFileSurfaces{
+        rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
+        rawFile_->Graph("Picture2")->Surface(), rawFile_->Graph("Picture4")->Surface()});
+    bitmap_ =
+        new WindowView(this, BitmapWindowInitialView(), kBitmapOuterWidth, kBitmapOuterHeight);
+    params_ = new WindowView(this, OpeningParamsInitialView());
+    nyquist_ = new WindowView(this, HelpWindowInitialView(HelpPageKind::Nyquist));
+    phase_ = new WindowView(this, HelpWindowInitialView(HelpPageKind::Phase));
+    about_ = new WindowView(this, AboutWindowInitialView());
+    splash_ = new WindowView(this, SplashWindowInitialView());
+    splash_->setWindowFlag(Qt::FramelessWindowHint);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
                            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
                            report_->Surface(), &Graph("Picture5")->Surface(), &inverse_->Surface(),
-                           &rawSurfaces, &bitmap_->Surface(), &nyquist_->Surface(),
-                           &phase_->Surface()});
-    report_->onClose = [this] { RunCall([this] { model_->Report().Form_Unload(); }); };
-    auto run = [this](const std::function<void()>& call) { RunCall(call); };
-    report_->Attach(model_->Report(), run);
-    inverse_->Attach(model_->InverseResults(), run);
-    inverse_->onClose = [this] { RunCall([this] { model_->InverseResults().Form_Unload(); }); };
-    rawFile_->Attach(model_->RawFile(), run);
-    rawFile_->onClose = [this] { RunCall([this] { model_->RawFile().Form_Unload(); }); };
+                           rawSurfaces_.get(), &bitmap_->Surface(),
+                           &nyquist_->Graph("Picture1")->Surface(),
+                           &phase_->Graph("Picture1")->Surface()});
     model_->RawFile().onProgress = [this] { rawFile_->RepaintNow(); };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
-    LayOut();
-    binder_->Attach(*model_, run);
-    bitmap_->Bind(model_->Bitmap(), run);
-    bitmap_->onClose = [this] { RunCall([this] { model_->Bitmap().Form_Unload(); }); };
-    params_->Bind(model_->OpeningParams(), run);
-    params_->onClose = [this] { RunCall([this] { model_->OpeningParams().Form_Unload(); }); };
-    nyquist_->Bind(model_->NyquistHelp(), run);
-    nyquist_->onClose = [this] { RunCall([this] { model_->NyquistHelp().Form_Unload(); }); };
-    phase_->Bind(model_->PhaseHelp(), run);
-    phase_->onClose = [this] { RunCall([this] { model_->PhaseHelp().Form_Unload(); }); };
-    about_->Bind(model_->About(), run);
-    about_->onClose = [this] { RunCall([this] { model_->About().Form_Unload(); }); };
-    splash_->Bind(model_->Splash(), run);
-    splash_->onClose = [this] { RunCall([this] { model_->Splash().Form_Unload(); }); };
-    splash_->onKey = [this] { RunCall([this] { model_->Splash().Form_KeyPress(); }); };
+    auto run = [this](const std::function<void()>& call) { RunCall(call); };
+    controls_->Attach(*model_, run);
+    report_->Attach(model_->Report(), run);
+    inverse_->Attach(model_->InverseResults(), run);
+    rawFile_->Attach(model_->RawFile(), run);
+    bitmap_->Attach(model_->Bitmap(), run);
+    params_->Attach(model_->OpeningParams(), run);
+    nyquist_->Attach(model_->NyquistHelp(), run);
+    phase_->Attach(model_->PhaseHelp(), run);
+    about_->Attach(model_->About(), run);
+    splash_->Attach(model_->Splash(), run);
     Sync();
+}
+
+std::vector<WindowView*> MainWindowView::Views() const {
+    return {controls_, report_,  inverse_, rawFile_, bitmap_,
+            params_,   nyquist_, phase_,   about_,   splash_};
 }
 
 MainWindowView::~MainWindowView() {
     if (waitCursor_) QApplication::restoreOverrideCursor();
+    // Nothing may reach the model once it is gone: the views let go of it first, then
+    // it goes while the surfaces it draws on still exist.
+    for (WindowView* view : Views()) view->Detach();
+    model_.reset();
 }
 
 bool MainWindowView::Load() {
@@ -145,7 +104,7 @@ bool MainWindowView::Load() {
 }
 
 GraphWidget* MainWindowView::Graph(const std::string& name) const {
-    return binder_->Graph(name);
+    return controls_->Graph(name);
 }
 
 // --- events
@@ -167,7 +126,7 @@ bool MainWindowView::event(QEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    RunCall([this] { model_->Form_Unload(); });
+    controls_->FireWindow(Event::Unload);
     event->accept();
 }
 
@@ -176,18 +135,8 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
-    binder_->Sync();
-    PlaceMusicalView();
+    for (WindowView* window : Views()) window->Sync();
     ApplyPointer(view.mousePointer);
-    report_->Sync();
-    inverse_->Sync();
-    rawFile_->Sync();
-    if (bitmap_) bitmap_->Sync();
-    if (params_) params_->Sync();
-    for (ModelWindowView* view :
-         {static_cast<ModelWindowView*>(nyquist_), static_cast<ModelWindowView*>(phase_),
-          static_cast<ModelWindowView*>(about_), static_cast<ModelWindowView*>(splash_)})
-        if (view) view->Sync();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

@@ -1,10 +1,11 @@
 #pragma once
-// The main window of the desktop program, a humble view of MainWindowModel. It builds
-// its widgets once from the window's control table (each widget's object name is its
-// control name), hands every user event to the model's handler for that control and
-// event, and afterwards copies the model's whole ViewState and the analysis fields
-// back into the widgets. It decides nothing: captions, check marks, enabled and
-// visible states and everything drawn come from the model.
+// The main window of the desktop program, a humble view of MainWindowModel. It owns
+// the model and the views of the secondary windows; every window, this one included,
+// is a WindowView built from its control table, which places each control at its
+// rectangle and hands every user event to the model's handler for that control and
+// event. After each handler the views copy the model's whole ViewState back into the
+// widgets. It decides nothing: captions, check marks, states, places and everything
+// drawn come from the models.
 #include <QMainWindow>
 #include <filesystem>
 #include <map>
@@ -15,20 +16,10 @@
 #include "platform/Platform.h"
 #include "windows/MainWindowModel.h"
 
-class QAction;
-class QLineEdit;
-class QMenu;
-class QLayout;
-
 namespace quorbel {
 
-class ControlBinder;
 class GraphWidget;
-class SecondaryWindowView;
-class OpeningParamsView;
-class PictureWindowView;
-class AboutWindowView;
-class SplashWindowView;
+class WindowView;
 
 class MainWindowView : public QMainWindow {
     Q_OBJECT
@@ -51,48 +42,48 @@ class MainWindowView : public QMainWindow {
     const MainWindowModel& Model() const { return *model_; }
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
-    SecondaryWindowView* ReportWindow() const { return report_; }
-    SecondaryWindowView* InverseWindow() const { return inverse_; }
-    SecondaryWindowView* RawFileWindow() const { return rawFile_; }
-    PictureWindowView* BitmapWindow() const { return bitmap_; }
-    OpeningParamsView* OpeningParamsWindow() const { return params_; }
-    PictureWindowView* NyquistWindow() const { return nyquist_; }
-    PictureWindowView* PhaseWindow() const { return phase_; }
-    AboutWindowView* AboutWindow() const { return about_; }
-    SplashWindowView* SplashWindow() const { return splash_; }
+    // The view of the main window's own controls.
+    WindowView* Controls() const { return controls_; }
+    WindowView* ReportWindow() const { return report_; }
+    WindowView* InverseWindow() const { return inverse_; }
+    WindowView* RawFileWindow() const { return rawFile_; }
+    WindowView* BitmapWindow() const { return bitmap_; }
+    WindowView* OpeningParamsWindow() const { return params_; }
+    WindowView* NyquistWindow() const { return nyquist_; }
+    WindowView* PhaseWindow() const { return phase_; }
+    WindowView* AboutWindow() const { return about_; }
+    WindowView* SplashWindow() const { return splash_; }
+    // Every window view, the main window's first.
+    std::vector<WindowView*> Views() const;
 
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void LayOut();
-
     // Runs one call into the model, then brings the widgets up to date.
     template <class Call>
     void RunCall(Call&& call);
 
-    QWidget* Take(const std::string& name);
-    void AddUnplaced(QLayout* fallback);
-    void PlaceMusicalView();
     void ApplyPointer(int pointer);
 
+    // The views first: their widgets (children of this window) hold surfaces the
+    // model draws on, so the model, declared after them, goes first; the views are
+    // detached from it before.
+    WindowView* controls_ = nullptr;
+    WindowView* report_ = nullptr;
+    WindowView* inverse_ = nullptr;
+    WindowView* rawFile_ = nullptr;
+    WindowView* bitmap_ = nullptr;
+    WindowView* params_ = nullptr;
+    WindowView* nyquist_ = nullptr;
+    WindowView* phase_ = nullptr;
+    WindowView* about_ = nullptr;
+    WindowView* splash_ = nullptr;
+    std::unique_ptr<RawFileSurfaces> rawSurfaces_;  // the raw file window's, for the model
     std::unique_ptr<MainWindowModel> model_;
-    ControlBinder* binder_ = nullptr;
-    std::map<std::string, QWidget*> widgets_;  // the binder's widgets, for the layout
-    SecondaryWindowView* report_ = nullptr;
-    SecondaryWindowView* inverse_ = nullptr;
-    SecondaryWindowView* rawFile_ = nullptr;
-    PictureWindowView* bitmap_ = nullptr;
-    OpeningParamsView* params_ = nullptr;
-    PictureWindowView* nyquist_ = nullptr;
-    PictureWindowView* phase_ = nullptr;
-    AboutWindowView* about_ = nullptr;
-    SplashWindowView* splash_ = nullptr;
-    std::vector<std::string> placed_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)
     bool waitCursor_ = false;
-    QWidget* musicalPlace_ = nullptr;  // where the musical view stands at normal size
 };
 
 }  // namespace quorbel

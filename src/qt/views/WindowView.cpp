@@ -1,0 +1,159 @@
+#include "WindowView.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ControlBinder.h"
+#include "GraphWidget.h"
+#include "surface/Fonts.h"
+
+namespace quorbel {
+
+namespace {
+
+// The background of a window's client area. Moves and clicks that land there, and
+// not on a control, belong to the window itself.
+class Background : public QWidget {
+  public:
+    std::function<void()> onMove;
+    std::function<void()> onClick;
+
+    explicit Background(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (OnBackground(*event) && onMove) onMove();
+    }
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (rect().contains(event->position().toPoint()) && OnBackground(*event) && onClick)
+            onClick();
+    }
+
+  private:
+    bool OnBackground(const QMouseEvent& event) const {
+        const QWidget* under = childAt(event.position().toPoint());
+        return under == nullptr || under->objectName().isEmpty();
+    }
+};
+
+}  // namespace
+
+WindowView::WindowView(QWidget* owner, const ViewState& initial, double pictureWidth,
+                       double pictureHeight)
+    : QWidget(owner, Qt::Window) {
+    auto* menuBar = new QMenuBar(this);
+    Build(initial, menuBar, pictureWidth, pictureHeight);
+    menuBar->setVisible(!menuBar->actions().isEmpty());
+    layout()->setMenuBar(menuBar);
+}
+
+WindowView::WindowView(const ViewState& initial, QMainWindow* main) : QWidget(main) {
+    Build(initial, main->menuBar(), 0, 0);
+}
+
+void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictureWidth,
+                       double pictureHeight) {
+    name_ = initial.name;
+    setObjectName(QString::fromStdString(name_));
+    setFont(MakeFont(FontState{}));
+    setWindowTitle(ToQString(initial.caption));
+    if (pictureWidth > 0 && pictureHeight > 0) {
+        area_ = new GraphWidget(pictureWidth, pictureHeight, this);
+        area_->setObjectName(QString::fromStdString(name_ + "Area"));
+        client_ = area_;
+    } else {
+        auto* background = new Background(this);
+        background->onMove = [this] { FireWindow(Event::MouseMove); };
+        background->onClick = [this] { FireWindow(Event::Click); };
+        client_ = background;
+    }
+    // The client area keeps the size of the table, whatever is shown or hidden.
+    client_->setFixedSize(TwipsToPixels(this, std::max(initial.width, 0.0)),
+                          TwipsToPixels(this, std::max(initial.height, 0.0)));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(client_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    binder_ = new ControlBinder(initial, client_, menuBar);
+}
+
+ImageSurface& WindowView::Surface() {
+    return area_->Surface();
+}
+
+GraphWidget* WindowView::Graph(const std::string& name) const {
+    return binder_->Graph(name);
+}
+
+void WindowView::Attach(Window& window, Runner run) {
+    window_ = &window;
+    run_ = std::move(run);
+    binder_->Attach(window, run_);
+}
+
+void WindowView::Detach() {
+    binder_->Detach();
+    window_ = nullptr;
+    run_ = nullptr;
+}
+
+bool WindowView::FireWindow(Event event) {
+    if (!window_ || !run_ || !window_->Answers(name_, event)) return false;
+    run_([this, event] { window_->Fire(name_, event); });
+    return true;
+}
+
+void WindowView::Sync() {
+    if (!window_) return;
+    const ViewState& view = window_->View();
+    binder_->Sync();
+    if (area_) area_->update();
+    if (!isWindow()) return;
+    setWindowTitle(ToQString(view.caption));
+    if (view.shown != isVisible()) setVisible(view.shown);
+    if (view.raised != raised_) {
+        raised_ = view.raised;
+        if (isMinimized()) showNormal();
+        raise();
+        activateWindow();
+    }
+    if (view.minimized != wasMinimized_) {
+        wasMinimized_ = view.minimized;
+        if (view.minimized && view.shown) showMinimized();
+    }
+}
+
+void WindowView::RepaintNow() {
+    Sync();
+    repaint();
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    event->accept();
+    FireWindow(Event::Unload);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    if (FireWindow(Event::KeyPress))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+}  // namespace quorbel
+
+namespace quorbel {
+
+void WindowView::mouseReleaseEvent(QMouseEvent* event) {
+    // A click that lands on the window itself, not on one of its controls.
+    if (rect().contains(event->position().toPoint())) FireWindow(Event::Click);
+}
+
+}  // namespace quorbel
