@@ -153,8 +153,9 @@ const ControlTable<M>& Table() {
              {3300, 4900, 1900, kLine}},
             {"Label16", K::Label, "", "", "", {}, kPlain, {5250, 4900, 1000, kLine}},
             {"Label2", K::Label, "", "", "", {}, kHidden, {240, 5250, 6000, kLine}},
-            // The full path, too narrow to be read.
-            {"Label1", K::Label, "", "", "", {}, kPlain, {6300, 5250, 600, kLine}},
+            // The full path: it is kept in a label too narrow to be read, here of no
+            // width at all, so that no part of it shows cut.
+            {"Label1", K::Label, "", "", "", {}, kPlain, {6300, 5250, 0, kLine}},
             {"Label5", K::Label, "",
              "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of "
              "the graph which will be used to make the Fourier Transform calculation.",
