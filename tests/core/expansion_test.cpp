@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 #include "state/NumberText.h"
 
@@ -269,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, TwoGraphViewTest,
                          ::testing::Values(std::vector<std::string>{"Command5"},
                                            std::vector<std::string>{"mnuImagzeroItem"},
                                            std::vector<std::string>{"mnuImagzeroItem",
-                                                                    "mnuFreqNegItem"}));
+                                                                    "mnuFreqNegItem"}),
+                         PrintedName());
 
 TEST_F(GraphMouseTest, ReportIsRefusedWhileTheGraphsAreOutOfDate) {
     Loaded();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 
 namespace quorbel::testing {
@@ -107,7 +108,11 @@ TEST_P(HostileFieldTest, RefusedWithItsNameOrUsedAsANumber) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryField, HostileFieldTest, ::testing::ValuesIn(Fields()));
+INSTANTIATE_TEST_SUITE_P(EveryField, HostileFieldTest, ::testing::ValuesIn(Fields()),
+                         [](const auto& info) {
+                             return NameOfText(std::string(info.param.window) + " " +
+                                               info.param.control);
+                         });
 
 }  // namespace
 }  // namespace quorbel::testing

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 
 namespace quorbel::testing {
@@ -65,7 +66,8 @@ TEST_P(PointsOutOfBounds, HalvingAndCancelRefuseThemWithoutCopying) {
 
 INSTANTIATE_TEST_SUITE_P(Values, PointsOutOfBounds,
                          ::testing::Values("0", "-1024", "0.5", "32769", "40000", "1e9",
-                                           "2147483648", "1e300"));
+                                           "2147483648", "1e300"),
+                         PrintedName());
 
 }  // namespace
 }  // namespace quorbel::testing
@@ -105,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(States, SimpleWavesFromAnyState,
                                            BeforeSimpleWaves{"512", "30"},
                                            BeforeSimpleWaves{"1024", "abc"},
                                            BeforeSimpleWaves{"1024", "1e400"},
-                                           BeforeSimpleWaves{"1024", "30"}));
+                                           BeforeSimpleWaves{"1024", "30"}),
+                         PrintedName());
 
 }  // namespace
 }  // namespace quorbel::testing

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 #include "report/PrintedGraph.h"
 #include "surface/SymbolFont.h"
@@ -149,7 +150,10 @@ TEST_P(PrintGuardTest, PrintsOnlyWhileTheGraphsAreCurrent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Guard, PrintGuardTest,
-                         ::testing::Values(GuardCase{"", true}, GuardCase{"31", false}));
+                         ::testing::Values(GuardCase{"", true}, GuardCase{"31", false}),
+                         [](const auto& info) {
+                             return std::string(*info.param.edit ? "CyclesEdited" : "Current");
+                         });
 
 class PrintedReportTest : public ModelFixture {
   protected:

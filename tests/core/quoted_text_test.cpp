@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 #include "state/QuotedText.h"
 
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       QuoteCase{"φ=π", "\"φ=π\""},           // characters, not bytes, are counted
                       QuoteCase{std::string(39, 'x') + "φφ", "\"" + std::string(39, 'x') + "φ…\""},
                       QuoteCase{"\xff\xc3", "\"\\xFF\\xC3\""},  // not UTF-8, and a cut character
-                      QuoteCase{"\xe0\x80\x80", "\"\\xE0\\x80\\x80\""}));  // overlong
+                      QuoteCase{"\xe0\x80\x80", "\"\\xE0\\x80\\x80\""}),  // overlong
+    PrintedName());
 
 using QuotedMessagesTest = ModelFixture;
 

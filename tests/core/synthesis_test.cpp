@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 #include "synthesis/SampleGraph.h"
 #include "synthesis/WaveSynthesis.h"
@@ -107,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TriangularCase{10, -1.5707963267949, 1024}, TriangularCase{30, 2.5, 1024},
                       TriangularCase{3, -3, 1024}, TriangularCase{7.3, -10.9, 1024},
                       TriangularCase{100, 20, 512}, TriangularCase{0.5, 0.1, 2},
-                      TriangularCase{511, 0.3, 1024}));
+                      TriangularCase{511, 0.3, 1024}),
+    PrintedName());
 
 // The triangular wave in phase with the sine: 0 at 0, 1 at pi/2, -1 at 3 pi/2.
 double Triangle(double x) {
@@ -135,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TriangularCase{10, -20, 1024}, TriangularCase{10, -100, 1024},
                       TriangularCase{-10, 0, 1024}, TriangularCase{-10, 3, 1024},
                       TriangularCase{-3.3, -50, 512}, TriangularCase{200, -11.5, 1024},
-                      TriangularCase{-200, 500, 1024}, TriangularCase{1, -1e6, 1024}));
+                      TriangularCase{-200, 500, 1024}, TriangularCase{1, -1e6, 1024}),
+    PrintedName());
 
 TEST(WaveSynthesis, TriangularWaveStaysWithinItsPeaksForAnyPhaseAndFrequency) {
     for (double nu : {-1e12, -513.0, -10.0, 0.0, 10.0, 600.0, 1e9})

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -102,7 +103,10 @@ TEST_P(SignalEnds, RemoveTheFolderAndEndByTheSameSignal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalEnds,
-                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT));
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT),
+                         [](const auto& info) {
+                             return std::string("SIG") + sigabbrev_np(info.param);
+                         });
 
 TEST_F(CliTempFolder, HandlersAreRestoredAfterTheRun) {
     const fs::path folder = Root() / "work";
