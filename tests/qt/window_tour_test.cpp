@@ -167,6 +167,15 @@ std::string Cut(QWidget* widget) {
 }
 
 void Tour::CheckWindow(WindowView* window) {
+    // The client area is the size its table declares; a window without menus is
+    // exactly its client area.
+    ASSERT_NE(window->Shown(), nullptr);
+    const ViewState& view = window->Shown()->View();
+    EXPECT_EQ(window->Client()->size(),
+              QSize(TwipsToPixels(window, view.width), TwipsToPixels(window, view.height)));
+    if (window->isWindow() && !window->findChild<QAction*>()) {
+        EXPECT_EQ(window->size(), window->Client()->size());
+    }
     const std::vector<QWidget*> shown = Shown(window);
     // (a) Visible controls side by side never overlap; a control over another lies in
     // it (a picture in a picture, a control in its frame).

@@ -41,6 +41,8 @@ class WindowView : public QWidget {
     // The client area: the window's own picture, or its background.
     QWidget* Client() const { return client_; }
     GraphWidget* Graph(const std::string& name) const;
+    // The window shown, once attached.
+    const Window* Shown() const { return window_; }
     ControlBinder& Binder() { return *binder_; }
     const ControlBinder& Binder() const { return *binder_; }
 
