@@ -394,6 +394,7 @@ const TabCase kTabCases[] = {
     {"MainWindow", &MainWindowView::Controls, ""},
     {"OpeningParameters", &MainWindowView::OpeningParamsWindow, "mnuConfigInitItem"},
     {"RawFile", &MainWindowView::RawFileWindow, "mnuFilesrawItem"},
+    {"Inverse", &MainWindowView::InverseWindow, "mnuInverse"},
     {"PhasePage", &MainWindowView::PhaseWindow, "mnuPhaseItem"},
     {"About", &MainWindowView::AboutWindow, "mnuAboutItem"},
 };
