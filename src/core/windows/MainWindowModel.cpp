@@ -2,10 +2,9 @@
 // activation, clicks on the window, unload and exit.
 #include "windows/MainWindowModel.h"
 
-#include "windows/ControlTable.h"
-
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel {
 
@@ -19,8 +18,9 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       bitmap_(platform, surfaces.Form8),
       params_(platform, paramFile_, [this] { Form_Load(); }),
       nyquist_(HelpPageKind::Nyquist, surfaces.Form3Picture),
-      phase_(HelpPageKind::Phase, surfaces.Form7Picture, [this] { PhaseExample(); },
-             [this] { PhaseReset(); }),
+      phase_(
+          HelpPageKind::Phase, surfaces.Form7Picture, [this] { PhaseExample(); },
+          [this] { PhaseReset(); }),
       about_(platform) {
     CreateSecondaryWindows();
     // While "Both, separately" is selected no single quantity is on the graph: any
