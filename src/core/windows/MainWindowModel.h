@@ -290,6 +290,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The musical graph of displayedValueList with sign factor a.
     void Logscale2(double a);
     void MusicalViewSize();  // "Panoramic" / "Normal"
+    void ShowFrameOfFunctionKind();
     void SetHScroll2(int value);
     void ScalePeaks(double factor);
     void FocusVisibleGraph();
