@@ -53,6 +53,7 @@ void MainWindowModel::FftRaw(int Npont) {
     raw_->PrintStatus("Plotting FFT graph...");
     raw_->SetProgress(69);
     GrafFt(n);
+    raw_->ClearStatus();
 }
 
 void MainWindowModel::Command5_Click() {
