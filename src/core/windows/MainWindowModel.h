@@ -171,6 +171,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Harmouselog2(double X, double Y);
     void Command2_Click();   // "Show" / "Cancel"
     void Command11_Click();  // "Fix" / "Move"
+    // Takes away what the pointer put over the last spectrum (read-out, cursors,
+    // harmonic markers): run by every new function, transform and transfer.
+    void ClearMarks();
 
     // --- inverse transform and sound files: the inverse-results window (Form4), the
     // raw file window (Form6) and the main window's raw-data mode

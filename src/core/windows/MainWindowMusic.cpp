@@ -362,6 +362,20 @@ void MainWindowModel::Command11_Click() {
     FocusVisibleGraph();
 }
 
+// The read-out with its note, the cursor lines and the harmonic markers (placed or
+// frozen) describe the spectrum they were put on; new data or a new function takes
+// them away. The marker switch stays as it was, ready for the new spectrum.
+void MainWindowModel::ClearMarks() {
+    for (int k = 0; k < kLinearMarkers; ++k) view_.Line(Indexed("Line2", k)).Visible = false;
+    for (int k = 0; k < kMusicalMarkers; ++k) view_.Line(Indexed("Line6", k)).Visible = false;
+    for (const char* cursor : {"Line1", "Line3", "Line4", "Line5"})
+        view_.Line(cursor).Visible = false;
+    view_["Command11"].caption = "Fix";
+    view_["Command11"].enabled = false;
+    view_["Label9"].visible = false;
+    view_["Label9"].caption.clear();
+}
+
 void MainWindowModel::Image1_MouseMove(int, int, double x, double) {
     view_["Label9"].visible = false;
     LineObject& cursor = view_.Line("Line3");

@@ -115,6 +115,7 @@ bool MainWindowModel::RunSimpleWave() {
 
 void MainWindowModel::Command1_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     if (view_["Frame1"].visible)
         Graf(0);
     else if (view_["Frame6"].visible)
@@ -126,6 +127,7 @@ void MainWindowModel::Command1_Click() {
 
 void MainWindowModel::Command17_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     bool synthesised = true;
     if (Checked("mnuMultipleWavesItem")) {
         synthesised = Graf(0);

@@ -58,6 +58,7 @@ void MainWindowModel::FftRaw(int Npont) {
 
 void MainWindowModel::Command5_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     Command6_Click();
     SetPointer(kPointerHourglass);
     const int N = WholeNumber(state_.Get(Field::totalPoints));
