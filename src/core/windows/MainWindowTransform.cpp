@@ -8,8 +8,6 @@
 namespace quorbel {
 
 namespace {
-// Calculated waves always span 1024 samples in the transform.
-constexpr int kCalculatedPoints = 1024;
 // The real-data working array holds at most 32768 samples.
 constexpr int kMaxRealSamples = 32768;
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fourier/TransformDriver.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 
@@ -15,6 +16,19 @@ using B = Behaviour<M>;
 
 // The largest number of points the 16-bit field can hold.
 constexpr double kMaxDialogPoints = 32767;
+
+// Beside the points field while it holds a number the transform of calculated waves
+// does not take; the value is still accepted.
+constexpr const char* kPointsHint = "The FFT needs 1024 points (a power of two).";
+constexpr const char* kPointsHintTip =
+    "With another number of points f(t) is drawn but not transformed.";
+static_assert(kCalculatedPoints == 1024, "the hint names the transform's number of points");
+
+// The points as "Save" reads them: the leading number rounded to a whole number, halves
+// to the even neighbour (text without a leading number counts as 0).
+double PointsOf(const std::string& text) {
+    return std::nearbyint(DecimalPrefix(text));
+}
 
 std::string Indexed(const char* name, int i) {
     return std::string(name) + "(" + std::to_string(i) + ")";
@@ -56,6 +70,8 @@ ViewState InitialView() {
     add("mnuHelp", K::MenuItem, "", "Help");
     add("Label1", K::Label, "", "Total number of points");
     add("Text6", K::TextBox, "", "");
+    add("Label7", K::Label, "", kPointsHint, false);
+    view.controls["Label7"].tooltip = kPointsHintTip;
     add("Label3", K::Label, "", "Number of cycles (per second)");
     add("Text2", K::TextBox, "", "");
     add("Frame1", K::Frame, "", "Function to be analysed");
@@ -113,12 +129,21 @@ const std::string& OpeningParamsModel::FieldText(int position) const {
 
 void OpeningParamsModel::SetFieldText(int position, const std::string& text) {
     fields_.values.at(static_cast<size_t>(position)) = text;
+    if (position == 0) ShowPointsHint();
+}
+
+void OpeningParamsModel::ShowPointsHint() {
+    // Numbers outside the accepted range are refused by "Save" with a message instead.
+    const double points = PointsOf(FieldText(0));
+    view_["Label7"].visible =
+        points >= 1 && points <= kMaxDialogPoints && points != kCalculatedPoints;
 }
 
 void OpeningParamsModel::Form_Load() {
     std::string error;
     if (std::optional<ParamRecord> record = file_.ReadAll(&error)) {
         fields_ = *record;
+        ShowPointsHint();
         return;
     }
     platform_.MessageBox("The opening parameters cannot be read from " + file_.Path().string() +
@@ -142,9 +167,7 @@ std::optional<ParamRows> OpeningParamsModel::Converted() {
         return std::nullopt;
     };
     ParamRows rows;
-    // The points are the leading number of the text rounded to a whole number, halves
-    // to the even neighbour (text without a leading number counts as 0).
-    const double points = std::nearbyint(DecimalPrefix(FieldText(0)));
+    const double points = PointsOf(FieldText(0));
     if (!(points >= 1 && points <= kMaxDialogPoints))
         return refuse(0, "which is not a number of points from 1 to 32767.");
     rows.points = static_cast<int>(points);

@@ -15,6 +15,7 @@ void OpeningParamsView::LayOut(ControlBinder& binder, QVBoxLayout& layout) {
     auto* leading = new QGridLayout;
     leading->addWidget(w("Label1"), 0, 0);
     leading->addWidget(w("Text6"), 0, 1);
+    leading->addWidget(w("Label7"), 0, 2);
     leading->addWidget(w("Label3"), 1, 0);
     leading->addWidget(w("Text2"), 1, 1);
     layout.addLayout(leading);
