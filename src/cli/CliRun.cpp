@@ -408,9 +408,14 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
 
     if (options.command == Command::render) {
-        std::vector<std::pair<const char*, const ImageSurface*>> pictures = {
-            {"ft.png", &picture2}, {"fft.png", &picture1}};
-        if (options.log) pictures.emplace_back("music.png", &picture5);
+        // The graphs the window shows: a hidden graph's surface keeps an outdated or
+        // empty picture.
+        std::vector<std::pair<const char*, const ImageSurface*>> pictures = {{"ft.png", &picture2}};
+        const ViewState& shown = window.View();
+        if (shown["Picture1"].visible) pictures.emplace_back("fft.png", &picture1);
+        if (shown["Picture4"].visible) pictures.emplace_back("music.png", &picture5);
+        if (shown["Picture6"].visible) pictures.emplace_back("fft-imaginary.png", &picture8);
+        if (shown["Picture7"].visible) pictures.emplace_back("fft-real.png", &picture9);
         const bool written = Render(*options.renderDir, pictures, out, err);
         const bool drawn =
             !written || !options.svg || RenderSvg(window, user, platform, *options.renderDir, out);

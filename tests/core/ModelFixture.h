@@ -40,7 +40,7 @@ class ModelFixture : public ::testing::Test {
             model_ = std::make_unique<MainWindowModel>(
                 platform, ParamFile(path_),
                 MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5,
-                                   nullptr, nullptr, &form8});
+                                   nullptr, &rawSurfaces, &form8});
         return *model_;
     }
     MainWindowModel& Loaded() {
@@ -58,6 +58,13 @@ class ModelFixture : public ::testing::Test {
     RecordingSurface form5{kReportWidth, kReportHeight};
     RecordingSurface picture5{music::kCanvasWidth, music::kCanvasHeight};
     RecordingSurface form8{kBitmapOuterWidth, kBitmapOuterHeight};
+    // The raw file window: the window itself, its graph's frame, the graph and the
+    // inverted plot seen through the selection band.
+    RecordingSurface form6{kForm6Width, kForm6Height};
+    RecordingSurface rawFrame{kRawFrameWidth, kRawFrameHeight};
+    RecordingSurface rawGraph{kRawGraphWidth, kRawGraphHeight};
+    RecordingSurface rawInverse{kRawGraphWidth, kRawGraphHeight};
+    RawFileSurfaces rawSurfaces{form6, rawFrame, rawGraph, rawInverse};
     std::filesystem::path dir_;
     std::filesystem::path path_;
 

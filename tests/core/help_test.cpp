@@ -105,6 +105,42 @@ TEST_F(ResetTest, LeavesTheWindowAsAfterStartUp) {
     EXPECT_TRUE(View()["Option6"].checked);
 }
 
+struct SineAgainCase {
+    const char* name;
+    std::vector<std::string> before;  // main-window controls clicked first
+    const char* button;               // on the phase page: "Command1" Example, "Command2" Reset
+};
+
+class PhaseButtonsSelectSineTest : public ModelFixture,
+                                   public ::testing::WithParamInterface<SineAgainCase> {};
+
+// The buttons select "Sin" as its click does: the sine formula and the phase column
+// headed φ, whatever was selected before.
+TEST_P(PhaseButtonsSelectSineTest, FormulaAndPhaseHeadingOfTheSine) {
+    const SineAgainCase& c = GetParam();
+    Loaded();
+    ASSERT_TRUE(Model().Fire("mnuPhaseItem", Event::Click));
+    for (const std::string& control : c.before)
+        ASSERT_TRUE(Model().Fire(control, Event::Click)) << control;
+    ASSERT_EQ(View()["Label23"].caption, "θ");
+    ASSERT_TRUE(Model().PhaseHelp().Fire(c.button, Event::Click));
+    EXPECT_TRUE(View()["Option6"].checked);
+    EXPECT_FALSE(View()["Option7"].checked);
+    EXPECT_TRUE(State().sineSelected);
+    EXPECT_TRUE(View()["Image3"].visible);
+    EXPECT_FALSE(View()["Image4"].visible);
+    EXPECT_EQ(View()["Label23"].caption, "φ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AfterCos, PhaseButtonsSelectSineTest,
+    ::testing::Values(
+        SineAgainCase{"CosExample", {"Option7"}, "Command1"},
+        SineAgainCase{"CosReset", {"Option7"}, "Command2"},
+        SineAgainCase{"CosSimpleWavesExample", {"Option7", "mnuSimpleWavesItem"}, "Command1"},
+        SineAgainCase{"CosSimpleWavesReset", {"Option7", "mnuSimpleWavesItem"}, "Command2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SystemInfoTest, FirstProgramFoundOnThePath) {
     struct Case {
         const char* path;

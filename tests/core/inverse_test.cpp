@@ -94,31 +94,45 @@ TEST_F(InverseTest, ExtremesStartAtZero) {
     }
 }
 
-// The table keeps growing over runs, also while the window was hidden in between,
-// until the window is loaded anew.
-TEST_F(InverseTest, RowsAccumulateUntilTheWindowIsLoadedAnew) {
-    struct Step {
-        const char* name;
-        bool hideFirst, closeFirst;
-        size_t rows;
-    };
-    const Step steps[] = {{"first run", false, false, 1024},
-                          {"second run", false, false, 2048},
-                          {"after hiding", true, false, 3072},
-                          {"after closing", false, true, 1024}};
+// Each run lists its own points only: a run after a change of the function, after
+// hiding or after closing the window replaces the earlier rows.
+struct SecondRunCase {
+    const char* name;
+    const char* amplitude;  // typed into a of row 1 before the second run ("" none)
+    bool hideFirst, closeFirst;
+};
+
+class InverseTableTest : public InverseTest, public ::testing::WithParamInterface<SecondRunCase> {};
+
+TEST_P(InverseTableTest, SecondRunListsOnlyItsOwnPoints) {
+    const SecondRunCase& c = GetParam();
     Loaded();
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.name);
-        if (s.hideFirst) {
-            Model().Form_Activate();
-            EXPECT_FALSE(Model().InverseResults().View().shown);
-        }
-        if (s.closeFirst) Model().InverseResults().Form_Unload();
-        Model().Fire("mnuInverse", Event::Click);
-        EXPECT_EQ(Model().InverseResults().Rows().size(), s.rows);
+    ASSERT_TRUE(Model().Fire("mnuInverse", Event::Click));
+    const std::vector<std::string> firstRows = Model().InverseResults().Rows();
+    ASSERT_EQ(firstRows.size(), 1024u);
+    if (*c.amplitude) {
+        ASSERT_TRUE(Model().Type("Text3(0)", c.amplitude));
+        ASSERT_TRUE(Model().Fire("Command17", Event::Click));
     }
-    EXPECT_EQ(Model().InverseResults().Rows().front().substr(0, 2), "0 ");
+    if (c.hideFirst) Model().Form_Activate();
+    if (c.closeFirst) Model().InverseResults().Form_Unload();
+    ASSERT_TRUE(Model().Fire("mnuInverse", Event::Click));
+
+    const InverseComparison r = Compared();
+    std::vector<std::string> expected;
+    for (size_t j = 0; j < r.orig.size(); ++j)
+        expected.push_back(InverseTableRow(NumberText(r.orig[j]), NumberText(r.rec[j])));
+    EXPECT_EQ(Model().InverseResults().Rows(), expected);
+    // A changed function gives other points than the first run listed.
+    EXPECT_EQ(Model().InverseResults().Rows() == firstRows, *c.amplitude == '\0');
 }
+
+INSTANTIATE_TEST_SUITE_P(Runs, InverseTableTest,
+                         ::testing::Values(SecondRunCase{"Again", "", false, false},
+                                           SecondRunCase{"AfterAmplitude2", "2", false, false},
+                                           SecondRunCase{"AfterHiding", "2", true, false},
+                                           SecondRunCase{"AfterClosing", "2", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InverseTableRow, RecoveredValueStartsInColumn27UnlessTheOriginalIsLonger) {
     struct Case {

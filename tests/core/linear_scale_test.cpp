@@ -123,8 +123,10 @@ TEST_F(LinearScaleTest, NegativeFrequencies1024PointsCarryTheirBinNumbers) {
     EXPECT_EQ(TickBins(kMinorEnd), Range(0, 1020, 10));
     EXPECT_EQ(TickBins(kMediumEnd), Range(0, 1000, 50));
     EXPECT_EQ(LabelBins(), Range(0, 1000, 100));
-    // The last label sits at bin 1000 of 1023, near the right edge.
-    EXPECT_DOUBLE_EQ(LabelOf(1000).x, kW / 1023 * 1000 - 180);
+    // The last label sits at bin 1000 of 1023, near the right edge: 180 twips left of
+    // its tick it would run over the edge, so it ends there (six characters of 8.25
+    // points at 82.5 twips).
+    EXPECT_DOUBLE_EQ(LabelOf(1000).x, kW - 6 * 82.5);
     EXPECT_EQ(LabelOf(1000).below, kMajorEnd);
 }
 
@@ -194,7 +196,8 @@ TEST_F(LinearScaleTest, TwelvePointsAreAllLabelled) {
         EXPECT_DOUBLE_EQ(LabelOf(k).x, X(k) - 80) << k;
         EXPECT_EQ(LabelOf(k).below, kMinorEnd) << k;
     }
-    EXPECT_DOUBLE_EQ(LabelOf(11).x, X(11) - 120);
+    // 11 stands at the right edge: its label ends there instead of 120 twips left of it.
+    EXPECT_DOUBLE_EQ(LabelOf(11).x, kW - 4 * 82.5);
     EXPECT_EQ(LabelOf(11).below, kMinorEnd);
 }
 
@@ -213,15 +216,25 @@ TEST_F(LinearScaleTest, LabelsArePositionedByWhitePointsOnly) {
     for (const Primitive& p : pic_.OfKind(Primitive::Kind::Point))
         EXPECT_EQ(p.color, colors::kWhite);
     // Every text is preceded by the white point it starts at (labels below 10 that
-    // hang from a tick start at the tick's end instead).
+    // hang from a tick start at the tick's end instead), except where that point lies
+    // so near an edge that the label would run over it: the label then starts at the
+    // left edge or ends at the right one.
     const auto& all = pic_.Primitives();
+    int moved = 0;
     for (size_t i = 0; i < all.size(); ++i) {
         if (all[i].kind != Primitive::Kind::Text) continue;
         ASSERT_GT(i, 0u);
         EXPECT_EQ(all[i - 1].kind, Primitive::Kind::Point) << all[i].text;
-        EXPECT_EQ(all[i - 1].x1, all[i].x1) << all[i].text;
         EXPECT_EQ(all[i - 1].y1, all[i].y1) << all[i].text;
+        const double width = pic_.TextWidth(all[i].text);
+        if (all[i - 1].x1 < 0 || all[i - 1].x1 + width > kW) {
+            EXPECT_EQ(all[i].x1, all[i - 1].x1 < 0 ? 0 : kW - width) << all[i].text;
+            ++moved;
+        } else {
+            EXPECT_EQ(all[i - 1].x1, all[i].x1) << all[i].text;
+        }
     }
+    EXPECT_EQ(moved, 2);  // " 95 " at the left edge, " 106 " at the right
     // A label ends its line: the next drawing starts from the left edge.
     EXPECT_EQ(pic_.CurrentX(), 0);
 }

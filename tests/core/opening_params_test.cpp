@@ -79,6 +79,52 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"CyclesSaved", "Text2", "25", "Command1", "1024,25", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct PointsHintCase {
+    const char* name;
+    const char* typed;  // into the points field
+    bool hint;          // the hint beside it shown
+};
+
+class PointsHintTest : public ModelFixture, public ::testing::WithParamInterface<PointsHintCase> {};
+
+// While the points field holds a number the transform does not take, the hint beside
+// it says so; the value is still accepted by "Save".
+TEST_P(PointsHintTest, ShownWhileThePointsCannotBeTransformed) {
+    const PointsHintCase& c = GetParam();
+    Loaded();
+    ASSERT_TRUE(Model().Fire("mnuConfigInitItem", Event::Click));
+    OpeningParamsModel& dialog = Model().OpeningParams();
+    EXPECT_FALSE(dialog.View()["Label7"].visible);
+    ASSERT_TRUE(dialog.Type("Text6", c.typed));
+    EXPECT_EQ(dialog.View()["Label7"].visible, c.hint);
+    EXPECT_EQ(dialog.View()["Label7"].caption, "The FFT needs 1024 points (a power of two).");
+    if (c.hint) {
+        ASSERT_TRUE(dialog.Fire("Command1", Event::Click));
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(ReadParams().substr(0, ReadParams().find(',')),
+                  std::to_string(std::stoi(c.typed)));
+        // Opened again, the dialog shows the hint for the saved value at once.
+        ASSERT_TRUE(dialog.Fire("Command2", Event::Click));
+        ASSERT_TRUE(Model().Fire("mnuConfigInitItem", Event::Click));
+        EXPECT_TRUE(dialog.View()["Label7"].visible);
+    }
+    // Back to the transform's number: the hint goes.
+    ASSERT_TRUE(dialog.Type("Text6", "1024"));
+    EXPECT_FALSE(dialog.View()["Label7"].visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, PointsHintTest,
+    ::testing::Values(
+        PointsHintCase{"Thousand", "1000", true}, PointsHintCase{"PowerOfTwoBelow", "512", true},
+        PointsHintCase{"PowerOfTwoAbove", "2048", true}, PointsHintCase{"One", "1", true},
+        PointsHintCase{"Largest", "32767", true}, PointsHintCase{"Transformed", "1024", false},
+        PointsHintCase{"TransformedWithLetters", "1024abc", false},
+        PointsHintCase{"RoundsToTransformed", "1023.6", false}, PointsHintCase{"Empty", "", false},
+        PointsHintCase{"Letters", "abc", false}, PointsHintCase{"Zero", "0", false},
+        PointsHintCase{"Negative", "-8", false}, PointsHintCase{"TooMany", "40000", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ModelFixture, UnchangedSaveRewritesTheElevenLineLayout) {
     Loaded();
     EXPECT_NE(ReadParams(), kElevenLines) << "the default record is one line";

@@ -294,5 +294,37 @@ TEST_F(BitmapTest, SaveImageWritesOrStaysOpen) {
     EXPECT_FALSE(Model().Bitmap().View().shown);
 }
 
+struct BitmapNameCase {
+    const char* name;
+    const char* typed;    // the save dialog's answer
+    const char* written;  // the file the picture is written to
+};
+
+class BitmapNameTest : public ModelFixture, public ::testing::WithParamInterface<BitmapNameCase> {};
+
+// A name without an extension gets ".bmp"; a name with one is written as it is.
+TEST_P(BitmapNameTest, SaveImageWritesTheNameWithItsExtension) {
+    const BitmapNameCase& c = GetParam();
+    Loaded();
+    ASSERT_TRUE(Model().Fire("mnuCreateBitmapItem", Event::Click));
+    platform.saveAnswers = {std::string(c.typed)};
+    ASSERT_TRUE(Model().Bitmap().Fire("mnuSaveItem", Event::Click));
+    EXPECT_EQ(form8.savedBitmaps, std::vector<std::string>{c.written});
+    EXPECT_FALSE(Model().Bitmap().View().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, BitmapNameTest,
+                         ::testing::Values(BitmapNameCase{"NoExtension", "bitmap1", "bitmap1.bmp"},
+                                           BitmapNameCase{"InAFolder", "/home/student/bitmap1",
+                                                          "/home/student/bitmap1.bmp"},
+                                           BitmapNameCase{"DottedFolder", "/data/run.2/bitmap1",
+                                                          "/data/run.2/bitmap1.bmp"},
+                                           BitmapNameCase{"Bmp", "graph.bmp", "graph.bmp"},
+                                           BitmapNameCase{"UpperCaseBmp", "GRAPH.BMP", "GRAPH.BMP"},
+                                           BitmapNameCase{"OtherExtension", "graph.png",
+                                                          "graph.png"},
+                                           BitmapNameCase{"TrailingDot", "graph.", "graph."}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace quorbel

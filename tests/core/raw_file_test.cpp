@@ -295,8 +295,10 @@ TEST(RawScale, LabelsInHertz) {
         {"full half",
          2048,
          0,
+         // 11000 Hz lies 13 twips from the right edge: its label, kept inside the
+         // graph, would run into the label of 10000 Hz and is left out.
          {" 0 ", " 1000 ", " 2000 ", " 3000 ", " 4000 ", " 5000 ", " 6000 ", " 7000 ", " 8000 ",
-          " 9000 ", " 10000 ", " 11000 "}},
+          " 9000 ", " 10000 "}},
         {"bins 100..149", 50, 100, {" 600 ", " 700 ", " 800 ", " 550 ", " 650 ", " 750 "}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -315,7 +317,7 @@ TEST_F(RawFileTest, LargestTransferUsesTheHertzScale) {
     ASSERT_TRUE(Transfer());
     EXPECT_EQ(State().Get(Field::totalPoints), "16384");
     const auto texts = picture1.Texts();
-    EXPECT_NE(std::find(texts.begin(), texts.end(), " 11000 "), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), " 10000 "), texts.end());
     EXPECT_EQ(std::find(texts.begin(), texts.end(), " 8100 "), texts.end());
 }
 

@@ -21,4 +21,8 @@ DataList RealInverseList(const DataList& spectrumList, int N);
 // True for the sizes the kernels accept: a power of two from 1 to `largest`.
 bool IsPowerOfTwo(int n, int largest);
 
+// Calculated waves always span this many samples in the transform; with another total
+// number of points f(t) is drawn but not transformed.
+inline constexpr int kCalculatedPoints = 1024;
+
 }  // namespace quorbel

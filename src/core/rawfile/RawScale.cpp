@@ -11,13 +11,57 @@ namespace quorbel {
 namespace {
 // Tick starts of step 10 and 100 are sought up to this frequency.
 constexpr int kHighestStart = 12000;
-// Labelled frequencies are remembered up to this many hertz; files are expected to
-// be sampled at no more than 65536 Hz, whose positive half ends here.
-constexpr int kLabelFlags = 32769;
 
 // Whole hertz, kept within a range the loops over ticks can count through.
 int WholeHertz(double value) {
     return static_cast<int>(std::clamp(std::floor(value), -1e7, 1e7));
+}
+
+// The frequencies from fLeft to fRight that are multiples of `every` hertz.
+std::vector<int> MultiplesShown(const RawAxis& a, int every) {
+    std::vector<int> found;
+    for (int f = 0; f <= a.fRight; f += every)
+        if (f >= a.fLeft) found.push_back(f);
+    return found;
+}
+
+// True when labels every `every` hertz, each hanging from its tick, leave room
+// between them (the blanks around each number keep neighbours apart).
+bool LabelsFitEvery(const Surface& pic, const RawAxis& a, int every) {
+    double previousEnd = -1e300;
+    for (int f : MultiplesShown(a, every)) {
+        const double start = a.XOfFrequency(f) - LabelOffset(f);
+        if (start < previousEnd) return false;
+        previousEnd = start + pic.TextWidth(ScaleLabelText(f));
+    }
+    return true;
+}
+
+// Hertz between labels: the scale's own spacing (every major tick, and every medium
+// one too for spans just above a change of step) where those labels fit side by
+// side; otherwise the first of 2, 5, 10, 20, 50, ... majors whose labels do.
+int LabelSpacing(const Surface& pic, const RawAxis& a, bool labelMedium) {
+    const int major = 10 * a.step;
+    if (labelMedium && LabelsFitEvery(pic, a, 5 * a.step)) return 5 * a.step;
+    for (int every = major, k = 0; every <= std::max(a.span, major); ++k) {
+        if (LabelsFitEvery(pic, a, every)) return every;
+        every = (k % 3 == 0 ? every * 2 : k % 3 == 1 ? every / 2 * 5 : every * 2);
+    }
+    return std::max(a.span, major) + 1;  // no label fits beside another: the first only
+}
+
+// The labels drawn, from left to right: each one whose text, kept inside the graph,
+// leaves room after the one before (an edge label moved inside may not).
+std::vector<int> LabelsKept(const Surface& pic, const RawAxis& a, int every) {
+    std::vector<int> kept;
+    double previousEnd = -1e300;
+    for (int f : MultiplesShown(a, every)) {
+        const double start = LabelStart(pic, f, a.XOfFrequency(f));
+        if (start < previousEnd) continue;
+        kept.push_back(f);
+        previousEnd = start + pic.TextWidth(ScaleLabelText(f));
+    }
+    return kept;
 }
 }  // namespace
 
@@ -58,30 +102,24 @@ void Escala_Lin_raw(Surface& pic, int ftnpont, int Nzero, double xmin, double yz
         const double x = a.XOfFrequency(f);
         pic.Line(x, yzero + kRulerTop, x, yzero + kRulerBottom);
     }
-    std::vector<bool> labelled(kLabelFlags, false);
-    auto mark = [&labelled](int f) {
-        if (f >= 0 && f < kLabelFlags) labelled[static_cast<std::size_t>(f)] = true;
-    };
-    auto isLabelled = [&labelled](int f) {
-        return f >= 0 && f < kLabelFlags && labelled[static_cast<std::size_t>(f)];
-    };
+    // Spans just above a change of step have sparse majors; the mediums are labelled.
+    const bool labelMedium = (a.span > 1000 && a.span < 3000) || (a.span > 100 && a.span < 300);
+    // Wide spans on a narrow graph label fewer majors, so that no two labels overlap.
+    const int every = LabelSpacing(pic, a, labelMedium);
+    const std::vector<int> kept = LabelsKept(pic, a, every);
+    auto labelHere = [&kept](int f) { return std::binary_search(kept.begin(), kept.end(), f); };
     for (int f = 0; f <= a.fRight; f += 10 * a.step) {
         if (f < a.fLeft) continue;
         const double x = a.XOfFrequency(f);
         pic.Line(x, yzero + kRulerTop, x, yzero + kMajorEnd);
-        LabelAtTickEnd(pic, f, x, yzero + kMajorEnd);
-        mark(f);
+        if (labelHere(f)) LabelAtTickEnd(pic, f, x, yzero + kMajorEnd);
     }
-    // Spans just above a change of step have sparse majors; the mediums are labelled.
-    const bool labelMedium = (a.span > 1000 && a.span < 3000) || (a.span > 100 && a.span < 300);
     for (int f = 0; f <= a.fRight; f += 5 * a.step) {
         if (f < a.fLeft) continue;
         const double x = a.XOfFrequency(f);
         pic.Line(x, yzero + kRulerTop, x, yzero + kMediumEnd);
-        if (labelMedium && !isLabelled(f)) {
-            LabelAtTickEnd(pic, f, x, yzero + kMajorEnd);
-            mark(f);
-        }
+        // A major's label was printed with its tick above.
+        if (labelHere(f) && f % (10 * a.step) != 0) LabelAtTickEnd(pic, f, x, yzero + kMajorEnd);
     }
 }
 

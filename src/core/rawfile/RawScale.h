@@ -26,7 +26,9 @@ RawAxis RawAxisFor(int ftnpont, int Nzero, int N, double fs, double width);
 // Draws the ruler, ticks and hertz labels under the axis at height `yzero` (twips),
 // from `xmin`: minor ticks every step, medium every 5 steps, labelled majors every 10
 // steps; mediums are labelled too when the span lies strictly between 100 and 300 or
-// 1000 and 3000 Hz. Labels are printed in the surface's current font.
+// 1000 and 3000 Hz. Labels are printed in the surface's current font; where these
+// labels would overlap, only every 2nd, 5th, 10th, 20th, ... major is labelled, and a
+// label that cannot lie whole inside the graph beside its neighbour is left out.
 void Escala_Lin_raw(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero, int N,
                     double fs);
 

@@ -1,9 +1,29 @@
 #include "spectrum/LinearScale.h"
 
 #include <array>
+#include <string>
+
+#include "state/NumberText.h"
 
 namespace quorbel {
 namespace {
+
+// The start x of a label `width` twips wide, moved inside the surface where it would
+// run over its left or right edge.
+double Inside(const Surface& pic, double x, double width) {
+    const double rightmost = pic.Width() - width;
+    if (x > rightmost) x = rightmost;
+    return x < 0 ? 0 : x;
+}
+
+// Prints the label of k from the current point, moved inside the surface: the labels
+// of the first and last ticks of an expanded view stay whole while their ticks stay
+// where they are.
+void PrintInside(Surface& pic, int k) {
+    const std::string text = ScaleLabelText(k);
+    pic.SetCurrentX(Inside(pic, pic.CurrentX(), pic.TextWidth(text)));
+    pic.Print({PrintItem::Str(text)});
+}
 
 // Which bins already carry a label, so that a medium or small-graph label never
 // overprints a major one. Bins 0..1024 cover every graph of calculated waves; a bin
@@ -26,10 +46,22 @@ void LabelSmallGraph(Surface& pic, int k, double x, double y) {
     pic.PSet(x - 80, y, colors::kWhite);
     if (k >= 10) pic.PSet(x - 120, y, colors::kWhite);
     if (k >= 100) pic.PSet(x - 180, y, colors::kWhite);
-    pic.Print({PrintItem::Num(k)});
+    PrintInside(pic, k);
 }
 
 }  // namespace
+
+std::string ScaleLabelText(int k) {
+    return (k < 0 ? "" : " ") + NumberText(k) + " ";
+}
+
+double LabelOffset(int k) {
+    return k >= 100 ? 180 : k >= 10 ? 120 : 0;
+}
+
+double LabelStart(const Surface& pic, int k, double x) {
+    return Inside(pic, x - LabelOffset(k), pic.TextWidth(ScaleLabelText(k)));
+}
 
 // From two digits on the label is started further left (each white point only moves
 // the current point) so that the digits stay roughly centred under the tick.
@@ -38,7 +70,7 @@ void LabelAtTickEnd(Surface& pic, int k, double x, double y) {
     pic.SetCurrentY(y);
     if (k >= 10) pic.PSet(x - 120, y, colors::kWhite);
     if (k >= 100) pic.PSet(x - 180, y, colors::kWhite);
-    pic.Print({PrintItem::Num(k)});
+    PrintInside(pic, k);
 }
 
 void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero) {

@@ -4,6 +4,8 @@
 // Positions are twips on the graph surface, derived from its Width(); labels are bin
 // numbers, which are frequencies in hertz for the one-second window of calculated
 // waves.
+#include <string>
+
 #include "surface/Surface.h"
 
 namespace quorbel {
@@ -22,8 +24,17 @@ namespace quorbel {
 void Escala_Lin(Surface& pic, int ftnpont, int Nzero, double xmin, double yzero);
 
 // A scale label hanging from a tick that ends at (x, y): the number k printed as " k ",
-// started left of the tick from two digits on.
+// started left of the tick from two digits on, and moved inside the surface's width
+// where it would run over an edge.
 void LabelAtTickEnd(Surface& pic, int k, double x, double y);
+// The text of that label, " k " as Print writes a number (no blank before a minus).
+std::string ScaleLabelText(int k);
+// How far left of its tick the label of k starts: 0 for one digit, 120 twips for
+// two, 180 from three digits on.
+double LabelOffset(int k);
+// Where LabelAtTickEnd starts the text of k for a tick at x, in the current font:
+// LabelOffset(k) left of the tick, moved inside [0, Width()] at the surface's edges.
+double LabelStart(const Surface& pic, int k, double x);
 
 // Distances below the axis, in twips, shared by the scales of calculated waves and of
 // raw data: the ruler is the band between kRulerTop and kRulerBottom; minor ticks span

@@ -59,7 +59,6 @@ class AnalysisState {
     std::string returnMode = "9";      // 9 nothing pending; 1, 6, 11, 16 restore a kind
     std::string spectrumMode;          // 8 rho, 1 imaginary, 2 real, 3 real/global, -1 none
     std::string plotStyle = "Label2";  // "points", or anything else for a line
-    std::string pendingFrame;          // "Frame1" or "Frame6"
     std::string rawFileName;
     std::string tuningSteps = "0";  // tenths of a semitone, -10..10
     std::string expansionPrompt;

@@ -1,5 +1,6 @@
 #include "windows/BitmapWindowModel.h"
 
+#include "platform/FileNames.h"
 #include "spectrum/SpectrumGraph.h"
 #include "windows/ControlTable.h"
 
@@ -66,9 +67,12 @@ void BitmapWindowModel::Form_Unload() {
 void BitmapWindowModel::mnuSaveItem_Click() {
     const std::optional<std::string> name =
         platform_.SaveFileName("Image Files (Bitmaps)(*.bmp)|*.bmp");
-    // A picture that cannot be written ends the operation silently; the window stays
-    // open so that another name can be tried.
-    if (name && !name->empty() && !(form8_ && form8_->SaveBitmap(*name))) return;
+    // A name typed without an extension gets ".bmp", as the dialog that asked about
+    // replacing the file added it. A picture that cannot be written ends the
+    // operation silently; the window stays open so that another name can be tried.
+    if (name && !name->empty() &&
+        !(form8_ && form8_->SaveBitmap(WithDefaultExtension(*name, "bmp"))))
+        return;
     view_.shown = false;
 }
 

@@ -77,7 +77,9 @@ void InverseWindowModel::ShowResults(const InverseComparison& comparison) {
     figures_.clear();
     for (const InverseFigureLine& line : InverseFigureLines(comparison))
         figures_.push_back(FigureLineText(line));
+    // The table lists the points of this run only, like the figures and graphs above it.
     std::vector<std::string>& rows = view_["List1"].items;
+    rows.clear();
     for (std::size_t j = 0; j < comparison.orig.size(); ++j)
         rows.push_back(
             InverseTableRow(NumberText(comparison.orig[j]), NumberText(comparison.rec[j])));

@@ -2,8 +2,8 @@
 // The inverse-results window ("FFT Quorbel - Results of the inverse calculation"):
 // figures and the two graphs printed on the window itself, the table of both
 // functions in List1. The main window's "Inverse" fills and shows it; activating the
-// main window hides it. Its rows accumulate over runs until the window is loaded
-// anew (after the user closed it). Client area kForm4Width x kForm4Height twips.
+// main window hides it. Each run replaces the table's rows with its own points.
+// Client area kForm4Width x kForm4Height twips.
 #include <map>
 #include <string>
 
@@ -31,7 +31,8 @@ class InverseWindowModel : public TableWindow<InverseWindowModel> {
     void Form_Unload();
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
 
-    // Prints the figures, draws the graphs and appends N rows to the table.
+    // Prints the figures, draws the graphs and fills the table with the N rows of
+    // this comparison.
     void ShowResults(const InverseComparison& comparison);
     const std::vector<std::string>& Rows() const { return view_["List1"].items; }
     // The figures of the last run as plain text, one per printed line.

@@ -24,8 +24,8 @@ void MainWindowModel::PhaseExample() {
     Form_Load();
     for (const auto& [row, phase] : kExamplePhases)
         SetField(Field::phasePhi, NumberText(phase), row);
-    state_.sineSelected = true;
-    SelectOption("Option6");
+    // "Sin" selected as its click selects it: formula and phase heading follow.
+    Option6_Click();
     mnuMultipleWavesItem_Click();
     phase_.Minimize();
     phase_.SetPointer(kPointerDefault);
@@ -34,8 +34,7 @@ void MainWindowModel::PhaseExample() {
 void MainWindowModel::PhaseReset() {
     phase_.SetPointer(kPointerHourglass);
     Form_Load();
-    state_.sineSelected = true;
-    SelectOption("Option6");
+    Option6_Click();
     mnuMultipleWavesItem_Click();
     phase_.SetPointer(kPointerDefault);
     phase_.Hide();

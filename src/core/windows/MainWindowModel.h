@@ -176,6 +176,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Harmouselog2(double X, double Y);
     void Command2_Click();   // "Show" / "Cancel"
     void Command11_Click();  // "Fix" / "Move"
+    // Takes away what the pointer put over the last spectrum (read-out, cursors,
+    // harmonic markers): run by every new function, transform and transfer.
+    void ClearMarks();
 
     // --- inverse transform and sound files: the inverse-results window (Form4), the
     // raw file window (Form6) and the main window's raw-data mode
@@ -295,6 +298,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The musical graph of displayedValueList with sign factor a.
     void Logscale2(double a);
     void MusicalViewSize();  // "Panoramic" / "Normal"
+    void ShowFrameOfFunctionKind();
     void SetHScroll2(int value);
     void ScalePeaks(double factor);
     void FocusVisibleGraph();

@@ -109,10 +109,7 @@ void MainWindowModel::Command3_Click() {
         view_["Label22(1)"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
             view_[item].enabled = true;
-        if (DecimalPrefix(state_.dataSource) != 2) {
-            if (state_.pendingFrame == "Frame1") view_["Frame1"].visible = true;
-            if (state_.pendingFrame == "Frame6") view_["Frame6"].visible = true;
-        }
+        ShowFrameOfFunctionKind();
         Command6_Click();
         if (Captioned("Command9", "Normal")) Command9_Click();
         if (Captioned("Command10", "Tuning - Off")) Command10_Click();
@@ -132,13 +129,8 @@ void MainWindowModel::MusicalViewSize() {
     if (Captioned("Command8", "Panoramic")) {
         view_["Label22(0)"].visible = false;
         view_["Label22(1)"].visible = false;
-        if (view_["Frame1"].visible) {
-            state_.pendingFrame = "Frame1";
-            view_["Frame1"].visible = false;
-        } else if (view_["Frame6"].visible) {
-            state_.pendingFrame = "Frame6";
-            view_["Frame6"].visible = false;
-        }
+        view_["Frame1"].visible = false;
+        view_["Frame6"].visible = false;
         view_["Command8"].caption = "Normal";
         view_["mnuG"].enabled = false;
         frame.width = kPanoramicWidth;
@@ -147,8 +139,7 @@ void MainWindowModel::MusicalViewSize() {
     } else {
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
-        if (DecimalPrefix(state_.dataSource) != 2 && !state_.pendingFrame.empty())
-            view_[state_.pendingFrame].visible = true;
+        ShowFrameOfFunctionKind();
         view_["Command8"].caption = "Panoramic";
         view_["mnuG"].enabled = true;
         frame.width = kMusicalViewWidth;
@@ -160,6 +151,15 @@ void MainWindowModel::MusicalViewSize() {
     bar.max = static_cast<int>(view_["Picture5"].width - frame.width);
     SetHScroll2(v > bar.max ? bar.max : v);
     view_.focus = "Picture5";
+}
+
+// The frame shown beside the graphs is always the one of the function kind checked in
+// the "Waves" menu now: the kind may have changed while the panoramic view hid the
+// frames, and raw-file data has no frame at all.
+void MainWindowModel::ShowFrameOfFunctionKind() {
+    const bool raw = DecimalPrefix(state_.dataSource) == 2;
+    view_["Frame1"].visible = !raw && Checked("mnuMultipleWavesItem");
+    view_["Frame6"].visible = !raw && Checked("mnuSimpleWavesItem");
 }
 
 void MainWindowModel::SetHScroll2(int value) {
@@ -360,6 +360,20 @@ void MainWindowModel::Command11_Click() {
         button.caption = "Fix";
     }
     FocusVisibleGraph();
+}
+
+// The read-out with its note, the cursor lines and the harmonic markers (placed or
+// frozen) describe the spectrum they were put on; new data or a new function takes
+// them away. The marker switch stays as it was, ready for the new spectrum.
+void MainWindowModel::ClearMarks() {
+    for (int k = 0; k < kLinearMarkers; ++k) view_.Line(Indexed("Line2", k)).Visible = false;
+    for (int k = 0; k < kMusicalMarkers; ++k) view_.Line(Indexed("Line6", k)).Visible = false;
+    for (const char* cursor : {"Line1", "Line3", "Line4", "Line5"})
+        view_.Line(cursor).Visible = false;
+    view_["Command11"].caption = "Fix";
+    view_["Command11"].enabled = false;
+    view_["Label9"].visible = false;
+    view_["Label9"].caption.clear();
 }
 
 void MainWindowModel::Image1_MouseMove(int, int, double x, double) {

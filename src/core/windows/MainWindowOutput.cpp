@@ -8,9 +8,11 @@ namespace quorbel {
 // What the report reads: the parameters and the lists of the graphs on screen.
 ReportInput MainWindowModel::ReportInputNow() const {
     ReportInput input;
-    input.multipleShown = view_["Frame1"].visible;
-    input.simpleShown = view_["Frame6"].visible;
+    // The function kind is the one checked in the "Waves" menu, also while the
+    // panoramic musical view hides its frame.
     input.rawData = DecimalPrefix(state_.dataSource) == 2;
+    input.multipleShown = !input.rawData && Checked("mnuMultipleWavesItem");
+    input.simpleShown = !input.rawData && Checked("mnuSimpleWavesItem");
     input.sineSelected = state_.sineSelected;
     using Simple = ReportInput::Simple;
     input.simpleKind = Checked("Option4")   ? Simple::Sine

@@ -79,6 +79,7 @@ void MainWindowModel::Command12_Click() {
 void MainWindowModel::TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
                                      const std::string& fileName) {
     const std::string N = samples.Line(0);
+    ClearMarks();
     state_.dataSource = "2";
     SetField(Field::totalPoints, N);
     SetField(Field::cyclesPerSecond, fs);

@@ -115,6 +115,7 @@ bool MainWindowModel::RunSimpleWave() {
 
 void MainWindowModel::Command1_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     if (view_["Frame1"].visible)
         Graf(0);
     else if (view_["Frame6"].visible)
@@ -126,6 +127,7 @@ void MainWindowModel::Command1_Click() {
 
 void MainWindowModel::Command17_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     bool synthesised = true;
     if (Checked("mnuMultipleWavesItem")) {
         synthesised = Graf(0);
@@ -231,10 +233,9 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     SetPointer(kPointerHourglass);
     CheckFunctionKind("mnuMultipleWavesItem");
     if (!view_["Frame1"].visible) state_.SetPlotState("1");
-    if (view_["Command8"].caption == "Normal")
-        state_.pendingFrame = "Frame1";
-    else
-        view_["Frame1"].visible = true;
+    // The panoramic view keeps both frames hidden; leaving it shows the frame of the
+    // kind checked then.
+    view_["Frame1"].visible = view_["Command8"].caption != "Normal";
     view_["Frame6"].visible = false;
     view_["Label27"].visible = false;
     view_["Option10"].enabled = true;
@@ -261,10 +262,7 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
     CheckFunctionKind("mnuSimpleWavesItem");
     if (!view_["Frame6"].visible) state_.SetPlotState("1");
     view_["Frame1"].visible = false;
-    if (view_["Command8"].caption == "Normal")
-        state_.pendingFrame = "Frame6";
-    else
-        view_["Frame6"].visible = true;
+    view_["Frame6"].visible = view_["Command8"].caption != "Normal";
     // The sine wave is selected without the "Both" of its click: that would compute
     // with the previous N and cycles; the window is computed once, below, with 1024.
     if (!Checked("Option5") && !Checked("Option9")) SelectSineWave();

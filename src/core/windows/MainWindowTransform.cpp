@@ -8,8 +8,6 @@
 namespace quorbel {
 
 namespace {
-// Calculated waves always span 1024 samples in the transform.
-constexpr int kCalculatedPoints = 1024;
 // The real-data working array holds at most 32768 samples.
 constexpr int kMaxRealSamples = 32768;
 }  // namespace
@@ -53,10 +51,12 @@ void MainWindowModel::FftRaw(int Npont) {
     raw_->PrintStatus("Plotting FFT graph...");
     raw_->SetProgress(69);
     GrafFt(n);
+    raw_->ClearStatus();
 }
 
 void MainWindowModel::Command5_Click() {
     SetPointer(kPointerHourglass);
+    ClearMarks();
     Command6_Click();
     SetPointer(kPointerHourglass);
     const int N = WholeNumber(state_.Get(Field::totalPoints));

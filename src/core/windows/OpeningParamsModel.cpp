@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fourier/TransformDriver.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 #include "windows/ControlTable.h"
@@ -16,6 +17,19 @@ using B = Behaviour<M>;
 
 // The largest number of points the 16-bit field can hold.
 constexpr double kMaxDialogPoints = 32767;
+
+// Beside the points field while it holds a number the transform of calculated waves
+// does not take; the value is still accepted.
+constexpr const char* kPointsHint = "The FFT needs 1024 points (a power of two).";
+constexpr const char* kPointsHintTip =
+    "With another number of points f(t) is drawn but not transformed.";
+static_assert(kCalculatedPoints == 1024, "the hint names the transform's number of points");
+
+// The points as "Save" reads them: the leading number rounded to a whole number, halves
+// to the even neighbour (text without a leading number counts as 0).
+double PointsOf(const std::string& text) {
+    return std::nearbyint(DecimalPrefix(text));
+}
 
 // The field of file position p: its control name and the name a message gives it.
 struct FieldName {
@@ -81,6 +95,15 @@ const ControlTable<M>& Table() {
              kPlain,
              {120, 120, 2880, kField}},
             {"Text6", K::TextBox, "", "", "", Field(0), kPlain, {3120, 120, 1200, kField}},
+            // Beside the points field and the cycles field below it, in two lines.
+            {"Label7",
+             K::Label,
+             "",
+             kPointsHint,
+             kPointsHintTip,
+             {},
+             kHidden,
+             {4440, 120, 2280, 660}},
             {"Label3",
              K::Label,
              "",
@@ -221,12 +244,21 @@ const std::string& OpeningParamsModel::FieldText(int position) const {
 
 void OpeningParamsModel::SetFieldText(int position, const std::string& text) {
     fields_.values.at(static_cast<size_t>(position)) = text;
+    if (position == 0) ShowPointsHint();
+}
+
+void OpeningParamsModel::ShowPointsHint() {
+    // Numbers outside the accepted range are refused by "Save" with a message instead.
+    const double points = PointsOf(FieldText(0));
+    view_["Label7"].visible =
+        points >= 1 && points <= kMaxDialogPoints && points != kCalculatedPoints;
 }
 
 void OpeningParamsModel::Form_Load() {
     std::string error;
     if (std::optional<ParamRecord> record = file_.ReadAll(&error)) {
         fields_ = *record;
+        ShowPointsHint();
         return;
     }
     platform_.MessageBox("The opening parameters cannot be read from " + file_.Path().string() +
@@ -250,9 +282,7 @@ std::optional<ParamRows> OpeningParamsModel::Converted() {
         return std::nullopt;
     };
     ParamRows rows;
-    // The points are the leading number of the text rounded to a whole number, halves
-    // to the even neighbour (text without a leading number counts as 0).
-    const double points = std::nearbyint(DecimalPrefix(FieldText(0)));
+    const double points = PointsOf(FieldText(0));
     if (!(points >= 1 && points <= kMaxDialogPoints))
         return refuse(0, "which is not a number of points from 1 to 32767.");
     rows.points = static_cast<int>(points);

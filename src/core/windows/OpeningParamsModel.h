@@ -51,6 +51,9 @@ class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
     // when one cannot be used.
     std::optional<ParamRows> Converted();
     bool Save();
+    // Shows the hint beside the points field (Label7) while the field holds a number of
+    // points that the transform of calculated waves does not take.
+    void ShowPointsHint();
 
     Platform& platform_;
     const ParamFile& file_;

@@ -61,6 +61,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void SetProgress(int value);
     // Clears the window and prints `text` where the transfer reports its steps.
     void PrintStatus(const std::string& text);
+    // Clears that text once the step it names is done: it lies over the selection's
+    // row and must not stay there.
+    void ClearStatus() { surfaces_.Form6.Cls(); }
 
     // The sampling frequency as typed ("22050" at first).
     const std::string& FrequencyText() const { return frequency_; }

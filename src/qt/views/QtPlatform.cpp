@@ -79,6 +79,19 @@ std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {
     return job;
 }
 
+namespace {
+// "ext" of a filter whose pattern is one "*.ext", else empty.
+QString DefaultSuffix(const std::string& filter) {
+    const auto bar = filter.find('|');
+    if (bar == std::string::npos) return {};
+    const std::string pattern = filter.substr(bar + 1);
+    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0 ||
+        pattern.find_first_of("*?[]; |", 2) != std::string::npos)
+        return {};
+    return ToQString(pattern.substr(2));
+}
+}  // namespace
+
 std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
     // "Description|*.ext" becomes Qt's "Description (*.ext)"; the dialog asks before
     // an existing file is replaced.
@@ -87,9 +100,21 @@ std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
         bar == std::string::npos
             ? ToQString(filter)
             : ToQString(filter.substr(0, bar) + " (" + filter.substr(bar + 1) + ")");
-    const QString name = QFileDialog::getSaveFileName(window_, QString(), QString(), qtFilter);
-    if (name.isEmpty()) return std::nullopt;
-    return QFile::encodeName(name).toStdString();
+    QFileDialog dialog(window_, QString(), QString(), qtFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (const QString suffix = DefaultSuffix(filter); !suffix.isEmpty()) {
+        // A name typed without an extension gets the filter's, and the question about
+        // replacing an existing file is asked about that final name. The toolkit's own
+        // dialog does both in that order; a desktop's dialog may ask about the name as
+        // typed, before the extension is added.
+        dialog.setDefaultSuffix(suffix);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList names = dialog.selectedFiles();
+    if (names.isEmpty() || names.first().isEmpty()) return std::nullopt;
+    return QFile::encodeName(names.first()).toStdString();
 }
 
 bool QtPlatform::StartProgram(const std::string& program) {
