@@ -1,6 +1,7 @@
 #include "windows/BitmapWindowModel.h"
 
 #include "spectrum/SpectrumGraph.h"
+#include "state/FileReplace.h"
 #include "windows/ControlRows.h"
 
 namespace quorbel {
@@ -52,9 +53,13 @@ void BitmapWindowModel::Form_Unload() {
 void BitmapWindowModel::mnuSaveItem_Click() {
     const std::optional<std::string> name =
         platform_.SaveFileName("Image Files (Bitmaps)(*.bmp)|*.bmp");
-    // A picture that cannot be written ends the operation silently; the window stays
-    // open so that another name can be tried.
-    if (name && !name->empty() && !(form8_ && form8_->SaveBitmap(*name))) return;
+    // A picture that cannot be written is reported and the window stays open, so that
+    // another name can be tried; the old file, if any, is left as it was.
+    std::string error = "this window keeps no picture";
+    if (name && !name->empty() && !(form8_ && form8_->SaveBitmap(*name, &error))) {
+        platform_.MessageBox(CannotWriteMessage(*name, error));
+        return;
+    }
     view_.shown = false;
 }
 
