@@ -425,6 +425,27 @@ TEST_F(SoundFileTest, HeaderFaultsAreSaidPlainly) {
               "sampling frequency, no channel or no sample format that can be used.");
 }
 
+// The open dialog keeps the ".raw" filter but starts on the one of every sound file.
+TEST_F(SoundFileTest, OpenDialogStartsOnEverySoundFile) {
+    Loaded();
+    Raw().Fire("mnuOpen", Event::Click);
+    ASSERT_EQ(platform.openFilters.size(), 1u);
+    ASSERT_EQ(platform.openInitialFilters, std::vector<int>{kSoundFileFilter});
+    std::vector<std::string> descriptions;
+    std::string filter = platform.openFilters[0];
+    for (size_t at = 0, pair = 0; at != std::string::npos; ++pair) {
+        const size_t bar = filter.find('|', at);
+        if (pair % 2 == 0) descriptions.push_back(filter.substr(at, bar - at));
+        at = bar == std::string::npos ? bar : bar + 1;
+    }
+    ASSERT_EQ(descriptions.size(), 3u);
+    EXPECT_EQ(descriptions[0], "Sound Wave Files (*.raw)");
+    const std::string& started = descriptions[static_cast<size_t>(kSoundFileFilter)];
+    for (const char* pattern : {"*.raw", "*.wav", "*.flac", "*.ogg", "*.oga", "*.aiff", "*.au"})
+        EXPECT_NE(started.find(pattern), std::string::npos) << pattern;
+    EXPECT_EQ(descriptions[2], "All files (*)");
+}
+
 TEST(RawName, OnlyARawNameIsReadAsHeaderlessBytes) {
     const std::pair<const char*, bool> cases[] = {
         {"d.raw", true},   {"e.RAW", true},     {"g.wav.raw", true}, {"a.wav", false},
