@@ -423,6 +423,13 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command == Command::csv) {
         PrintCsv(csvFile, out);
         out.flush();
+        // The CSV passes through a file of the temporary folder, which the user never
+        // chose: a failure to write it is said without its name.
+        const std::string internal = CannotWriteMessage(csvFile.string(), "");
+        const std::string prefix = internal.substr(0, internal.size() - 1) + ": ";
+        for (std::string& message : platform.messages)
+            if (message.rfind(prefix, 0) == 0)
+                message = "The CSV cannot be made: " + message.substr(prefix.size());
         return PrintMessages(platform, err);
     }
 

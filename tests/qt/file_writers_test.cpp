@@ -14,10 +14,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "CliRun.h"
 #include "report/CsvExport.h"
 #include "state/FileReplace.h"
 #include "state/ParamFile.h"
@@ -454,6 +456,30 @@ INSTANTIATE_TEST_SUITE_P(
                       KillCase{"Bitmap", {"bitmap", "TARGET"}, {""}, "bmp"},
                       KillCase{"Render", {"render", "TARGET"}, {"ft.png", "fft.png"}, "png"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The CSV of the command line passes through a file the user never chose: a full disk
+// is said without its name.
+TEST(CliCsv, FullDiskIsSaidWithoutTheInternalFile) {
+    const QTemporaryDir folder;
+    const fs::path said = fs::path(folder.path().toStdString()) / "said.txt";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4000, 4000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::ostringstream out, err;
+        const int status = cli::RunCli({"csv", "spectrum"}, out, err);
+        std::ofstream(said) << err.str();
+        _exit(status);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), cli::kExitMessage);
+    EXPECT_EQ(ReadAllOf(said),
+              "The CSV cannot be made: the new content could not be written (File too large).\n");
+}
 
 // --- the desktop program without a display it can use
 
