@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-svg-dev
   libsndfile1-dev pkg-config
+  libxcb1-dev
 )
 
 missing=()

@@ -2,39 +2,79 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "state/ParamFile.h"
 #include "surface/Fonts.h"
 #include "views/MainWindowView.h"
 #include "views/QtPlatform.h"
 
+#if defined(__unix__) && !defined(__APPLE__)
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <csignal>
+#endif
+
 namespace {
 
 #if defined(__unix__) && !defined(__APPLE__)
-bool Set(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
 }
 
-// Without a display Qt would abort with a long message about platform plugins; say
-// plainly what is missing instead.
-bool DisplayAvailable() {
-    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
+void Wake(int) {}
+
+// Whether an X server answers at `display`. A connection that does not come within a
+// few seconds (a remote host that drops the packets) counts as no answer: the alarm
+// interrupts the connecting call.
+bool XDisplayAnswers(const std::string& display) {
+    struct sigaction wake {
+    }, previous{};
+    wake.sa_handler = Wake;
+    sigemptyset(&wake.sa_mask);
+    ::sigaction(SIGALRM, &wake, &previous);
+    const unsigned pending = ::alarm(5);
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    ::alarm(pending);
+    ::sigaction(SIGALRM, &previous, nullptr);
+    const bool answers = connection && xcb_connection_has_error(connection) == 0;
+    if (connection) xcb_disconnect(connection);
+    return answers;
+}
+
+// Why no window can be shown, or nothing when one can. Without a display, or with one
+// that does not answer, Qt would abort with a long message about platform plugins;
+// the program says plainly what is missing instead. A platform chosen through
+// QT_QPA_PLATFORM (other than X) and a Wayland session are left to Qt.
+std::optional<std::string> NoDisplay() {
+    const std::string platform = Variable("QT_QPA_PLATFORM");
+    const std::string display = Variable("DISPLAY");
+    const bool wayland = !Variable("WAYLAND_DISPLAY").empty();
+    if (!platform.empty() && platform.rfind("xcb", 0) != 0) return std::nullopt;
+    if (display.empty()) {
+        if (wayland && platform.empty()) return std::nullopt;
+        return std::string("DISPLAY is not set");
+    }
+    if (XDisplayAnswers(display) || (wayland && platform.empty())) return std::nullopt;
+    return "the display \"" + display + "\" does not answer";
 }
 #else
-bool DisplayAvailable() {
-    return true;
+std::optional<std::string> NoDisplay() {
+    return std::nullopt;
 }
 #endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!DisplayAvailable()) {
-        std::fputs(
-            "fftquorbel: no display available (DISPLAY is not set); start it from a desktop "
-            "session or under xvfb-run\n",
-            stderr);
+    if (const std::optional<std::string> why = NoDisplay()) {
+        std::fprintf(stderr,
+                     "fftquorbel: no display available (%s); start it from a desktop session "
+                     "or under xvfb-run\n",
+                     why->c_str());
         return 1;
     }
     QApplication app(argc, argv);
@@ -44,7 +84,13 @@ int main(int argc, char** argv) {
     quorbel::RegisterFontSubstitutions();
 
     quorbel::QtPlatform platform;
-    quorbel::MainWindowView window(platform, quorbel::ParamFile::DefaultPath());
+    const std::filesystem::path paramFile = quorbel::ParamFile::DefaultPath();
+    // What an ended earlier run left half-done is mended before the file is read.
+    std::string error;
+    if (!quorbel::ParamFile(paramFile).RecoverAtStartup(&error))
+        platform.MessageBox("The opening-parameters file " + paramFile.string() +
+                            " could not be restored from its kept copy: " + error + ".");
+    quorbel::MainWindowView window(platform, paramFile);
     platform.SetWindow(&window);
     if (!window.Load()) return 1;
     window.show();

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
+#include "state/FileReplace.h"
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
@@ -54,13 +56,6 @@ std::optional<std::string> ReadBytes(const fs::path& path) {
     return bytes;
 }
 
-bool WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    out.close();
-    return static_cast<bool>(out);
-}
-
 // The opening-parameters file the window works on, in a folder of its own: the
 // default record, or a copy of the user's file so that the window's fallback (which
 // rewrites an unusable file with the default record) can never reach the original.
@@ -85,8 +80,8 @@ std::optional<std::string> PrepareParamFile(const CliOptions& options, const fs:
         ErrorLine(err, "cannot read " + original.string());
         return std::nullopt;
     }
-    if (!WriteBytes(working, *bytes)) {
-        ErrorLine(err, "cannot copy " + original.string() + " to a temporary folder");
+    if (!ReplaceFile(working, *bytes, FileCalls::System(), &error)) {
+        ErrorLine(err, "cannot copy " + original.string() + " to a temporary folder: " + error);
         return std::nullopt;
     }
     return bytes;
@@ -255,8 +250,15 @@ bool Render(const fs::path& folder,
     fs::create_directories(folder, error);
     for (const auto& [name, surface] : pictures) {
         const fs::path path = folder / name;
-        if (!surface->Image().save(QFile::decodeName(path.string().c_str()), "PNG")) {
-            ErrorLine(err, "cannot write " + path.string());
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        std::string error = "the image could not be encoded";
+        if (!surface->Image().save(&buffer, "PNG") ||
+            !ReplaceFile(path,
+                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                         FileCalls::System(), &error)) {
+            ErrorLine(err, CannotWriteMessage(path.string(), error));
             return false;
         }
         out << path.string() << '\n';
@@ -270,9 +272,7 @@ class CliPlatform : public RecordingPlatform {
     explicit CliPlatform(std::string pdfFile) : pdfFile_(std::move(pdfFile)) {}
     std::unique_ptr<PrintJob> StartPrinting() override {
         if (pdfFile_.empty()) return RecordingPlatform::StartPrinting();
-        std::unique_ptr<PrintJob> job = PdfPrintJob(pdfFile_);
-        if (!job) MessageBox("The file " + pdfFile_ + " cannot be written.");
-        return job;
+        return PdfPrintJob(pdfFile_, [this](const std::string& message) { MessageBox(message); });
     }
     bool ExportPicture(const PictureRequest& request, std::string* error) override {
         return WritePictureFile(request, error);
@@ -290,10 +290,8 @@ bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platf
     if (!user.Click("mnuCreateBitmapItem")) return false;
     platform.saveAnswers.push_back(options.outputFile);
     window.Bitmap().Fire("mnuSaveItem", Event::Click);
-    // A picture that could not be written leaves the window open.
-    if (!window.Bitmap().View().shown) return true;
-    platform.MessageBox("The bitmap " + options.outputFile + " cannot be written.");
-    return false;
+    // A picture that could not be written leaves the window open, with its message.
+    return !window.Bitmap().View().shown;
 }
 
 // The SVG drawings of the graphs shown, through the window's "Export" menu, in
@@ -430,6 +428,13 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command == Command::csv) {
         PrintCsv(csvFile, out);
         out.flush();
+        // The CSV passes through a file of the temporary folder, which the user never
+        // chose: a failure to write it is said without its name.
+        const std::string internal = CannotWriteMessage(csvFile.string(), "");
+        const std::string prefix = internal.substr(0, internal.size() - 1) + ": ";
+        for (std::string& message : platform.messages)
+            if (message.rfind(prefix, 0) == 0)
+                message = "The CSV cannot be made: " + message.substr(prefix.size());
         return PrintMessages(platform, err);
     }
 

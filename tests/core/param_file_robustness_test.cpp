@@ -141,7 +141,7 @@ TEST_F(ParamFileRobustness, EndlessFilesAreUnusableAtOnce) {
     fs::create_symlink("/dev/zero", path_);
     std::string error;
     EXPECT_FALSE(ParamFile(path_).ReadAll(&error).has_value());
-    EXPECT_NE(error.find("longer than"), std::string::npos) << error;
+    EXPECT_EQ(error, "it is not a regular file (a device)");
     EXPECT_FALSE(ParamFile(path_).ReadLeading().has_value());
     // Start-up keeps the link and writes the default record in its place.
     Loaded();

@@ -287,7 +287,15 @@ TEST_F(BitmapTest, SaveImageWritesOrStaysOpen) {
                   std::vector<std::string>{"Image Files (Bitmaps)(*.bmp)|*.bmp"});
         EXPECT_EQ(form8.savedBitmaps.size(), c.saved ? 1u : 0u);
         EXPECT_EQ(Model().Bitmap().View().shown, c.staysOpen);
-        EXPECT_TRUE(platform.messages.empty()) << "failures are silent";
+        // A failure is said, naming the file chosen.
+        if (c.staysOpen) {
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.messages[0],
+                      "The file \"" + *c.answer + "\" cannot be written: it is read-only.");
+        } else {
+            EXPECT_TRUE(platform.messages.empty());
+        }
+        platform.messages.clear();
     }
     ASSERT_TRUE(Model().Fire("mnuCreateBitmapItem", Event::Click));
     ASSERT_TRUE(Model().Bitmap().Fire("mnuExitItem", Event::Click));

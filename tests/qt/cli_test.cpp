@@ -410,8 +410,8 @@ TEST(CliRaw, SoundsAndRefusals) {
         {"bad frequency",
          {"--raw", sound, "--fs", "x", "--select", "0,1100", "samples"},
          1,
-         "fftquorbel-cli: The frequency of the file must be a positive number of hertz (for "
-         "example 22050). Type it in the box above and transfer again."},
+         "fftquorbel-cli: The frequency of the file must be a number of hertz from 1 to "
+         "1000000 (for example 22050). Type it in the box above and transfer again."},
         {"no selection", {"--raw", sound, "samples"}, 2, nullptr},
     };
     for (const Case& c : cases) {

@@ -49,10 +49,13 @@ public:
     // Ends the program at once (menu "Exit").
     virtual void Quit() = 0;
     // The file dialog for opening a file. `filter` is "Description (*.ext)|*.ext", or
-    // several such pairs joined by "|", the first offered first.
-    // The chosen file's full path, or nothing when the user cancelled.
-    virtual std::optional<std::string> OpenFileName(const std::string& filter) {
+    // several such pairs joined by "|", offered in that order; the dialog starts on
+    // pair `initial` (counted from 0), or, later in the session, on the folder and the
+    // pair chosen last with the same filter. The chosen file's full path, or nothing
+    // when the user cancelled.
+    virtual std::optional<std::string> OpenFileName(const std::string& filter, int initial) {
         (void)filter;
+        (void)initial;
         return std::nullopt;
     }
 
@@ -85,9 +88,11 @@ public:
     void MessageBox(const std::string& text) override { messages.push_back(text); }
     void Quit() override { quitRequested = true; }
     // Answers the file dialogs from `openAnswers`, front first; cancels when none is
-    // left. The filters asked for are kept in `openFilters`.
-    std::optional<std::string> OpenFileName(const std::string& filter) override {
+    // left. The filters asked for are kept in `openFilters`, the pairs started on in
+    // `openInitialFilters`.
+    std::optional<std::string> OpenFileName(const std::string& filter, int initial) override {
         openFilters.push_back(filter);
+        openInitialFilters.push_back(initial);
         if (openAnswers.empty()) return std::nullopt;
         std::optional<std::string> answer = openAnswers.front();
         openAnswers.erase(openAnswers.begin());
@@ -113,6 +118,7 @@ public:
     bool quitRequested = false;
     std::vector<std::optional<std::string>> openAnswers;
     std::vector<std::string> openFilters;
+    std::vector<int> openInitialFilters;
     std::vector<std::string> startedPrograms;
     int printerSetups = 0;
     bool printingCancelled = false;  // the answer to the next StartPrinting

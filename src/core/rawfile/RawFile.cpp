@@ -1,9 +1,14 @@
 #include "rawfile/RawFile.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
+
+#include "state/FileReplace.h"
+#include "state/QuotedText.h"
 
 namespace quorbel {
 
@@ -12,14 +17,17 @@ namespace {
 constexpr int kZeroLevel = 128;
 
 std::optional<std::uintmax_t> Length(const std::filesystem::path& path, std::string* error) {
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(path, code)) {
-        *error = "\"" + path.string() + "\" is not a file that can be read.";
+    // A pipe or a device is refused before it is opened: reading it could wait for ever.
+    if (const std::optional<std::string> why = WhyNotReadable(path)) {
+        *error =
+            "The file " + QuotedText(path.filename().string()) + " cannot be opened: " + *why + ".";
         return std::nullopt;
     }
+    std::error_code code;
     const std::uintmax_t length = std::filesystem::file_size(path, code);
     if (code) {
-        *error = "The length of \"" + path.string() + "\" cannot be read (" + code.message() + ").";
+        *error = "The length of " + QuotedText(path.filename().string()) + " cannot be read (" +
+                 code.message() + ").";
         return std::nullopt;
     }
     return length;
@@ -30,21 +38,22 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path, std::uin
                                      std::size_t count, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        *error = "\"" + path.string() + "\" cannot be opened for reading.";
+        *error =
+            "The file " + QuotedText(path.filename().string()) + " cannot be opened for reading.";
         return std::nullopt;
     }
     std::string bytes(count, '\0');
     in.seekg(static_cast<std::streamoff>(offset));
     in.read(bytes.data(), static_cast<std::streamsize>(count));
     if (in.bad()) {
-        *error = "\"" + path.string() + "\" cannot be read.";
+        *error = "The file " + QuotedText(path.filename().string()) + " cannot be read.";
         return std::nullopt;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 
-int Sample(char byte) {
+double Sample(char byte) {
     return static_cast<int>(static_cast<unsigned char>(byte)) - kZeroLevel;
 }
 }  // namespace
@@ -65,7 +74,8 @@ std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::strin
         ReadBytes(path, 0, static_cast<std::size_t>(read.n) + 1, error);
     if (!bytes) return std::nullopt;
     if (bytes->size() < static_cast<std::size_t>(read.n)) {
-        *error = "\"" + path.string() + "\" became shorter while it was read.";
+        *error = "The file " + QuotedText(path.filename().string()) +
+                 " became shorter while it was read.";
         return std::nullopt;
     }
     read.data.assign(static_cast<std::size_t>(read.n) + 1, 0);
@@ -89,28 +99,36 @@ std::optional<DataList> RawSampleList(const std::filesystem::path& path, int fir
         ReadBytes(path, static_cast<std::uintmax_t>(first), static_cast<std::size_t>(N), error);
     if (!bytes) return std::nullopt;
     if (bytes->size() < static_cast<std::size_t>(N)) {
-        *error = "\"" + path.string() + "\" is shorter than when it was plotted; open it again.";
+        *error = "The file " + QuotedText(path.filename().string()) +
+                 " is shorter than when it was plotted; open it again.";
         return std::nullopt;
     }
-    std::vector<int> values;
+    std::vector<double> values;
     values.reserve(bytes->size());
     for (char byte : *bytes) values.push_back(Sample(byte));
     return SampleList(values);
 }
 
-DataList SampleList(const std::vector<int>& values) {
+DataList SampleList(const std::vector<double>& values) {
     DataList list;
     list.Add(std::to_string(values.size()));
-    int largest = 0;
-    for (int value : values) {
-        list.Add(std::to_string(value));
+    double largest = 0;
+    for (double value : values) {
+        list.AddNumber(value);
         largest = std::max(largest, std::abs(value));
     }
-    list.Add(std::to_string(largest));
+    list.AddNumber(largest);
     return list;
 }
 
-void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<int>& ygraf, int limsup,
+bool IsRawName(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".raw";
+}
+
+void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<double>& ygraf, int limsup,
                   const std::function<void()>& advance) {
     const double W = pic.Width(), H = pic.Height();
     const double yc = H / 2;

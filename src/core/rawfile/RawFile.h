@@ -23,9 +23,10 @@ inline constexpr int kMaxTransfer = 16384;
 struct RawRead {
     std::uintmax_t length = 0;  // file length in bytes
     int n = 0;                  // samples plotted: the length, at most kMaxRawSamples
-    // data[0..n]: data[i] is byte i + 1 of the file as a sample. data[n], the point
-    // one past the samples of a file of at most kMaxRawSamples bytes, is the zero level.
-    std::vector<int> data;
+    // data[0..n]: data[i] is byte i + 1 of the file as a sample (for a sound file, its
+    // sample i on the same scale, full scale +-128). data[n], the point one past the
+    // samples of a file of at most kMaxRawSamples bytes, is the zero level.
+    std::vector<double> data;
 };
 
 // Reads the first samples of `path`. Nothing (and *error says why) when the file
@@ -42,16 +43,21 @@ int TransferCount(int selected);
 std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
                                       std::string* error);
 
-// sampleList of the samples `values` (N = their count): N, the samples as whole
-// numbers, then the largest absolute value among them.
-DataList SampleList(const std::vector<int>& values);
+// sampleList of the samples `values` (N = their count): N, the samples as number
+// text (whole numbers for ".raw" bytes and 8-bit sound), then the largest absolute
+// value among them.
+DataList SampleList(const std::vector<double>& values);
+
+// True for a name ending in ".raw" (any case): only such a file is read as headerless
+// bytes. Every other file is a sound file recognised by its content.
+bool IsRawName(const std::filesystem::path& path);
 
 // Plots ygraf(0..limsup) across `pic` (and `inverse`, the same plot in the other
 // colours): the zero line in the middle in the foreground colour, the full-scale
 // lines +-128 at 3/8 of the height above and below it in the button-face colour, and
 // the samples joined in each surface's foreground colour. `advance` is told every
 // limsup/9 points (the progress bar moves on by 8).
-void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<int>& ygraf, int limsup,
+void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<double>& ygraf, int limsup,
                   const std::function<void()>& advance);
 
 }  // namespace quorbel

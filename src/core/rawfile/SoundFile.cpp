@@ -3,10 +3,12 @@
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <memory>
 #include <vector>
+
+#include "state/FileReplace.h"
+#include "state/QuotedText.h"
 
 namespace quorbel {
 
@@ -25,31 +27,66 @@ struct Opened {
     SF_INFO info{};
 };
 
+// The reason libsndfile gives, in the program's words; its own text follows only
+// where it adds something (the system's error, the damage it found).
+std::string OpenFailure(const std::string& name, SNDFILE* failed) {
+    const int code = sf_error(failed);
+    const std::string library = sf_strerror(failed);
+    switch (code) {
+        case SF_ERR_UNRECOGNISED_FORMAT:
+            return "The file " + name +
+                   " is not a sound file this window can open: its content is in no sound "
+                   "format it knows, and only a name ending in .raw is read as headerless "
+                   "bytes.";
+        case SF_ERR_SYSTEM:
+            return "The file " + name + " cannot be read (" + library + ").";
+        case SF_ERR_MALFORMED_FILE:
+            return "The file " + name + " is a damaged sound file (" + library + ").";
+        case SF_ERR_UNSUPPORTED_ENCODING:
+            return "The file " + name +
+                   " holds its sound in an encoding this window cannot decode.";
+        default:
+            // What remains are the library's own checks of the header it read: no
+            // sampling frequency, no channel, sizes that do not fit.
+            return "The file " + name +
+                   " is a sound file whose header is incomplete: it states no sampling "
+                   "frequency, no channel or no sample format that can be used.";
+    }
+}
+
 std::optional<Opened> Open(const std::filesystem::path& path, std::string* error) {
+    const std::string name = QuotedText(path.filename().string());
+    // A pipe or a device is refused before it is opened: reading it could wait for ever.
+    if (const std::optional<std::string> why = WhyNotReadable(path)) {
+        *error =
+            "The file " + QuotedText(path.filename().string()) + " cannot be opened: " + *why + ".";
+        return std::nullopt;
+    }
     std::error_code code;
-    if (!std::filesystem::is_regular_file(path, code)) {
-        *error = "\"" + path.string() + "\" is not a file that can be read.";
+    if (std::filesystem::file_size(path, code) == 0 && !code) {
+        *error = "The file " + name + " is empty: it holds no samples to plot.";
         return std::nullopt;
     }
     Opened opened;
     opened.file.reset(sf_open(path.string().c_str(), SFM_READ, &opened.info));
     if (!opened.file) {
-        *error = "\"" + path.filename().string() + "\" cannot be read as a sound file (" +
-                 sf_strerror(nullptr) + ").";
+        *error = OpenFailure(name, nullptr);
         return std::nullopt;
     }
     if (opened.info.channels < 1 || opened.info.samplerate < 1) {
-        *error = "\"" + path.filename().string() + "\" names no channel or no sampling frequency.";
+        *error = "The file " + name +
+                 " is a sound file whose header is incomplete: it states no sampling "
+                 "frequency or no channel.";
         return std::nullopt;
     }
     return opened;
 }
 
 // Up to `count` samples from the start of the file, one per frame.
-std::vector<int> Decode(Opened& opened, sf_count_t count, ChannelChoice choice) {
+std::vector<double> Decode(Opened& opened, sf_count_t count, ChannelChoice choice) {
     const int channels = opened.info.channels;
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * channels);
-    std::vector<int> samples;
+    std::vector<double> samples;
     samples.reserve(static_cast<size_t>(std::max<sf_count_t>(count, 0)));
     while (static_cast<sf_count_t>(samples.size()) < count) {
         const sf_count_t wanted =
@@ -72,16 +109,10 @@ std::vector<int> Decode(Opened& opened, sf_count_t count, ChannelChoice choice) 
 
 }  // namespace
 
-bool IsSoundFile(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".wav" || extension == ".flac" || extension == ".ogg";
-}
-
-int RawScaleSample(double x) {
+double RawScaleSample(double x) {
     if (!(x == x)) return 0;  // not a number: silence
-    return static_cast<int>(std::clamp(std::floor(128 * x), -128.0, 127.0));
+    // + 0.0 makes a negative zero a plain zero, which the number text writes as "0".
+    return std::clamp(128 * x, -128.0, 128.0) + 0.0;
 }
 
 std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, ChannelChoice choice,
@@ -92,15 +123,15 @@ std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, Channe
     read.rate = opened->info.samplerate;
     read.channels = opened->info.channels;
     // n + 1 points are plotted; the last comes from beyond a short file.
-    std::vector<int> samples = Decode(*opened, kMaxRawSamples + 1, choice);
+    std::vector<double> samples = Decode(*opened, kMaxRawSamples + 1, choice);
     // Some files do not state their length; what could be decoded counts then.
     const sf_count_t stated = opened->info.frames;
     const sf_count_t frames = stated > 0 && stated < SF_COUNT_MAX
                                   ? std::max<sf_count_t>(stated, samples.size())
                                   : static_cast<sf_count_t>(samples.size());
     if (samples.empty() || frames <= 0) {
-        *error =
-            "The file \"" + path.filename().string() + "\" is empty: it holds no samples to plot.";
+        *error = "The file " + QuotedText(path.filename().string()) +
+                 " is empty: it holds no samples to plot.";
         return std::nullopt;
     }
     RawRead& raw = read.samples;
@@ -122,12 +153,13 @@ std::optional<DataList> SoundSampleList(const std::filesystem::path& path, int f
     if (!opened) return std::nullopt;
     // Decoding from the start needs no seeking, which compressed files may not offer
     // exactly; the selection lies within the first plotted samples anyway.
-    std::vector<int> samples = Decode(*opened, static_cast<sf_count_t>(first) + N, choice);
+    std::vector<double> samples = Decode(*opened, static_cast<sf_count_t>(first) + N, choice);
     if (samples.size() < static_cast<size_t>(first) + static_cast<size_t>(N)) {
-        *error = "\"" + path.string() + "\" is shorter than when it was plotted; open it again.";
+        *error = "The file " + QuotedText(path.filename().string()) +
+                 " is shorter than when it was plotted; open it again.";
         return std::nullopt;
     }
-    return SampleList(std::vector<int>(samples.begin() + first, samples.end()));
+    return SampleList(std::vector<double>(samples.begin() + first, samples.end()));
 }
 
 }  // namespace quorbel

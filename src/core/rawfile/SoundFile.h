@@ -1,10 +1,12 @@
 #pragma once
-// Sound files with a header (WAV, FLAC, Ogg/Vorbis), opened in the raw file window
-// beside ".raw" files and decoded with libsndfile. Their samples are brought to the
-// scale of ".raw" samples, -128..127: a sample x of full range -1 <= x < 1 becomes
-// floor(128 x), so the top 8 bits of an integer sample of any depth (an 8-bit file
-// gives exactly the values a ".raw" file of the same bytes gives) and floating-point
-// samples cut at full scale. The file's own sampling frequency comes with them.
+// Sound files with a header (WAV, FLAC, Ogg, AIFF, AU, CAF, W64 and every other
+// format libsndfile knows), opened in the raw file window beside ".raw" files and
+// recognised by their content, whatever their name. Their samples are brought to the
+// scale of ".raw" samples, full scale +-128, without losing their resolution: a sample
+// x of full range -1 <= x < 1 becomes the real number 128 x (an 8-bit file gives
+// exactly the values a ".raw" file of the same bytes gives; floating-point samples
+// beyond full scale are cut to +-128). The file's own sampling frequency comes with
+// them.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,17 +19,20 @@ namespace quorbel {
 // Which sample a file with several channels gives at each instant.
 enum class ChannelChoice { first, mean };
 
-// The file dialog's filters: the ".raw" one first, then every kind the window opens.
+// The file dialog's filters: the ".raw" one, every sound file the window opens (the
+// one the dialog starts on, kSoundFileFilter counted from 0), and every file, since a
+// sound file is recognised by its content.
 inline constexpr const char* kSoundFileFilters =
-    "Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac "
-    "*.ogg)|*.raw;*.wav;*.flac;*.ogg";
+    "Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac *.ogg *.oga *.opus "
+    "*.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist "
+    "*.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;"
+    "*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;"
+    "*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*";
+inline constexpr int kSoundFileFilter = 1;
 
-// True for a name ending in .wav, .flac or .ogg (any case): such a file is decoded.
-// Every other name is read as headerless ".raw" bytes.
-bool IsSoundFile(const std::filesystem::path& path);
-
-// -128..127 of a sample of full range -1..1: floor(128 x), kept within the range.
-int RawScaleSample(double x);
+// A sample of full range -1..1 on the scale of ".raw" samples: 128 x, kept within
+// -128..128; not a number gives silence.
+double RawScaleSample(double x);
 
 struct SoundRead {
     // length: frames (instants) in the file; n and data as for a ".raw" file.

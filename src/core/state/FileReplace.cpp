@@ -1,5 +1,6 @@
 #include "state/FileReplace.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,12 +8,12 @@
 #include <system_error>
 #include <vector>
 
+#include "state/QuotedText.h"
+
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
-
-#include <cstdio>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +27,10 @@ namespace {
 
 void SetError(std::string* error, const std::string& what, int errorNumber) {
     if (error) *error = what + " (" + std::strerror(errorNumber) + ")";
+}
+
+void SetReason(std::string* error, const std::string& reason) {
+    if (error) *error = reason;
 }
 
 #if defined(_WIN32)
@@ -60,12 +65,19 @@ int Sync(int fd) {
     return ::fsync(fd);
 }
 int CreateTemp(char* pathTemplate) {
-    return ::mkstemp(pathTemplate);
+    return ::mkostemp(pathTemplate, O_CLOEXEC);
 }
 int Rename(const char* from, const char* to) {
     return ::rename(from, to);
 }
 #endif
+
+int SyncOf(const FileCalls& calls, int fd) {
+    return calls.sync ? calls.sync(fd) : Sync(fd);
+}
+int CloseOf(const FileCalls& calls, int fd) {
+    return calls.close ? calls.close(fd) : Close(fd);
+}
 
 // Writes all of data, through calls.write, despite short writes and interruptions.
 bool WriteAll(const FileCalls& calls, int fd, std::string_view data) {
@@ -91,27 +103,45 @@ int CreateBeside(const FileCalls& calls, const fs::path& target, std::string& na
     return fd;
 }
 
-// Writes content into the fresh file fd, gives it `mode` and renames it to target.
+// What the old file was, so that its replacement is the same kind of file.
+struct OldFile {
+    bool exists = false;
+    int mode = 0;
+    long owner = -1;
+    long group = -1;
+};
+
+// Writes content into the fresh file fd, gives it the old file's mode (and owner) and
+// renames it to target. Every step is checked; the temporary file never outlives a
+// failure.
 bool FillAndRename(const FileCalls& calls, int fd, const std::string& temp, const fs::path& target,
-                   std::string_view content, int mode, std::string* error) {
-    bool ok = WriteAll(calls, fd, content);
+                   std::string_view content, const OldFile& old, std::string* error) {
+    const char* failed = nullptr;
+    int failure = 0;
+    auto check = [&](bool ok, const char* step) {
+        if (!ok && !failed) failed = step, failure = errno;
+        return ok;
+    };
+    check(WriteAll(calls, fd, content), "the new content could not be written");
 #if !defined(_WIN32)
-    ok = ok && ::fchmod(fd, static_cast<mode_t>(mode)) == 0;
-#else
-    (void)mode;
+    if (!failed)
+        check(::fchmod(fd, static_cast<mode_t>(old.mode)) == 0, "its mode could not be kept");
+    // Only the superuser may give a file away; for anyone else the owner stays theirs.
+    if (!failed && old.exists && ::geteuid() == 0)
+        check(::fchown(fd, static_cast<uid_t>(old.owner), static_cast<gid_t>(old.group)) == 0,
+              "its owner could not be kept");
 #endif
-    ok = ok && Sync(fd) == 0;
-    const int writeErrno = errno;
-    ok = (Close(fd) == 0) && ok;
-    if (!ok) {
+    if (!failed) check(SyncOf(calls, fd) == 0, "the new content could not be saved to the disk");
+    check(CloseOf(calls, fd) == 0, "the new content could not be saved to the disk");
+    if (failed) {
         std::remove(temp.c_str());
-        SetError(error, "cannot write " + temp, writeErrno);
+        SetError(error, failed, failure);
         return false;
     }
     if (calls.rename(temp.c_str(), target.string().c_str()) != 0) {
         const int renameErrno = errno;
         std::remove(temp.c_str());
-        SetError(error, "cannot replace " + target.string(), renameErrno);
+        SetError(error, "the new file could not take the old one's place", renameErrno);
         return false;
     }
     return true;
@@ -125,79 +155,208 @@ int NewFileMode() {
     return 0666 & ~static_cast<int>(mask);
 }
 
-bool ReadOnly(const fs::path& path, const struct stat& st) {
+// A file that nobody may write is protected, also from the superuser, whose access
+// checks would let everything through; otherwise the user's own write permission
+// decides.
+bool Protected(const fs::path& path, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) return true;
     if (st.st_uid == ::geteuid()) return (st.st_mode & S_IWUSR) == 0;
     return ::access(path.c_str(), W_OK) != 0;
 }
 
-// Rewrites the file in place; its old content goes back if the new one cannot be
-// written whole.
-bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view content,
-                  std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
-        SetError(error, "cannot open " + path.string() + " for writing", errno);
-        return false;
+const char* SpecialKind(mode_t mode) {
+    if (S_ISDIR(mode)) return "it is a folder";
+    if (S_ISFIFO(mode)) return "it is not a regular file (a named pipe)";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is not a regular file (a device)";
+    if (S_ISSOCK(mode)) return "it is not a regular file (a socket)";
+    return nullptr;
+}
+
+std::optional<std::string> WhyNot(const fs::path& path, bool missingIsFine) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT && missingIsFine) return std::nullopt;
+        if (errno == ENOENT) return "it does not exist";
+        return std::string("it cannot be reached (") + std::strerror(errno) + ")";
     }
-    std::string old;
+    if (S_ISREG(st.st_mode)) return std::nullopt;
+    if (const char* kind = SpecialKind(st.st_mode)) return kind;
+    return "it is not a regular file";
+}
+
+// Reads the whole of a small file that is open for reading.
+bool ReadWhole(int fd, std::string& content) {
     char chunk[4096];
     for (long got; (got = ::read(fd, chunk, sizeof chunk)) != 0;) {
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 || old.size() > (1u << 20)) {
-            ::close(fd);
-            SetError(error, "cannot keep the content of " + path.string(), got < 0 ? errno : EFBIG);
+        if (got < 0) return false;
+        if (content.size() > (1u << 20)) {
+            errno = EFBIG;
             return false;
         }
-        old.append(chunk, static_cast<size_t>(got));
+        content.append(chunk, static_cast<size_t>(got));
     }
-    bool ok = ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0 &&
-              WriteAll(calls, fd, content) && ::fsync(fd) == 0;
+    return true;
+}
+
+// Truncates the open file and writes content from its start.
+bool Overwrite(const FileCalls& calls, int fd, std::string_view content) {
+    return ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0 &&
+           WriteAll(calls, fd, content) && SyncOf(calls, fd) == 0;
+}
+
+// Rewrites the file in place. Between the truncation and the end of the write the
+// file is incomplete: the old content is kept at `copy` first (when given), so that a
+// program ended in between can be mended at the next start, and written back at once
+// if the new one cannot be written whole.
+bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view content,
+                  const fs::path& copy, std::string* error) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        SetError(error, "it cannot be opened for writing", errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        SetReason(error, "it is not a regular file");
+        return false;
+    }
+    std::string old;
+    if (!ReadWhole(fd, old)) {
+        const int readErrno = errno;
+        ::close(fd);
+        SetError(error, "its old content could not be kept", readErrno);
+        return false;
+    }
+    if (!copy.empty()) {
+        std::string copyError;
+        std::error_code ec;
+        fs::create_directories(copy.parent_path(), ec);
+        if (!ReplaceFile(copy, old, FileCalls::System(), &copyError)) {
+            ::close(fd);
+            SetReason(error,
+                      "its folder refuses new files and no copy of its old content "
+                      "could be kept in " +
+                          copy.parent_path().string() + " (" + copyError + ")");
+            return false;
+        }
+    }
+    bool ok = Overwrite(calls, fd, content);
     const int writeErrno = errno;
-    if (!ok) {
-        if (::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0)
-            WriteAll(FileCalls::System(), fd, old);
-        ::fsync(fd);
-    }
+    bool restored = true;
+    if (!ok) restored = Overwrite(FileCalls::System(), fd, old);
     ok = (::close(fd) == 0) && ok;
-    if (!ok) SetError(error, "cannot write " + path.string(), writeErrno);
+    if (!ok) SetError(error, "the new content could not be written in place", writeErrno);
+    // The copy is needed no more once the file holds a whole record again.
+    if (!copy.empty() && restored) ::unlink(copy.c_str());
     return ok;
 }
 #endif
 
 }  // namespace
 
+std::string CannotWriteMessage(const std::string& chosen, const std::string& reason) {
+    // The name, which the quote never cuts; the user knows the folder chosen.
+    std::string text =
+        "The file " + QuotedText(fs::path(chosen).filename().string()) + " cannot be written";
+    if (!reason.empty()) text += ": " + reason;
+    if (text.back() != '.') text += '.';
+    return text;
+}
+
 const FileCalls& FileCalls::System() {
-    static const FileCalls calls{&CreateTemp, &Write, &Rename};
+    static const FileCalls calls{&CreateTemp, &Write, &Rename, &Sync, &Close};
     return calls;
 }
 
-bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls& calls,
-                 std::string* error) {
-    std::error_code ec;
-    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-#if defined(_WIN32)
-    const int mode = 0;
+#if !defined(_WIN32)
+std::optional<std::string> WhyNotReadable(const fs::path& path) {
+    return WhyNot(path, false);
+}
+std::optional<std::string> WhyNotWritable(const fs::path& path) {
+    return WhyNot(path, true);
+}
 #else
-    struct stat st;
-    const bool exists = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-    if (exists && ReadOnly(path, st)) {
-        SetError(error, path.string() + " is read-only", EACCES);
+std::optional<std::string> WhyNotReadable(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return "it does not exist";
+    if (fs::is_directory(path, ec)) return "it is a folder";
+    if (!fs::is_regular_file(path, ec)) return "it is not a regular file";
+    return std::nullopt;
+}
+std::optional<std::string> WhyNotWritable(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return std::nullopt;
+    return WhyNotReadable(path);
+}
+#endif
+
+bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls& calls,
+                 std::string* error, const fs::path& inPlaceCopy) {
+    if (const std::optional<std::string> why = WhyNotWritable(path)) {
+        SetReason(error, *why);
         return false;
     }
-    const int mode = exists ? static_cast<int>(st.st_mode & 07777) : NewFileMode();
+    std::error_code ec;
+    if (path.has_parent_path() && !fs::is_directory(path.parent_path(), ec)) {
+        SetReason(error, "its folder does not exist");
+        return false;
+    }
+    OldFile old;
+#if defined(_WIN32)
+    (void)inPlaceCopy;
+#else
+    struct stat st {};
+    old.exists = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (old.exists && Protected(path, st)) {
+        SetReason(error, "it is read-only");
+        return false;
+    }
+    old.mode = old.exists ? static_cast<int>(st.st_mode & 07777) : NewFileMode();
+    if (old.exists)
+        old.owner = static_cast<long>(st.st_uid), old.group = static_cast<long>(st.st_gid);
 #endif
     std::string temp;
     const int fd = CreateBeside(calls, path, temp);
     if (fd < 0) {
         const int createErrno = errno;
 #if !defined(_WIN32)
-        if (exists && (createErrno == EACCES || createErrno == EROFS || createErrno == EPERM))
-            return WriteInPlace(calls, path, content, error);
+        if (old.exists && (createErrno == EACCES || createErrno == EROFS || createErrno == EPERM))
+            return WriteInPlace(calls, path, content, inPlaceCopy, error);
 #endif
-        SetError(error, "cannot create a temporary file beside " + path.string(), createErrno);
+        SetError(error, "its folder refuses a new file", createErrno);
         return false;
     }
-    return FillAndRename(calls, fd, temp, path, content, mode, error);
+    return FillAndRename(calls, fd, temp, path, content, old, error);
+}
+
+bool RestoreInterruptedWrite(const fs::path& path, const fs::path& copy,
+                             bool (*usable)(const fs::path&), std::string* error) {
+    std::error_code ec;
+    if (copy.empty() || !fs::is_regular_file(copy, ec)) return true;
+    if (usable(path)) {
+        fs::remove(copy, ec);
+        return true;
+    }
+    std::FILE* in = std::fopen(copy.string().c_str(), "rb");
+    if (!in) {
+        SetError(error, "the copy " + copy.string() + " cannot be read", errno);
+        return false;
+    }
+    std::string old;
+    char chunk[4096];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;) old.append(chunk, got);
+    const bool readWhole = !std::ferror(in);
+    std::fclose(in);
+    if (!readWhole) {
+        SetReason(error, "the copy " + copy.string() + " cannot be read");
+        return false;
+    }
+    // Written back in place without a new copy: the copy stays until this succeeded.
+    if (!ReplaceFile(path, old, FileCalls::System(), error)) return false;
+    fs::remove(copy, ec);
+    return true;
 }
 
 bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls,
@@ -240,12 +399,55 @@ bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls
     std::fclose(in);
     if (!copied) {
         const int copyErrno = errno;
-        Close(fd);
+        CloseOf(calls, fd);
         std::remove(temp.c_str());
         SetError(error, "cannot keep " + path.string() + " as " + kept.string(), copyErrno);
         return false;
     }
-    return FillAndRename(calls, fd, temp, kept, {}, 0600, error);
+    OldFile fresh;
+    fresh.mode = 0600;
+    return FillAndRename(calls, fd, temp, kept, {}, fresh, error);
+}
+
+namespace {
+
+bool AllOf(std::string_view text, int (*is)(int)) {
+    for (char c : text)
+        if (!is(static_cast<unsigned char>(c))) return false;
+    return !text.empty();
+}
+
+// "NAME.XXXXXX" (mkstemp's six letters or digits), "NAME.bad.XXXXXX" or
+// "NAME.bad.DIGITS" (the second name KeepFile gives before its rename).
+bool TemporaryName(const std::string& name, const std::string& target) {
+    if (name.size() <= target.size() + 1 || name.compare(0, target.size(), target) != 0 ||
+        name[target.size()] != '.')
+        return false;
+    std::string_view rest = std::string_view(name).substr(target.size() + 1);
+    const bool kept = rest.substr(0, 4) == "bad.";
+    if (kept) rest.remove_prefix(4);
+    if (rest.size() == 6 && AllOf(rest, [](int c) { return std::isalnum(c); })) return true;
+    return kept && AllOf(rest, [](int c) { return std::isdigit(c); });
+}
+
+}  // namespace
+
+int RemoveStaleTemporaries(const fs::path& path, std::chrono::seconds age) {
+    std::error_code ec;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string target = path.filename().string();
+    const auto now = fs::file_time_type::clock::now();
+    int removed = 0;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!TemporaryName(name, target)) continue;
+        // Only regular files, never what a link points to.
+        if (!it->is_regular_file(ec) || it->is_symlink(ec)) continue;
+        const auto changed = it->last_write_time(ec);
+        if (ec || now - changed < age) continue;
+        if (fs::remove(it->path(), ec)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace quorbel

@@ -28,6 +28,27 @@ bool PointsInBounds(std::string_view text) {
     return N >= kMinPoints && N <= kMaxPoints;
 }
 
+ParamFile::ParamFile(fs::path path, const FileCalls& calls)
+    : path_(std::move(path)),
+      calls_(&calls),
+      inPlaceCopy_(path_ == DefaultPath() ? DefaultCopyPath() : fs::path()) {}
+
+fs::path ParamFile::DefaultCopyPath() {
+#if defined(_WIN32)
+    return fs::path("C:\\Zparamfile.wr.previous");
+#else
+    fs::path base;
+    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg && *xdg) {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = fs::path(home) / ".local" / "state";
+    } else {
+        base = fs::current_path();
+    }
+    return base / "fft-quorbel" / "Zparamfile.wr.previous";
+#endif
+}
+
 fs::path ParamFile::DefaultPath() {
 #if defined(_WIN32)
     return fs::path("C:\\Zparamfile.wr");
@@ -99,6 +120,11 @@ std::optional<std::array<std::string, kParamValueCount>> ParseParamText(std::str
 
 std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
     int wanted, std::string* error) const {
+    // A pipe or a device would keep the reader waiting or reading for ever.
+    if (const std::optional<std::string> why = WhyNotReadable(path_)) {
+        SetError(error, *why);
+        return std::nullopt;
+    }
     std::ifstream in(path_, std::ios::binary);
     if (!in) {
         SetError(error, "cannot open " + path_.string());
@@ -145,11 +171,28 @@ bool ParamFile::WriteFromWindow(const ParamRows& rows, std::string* error) const
 bool ParamFile::KeepUnusable(std::string* error) const {
     fs::path kept = path_;
     kept += ".bad";
-    return KeepFile(path_, kept, *calls_, error);
+    if (!KeepFile(path_, kept, *calls_, error)) return false;
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(path_, ec)) && WhyNotReadable(path_)) fs::remove(path_, ec);
+    return true;
+}
+
+bool ParamFile::RecoverAtStartup(std::string* error) const {
+    // A temporary file a minute old belongs to no write still running.
+    RemoveStaleTemporaries(path_, std::chrono::seconds(60));
+    return RestoreInterruptedWrite(
+        path_, inPlaceCopy_,
+        [](const fs::path& p) {
+            return ParamFile(p, FileCalls::System(), {}).ReadAll().has_value();
+        },
+        error);
 }
 
 bool ParamFile::WriteAtomically(const std::string& content, std::string* error) const {
-    return ReplaceFile(path_, content, *calls_, error);
+    // The program's folder is made when the file is first written.
+    std::error_code ec;
+    if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
+    return ReplaceFile(path_, content, *calls_, error, inPlaceCopy_);
 }
 
 }  // namespace quorbel

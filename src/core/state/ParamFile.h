@@ -8,7 +8,9 @@
 // The file moves between systems unchanged; only its folder differs per platform
 // (see DefaultPath). Every write goes to a temporary file in the same folder that is
 // then renamed over the old one, so a crash or a full disk never leaves a truncated
-// file behind (see ReplaceFile).
+// file behind (see ReplaceFile). Where the folder refuses new files, the file is
+// rewritten in place after its old record was kept in the program's state folder;
+// the next start puts that record back if the program was ended in between.
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -65,12 +67,21 @@ struct ParamRows {
 
 class ParamFile {
   public:
-    explicit ParamFile(std::filesystem::path path, const FileCalls& calls = FileCalls::System())
-        : path_(std::move(path)), calls_(&calls) {}
+    // The program's own file (DefaultPath) keeps its old record at DefaultCopyPath
+    // while it is rewritten in place; any other file is rewritten in place without a
+    // copy unless one is given.
+    explicit ParamFile(std::filesystem::path path, const FileCalls& calls = FileCalls::System());
+    ParamFile(std::filesystem::path path, const FileCalls& calls, std::filesystem::path inPlaceCopy)
+        : path_(std::move(path)), calls_(&calls), inPlaceCopy_(std::move(inPlaceCopy)) {}
 
     // The per-platform location: C:\Zparamfile.wr on Windows; elsewhere
     // $XDG_CONFIG_HOME/fft-quorbel/Zparamfile.wr (default ~/.config/fft-quorbel/...).
     static std::filesystem::path DefaultPath();
+
+    // Where the old record waits while the program's file is rewritten in place:
+    // $XDG_STATE_HOME/fft-quorbel/Zparamfile.wr.previous (default ~/.local/state/...);
+    // beside the file on Windows.
+    static std::filesystem::path DefaultCopyPath();
 
     // The single line of the default record, with its CR LF.
     static const std::string& DefaultRecord();
@@ -85,8 +96,16 @@ class ParamFile {
     std::optional<std::array<std::string, 2>> ReadLeading(std::string* error = nullptr) const;
 
     // Keep the file, which cannot be used, beside it as Zparamfile.wr.bad (one copy,
-    // the latest). True when kept or when there is no file.
+    // the latest). A name that leads to no regular file (a pipe, a device) is given up
+    // once kept, so that the default record can take its place. True when kept or
+    // when there is no file.
     bool KeepUnusable(std::string* error = nullptr) const;
+
+    // What a start does before reading the file: removes the temporary files an ended
+    // program left beside it, and puts back the record kept while the file was being
+    // rewritten in place when the file is now unusable. False, with `error`, when the
+    // kept record could not be put back.
+    bool RecoverAtStartup(std::string* error = nullptr) const;
 
     // Replace the file with the default record. False when it cannot be written
     // (a read-only file is never replaced); the old file is then untouched.
@@ -101,6 +120,7 @@ class ParamFile {
 
     std::filesystem::path path_;
     const FileCalls* calls_;
+    std::filesystem::path inPlaceCopy_;
 };
 
 }  // namespace quorbel

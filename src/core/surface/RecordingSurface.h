@@ -45,8 +45,9 @@ public:
     std::vector<std::string> Texts() const;
 
     // Records the file name; succeeds while bitmapsWritable is set.
-    bool SaveBitmap(const std::string& path) override {
+    bool SaveBitmap(const std::string& path, std::string* error) override {
         savedBitmaps.push_back(path);
+        if (!bitmapsWritable && error) *error = "it is read-only";
         return bitmapsWritable;
     }
     bool bitmapsWritable = true;

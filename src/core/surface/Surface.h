@@ -114,10 +114,12 @@ public:
     virtual double TextHeight() const = 0;
     virtual double AverageCharWidth() const = 0;
 
-    // Writes the picture as a Windows bitmap (".bmp") file. False when the surface
+    // Writes the picture as a Windows bitmap (".bmp") file, replacing an old file only
+    // once the new one is complete. False, with the reason in `error`, when the surface
     // keeps no picture of its own or the file cannot be written.
-    virtual bool SaveBitmap(const std::string& path) {
+    virtual bool SaveBitmap(const std::string& path, std::string* error) {
         (void)path;
+        if (error) *error = "this drawing keeps no picture";
         return false;
     }
 

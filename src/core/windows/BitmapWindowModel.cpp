@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "spectrum/SpectrumGraph.h"
+#include "state/FileReplace.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -68,11 +69,17 @@ void BitmapWindowModel::mnuSaveItem_Click() {
     const std::optional<std::string> name =
         platform_.SaveFileName("Image Files (Bitmaps)(*.bmp)|*.bmp");
     // A name typed without an extension gets ".bmp", as the dialog that asked about
-    // replacing the file added it. A picture that cannot be written ends the
-    // operation silently; the window stays open so that another name can be tried.
-    if (name && !name->empty() &&
-        !(form8_ && form8_->SaveBitmap(WithDefaultExtension(*name, "bmp"))))
-        return;
+    // replacing the file added it. A picture that cannot be written is reported and
+    // the window stays open, so that another name can be tried; the old file, if any,
+    // is left as it was.
+    std::string error = "this window keeps no picture";
+    if (name && !name->empty()) {
+        const std::string file = WithDefaultExtension(*name, "bmp");
+        if (!(form8_ && form8_->SaveBitmap(file, &error))) {
+            platform_.MessageBox(CannotWriteMessage(file, error));
+            return;
+        }
+    }
     view_.shown = false;
 }
 

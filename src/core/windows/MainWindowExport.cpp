@@ -60,8 +60,7 @@ void MainWindowModel::ExportText(const std::string& filter, const std::string& c
     std::string error;
     const bool written = ReplaceFile(*path, content, FileCalls::System(), &error);
     SetPointer(kPointerDefault);
-    if (!written)
-        platform_.MessageBox("The file " + QuotedText(*path) + " cannot be written: " + error);
+    if (!written) platform_.MessageBox(CannotWriteMessage(*path, error));
 }
 
 void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
@@ -106,8 +105,7 @@ void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
     std::string error;
     const bool written = platform_.ExportPicture(request, &error);
     SetPointer(kPointerDefault);
-    if (!written)
-        platform_.MessageBox("The file " + QuotedText(*path) + " cannot be written: " + error);
+    if (!written) platform_.MessageBox(CannotWriteMessage(*path, error));
 }
 
 void MainWindowModel::mnuExportSamplesItem_Click() {

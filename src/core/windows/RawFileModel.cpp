@@ -19,6 +19,16 @@ using B = Behaviour<M>;
 
 using Row = ControlRow<M>;
 
+constexpr const char* kFrequencyHint =
+    "The frequency of the file must be a number of hertz from 1 to 1000000 (for example "
+    "22050). Type it in the box above and transfer again.";
+// The hint on a selection too small to transfer, as the table gives it; the same label
+// says instead what is wrong when the file is too short or the selection starts past
+// its end.
+constexpr const char* kFewPointsHint =
+    "The calculation will not produce good results with a number of points below  1024. "
+    "Select a little bit larger region. ";
+
 // The hints answer a click by hiding themselves.
 B Hint(void (M::*click)()) {
     return {.click = Do(click)};
@@ -165,14 +175,10 @@ const ControlTable<M>& Table() {
              "selected. Just drag the mouse over the graph (from left to right), with the left "
              "button pressed.",
              "", Hint(&M::Label4_Click), kHidden, kHintPlace},
-            {"Label6", K::Label, "",
-             "The calculation will not produce good results with a number of points below  "
-             "1024. Select a little bit larger region. ",
-             "", Hint(&M::Label6_Click), kHidden, kHintPlace},
-            {"Label19", K::Label, "",
-             "The frequency of the file must be a positive number of hertz (for example 22050). "
-             "Type it in the box above and transfer again.",
-             "", Hint(&M::Label19_Click), kHidden, kHintPlace},
+            {"Label6", K::Label, "", kFewPointsHint, "", Hint(&M::Label6_Click), kHidden,
+             kHintPlace},
+            {"Label19", K::Label, "", kFrequencyHint, "", Hint(&M::Label19_Click), kHidden,
+             kHintPlace},
         }};
     return table;
 }
@@ -240,7 +246,8 @@ void RawFileModel::HideHints() {
 
 void RawFileModel::mnuOpen_Click() {
     HideHints();
-    const std::optional<std::string> name = platform_.OpenFileName(kSoundFileFilters);
+    const std::optional<std::string> name =
+        platform_.OpenFileName(kSoundFileFilters, kSoundFileFilter);
     if (!name) return;
     // The file is read before anything changes: one that cannot be used leaves the
     // plotted file and its selection as they were.
@@ -275,7 +282,7 @@ void RawFileModel::mnuOpen_Click() {
 
 std::optional<RawRead> RawFileModel::ReadPlotted(const std::string& path, std::optional<int>* rate,
                                                  std::string* error) const {
-    if (!IsSoundFile(path)) return ReadRawFile(path, error);
+    if (IsRawName(path)) return ReadRawFile(path, error);
     std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error);
     if (!sound) return std::nullopt;
     *rate = sound->rate;
@@ -290,7 +297,7 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     // A plotted sound file is plotted again from the chosen channels; its selection
     // and the frequency typed stay.
     const std::string& path = view_["Label1"].caption;
-    if (view_["Label2"].caption.empty() || !IsSoundFile(path)) return;
+    if (view_["Label2"].caption.empty() || IsRawName(path)) return;
     std::string error;
     std::optional<int> rate;
     const std::optional<RawRead> read = ReadPlotted(path, &rate, &error);
@@ -397,12 +404,14 @@ void RawFileModel::Command1_Click() {
         return;
     }
     if (WholeNumber(view_["Label16"].caption) < kMinTransfer) {
+        view_["Label6"].caption = FewPointsHint();
         view_["Label6"].visible = true;
         return;
     }
-    // The frequency sets the length of the data window: it must be a positive number.
+    // The frequency sets the length of the data window; beyond these bounds the
+    // frequencies and the window's length would no longer be numbers a student reads.
     const std::optional<double> fs = ParseNumber(frequency_);
-    if (!fs || !(*fs > 0) || !std::isfinite(*fs)) {
+    if (!fs || !(*fs >= kMinSamplingRate) || !(*fs <= kMaxSamplingRate)) {
         view_["Label19"].visible = true;
         return;
     }
@@ -416,6 +425,22 @@ void RawFileModel::Command1_Click() {
     SetPointer(kPointerDefault);
 }
 
+std::string RawFileModel::FewPointsHint() const {
+    const long long samples = WholeNumber(view_["Label7"].caption);
+    const int plotted = WholeNumber(view_["Label18"].caption);
+    const int first = WholeNumber(view_["Label11"].caption);
+    if (samples < kMinTransfer)
+        return "The file holds only " + std::to_string(samples) +
+               (samples == 1 ? " sample" : " samples") +
+               ": the calculation needs at least 1024. Open a longer file.";
+    if (first >= plotted)
+        return "The selection starts at point " + std::to_string(first) +
+               ", past the end of the graph's " + std::to_string(plotted) +
+               " points. Drag over the graph from left to right, with the left button "
+               "pressed.";
+    return kFewPointsHint;
+}
+
 void RawFileModel::SelDados() {
     const int first = WholeNumber(view_["Label11"].caption);
     const int N = WholeNumber(view_["Label16"].caption);
@@ -423,9 +448,9 @@ void RawFileModel::SelDados() {
     SetProgress(2);
     std::string error;
     const std::string& path = view_["Label1"].caption;
-    std::optional<DataList> samples = IsSoundFile(path)
-                                          ? SoundSampleList(path, first, N, channels_, &error)
-                                          : RawSampleList(path, first, N, &error);
+    std::optional<DataList> samples = IsRawName(path)
+                                          ? RawSampleList(path, first, N, &error)
+                                          : SoundSampleList(path, first, N, channels_, &error);
     if (!samples) {
         surfaces_.Form6.Cls();
         platform_.MessageBox(error);

@@ -18,6 +18,10 @@ namespace quorbel {
 
 class MainWindowModel;
 
+// The sampling frequencies a transfer accepts, hertz.
+inline constexpr double kMinSamplingRate = 1;
+inline constexpr double kMaxSamplingRate = 1000000;
+
 // The window's client area and its drawing areas, in twips.
 inline constexpr double kForm6Width = 7700, kForm6Height = 6700;
 inline constexpr double kRawFrameWidth = 7215, kRawFrameHeight = 3135;
@@ -77,6 +81,8 @@ class RawFileModel : public TableWindow<RawFileModel> {
 
   private:
     void HideHints();
+    // What Label6 says about a selection too small to transfer.
+    std::string FewPointsHint() const;
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
     void Lerfile(const RawRead& read);
     void StartSelection(double x);

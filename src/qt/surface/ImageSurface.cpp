@@ -1,5 +1,6 @@
 #include "ImageSurface.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <algorithm>
@@ -53,10 +54,26 @@ const QImage& ImageSurface::Image() const {
     return image_;
 }
 
-bool ImageSurface::SaveBitmap(const std::string& path) {
-    return Image()
-        .convertToFormat(QImage::Format_RGB888)
-        .save(QFile::decodeName(path.c_str()), "BMP");
+QByteArray ImageSurface::BitmapBytes() const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Image().convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return {};
+    return bytes;
+}
+
+bool ImageSurface::SaveBitmap(const std::string& path, std::string* error) {
+    return SaveBitmap(path, error, FileCalls::System());
+}
+
+bool ImageSurface::SaveBitmap(const std::string& path, std::string* error, const FileCalls& calls) {
+    const QByteArray bytes = BitmapBytes();
+    if (bytes.isEmpty()) {
+        if (error) *error = "the picture could not be encoded";
+        return false;
+    }
+    return ReplaceFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                       calls, error);
 }
 
 void ImageSurface::DoCls() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PainterSurface.h"
+#include "state/FileReplace.h"
 
 namespace quorbel {
 
@@ -30,8 +31,11 @@ class ImageSurface : public PainterSurface {
     // copied or shown safely.
     const QImage& Image() const;
 
-    // The picture as a Windows bitmap file, 24 bits per pixel.
-    bool SaveBitmap(const std::string& path) override;
+    // The picture as a Windows bitmap file, 24 bits per pixel, written by ReplaceFile.
+    bool SaveBitmap(const std::string& path, std::string* error) override;
+    bool SaveBitmap(const std::string& path, std::string* error, const FileCalls& calls);
+    // The bytes of that file.
+    QByteArray BitmapBytes() const;
 
   protected:
     QPaintDevice* Device() const override { return &image_; }

@@ -1,7 +1,6 @@
 #include "PictureFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -54,37 +53,43 @@ class SvgSurface : public PainterSurface {
     mutable QSvgGenerator generator_;
 };
 
-bool Fail(const QSaveFile& file, std::string* error, const char* otherwise = "unknown error") {
-    if (error) {
-        const QString reason = file.errorString();
-        *error = reason.isEmpty() ? otherwise : reason.toStdString();
-    }
-    return false;
-}
-
 }  // namespace
 
-bool WritePictureFile(const PictureRequest& request, std::string* error) {
-    QSaveFile file(QFile::decodeName(request.path.c_str()));
-    if (!file.open(QIODevice::WriteOnly)) return Fail(file, error);
+QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (request.format == PictureFormat::Svg) {
-        SvgSurface surface(request.widthTwips, request.heightTwips, file);
+        SvgSurface surface(request.widthTwips, request.heightTwips, buffer);
         // The background first, so a drawing that leaves parts untouched still has one.
         surface.Cls();
         if (request.draw) request.draw(surface);
         if (!surface.Finish()) {
-            file.cancelWriting();
-            return Fail(file, error, "the drawing could not be made");
+            if (error) *error = "the drawing could not be made";
+            return {};
         }
     } else {
         ImageSurface surface(request.widthTwips, request.heightTwips, kScreenDpi, request.scale);
         if (request.draw) request.draw(surface);
-        if (!surface.Image().save(&file, "PNG")) {
-            file.cancelWriting();
-            return Fail(file, error, "the image could not be encoded");
+        if (!surface.Image().save(&buffer, "PNG")) {
+            if (error) *error = "the image could not be encoded";
+            return {};
         }
     }
-    return file.commit() || Fail(file, error);
+    return bytes;
+}
+
+bool WritePictureFile(const PictureRequest& request, std::string* error, const FileCalls& calls) {
+    // A file that cannot be written is refused before the drawing is made.
+    if (const std::optional<std::string> why = WhyNotWritable(request.path)) {
+        if (error) *error = *why;
+        return false;
+    }
+    const QByteArray bytes = PictureBytes(request, error);
+    if (bytes.isEmpty()) return false;
+    return ReplaceFile(request.path,
+                       std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                       calls, error);
 }
 
 }  // namespace quorbel

@@ -1,6 +1,7 @@
 #include "PrinterSurface.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -32,14 +33,67 @@ bool PrinterSurface::EndDoc() {
 DevicePrintJob::DevicePrintJob(QPagedPaintDevice& device, std::unique_ptr<QPagedPaintDevice> owned)
     : owned_(std::move(owned)), page_(device) {}
 
-std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path) {
-    auto writer = std::make_unique<QPdfWriter>(QFile::decodeName(path.c_str()));
-    writer->setCreator(QStringLiteral("FFT Quorbel"));
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-    QPdfWriter& device = *writer;
-    auto job = std::make_unique<DevicePrintJob>(device, std::move(writer));
-    if (!job->Active()) return nullptr;
+namespace {
+
+// The PDF document in memory, written to its file when it ends.
+class PdfFileJob : public PrintJob {
+  public:
+    PdfFileJob(std::string path, std::function<void(const std::string&)> report,
+               const FileCalls& calls)
+        : path_(std::move(path)), report_(std::move(report)), calls_(calls), buffer_(&bytes_) {
+        buffer_.open(QIODevice::WriteOnly);
+        writer_ = std::make_unique<QPdfWriter>(&buffer_);
+        writer_->setCreator(QStringLiteral("FFT Quorbel"));
+        writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+        page_ = std::make_unique<PrinterSurface>(*writer_);
+    }
+    ~PdfFileJob() override {
+        // The surface ends its painting on the writer, which writes into the buffer.
+        page_.reset();
+        writer_.reset();
+    }
+
+    Surface& Page() override { return *page_; }
+    bool Active() const { return page_->Active(); }
+
+    bool EndDoc() override {
+        std::string error = "the document could not be made";
+        const bool ended = page_->EndDoc();
+        const bool written =
+            ended && !bytes_.isEmpty() &&
+            ReplaceFile(path_,
+                        std::string_view(bytes_.constData(), static_cast<size_t>(bytes_.size())),
+                        calls_, &error);
+        if (!written && report_) report_(CannotWriteMessage(path_, error));
+        return written;
+    }
+
+  private:
+    std::string path_;
+    std::function<void(const std::string&)> report_;
+    const FileCalls& calls_;
+    QByteArray bytes_;
+    QBuffer buffer_;
+    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<PrinterSurface> page_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path,
+                                      std::function<void(const std::string&)> report,
+                                      const FileCalls& calls) {
+    // A file that cannot be written is refused before anything is drawn.
+    if (const std::optional<std::string> why = WhyNotWritable(path)) {
+        if (report) report(CannotWriteMessage(path, *why));
+        return nullptr;
+    }
+    auto job = std::make_unique<PdfFileJob>(path, report, calls);
+    if (!job->Active()) {
+        if (report) report(CannotWriteMessage(path, "the document could not be begun"));
+        return nullptr;
+    }
     return job;
 }
 

@@ -3,11 +3,13 @@
 // area, on a QPrinter or on Qt's PDF writer. The document begins with the surface and
 // ends with EndDoc; a page cannot be erased, so Cls only returns to the top-left.
 #include <QPagedPaintDevice>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "PainterSurface.h"
 #include "platform/Platform.h"
+#include "state/FileReplace.h"
 
 namespace quorbel {
 
@@ -51,8 +53,12 @@ class DevicePrintJob : public PrintJob {
 };
 
 // A print job writing a letter-sized PDF file whose printable area is the
-// kPrinterPageWidth x kPrinterPageHeight of Platform.h; nullptr when the file cannot
-// be written.
-std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path);
+// kPrinterPageWidth x kPrinterPageHeight of Platform.h. The document is made in memory
+// and written by ReplaceFile when it ends, so the old file stays whole until the new
+// one is. `report` is told, in one sentence naming `path`, why the file cannot be
+// written: at once (then nullptr is returned) or when the document ends.
+std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path,
+                                      std::function<void(const std::string&)> report,
+                                      const FileCalls& calls = FileCalls::System());
 
 }  // namespace quorbel

@@ -29,15 +29,26 @@ void QtPlatform::MessageBox(const std::string& text) {
     box.exec();
 }
 
-std::optional<std::string> QtPlatform::OpenFileName(const std::string& filter) {
+std::optional<std::string> QtPlatform::OpenFileName(const std::string& filter, int initial) {
     // Only the descriptions are offered (every other part of the filter): they
     // already name their patterns.
     QStringList descriptions;
     const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
     for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
-    const QString name = QFileDialog::getOpenFileName(window_, QString(), QString(),
-                                                      descriptions.join(QStringLiteral(";;")));
-    if (name.isEmpty()) return std::nullopt;
+    OpenDialogMemory& memory = openMemory_[filter];
+    QFileDialog dialog(window_);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(descriptions);
+    if (!memory.folder.isEmpty()) dialog.setDirectory(memory.folder);
+    const QString start = !memory.nameFilter.isEmpty()                    ? memory.nameFilter
+                          : initial >= 0 && initial < descriptions.size() ? descriptions[initial]
+                                                                          : QString();
+    if (!start.isEmpty()) dialog.selectNameFilter(start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
+    memory.folder = dialog.directory().absolutePath();
+    memory.nameFilter = dialog.selectedNameFilter();
     return QFile::encodeName(name).toStdString();
 }
 
@@ -62,9 +73,8 @@ std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
     const QString name = QFileDialog::getSaveFileName(
         window_, QStringLiteral("Print to a PDF file"), QString(), QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return nullptr;
-    std::unique_ptr<PrintJob> job = PdfPrintJob(QFile::encodeName(name).toStdString());
-    if (!job) MessageBox("The file " + name.toStdString() + " cannot be written.");
-    return job;
+    return PdfPrintJob(QFile::encodeName(name).toStdString(),
+                       [this](const std::string& message) { MessageBox(message); });
 }
 
 std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {

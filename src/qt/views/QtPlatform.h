@@ -3,7 +3,9 @@
 // titled like the program's main window, the printer and file dialogs, and the end of
 // the program.
 #include <QPointer>
+#include <QString>
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -24,7 +26,9 @@ class QtPlatform : public Platform {
     // Leaves the event loop as soon as the running handler has returned.
     void Quit() override;
     // The toolkit's file dialog; "Description (*.ext)|*.ext" becomes its name filter.
-    std::optional<std::string> OpenFileName(const std::string& filter) override;
+    // The folder and the filter chosen last are kept for each filter while the
+    // program runs.
+    std::optional<std::string> OpenFileName(const std::string& filter, int initial) override;
 
     void PrinterSetup() override;
     // The print dialog (a printer or a PDF file); without any printer installed, a
@@ -40,6 +44,12 @@ class QtPlatform : public Platform {
     std::unique_ptr<PrintJob> PdfJob();
 
     QPointer<QWidget> window_;
+    // For each filter of the open dialog: the folder and the name filter chosen last.
+    struct OpenDialogMemory {
+        QString folder;
+        QString nameFilter;
+    };
+    std::map<std::string, OpenDialogMemory> openMemory_;
     // Created on first use and kept, so the printer chosen stays chosen.
     std::unique_ptr<QPrinter> printer_;
 };
