@@ -1,21 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the program needs: `setup.sh run` what building and
+# running it takes (./start.sh), `setup.sh test` (the default) that and the tools of
+# the tests, the benchmarks and fuzzing (./test.sh, fuzz/run.sh).
 # Idempotent: asks the package manager only for what is missing.
 set -euo pipefail
 
+purpose="${1:-test}"
+case "$purpose" in
+  run | test) ;;
+  *) echo "usage: scripts/setup.sh [run|test]" >&2; exit 2 ;;
+esac
+
+# Building and running: the compiler, Qt, libsndfile, the X connection check and the
+# fonts the drawings are measured in.
 packages=(
-  g++ cmake make
-  qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
+  g++ cmake make pkg-config
+  qt6-base-dev libgl-dev qt6-svg-dev
+  libsndfile1-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
-  desktop-file-utils appstream
-  poppler-utils
-  clang libclang-rt-14-dev
-  qt6-svg-dev
-  libsndfile1-dev pkg-config
-  libxcb1-dev
 )
+if [ "$purpose" = test ]; then
+  packages+=(
+    libgtest-dev libgmock-dev          # the tests
+    xvfb xauth poppler-utils           # windows without a desktop, printed pages
+    desktop-file-utils appstream       # the installed tree's validators
+    libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
+    clang libclang-rt-14-dev           # fuzzing
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -187,9 +187,8 @@ TEST(CliExportTest, RenderSvgWritesTheDrawingsOfTheGraphsShown) {
         std::vector<std::string> options;
         std::vector<const char*> files;
     };
-    for (const Case& c :
-         {Case{{}, {"ft.png", "fft.png", "ft.svg", "fft.svg"}},
-          Case{{"--log"}, {"ft.png", "music.png", "ft.svg", "music.svg"}}}) {
+    for (const Case& c : {Case{{}, {"ft.png", "fft.png", "ft.svg", "fft.svg"}},
+                          Case{{"--log"}, {"ft.png", "music.png", "ft.svg", "music.svg"}}}) {
         SCOPED_TRACE(c.files.size());
         QTemporaryDir folder;
         std::vector<std::string> arguments = {"render", folder.path().toStdString(), "--svg"};

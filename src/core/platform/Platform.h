@@ -16,7 +16,7 @@ namespace quorbel {
 // One printed document: a page to draw on, sent to the printer (or written to its
 // file) when the document ends.
 class PrintJob {
-public:
+  public:
     virtual ~PrintJob() = default;
     virtual Surface& Page() = 0;
     // Ends the document; false when the printer or the file refused it.
@@ -42,7 +42,7 @@ struct PictureRequest {
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // A message box with an OK button only and no title of its own.
     virtual void MessageBox(const std::string& text) = 0;
@@ -84,7 +84,7 @@ public:
 // their answers from the queues filled beforehand (an empty queue cancels), and
 // printed pages are kept as recordings.
 class RecordingPlatform : public Platform {
-public:
+  public:
     void MessageBox(const std::string& text) override { messages.push_back(text); }
     void Quit() override { quitRequested = true; }
     // Answers the file dialogs from `openAnswers`, front first; cancels when none is

@@ -149,8 +149,8 @@ void WriteTable(Surface& s, const ReportInput& in, const ReportColumns& c) {
     // For raw data the cycles field holds the file's sampling frequency.
     const double typed = DecimalPrefix(in.cyclesPerSecond);
     const double fs = typed > 0 ? typed : kRawSamplingRate;
-    const auto rows = ReportRows(ListOrEmpty(in.graphValueList), ListOrEmpty(in.spectrumList),
-                                 in.rawData, fs);
+    const auto rows =
+        ReportRows(ListOrEmpty(in.graphValueList), ListOrEmpty(in.spectrumList), in.rawData, fs);
     for (const ReportRow& r : rows) {
         std::vector<PrintItem> items = {P::Tab(c.rowFrequency), P::Num(r.frequency),
                                         P::Tab(c.rowAmplitude), P::Num(r.amplitude)};

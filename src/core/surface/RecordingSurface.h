@@ -14,14 +14,15 @@ namespace quorbel {
 struct Primitive {
     enum class Kind { Cls, Line, Point, Circle, Text, Box };
     Kind kind = Kind::Cls;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Point/Text use x1, y1; Circle: centre, x2 = radius; Box: filled
+    double x1 = 0, y1 = 0, x2 = 0,
+           y2 = 0;  // Point/Text use x1, y1; Circle: centre, x2 = radius; Box: filled
     Color color = 0;
     std::string text;
     FontState font;
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     RecordingSurface(double widthTwips, double heightTwips)
         : width_(widthTwips), height_(heightTwips) {}
 
@@ -53,7 +54,7 @@ public:
     bool bitmapsWritable = true;
     std::vector<std::string> savedBitmaps;
 
-protected:
+  protected:
     void DoCls() override;
     void DoLine(double x1, double y1, double x2, double y2, Color color) override;
     void DoPoint(double x, double y, Color color) override;
@@ -61,7 +62,7 @@ protected:
     void DoText(double x, double y, const std::string& text) override;
     void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
 
-private:
+  private:
     double width_;
     double height_;
     int clsCount_ = 0;

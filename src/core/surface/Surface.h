@@ -62,7 +62,7 @@ struct PrintItem {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Outer size in twips.
@@ -123,7 +123,7 @@ public:
         return false;
     }
 
-protected:
+  protected:
     virtual void DoCls() = 0;
     virtual void DoLine(double x1, double y1, double x2, double y2, Color color) = 0;
     virtual void DoPoint(double x, double y, Color color) = 0;
@@ -134,7 +134,7 @@ protected:
     // Text with its top-left corner at (x, y) in the current font and ForeColor.
     virtual void DoText(double x, double y, const std::string& text) = 0;
 
-private:
+  private:
     void PrintString(const std::string& text);
     void NewLine();
 
