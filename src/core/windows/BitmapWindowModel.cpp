@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "spectrum/SpectrumGraph.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -17,7 +18,7 @@ const ControlTable<M>& Table() {
                                           "FFT Quorbel - Bitmap creating",
                                           kBitmapClientWidth,
                                           kBitmapClientHeight,
-                                          {.unload = Do(&M::Form_Unload)},
+                                          {.unload = HANDLER(M, Form_Unload)},
                                           {
                                               {"mnuFile", K::Menu, "", "File"},
                                               {"mnuSaveItem",
@@ -25,14 +26,14 @@ const ControlTable<M>& Table() {
                                                "mnuFile",
                                                "Save image",
                                                "",
-                                               {.click = Do(&M::mnuSaveItem_Click)}},
+                                               {.click = HANDLER(M, mnuSaveItem_Click)}},
                                               {"mnuFileSep", K::Separator, "mnuFile", "-"},
                                               {"mnuExitItem",
                                                K::MenuItem,
                                                "mnuFile",
                                                "Exit",
                                                "",
-                                               {.click = Do(&M::mnuExitItem_Click)}},
+                                               {.click = HANDLER(M, mnuExitItem_Click)}},
                                           }};
     return table;
 }
@@ -78,6 +79,10 @@ void BitmapWindowModel::mnuSaveItem_Click() {
 
 void BitmapWindowModel::mnuExitItem_Click() {
     view_.shown = false;
+}
+
+const ControlTable<BitmapWindowModel>& BitmapWindowTable() {
+    return Table();
 }
 
 }  // namespace quorbel
