@@ -13,6 +13,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "CliControls.h"
 #include "CliOptions.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
@@ -327,6 +328,9 @@ int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    // The control index needs no window and no parameters.
+    if (!arguments.empty() && arguments[0] == "controls")
+        return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
     const ParseResult parsed = ParseCliOptions(arguments);
     if (std::holds_alternative<HelpRequest>(parsed)) {
         out << HelpText();

@@ -239,10 +239,10 @@ TEST(CliErrors, HelpNamesEveryOptionAndCommand) {
     std::string help;
     for (const std::string& line : result.out) help += line + "\n";
     for (const char* word :
-         {"--params", "--cos",     "--method", "--negative", "--show",    "--wave",  "--log",
-          "--tuning", "render",    "--cycles", "--phase",    "--halve",   "samples", "spectrum",
-          "graph",    "displayed", "realft",   "complex",    "rho",       "imag",    "realg",
-          "both",     "multiple",  "sine",     "square",     "triangular"}) {
+         {"--params", "--cos",     "--method", "--negative", "--show",     "--wave",  "--log",
+          "--tuning", "render",    "--cycles", "--phase",    "--halve",    "samples", "spectrum",
+          "graph",    "displayed", "realft",   "complex",    "rho",        "imag",    "realg",
+          "both",     "multiple",  "sine",     "square",     "triangular", "controls"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
 }

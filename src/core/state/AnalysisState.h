@@ -28,6 +28,10 @@ enum class Field {
 
 inline constexpr int kTableRows = 10;
 
+// Where the samples come from, as the dataSource code says: "0" calculated waves,
+// "2" a raw or sound file; any other text names neither.
+enum class DataSource { Calculated = 0, RawFile = 2, Unknown = -1 };
+
 class AnalysisState {
   public:
     AnalysisState();

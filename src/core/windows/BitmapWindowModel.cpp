@@ -3,6 +3,7 @@
 #include "platform/FileNames.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/FileReplace.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -18,7 +19,7 @@ const ControlTable<M>& Table() {
                                           "FFT Quorbel - Bitmap creating",
                                           kBitmapClientWidth,
                                           kBitmapClientHeight,
-                                          {.unload = Do(&M::Form_Unload)},
+                                          {.unload = HANDLER(M, Form_Unload)},
                                           {
                                               {"mnuFile", K::Menu, "", "File"},
                                               {"mnuSaveItem",
@@ -26,14 +27,14 @@ const ControlTable<M>& Table() {
                                                "mnuFile",
                                                "Save image",
                                                "",
-                                               {.click = Do(&M::mnuSaveItem_Click)}},
+                                               {.click = HANDLER(M, mnuSaveItem_Click)}},
                                               {"mnuFileSep", K::Separator, "mnuFile", "-"},
                                               {"mnuExitItem",
                                                K::MenuItem,
                                                "mnuFile",
                                                "Exit",
                                                "",
-                                               {.click = Do(&M::mnuExitItem_Click)}},
+                                               {.click = HANDLER(M, mnuExitItem_Click)}},
                                           }};
     return table;
 }
@@ -85,6 +86,10 @@ void BitmapWindowModel::mnuSaveItem_Click() {
 
 void BitmapWindowModel::mnuExitItem_Click() {
     view_.shown = false;
+}
+
+const ControlTable<BitmapWindowModel>& BitmapWindowTable() {
+    return Table();
 }
 
 }  // namespace quorbel

@@ -1,6 +1,7 @@
 #include "windows/HelpWindows.h"
 
 #include "platform/SystemInfo.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -25,7 +26,7 @@ const ControlTable<H>& HelpTable(HelpPageKind kind) {
                                             "FFT Quorbel - Help",
                                             kNyquistPageWidth,
                                             kNyquistPageHeight,
-                                            {.unload = Do(&H::Form_Unload)},
+                                            {.unload = HANDLER(H, Form_Unload)},
                                             {{"Picture1",
                                               K::Picture,
                                               "",
@@ -40,14 +41,14 @@ const ControlTable<H>& HelpTable(HelpPageKind kind) {
         "FFT Quorbel - Help",
         kPhaseButtonsWidth + kPhasePageWidth,
         kPhasePageHeight,
-        {.unload = Do(&H::Form_Unload)},
+        {.unload = HANDLER(H, Form_Unload)},
         {
             {"Command1",
              K::Button,
              "",
              "Example",
              "",
-             {.click = Do(&H::Command1_Click)},
+             {.click = HANDLER(H, Command1_Click)},
              kPlain,
              {120, 120, kPhaseButtonsWidth - 240, 360}},
             {"Command2",
@@ -55,7 +56,7 @@ const ControlTable<H>& HelpTable(HelpPageKind kind) {
              "",
              "Reset",
              "",
-             {.click = Do(&H::Command2_Click)},
+             {.click = HANDLER(H, Command2_Click)},
              kPlain,
              {120, 600, kPhaseButtonsWidth - 240, 360}},
             {"Picture1",
@@ -114,7 +115,7 @@ const ControlTable<A>& AboutTable() {
         "",
         5880,
         3960,
-        {.unload = Do(&A::Form_Unload)},
+        {.unload = HANDLER(A, Form_Unload)},
         {
             {"picIcon",
              K::Label,
@@ -163,7 +164,7 @@ const ControlTable<A>& AboutTable() {
              "",
              "OK",
              "",
-             {.click = Do(&A::cmdOK_Click)},
+             {.click = HANDLER(A, cmdOK_Click)},
              kPlain,
              {4080, 2640, 1560, 360}},
             {"cmdSysInfo",
@@ -171,7 +172,7 @@ const ControlTable<A>& AboutTable() {
              "",
              "&System Info...",
              "",
-             {.click = Do(&A::cmdSysInfo_Click)},
+             {.click = HANDLER(A, cmdSysInfo_Click)},
              kPlain,
              {4080, 3120, 1560, 360}},
         }};
@@ -223,9 +224,9 @@ const ControlTable<S>& SplashTable() {
         "",
         kSplashWidth,
         kSplashHeight,
-        {.click = Do(&S::Form_Click),
-         .unload = Do(&S::Form_Unload),
-         .keyPress = Do(&S::Form_KeyPress)},
+        {.click = HANDLER(S, Form_Click),
+         .unload = HANDLER(S, Form_Unload),
+         .keyPress = HANDLER(S, Form_KeyPress)},
         {
             // Sized to the window when it is loaded.
             {"Frame1",
@@ -233,7 +234,7 @@ const ControlTable<S>& SplashTable() {
              "",
              "",
              "",
-             {.click = Do(&S::Form_Click)},
+             {.click = HANDLER(S, Form_Click)},
              kPlain,
              {140, 80, kSplashWidth - 360, kSplashHeight - 280}},
             {"imgLogo",
@@ -241,7 +242,7 @@ const ControlTable<S>& SplashTable() {
              "Frame1",
              "FFT",
              "",
-             {.click = Do(&S::Form_Click)},
+             {.click = HANDLER(S, Form_Click)},
              kPlain,
              {240, 240, 2160, 960},
              {.font = Arial(36, true), .fore = Rgb(192, 0, 0)}},
@@ -277,7 +278,7 @@ const ControlTable<S>& SplashTable() {
              "Frame1",
              "",
              "",
-             {.click = Do(&S::Form_Click)},
+             {.click = HANDLER(S, Form_Click)},
              kPlain,
              {240, 1320, 2160, 1920},
              {.picture = "program"}},
@@ -315,6 +316,18 @@ void SplashWindowModel::ShowForViewing() {
     if (!view_.shown) Form_Load();
     view_.shown = true;
     ++view_.raised;
+}
+
+const ControlTable<HelpWindowModel>& HelpWindowTable(HelpPageKind kind) {
+    return HelpTable(kind);
+}
+
+const ControlTable<AboutWindowModel>& AboutWindowTable() {
+    return AboutTable();
+}
+
+const ControlTable<SplashWindowModel>& SplashWindowTable() {
+    return SplashTable();
 }
 
 }  // namespace quorbel

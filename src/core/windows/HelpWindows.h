@@ -63,7 +63,7 @@ class AboutWindowModel : public TableWindow<AboutWindowModel> {
     void Show();
     void Form_Unload() { view_.shown = false; }
     void cmdOK_Click() { Form_Unload(); }
-    void cmdSysInfo_Click();
+    void cmdSysInfo_Click();  // "System Info...": starts the system information tool
 
   private:
     Platform& platform_;

@@ -1,6 +1,7 @@
 #include "windows/InverseWindowModel.h"
 
 #include "state/NumberText.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -22,7 +23,7 @@ const ControlTable<M>& Table() {
         "FFT Quorbel - Results of the inverse calculation",
         kForm4Width,
         kForm4Height,
-        {.unload = Do(&M::Form_Unload)},
+        {.unload = HANDLER(M, Form_Unload)},
         {
             {"Label2",
              K::Label,
@@ -83,6 +84,10 @@ void InverseWindowModel::ShowResults(const InverseComparison& comparison) {
     for (std::size_t j = 0; j < comparison.orig.size(); ++j)
         rows.push_back(
             InverseTableRow(NumberText(comparison.orig[j]), NumberText(comparison.rec[j])));
+}
+
+const ControlTable<InverseWindowModel>& InverseWindowTable() {
+    return Table();
 }
 
 }  // namespace quorbel

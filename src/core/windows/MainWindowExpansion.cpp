@@ -55,7 +55,7 @@ int MainWindowModel::PointUnder(double x) const {
 
 void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     // While the harmonic markers are on, they give the read-out.
-    if (view_["Command2"].caption == "Cancel") {
+    if (MarkersShown()) {
         Harmouse(button, x, y);
         return;
     }
@@ -65,7 +65,7 @@ void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     // A read-out that cannot be computed is simply not shown.
     if (n < 1 || !(W > 0)) return;
     double f = shown.Whole(n + 2) + x * (n - 1) / W;
-    if (DecimalPrefix(state_.dataSource) == 2) {
+    if (Source() == DataSource::RawFile) {
         // Raw-file data: N points cover half the data length, sampled at fs.
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
         const int N = state_.graphValueList.Whole(0);
@@ -96,10 +96,10 @@ void MainWindowModel::Picture1_MouseUp(int, int, double, double) {
 
 void MainWindowModel::Picture1_MouseDown(int button, int, double x, double y) {
     view_["Label5"].visible = false;
-    if (view_["Command2"].caption == "Cancel") Harmouse(button, x, y);
+    if (MarkersShown()) Harmouse(button, x, y);
     if (button != kRightButton)
         MarkPeak(x);
-    else if (!state_.expansionPrompt.empty())
+    else if (ExpansionRunning())
         ExpansionLimit(x);
 }
 
@@ -151,7 +151,7 @@ void MainWindowModel::MarkPeak(double x) {
     pic.Line(xp, yp - 100, xp, yp - 300);
 
     double F = chosen.point + shown.Whole(n + 2);
-    if (DecimalPrefix(state_.dataSource) == 2) {
+    if (Source() == DataSource::RawFile) {
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
         const int N = state_.graphValueList.Whole(0);
         F = N > 0 ? std::floor(F * fs / (2.0 * N) + 0.5) : 0;
@@ -161,12 +161,12 @@ void MainWindowModel::MarkPeak(double x) {
 
 void MainWindowModel::Command8_Click() {
     SetPointer(kPointerHourglass);
-    if (view_["Command8"].caption == "Horizontal") {
+    if (ExpansionOffered()) {
         state_.expansionPrompt = kExpansionPrompt;
         view_["Label17"].visible = true;
         // The right button now sets limits: the harmonic markers go off.
-        if (view_["Command11"].caption == "Move") Command11_Click();
-        if (view_["Command2"].caption == "Cancel") Command2_Click();
+        if (MarkersFrozen()) Command11_Click();
+        if (MarkersShown()) Command2_Click();
         view_.focus = "Picture1";
     } else {
         MusicalViewSize();
@@ -237,9 +237,9 @@ void MainWindowModel::Command6_Click() {
     SetPointer(kPointerHourglass);
     state_.expansionPrompt.clear();
     view_["Label17"].visible = false;
-    const bool expanded = state_.graphValueList.Whole(0) > state_.displayedValueList.Whole(0);
-    if (expanded && view_["Command11"].caption == "Move") Command11_Click();
-    if (expanded && view_["Command2"].caption == "Cancel") Command2_Click();
+    const bool expanded = GraphExpanded();
+    if (expanded && MarkersFrozen()) Command11_Click();
+    if (expanded && MarkersShown()) Command2_Click();
     view_["HScroll1"].visible = false;
     // Back to the whole graph: lines 0..N+2 of graphValueList.
     state_.displayedValueList.Clear();

@@ -26,8 +26,7 @@ constexpr const char* kSvgFilter = "SVG drawings|*.svg";
 }  // namespace
 
 double MainWindowModel::SamplingRate() const {
-    if (DecimalPrefix(state_.dataSource) == 2)
-        return DecimalPrefix(state_.Get(Field::cyclesPerSecond));
+    if (Source() == DataSource::RawFile) return DecimalPrefix(state_.Get(Field::cyclesPerSecond));
     return state_.sampleList.Whole(0);
 }
 

@@ -98,7 +98,7 @@ bool MainWindowModel::StartupPass() {
 void MainWindowModel::Form_Activate() {
     SetPointer(kPointerHourglass);
     inverse_->Hide();
-    if (DecimalPrefix(state_.dataSource) == 0) {
+    if (Source() == DataSource::Calculated) {
         view_["Option10"].enabled = true;
         switch (WholeNumber(state_.returnMode)) {
             case 1:
@@ -118,7 +118,7 @@ void MainWindowModel::Form_Activate() {
             default:
                 break;
         }
-    } else if (DecimalPrefix(state_.dataSource) == 2) {
+    } else if (Source() == DataSource::RawFile) {
         view_["Command12"].visible = true;
         view_["Label27"].visible = true;
         view_["Label3"].caption = "Frequency of File .raw";
@@ -196,6 +196,58 @@ void MainWindowModel::SetPointer(int pointer) {
 void MainWindowModel::Refuse(const std::string& message) {
     if (inStartup_) throw StartupFailure(message);
     platform_.MessageBox(message);
+}
+
+// --- the window's modes. Each switch button shows the caption of what pressing it
+// does next, so the mode is the other caption.
+
+bool MainWindowModel::MusicalScaleShown() const {
+    return view_["Command3"].caption == "Lin";
+}
+
+bool MainWindowModel::PanoramicShown() const {
+    return view_["Command8"].caption == "Normal";
+}
+
+bool MainWindowModel::ExpansionOffered() const {
+    return view_["Command8"].caption == "Horizontal";
+}
+
+bool MainWindowModel::ExpansionRunning() const {
+    return !state_.expansionPrompt.empty();
+}
+
+bool MainWindowModel::GraphExpanded() const {
+    return state_.graphValueList.Whole(0) > state_.displayedValueList.Whole(0);
+}
+
+bool MainWindowModel::MarkersShown() const {
+    return view_["Command2"].caption == "Cancel";
+}
+
+bool MainWindowModel::MarkersFrozen() const {
+    return view_["Command11"].caption == "Move";
+}
+
+bool MainWindowModel::GraphInverted() const {
+    return view_["Command9"].caption == "Normal";
+}
+
+bool MainWindowModel::TuningShown() const {
+    return view_["Command10"].caption == "Tuning - Off";
+}
+
+DataSource MainWindowModel::Source() const {
+    const double code = DecimalPrefix(state_.dataSource);
+    if (code == static_cast<int>(DataSource::Calculated)) return DataSource::Calculated;
+    if (code == static_cast<int>(DataSource::RawFile)) return DataSource::RawFile;
+    return DataSource::Unknown;
+}
+
+Quantity MainWindowModel::DisplayedQuantity() const {
+    for (Quantity q : {Quantity::Imaginary, Quantity::Real, Quantity::RealGlobal, Quantity::Rho})
+        if (state_.spectrumMode == NumberText(static_cast<int>(q))) return q;
+    return Quantity::None;
 }
 
 }  // namespace quorbel

@@ -76,6 +76,32 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     ReportWindowModel& Report() { return report_; }
     const ReportWindowModel& Report() const { return report_; }
 
+    // --- which mode the window is in, read from the captions of its switches and
+    // from the mode codes of the state (which stay text, as the lists hold them)
+    // The FFT graph is drawn on the musical axis ("Log" pressed: the switch offers "Lin").
+    bool MusicalScaleShown() const;
+    // The musical view spans the window ("Panoramic" pressed: the button offers "Normal").
+    bool PanoramicShown() const;
+    // The expansion button offers "Horizontal": the linear graph is shown.
+    bool ExpansionOffered() const;
+    // The right button is setting the limits of a horizontal expansion.
+    bool ExpansionRunning() const;
+    // The FFT graph shows fewer points than were computed (an expansion is drawn).
+    bool GraphExpanded() const;
+    // The harmonic markers follow the pointer ("Show" pressed: the button offers "Cancel").
+    bool MarkersShown() const;
+    // The harmonic markers stand still as guide lines ("Fix" pressed: it offers "Move").
+    bool MarkersFrozen() const;
+    // The musical graph's peaks point downward ("Invert" pressed: it offers "Normal").
+    bool GraphInverted() const;
+    // The tuning slider is shown ("Tuning - On" pressed: it offers "Tuning - Off").
+    bool TuningShown() const;
+    // Where the samples come from, read from the state's dataSource code.
+    DataSource Source() const;
+    // The quantity the single graph holds, read from the state's spectrumMode code;
+    // None also before any quantity is chosen.
+    Quantity DisplayedQuantity() const;
+
     // Told whenever the window's mouse pointer changes (the hourglass of a long
     // operation must show while the handler still runs).
     std::function<void(int pointer)> onMousePointerChange;
@@ -90,30 +116,36 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // default record replaces the file silently and the sequence runs again. False
     // only when the default file itself cannot be written (a message says why).
     bool Form_Load();
+    // Shows again the frame and the mode of the data last used when the window comes back.
     void Form_Activate();
+    // A click on the window's background takes away the musical graph's cursor.
     void Form_Click();
+    // Outside the graphs the frequency read-out and the cursors disappear.
     void Form_MouseMove();
+    // Closes the window and its secondary windows with it.
     void Form_Unload();
-    void mnuExitItem_Click();
+    void mnuExitItem_Click();  // "Exit": ends the program
 
     // --- synthesis and the sampling window
+    // Computes the multiple-wave sum from the wave table (u 6 and 7 keep the samples of
+    // a file) and plots f(t); u 6 also transforms the file's samples. False when refused.
     bool Graf(int u);
-    bool GrafSenoid(int u);
-    bool GrafQuad(int u);
-    bool GrafTriang(int u);
-    void Command1_Click();   // "Only f(t)"
-    void Command17_Click();  // "Both"
-    void Command16_Click();  // "Change (*1/2)"
-    void Command18_Click();  // "Cancel"
-    void mnuMultipleWavesItem_Click();
-    void mnuSimpleWavesItem_Click();
-    void mnuLineItem_Click();
-    void mnuPointsItem_Click();
-    void Option6_Click();  // "Sin"
-    void Option7_Click();  // "Cos"
+    bool GrafSenoid(int u);  // computes and plots the simple sine wave
+    bool GrafQuad(int u);    // computes and plots the simple square wave
+    bool GrafTriang(int u);  // computes and plots the simple triangular wave
+    void Command1_Click();   // "Only f(t)": computes and plots the samples, no transform
+    void Command17_Click();  // "Both": computes and plots the samples, then transforms them
+    void Command16_Click();  // "Change (*1/2)": halves the sampling window and computes again
+    void Command18_Click();  // "Cancel": gives the sampling window back its full width
+    void mnuMultipleWavesItem_Click();  // shows the wave table: sums of up to ten waves
+    void mnuSimpleWavesItem_Click();    // shows the simple waves: sine, square, triangle
+    void mnuLineItem_Click();           // f(t) is drawn as a line
+    void mnuPointsItem_Click();         // f(t) is drawn as points
+    void Option6_Click();               // "Sin": the wave table sums sines
+    void Option7_Click();               // "Cos": the wave table sums cosines
     void Option6_MouseDown() { state_.SetPlotState("1"); }
     void Option7_MouseDown() { state_.SetPlotState("1"); }
-    void Option4_Click();  // "Sine wave"
+    void Option4_Click();  // "Sine wave": selects it, computes and transforms it
     void Option5_Click();  // "Square wave"
     void Option9_Click();  // "Triangular wave"
     void Option4_MouseDown() { state_.SetPlotState("1"); }
@@ -121,61 +153,77 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Option9_MouseDown() { state_.SetPlotState("1"); }
 
     // --- transform
+    // Transforms the calculated samples (1024 points) and redraws the spectrum graphs.
     void Fft(int Npont);
+    // Transforms the samples of a file with the real-data transform and redraws.
     void FftRaw(int Npont);
-    void Command5_Click();  // "Only FFT"
-    void Command6_Click();  // "Cancel expansions"
-    void mnuRealftItem_Click();
-    void mnuImagzeroItem_Click();
-    void mnuImagcalcItem_Click();
+    void Command5_Click();         // "Only FFT": transforms the samples as they are
+    void Command6_Click();         // "Cancel expansions": shows the whole graph again
+    void mnuRealftItem_Click();    // transforms with the real-data method
+    void mnuImagzeroItem_Click();  // transforms with imaginary parts set to zero
+    void mnuImagcalcItem_Click();  // says that this method is left to the student
 
     // --- spectrum display
+    // Builds the displayed values of the chosen quantity from the spectrum and redraws
+    // the FFT graph (and the two half-height graphs while they can be chosen).
     void GrafFt(int ftnpont);
+    // Redraws the FFT graph from the displayed values, on the linear or the musical axis.
     void Grafmesmo(int unused = 0);
-    void Grafduplo();
+    void Grafduplo();  // draws the imaginary and the real parts on the two half-height graphs
+    // Shows the single FFT graph again and enables the buttons the two-graph display disabled.
     void RestaurButt();
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option8_Click();
-    void Option10_Click();
+    void Option1_Click();   // shows the imaginary parts
+    void Option2_Click();   // shows the real parts
+    void Option3_Click();   // shows the real parts on the scale of the largest part
+    void Option8_Click();   // shows the modulus
+    void Option10_Click();  // "Both, separately": the two half-height graphs
     void Option1_MouseDown() { DisplayOptionMouseDown("Option1"); }
     void Option2_MouseDown() { DisplayOptionMouseDown("Option2"); }
     void Option3_MouseDown() { DisplayOptionMouseDown("Option3"); }
     void Option8_MouseDown() { DisplayOptionMouseDown("Option8"); }
-    void mnuFreqPosItem_Click();
-    void mnuFreqNegItem_Click();
-    void Command9_Click();  // "Invert" / "Normal"
+    void mnuFreqPosItem_Click();  // shows positive frequencies only, and transforms again
+    void mnuFreqNegItem_Click();  // shows negative frequencies too, and transforms again
+    void Command9_Click();        // "Invert" / "Normal": turns the musical graph's peaks over
+    // Both move the common cursor of the two half-height graphs.
     void Picture8_MouseMove(int button, int shift, double x, double y);
     void Picture9_MouseMove(int button, int shift, double x, double y);
 
     // --- expansion and frequency read-out on the FFT graph (x, y in twips)
-    void Command8_Click();  // "Horizontal"
+    // "Horizontal": the right button then sets the limits of an expansion; on the
+    // musical graph "Panoramic" / "Normal" sizes the musical view.
+    void Command8_Click();
+    // Marks the peak under the pointer, or sets an expansion limit (right button).
     void Picture1_MouseDown(int button, int shift, double x, double y);
+    // The frequency under the pointer; the right button moves the guide line.
     void Picture1_MouseMove(int button, int shift, double x, double y);
-    void Picture1_MouseUp(int button, int shift, double x, double y);
-    void HScroll1_Change();
+    void Picture1_MouseUp(int button, int shift, double x, double y);  // hides the guide line
+    void HScroll1_Change();  // slides the expanded graph over the whole spectrum
 
     // --- output
-    void mnuReport_Click();
+    void mnuReport_Click();  // "Report": writes the report window
 
     // --- musical analysis: the scale switch, panoramic view, peak height, tuning and
     // the harmonic markers on both spectrum graphs (x, y in twips)
+    // Places the fundamental and harmonic markers on the musical canvas and keeps their
+    // distances from the fundamental.
     void Harmlog();
-    void Command3_Click();  // "Log" / "Lin"
-    void HScroll2_Change();
-    void Command4_Click();   // "1/2"
-    void Command7_Click();   // "2×"
-    void Command10_Click();  // "Tuning - On" / "Tuning - Off"
-    void Slider1_Change();
-    void Slider1_MouseMove();
-    void Slider1_MouseUp();
+    void Command3_Click();     // "Log" / "Lin": the FFT graph on the musical or the linear axis
+    void HScroll2_Change();    // slides the musical canvas under its view
+    void Command4_Click();     // "1/2": halves the height of the peaks
+    void Command7_Click();     // "2×": doubles the height of the peaks
+    void Command10_Click();    // "Tuning - On" / "Tuning - Off": shows or hides the tuning slider
+    void Slider1_Change();     // shifts the musical graph by the tuning and redraws it
+    void Slider1_MouseMove();  // keeps the tuning as the slider moves
+    void Slider1_MouseUp();    // the hourglass until the redraw of the change
+    // The frequency and note under the pointer; the right button moves the markers.
     void Picture5_MouseMove(int button, int shift, double x, double y);
-    void Image1_MouseMove(int button, int shift, double x, double y);
+    void Image1_MouseMove(int button, int shift, double x, double y);  // the keyboard's cursor
+    // The frequency read-out on the linear graph; the right button places the harmonic
+    // markers of the frequency under the pointer.
     void Harmouse(int Button, double X, double Y);
-    void Harmouselog2(double X, double Y);
-    void Command2_Click();   // "Show" / "Cancel"
-    void Command11_Click();  // "Fix" / "Move"
+    void Harmouselog2(double X, double Y);  // places the harmonic markers on the musical graph
+    void Command2_Click();                  // "Show" / "Cancel": the harmonic markers on or off
+    void Command11_Click();  // "Fix" / "Move": freezes the markers as guide lines, or frees them
     // Takes away what the pointer put over the last spectrum (read-out, cursors,
     // harmonic markers): run by every new function, transform and transfer.
     void ClearMarks();
@@ -187,10 +235,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     const InverseWindowModel& InverseResults() const { return *inverse_; }
     RawFileModel& RawFile() { return *raw_; }
     const RawFileModel& RawFile() const { return *raw_; }
-    void mnuInverse_Click();
+    void mnuInverse_Click();  // "Inverse": runs the inverse transform
+    // Transforms the spectrum back and shows the samples it gives beside the originals.
     void inverse();
-    void mnuFilesrawItem_Click();
-    void Command12_Click();  // "Raw data renewal"
+    void mnuFilesrawItem_Click();  // opens the raw file window for sampled sound
+    void Command12_Click();        // "Raw data renewal": back to the raw file window
     // The transfer of the raw file window: N samples (sampleList as written there) at
     // fs hertz, a window of T4 seconds, from the file `fileName`.
     void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
@@ -201,7 +250,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     OpeningParamsModel& OpeningParams() { return params_; }
     void mnuprstupItem_Click();         // "Print setup"
     void mnuPrintftgrItem_Click();      // "Print FFT graph"
-    void RelatPrint(Surface& printer);  // the report below the printed graph
+    void RelatPrint(Surface& printer);  // prints the report below the printed graph
     void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
     void mnuConfigInitItem_Click();     // "Initial configuration"
 
@@ -296,17 +345,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Expand(int i1, int i2);
     void ShowWindowOfGraph(int count, int first);
     // The musical graph of displayedValueList with sign factor a.
-    void Logscale2(double a);
-    void MusicalViewSize();  // "Panoramic" / "Normal"
+    void Logscale2(double a);  // draws that graph on the musical canvas
+    void MusicalViewSize();    // "Panoramic" / "Normal"
     void ShowFrameOfFunctionKind();
     void SetHScroll2(int value);
     void ScalePeaks(double factor);
     void FocusVisibleGraph();
     // "Log" can be pressed only while positive frequencies alone are shown on one graph.
     void EnableLogSwitch();
-    bool Captioned(const std::string& control, const char* caption) const {
-        return view_[control].caption == caption;
-    }
 
     Platform& platform_;
     ParamFile paramFile_;

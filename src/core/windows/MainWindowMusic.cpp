@@ -76,7 +76,7 @@ void MainWindowModel::DrawMusicalGraph(Surface& pic, double sign) const {
     spectrum.sign = sign;
     spectrum.ymax = shown.Value(n + 1);
     spectrum.shift = music::kTuningStep * WholeNumber(state_.tuningSteps);
-    if (DecimalPrefix(state_.dataSource) == 2) {
+    if (Source() == DataSource::RawFile) {
         // n points cover half the data length, sampled at the file's own frequency.
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
         spectrum.binHz = n > 0 ? fs / (2.0 * n) : 0;
@@ -88,9 +88,9 @@ void MainWindowModel::DrawMusicalGraph(Surface& pic, double sign) const {
 
 void MainWindowModel::Command3_Click() {
     SetPointer(kPointerHourglass);
-    if (Captioned("Command11", "Move")) Command11_Click();
-    if (Captioned("Command2", "Cancel")) Command2_Click();
-    if (Captioned("Command3", "Log")) {
+    if (MarkersFrozen()) Command11_Click();
+    if (MarkersShown()) Command2_Click();
+    if (!MusicalScaleShown()) {
         view_["Command3"].caption = "Lin";
         view_["Picture1"].visible = false;
         view_["Picture4"].visible = true;
@@ -111,8 +111,8 @@ void MainWindowModel::Command3_Click() {
             view_[item].enabled = true;
         ShowFrameOfFunctionKind();
         Command6_Click();
-        if (Captioned("Command9", "Normal")) Command9_Click();
-        if (Captioned("Command10", "Tuning - Off")) Command10_Click();
+        if (GraphInverted()) Command9_Click();
+        if (TuningShown()) Command10_Click();
         view_["Picture1"].visible = true;
         view_.focus = "Picture1";
         view_["Picture4"].visible = false;
@@ -126,7 +126,7 @@ void MainWindowModel::Command3_Click() {
 void MainWindowModel::MusicalViewSize() {
     ControlState& frame = view_["Picture4"];
     int v = view_["HScroll2"].value;
-    if (Captioned("Command8", "Panoramic")) {
+    if (!PanoramicShown()) {
         view_["Label22(0)"].visible = false;
         view_["Label22(1)"].visible = false;
         view_["Frame1"].visible = false;
@@ -157,7 +157,7 @@ void MainWindowModel::MusicalViewSize() {
 // the "Waves" menu now: the kind may have changed while the panoramic view hid the
 // frames, and raw-file data has no frame at all.
 void MainWindowModel::ShowFrameOfFunctionKind() {
-    const bool raw = DecimalPrefix(state_.dataSource) == 2;
+    const bool raw = Source() == DataSource::RawFile;
     view_["Frame1"].visible = !raw && Checked("mnuMultipleWavesItem");
     view_["Frame6"].visible = !raw && Checked("mnuSimpleWavesItem");
 }
@@ -214,7 +214,7 @@ void MainWindowModel::EnableLogSwitch() {
 
 void MainWindowModel::Command10_Click() {
     ControlState& button = view_["Command10"];
-    if (button.caption == "Tuning - On") {
+    if (!TuningShown()) {
         button.caption = "Tuning - Off";
         view_["Frame5"].height = 1575;
         for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = true;
@@ -256,7 +256,7 @@ void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
     const double r = ThreeDecimals(f);
     readout.caption = WithNoteName(NumberText(r), r);
     readout.visible = true;
-    if (button == kRightButton && Captioned("Command2", "Cancel")) {
+    if (button == kRightButton && MarkersShown()) {
         view_["Label11"].visible = false;
         Harmouselog2(x, y);
     } else {
@@ -269,7 +269,7 @@ void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
 
 void MainWindowModel::Harmouselog2(double X, double Y) {
     view_.Line("Line5").Visible = false;
-    if (Captioned("Command11", "Move")) return;
+    if (MarkersFrozen()) return;
     PlaceMarker(view_.Line(Indexed("Line6", 0)), X, Y, music::kCyan);
     for (int k = 1; k < kMusicalMarkers; ++k)
         PlaceMarker(view_.Line(Indexed("Line6", k)), X + state_.harmonicOffsets.Value(k - 1), Y,
@@ -286,7 +286,7 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
     // Hertz per bin: 1 for calculated waves; raw-file data has N points over half the
     // data length, sampled at fs.
     double unit = 1;
-    if (DecimalPrefix(state_.dataSource) == 2) {
+    if (Source() == DataSource::RawFile) {
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
         const int N = state_.graphValueList.Whole(0);
         if (N < 1 || !(fs > 0)) return;
@@ -297,7 +297,7 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
     ControlState& readout = view_["Label9"];
     readout.caption = WithNoteName(NumberText(fr), fr);
     readout.visible = true;
-    if (Button != kRightButton || !Captioned("Command11", "Fix")) return;
+    if (Button != kRightButton || MarkersFrozen()) return;
     if (X < 0 || X > W) {
         for (int k = 0; k < kLinearMarkers; ++k) view_.Line(Indexed("Line2", k)).Visible = false;
         readout.visible = false;
@@ -314,7 +314,7 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
 
 void MainWindowModel::Command2_Click() {
     ControlState& button = view_["Command2"];
-    if (button.caption == "Show") {
+    if (!MarkersShown()) {
         button.caption = "Cancel";
         if (view_["Picture1"].visible) view_["Label5"].visible = true;
         if (view_["Picture4"].visible) view_["Label11"].visible = true;
@@ -332,16 +332,16 @@ void MainWindowModel::Command2_Click() {
         view_["Command11"].enabled = false;
     }
     FocusVisibleGraph();
-    if (Captioned("Command11", "Move")) Command11_Click();
+    if (MarkersFrozen()) Command11_Click();
 }
 
 void MainWindowModel::Command11_Click() {
     ControlState& button = view_["Command11"];
-    if (button.caption == "Fix") {
+    if (!MarkersFrozen()) {
         button.caption = "Move";
         const bool placed =
             view_.Line(Indexed("Line2", 0)).Visible || view_.Line(Indexed("Line6", 0)).Visible;
-        if (Captioned("Command2", "Cancel") && placed) {
+        if (MarkersShown() && placed) {
             // The markers stay where they are as guide lines over the graph's height.
             auto stretch = [this](const char* line, int count, Color color) {
                 for (int k = 0; k < count; ++k) {

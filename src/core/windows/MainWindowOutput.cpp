@@ -10,7 +10,7 @@ ReportInput MainWindowModel::ReportInputNow() const {
     ReportInput input;
     // The function kind is the one checked in the "Waves" menu, also while the
     // panoramic musical view hides its frame.
-    input.rawData = DecimalPrefix(state_.dataSource) == 2;
+    input.rawData = Source() == DataSource::RawFile;
     input.multipleShown = !input.rawData && Checked("mnuMultipleWavesItem");
     input.simpleShown = !input.rawData && Checked("mnuSimpleWavesItem");
     input.sineSelected = state_.sineSelected;

@@ -23,7 +23,7 @@ void MainWindowModel::mnuPrintftgrItem_Click() {
     const std::unique_ptr<PrintJob> job = platform_.StartPrinting();
     if (!job) return;  // the user chose no printer and no file
     PrintedScale scale;
-    scale.rawData = DecimalPrefix(state_.dataSource) == 2;
+    scale.rawData = Source() == DataSource::RawFile;
     scale.totalPoints = DecimalPrefix(state_.Get(Field::totalPoints));
     scale.samplingRate = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
     DrawPrintedGraph(job->Page(), state_.displayedValueList, scale);

@@ -18,7 +18,7 @@ Quantity MainWindowModel::SelectedQuantity() const {
 
 void MainWindowModel::GrafFt(int ftnpont) {
     const int N = ftnpont;
-    const bool raw = DecimalPrefix(state_.dataSource) == 2;
+    const bool raw = Source() == DataSource::RawFile;
     if (raw) raw_->SetProgress(80);
     if (view_["Option10"].enabled) {
         const double G = GlobalMaximum(state_.spectrumList, N);
@@ -37,7 +37,7 @@ void MainWindowModel::GrafFt(int ftnpont) {
 }
 
 void MainWindowModel::Grafmesmo(int) {
-    if (view_["Command3"].caption == "Lin") {
+    if (MusicalScaleShown()) {
         LegendaPic1(surfaces_.Picture1);
         Logscale2(MusicalSign());
     } else {
@@ -49,7 +49,7 @@ void MainWindowModel::Grafmesmo(int) {
 
 double MainWindowModel::MusicalSign() const {
     // The inverted display turns the musical graph's peaks downward.
-    return view_["Command9"].caption == "Normal" ? -1 : 1;
+    return GraphInverted() ? -1 : 1;
 }
 
 void MainWindowModel::DrawFftGraph(Surface& pic, bool showProgress) {
@@ -58,7 +58,7 @@ void MainWindowModel::DrawFftGraph(Surface& pic, bool showProgress) {
     const int n = shown.Whole(0);
     const int Nzero = shown.Whole(n + 2);
     const double y0 = DrawLinearTrace(pic, shown);
-    if (n > 0 && DecimalPrefix(state_.dataSource) == 2) {
+    if (n > 0 && Source() == DataSource::RawFile) {
         if (showProgress) raw_->SetProgress(95);
         Escala_Lin_raw(pic, n, Nzero, 0, y0, WholeNumber(state_.Get(Field::totalPoints)),
                        DecimalPrefix(state_.Get(Field::cyclesPerSecond)));
@@ -88,9 +88,8 @@ void MainWindowModel::DisplayOptionMouseDown(const std::string& option) {
 
 void MainWindowModel::SingleQuantityClick(const std::string& option, Quantity quantity) {
     SelectOption(option);
-    const std::string code = NumberText(static_cast<int>(quantity));
-    if (state_.spectrumMode != code) {
-        state_.spectrumMode = code;
+    if (DisplayedQuantity() != quantity) {
+        state_.spectrumMode = NumberText(static_cast<int>(quantity));
         Command5_Click();
     }
     RestaurButt();
@@ -110,7 +109,7 @@ void MainWindowModel::Option8_Click() {
 }
 
 void MainWindowModel::Option10_Click() {
-    if (view_["Command3"].caption == "Lin") Command3_Click();
+    if (MusicalScaleShown()) Command3_Click();
     SelectOption("Option10");
     view_["Picture1"].visible = false;
     view_["Picture6"].visible = true;
@@ -143,7 +142,7 @@ void MainWindowModel::mnuFreqPosItem_Click() {
 void MainWindowModel::Command9_Click() {
     SetPointer(kPointerHourglass);
     ControlState& button = view_["Command9"];
-    button.caption = button.caption == "Invert" ? "Normal" : "Invert";
+    button.caption = GraphInverted() ? "Invert" : "Normal";
     Grafmesmo();
     SetPointer(kPointerDefault);
 }

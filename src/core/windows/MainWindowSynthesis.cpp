@@ -120,7 +120,7 @@ void MainWindowModel::Command1_Click() {
         Graf(0);
     else if (view_["Frame6"].visible)
         RunSimpleWave();
-    else if (DecimalPrefix(state_.dataSource) == 2)
+    else if (Source() == DataSource::RawFile)
         Graf(7);
     SetPointer(kPointerDefault);
 }
@@ -133,7 +133,7 @@ void MainWindowModel::Command17_Click() {
         synthesised = Graf(0);
     } else if (Checked("mnuSimpleWavesItem")) {
         synthesised = RunSimpleWave();
-    } else if (DecimalPrefix(state_.dataSource) == 2) {
+    } else if (Source() == DataSource::RawFile) {
         Command6_Click();
         SetPointer(kPointerHourglass);
         Graf(6);
@@ -176,7 +176,7 @@ void MainWindowModel::Command16_Click() {
     SetField(Field::windowPoints, NumberText(halved));
     SetField(Field::dataExtensionSeconds, halved == N ? windowSeconds : NumberText(E / 2));
 
-    if (DecimalPrefix(state_.dataSource) != 2) {
+    if (Source() != DataSource::RawFile) {
         const int n = static_cast<int>(N);
         if (M == N) CopyThroughNumbers(state_.sampleList, state_.sampleBackupList, n + 1, n);
         if (halved == N) {
@@ -200,7 +200,7 @@ void MainWindowModel::Command18_Click() {
     SetField(Field::windowPoints, NumberText(N));
     SetField(Field::dataExtensionSeconds, state_.Get(Field::windowSeconds));
     if (M != N) {
-        if (DecimalPrefix(state_.dataSource) != 2)
+        if (Source() != DataSource::RawFile)
             CopyThroughNumbers(state_.sampleBackupList, state_.sampleList, static_cast<int>(N) + 1,
                                static_cast<int>(N));
         Command17_Click();
@@ -235,7 +235,7 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     if (!view_["Frame1"].visible) state_.SetPlotState("1");
     // The panoramic view keeps both frames hidden; leaving it shows the frame of the
     // kind checked then.
-    view_["Frame1"].visible = view_["Command8"].caption != "Normal";
+    view_["Frame1"].visible = !PanoramicShown();
     view_["Frame6"].visible = false;
     view_["Label27"].visible = false;
     view_["Option10"].enabled = true;
@@ -262,7 +262,7 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
     CheckFunctionKind("mnuSimpleWavesItem");
     if (!view_["Frame6"].visible) state_.SetPlotState("1");
     view_["Frame1"].visible = false;
-    view_["Frame6"].visible = view_["Command8"].caption != "Normal";
+    view_["Frame6"].visible = !PanoramicShown();
     // The sine wave is selected without the "Both" of its click: that would compute
     // with the previous N and cycles; the window is computed once, below, with 1024.
     if (!Checked("Option5") && !Checked("Option9")) SelectSineWave();

@@ -60,7 +60,7 @@ void MainWindowModel::Command5_Click() {
     Command6_Click();
     SetPointer(kPointerHourglass);
     const int N = WholeNumber(state_.Get(Field::totalPoints));
-    if (DecimalPrefix(state_.dataSource) == 2)
+    if (Source() == DataSource::RawFile)
         FftRaw(N);
     else
         Fft(N);

@@ -5,6 +5,7 @@
 #include "fourier/TransformDriver.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -69,7 +70,7 @@ const ControlTable<M>& Table() {
         kOpeningParamsWidth,
         kOpeningParamsHeight,
         // The background hides the help text.
-        {.click = Do(&M::Form_Click), .unload = Do(&M::Form_Unload)},
+        {.click = HANDLER(M, Form_Click), .unload = HANDLER(M, Form_Unload)},
         {
             {"mnuFile", K::Menu, "", "File"},
             {"mnuSaveItem",
@@ -77,15 +78,15 @@ const ControlTable<M>& Table() {
              "mnuFile",
              "Save",
              "",
-             {.click = Do(&M::mnuSaveItem_Click)}},
+             {.click = HANDLER(M, mnuSaveItem_Click)}},
             {"mnuFileSep", K::Separator, "mnuFile", "-"},
             {"mnuExitItem",
              K::MenuItem,
              "mnuFile",
              "Exit",
              "",
-             {.click = Do(&M::mnuExitItem_Click)}},
-            {"mnuHelp", K::MenuItem, "", "Help", "", {.click = Do(&M::mnuHelp_Click)}},
+             {.click = HANDLER(M, mnuExitItem_Click)}},
+            {"mnuHelp", K::MenuItem, "", "Help", "", {.click = HANDLER(M, mnuHelp_Click)}},
             {"Label1",
              K::Label,
              "",
@@ -194,7 +195,7 @@ const ControlTable<M>& Table() {
              "program is opened. After introducing the desired modifications, choose one of "
              "the buttons below, as you prefer.",
              "",
-             {.click = Do(&M::Form_Click)},
+             {.click = HANDLER(M, Form_Click)},
              kHidden,
              {120, 4800, 6600, 720}},
             {"Command1",
@@ -202,7 +203,7 @@ const ControlTable<M>& Table() {
              "",
              "Save",
              "",
-             {.click = Do(&M::Command1_Click)},
+             {.click = HANDLER(M, Command1_Click)},
              kPlain,
              {120, 5580, 1800, 360}},
             {"Command2",
@@ -210,7 +211,7 @@ const ControlTable<M>& Table() {
              "",
              "Cancel",
              "",
-             {.click = Do(&M::Command2_Click)},
+             {.click = HANDLER(M, Command2_Click)},
              kPlain,
              {2520, 5580, 1800, 360}},
             {"Command3",
@@ -218,7 +219,7 @@ const ControlTable<M>& Table() {
              "",
              "Effective now",
              "",
-             {.click = Do(&M::Command3_Click)},
+             {.click = HANDLER(M, Command3_Click)},
              kPlain,
              {4920, 5580, 1800, 360}},
         }};
@@ -330,6 +331,10 @@ void OpeningParamsModel::mnuHelp_Click() {
 
 void OpeningParamsModel::Form_Click() {
     view_["Label2"].visible = false;
+}
+
+const ControlTable<OpeningParamsModel>& OpeningParamsTable() {
+    return Table();
 }
 
 }  // namespace quorbel

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "state/NumberText.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"
 
@@ -30,8 +31,8 @@ constexpr const char* kFewPointsHint =
     "Select a little bit larger region. ";
 
 // The hints answer a click by hiding themselves.
-B Hint(void (M::*click)()) {
-    return {.click = Do(click)};
+B Hint(B::Handler click) {
+    return {.click = std::move(click)};
 }
 
 constexpr double kLine = 255;
@@ -44,9 +45,9 @@ const ControlTable<M>& Table() {
         "FFT Quorbel - Files  *.raw",
         kForm6Width,
         kForm6Height,
-        {.unload = Do(&M::Form_Unload)},
+        {.unload = HANDLER(M, Form_Unload)},
         {
-            {"mnuOpen", K::MenuItem, "", "Open", "", {.click = Do(&M::mnuOpen_Click)}},
+            {"mnuOpen", K::MenuItem, "", "Open", "", {.click = HANDLER(M, mnuOpen_Click)}},
             // The frequency above the graph.
             {"Label21",
              K::Label,
@@ -80,7 +81,8 @@ const ControlTable<M>& Table() {
              "Picture1",
              "",
              "",
-             {.mouseDown = Do(&M::Picture2_MouseDown), .mouseMove = Do(&M::Picture2_MouseMove)},
+             {.mouseDown = HANDLER(M, Picture2_MouseDown),
+              .mouseMove = HANDLER(M, Picture2_MouseMove)},
              kHidden | kDrawn,
              {100, 200, kRawGraphWidth, kRawGraphHeight}},
             {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden, {0, 0, 0, kRawGraphHeight}},
@@ -89,7 +91,7 @@ const ControlTable<M>& Table() {
              "Picture3",
              "",
              "",
-             {.mouseDown = Do(&M::Picture4_MouseDown)},
+             {.mouseDown = HANDLER(M, Picture4_MouseDown)},
              kPlain,
              {0, 0, kRawGraphWidth, kRawGraphHeight}},
             {"ProgressBar1",
@@ -107,7 +109,7 @@ const ControlTable<M>& Table() {
              "",
              "First channel",
              "Sound files with several channels: plot and transfer the first channel",
-             {.click = Do(&M::Option1_Click)},
+             {.click = HANDLER(M, Option1_Click)},
              kChecked,
              {240, 3700, 2400, kLine}},
             {"Option2",
@@ -115,7 +117,7 @@ const ControlTable<M>& Table() {
              "",
              "Mean of the channels",
              "Sound files with several channels: plot and transfer the mean of all channels",
-             {.click = Do(&M::Option2_Click)},
+             {.click = HANDLER(M, Option2_Click)},
              kPlain,
              {2760, 3700, 2400, kLine}},
             {"Label22", K::Label, "", "", "", {}, kHidden, {240, 4000, kRawFrameWidth, kLine}},
@@ -148,7 +150,7 @@ const ControlTable<M>& Table() {
              "",
              "Transfer",
              "Transfer selected points for FFT calculations",
-             {.click = Do(&M::Command1_Click)},
+             {.click = HANDLER(M, Command1_Click)},
              kPlain,
              {6300, 4550, 1200, 400}},
             {"Label13", K::Label, "", "Selected points:", "", {}, kPlain, {240, 4900, 1800, kLine}},
@@ -169,15 +171,15 @@ const ControlTable<M>& Table() {
             {"Label5", K::Label, "",
              "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of "
              "the graph which will be used to make the Fourier Transform calculation.",
-             "", Hint(&M::Label5_Click), kPlain, kHintPlace},
+             "", Hint(HANDLER(M, Label5_Click)), kPlain, kHintPlace},
             {"Label4", K::Label, "",
              "To perform the Fourier Transform calculation, a part of the graph must be "
              "selected. Just drag the mouse over the graph (from left to right), with the left "
              "button pressed.",
-             "", Hint(&M::Label4_Click), kHidden, kHintPlace},
-            {"Label6", K::Label, "", kFewPointsHint, "", Hint(&M::Label6_Click), kHidden,
+             "", Hint(HANDLER(M, Label4_Click)), kHidden, kHintPlace},
+            {"Label6", K::Label, "", kFewPointsHint, "", Hint(HANDLER(M, Label6_Click)), kHidden,
              kHintPlace},
-            {"Label19", K::Label, "", kFrequencyHint, "", Hint(&M::Label19_Click), kHidden,
+            {"Label19", K::Label, "", kFrequencyHint, "", Hint(HANDLER(M, Label19_Click)), kHidden,
              kHintPlace},
         }};
     return table;
@@ -470,6 +472,10 @@ void RawFileModel::SelDados() {
     surfaces_.Form6.Cls();
     main_.mnuFilesrawItem_Click();
     view_.minimized = true;
+}
+
+const ControlTable<RawFileModel>& RawFileTable() {
+    return Table();
 }
 
 }  // namespace quorbel

@@ -48,11 +48,14 @@ class RawFileModel : public TableWindow<RawFileModel> {
     bool Minimized() const { return view_.minimized; }
 
     // --- handlers
-    void mnuOpen_Click();
+    void mnuOpen_Click();  // "Open": reads a sound or raw file and plots its samples
+    // The left button starts a selection of samples at x; the right one clears it.
     void Picture2_MouseDown(int button, int shift, double x, double y);
+    // With the left button held, stretches the selection to x and counts its samples.
     void Picture2_MouseMove(int button, int shift, double x, double y);
+    // A press inside the selection band starts a new selection there.
     void Picture4_MouseDown(int button, int shift, double x, double y);
-    void Command1_Click();  // "Transfer"
+    void Command1_Click();  // "Transfer": hands the selected samples to the main window
     void Label4_Click() { view_["Label4"].visible = false; }
     void Label5_Click() { view_["Label5"].visible = false; }
     void Label6_Click() { view_["Label6"].visible = false; }
@@ -84,8 +87,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // What Label6 says about a selection too small to transfer.
     std::string FewPointsHint() const;
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
-    void Lerfile(const RawRead& read);
+    void Lerfile(const RawRead& read);  // plots the samples read from the file
     void StartSelection(double x);
+    // Reads the selected samples from the file and gives them to the main window.
     void SelDados();
     double TwipsPerPoint() const;
     void ChooseChannels(ChannelChoice choice);

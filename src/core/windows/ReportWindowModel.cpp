@@ -1,6 +1,7 @@
 #include "windows/ReportWindowModel.h"
 
 #include "report/Report.h"
+#include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
 namespace quorbel {
@@ -11,9 +12,12 @@ using M = ReportWindowModel;
 
 // A window without controls: the report is written on the window itself.
 const ControlTable<M>& Table() {
-    static const ControlTable<M> table = {
-        "Form5",       "FFT Quorbel - Report",          kReportWidth,
-        kReportHeight, {.unload = Do(&M::Form_Unload)}, {}};
+    static const ControlTable<M> table = {"Form5",
+                                          "FFT Quorbel - Report",
+                                          kReportWidth,
+                                          kReportHeight,
+                                          {.unload = HANDLER(M, Form_Unload)},
+                                          {}};
     return table;
 }
 
@@ -32,6 +36,10 @@ void ReportWindowModel::Show() {
 
 void ReportWindowModel::Form_Unload() {
     view_.shown = false;
+}
+
+const ControlTable<ReportWindowModel>& ReportWindowTable() {
+    return Table();
 }
 
 }  // namespace quorbel

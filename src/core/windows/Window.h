@@ -6,10 +6,12 @@
 //
 // The control table of a window also binds text boxes and labels to the data items
 // they show, so a driver can read what a box shows and type into it by control name.
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "windows/ViewState.h"
@@ -51,10 +53,27 @@ class Window {
     virtual std::vector<std::string> BoundControls() const = 0;
 };
 
+// A handler in a column of a window's control table: what runs, with the name of the
+// window's member it runs, both written once by HANDLER(Class, member).
+template <class M>
+struct TableHandler {
+    TableHandler(std::nullptr_t = nullptr) {}
+    TableHandler(std::function<void(M&, const EventArgs&)> run, const char* member)
+        : run_(std::move(run)), name(member) {}
+    explicit operator bool() const { return static_cast<bool>(run_); }
+    void operator()(M& window, const EventArgs& args) const { run_(window, args); }
+
+  private:
+    std::function<void(M&, const EventArgs&)> run_;
+
+  public:
+    const char* name = "";  // the member's C++ name, for the control index
+};
+
 // The behaviour columns of one row of a window's control table.
 template <class M>
 struct Behaviour {
-    using Handler = std::function<void(M&, const EventArgs&)>;
+    using Handler = TableHandler<M>;
     Handler click = nullptr;
     Handler mouseDown = nullptr;
     Handler mouseMove = nullptr;
@@ -87,17 +106,20 @@ struct Behaviour {
     }
 };
 
-// Adapters from a handler's C++ signature to a table column.
+// Adapters from a handler's C++ signature to a table column, named `member`.
 template <class M>
-typename Behaviour<M>::Handler Do(void (M::*handler)()) {
-    return [handler](M& window, const EventArgs&) { (window.*handler)(); };
+TableHandler<M> Do(void (M::*handler)(), const char* member) {
+    return {[handler](M& window, const EventArgs&) { (window.*handler)(); }, member};
 }
 template <class M>
-typename Behaviour<M>::Handler Do(void (M::*handler)(int, int, double, double)) {
-    return [handler](M& window, const EventArgs& a) {
-        (window.*handler)(a.button, a.shift, a.x, a.y);
-    };
+TableHandler<M> Do(void (M::*handler)(int, int, double, double), const char* member) {
+    return {[handler](M& window, const EventArgs& a) {
+                (window.*handler)(a.button, a.shift, a.x, a.y);
+            },
+            member};
 }
+// The column entry of Class::member, which the control index lists by that name.
+#define HANDLER(Class, member) ::quorbel::Do(&Class::member, #member)
 
 // The rows of a window's control table, and the window itself (ControlTable.h).
 template <class M>
