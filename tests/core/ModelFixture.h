@@ -47,6 +47,11 @@ class ModelFixture : public ::testing::Test {
         EXPECT_TRUE(Model().Form_Load());
         return *model_;
     }
+    // An event on a main-window control as the user gives it, through the window's one
+    // entry point: the test fails when the control cannot be reached.
+    void Press(const std::string& control, Event event = Event::Click, const EventArgs& args = {}) {
+        EXPECT_TRUE(Model().Fire(control, event, args)) << control << " cannot be reached";
+    }
     AnalysisState& State() { return Model().State(); }
     const ViewState& View() { return Model().View(); }
 

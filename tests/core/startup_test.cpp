@@ -143,7 +143,7 @@ TEST_F(StartupTest, EditedFieldsInvalidateTheGraphs) {
     EXPECT_EQ(State().plotState(), "10");
     // Pressing an option of the function also invalidates.
     State().SetPlotState("10");
-    Model().Option7_MouseDown();
+    Press("Option7", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "1");
 }
 
@@ -180,7 +180,7 @@ TEST_F(StartupTest, ControlsWhenTheWindowOpens) {
 
 TEST_F(StartupTest, ActivationRestoresTheFunctionKindOnce) {
     Loaded();
-    Model().mnuSimpleWavesItem_Click();
+    Press("mnuSimpleWavesItem");
     State().returnMode = "1";
     Model().SetField(Field::amplitudeA, "4", 0);
     Model().Form_Activate();
@@ -197,9 +197,9 @@ TEST_F(StartupTest, ActivationRestoresTheFunctionKindOnce) {
 
 TEST_F(StartupTest, ExitAndWindowClick) {
     Loaded();
-    Model().Form_Click();
+    Press("Form1");
     EXPECT_FALSE(View().Line("Line5").Visible);
-    Model().mnuExitItem_Click();
+    Press("mnuExitItem");
     EXPECT_TRUE(platform.quitRequested);
 }
 

@@ -70,6 +70,9 @@ ViewState MainWindowInitialView();
 class MainWindowModel : public TableWindow<MainWindowModel> {
   public:
     MainWindowModel(Platform& platform, ParamFile paramFile, MainWindowSurfaces surfaces);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<MainWindowModel>& Table();
 
     AnalysisState& State() { return state_; }
     const AnalysisState& State() const { return state_; }
@@ -91,16 +94,21 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // only when the default file itself cannot be written (a message says why).
     bool Form_Load();
     void Form_Activate();
+
+  private:
     void Form_Click();
     void Form_MouseMove();
     void Form_Unload();
     void mnuExitItem_Click();
 
+  public:
     // --- synthesis and the sampling window
     bool Graf(int u);
     bool GrafSenoid(int u);
     bool GrafQuad(int u);
     bool GrafTriang(int u);
+
+  private:
     void Command1_Click();   // "Only f(t)"
     void Command17_Click();  // "Both"
     void Command16_Click();  // "Change (*1/2)"
@@ -120,20 +128,26 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Option5_MouseDown() { state_.SetPlotState("1"); }
     void Option9_MouseDown() { state_.SetPlotState("1"); }
 
+  public:
     // --- transform
     void Fft(int Npont);
     void FftRaw(int Npont);
+
+  private:
     void Command5_Click();  // "Only FFT"
     void Command6_Click();  // "Cancel expansions"
     void mnuRealftItem_Click();
     void mnuImagzeroItem_Click();
     void mnuImagcalcItem_Click();
 
+  public:
     // --- spectrum display
     void GrafFt(int ftnpont);
     void Grafmesmo(int unused = 0);
     void Grafduplo();
     void RestaurButt();
+
+  private:
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
@@ -159,9 +173,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- output
     void mnuReport_Click();
 
+  public:
     // --- musical analysis: the scale switch, panoramic view, peak height, tuning and
     // the harmonic markers on both spectrum graphs (x, y in twips)
     void Harmlog();
+
+  private:
     void Command3_Click();  // "Log" / "Lin"
     void HScroll2_Change();
     void Command4_Click();   // "1/2"
@@ -172,10 +189,15 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Slider1_MouseUp();
     void Picture5_MouseMove(int button, int shift, double x, double y);
     void Image1_MouseMove(int button, int shift, double x, double y);
+
+  public:
     void Harmouse(int Button, double X, double Y);
     void Harmouselog2(double X, double Y);
+
+  private:
     void Command2_Click();   // "Show" / "Cancel"
     void Command11_Click();  // "Fix" / "Move"
+  public:
     // Takes away what the pointer put over the last spectrum (read-out, cursors,
     // harmonic markers): run by every new function, transform and transfer.
     void ClearMarks();
@@ -187,10 +209,17 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     const InverseWindowModel& InverseResults() const { return *inverse_; }
     RawFileModel& RawFile() { return *raw_; }
     const RawFileModel& RawFile() const { return *raw_; }
+
+  private:
     void mnuInverse_Click();
+
+  public:
     void inverse();
+
+  private:
     void mnuFilesrawItem_Click();
     void Command12_Click();  // "Raw data renewal"
+  public:
     // The transfer of the raw file window: N samples (sampleList as written there) at
     // fs hertz, a window of T4 seconds, from the file `fileName`.
     void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
@@ -199,17 +228,24 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- printing, the bitmap and the opening-parameters dialog
     BitmapWindowModel& Bitmap() { return bitmap_; }
     OpeningParamsModel& OpeningParams() { return params_; }
-    void mnuprstupItem_Click();         // "Print setup"
-    void mnuPrintftgrItem_Click();      // "Print FFT graph"
-    void RelatPrint(Surface& printer);  // the report below the printed graph
-    void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
-    void mnuConfigInitItem_Click();     // "Initial configuration"
 
+  private:
+    void mnuprstupItem_Click();     // "Print setup"
+    void mnuPrintftgrItem_Click();  // "Print FFT graph"
+  public:
+    void RelatPrint(Surface& printer);  // the report below the printed graph
+  private:
+    void mnuCreateBitmapItem_Click();  // "Create bitmap of the FFT graph"
+    void mnuConfigInitItem_Click();    // "Initial configuration"
+
+  public:
     // --- help, about and splash
     HelpWindowModel& NyquistHelp() { return nyquist_; }
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
+
+  private:
     void mnuNyq_Click();         // "Nyquist"
     void mnuPhaseItem_Click();   // "Phase"
     void mnuAboutItem_Click();   // "About"
@@ -232,6 +268,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void mnuExportMusicPngItem_Click();
     void mnuExportMusicSvgItem_Click();
     void mnuExportDoubleItem_Click();  // "PNG at double resolution"
+  public:
     // The CSV texts of the samples and of the spectrum (CsvExport.h).
     std::string SamplesCsvText() const;
     std::string SpectrumCsvText() const;

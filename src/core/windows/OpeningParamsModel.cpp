@@ -62,7 +62,9 @@ ArrayOf<M> Column(int column) {
     return {kWaveRows, 0, kCellRowPitch, [column](int i) { return Field(2 + 3 * i + column); }};
 }
 
-const ControlTable<M>& Table() {
+}  // namespace
+
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         "Form2",
         "FFT Quorbel - Opening Parameters",
@@ -225,10 +227,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState OpeningParamsInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 OpeningParamsModel::OpeningParamsModel(Platform& platform, const ParamFile& file,

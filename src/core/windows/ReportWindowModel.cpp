@@ -9,18 +9,18 @@ namespace {
 
 using M = ReportWindowModel;
 
+}  // namespace
+
 // A window without controls: the report is written on the window itself.
-const ControlTable<M>& Table() {
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         "Form5",       "FFT Quorbel - Report",          kReportWidth,
         kReportHeight, {.unload = Do(&M::Form_Unload)}, {}};
     return table;
 }
 
-}  // namespace
-
 ViewState ReportWindowInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 ReportWindowModel::ReportWindowModel(Surface& form5) : TableWindow(Table()), form5_(form5) {}
