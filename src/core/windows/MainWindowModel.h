@@ -93,6 +93,15 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // default record replaces the file silently and the sequence runs again. False
     // only when the default file itself cannot be written (a message says why).
     bool Form_Load();
+    // How one pass of the start-up sequence ended: the opening parameters were used,
+    // could not be read, or held a value the window refused (`refusal` says why; the
+    // message is not shown, the default record replaces the file).
+    struct StartupResult {
+        enum Outcome { used, unreadable, refused } outcome = used;
+        std::string refusal;
+    };
+    // The first pass of the last start-up.
+    const StartupResult& FirstStartupPass() const { return firstPass_; }
     void Form_Activate();
 
   private:
@@ -290,13 +299,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
 
     ReportInput ReportInputNow() const;
 
-    // Raised inside the start-up sequence by anything that cannot be used; the
-    // sequence then restores the default record.
-    struct StartupFailure : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
-
-    bool StartupPass();
+    StartupResult StartupPass();
+    // Inside the start-up sequence a refusal is kept here instead of being shown; the
+    // sequence looks at it after each of its steps.
+    std::optional<std::string> startupRefusal_;
+    StartupResult firstPass_;
     bool LoadOpeningParameters();
     // A field's text as a number. A text that is not a number is refused: a message
     // names the field (or, during start-up, the sequence falls back to the defaults).
