@@ -50,9 +50,9 @@ using DisplayModesTest = ModelFixture;
 TEST_F(DisplayModesTest, ChoosingAnotherQuantityRecomputes) {
     Loaded();
     const int cls = picture1.ClsCount();
-    Model().Option1_MouseDown();
+    Press("Option1", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "3");
-    Model().Option1_Click();
+    Press("Option1");
     EXPECT_EQ(State().spectrumMode, "1");
     EXPECT_GT(picture1.ClsCount(), cls);
     EXPECT_EQ(State().plotState(), "10");
@@ -67,17 +67,17 @@ TEST_F(DisplayModesTest, ChoosingAnotherQuantityRecomputes) {
 TEST_F(DisplayModesTest, PressingAnOptionKeepsAnEditedState) {
     Loaded();
     Model().SetField(Field::amplitudeA, "5", 0);
-    Model().Option2_MouseDown();
+    Press("Option2", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "1");
     // Pressing the option already selected does not mark a display change either.
     State().SetPlotState("10");
-    Model().Option8_MouseDown();
+    Press("Option8", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "10");
 }
 
 TEST_F(DisplayModesTest, SelectedOptionRestoresTheControlsWithoutRecomputing) {
     Loaded();
-    Model().Option10_Click();
+    Press("Option10");
     EXPECT_FALSE(View()["Picture1"].visible);
     EXPECT_TRUE(View()["Picture6"].visible);
     EXPECT_TRUE(View()["Picture7"].visible);
@@ -93,7 +93,7 @@ TEST_F(DisplayModesTest, SelectedOptionRestoresTheControlsWithoutRecomputing) {
     Model().SetField(Field::amplitudeA, "5", 0);
     EXPECT_EQ(State().spectrumMode, "-1");
     const int cls = picture1.ClsCount();
-    Model().Option8_Click();
+    Press("Option8");
     EXPECT_GT(picture1.ClsCount(), cls);
     EXPECT_EQ(State().spectrumMode, "8");
     EXPECT_TRUE(View()["Picture1"].visible);
@@ -102,7 +102,7 @@ TEST_F(DisplayModesTest, SelectedOptionRestoresTheControlsWithoutRecomputing) {
     EXPECT_FALSE(View()["Command11"].enabled);  // left as it was
 
     const int again = picture1.ClsCount();
-    Model().Option8_Click();
+    Press("Option8");
     EXPECT_EQ(picture1.ClsCount(), again);
 }
 
@@ -126,34 +126,35 @@ TEST_F(DisplayModesTest, TwoGraphsShowImaginaryAboveAndRealBelow) {
         }
     }
     const DataList graph = State().graphValueList;
-    Model().Option10_Click();
+    Press("Option10");
     EXPECT_EQ(State().graphValueList, graph) << "unchanged by the click";
 }
 
 TEST_F(DisplayModesTest, OneCursorRunsThroughBothGraphs) {
     Loaded();
-    Model().Picture9_MouseMove(0, 0, 1234, 50);
+    Press("Option10");  // the two graphs, one above the other
+    Press("Picture9", Event::MouseMove, {.x = 1234, .y = 50});
     for (const char* name : {"Line3", "Line4"}) {
         EXPECT_TRUE(View().Line(name).Visible);
         EXPECT_EQ(View().Line(name).X1, 1234);
         EXPECT_EQ(View().Line(name).X2, 1234);
     }
-    Model().Form_MouseMove();
+    Press("Form1", Event::MouseMove);
     EXPECT_FALSE(View().Line("Line3").Visible);
     EXPECT_FALSE(View().Line("Line4").Visible);
 }
 
 TEST_F(DisplayModesTest, NegativeFrequenciesNeedTheComplexMethod) {
     Loaded();
-    Model().mnuImagzeroItem_Click();
+    Press("mnuImagzeroItem");
     EXPECT_EQ(State().spectrumList.Line(0), "");
     EXPECT_EQ(State().spectrumList.Count(), 2049);
     EXPECT_TRUE(View()["mnuFreqNegItem"].enabled);
     const int cls = picture1.ClsCount();
-    Model().mnuFreqNegItem_Click();
+    Press("mnuFreqNegItem");
     const int once = picture1.ClsCount();
     EXPECT_GT(once, cls);
-    Model().mnuFreqNegItem_Click();
+    Press("mnuFreqNegItem");
     EXPECT_EQ(picture1.ClsCount(), once);
     EXPECT_FALSE(View()["Command3"].enabled);
     EXPECT_EQ(State().graphValueList.Line(0), "1024");
@@ -161,12 +162,12 @@ TEST_F(DisplayModesTest, NegativeFrequenciesNeedTheComplexMethod) {
     EXPECT_NEAR(State().graphValueList.Value(1 + 724), 3.5 * 512, 1e-3);
     EXPECT_EQ(View()["Picture1"].mousePointer, kPointerUpArrow);
 
-    Model().mnuFreqPosItem_Click();
+    Press("mnuFreqPosItem");
     EXPECT_TRUE(View()["Command3"].enabled);
     EXPECT_EQ(State().graphValueList.Line(0), "512");
 
-    Model().mnuFreqNegItem_Click();
-    Model().mnuRealftItem_Click();  // no negative frequencies in the real-data result
+    Press("mnuFreqNegItem");
+    Press("mnuRealftItem");  // no negative frequencies in the real-data result
     EXPECT_TRUE(View()["mnuFreqPosItem"].checked);
     EXPECT_FALSE(View()["mnuFreqNegItem"].checked);
     EXPECT_FALSE(View()["mnuFreqNegItem"].enabled);
@@ -177,33 +178,37 @@ TEST_F(DisplayModesTest, NegativeFrequenciesNeedTheComplexMethod) {
 TEST_F(DisplayModesTest, BothMethodsAgreeOnThePositiveFrequencies) {
     Loaded();
     const DataList real = State().graphValueList;
-    Model().mnuImagzeroItem_Click();
+    Press("mnuImagzeroItem");
     const DataList complex = State().graphValueList;
     ASSERT_EQ(real.Count(), complex.Count());
     for (int i = 1; i <= 512; ++i) ASSERT_NEAR(real.Value(i), complex.Value(i), 2e-3) << i;
     // The checked method does nothing when chosen again.
     const int cls = picture1.ClsCount();
-    Model().mnuImagzeroItem_Click();
+    Press("mnuImagzeroItem");
     EXPECT_EQ(picture1.ClsCount(), cls);
 }
 
-TEST_F(DisplayModesTest, UnbuiltMethodSaysSo) {
+// The third method is greyed out in the menu: no click reaches it, and the real-data
+// method stays chosen.
+TEST_F(DisplayModesTest, UnbuiltMethodCannotBeChosen) {
     Loaded();
     const DataList before = State().spectrumList;
-    Model().mnuImagcalcItem_Click();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0], "Make your own code for this operation!");
+    EXPECT_FALSE(View()["mnuImagcalcItem"].enabled);
+    EXPECT_FALSE(Model().Fire("mnuImagcalcItem", Event::Click));
+    EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(State().spectrumList, before);
     EXPECT_TRUE(View()["mnuRealftItem"].checked);
 }
 
+// "Invert" stands beside the musical graph: it turns the graph upside down and back.
 TEST_F(DisplayModesTest, InvertToggleRedrawsTheGraph) {
     Loaded();
-    const int cls = picture1.ClsCount();
-    Model().Command9_Click();
+    Press("Command3");  // "Log": the musical graph, with its buttons
+    const int cls = picture5.ClsCount();
+    Press("Command9");
     EXPECT_EQ(View()["Command9"].caption, "Normal");
-    EXPECT_EQ(picture1.ClsCount(), cls + 1);
-    Model().Command9_Click();
+    EXPECT_EQ(picture5.ClsCount(), cls + 1);
+    Press("Command9");
     EXPECT_EQ(View()["Command9"].caption, "Invert");
     EXPECT_EQ(View().mousePointer, kPointerDefault);
 }
@@ -213,7 +218,7 @@ TEST_F(DisplayModesTest, OnlyFftStartsFromTheWholeGraph) {
     // An expanded view: a shorter displayed list with its own offset.
     State().displayedValueList.Clear();
     for (const char* line : {"3", "1", "2", "3", "3", "40"}) State().displayedValueList.Add(line);
-    Model().Command5_Click();
+    Press("Command5");
     EXPECT_EQ(State().displayedValueList, State().graphValueList);
     EXPECT_EQ(State().displayedValueList.Line(514), "0");
 }

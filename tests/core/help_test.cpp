@@ -14,6 +14,7 @@ namespace quorbel {
 namespace {
 
 using testing::ModelFixture;
+using testing::RecordedSurfaces;
 
 struct ExampleCase {
     const char* name;
@@ -54,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {"0.7", "0.8", "0.9"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ModelFixture, ExampleReportListsThePhasesAtTheirFrequencies) {
+// The help pages, the about window, the splash and the hints of the main window.
+class HelpWindowsTest : public ModelFixture {};
+
+TEST_F(HelpWindowsTest, ExampleReportListsThePhasesAtTheirFrequencies) {
     Loaded();
     ASSERT_TRUE(Model().Fire("mnuPhaseItem", Event::Click));
     ASSERT_TRUE(Model().PhaseHelp().Fire("Command1", Event::Click));
@@ -74,11 +78,9 @@ class ResetTest : public ModelFixture {};
 
 TEST_F(ResetTest, LeavesTheWindowAsAfterStartUp) {
     RecordingPlatform otherPlatform;
-    RecordingSurface p1{kPicture1Width, kPicture1Height}, p2{kPicture2Width, kPicture2Height},
-        p8{kHalfGraphWidth, kHalfGraphHeight}, p9{kHalfGraphWidth, kHalfGraphHeight},
-        f5{kReportWidth, kReportHeight};
+    RecordedSurfaces other;
     Loaded();
-    MainWindowModel fresh(otherPlatform, ParamFile(path_), MainWindowSurfaces{p1, p2, p8, p9, f5});
+    MainWindowModel fresh(otherPlatform, ParamFile(path_), other.GraphsAndReport());
     ASSERT_TRUE(fresh.Form_Load());
 
     // Away from the start-up state: cosines, simple waves, then the example.
@@ -163,7 +165,7 @@ TEST(SystemInfoTest, FirstProgramFoundOnThePath) {
     }
 }
 
-TEST_F(ModelFixture, AboutWithoutSystemInformationToolShowsTheMessage) {
+TEST_F(HelpWindowsTest, AboutWithoutSystemInformationToolShowsTheMessage) {
     Loaded();
     const std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", dir_.string().c_str(), 1);  // a folder without any such program
@@ -182,7 +184,7 @@ TEST_F(ModelFixture, AboutWithoutSystemInformationToolShowsTheMessage) {
     EXPECT_FALSE(about.View().shown);
 }
 
-TEST_F(ModelFixture, SplashStaysUntilClickedWithItsTimerOff) {
+TEST_F(HelpWindowsTest, SplashStaysUntilClickedWithItsTimerOff) {
     Loaded();
     for (const char* opener : {"Command13", "mnuSplashItem"}) {
         for (const char* closer : {"frmSplash", "Frame1", "Image1"}) {
@@ -230,7 +232,7 @@ namespace {
 
 // The hints of the main window: the slider hint hides itself when clicked; a press on
 // the expansion hint does nothing.
-TEST_F(ModelFixture, SliderHintHidesWhenClickedAndTheExpansionHintIgnoresPresses) {
+TEST_F(HelpWindowsTest, SliderHintHidesWhenClickedAndTheExpansionHintIgnoresPresses) {
     Loaded();
     Model().Fire("Command3", Event::Click);   // the musical scale
     Model().Fire("Command10", Event::Click);  // tuning on: the slider and its hint

@@ -35,11 +35,11 @@ class OutOfRangeTest : public ModelFixture, public ::testing::WithParamInterface
 TEST_P(OutOfRangeTest, RefusedWithAMessageAndNothingTransformed) {
     const RangeCase& c = GetParam();
     Loaded();
-    if (c.simpleWaves) Model().mnuSimpleWavesItem_Click();
+    if (c.simpleWaves) Press("mnuSimpleWavesItem");
     platform.messages.clear();
     const AnalysisState before = State();
     for (const FieldEdit& edit : c.edits) Model().SetField(edit.field, edit.text, edit.row);
-    Model().Command17_Click();
+    Press("Command17");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(c.messagePart), std::string::npos) << platform.messages[0];
     if (c.synthesised)

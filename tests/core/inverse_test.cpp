@@ -115,7 +115,7 @@ TEST_P(InverseTableTest, SecondRunListsOnlyItsOwnPoints) {
         ASSERT_TRUE(Model().Fire("Command17", Event::Click));
     }
     if (c.hideFirst) Model().Form_Activate();
-    if (c.closeFirst) Model().InverseResults().Form_Unload();
+    if (c.closeFirst) Model().InverseResults().Fire("Form4", Event::Unload);
     ASSERT_TRUE(Model().Fire("mnuInverse", Event::Click));
 
     const InverseComparison r = Compared();

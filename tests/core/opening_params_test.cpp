@@ -125,7 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
         PointsHintCase{"Negative", "-8", false}, PointsHintCase{"TooMany", "40000", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ModelFixture, UnchangedSaveRewritesTheElevenLineLayout) {
+// The opening-parameters dialog driven from the main window.
+class OpeningParamsDialogTest : public ModelFixture {};
+
+TEST_F(OpeningParamsDialogTest, UnchangedSaveRewritesTheElevenLineLayout) {
     Loaded();
     EXPECT_NE(ReadParams(), kElevenLines) << "the default record is one line";
     ASSERT_TRUE(Model().Fire("mnuConfigInitItem", Event::Click));
@@ -133,7 +136,7 @@ TEST_F(ModelFixture, UnchangedSaveRewritesTheElevenLineLayout) {
     EXPECT_EQ(ReadParams(), kElevenLines);
 }
 
-TEST_F(ModelFixture, EffectiveNowRestartsTheMainWindowFromTheSavedValues) {
+TEST_F(OpeningParamsDialogTest, EffectiveNowRestartsTheMainWindowFromTheSavedValues) {
     Loaded();
     ASSERT_TRUE(Model().Type("Text2", "41"));  // an unsaved edit of the main window
     ASSERT_TRUE(Model().Fire("mnuConfigInitItem", Event::Click));
@@ -156,7 +159,7 @@ TEST_F(ModelFixture, EffectiveNowRestartsTheMainWindowFromTheSavedValues) {
     EXPECT_EQ(State().PlotStateValue(), 10);
 }
 
-TEST_F(ModelFixture, HelpTextShowsFromTheMenuAndHidesOnAClick) {
+TEST_F(OpeningParamsDialogTest, HelpTextShowsFromTheMenuAndHidesOnAClick) {
     Loaded();
     ASSERT_TRUE(Model().Fire("mnuConfigInitItem", Event::Click));
     OpeningParamsModel& dialog = Model().OpeningParams();

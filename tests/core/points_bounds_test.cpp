@@ -37,26 +37,26 @@ TEST_P(PointsOutOfBounds, MultipleWavesKeepsTheFieldsAndSaysWhy) {
     Model().SetField(Field::cyclesPerSecond, "12");
     // The file is edited while the program runs.
     WriteParams(RecordWithPoints(GetParam()));
-    Model().mnuMultipleWavesItem_Click();
+    Press("mnuMultipleWavesItem");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("between 1 and 32768"), std::string::npos);
     EXPECT_EQ(State().Get(Field::totalPoints), "1024");
     EXPECT_EQ(State().Get(Field::windowPoints), "1024");
     EXPECT_EQ(State().Get(Field::cyclesPerSecond), "12");
     EXPECT_EQ(State().plotState(), "10");  // recomputed from the fields it kept
-    Model().Command16_Click();
+    Press("Command16");
     EXPECT_EQ(State().Get(Field::windowPoints), "512");
     EXPECT_EQ(State().sampleList.Count(), 1026);
 }
 
 TEST_P(PointsOutOfBounds, HalvingAndCancelRefuseThemWithoutCopying) {
     Loaded();
-    Model().Command16_Click();
+    Press("Command16");
     platform.messages.clear();
     const DataList samples = State().sampleList;
     Model().SetField(Field::totalPoints, GetParam());
-    Model().Command16_Click();
-    Model().Command18_Click();
+    Press("Command16");
+    Press("Command18");
     ASSERT_EQ(platform.messages.size(), 2u);
     for (const std::string& message : platform.messages)
         EXPECT_NE(message.find("between 1 and 32768"), std::string::npos) << message;
@@ -93,7 +93,7 @@ TEST_P(SimpleWavesFromAnyState, ComputeOnceWithTheirOwnWindowAndSayNothing) {
     Model().SetField(Field::cyclesPerSecond, GetParam().cycles);
     platform.messages.clear();
     const int cls = picture1.ClsCount();
-    Model().mnuSimpleWavesItem_Click();
+    Press("mnuSimpleWavesItem");
     EXPECT_TRUE(platform.messages.empty()) << platform.messages[0];
     EXPECT_TRUE(View()["Option4"].checked);
     EXPECT_TRUE(View()["Image5"].visible);

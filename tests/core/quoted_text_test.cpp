@@ -51,7 +51,7 @@ TEST_F(QuotedMessagesTest, RefusedFieldTextIsQuotedShortAndEscaped) {
         SCOPED_TRACE(static_cast<int>(field));
         platform.messages.clear();
         Model().SetField(field, hostile);
-        Model().Command17_Click();
+        Press("Command17");
         ASSERT_EQ(platform.messages.size(), 1u);
         const std::string& message = platform.messages[0];
         EXPECT_NE(message.find(QuotedText(hostile)), std::string::npos);

@@ -2,8 +2,10 @@
 // field-edit rule and the controls of the main window when it opens.
 #include <gtest/gtest.h>
 
+#include "CaseName.h"
 #include "ModelFixture.h"
 #include "state/NumberText.h"
+#include "synthesis/WaveSynthesis.h"
 
 namespace quorbel::testing {
 namespace {
@@ -72,8 +74,7 @@ TEST_F(StartupTest, UnusableFilesAreReplacedByTheDefaultRecord) {
         SCOPED_TRACE(content);
         WriteParams(content);
         platform.messages.clear();
-        MainWindowModel model(platform, ParamFile(path_),
-                              MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
+        MainWindowModel model(platform, ParamFile(path_), GraphsAndReport());
         ASSERT_TRUE(model.Form_Load());
         EXPECT_EQ(ReadParams(), ParamFile::DefaultRecord());
         // The latest unusable file is kept beside it.
@@ -115,7 +116,7 @@ TEST_F(StartupTest, FileThatCannotBeCreatedStopsWithAMessage) {
     // A regular file where the folder should be: nothing can be created below it.
     std::ofstream(dir_ / "blocker") << "x";
     MainWindowModel model(platform, ParamFile(dir_ / "blocker" / "Zparamfile.wr"),
-                          MainWindowSurfaces{picture1, picture2, picture8, picture9, form5});
+                          GraphsAndReport());
     EXPECT_FALSE(model.Form_Load());
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("cannot be created"), std::string::npos);
@@ -143,7 +144,7 @@ TEST_F(StartupTest, EditedFieldsInvalidateTheGraphs) {
     EXPECT_EQ(State().plotState(), "10");
     // Pressing an option of the function also invalidates.
     State().SetPlotState("10");
-    Model().Option7_MouseDown();
+    Press("Option7", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "1");
 }
 
@@ -180,7 +181,7 @@ TEST_F(StartupTest, ControlsWhenTheWindowOpens) {
 
 TEST_F(StartupTest, ActivationRestoresTheFunctionKindOnce) {
     Loaded();
-    Model().mnuSimpleWavesItem_Click();
+    Press("mnuSimpleWavesItem");
     State().returnMode = "1";
     Model().SetField(Field::amplitudeA, "4", 0);
     Model().Form_Activate();
@@ -197,11 +198,72 @@ TEST_F(StartupTest, ActivationRestoresTheFunctionKindOnce) {
 
 TEST_F(StartupTest, ExitAndWindowClick) {
     Loaded();
-    Model().Form_Click();
+    Press("Form1");
     EXPECT_FALSE(View().Line("Line5").Visible);
-    Model().mnuExitItem_Click();
+    Press("mnuExitItem");
     EXPECT_TRUE(platform.quitRequested);
 }
+
+// The first pass of the start-up sequence, for each kind of opening-parameters file:
+// used as written, unreadable, or refused with the message the refused value would
+// show. Whatever the first pass met, the window opens without a message.
+using Outcome = MainWindowModel::StartupResult::Outcome;
+struct PassCase {
+    const char* name;
+    const char* content;  // nullptr: no file at all
+    Outcome outcome;
+    const char* refusal;  // the start of the kept refusal; "" when none
+};
+void PrintTo(const PassCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StartupPassResult : public ModelFixture, public ::testing::WithParamInterface<PassCase> {};
+
+TEST_P(StartupPassResult, FirstPassSaysHowTheFileWasTaken) {
+    const PassCase& c = GetParam();
+    if (c.content) WriteParams(c.content);
+    Loaded();
+    const MainWindowModel::StartupResult& pass = Model().FirstStartupPass();
+    EXPECT_EQ(pass.outcome, c.outcome);
+    EXPECT_EQ(pass.refusal.substr(0, std::string(c.refusal).size()), c.refusal) << pass.refusal;
+    if (c.outcome != Outcome::refused) {
+        EXPECT_TRUE(pass.refusal.empty());
+    }
+    // A refusal during start-up is never shown; the default record then replaces the file.
+    for (const std::string& message : platform.messages) EXPECT_NE(message, pass.refusal);
+    if (c.outcome != Outcome::used) {
+        EXPECT_EQ(ReadParams(), ParamFile::DefaultRecord());
+        EXPECT_TRUE(platform.messages.empty());
+    }
+}
+
+constexpr const char* kRecordTail =
+    ",1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n";
+const std::string kDefaultWith1e307 = std::string("1024,30,1e307") + kRecordTail;
+const std::string kNotANumber = std::string("1024,30,1,x") + (kRecordTail + 2);
+const std::string kTooManyPoints = std::string("40000,30,1") + kRecordTail;
+const std::string kBeyondNumbers = std::string("1024,30,1e400") + kRecordTail;
+// Two rows of the same sine whose sum is beyond the range of numbers.
+const std::string kSamplesOverflow =
+    std::string("1024,30,1.7e308,1,0,1.7e308,1,0") + (kRecordTail + 10);
+const std::string kOtherPoints = std::string("2048,30,1") + kRecordTail;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfFile, StartupPassResult,
+    ::testing::Values(
+        PassCase{"NoFile", nullptr, Outcome::unreadable, ""},
+        PassCase{"Empty", "", Outcome::unreadable, ""},
+        PassCase{"TwoValues", "1024,30\r\n", Outcome::unreadable, ""},
+        PassCase{"DefaultRecord", ParamFile::DefaultRecord().c_str(), Outcome::used, ""},
+        PassCase{"OtherPointCount", kOtherPoints.c_str(), Outcome::used, ""},
+        PassCase{"NotANumber", kNotANumber.c_str(), Outcome::unreadable, ""},
+        PassCase{"TooManyPoints", kTooManyPoints.c_str(), Outcome::unreadable, ""},
+        PassCase{"BeyondNumbers", kBeyondNumbers.c_str(), Outcome::unreadable, ""},
+        PassCase{"SamplesOverflow", kSamplesOverflow.c_str(), Outcome::refused, kValuesOutOfRange},
+        PassCase{"TransformOverflows", kDefaultWith1e307.c_str(), Outcome::refused,
+                 kValuesOutOfRange}),
+    PrintedName());
 
 }  // namespace
 }  // namespace quorbel::testing

@@ -194,8 +194,8 @@ using WindowControlsTest = ModelFixture;
 
 TEST_F(WindowControlsTest, CosineTermsStartAtTheSumOfAmplitudes) {
     Loaded();
-    Model().Option7_Click();
-    Model().Command1_Click();
+    Press("Option7");
+    Press("Command1");
     EXPECT_EQ(State().sampleList.Line(1), "15");
     EXPECT_GE(State().sampleList.Value(1025), 15);
     EXPECT_EQ(View()["Label23"].caption, "θ");
@@ -208,7 +208,7 @@ TEST_F(WindowControlsTest, NonNumberFieldIsRefusedWithoutChangingTheState) {
     const DataList before = State().sampleList;
     Model().SetField(Field::cyclesPerSecond, "3O");
     const int cls = picture1.ClsCount();
-    Model().Command17_Click();
+    Press("Command17");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("Number of cycles (per second)"), std::string::npos);
     EXPECT_NE(platform.messages[0].find("\"3O\""), std::string::npos);
@@ -218,7 +218,7 @@ TEST_F(WindowControlsTest, NonNumberFieldIsRefusedWithoutChangingTheState) {
 
     Model().SetField(Field::cyclesPerSecond, "30");
     Model().SetField(Field::phasePhi, "", 2);
-    Model().Command1_Click();
+    Press("Command1");
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_NE(platform.messages[1].find("phase (row 3)"), std::string::npos);
 }
@@ -226,7 +226,7 @@ TEST_F(WindowControlsTest, NonNumberFieldIsRefusedWithoutChangingTheState) {
 TEST_F(WindowControlsTest, ZeroFunctionDrawsWithoutFailing) {
     Loaded();
     for (int i = 0; i < kTableRows; ++i) Model().SetField(Field::amplitudeA, "0", i);
-    Model().Command17_Click();
+    Press("Command17");
     EXPECT_EQ(State().sampleList.Line(1025), "0");
     EXPECT_EQ(State().graphValueList.Line(513), "0");  // scale maximum 0
     EXPECT_EQ(State().plotState(), "10");
@@ -239,7 +239,7 @@ TEST_F(WindowControlsTest, ZeroFunctionDrawsWithoutFailing) {
 
 TEST_F(WindowControlsTest, HalvingTheWindowFillsZeros) {
     Loaded();
-    Model().Command16_Click();
+    Press("Command16");
     EXPECT_EQ(State().Get(Field::windowPoints), "512");
     EXPECT_EQ(State().Get(Field::dataExtensionSeconds), "0.5");
     const DataList& s = State().sampleList;
@@ -259,7 +259,7 @@ TEST_F(WindowControlsTest, TenHalvingsReturnToTheFullWindow) {
     const DataList full = State().sampleList;
     const char* expected[] = {"512", "256", "128", "64", "32", "16", "8", "4", "2", "1024"};
     for (const char* m : expected) {
-        Model().Command16_Click();
+        Press("Command16");
         EXPECT_EQ(State().Get(Field::windowPoints), m);
     }
     EXPECT_EQ(State().Get(Field::dataExtensionSeconds), State().Get(Field::windowSeconds));
@@ -269,14 +269,14 @@ TEST_F(WindowControlsTest, TenHalvingsReturnToTheFullWindow) {
 TEST_F(WindowControlsTest, CancelRestoresOnlyAHalvedWindow) {
     Loaded();
     int cls = picture1.ClsCount();
-    Model().Command18_Click();  // full window: nothing recomputed
+    Press("Command18");  // full window: nothing recomputed
     EXPECT_EQ(picture1.ClsCount(), cls);
     EXPECT_EQ(State().plotState(), "10");
 
     const DataList full = State().sampleList;
-    Model().Command16_Click();
-    Model().Command16_Click();
-    Model().Command18_Click();
+    Press("Command16");
+    Press("Command16");
+    Press("Command18");
     EXPECT_EQ(State().Get(Field::windowPoints), "1024");
     EXPECT_EQ(State().Get(Field::dataExtensionSeconds), "1");
     EXPECT_EQ(State().sampleList, full);
@@ -287,7 +287,7 @@ TEST_F(WindowControlsTest, SimpleWavesStartFromFixedValues) {
     WriteParams("512,7,1,1,0,2,2,0,3,3,0,0,4,0,1,5,0,0,6,0,2,7,0,2.5,8,0,0,9,0,3.5,10,0\r\n");
     Loaded();  // 512 points: the transform is refused with a message
     platform.messages.clear();
-    Model().mnuSimpleWavesItem_Click();
+    Press("mnuSimpleWavesItem");
     EXPECT_EQ(State().Get(Field::totalPoints), "1024");
     EXPECT_EQ(State().Get(Field::cyclesPerSecond), "10");
     EXPECT_TRUE(View()["mnuSimpleWavesItem"].checked);
@@ -298,8 +298,8 @@ TEST_F(WindowControlsTest, SimpleWavesStartFromFixedValues) {
     EXPECT_EQ(State().plotState(), "10");
     EXPECT_NEAR(State().graphValueList.Value(1 + 10), 512, 1e-3);  // sine at 10 Hz
 
-    Model().Option5_MouseDown();
-    Model().Option5_Click();
+    Press("Option5", Event::MouseDown);
+    Press("Option5");
     EXPECT_EQ(State().sampleList.Line(1), "1");
     EXPECT_TRUE(View()["Image6"].visible);
     EXPECT_FALSE(View()["Image5"].visible);
@@ -309,8 +309,8 @@ TEST_F(WindowControlsTest, SimpleWavesStartFromFixedValues) {
 TEST_F(WindowControlsTest, MultipleWavesReloadsPointsAndCyclesButKeepsTheTable) {
     Loaded();
     Model().SetField(Field::amplitudeA, "9", 0);
-    Model().mnuSimpleWavesItem_Click();
-    Model().mnuMultipleWavesItem_Click();
+    Press("mnuSimpleWavesItem");
+    Press("mnuMultipleWavesItem");
     EXPECT_EQ(State().Get(Field::cyclesPerSecond), "30");
     EXPECT_EQ(State().Get(Field::amplitudeA, 0), "9");
     EXPECT_TRUE(View()["Frame1"].visible);
@@ -319,25 +319,25 @@ TEST_F(WindowControlsTest, MultipleWavesReloadsPointsAndCyclesButKeepsTheTable) 
     EXPECT_EQ(State().plotState(), "10");
     // Choosing it again still recomputes.
     const int cls = picture1.ClsCount();
-    Model().mnuMultipleWavesItem_Click();
+    Press("mnuMultipleWavesItem");
     EXPECT_GT(picture1.ClsCount(), cls);
     // A vanished file leaves the fields as they are.
     std::filesystem::remove(path_);
-    Model().mnuMultipleWavesItem_Click();
+    Press("mnuMultipleWavesItem");
     EXPECT_EQ(State().Get(Field::totalPoints), "1024");
 }
 
 TEST_F(WindowControlsTest, PointsStyleAppliesFromTheNextDrawing) {
     Loaded();
     const int cls = picture2.ClsCount();
-    Model().mnuPointsItem_Click();
+    Press("mnuPointsItem");
     EXPECT_EQ(picture2.ClsCount(), cls);
     EXPECT_TRUE(View()["mnuPointsItem"].checked);
     EXPECT_FALSE(View()["mnuLineItem"].checked);
-    Model().Command1_Click();
+    Press("Command1");
     EXPECT_EQ(picture2.OfKind(Primitive::Kind::Point).size(), 1024u);
-    Model().mnuLineItem_Click();
-    Model().Command1_Click();
+    Press("mnuLineItem");
+    Press("Command1");
     EXPECT_EQ(picture2.OfKind(Primitive::Kind::Point).size(), 1u);
 }
 
@@ -351,7 +351,7 @@ TEST_F(WindowControlsTest, HourglassShowsWhileBothRecomputes) {
     Loaded();
     std::vector<int> pointers;
     Model().onMousePointerChange = [&](int p) { pointers.push_back(p); };
-    Model().Command17_Click();
+    Press("Command17");
     EXPECT_EQ(pointers, (std::vector<int>{kPointerHourglass, kPointerDefault}));
 }
 

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "QtViews.h"
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
@@ -29,27 +30,10 @@ namespace {
 constexpr QRgb kTrace = qRgb(192, 0, 0);  // the FFT trace, dark red
 constexpr QRgb kAxis = qRgb(0, 0, 0);
 
-int CountPixels(const QImage& image, QRgb color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qRgb(qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)),
-                     qBlue(image.pixel(x, y))) == color)
-                ++count;
-    return count;
-}
+using testing::CountPixels;
 
-class MainWindowViewTest : public ::testing::Test {
+class MainWindowViewTest : public testing::ShownMainWindow {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        paramFile_ = std::filesystem::path(dir_.path().toStdString()) / "Zparamfile.wr";
-        view_ = std::make_unique<MainWindowView>(platform_, paramFile_);
-        ASSERT_TRUE(view_->Load());
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
-    }
-
     template <class T = QWidget>
     T* Widget(const char* name) const {
         T* widget = view_->findChild<T*>(name);
@@ -59,11 +43,6 @@ class MainWindowViewTest : public ::testing::Test {
     QAction* Action(const char* name) const { return Widget<QAction>(name); }
     QImage Picture(const char* name) const { return view_->Graph(name)->Surface().Image(); }
     const std::string& PlotState() const { return view_->Model().State().plotState(); }
-
-    QTemporaryDir dir_;
-    std::filesystem::path paramFile_;
-    RecordingPlatform platform_;
-    std::unique_ptr<MainWindowView> view_;
 };
 
 TEST_F(MainWindowViewTest, StartsFromItsOwnParameterFileWithTheProgramTitle) {

@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "QtViews.h"
 
 namespace quorbel {
 namespace {
+
+using testing::CountPixels;
 
 int RunCli(const std::vector<std::string>& arguments, std::string* err = nullptr) {
     std::ostringstream out, errors;
@@ -31,13 +34,6 @@ std::string Poppler(const QString& tool, const QStringList& arguments) {
     return process.readAllStandardOutput().toStdString();
 }
 
-int CountColour(const QImage& image, bool (*matches)(QRgb)) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (matches(image.pixel(x, y))) ++count;
-    return count;
-}
 bool Reddish(QRgb c) {
     return qRed(c) > 120 && qGreen(c) < 90 && qBlue(c) < 90;
 }
@@ -68,8 +64,8 @@ TEST(OutputFilesTest, PrintedPageAsPdfHoldsCurveGridAndReport) {
     ASSERT_FALSE(page.isNull());
     // The upper half holds the graph: the red peaks and the light-cyan grid.
     const QImage graph = page.copy(0, 0, page.width(), page.height() / 2);
-    EXPECT_GT(CountColour(graph, Reddish), 50);
-    EXPECT_GT(CountColour(graph, Cyanish), 1000);
+    EXPECT_GT(CountPixels(graph, Reddish), 50);
+    EXPECT_GT(CountPixels(graph, Cyanish), 1000);
 }
 
 TEST(OutputFilesTest, BitmapIsAStandardBmpWithTheCurve) {
@@ -83,7 +79,7 @@ TEST(OutputFilesTest, BitmapIsAStandardBmpWithTheCurve) {
     }
     const QImage image(bmp, "BMP");
     ASSERT_FALSE(image.isNull());
-    EXPECT_GT(CountColour(image, Reddish), 100);
+    EXPECT_GT(CountPixels(image, Reddish), 100);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 
+#include "QtViews.h"
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
@@ -25,13 +26,7 @@
 namespace quorbel {
 namespace {
 
-int CountPixels(const QImage& image, QRgb color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++count;
-    return count;
-}
+using testing::CountPixels;
 
 void Mouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons held) {
     const QPointF at(x, widget->height() / 2);
@@ -41,17 +36,13 @@ void Mouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons held) {
     QApplication::sendEvent(widget, &event);
 }
 
-class RawAndInverseViewsTest : public ::testing::Test {
+class RawAndInverseViewsTest : public testing::ShownMainWindow {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        const std::filesystem::path folder(dir_.path().toStdString());
-        view_ = std::make_unique<MainWindowView>(platform_, folder / "Zparamfile.wr");
-        ASSERT_TRUE(view_->Load());
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+        ShownMainWindow::SetUp();
+        if (HasFatalFailure()) return;
         // A 300 Hz tone of 6000 samples at 22050 Hz.
-        sound_ = (folder / "tone.raw").string();
+        sound_ = (folder_ / "tone.raw").string();
         std::ofstream out(sound_, std::ios::binary);
         for (int k = 0; k < 6000; ++k)
             out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.0855))));
@@ -63,9 +54,6 @@ class RawAndInverseViewsTest : public ::testing::Test {
         return widget;
     }
 
-    QTemporaryDir dir_;
-    RecordingPlatform platform_;
-    std::unique_ptr<MainWindowView> view_;
     std::string sound_;
 };
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "QtViews.h"
 #include "platform/Platform.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
@@ -19,30 +20,15 @@
 namespace quorbel {
 namespace {
 
-class SecondaryWindowsTest : public ::testing::Test {
+using testing::CountPixels;
+
+class SecondaryWindowsTest : public testing::ShownMainWindow {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        view_ = std::make_unique<MainWindowView>(
-            platform_, std::filesystem::path(dir_.path().toStdString()) / "Zparamfile.wr");
-        ASSERT_TRUE(view_->Load());
-        view_->show();
-    }
     void Trigger(const char* action) {
         QAction* found = view_->findChild<QAction*>(action);
         ASSERT_NE(found, nullptr) << action;
         found->trigger();
     }
-    static int Count(const QImage& image, bool (*match)(QRgb)) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) n += match(image.pixel(x, y)) ? 1 : 0;
-        return n;
-    }
-
-    QTemporaryDir dir_;
-    RecordingPlatform platform_;
-    std::unique_ptr<MainWindowView> view_;
 };
 
 bool Blue(QRgb c) {
@@ -65,8 +51,8 @@ TEST_F(SecondaryWindowsTest, HelpPagesShowTheirRunsAndGreekLetters) {
         EXPECT_TRUE(help->isVisible());
         EXPECT_EQ(help->windowTitle(), "FFT Quorbel - Help");
         const QImage page = help->Graph("Picture1")->Surface().Image();
-        EXPECT_GT(Count(page, Dark), 500) << "the plain text";
-        EXPECT_GT(Count(page, Blue), 50) << "the emphasised runs";
+        EXPECT_GT(CountPixels(page, Dark), 500) << "the plain text";
+        EXPECT_GT(CountPixels(page, Blue), 50) << "the emphasised runs";
     }
     // The Greek run of the phase page is drawn as the letter φ, in the emphasis colour,
     // at the end of its line: the only blue on the line of "Try, for instance".
@@ -103,7 +89,7 @@ TEST_F(SecondaryWindowsTest, BitmapAndOpeningParametersWindowsFollowTheirModels)
     EXPECT_TRUE(bitmap->isVisible());
     EXPECT_EQ(bitmap->windowTitle(), "FFT Quorbel - Bitmap creating");
     const QImage picture = bitmap->Surface().Image();
-    EXPECT_GT(Count(picture, [](QRgb c) { return qRed(c) == 192 && qGreen(c) == 0; }), 100);
+    EXPECT_GT(CountPixels(picture, [](QRgb c) { return qRed(c) == 192 && qGreen(c) == 0; }), 100);
     bitmap->findChild<QAction*>("mnuExitItem")->trigger();
     EXPECT_FALSE(bitmap->isVisible());
 

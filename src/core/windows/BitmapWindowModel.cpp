@@ -13,8 +13,10 @@ namespace {
 using K = ControlKind;
 using M = BitmapWindowModel;
 
+}  // namespace
+
 // The picture fills the client area; the menu "File" is all the window holds.
-const ControlTable<M>& Table() {
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {"Form8",
                                           "FFT Quorbel - Bitmap creating",
                                           kBitmapClientWidth,
@@ -39,10 +41,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState BitmapWindowInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 BitmapWindowModel::BitmapWindowModel(Platform& platform, Surface* form8)
@@ -89,7 +89,7 @@ void BitmapWindowModel::mnuExitItem_Click() {
 }
 
 const ControlTable<BitmapWindowModel>& BitmapWindowTable() {
-    return Table();
+    return BitmapWindowModel::Table();
 }
 
 }  // namespace quorbel

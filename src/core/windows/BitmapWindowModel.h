@@ -27,6 +27,9 @@ class BitmapWindowModel : public TableWindow<BitmapWindowModel> {
     // form8: the window's picture, kBitmapOuterWidth x kBitmapOuterHeight twips; none
     // when the driver shows no bitmap window (the drawing is then skipped).
     BitmapWindowModel(Platform& platform, Surface* form8);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<BitmapWindowModel>& Table();
 
     // Replaces the picture with the curve of displayedValueList: the zero line at two
     // thirds of the outer height, the scale maximum at an eighth, both in single
@@ -34,12 +37,12 @@ class BitmapWindowModel : public TableWindow<BitmapWindowModel> {
     void DrawCurve(const DataList& displayedValueList);
 
     void Show();
-    void Form_Unload();
 
+  private:
+    void Form_Unload();
     void mnuSaveItem_Click();  // "Save image"
     void mnuExitItem_Click();  // "Exit"
 
-  private:
     Platform& platform_;
     Surface* form8_;
 };

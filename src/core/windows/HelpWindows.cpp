@@ -21,7 +21,9 @@ namespace {
 
 using H = HelpWindowModel;
 
-const ControlTable<H>& HelpTable(HelpPageKind kind) {
+}  // namespace
+
+const ControlTable<H>& H::Table(HelpPageKind kind) {
     static const ControlTable<H> nyquist = {"Form3",
                                             "FFT Quorbel - Help",
                                             kNyquistPageWidth,
@@ -71,15 +73,13 @@ const ControlTable<H>& HelpTable(HelpPageKind kind) {
     return kind == HelpPageKind::Phase ? phase : nyquist;
 }
 
-}  // namespace
-
 ViewState HelpWindowInitialView(HelpPageKind kind) {
-    return ViewOfTable(HelpTable(kind));
+    return ViewOfTable(H::Table(kind));
 }
 
 HelpWindowModel::HelpWindowModel(HelpPageKind kind, Surface* picture, std::function<void()> example,
                                  std::function<void()> reset)
-    : TableWindow(HelpTable(kind)),
+    : TableWindow(H::Table(kind)),
       page_(kind == HelpPageKind::Phase ? PhasePage() : NyquistPage()),
       picture_(picture),
       example_(std::move(example)),
@@ -107,9 +107,11 @@ namespace {
 
 using A = AboutWindowModel;
 
+}  // namespace
+
 // The about window: the program's picture, title and version at the top, the
 // description between two separator lines, the credit and the buttons below.
-const ControlTable<A>& AboutTable() {
+const ControlTable<A>& A::Table() {
     static const ControlTable<A> table = {
         "frmAbout",
         "",
@@ -179,14 +181,12 @@ const ControlTable<A>& AboutTable() {
     return table;
 }
 
-}  // namespace
-
 ViewState AboutWindowInitialView() {
-    return ViewOfTable(AboutTable());
+    return ViewOfTable(A::Table());
 }
 
 AboutWindowModel::AboutWindowModel(Platform& platform)
-    : TableWindow(AboutTable()), platform_(platform) {}
+    : TableWindow(A::Table()), platform_(platform) {}
 
 void AboutWindowModel::Form_Load() {
     view_.caption = std::string("About  ") + kProduct;
@@ -217,8 +217,10 @@ FontState Arial(double size, bool bold) {
     return {"Arial", size, bold, false};
 }
 
+}  // namespace
+
 // A click anywhere closes the splash, and so does a key.
-const ControlTable<S>& SplashTable() {
+const ControlTable<S>& S::Table() {
     static const ControlTable<S> table = {
         "frmSplash",
         "",
@@ -295,13 +297,11 @@ const ControlTable<S>& SplashTable() {
     return table;
 }
 
-}  // namespace
-
 ViewState SplashWindowInitialView() {
-    return ViewOfTable(SplashTable());
+    return ViewOfTable(S::Table());
 }
 
-SplashWindowModel::SplashWindowModel() : TableWindow(SplashTable()) {}
+SplashWindowModel::SplashWindowModel() : TableWindow(S::Table()) {}
 
 void SplashWindowModel::Form_Load() {
     ControlState& frame = view_["Frame1"];
@@ -319,15 +319,15 @@ void SplashWindowModel::ShowForViewing() {
 }
 
 const ControlTable<HelpWindowModel>& HelpWindowTable(HelpPageKind kind) {
-    return HelpTable(kind);
+    return HelpWindowModel::Table(kind);
 }
 
 const ControlTable<AboutWindowModel>& AboutWindowTable() {
-    return AboutTable();
+    return AboutWindowModel::Table();
 }
 
 const ControlTable<SplashWindowModel>& SplashWindowTable() {
-    return SplashTable();
+    return SplashWindowModel::Table();
 }
 
 }  // namespace quorbel

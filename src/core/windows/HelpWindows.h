@@ -35,19 +35,22 @@ class HelpWindowModel : public TableWindow<HelpWindowModel> {
   public:
     HelpWindowModel(HelpPageKind kind, Surface* picture, std::function<void()> example = {},
                     std::function<void()> reset = {});
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<HelpWindowModel>& Table(HelpPageKind kind);
 
     // Shows the window in its normal state (neither minimised nor maximised), setting
     // the page on first use.
     void Show();
     void Minimize() { view_.minimized = true; }
     void Hide() { view_.shown = false; }
-    void Form_Unload() { view_.shown = false; }
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
 
+  private:
+    void Form_Unload() { view_.shown = false; }
     void Command1_Click();  // "Example"
     void Command2_Click();  // "Reset"
 
-  private:
     const HelpPage& page_;
     Surface* picture_;
     bool drawn_ = false;
@@ -58,32 +61,40 @@ class HelpWindowModel : public TableWindow<HelpWindowModel> {
 class AboutWindowModel : public TableWindow<AboutWindowModel> {
   public:
     explicit AboutWindowModel(Platform& platform);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<AboutWindowModel>& Table();
 
     void Form_Load();
     void Show();
+
+  private:
     void Form_Unload() { view_.shown = false; }
     void cmdOK_Click() { Form_Unload(); }
     void cmdSysInfo_Click();  // "System Info...": starts the system information tool
 
-  private:
     Platform& platform_;
 };
 
 class SplashWindowModel : public TableWindow<SplashWindowModel> {
   public:
     SplashWindowModel();
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<SplashWindowModel>& Table();
 
     // Shows the splash for viewing: its timer is switched off first, so it stays until
     // the user closes it.
     void ShowForViewing();
     // Sizes the frame to the window.
     void Form_Load();
-    void Form_Unload() { view_.shown = false; }
-    void Form_Click() { Form_Unload(); }
-    void Form_KeyPress() { Form_Unload(); }
     bool TimerEnabled() const { return timerEnabled_; }
 
   private:
+    void Form_Unload() { view_.shown = false; }
+    void Form_Click() { Form_Unload(); }
+    void Form_KeyPress() { Form_Unload(); }
+
     bool timerEnabled_ = true;
 };
 

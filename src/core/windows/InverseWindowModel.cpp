@@ -17,7 +17,9 @@ Look Caption(Color color) {
     return {.font = FontState{"Arial", 9.75, true, false}, .fore = color, .back = colors::kWhite};
 }
 
-const ControlTable<M>& Table() {
+}  // namespace
+
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         "Form4",
         "FFT Quorbel - Results of the inverse calculation",
@@ -50,10 +52,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState InverseWindowInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 InverseWindowModel::InverseWindowModel(Surface& form4) : TableWindow(Table()), form4_(form4) {}
@@ -87,7 +87,7 @@ void InverseWindowModel::ShowResults(const InverseComparison& comparison) {
 }
 
 const ControlTable<InverseWindowModel>& InverseWindowTable() {
-    return Table();
+    return InverseWindowModel::Table();
 }
 
 }  // namespace quorbel

@@ -21,14 +21,15 @@ ViewState InverseWindowInitialView();
 class InverseWindowModel : public TableWindow<InverseWindowModel> {
   public:
     explicit InverseWindowModel(Surface& form4);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<InverseWindowModel>& Table();
 
     Surface& Form4() { return form4_; }
 
     // Shows the window (modeless), loading it first when it is not loaded.
     void Show();
     void Hide() { view_.shown = false; }
-    // The user closed it: the next Show loads it anew, with an empty table.
-    void Form_Unload();
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
 
     // Prints the figures, draws the graphs and fills the table with the N rows of
@@ -39,6 +40,9 @@ class InverseWindowModel : public TableWindow<InverseWindowModel> {
     const std::vector<std::string>& FigureTexts() const { return figures_; }
 
   private:
+    // The user closed it: the next Show loads it anew, with an empty table.
+    void Form_Unload();
+
     Surface& form4_;
     bool loaded_ = false;
     std::vector<std::string> figures_;

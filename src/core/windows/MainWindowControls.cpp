@@ -61,7 +61,9 @@ constexpr double kThirdPitch = 1395, kThirdWidth = 1290;
 // f(t) at 5880: its caption and the harmonic hints.
 constexpr double kBetweenGraphs = 5595, kHintLeft = 7200;
 
-const ControlTable<M>& Table() {
+}  // namespace
+
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         kWindowControl,
         "FFT Quorbel 1.0",
@@ -906,10 +908,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState MainWindowInitialView() {
-    ViewState view = ViewOfTable(Table());
+    ViewState view = ViewOfTable(M::Table());
     view.lines["Line1"] = {0, 0, 0, 5280, Rgb(192, 0, 192), false, "Picture1"};
     view.lines["Line3"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture8"};
     view.lines["Line4"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture9"};
@@ -926,7 +926,7 @@ ViewState MainWindowInitialView() {
 }
 
 const ControlTable<MainWindowModel>& MainWindowTable() {
-    return Table();
+    return M::Table();
 }
 
 }  // namespace quorbel

@@ -33,7 +33,8 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
 
 bool MainWindowModel::Form_Load() {
     inStartup_ = true;
-    bool loaded = StartupPass();
+    firstPass_ = StartupPass();
+    bool loaded = firstPass_.outcome == StartupResult::used;
     if (!loaded) {
         std::string error;
         // The unusable file is kept beside the default record, never lost.
@@ -43,7 +44,7 @@ bool MainWindowModel::Form_Load() {
                                  " cannot be created (" + error + "). The program stops.");
             return false;
         }
-        loaded = StartupPass();
+        loaded = StartupPass().outcome == StartupResult::used;
     }
     inStartup_ = false;
     if (!loaded) {
@@ -71,28 +72,32 @@ bool MainWindowModel::LoadOpeningParameters() {
     return true;
 }
 
-bool MainWindowModel::StartupPass() {
-    try {
-        if (!LoadOpeningParameters()) return false;
-        SetField(Field::windowSeconds, "1");
-        SetField(Field::dataExtensionSeconds, "1");
-        view_["Image3"].visible = true;
-        view_["Image4"].visible = false;
-        view_["Frame1"].visible = true;
-        view_["Frame6"].visible = false;
-        state_.spectrumMode = "8";
-        Option8_Click();
-        state_.expansionClickCount = "0";
-        view_["Picture6"].visible = false;
-        view_["Picture7"].visible = false;
-        view_["mnuFreqNegItem"].enabled = false;
-        Harmlog();
-        if (!Graf(0)) return false;
-        Fft(WholeNumber(state_.Get(Field::totalPoints)));
-        return true;
-    } catch (const StartupFailure&) {
-        return false;
-    }
+MainWindowModel::StartupResult MainWindowModel::StartupPass() {
+    startupRefusal_.reset();
+    if (!LoadOpeningParameters()) return {StartupResult::unreadable, ""};
+    // A step that refuses a value ends the pass; the refusal is kept, not shown.
+    const auto refused = [this] {
+        return StartupResult{StartupResult::refused, startupRefusal_.value_or("")};
+    };
+    SetField(Field::windowSeconds, "1");
+    SetField(Field::dataExtensionSeconds, "1");
+    view_["Image3"].visible = true;
+    view_["Image4"].visible = false;
+    view_["Frame1"].visible = true;
+    view_["Frame6"].visible = false;
+    state_.spectrumMode = "8";
+    Option8_Click();
+    if (startupRefusal_) return refused();
+    state_.expansionClickCount = "0";
+    view_["Picture6"].visible = false;
+    view_["Picture7"].visible = false;
+    view_["mnuFreqNegItem"].enabled = false;
+    Harmlog();
+    if (startupRefusal_) return refused();
+    if (!Graf(0) || startupRefusal_) return refused();
+    Fft(WholeNumber(state_.Get(Field::totalPoints)));
+    if (startupRefusal_) return refused();
+    return {};
 }
 
 void MainWindowModel::Form_Activate() {
@@ -194,8 +199,11 @@ void MainWindowModel::SetPointer(int pointer) {
 }
 
 void MainWindowModel::Refuse(const std::string& message) {
-    if (inStartup_) throw StartupFailure(message);
-    platform_.MessageBox(message);
+    if (!inStartup_) {
+        platform_.MessageBox(message);
+    } else if (!startupRefusal_) {
+        startupRefusal_ = message;
+    }
 }
 
 // --- the window's modes. Each switch button shows the caption of what pressing it

@@ -70,6 +70,9 @@ ViewState MainWindowInitialView();
 class MainWindowModel : public TableWindow<MainWindowModel> {
   public:
     MainWindowModel(Platform& platform, ParamFile paramFile, MainWindowSurfaces surfaces);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<MainWindowModel>& Table();
 
     AnalysisState& State() { return state_; }
     const AnalysisState& State() const { return state_; }
@@ -118,6 +121,17 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool Form_Load();
     // Shows again the frame and the mode of the data last used when the window comes back.
     void Form_Activate();
+    // How one pass of the start-up sequence ended: the opening parameters were used,
+    // could not be read, or held a value the window refused (`refusal` says why; the
+    // message is not shown, the default record replaces the file).
+    struct StartupResult {
+        enum Outcome { used, unreadable, refused } outcome = used;
+        std::string refusal;
+    };
+    // The first pass of the last start-up.
+    const StartupResult& FirstStartupPass() const { return firstPass_; }
+
+  private:
     // A click on the window's background takes away the musical graph's cursor.
     void Form_Click();
     // Outside the graphs the frequency read-out and the cursors disappear.
@@ -126,6 +140,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Form_Unload();
     void mnuExitItem_Click();  // "Exit": ends the program
 
+  public:
     // --- synthesis and the sampling window
     // Computes the multiple-wave sum from the wave table (u 6 and 7 keep the samples of
     // a file) and plots f(t); u 6 also transforms the file's samples. False when refused.
@@ -133,6 +148,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool GrafSenoid(int u);  // computes and plots the simple sine wave
     bool GrafQuad(int u);    // computes and plots the simple square wave
     bool GrafTriang(int u);  // computes and plots the simple triangular wave
+
+  private:
     void Command1_Click();   // "Only f(t)": computes and plots the samples, no transform
     void Command17_Click();  // "Both": computes and plots the samples, then transforms them
     void Command16_Click();  // "Change (*1/2)": halves the sampling window and computes again
@@ -152,17 +169,21 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Option5_MouseDown() { state_.SetPlotState("1"); }
     void Option9_MouseDown() { state_.SetPlotState("1"); }
 
+  public:
     // --- transform
     // Transforms the calculated samples (1024 points) and redraws the spectrum graphs.
     void Fft(int Npont);
     // Transforms the samples of a file with the real-data transform and redraws.
     void FftRaw(int Npont);
+
+  private:
     void Command5_Click();         // "Only FFT": transforms the samples as they are
     void Command6_Click();         // "Cancel expansions": shows the whole graph again
     void mnuRealftItem_Click();    // transforms with the real-data method
     void mnuImagzeroItem_Click();  // transforms with imaginary parts set to zero
     void mnuImagcalcItem_Click();  // says that this method is left to the student
 
+  public:
     // --- spectrum display
     // Builds the displayed values of the chosen quantity from the spectrum and redraws
     // the FFT graph (and the two half-height graphs while they can be chosen).
@@ -172,6 +193,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Grafduplo();  // draws the imaginary and the real parts on the two half-height graphs
     // Shows the single FFT graph again and enables the buttons the two-graph display disabled.
     void RestaurButt();
+
+  private:
     void Option1_Click();   // shows the imaginary parts
     void Option2_Click();   // shows the real parts
     void Option3_Click();   // shows the real parts on the scale of the largest part
@@ -202,11 +225,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- output
     void mnuReport_Click();  // "Report": writes the report window
 
+  public:
     // --- musical analysis: the scale switch, panoramic view, peak height, tuning and
     // the harmonic markers on both spectrum graphs (x, y in twips)
     // Places the fundamental and harmonic markers on the musical canvas and keeps their
     // distances from the fundamental.
     void Harmlog();
+
+  private:
     void Command3_Click();     // "Log" / "Lin": the FFT graph on the musical or the linear axis
     void HScroll2_Change();    // slides the musical canvas under its view
     void Command4_Click();     // "1/2": halves the height of the peaks
@@ -218,12 +244,18 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The frequency and note under the pointer; the right button moves the markers.
     void Picture5_MouseMove(int button, int shift, double x, double y);
     void Image1_MouseMove(int button, int shift, double x, double y);  // the keyboard's cursor
+
+  public:
     // The frequency read-out on the linear graph; the right button places the harmonic
     // markers of the frequency under the pointer.
     void Harmouse(int Button, double X, double Y);
     void Harmouselog2(double X, double Y);  // places the harmonic markers on the musical graph
-    void Command2_Click();                  // "Show" / "Cancel": the harmonic markers on or off
+
+  private:
+    void Command2_Click();   // "Show" / "Cancel": the harmonic markers on or off
     void Command11_Click();  // "Fix" / "Move": freezes the markers as guide lines, or frees them
+
+  public:
     // Takes away what the pointer put over the last spectrum (read-out, cursors,
     // harmonic markers): run by every new function, transform and transfer.
     void ClearMarks();
@@ -235,11 +267,19 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     const InverseWindowModel& InverseResults() const { return *inverse_; }
     RawFileModel& RawFile() { return *raw_; }
     const RawFileModel& RawFile() const { return *raw_; }
+
+  private:
     void mnuInverse_Click();  // "Inverse": runs the inverse transform
+
+  public:
     // Transforms the spectrum back and shows the samples it gives beside the originals.
     void inverse();
+
+  private:
     void mnuFilesrawItem_Click();  // opens the raw file window for sampled sound
     void Command12_Click();        // "Raw data renewal": back to the raw file window
+
+  public:
     // The transfer of the raw file window: N samples (sampleList as written there) at
     // fs hertz, a window of T4 seconds, from the file `fileName`.
     void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
@@ -248,17 +288,24 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- printing, the bitmap and the opening-parameters dialog
     BitmapWindowModel& Bitmap() { return bitmap_; }
     OpeningParamsModel& OpeningParams() { return params_; }
-    void mnuprstupItem_Click();         // "Print setup"
-    void mnuPrintftgrItem_Click();      // "Print FFT graph"
-    void RelatPrint(Surface& printer);  // prints the report below the printed graph
-    void mnuCreateBitmapItem_Click();   // "Create bitmap of the FFT graph"
-    void mnuConfigInitItem_Click();     // "Initial configuration"
 
+  private:
+    void mnuprstupItem_Click();     // "Print setup"
+    void mnuPrintftgrItem_Click();  // "Print FFT graph"
+  public:
+    void RelatPrint(Surface& printer);  // prints the report below the printed graph
+  private:
+    void mnuCreateBitmapItem_Click();  // "Create bitmap of the FFT graph"
+    void mnuConfigInitItem_Click();    // "Initial configuration"
+
+  public:
     // --- help, about and splash
     HelpWindowModel& NyquistHelp() { return nyquist_; }
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
+
+  private:
     void mnuNyq_Click();         // "Nyquist"
     void mnuPhaseItem_Click();   // "Phase"
     void mnuAboutItem_Click();   // "About"
@@ -281,6 +328,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void mnuExportMusicPngItem_Click();
     void mnuExportMusicSvgItem_Click();
     void mnuExportDoubleItem_Click();  // "PNG at double resolution"
+  public:
     // The CSV texts of the samples and of the spectrum (CsvExport.h).
     std::string SamplesCsvText() const;
     std::string SpectrumCsvText() const;
@@ -302,13 +350,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
 
     ReportInput ReportInputNow() const;
 
-    // Raised inside the start-up sequence by anything that cannot be used; the
-    // sequence then restores the default record.
-    struct StartupFailure : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
-
-    bool StartupPass();
+    StartupResult StartupPass();
+    // Inside the start-up sequence a refusal is kept here instead of being shown; the
+    // sequence looks at it after each of its steps.
+    std::optional<std::string> startupRefusal_;
+    StartupResult firstPass_;
     bool LoadOpeningParameters();
     // A field's text as a number. A text that is not a number is refused: a message
     // names the field (or, during start-up, the sequence falls back to the defaults).

@@ -63,7 +63,9 @@ ArrayOf<M> Column(int column) {
     return {kWaveRows, 0, kCellRowPitch, [column](int i) { return Field(2 + 3 * i + column); }};
 }
 
-const ControlTable<M>& Table() {
+}  // namespace
+
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         "Form2",
         "FFT Quorbel - Opening Parameters",
@@ -226,10 +228,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState OpeningParamsInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 OpeningParamsModel::OpeningParamsModel(Platform& platform, const ParamFile& file,
@@ -334,7 +334,7 @@ void OpeningParamsModel::Form_Click() {
 }
 
 const ControlTable<OpeningParamsModel>& OpeningParamsTable() {
-    return Table();
+    return OpeningParamsModel::Table();
 }
 
 }  // namespace quorbel

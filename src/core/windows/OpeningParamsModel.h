@@ -26,6 +26,9 @@ class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
     // restartMain runs the main window's start-up sequence.
     OpeningParamsModel(Platform& platform, const ParamFile& file,
                        std::function<void()> restartMain);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<OpeningParamsModel>& Table();
 
     // Text6 (points), Text2 (cycles), Text3(i)/Text4(i)/Text5(i) (a, b, phase of row i)
     // as file positions 0..31.
@@ -36,8 +39,9 @@ class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
     // as they were and says why.
     void Form_Load();
     void Show();
-    void Form_Unload();
 
+  private:
+    void Form_Unload();
     void Command1_Click();  // "Save"
     void Command2_Click();  // "Cancel"
     void Command3_Click();  // "Effective now"
@@ -46,7 +50,6 @@ class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
     void mnuHelp_Click();  // shows the help text
     void Form_Click();     // the background or the help text: hides the help text
 
-  private:
     // The fields converted for writing; nullopt (after a message naming the field)
     // when one cannot be used.
     std::optional<ParamRows> Converted();

@@ -39,7 +39,9 @@ constexpr double kLine = 255;
 // The hints share one place below the counts; one shows at a time.
 constexpr Place kHintPlace = {240, 5600, kRawFrameWidth, 900};
 
-const ControlTable<M>& Table() {
+}  // namespace
+
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {
         "Form6",
         "FFT Quorbel - Files  *.raw",
@@ -185,10 +187,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState RawFileInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 namespace {
@@ -470,12 +470,14 @@ void RawFileModel::SelDados() {
     view_["ProgressBar1"].visible = false;
     SetPointer(kPointerDefault);
     surfaces_.Form6.Cls();
-    main_.mnuFilesrawItem_Click();
+    // The main window then enters its raw-data mode, as its menu item does (the item
+    // is never disabled or hidden, so this always reaches it).
+    main_.Fire("mnuFilesrawItem", Event::Click);
     view_.minimized = true;
 }
 
 const ControlTable<RawFileModel>& RawFileTable() {
-    return Table();
+    return RawFileModel::Table();
 }
 
 }  // namespace quorbel

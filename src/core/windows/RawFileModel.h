@@ -40,14 +40,18 @@ ViewState RawFileInitialView();
 class RawFileModel : public TableWindow<RawFileModel> {
   public:
     RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<RawFileModel>& Table();
 
     // --- life cycle: shown on request, minimised after a transfer
     void Form_Load();
     void Show();
-    void Form_Unload() { view_.shown = false; }
     bool Minimized() const { return view_.minimized; }
 
+  private:
     // --- handlers
+    void Form_Unload() { view_.shown = false; }
     void mnuOpen_Click();  // "Open": reads a sound or raw file and plots its samples
     // The left button starts a selection of samples at x; the right one clears it.
     void Picture2_MouseDown(int button, int shift, double x, double y);
@@ -64,6 +68,7 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void Option1_Click() { ChooseChannels(ChannelChoice::first); }
     void Option2_Click() { ChooseChannels(ChannelChoice::mean); }
 
+  public:
     // --- what the main window's transform reports while it works on the transfer
     void SetProgress(int value);
     // Clears the window and prints `text` where the transfer reports its steps.

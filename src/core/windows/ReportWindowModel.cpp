@@ -10,8 +10,10 @@ namespace {
 
 using M = ReportWindowModel;
 
+}  // namespace
+
 // A window without controls: the report is written on the window itself.
-const ControlTable<M>& Table() {
+const ControlTable<M>& M::Table() {
     static const ControlTable<M> table = {"Form5",
                                           "FFT Quorbel - Report",
                                           kReportWidth,
@@ -21,10 +23,8 @@ const ControlTable<M>& Table() {
     return table;
 }
 
-}  // namespace
-
 ViewState ReportWindowInitialView() {
-    return ViewOfTable(Table());
+    return ViewOfTable(M::Table());
 }
 
 ReportWindowModel::ReportWindowModel(Surface& form5) : TableWindow(Table()), form5_(form5) {}
@@ -39,7 +39,7 @@ void ReportWindowModel::Form_Unload() {
 }
 
 const ControlTable<ReportWindowModel>& ReportWindowTable() {
-    return Table();
+    return ReportWindowModel::Table();
 }
 
 }  // namespace quorbel

@@ -18,15 +18,19 @@ ViewState ReportWindowInitialView();
 class ReportWindowModel : public TableWindow<ReportWindowModel> {
   public:
     explicit ReportWindowModel(Surface& form5);
+    // The control table: besides the window itself, the one place that names its
+    // handlers. Drivers reach them through Fire, which checks the control is reachable.
+    static const ControlTable<ReportWindowModel>& Table();
 
     Surface& Form5() { return form5_; }
 
     // Shows the window (modeless) and brings it to the front.
     void Show();
+
+  private:
     // The user closed it; the next report shows it again.
     void Form_Unload();
 
-  private:
     Surface& form5_;
 };
 
