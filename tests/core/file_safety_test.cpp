@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "FolderFiles.h"
 #include "RawWindowFixture.h"
 #include "rawfile/RawFile.h"
 #include "rawfile/SoundFile.h"
@@ -28,19 +29,6 @@ namespace quorbel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAllOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::vector<std::string> NamesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 #if !defined(_WIN32)
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "FolderFiles.h"
 #include "report/CsvExport.h"
 #include "state/FileReplace.h"
 #include "state/ParamFile.h"
@@ -41,18 +42,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAllOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::vector<std::string> NamesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using testing::NamesIn;
+using testing::ReadAllOf;
 
 #if defined(__unix__)
 
