@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "CompanionRun.h"
 #include "RemoveOnSignal.h"
 #include "state/ParamFile.h"
 
@@ -63,8 +64,8 @@ TEST_P(CliExits, RemoveTheTemporaryFolder) {
             word = (Root() / "damaged.wr").string();
             std::ofstream(word) << "1024,30,x\r\n";
         }
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::RunCli(arguments, out, err), GetParam().status) << err.str();
+    const testing::CompanionRun run = testing::RunCompanion(arguments);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
     if (fs::exists(Root() / "damaged.wr")) fs::remove(Root() / "damaged.wr");
     EXPECT_TRUE(Empty());
 }

@@ -15,6 +15,7 @@
 #include "CaseName.h"
 #include "CliControls.h"
 #include "CliRun.h"
+#include "CompanionRun.h"
 #include "windows/ControlIndex.h"
 #include "windows/MainWindowModel.h"
 
@@ -30,13 +31,8 @@ struct Printed {
 Printed RunControls(const std::vector<std::string>& words) {
     std::vector<std::string> arguments = {"controls"};
     arguments.insert(arguments.end(), words.begin(), words.end());
-    std::ostringstream out, err;
-    Printed printed;
-    printed.status = cli::RunCli(arguments, out, err);
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) printed.out.push_back(line);
-    printed.err = err.str();
-    return printed;
+    const testing::CompanionRun run = testing::RunCompanion(arguments);
+    return {run.status, testing::LinesOf(run.out), run.err};
 }
 
 std::vector<std::string> Fields(const std::string& line) {

@@ -20,6 +20,7 @@
 
 #include "../core/ModelFixture.h"
 #include "CliRun.h"
+#include "CompanionRun.h"
 #include "state/ParamFile.h"
 
 namespace quorbel {
@@ -33,20 +34,9 @@ struct CliResult {
     std::vector<std::string> err;
 };
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 CliResult RunCliWith(const std::vector<std::string>& arguments) {
-    std::ostringstream out, err;
-    CliResult result;
-    result.status = cli::RunCli(arguments, out, err);
-    result.out = SplitLines(out.str());
-    result.err = SplitLines(err.str());
-    return result;
+    const testing::CompanionRun run = testing::RunCompanion(arguments);
+    return {run.status, testing::LinesOf(run.out), testing::LinesOf(run.err)};
 }
 
 // The peaks of an FFT graph list: bins (line - 1) whose value exceeds `threshold` in

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "CompanionRun.h"
 #include "state/NumberText.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureFile.h"
@@ -137,11 +138,10 @@ TEST_F(ExportFilesTest, UnwritablePictureKeepsTheOldFile) {
 // --- the command-line companion
 
 int RunCli(const std::vector<std::string>& arguments, std::string* out, std::string* err) {
-    std::ostringstream output, errors;
-    const int status = cli::RunCli(arguments, output, errors);
-    *out = output.str();
-    *err = errors.str();
-    return status;
+    testing::CompanionRun run = testing::RunCompanion(arguments);
+    *out = std::move(run.out);
+    *err = std::move(run.err);
+    return run.status;
 }
 
 // The values of the numbers in `text`, split at commas and line ends, from its

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "CompanionRun.h"
 #include "QtViews.h"
 
 namespace quorbel {
@@ -19,10 +20,9 @@ namespace {
 using testing::CountPixels;
 
 int RunCli(const std::vector<std::string>& arguments, std::string* err = nullptr) {
-    std::ostringstream out, errors;
-    const int status = cli::RunCli(arguments, out, errors);
-    if (err) *err = errors.str();
-    return status;
+    testing::CompanionRun run = testing::RunCompanion(arguments);
+    if (err) *err = std::move(run.err);
+    return run.status;
 }
 
 // Runs a poppler tool; its standard output.
