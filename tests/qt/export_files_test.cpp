@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "RecordingPlatform.h"
 #include "state/NumberText.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureFile.h"
