@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "RecordingPlatform.h"
 #include "bench_ratio.h"
 #include "fourier/RealFt.h"
 #include "fourier/TransformDriver.h"
-#include "platform/Platform.h"
 #include "state/ParamFile.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"

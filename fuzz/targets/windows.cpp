@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "RecordingPlatform.h"
 #include "report/Report.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"

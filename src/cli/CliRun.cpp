@@ -15,6 +15,7 @@
 
 #include "CliControls.h"
 #include "CliOptions.h"
+#include "CliPlatform.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
@@ -22,8 +23,6 @@
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
-#include "surface/PictureFile.h"
-#include "surface/PrinterSurface.h"
 #include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
 
@@ -162,8 +161,7 @@ const char* ShownOption(Shown shown) {
 // The raw file window operated as a user would: open the file, type the frequency,
 // drag from the first to the last sample, press "Transfer". The text of the hint
 // the window shows when it refuses, or of the message it showed; empty on success.
-std::string LoadSound(MainWindowModel& window, RecordingPlatform& platform,
-                      const CliOptions& options) {
+std::string LoadSound(MainWindowModel& window, CliPlatform& platform, const CliOptions& options) {
     if (!window.Fire("mnuFilesrawItem", Event::Click)) return "\"Files  *.raw...\" cannot be used";
     RawFileModel& raw = window.RawFile();
     const size_t messages = platform.messages.size();
@@ -267,22 +265,6 @@ bool Render(const fs::path& folder,
     return true;
 }
 
-// Scripted answers, and a printer that writes the page to a PDF file.
-class CliPlatform : public RecordingPlatform {
-  public:
-    explicit CliPlatform(std::string pdfFile) : pdfFile_(std::move(pdfFile)) {}
-    std::unique_ptr<PrintJob> StartPrinting() override {
-        if (pdfFile_.empty()) return RecordingPlatform::StartPrinting();
-        return PdfPrintJob(pdfFile_, [this](const std::string& message) { MessageBox(message); });
-    }
-    bool ExportPicture(const PictureRequest& request, std::string* error) override {
-        return WritePictureFile(request, error);
-    }
-
-  private:
-    std::string pdfFile_;
-};
-
 // "Print FFT graph" to the PDF file, or "Create bitmap of the FFT graph" and "Save
 // image" to the bitmap file. False when the file was not written (a message says why).
 bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platform,
@@ -298,7 +280,7 @@ bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platf
 // The SVG drawings of the graphs shown, through the window's "Export" menu, in
 // `folder`: ft.svg, and fft.svg or music.svg as the FFT graph or the musical view is
 // shown. Each path written is printed; false when one was refused.
-bool RenderSvg(const MainWindowModel& window, Operator& user, RecordingPlatform& platform,
+bool RenderSvg(const MainWindowModel& window, Operator& user, CliPlatform& platform,
                const fs::path& folder, std::ostream& out) {
     std::vector<std::pair<const char*, const char*>> drawings = {{"ft.svg", "mnuExportFtSvgItem"}};
     if (window.View()["Picture1"].visible) drawings.emplace_back("fft.svg", "mnuExportFftSvgItem");
@@ -320,7 +302,7 @@ void PrintCsv(const fs::path& file, std::ostream& out) {
     if (in) out << in.rdbuf();
 }
 
-int PrintMessages(const RecordingPlatform& platform, std::ostream& err) {
+int PrintMessages(const CliPlatform& platform, std::ostream& err) {
     for (const std::string& message : platform.messages) err << OneLine(message) << '\n';
     return platform.messages.empty() ? kExitOk : kExitMessage;
 }

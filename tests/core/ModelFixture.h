@@ -10,7 +10,7 @@
 #include <string>
 
 #include "RecordedSurfaces.h"
-#include "platform/Platform.h"
+#include "RecordingPlatform.h"
 #include "report/Report.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"

@@ -14,6 +14,7 @@
 
 #include "CliRun.h"
 #include "CompanionRun.h"
+#include "RecordingPlatform.h"
 #include "state/NumberText.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureFile.h"

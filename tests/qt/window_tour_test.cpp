@@ -22,7 +22,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/Platform.h"
+#include "RecordingPlatform.h"
 #include "views/ControlBinder.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"

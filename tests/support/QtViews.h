@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/Platform.h"
+#include "RecordingPlatform.h"
 #include "views/MainWindowView.h"
 
 namespace quorbel::testing {

@@ -1,7 +1,7 @@
 #pragma once
 // What the window models ask of the platform: message boxes, file dialogs, the
 // printer set-up and the end of the program. The Qt layer implements it with real
-// dialogs; tests and the command-line companion implement it with scripted answers.
+// dialogs; the command-line companion and the tests implement it with scripted answers.
 #include <deque>
 #include <functional>
 #include <memory>
@@ -78,65 +78,6 @@ class Platform {
         if (error) *error = "pictures cannot be made here";
         return false;
     }
-};
-
-// Records messages instead of showing them; used by tests and the CLI. Dialogs take
-// their answers from the queues filled beforehand (an empty queue cancels), and
-// printed pages are kept as recordings.
-class RecordingPlatform : public Platform {
-  public:
-    void MessageBox(const std::string& text) override { messages.push_back(text); }
-    void Quit() override { quitRequested = true; }
-    // Answers the file dialogs from `openAnswers`, front first; cancels when none is
-    // left. The filters asked for are kept in `openFilters`, the pairs started on in
-    // `openInitialFilters`.
-    std::optional<std::string> OpenFileName(const std::string& filter, int initial) override {
-        openFilters.push_back(filter);
-        openInitialFilters.push_back(initial);
-        if (openAnswers.empty()) return std::nullopt;
-        std::optional<std::string> answer = openAnswers.front();
-        openAnswers.erase(openAnswers.begin());
-        return answer;
-    }
-
-    void PrinterSetup() override { ++printerSetups; }
-    std::unique_ptr<PrintJob> StartPrinting() override;
-    std::optional<std::string> SaveFileName(const std::string& filter) override {
-        saveFilters.push_back(filter);
-        if (saveAnswers.empty()) return std::nullopt;
-        std::optional<std::string> answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
-    }
-
-    bool StartProgram(const std::string& program) override {
-        startedPrograms.push_back(program);
-        return true;
-    }
-
-    std::vector<std::string> messages;
-    bool quitRequested = false;
-    std::vector<std::optional<std::string>> openAnswers;
-    std::vector<std::string> openFilters;
-    std::vector<int> openInitialFilters;
-    std::vector<std::string> startedPrograms;
-    int printerSetups = 0;
-    bool printingCancelled = false;  // the answer to the next StartPrinting
-    // Every page printed, and how many of the documents were ended.
-    std::vector<std::unique_ptr<RecordingSurface>> pages;
-    int endedDocuments = 0;
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::vector<std::string> saveFilters;
-
-    // Exported pictures are drawn on recordings and kept, with the request that made
-    // them (its drawing function dropped); they fail while picturesWritable is unset.
-    bool ExportPicture(const PictureRequest& request, std::string* error) override;
-    struct ExportedPicture {
-        PictureRequest request;
-        std::unique_ptr<RecordingSurface> picture;
-    };
-    std::vector<ExportedPicture> exportedPictures;
-    bool picturesWritable = true;
 };
 
 }  // namespace quorbel

@@ -1,0 +1,63 @@
+#include "CliPlatform.h"
+
+#include <utility>
+
+#include "surface/PictureFile.h"
+#include "surface/PrinterSurface.h"
+
+namespace quorbel::cli {
+
+namespace {
+// A document printed on a recording that the platform keeps.
+class RecordingJob : public PrintJob {
+  public:
+    explicit RecordingJob(RecordingSurface& page) : page_(page) {}
+    Surface& Page() override { return page_; }
+    bool EndDoc() override { return true; }
+
+  private:
+    RecordingSurface& page_;
+};
+}  // namespace
+
+CliPlatform::CliPlatform(std::string pdfFile) : pdfFile_(std::move(pdfFile)) {}
+
+void CliPlatform::MessageBox(const std::string& text) {
+    messages.push_back(text);
+}
+
+std::optional<std::string> CliPlatform::OpenFileName(const std::string& filter, int initial) {
+    (void)filter;
+    (void)initial;
+    if (openAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = openAnswers.front();
+    openAnswers.erase(openAnswers.begin());
+    return answer;
+}
+
+std::unique_ptr<PrintJob> CliPlatform::StartPrinting() {
+    if (pdfFile_.empty()) {
+        pages_.push_back(std::make_unique<RecordingSurface>(kPrinterPageWidth, kPrinterPageHeight));
+        return std::make_unique<RecordingJob>(*pages_.back());
+    }
+    return PdfPrintJob(pdfFile_, [this](const std::string& message) { MessageBox(message); });
+}
+
+std::optional<std::string> CliPlatform::SaveFileName(const std::string& filter) {
+    (void)filter;
+    if (saveAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+bool CliPlatform::StartProgram(const std::string& program) {
+    (void)program;
+    return true;
+}
+
+bool CliPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
+    return WritePictureFile(request, error);
+}
+
+}  // namespace quorbel::cli

@@ -1,0 +1,47 @@
+#pragma once
+// The platform of the command-line companion: nobody sits at the window, so the
+// messages are kept for printing at the end, the file dialogs take the answers the run
+// queued beforehand, printing goes to the PDF file named on the command line and
+// pictures are written to their files.
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "surface/RecordingSurface.h"
+
+namespace quorbel::cli {
+
+class CliPlatform : public Platform {
+  public:
+    // `pdfFile` receives what is printed; with no file named the printed pages are
+    // kept as recordings.
+    explicit CliPlatform(std::string pdfFile);
+
+    void MessageBox(const std::string& text) override;
+    // The run ends when its command is done; "Exit" has nothing more to end.
+    void Quit() override {}
+    // Answers from `openAnswers`, front first; cancels when none is left.
+    std::optional<std::string> OpenFileName(const std::string& filter, int initial) override;
+    // The printer is the PDF file: there is nothing to choose.
+    void PrinterSetup() override {}
+    std::unique_ptr<PrintJob> StartPrinting() override;
+    // Answers from `saveAnswers`, front first; cancels when none is left.
+    std::optional<std::string> SaveFileName(const std::string& filter) override;
+    // No program is started from a run; the window goes on as if it had been.
+    bool StartProgram(const std::string& program) override;
+    bool ExportPicture(const PictureRequest& request, std::string* error) override;
+
+    // Every message the window showed, in order.
+    std::vector<std::string> messages;
+    std::vector<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+
+  private:
+    std::string pdfFile_;
+    std::vector<std::unique_ptr<RecordingSurface>> pages_;
+};
+
+}  // namespace quorbel::cli
