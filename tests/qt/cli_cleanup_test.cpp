@@ -33,16 +33,24 @@ namespace fs = std::filesystem;
 class CliTempFolder : public ::testing::Test {
   protected:
     void SetUp() override {
+        wasSet_ = qEnvironmentVariableIsSet("TMPDIR");
         old_ = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(root_.path()));
     }
-    void TearDown() override { qputenv("TMPDIR", old_); }
+    // An unset TMPDIR is unset again: an empty one would name no folder at all.
+    void TearDown() override {
+        if (wasSet_)
+            qputenv("TMPDIR", old_);
+        else
+            qunsetenv("TMPDIR");
+    }
     bool Empty() const { return fs::is_empty(root_.path().toStdString()); }
     fs::path Root() const { return root_.path().toStdString(); }
 
   private:
     QTemporaryDir root_;
     QByteArray old_;
+    bool wasSet_ = false;
 };
 
 struct CliCase {
