@@ -2,11 +2,11 @@
 // 34000 samples shown, and what is plotted and transferred are the file's samples at
 // that position.
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <fstream>
 
 #include "CaseName.h"
+#include "MonoSoundFile.h"
 #include "RawWindowFixture.h"
 #include "state/NumberText.h"
 
@@ -41,19 +41,14 @@ class RawStretch : public RawWindowFixture, public ::testing::WithParamInterface
             std::ofstream(path, std::ios::binary) << bytes;
             return path;
         }
-        SF_INFO info{};
-        info.samplerate = 8000;
-        info.channels = 1;
-        info.format = std::string(c.kind) == "wav" ? SF_FORMAT_WAV | SF_FORMAT_PCM_16
-                                                   : SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-        EXPECT_NE(file, nullptr);
-        // 256 x s in 16 bits is s of full scale +-128: the window reads s exactly.
-        std::vector<short> samples(static_cast<size_t>(c.length));
+        // 256 s in 16 bits is s of full scale +-128: the window reads s exactly.
+        std::vector<double> samples(static_cast<size_t>(c.length));
         for (std::int64_t i = 0; i < c.length; ++i)
-            samples[static_cast<size_t>(i)] = static_cast<short>(256 * PatternSample(i));
-        sf_writef_short(file, samples.data(), c.length);
-        sf_close(file);
+            samples[static_cast<size_t>(i)] = 256 * PatternSample(i);
+        WriteMonoSound(path, 8000, samples,
+                       std::string(c.kind) == "wav" ? SF_FORMAT_WAV | SF_FORMAT_PCM_16
+                                                    : SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
+                       true);
         return path;
     }
     // Sample i of the graph as drawn: the end of segment i of the plotted line.

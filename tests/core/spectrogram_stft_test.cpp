@@ -2,7 +2,6 @@
 // in each frame of a tone that changes, the frames' times, the 0 dB of a full-scale
 // sine, files too short for a frame, and a memory that does not grow with the sound.
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include <random>
 
 #include "CaseName.h"
+#include "MonoSoundFile.h"
 #include "rawfile/SoundStream.h"
 #include "spectrogram/Spectrogram.h"
 
@@ -222,14 +222,8 @@ class SpectrogramFiles : public ::testing::Test {
 
     std::string Wav(const std::string& name, int frames, int rate = 8000) {
         const std::string path = (dir_ / name).string();
-        SF_INFO info{};
-        info.samplerate = rate;
-        info.channels = 1;
-        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-        std::vector<short> samples(static_cast<size_t>(frames), 1000);
-        sf_writef_short(file, samples.data(), frames);
-        sf_close(file);
+        WriteMonoSound(path, rate,
+                       std::vector<double>(static_cast<size_t>(frames), 1000 / 32768.0));
         return path;
     }
     std::string Bytes(const std::string& name, std::size_t count) {

@@ -2,13 +2,13 @@
 // its progress, the axis switch, the read-out under the pointer, the export of the
 // picture, and the files and settings that give no spectrogram.
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 
 #include "CaseName.h"
+#include "MonoSoundFile.h"
 #include "RawWindowFixture.h"
 #include "spectrogram/Viridis.h"
 
@@ -24,11 +24,6 @@ class SpectrogramWindow : public RawWindowFixture {
     // `seconds` of a tone at half of full scale: 440 Hz, then 880 Hz from 1 s on.
     std::string WriteSteps(const std::string& name, double seconds, int rate = 22050) {
         const std::string path = (dir_ / name).string();
-        SF_INFO info{};
-        info.samplerate = rate;
-        info.channels = 1;
-        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
         const int frames = static_cast<int>(seconds * rate);
         std::vector<double> x(static_cast<size_t>(frames));
         for (int k = 0; k < frames; ++k) {
@@ -36,8 +31,7 @@ class SpectrogramWindow : public RawWindowFixture {
             x[static_cast<size_t>(k)] = 0.5 * (t < 1 ? std::sin(kTwoPi * 440 * t)
                                                      : std::sin(kTwoPi * (440 + 880 * (t - 1))));
         }
-        sf_writef_double(file, x.data(), frames);
-        sf_close(file);
+        WriteMonoSound(path, rate, x);
         return path;
     }
     void OpenSpectrogram(const std::string& path) {

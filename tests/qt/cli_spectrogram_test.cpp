@@ -15,6 +15,7 @@
 #include "CaseName.h"
 #include "CliRun.h"
 #include "CompanionRun.h"
+#include "MonoSoundFile.h"
 #include "spectrogram/SpectrogramGraph.h"
 #include "windows/SpectrogramWindowModel.h"
 
@@ -27,17 +28,11 @@ class CliSpectrogram : public ::testing::Test {
   protected:
     // A full-scale tone on bin `bin` of a 1024-point frame at 8000 Hz.
     std::string WriteTone(const std::string& name, int frames, int bin) {
-        const std::string path = folder_.filePath(QString::fromStdString(name)).toStdString();
-        SF_INFO info{};
-        info.samplerate = 8000;
-        info.channels = 1;
-        info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-        SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+        const std::string path = Path(name);
         std::vector<double> x(static_cast<size_t>(frames));
         for (int k = 0; k < frames; ++k)
             x[static_cast<size_t>(k)] = std::sin(kTwoPi * bin * k / 1024.0);
-        sf_writef_double(file, x.data(), frames);
-        sf_close(file);
+        WriteMonoSound(path, 8000, x, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
         return path;
     }
     std::string Path(const std::string& name) {

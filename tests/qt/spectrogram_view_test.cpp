@@ -21,6 +21,7 @@
 namespace quorbel {
 namespace {
 
+using testing::Child;
 using testing::CountPixels;
 
 class SpectrogramViewTest : public testing::ShownMainWindow {
@@ -35,33 +36,27 @@ class SpectrogramViewTest : public testing::ShownMainWindow {
         for (int k = 0; k < 40 * 22050; ++k)
             out.put(static_cast<char>(128 + std::lround(120 * std::sin(k * 0.19635))));
     }
-    template <class T = QWidget>
-    T* In(QWidget* window, const char* name) const {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     std::string sound_;
 };
 
 TEST_F(SpectrogramViewTest, OpensFromTheRawWindowAndFillsInFromTheEventLoop) {
-    In<QAction>(view_.get(), "mnuFilesrawItem")->trigger();
+    Child<QAction>(view_.get(), "mnuFilesrawItem")->trigger();
     WindowView* form6 = view_->RawFileWindow();
     const QSize rawSize = form6->size();
     platform_.openAnswers.push_back(sound_);
-    In<QAction>(form6, "mnuOpen")->trigger();
-    auto* scroll = In<QScrollBar>(form6, "HScroll1");
+    Child<QAction>(form6, "mnuOpen")->trigger();
+    auto* scroll = Child<QScrollBar>(form6, "HScroll1");
     ASSERT_TRUE(scroll->isVisible());
     // A later stretch: the graph keeps its place and the window its size.
     scroll->setValue(scroll->maximum() / 2);
-    EXPECT_NE(In<QLabel>(form6, "Label22")->text().indexOf("From "), -1);
+    EXPECT_NE(Child<QLabel>(form6, "Label22")->text().indexOf("From "), -1);
     EXPECT_EQ(form6->size(), rawSize);
 
-    In<QAction>(form6, "mnuSpectrogram")->trigger();
+    Child<QAction>(form6, "mnuSpectrogram")->trigger();
     WindowView* window = view_->SpectrogramWindow();
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "FFT Quorbel - Spectrogram");
-    auto* progress = In<QProgressBar>(window, "ProgressBar1");
+    auto* progress = Child<QProgressBar>(window, "ProgressBar1");
     EXPECT_TRUE(progress->isVisible());
     // The analysis runs from the event loop until the bar goes.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !progress->isVisible(); }, 20000));
@@ -79,13 +74,13 @@ TEST_F(SpectrogramViewTest, OpensFromTheRawWindowAndFillsInFromTheEventLoop) {
     QMouseEvent move(QEvent::MouseMove, at, graph->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(graph, &move);
-    const QString readout = In<QLabel>(window, "Label1")->text();
+    const QString readout = Child<QLabel>(window, "Label1")->text();
     EXPECT_TRUE(readout.startsWith("20.0")) << readout.toStdString();
     EXPECT_NE(readout.indexOf("F5"), -1) << readout.toStdString();
     EXPECT_NE(readout.indexOf(" dB"), -1) << readout.toStdString();
 
-    QTest::mouseClick(In<QRadioButton>(window, "Option2"), Qt::LeftButton);
-    EXPECT_TRUE(In<QRadioButton>(window, "Option2")->isChecked());
+    QTest::mouseClick(Child<QRadioButton>(window, "Option2"), Qt::LeftButton);
+    EXPECT_TRUE(Child<QRadioButton>(window, "Option2")->isChecked());
     EXPECT_NE(graph->Surface().Image(), linear);
     // The keyboard's white keys beside the picture.
     EXPECT_GT(CountPixels(graph->Surface().Image(), qRgb(255, 255, 255)), 500);
