@@ -19,6 +19,7 @@ packages=(
   libsndfile1-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
   qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
+  libpulse-dev                           # asking whether the sound server answers
 )
 if [ "$purpose" = test ]; then
   packages+=(
