@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "sound/Sound.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -38,7 +39,7 @@ constexpr std::array<Choice<CsvData>, 2> kCsvData{{
     {"samples", CsvData::samples},
     {"spectrum", CsvData::spectrum},
 }};
-constexpr std::array<Choice<Command>, 10> kCommands{{
+constexpr std::array<Choice<Command>, 12> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -49,6 +50,8 @@ constexpr std::array<Choice<Command>, 10> kCommands{{
     {"print", Command::print},
     {"bitmap", Command::bitmap},
     {"csv", Command::csv},
+    {"wav", Command::wav},
+    {"play", Command::play},
 }};
 
 template <class E, size_t Count>
@@ -119,7 +122,8 @@ class Parser {
             if (!command)
                 return UsageError{"unknown command " + Quoted(word) + " (one of " +
                                   Words(kCommands) + ")"};
-            if (*command == Command::print || *command == Command::bitmap) {
+            if (*command == Command::print || *command == Command::bitmap ||
+                *command == Command::wav) {
                 if (next_ >= arguments_.size() || arguments_[next_].empty())
                     return UsageError{word + " needs the name of the file to write"};
                 options_.outputFile = arguments_[next_++];
@@ -166,6 +170,9 @@ class Parser {
                 "--raw needs --select (and --fs, --channels or --select needs --raw)"};
         if (raw && options_.wave)
             return UsageError{"--wave and --raw choose two different functions"};
+        if (options_.seconds && options_.command != Command::wav &&
+            options_.command != Command::play)
+            return UsageError{"--seconds applies to wav and play only"};
         return std::nullopt;
     }
 
@@ -246,6 +253,12 @@ class Parser {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
                 return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
+        } else if (name == "--seconds") {
+            options_.seconds = Twips(value);
+            if (!options_.seconds || !(*options_.seconds >= kMinSoundSeconds) ||
+                !(*options_.seconds <= kMaxSoundSeconds))
+                return UsageError{"--seconds needs a number of seconds from 0.1 to 60, not " +
+                                  Quoted(value)};
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
@@ -256,9 +269,9 @@ class Parser {
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option :
-             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
-              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels"})
+        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
+                                   "--phase", "--halve", "--expand", "--scroll", "--tuning",
+                                   "--raw", "--fs", "--select", "--channels", "--seconds"})
             if (name == option) return true;
         return false;
     }
@@ -319,6 +332,14 @@ const std::string& HelpText() {
         "              the samples or the spectrum as CSV (menu \"Export\"): a header\n"
         "              line, then index, time (s) or frequency (Hz), real, imaginary and\n"
         "              modulus per point; samples have imaginary part 0\n"
+        "  wav FILE    the sound of \"Save f(t) as sound...\" written to FILE as a 16-bit\n"
+        "              mono WAV file (after every option): a calculated wave synthesised\n"
+        "              at 44100 Hz for --seconds, or the transferred samples of --raw at\n"
+        "              the file's rate; faded in and out over 10 ms, peak at 0.8 of full\n"
+        "              scale\n"
+        "  play        \"Play f(t)\": the same sound played on the default sound output;\n"
+        "              ends once it has been played. Without a sound server or output\n"
+        "              device: a message on standard error and exit status 1\n"
         "  controls [WINDOW]\n"
         "              the index of the windows' controls, read from their tables: one\n"
         "              line per control with its kind, caption, the events it answers\n"
@@ -362,6 +383,8 @@ const std::string& HelpText() {
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"
+        "  --seconds S       wav and play: the length of a calculated wave's sound, 0.1\n"
+        "                    to 60 seconds (2 when not given)\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

@@ -23,7 +23,9 @@ enum class Command {
     inverse,
     print,
     bitmap,
-    csv
+    csv,
+    wav,
+    play
 };
 // What the csv command exports (menu "Export").
 enum class CsvData { samples, spectrum };
@@ -65,6 +67,8 @@ struct CliOptions {
     std::string outputFile;
     CsvData csvData = CsvData::samples;  // csv samples|spectrum
     bool svg = false;                    // render also writes SVG drawings
+    // The length of the sound of wav and play, seconds (the menu "Sound length").
+    std::optional<double> seconds;
 };
 
 struct HelpRequest {};
