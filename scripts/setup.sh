@@ -19,6 +19,8 @@ packages=(
   qt6-base-dev libgl-dev qt6-svg-dev
   libsndfile1-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
+  qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
+  libpulse-dev                           # asking whether the sound server answers
 )
 if [ "$purpose" = test ]; then
   packages+=(
@@ -28,6 +30,7 @@ if [ "$purpose" = test ]; then
     libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
     clang libclang-rt-14-dev           # fuzzing
     python3-numpy python3-matplotlib   # the spectrogram benchmark's reference
+    pulseaudio pulseaudio-utils        # the tests' own sound server, parec and paplay
   )
 fi
 

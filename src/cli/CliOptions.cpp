@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "spectrogram/Stft.h"
+#include "sound/Sound.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -40,7 +41,7 @@ constexpr std::array<Choice<CsvData>, 3> kCsvData{{
     {"spectrum", CsvData::spectrum},
     {"spectrogram", CsvData::spectrogram},
 }};
-constexpr std::array<Choice<Command>, 11> kCommands{{
+constexpr std::array<Choice<Command>, 13> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -52,6 +53,8 @@ constexpr std::array<Choice<Command>, 11> kCommands{{
     {"bitmap", Command::bitmap},
     {"csv", Command::csv},
     {"spectrogram", Command::spectrogram},
+    {"wav", Command::wav},
+    {"play", Command::play},
 }};
 
 template <class E, size_t Count>
@@ -122,7 +125,8 @@ class Parser {
             if (!command)
                 return UsageError{"unknown command " + Quoted(word) + " (one of " +
                                   Words(kCommands) + ")"};
-            if (*command == Command::print || *command == Command::bitmap) {
+            if (*command == Command::print || *command == Command::bitmap ||
+                *command == Command::wav) {
                 if (next_ >= arguments_.size() || arguments_[next_].empty())
                     return UsageError{word + " needs the name of the file to write"};
                 options_.outputFile = arguments_[next_++];
@@ -184,6 +188,9 @@ class Parser {
                 "--raw needs --select (and --fs, --channels or --select needs --raw)"};
         if (raw && options_.wave)
             return UsageError{"--wave and --raw choose two different functions"};
+        if (options_.seconds && options_.command != Command::wav &&
+            options_.command != Command::play)
+            return UsageError{"--seconds applies to wav and play only"};
         return std::nullopt;
     }
 
@@ -289,6 +296,12 @@ class Parser {
             if (!points)
                 return UsageError{name + " needs a whole number of points, not " + Quoted(value)};
             (name == "--frame" ? options_.frame : options_.hop) = points;
+        } else if (name == "--seconds") {
+            options_.seconds = Twips(value);
+            if (!options_.seconds || !(*options_.seconds >= kMinSoundSeconds) ||
+                !(*options_.seconds <= kMaxSoundSeconds))
+                return UsageError{"--seconds needs a number of seconds from 0.1 to 60, not " +
+                                  Quoted(value)};
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
@@ -301,7 +314,8 @@ class Parser {
     static bool IsValueOption(const std::string& name) {
         for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
                                    "--phase", "--halve", "--expand", "--scroll", "--tuning",
-                                   "--raw", "--fs", "--select", "--channels", "--frame", "--hop"})
+                                   "--raw", "--fs", "--select", "--channels", "--frame", "--hop",
+                                   "--seconds"})
             if (name == option) return true;
         return false;
     }
@@ -370,6 +384,14 @@ const std::string& HelpText() {
         "  csv spectrogram FILE\n"
         "              the spectrogram's frames as CSV: a header line, then per frame its\n"
         "              centre time (s), then the level in dB of bins 0 .. frame/2\n"
+        "  wav FILE    the sound of \"Save f(t) as sound...\" written to FILE as a 16-bit\n"
+        "              mono WAV file (after every option): a calculated wave synthesised\n"
+        "              at 44100 Hz for --seconds, or the transferred samples of --raw at\n"
+        "              the file's rate; faded in and out over 10 ms, peak at 0.8 of full\n"
+        "              scale\n"
+        "  play        \"Play f(t)\": the same sound played on the default sound output;\n"
+        "              ends once it has been played. Without a sound server or output\n"
+        "              device: a message on standard error and exit status 1\n"
         "  controls [WINDOW]\n"
         "              the index of the windows' controls, read from their tables: one\n"
         "              line per control with its kind, caption, the events it answers\n"
@@ -418,6 +440,8 @@ const std::string& HelpText() {
         "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"
         "                    frame (default a quarter of the frame); with --fs (a \".raw\"\n"
         "                    file's rate, 22050 by default) and --channels\n"
+        "  --seconds S       wav and play: the length of a calculated wave's sound, 0.1\n"
+        "                    to 60 seconds (2 when not given)\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

@@ -24,7 +24,9 @@ enum class Command {
     print,
     bitmap,
     csv,
-    spectrogram
+    spectrogram,
+    wav,
+    play
 };
 // What the csv command exports (menu "Export"), or the spectrogram's frames.
 enum class CsvData { samples, spectrum, spectrogram };
@@ -76,6 +78,8 @@ struct CliOptions {
         return command == Command::spectrogram ||
                (command == Command::csv && csvData == CsvData::spectrogram);
     }
+    // The length of the sound of wav and play, seconds (the menu "Sound length").
+    std::optional<double> seconds;
 };
 
 struct HelpRequest {};

@@ -53,6 +53,7 @@ bool MainWindowModel::Form_Load() {
         return false;
     }
     view_.shown = true;
+    CheckSoundOutput();
     return true;
 }
 

@@ -58,6 +58,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                                      : menuBar->addMenu(ToQString(control.caption));
                 menu->setObjectName(QString::fromStdString(name));
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
+                // A disabled entry's tooltip says why it cannot be used.
+                menu->setToolTipsVisible(true);
                 menus_[name] = menu;
                 break;
             }
