@@ -5,8 +5,8 @@
 #include <cmath>
 #include <utility>
 
-#include "spectrogram/Stft.h"
 #include "sound/Sound.h"
+#include "spectrogram/Stft.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -312,10 +312,10 @@ class Parser {
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
-                                   "--phase", "--halve", "--expand", "--scroll", "--tuning",
-                                   "--raw", "--fs", "--select", "--channels", "--frame", "--hop",
-                                   "--seconds"})
+        for (const char* option :
+             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
+              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels",
+              "--frame", "--hop", "--seconds"})
             if (name == option) return true;
         return false;
     }
