@@ -78,6 +78,8 @@ void WriteRawDataLines(Surface& s, const ReportInput& in, int col) {
     if (std::abs(zeroFilled - DecimalPrefix(in.windowSeconds)) > kSameSeconds)
         s.Print({P::Tab(col), P::Str("Data window (complemented with zeros): " +
                                      in.dataExtensionSeconds + " seconds")});
+    if (!in.windowFunction.empty())
+        s.Print({P::Tab(col), P::Str("Window function: " + in.windowFunction)});
 }
 
 void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, bool drawLine) {
@@ -103,6 +105,10 @@ void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, 
         TabGreek(s, c.simplePhase, "f");
         s.Print({P::Str(" = " + in.simplePhase)});
     }
+    // After the functions' parameters, so the wave-table heading keeps its place above
+    // the thin line.
+    if (!in.windowFunction.empty())
+        s.Print({P::Tab(c.detail), P::Str("2.4. window function: " + in.windowFunction)});
 }
 
 void WriteResultHeadings(Surface& s, const ReportInput& in, const ReportColumns& c) {

@@ -50,6 +50,8 @@ constexpr double kRightInner = kRightWidth - 2 * kInset;
 constexpr double kHalfWidth = 1380;  // two buttons side by side in the right column
 constexpr double kLine = 255, kField = 300, kButton = 345;  // heights
 constexpr double kFunctionFrameHeight = 4500;
+// The aliasing hint, between the function's frame (down to 4740) and the numbers.
+constexpr double kAliasingTop = 4800, kAliasingHeight = 780;
 // The wave table: three columns of ten cells.
 constexpr double kCellWidth = 1200, kCellPitch = 1320, kCellTop = 840, kCellRowPitch = 315;
 // The numbers, one row each.
@@ -262,6 +264,43 @@ const ControlTable<M>& M::Table() {
              "",
              {.click = HANDLER(M, mnuImagcalcItem_Click)},
              kDisabled | kCheckable},
+            // The window function applied to the data window before the transform.
+            {"mnuWindow", K::Menu, "", "Window"},
+            {"mnuWindowRectItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Rectangular",
+             "",
+             {.click = HANDLER(M, mnuWindowRectItem_Click)},
+             kChecked | kCheckable},
+            {"mnuWindowHannItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Hann",
+             "",
+             {.click = HANDLER(M, mnuWindowHannItem_Click)},
+             kCheckable},
+            {"mnuWindowHammingItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Hamming",
+             "",
+             {.click = HANDLER(M, mnuWindowHammingItem_Click)},
+             kCheckable},
+            {"mnuWindowBlackmanItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Blackman",
+             "",
+             {.click = HANDLER(M, mnuWindowBlackmanItem_Click)},
+             kCheckable},
+            {"mnuWindowFlatTopItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Flat top",
+             "",
+             {.click = HANDLER(M, mnuWindowFlatTopItem_Click)},
+             kCheckable},
             {"mnuInverse", K::MenuItem, "", "Inverse", "", {.click = HANDLER(M, mnuInverse_Click)}},
             {"mnuSound", K::Menu, "", "Sound"},
             {"mnuPlayFtItem",
@@ -483,6 +522,18 @@ const ControlTable<M>& M::Table() {
              FieldBox(Field::simplePhase),
              kPlain,
              {kInset + 960, 1800, kCellWidth, kField}},
+
+            // Under the function's frame: the hint of a wave at or above the Nyquist
+            // frequency (its text is set with the marks of the fields).
+            {"lblAliasing",
+             K::Label,
+             "",
+             "",
+             "",
+             {},
+             kHidden,
+             {kLeftColumn, kAliasingTop, kLeftWidth, kAliasingHeight},
+             {.fore = colors::kDarkRed}},
 
             // The left column, bottom, beside the graph of f(t) and never covered: the
             // number of points, the window width, the cycles, the raw file and the

@@ -41,6 +41,10 @@ void MainWindowModel::DrawSamples() {
 
 void MainWindowModel::DrawFtGraph(Surface& pic) const {
     DrawSampleGraph(pic, state_.sampleList, state_.plotStyle == "points");
+    // The rectangular window would be a line along the top edge: it is not drawn.
+    if (SelectedWindow() != WindowFunction::Rectangular)
+        DrawWindowShape(pic, WindowValues(SelectedWindow(), WindowedPoints()),
+                        state_.sampleList.Whole(0));
 }
 
 bool MainWindowModel::Graf(int u) {

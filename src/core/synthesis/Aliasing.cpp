@@ -1,0 +1,43 @@
+#include "synthesis/Aliasing.h"
+
+#include <cmath>
+
+#include "state/NumberText.h"
+
+namespace quorbel {
+
+double FoldedFrequency(double f, double rate) {
+    if (!(rate > 0) || !std::isfinite(f)) return 0;
+    const double within = std::fmod(std::abs(f), rate);
+    return within > rate / 2 ? rate - within : within;
+}
+
+std::vector<AliasedWave> AliasedWaves(const std::vector<std::optional<double>>& frequencies,
+                                      double rate) {
+    std::vector<AliasedWave> waves;
+    if (!(rate > 0)) return waves;
+    for (size_t row = 0; row < frequencies.size(); ++row) {
+        const std::optional<double>& f = frequencies[row];
+        if (!f || !std::isfinite(*f) || std::abs(*f) < rate / 2) continue;
+        waves.push_back({static_cast<int>(row), std::abs(*f), FoldedFrequency(*f, rate)});
+    }
+    return waves;
+}
+
+std::string AliasingHint(const std::vector<AliasedWave>& waves, double rate) {
+    if (waves.empty()) return "";
+    const AliasedWave& first = waves.front();
+    const double nyquist = rate / 2;
+    // A wave exactly at the Nyquist frequency is not above it, yet with just two samples
+    // per period it cannot be told from its mirror image either.
+    std::string hint = NumberText(first.frequency) +
+                       (first.frequency > nyquist ? " Hz is above " : " Hz is at ") +
+                       NumberText(nyquist) + " Hz and appears at " + NumberText(first.folded) +
+                       " Hz; see Help: Nyquist";
+    const size_t more = waves.size() - 1;
+    if (more == 1) hint += " (and 1 more row)";
+    if (more > 1) hint += " (and " + std::to_string(more) + " more rows)";
+    return hint;
+}
+
+}  // namespace quorbel
