@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/SoundInput.h"
 #include "surface/RecordingSurface.h"
 
 namespace quorbel {
@@ -78,6 +79,9 @@ class Platform {
         if (error) *error = "pictures cannot be made here";
         return false;
     }
+    // The default sound input (SoundInput.h), owned by the platform; nullptr where the
+    // platform has none.
+    virtual SoundInput* Input() { return nullptr; }
 };
 
 }  // namespace quorbel
