@@ -18,6 +18,8 @@ packages=(
   qt6-base-dev libgl-dev qt6-svg-dev
   libsndfile1-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
+  qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
+  libpulse-dev                           # asking whether the sound server answers
 )
 if [ "$purpose" = test ]; then
   packages+=(
@@ -26,6 +28,7 @@ if [ "$purpose" = test ]; then
     desktop-file-utils appstream       # the installed tree's validators
     libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
     clang libclang-rt-14-dev           # fuzzing
+    pulseaudio pulseaudio-utils        # the tests' own sound server, parec and paplay
   )
 fi
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sound/SoundInput.h"
+#include "sound/SoundOutput.h"
 #include "surface/RecordingSurface.h"
 
 namespace quorbel {
@@ -79,6 +80,8 @@ class Platform {
         if (error) *error = "pictures cannot be made here";
         return false;
     }
+    // The default sound output; nullptr where sound cannot be played at all.
+    virtual SoundOutput* Audio() { return nullptr; }
     // The default sound input (SoundInput.h), owned by the platform; nullptr where the
     // platform has none.
     virtual SoundInput* Input() { return nullptr; }

@@ -32,6 +32,7 @@ void MainWindowModel::inverse() {
     inverse_->Show();
     state_.inverseList = RealInverseList(state_.spectrumList, N / 2);
     inverse_->ShowResults(CompareInverse(state_.sampleList, state_.inverseList, N));
+    UpdateSoundItems();
 }
 
 }  // namespace quorbel

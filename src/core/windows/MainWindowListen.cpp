@@ -37,7 +37,7 @@ std::vector<double> Magnitudes(const DataList& spectrum) {
 
 }  // namespace
 
-void MainWindowModel::UpdateSoundItems() {
+void MainWindowModel::UpdateListenItems() {
     const std::optional<std::string> why = WhyNoSoundInput(platform_.Input());
     ControlState& listen = view_["mnuListenItem"];
     listen.enabled = !why && !listening_;
@@ -49,7 +49,7 @@ void MainWindowModel::UpdateSoundItems() {
 void MainWindowModel::mnuListenItem_Click() {
     SoundInput* input = platform_.Input();
     if (const std::optional<std::string> why = WhyNoSoundInput(input)) {
-        UpdateSoundItems();
+        UpdateListenItems();
         platform_.MessageBox(*why);
         return;
     }
@@ -70,7 +70,7 @@ void MainWindowModel::mnuListenItem_Click() {
     ControlState& peak = view_["Label30"];
     peak.caption = "Listening...";
     peak.visible = true;
-    UpdateSoundItems();
+    UpdateListenItems();
 }
 
 void MainWindowModel::StopInput() {
@@ -81,7 +81,7 @@ void MainWindowModel::StopInput() {
 
 void MainWindowModel::mnuStopListenItem_Click() {
     StopInput();
-    UpdateSoundItems();
+    UpdateListenItems();
     if (liveFrame_.empty()) {
         view_["Label30"].visible = false;
         platform_.MessageBox("Too little sound was heard for a frame of " +

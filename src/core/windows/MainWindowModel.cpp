@@ -53,6 +53,7 @@ bool MainWindowModel::Form_Load() {
         return false;
     }
     view_.shown = true;
+    CheckSoundOutput();
     return true;
 }
 
@@ -147,7 +148,7 @@ void MainWindowModel::Form_Unload() {
     // The secondary windows belong to the main window and close with it; nothing of
     // the analysis state is kept, and the sound input is heard no more.
     StopInput();
-    UpdateSoundItems();
+    UpdateListenItems();
     view_.shown = false;
 }
 

@@ -32,7 +32,7 @@ void MainWindowModel::CreateSecondaryWindows() {
     raw_ =
         std::make_unique<RawFileModel>(platform_, surfaces_.Form6 ? *surfaces_.Form6 : own, *this);
     raw_->Form_Load();
-    UpdateSoundItems();
+    UpdateListenItems();
 }
 
 void MainWindowModel::mnuFilesrawItem_Click() {

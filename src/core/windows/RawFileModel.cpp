@@ -381,6 +381,13 @@ void RawFileModel::Command2_Click() {
         platform_.MessageBox(*why);
         return;
     }
+    // The live view reads the same input.
+    if (main_.Listening()) {
+        platform_.MessageBox(
+            "The main window is listening to the sound input: choose "
+            "\"Stop listening\" in its menu \"Sound\" before recording.");
+        return;
+    }
     std::string error;
     const int rate = input->Rate();
     const std::optional<int> frames = RecordingFrames(recordSeconds_, rate, &error);
