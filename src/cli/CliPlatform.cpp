@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "audio/QtSoundInput.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
 
@@ -58,6 +59,12 @@ bool CliPlatform::StartProgram(const std::string& program) {
 
 bool CliPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
     return WritePictureFile(request, error);
+}
+
+SoundInput* CliPlatform::Input() {
+    if (!records) return nullptr;
+    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    return input_.get();
 }
 
 }  // namespace quorbel::cli

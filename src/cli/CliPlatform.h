@@ -33,6 +33,10 @@ class CliPlatform : public Platform {
     // No program is started from a run; the window goes on as if it had been.
     bool StartProgram(const std::string& program) override;
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    // The system's default recording device, made on first use; none unless the run
+    // records, so that other runs never reach for the sound server.
+    SoundInput* Input() override;
+    bool records = false;
 
     // Every message the window showed, in order.
     std::vector<std::string> messages;
@@ -42,6 +46,7 @@ class CliPlatform : public Platform {
   private:
     std::string pdfFile_;
     std::vector<std::unique_ptr<RecordingSurface>> pages_;
+    std::unique_ptr<SoundInput> input_;
 };
 
 }  // namespace quorbel::cli

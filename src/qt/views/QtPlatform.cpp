@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "audio/QtSoundInput.h"
 #include "surface/Fonts.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
@@ -133,6 +134,11 @@ bool QtPlatform::StartProgram(const std::string& program) {
 
 bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
     return WritePictureFile(request, error);
+}
+
+SoundInput* QtPlatform::Input() {
+    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    return input_.get();
 }
 
 }  // namespace quorbel

@@ -38,6 +38,8 @@ class QtPlatform : public Platform {
     bool StartProgram(const std::string& program) override;
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    // The system's default recording device (QtSoundInput.h), made on first use.
+    SoundInput* Input() override;
 
   private:
     QPrinter& Printer();
@@ -52,6 +54,7 @@ class QtPlatform : public Platform {
     std::map<std::string, OpenDialogMemory> openMemory_;
     // Created on first use and kept, so the printer chosen stays chosen.
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<SoundInput> input_;
 };
 
 }  // namespace quorbel
