@@ -13,6 +13,7 @@
 #include "music/MusicalGraph.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
+#include "sound/SampleRing.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
@@ -349,6 +350,40 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     std::optional<std::string> soundUnavailable_;
     bool soundChecked_ = false;
     double soundSeconds_ = kDefaultSoundSeconds;
+
+  public:
+    // --- the live view of the sound input (menu "Sound"): the spectrum of its last N
+    // samples, drawn on the FFT graph or the musical graph as they come
+    bool Listening() const { return listening_; }
+    // The samples each frame analyses (8192 at first).
+    int LiveLength() const { return liveLength_; }
+    // Draws a frame from the last LiveLength() samples heard: their transform on the
+    // graph shown, and the strongest peak in Label30. The first frame, and every one
+    // after the window has left its raw-data mode, goes through the raw file window's
+    // transfer, which sets that mode.
+    void LiveFrame();
+    // Told after every frame drawn, so that a view shows it.
+    std::function<void()> onLiveFrame;
+
+  private:
+    void mnuListenItem_Click();        // "Listen": starts the live view
+    void mnuStopListenItem_Click();    // "Stop listening": freezes and transfers the last frame
+    void ChooseLiveLength(int index);  // "Samples analysed": 1024 * 2^index
+    // Samples handed in by the input while it is listening.
+    void TakeLiveSamples(const std::vector<double>& samples);
+    void StopInput();
+    // "Listen", "Stop listening" and "Record" enabled as the input and the live view
+    // allow, with the reason as tooltip when there is no input.
+    void UpdateListenItems();
+    // The frame on screen through the raw file window's "Transfer", as a user would.
+    void TransferLiveFrame();
+
+    SampleRing liveRing_{kMaxLiveSamples};
+    std::vector<double> liveFrame_;  // the samples of the frame on screen, raw scale
+    int liveLength_ = kDefaultLiveSamples;
+    int liveRate_ = 0;
+    bool listening_ = false;
+    std::size_t sinceFrame_ = 0;  // samples heard since the last frame
 
   public:
     // --- printing, the bitmap and the opening-parameters dialog

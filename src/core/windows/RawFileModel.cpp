@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "sound/Recording.h"
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
@@ -122,6 +123,26 @@ const ControlTable<M>& M::Table() {
              {.click = HANDLER(M, Option2_Click)},
              kPlain,
              {2760, 3700, 2400, kLine}},
+            // The recording of the sound input beside the channel options: its length
+            // in seconds, then the button.
+            {"Text2",
+             K::TextBox,
+             "",
+             "",
+             "Length of the recording, seconds (at most 34000 samples at the input's rate)",
+             {.text = [](const M& m) { return m.RecordSecondsText(); },
+              .type = [](M& m, const std::string& t) { m.TypeRecordSeconds(t); }},
+             kPlain,
+             {5280, 3680, 560, 300}},
+            {"Label23", K::Label, "", "s", "", {}, kPlain, {5880, 3700, 300, kLine}},
+            {"Command2",
+             K::Button,
+             "",
+             "Record",
+             "Record the sound input for the seconds typed beside, and plot it",
+             {.click = HANDLER(M, Command2_Click)},
+             kPlain,
+             {6300, 3650, 1200, 345}},
             {"Label22", K::Label, "", "", "", {}, kHidden, {3420, 4000, 4035, kLine}},
             // The counts, the transfer and the file name below the graph.
             {"Label3",
@@ -282,20 +303,26 @@ void RawFileModel::mnuOpen_Click() {
         platform_.MessageBox(error);
         return;
     }
+    recording_.reset();
+    ShowPlotted(*read, *name, std::filesystem::path(*name).filename().string(), rate);
+}
+
+void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
+                               const std::string& name, std::optional<int> rate) {
     view_["Picture2"].visible = false;
     SetPointer(kPointerHourglass);
     surfaces_.Picture2.Cls();
-    view_["Label1"].caption = *name;
-    view_["Label2"].caption = std::filesystem::path(*name).filename().string();
+    view_["Label1"].caption = path;
+    view_["Label2"].caption = name;
     view_["Label2"].visible = true;
-    view_["Label7"].caption = std::to_string(read->length);
+    view_["Label7"].caption = std::to_string(read.length);
     // A new file has no selection yet.
     ClearSelection();
-    Lerfile(*read);
+    Lerfile(read);
     // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
     if (rate) frequency_ = std::to_string(*rate);
-    fileLength_ = read->length;
-    ShowStretch(*read);
+    fileLength_ = read.length;
+    ShowStretch(read);
     SetPointer(kPointerDefault);
 }
 
@@ -369,6 +396,8 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     view_["Option2"].checked = choice == ChannelChoice::mean;
     if (choice == channels_) return;
     channels_ = choice;
+    // A recording has one channel: nothing to plot again.
+    if (recording_) return;
     // A plotted sound file is plotted again from the chosen channels; its selection
     // and the frequency typed stay.
     const std::string& path = view_["Label1"].caption;
@@ -406,6 +435,60 @@ void RawFileModel::Lerfile(const RawRead& read) {
     frame.Cls();
     view_["Picture2"].visible = true;
     view_["Label18"].caption = std::to_string(read.n);
+}
+
+// --- recording
+
+void RawFileModel::SetInputAvailable(const std::optional<std::string>& why) {
+    ControlState& record = view_["Command2"];
+    record.enabled = !why;
+    record.tooltip =
+        why ? *why : "Record the sound input for the seconds typed beside, and plot it";
+}
+
+void RawFileModel::Command2_Click() {
+    HideHints();
+    SoundInput* input = platform_.Input();
+    if (const std::optional<std::string> why = WhyNoSoundInput(input)) {
+        SetInputAvailable(why);
+        platform_.MessageBox(*why);
+        return;
+    }
+    // The live view reads the same input.
+    if (main_.Listening()) {
+        platform_.MessageBox(
+            "The main window is listening to the sound input: choose "
+            "\"Stop listening\" in its menu \"Sound\" before recording.");
+        return;
+    }
+    std::string error;
+    const int rate = input->Rate();
+    const std::optional<int> frames = RecordingFrames(recordSeconds_, rate, &error);
+    if (!frames) {
+        platform_.MessageBox(error);
+        return;
+    }
+    SetPointer(kPointerHourglass);
+    PrintStatus("Recording...");
+    const std::optional<std::vector<double>> recorded = input->Record(*frames, &error);
+    ClearStatus();
+    SetPointer(kPointerDefault);
+    if (!recorded) {
+        platform_.MessageBox("Nothing was recorded: " + error);
+        return;
+    }
+    ShowRecording(RecordedSamples(*recorded), rate);
+}
+
+void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
+    HideHints();
+    recording_ = std::move(samples);
+    ShowPlotted(RecordedRead(*recording_), "", kRecordingName, rate);
+}
+
+void RawFileModel::SelectWhole() {
+    Picture2_MouseDown(1, 0, 0, 0);
+    Picture2_MouseMove(1, 0, view_["Picture2"].width, 0);
 }
 
 // --- selection
@@ -525,7 +608,8 @@ void RawFileModel::SelDados() {
     SetProgress(2);
     std::string error;
     const std::string& path = view_["Label1"].caption;
-    std::optional<DataList> samples = IsRawName(path)
+    std::optional<DataList> samples = recording_ ? RecordedSampleList(*recording_, first, N, &error)
+                                      : IsRawName(path)
                                           ? RawSampleList(path, first, N, &error)
                                           : SoundSampleList(path, first, N, channels_, &error);
     if (!samples) {
@@ -557,6 +641,11 @@ void RawFileModel::mnuSpectrogram_Click() {
     HideHints();
     if (view_["Label2"].caption.empty()) {
         view_["Label5"].visible = true;
+        return;
+    }
+    // The spectrogram streams a file from the disk; a recording is held only here.
+    if (recording_) {
+        platform_.MessageBox("The spectrogram is made from a sound file: open one with \"Open\".");
         return;
     }
     const std::string& path = view_["Label1"].caption;

@@ -57,6 +57,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
                                      : menuBar->addMenu(ToQString(control.caption));
                 menu->setObjectName(QString::fromStdString(name));
+                // An entry's tooltip says why it is disabled, where the table says so.
+                menu->setToolTipsVisible(true);
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
                 // A disabled entry's tooltip says why it cannot be used.
                 menu->setToolTipsVisible(true);
