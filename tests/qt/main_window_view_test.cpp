@@ -79,8 +79,9 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList sound;
     for (QAction* action : Widget<QMenu>("mnuSound")->actions())
         sound << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(sound, QStringList({"Play f(t)", "Play recovered function", "Save f(t) as sound...",
-                                  "-", "Sound length"}));
+    // The entries that play and save come first; the live view's follow them.
+    EXPECT_EQ(sound.mid(0, 5), QStringList({"Play f(t)", "Play recovered function",
+                                            "Save f(t) as sound...", "-", "Sound length"}));
     QStringList lengths;
     for (QAction* action : Widget<QMenu>("mnuSoundLength")->actions())
         lengths << action->text() + (action->isChecked() ? " (checked)" : "");
