@@ -54,7 +54,8 @@ TEST_F(MainWindowViewTest, StartsFromItsOwnParameterFileWithTheProgramTitle) {
 TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList captions;
     for (QAction* action : view_->menuBar()->actions()) captions << action->text();
-    EXPECT_EQ(captions, QStringList({"File", "Graph", "Waves", "Method", "Inverse", "Help"}));
+    EXPECT_EQ(captions,
+              QStringList({"File", "Graph", "Waves", "Method", "Inverse", "Sound", "Help"}));
 
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())
@@ -75,6 +76,16 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     EXPECT_EQ(Action("mnuFilesrawItem")->text(), "Files  *.raw...");
     EXPECT_EQ(Action("mnuImagcalcItem")->text(),
               "Calculating imaginary parts (only for calculated waves)");
+    QStringList sound;
+    for (QAction* action : Widget<QMenu>("mnuSound")->actions())
+        sound << (action->isSeparator() ? "-" : action->text());
+    // The entries that play and save come first; the live view's follow them.
+    EXPECT_EQ(sound.mid(0, 5), QStringList({"Play f(t)", "Play recovered function",
+                                            "Save f(t) as sound...", "-", "Sound length"}));
+    QStringList lengths;
+    for (QAction* action : Widget<QMenu>("mnuSoundLength")->actions())
+        lengths << action->text() + (action->isChecked() ? " (checked)" : "");
+    EXPECT_EQ(lengths, QStringList({"1 second", "2 seconds (checked)", "5 seconds"}));
 }
 
 TEST_F(MainWindowViewTest, MenuCheckMarksAndEnabledStatesAfterStartUp) {

@@ -19,6 +19,7 @@ namespace {
 constexpr std::chrono::milliseconds kServerDeadline{2000};
 // Beyond the output's buffer, what the server may still take to play the last samples.
 constexpr int kDrainMarginMs = 100;
+constexpr qint64 kBufferMicroseconds = 250000;
 
 std::string ErrorText(QAudio::Error error) {
     switch (error) {
@@ -94,6 +95,8 @@ bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
     buffer_.setBuffer(&samples_);
     buffer_.open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
+    // A quarter of a second ahead: a busy machine does not starve the output.
+    sink_->setBufferSize(format.bytesForDuration(kBufferMicroseconds));
     sink_->start(&buffer_);
     if (sink_->error() != QAudio::NoError) {
         if (error) *error = ErrorText(sink_->error()) + ".";
