@@ -54,7 +54,8 @@ TEST_F(MainWindowViewTest, StartsFromItsOwnParameterFileWithTheProgramTitle) {
 TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList captions;
     for (QAction* action : view_->menuBar()->actions()) captions << action->text();
-    EXPECT_EQ(captions, QStringList({"File", "Graph", "Waves", "Method", "Inverse", "Help"}));
+    EXPECT_EQ(captions,
+              QStringList({"File", "Graph", "Waves", "Method", "Window", "Inverse", "Help"}));
 
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())
