@@ -267,6 +267,14 @@ class Parser {
             options_.phase = value;
         } else if (name == "--method") {
             return Assign(kMethods, name, value, options_.method);
+        } else if (name == "--window") {
+            options_.window = WindowOfWord(value);
+            if (!options_.window) {
+                std::string words;
+                for (WindowFunction window : kWindowFunctions)
+                    words += (words.empty() ? "" : "|") + WindowWord(window);
+                return UsageError{name + " takes " + words + ", not " + Quoted(value)};
+            }
         } else if (name == "--show") {
             return Assign(kShown, name, value, options_.shown);
         } else if (name == "--wave") {
@@ -336,7 +344,7 @@ class Parser {
         for (const char* option :
              {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
               "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels",
-              "--frame", "--hop", "--seconds", "--listen"})
+              "--frame", "--hop", "--seconds", "--listen", "--window"})
             if (name == option) return true;
         return false;
     }
@@ -448,6 +456,10 @@ const std::string& HelpText() {
         "                    (after --cos, --cycles or --phase: \"Both\" recalculates)\n"
         "  --method M        realft (\"Through REALFT\", the default) or complex\n"
         "                    (\"Imaginary parts set to zero\")\n"
+        "  --window W        the window function (menu \"Window\") that weighs the data\n"
+        "                    window before the transform: rect (\"Rectangular\", the\n"
+        "                    default), hann, hamming, blackman or flattop (\"Flat top\");\n"
+        "                    samples still prints f(t) unweighted\n"
         "  --negative        \"Show also negative frequencies\" (needs --method complex)\n"
         "  --show Q          what the FFT graph shows: rho (the default), imag, real,\n"
         "                    realg (real with global maximum) or both (\"Both, separately\")\n"

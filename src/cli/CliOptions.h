@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "fourier/WindowFunction.h"
+
 namespace quorbel::cli {
 
 enum class Method { realft, complex };
@@ -45,6 +47,7 @@ struct CliOptions {
     std::optional<std::string> paramsFile;
     bool cosine = false;
     std::optional<Method> method;
+    std::optional<WindowFunction> window;  // menu "Window"; rectangular when not given
     bool negative = false;
     std::optional<Shown> shown;
     std::optional<Wave> wave;

@@ -235,6 +235,7 @@ bool Operate(Operator& user, const CliOptions& options) {
 
     if (options.method == Method::complex && !user.Click("mnuImagzeroItem")) return false;
     if (options.method == Method::realft && !user.Click("mnuRealftItem")) return false;
+    if (options.window && !user.Click(WindowMenuItem(*options.window))) return false;
     if (options.negative && !user.Click("mnuFreqNegItem")) return false;
     if (options.shown && !user.Press(ShownOption(*options.shown))) return false;
     for (int i = 0; i < options.halvings; ++i)

@@ -55,7 +55,7 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList captions;
     for (QAction* action : view_->menuBar()->actions()) captions << action->text();
     EXPECT_EQ(captions,
-              QStringList({"File", "Graph", "Waves", "Method", "Inverse", "Sound", "Help"}));
+              QStringList({"File", "Graph", "Waves", "Method", "Window", "Inverse", "Sound", "Help"}));
 
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())

@@ -96,6 +96,11 @@ class Tour : public ::testing::TestWithParam<TourCase> {
         EXPECT_TRUE(window.Fire(control, event, args)) << control;
         view_->Sync();
     }
+    // Text typed into a field of the main window, as its view hands it on.
+    void Type(const char* control, const char* text) {
+        EXPECT_TRUE(view_->Model().Type(control, text)) << control;
+        view_->Sync();
+    }
     MainWindowModel& Model() { return view_->Model(); }
     MainWindowView& View() { return *view_; }
     RecordingPlatform& Platform() { return platform_; }
@@ -278,6 +283,20 @@ const TourCase kTours[] = {
               t.Click("Command3");
               t.Menu("mnuSimpleWavesItem");
           }},
+         {"Hann window", [](Tour& t) { t.Menu("mnuWindowHannItem"); }},
+         {"simple wave above the Nyquist frequency",
+          [](Tour& t) {
+              t.Type("Text2", "600");
+              t.Click("Command17");
+          }},
+         {"wave rows above the Nyquist frequency",
+          [](Tour& t) {
+              t.Menu("mnuMultipleWavesItem");
+              t.Type("Text4(7)", "19");
+              t.Type("Text4(9)", "20");
+              t.Click("Command17");
+          }},
+         {"aliasing hint under the panoramic view", [](Tour& t) { t.Click("Command3"); }},
      }},
     {"SecondaryWindows",
      {

@@ -324,6 +324,7 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         frame->setTitle(caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setReadOnly(control.locked);
+        SyncBackground(edit, control.backColor);
         const QString text = ToQString(window_->BoundText(name).value_or(""));
         // Only a real change is written back, so the caret stays where the user types.
         if (edit->text() != text) {
@@ -348,6 +349,19 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         for (int row = list->count(); row < count; ++row)
             list->addItem(ToQString(control.items[static_cast<size_t>(row)]));
     }
+}
+
+void ControlBinder::SyncBackground(QLineEdit* edit, std::optional<Color> back) {
+    // A text box's ground is its palette's base; the model marks a field by giving it
+    // a colour and takes the mark away by giving none, which restores the first ground.
+    if (!edit->property("plainBase").isValid())
+        edit->setProperty("plainBase", edit->palette().color(QPalette::Base));
+    const QColor want = back ? QColor(RedOf(*back), GreenOf(*back), BlueOf(*back))
+                             : edit->property("plainBase").value<QColor>();
+    if (edit->palette().color(QPalette::Base) == want) return;
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, want);
+    edit->setPalette(palette);
 }
 
 void ControlBinder::Place(QWidget* widget, const ControlState& control) {

@@ -18,6 +18,8 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
+class QLineEdit;
+
 namespace quorbel {
 
 class GraphWidget;
@@ -64,6 +66,7 @@ class ControlBinder : public QObject {
     void SyncGraphs();
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
+    void SyncBackground(QLineEdit* edit, std::optional<Color> back);
     void SetTabOrder();
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
 
