@@ -218,13 +218,14 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
     for (const auto& [name, widget] : widgets_) {
         const std::string n = name;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::pressed, this,
-                    [this, n] { Fire(n, Event::MouseDown); });
-            connect(button, &QAbstractButton::clicked, this, [this, n] { Fire(n, Event::Click); });
+            BindButton(button, n);
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             // Typing only changes the field (and with it plotState); nothing is
-            // recomputed until a calculation button is pressed.
-            connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
+            // recomputed until a calculation button is pressed. Every change that does
+            // not come from Sync (which blocks the signals) is the user's: typed,
+            // pasted, undone, or set by an assistive tool through the field's
+            // accessible text.
+            connect(edit, &QLineEdit::textChanged, this, [this, n](const QString& text) {
                 if (window_ && run_) run_([&] { window_->Type(n, text.toStdString()); });
             });
         } else if (qobject_cast<QLabel*>(widget) && window.Answers(n, Event::Click)) {
@@ -248,6 +249,26 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
 }
 
 // --- events
+
+void ControlBinder::BindButton(QAbstractButton* button, const std::string& name) {
+    // A press and its click are what the mouse, the space bar and an assistive tool's
+    // "Press" give alike (they all end in QAbstractButton::click).
+    connect(button, &QAbstractButton::pressed, this, [this, name] {
+        pressed_ = name;
+        Fire(name, Event::MouseDown);
+    });
+    connect(button, &QAbstractButton::released, this, [this] { pressed_.clear(); });
+    connect(button, &QAbstractButton::clicked, this, [this, name] { Fire(name, Event::Click); });
+    // The model decides which option is selected, so Sync sets the check mark with
+    // the signals blocked and every other change of it is the user's. A toggle inside
+    // a press is the click's own; a toggle without one (an assistive tool's "Toggle")
+    // is a whole click, given to the model as the mouse gives it.
+    connect(button, &QAbstractButton::toggled, this, [this, name] {
+        if (pressed_ == name) return;
+        Fire(name, Event::MouseDown);
+        Fire(name, Event::Click);
+    });
+}
 
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease)

@@ -13,6 +13,7 @@
 
 #include "windows/Window.h"
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -65,6 +66,7 @@ class ControlBinder : public QObject {
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SetTabOrder();
+    void BindButton(QAbstractButton* button, const std::string& name);
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
 
     Window* window_ = nullptr;
@@ -75,6 +77,7 @@ class ControlBinder : public QObject {
     std::map<std::string, GraphWidget*> graphs_;
     std::vector<std::string> order_;
     std::string focus_;
+    std::string pressed_;  // the button held down, between its press and its release
 };
 
 }  // namespace quorbel
