@@ -21,6 +21,7 @@
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
 #include "surface/Fonts.h"
+#include "windows/ControlNames.h"
 
 namespace quorbel {
 
@@ -289,11 +290,50 @@ void ControlBinder::Sync() {
     if (!window_) return;
     const ViewState& view = window_->View();
     for (const auto& [name, control] : view.controls) SyncWidget(name, control);
+    // Names come from the labels' texts as just shown.
+    for (const auto& [name, widget] : widgets_) SyncAccessible(name, widget);
     SyncGraphs();
     if (view.focus != focus_) {
         focus_ = view.focus;
         if (QWidget* widget = Widget(focus_)) widget->setFocus();
     }
+}
+
+// What a screen reader says of a control: its caption (Qt reads it from the widget),
+// or the words the window gives for it (a graph), or the labels a reader pairs it
+// with, as the window shows them; its description: what the window says it shows, or
+// its tooltip.
+void ControlBinder::SyncAccessible(const std::string& name, QWidget* widget) {
+    if (!widget->isVisible() && !widget->accessibleName().isEmpty()) return;
+    const Description said = window_->Describe(name);
+    QString spoken = ToQString(said.name);
+    if (spoken.isEmpty() && !HasCaption(widget)) spoken = LabelledName(name);
+    if (spoken.isEmpty() && !HasCaption(widget) && widget->parentWidget())
+        spoken = widget->parentWidget()->accessibleName();
+    if (widget->accessibleName() != spoken) widget->setAccessibleName(spoken);
+    const QString description = said.text.empty() ? widget->toolTip() : ToQString(said.text);
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+bool ControlBinder::HasCaption(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget) ||
+           qobject_cast<const QGroupBox*>(widget);
+}
+
+// "Number of cycles (per second)" for the field beside that label; "a, row 3" for the
+// third cell of the column headed "a".
+QString ControlBinder::LabelledName(const std::string& name) const {
+    const NamingLabels labels = NamingLabelsOf(window_->View(), name);
+    auto text = [this](const std::string& label) {
+        const auto* widget = qobject_cast<const QLabel*>(Widget(label));
+        return widget ? widget->text() : QString();
+    };
+    const QString row = text(labels.row), column = text(labels.column);
+    if (labels.element < 0) return row.isEmpty() ? column : row;
+    if (column.isEmpty()) return row;
+    if (row.isEmpty()) return tr("%1, row %2").arg(column).arg(labels.element + 1);
+    return row + ", " + column;
 }
 
 void ControlBinder::SyncWidget(const std::string& name, const ControlState& control) {

@@ -17,6 +17,7 @@ class QAbstractButton;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QString;
 class QWidget;
 
 namespace quorbel {
@@ -62,6 +63,9 @@ class ControlBinder : public QObject {
     void CreateMenus(const ViewState& initial, QMenuBar* menuBar);
     void CreateControls(const ViewState& initial, QWidget* owner);
     void SyncWidget(const std::string& name, const ControlState& control);
+    void SyncAccessible(const std::string& name, QWidget* widget);
+    static bool HasCaption(const QWidget* widget);
+    QString LabelledName(const std::string& name) const;
     void SyncGraphs();
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
