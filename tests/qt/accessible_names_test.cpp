@@ -72,8 +72,8 @@ constexpr Windows kMain = &MainWindowView::Controls;
 constexpr Windows kParams = &MainWindowView::OpeningParamsWindow;
 
 const NameCase kNames[] = {
-    {"Command17", kMain, "", "Both", "Calculate and plot again f(t) and FFT graphs"},
-    {"Command3", kMain, "", "Log", "Change scales of FFT graph"},
+    {"Command17", kMain, "", "Both", "Calculate and plot again f(t) and FFT graphs (Ctrl+B)"},
+    {"Command3", kMain, "", "Log", "Change scales of FFT graph (Ctrl+L)"},
     {"Option8", kMain, "", "Vector Rho = (r2+i2)^(1/2)", ""},
     {"Frame2", kMain, "", "Display", ""},
     {"Text2", kMain, "", "Number of cycles (per second)", "Type here the desired value"},

@@ -6,6 +6,7 @@
 // the model's entry point, and copies the model's whole ViewState back into the
 // widgets, each placed at its twips rectangle.
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <map>
 #include <string>
@@ -15,9 +16,9 @@
 
 class QAbstractButton;
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
-class QString;
 class QWidget;
 
 namespace quorbel {
@@ -47,6 +48,10 @@ class ControlBinder : public QObject {
     // focus into the widgets.
     void Sync();
 
+    // The key that clicks a button or chooses a menu entry: a menu shows it beside
+    // the entry, a button's tooltip after its text, and Qt hands it to assistive tools.
+    void SetShortcut(const std::string& control, const QKeySequence& key);
+
     QWidget* Widget(const std::string& name) const;
     GraphWidget* Graph(const std::string& name) const;
     const std::map<std::string, QWidget*>& Widgets() const { return widgets_; }
@@ -64,6 +69,9 @@ class ControlBinder : public QObject {
     void CreateControls(const ViewState& initial, QWidget* owner);
     void SyncWidget(const std::string& name, const ControlState& control);
     void SyncAccessible(const std::string& name, QWidget* widget);
+    void Entitle(const std::string& name, const QString& caption);
+    void MarkMenus(const ViewState& view);
+    std::vector<std::string> ReadingOrder() const;
     static bool HasCaption(const QWidget* widget);
     QString LabelledName(const std::string& name) const;
     void SyncGraphs();
@@ -81,7 +89,11 @@ class ControlBinder : public QObject {
     std::map<std::string, GraphWidget*> graphs_;
     std::vector<std::string> order_;
     std::string focus_;
-    std::string pressed_;  // the button held down, between its press and its release
+    std::string pressed_;
+    std::map<std::string, QString> menuCaptions_;  // menus' and entries' captions as shown
+    bool captionsChanged_ = false;
+    std::map<std::string, QString> keys_;  // the keys given to buttons, kept over captions  // the
+                                           // button held down, between its press and its release
 };
 
 }  // namespace quorbel
