@@ -110,6 +110,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The quantity the single graph holds, read from the state's spectrumMode code;
     // None also before any quantity is chosen.
     Quantity DisplayedQuantity() const;
+    // The graphs in words: the FFT graph's peaks (frequency and amplitude, as the
+    // report lists them), the function of f(t) and its range, the others briefly.
+    Description Describe(const std::string& control) const override;
 
     // Told whenever the window's mouse pointer changes (the hourglass of a long
     // operation must show while the handler still runs).
@@ -456,6 +459,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     double SamplingRate() const;
 
     ReportInput ReportInputNow() const;
+    std::vector<ReportRow> PeaksShown() const;
+    std::string FunctionText() const;
 
     StartupResult StartupPass();
     // Inside the start-up sequence a refusal is kept here instead of being shown; the

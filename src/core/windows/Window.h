@@ -34,6 +34,14 @@ struct EventArgs {
     int value = 0;
 };
 
+// A control in words, for those who cannot see the window (read aloud by a screen
+// reader): its name and what it shows. Empty where its caption and the labels beside
+// it say all.
+struct Description {
+    std::string name;
+    std::string text;
+};
+
 class Window {
   public:
     virtual ~Window() = default;
@@ -51,6 +59,8 @@ class Window {
     virtual bool Type(const std::string& control, const std::string& text) = 0;
     // The controls the table binds to behaviour or data, in table order.
     virtual std::vector<std::string> BoundControls() const = 0;
+    // What a control (a graph) shows now, in words.
+    virtual Description Describe(const std::string& /*control*/) const { return {}; }
 };
 
 // A handler in a column of a window's control table: what runs, with the name of the

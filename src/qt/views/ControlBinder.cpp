@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,8 @@
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
 #include "surface/Fonts.h"
+#include "windows/ControlNames.h"
+#include "windows/Mnemonics.h"
 
 namespace quorbel {
 
@@ -45,6 +48,14 @@ GraphWidget* ControlBinder::Graph(const std::string& name) const {
 }
 
 // --- building
+
+void ControlBinder::SetShortcut(const std::string& control, const QKeySequence& key) {
+    if (const auto found = actions_.find(control); found != actions_.end())
+        found->second->setShortcut(key);
+    else if (auto* button = qobject_cast<QAbstractButton*>(Widget(control)))
+        button->setShortcut(key);
+    keys_[control] = key.toString();
+}
 
 void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
     if (!menuBar) return;
@@ -193,9 +204,39 @@ void ControlBinder::SetTabOrder() {
     for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
+// The table's order, except that the cells of a table (control arrays of equal length
+// side by side in one frame) are read row by row, as a line of the table is filled in.
+std::vector<std::string> ControlBinder::ReadingOrder() const {
+    std::vector<std::string> names = order_;
+    auto arrayOf = [](const std::string& name) {
+        const auto open = name.rfind('(');
+        return open == std::string::npos ? std::string() : name.substr(0, open);
+    };
+    for (size_t i = 0; i < names.size();) {
+        // The run of array elements from i that share what holds them.
+        size_t end = i;
+        while (end < names.size() && !arrayOf(names[end]).empty() &&
+               widgets_.at(names[end])->parentWidget() == widgets_.at(names[i])->parentWidget())
+            ++end;
+        std::vector<std::string> arrays;
+        for (size_t k = i; k < end; ++k)
+            if (arrays.empty() || arrays.back() != arrayOf(names[k]))
+                arrays.push_back(arrayOf(names[k]));
+        const size_t rows = arrays.empty() ? 0 : (end - i) / arrays.size();
+        if (arrays.size() > 1 && rows * arrays.size() == end - i) {
+            size_t at = i;
+            for (size_t row = 0; row < rows; ++row)
+                for (const std::string& array : arrays)
+                    names[at++] = array + "(" + std::to_string(row) + ")";
+        }
+        i = std::max(end, i + 1);
+    }
+    return names;
+}
+
 std::vector<QWidget*> ControlBinder::TabOrder() const {
     std::vector<QWidget*> chain;
-    for (const std::string& name : order_) {
+    for (const std::string& name : ReadingOrder()) {
         QWidget* widget = widgets_.at(name);
         if (widget->focusPolicy() & Qt::TabFocus) chain.push_back(widget);
     }
@@ -222,13 +263,14 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
     for (const auto& [name, widget] : widgets_) {
         const std::string n = name;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            connect(button, &QAbstractButton::pressed, this,
-                    [this, n] { Fire(n, Event::MouseDown); });
-            connect(button, &QAbstractButton::clicked, this, [this, n] { Fire(n, Event::Click); });
+            BindButton(button, n);
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             // Typing only changes the field (and with it plotState); nothing is
-            // recomputed until a calculation button is pressed.
-            connect(edit, &QLineEdit::textEdited, this, [this, n](const QString& text) {
+            // recomputed until a calculation button is pressed. Every change that does
+            // not come from Sync (which blocks the signals) is the user's: typed,
+            // pasted, undone, or set by an assistive tool through the field's
+            // accessible text.
+            connect(edit, &QLineEdit::textChanged, this, [this, n](const QString& text) {
                 if (window_ && run_) run_([&] { window_->Type(n, text.toStdString()); });
             });
         } else if (qobject_cast<QLabel*>(widget) && window.Answers(n, Event::Click)) {
@@ -253,6 +295,26 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
 
 // --- events
 
+void ControlBinder::BindButton(QAbstractButton* button, const std::string& name) {
+    // A press and its click are what the mouse, the space bar and an assistive tool's
+    // "Press" give alike (they all end in QAbstractButton::click).
+    connect(button, &QAbstractButton::pressed, this, [this, name] {
+        pressed_ = name;
+        Fire(name, Event::MouseDown);
+    });
+    connect(button, &QAbstractButton::released, this, [this] { pressed_.clear(); });
+    connect(button, &QAbstractButton::clicked, this, [this, name] { Fire(name, Event::Click); });
+    // The model decides which option is selected, so Sync sets the check mark with
+    // the signals blocked and every other change of it is the user's. A toggle inside
+    // a press is the click's own; a toggle without one (an assistive tool's "Toggle")
+    // is a whole click, given to the model as the mouse gives it.
+    connect(button, &QAbstractButton::toggled, this, [this, name] {
+        if (pressed_ == name) return;
+        Fire(name, Event::MouseDown);
+        Fire(name, Event::Click);
+    });
+}
+
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease)
         if (auto* label = qobject_cast<QLabel*>(watched)) {
@@ -272,6 +334,9 @@ void ControlBinder::Sync() {
     if (!window_) return;
     const ViewState& view = window_->View();
     for (const auto& [name, control] : view.controls) SyncWidget(name, control);
+    if (captionsChanged_) MarkMenus(view);
+    // Names come from the labels' texts as just shown.
+    for (const auto& [name, widget] : widgets_) SyncAccessible(name, widget);
     SyncGraphs();
     if (view.focus != focus_) {
         focus_ = view.focus;
@@ -279,18 +344,85 @@ void ControlBinder::Sync() {
     }
 }
 
+// What a screen reader says of a control: its caption (Qt reads it from the widget),
+// or the words the window gives for it (a graph), or the labels a reader pairs it
+// with, as the window shows them; its description: what the window says it shows, or
+// its tooltip.
+void ControlBinder::SyncAccessible(const std::string& name, QWidget* widget) {
+    if (!widget->isVisible() && !widget->accessibleName().isEmpty()) return;
+    const Description said = window_->Describe(name);
+    QString spoken = ToQString(said.name);
+    if (spoken.isEmpty() && !HasCaption(widget)) spoken = LabelledName(name);
+    if (spoken.isEmpty() && !HasCaption(widget) && widget->parentWidget())
+        spoken = widget->parentWidget()->accessibleName();
+    if (widget->accessibleName() != spoken) widget->setAccessibleName(spoken);
+    const QString description = said.text.empty() ? widget->toolTip() : ToQString(said.text);
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+bool ControlBinder::HasCaption(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget) ||
+           qobject_cast<const QGroupBox*>(widget);
+}
+
+// "Number of cycles (per second)" for the field beside that label; "a, row 3" for the
+// third cell of the column headed "a".
+QString ControlBinder::LabelledName(const std::string& name) const {
+    const NamingLabels labels = NamingLabelsOf(window_->View(), name);
+    auto text = [this](const std::string& label) {
+        const auto* widget = qobject_cast<const QLabel*>(Widget(label));
+        return widget ? widget->text() : QString();
+    };
+    const QString row = text(labels.row), column = text(labels.column);
+    if (labels.element < 0) return row.isEmpty() ? column : row;
+    if (column.isEmpty()) return row;
+    if (row.isEmpty()) return tr("%1, row %2").arg(column).arg(labels.element + 1);
+    return row + ", " + column;
+}
+
+// A menu's or menu entry's caption as shown; its mnemonic is added once all captions
+// of its menu are known.
+void ControlBinder::Entitle(const std::string& name, const QString& caption) {
+    QString& shown = menuCaptions_[name];
+    if (shown == caption) return;
+    shown = caption;
+    captionsChanged_ = true;
+}
+
+// Every menu's entries, and the menu bar's, get letters of their own, picked from the
+// captions as shown; the captions themselves stay as the window has them.
+void ControlBinder::MarkMenus(const ViewState& view) {
+    captionsChanged_ = false;
+    std::map<std::string, std::vector<std::string>> entries;  // by the menu holding them
+    for (const std::string& name : view.order)
+        if (menuCaptions_.count(name)) entries[view[name].parent].push_back(name);
+    for (const auto& [menu, names] : entries) {
+        std::vector<std::string> captions;
+        for (const std::string& name : names) captions.push_back(menuCaptions_[name].toStdString());
+        const auto offsets = MnemonicOffsets(captions);
+        for (size_t k = 0; k < names.size(); ++k) {
+            const QString marked = QString::fromStdString(WithMnemonic(captions[k], offsets[k]));
+            if (const auto found = menus_.find(names[k]); found != menus_.end())
+                found->second->setTitle(marked);
+            else
+                actions_.at(names[k])->setText(marked);
+        }
+    }
+}
+
 void ControlBinder::SyncWidget(const std::string& name, const ControlState& control) {
     const QString caption = ToQString(control.caption);
     const QString tooltip = ToQString(control.tooltip);
     if (const auto menu = menus_.find(name); menu != menus_.end()) {
-        menu->second->setTitle(caption);
+        Entitle(name, caption);
         menu->second->menuAction()->setEnabled(control.enabled);
         menu->second->menuAction()->setVisible(control.visible);
         return;
     }
     if (const auto found = actions_.find(name); found != actions_.end()) {
         QAction* action = found->second;
-        if (!action->isSeparator()) action->setText(caption);
+        if (!action->isSeparator()) Entitle(name, caption);
         action->setToolTip(tooltip);
         action->setEnabled(control.enabled);
         action->setVisible(control.visible);
@@ -301,7 +433,13 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
     if (found == widgets_.end()) return;
     QWidget* widget = found->second;
     Place(widget, control);
-    widget->setToolTip(tooltip);
+    // A button's key is told in its tooltip, as a menu shows an entry's beside it.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button && !button->shortcut().isEmpty())
+        widget->setToolTip((tooltip.isEmpty() ? QString() : tooltip + " ") + "(" +
+                           button->shortcut().toString(QKeySequence::NativeText) + ")");
+    else
+        widget->setToolTip(tooltip);
     widget->setEnabled(control.enabled);
     if (widget->isHidden() == control.visible) widget->setVisible(control.visible);
 
@@ -310,7 +448,11 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         radio->setText(caption);
         radio->setChecked(control.checked);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        button->setText(caption);
+        if (button->text() != caption) {
+            button->setText(caption);  // which sets the button's key from its caption
+            if (const auto key = keys_.find(name); key != keys_.end())
+                button->setShortcut(QKeySequence(key->second));
+        }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         const QString picture = label->property("picture").toString();
         if (!picture.isEmpty()) {

@@ -6,6 +6,7 @@
 // the model's entry point, and copies the model's whole ViewState back into the
 // widgets, each placed at its twips rectangle.
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <map>
 #include <string>
@@ -13,7 +14,9 @@
 
 #include "windows/Window.h"
 
+class QAbstractButton;
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -47,6 +50,10 @@ class ControlBinder : public QObject {
     // focus into the widgets.
     void Sync();
 
+    // The key that clicks a button or chooses a menu entry: a menu shows it beside
+    // the entry, a button's tooltip after its text, and Qt hands it to assistive tools.
+    void SetShortcut(const std::string& control, const QKeySequence& key);
+
     QWidget* Widget(const std::string& name) const;
     GraphWidget* Graph(const std::string& name) const;
     const std::map<std::string, QWidget*>& Widgets() const { return widgets_; }
@@ -63,11 +70,18 @@ class ControlBinder : public QObject {
     void CreateMenus(const ViewState& initial, QMenuBar* menuBar);
     void CreateControls(const ViewState& initial, QWidget* owner);
     void SyncWidget(const std::string& name, const ControlState& control);
+    void SyncAccessible(const std::string& name, QWidget* widget);
+    void Entitle(const std::string& name, const QString& caption);
+    void MarkMenus(const ViewState& view);
+    std::vector<std::string> ReadingOrder() const;
+    static bool HasCaption(const QWidget* widget);
+    QString LabelledName(const std::string& name) const;
     void SyncGraphs();
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SyncBackground(QLineEdit* edit, std::optional<Color> back);
     void SetTabOrder();
+    void BindButton(QAbstractButton* button, const std::string& name);
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
 
     Window* window_ = nullptr;
@@ -78,6 +92,11 @@ class ControlBinder : public QObject {
     std::map<std::string, GraphWidget*> graphs_;
     std::vector<std::string> order_;
     std::string focus_;
+    std::string pressed_;
+    std::map<std::string, QString> menuCaptions_;  // menus' and entries' captions as shown
+    bool captionsChanged_ = false;
+    std::map<std::string, QString> keys_;  // the keys given to buttons, kept over captions  // the
+                                           // button held down, between its press and its release
 };
 
 }  // namespace quorbel

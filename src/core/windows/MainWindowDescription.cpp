@@ -1,0 +1,102 @@
+// The main window's graphs in words, for those who cannot see them: what each shows,
+// read from the same lists the graphs and the report are drawn from, so the words
+// follow every calculation.
+#include <algorithm>
+#include <cmath>
+
+#include "music/NoteName.h"
+#include "report/Report.h"
+#include "state/NumberText.h"
+#include "windows/MainWindowModel.h"
+
+namespace quorbel {
+
+namespace {
+
+// "30 Hz 100 %, 90 Hz 33.3 %", each frequency with its note when asked for.
+std::string PeaksText(const std::vector<ReportRow>& rows, bool notes) {
+    if (rows.empty()) return "No peaks.";
+    std::string text = "Peaks, frequency and amplitude: ";
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) text += ", ";
+        const std::string hertz = NumberText(rows[i].frequency) + " Hz";
+        text += notes ? WithNoteName(hertz, rows[i].frequency) : hertz;
+        text += " " + NumberText(rows[i].amplitude) + " %";
+    }
+    return text + ".";
+}
+
+}  // namespace
+
+// The peaks the report would list for the graphs on screen.
+std::vector<ReportRow> MainWindowModel::PeaksShown() const {
+    const bool raw = Source() == DataSource::RawFile;
+    const double typed = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
+    return ReportRows(state_.graphValueList, state_.spectrumList, raw,
+                      typed > 0 ? typed : kRawSamplingRate);
+}
+
+// "f(t) = ... with a, b, φ: 1, 1, 0; 0.333, 3, 0. 1024 points over 1 seconds, values
+// from -1 to 1." Rows of the wave table whose amplitude is 0 add nothing and are left out.
+std::string MainWindowModel::FunctionText() const {
+    if (state_.sampleList.Count() < 2) return "Nothing computed yet.";
+    std::string text;
+    if (Source() == DataSource::RawFile) {
+        text = "Sound file " + state_.rawFileName + ".";
+    } else {
+        // The formula the frame of the function kind shows (none before a simple wave
+        // is chosen).
+        const bool multiple = Checked("mnuMultipleWavesItem");
+        for (const char* formula : {"Image3", "Image4", "Image5", "Image6", "Image7"})
+            if (view_[formula].visible && (view_[formula].parent == "Frame1") == multiple)
+                text = view_[formula].caption;
+        if (multiple) {
+            std::string terms;
+            for (int i = 0; i < kTableRows; ++i) {
+                if (DecimalPrefix(state_.Get(Field::amplitudeA, i)) == 0) continue;
+                terms += (terms.empty() ? "" : "; ") + state_.Get(Field::amplitudeA, i) + ", " +
+                         state_.Get(Field::multiplierB, i) + ", " + state_.Get(Field::phasePhi, i);
+            }
+            if (!terms.empty()) text += " with a, b, φ: " + terms;
+        } else if (Checked("mnuSimpleWavesItem")) {
+            text += " with φ = " + state_.Get(Field::simplePhase);
+        }
+        text += ", ν = " + state_.Get(Field::cyclesPerSecond) + " cycles per second.";
+    }
+    const int n = state_.sampleList.Whole(0);
+    double low = 0, high = 0;
+    for (int k = 1; k <= n && k < state_.sampleList.Count(); ++k) {
+        const double v = state_.sampleList.Value(k);
+        low = k == 1 ? v : std::min(low, v);
+        high = k == 1 ? v : std::max(high, v);
+    }
+    return text + " " + std::to_string(n) + " points over " +
+           state_.Get(Field::dataExtensionSeconds) + " seconds, values from " + NumberText(low) +
+           " to " + NumberText(high) + ".";
+}
+
+Description MainWindowModel::Describe(const std::string& control) const {
+    const bool computed = state_.graphValueList.Count() > 1;
+    auto spectrum = [&](const char* kind, bool notes) {
+        std::string quantity;
+        for (const char* option : {"Option1", "Option2", "Option3", "Option8", "Option10"})
+            if (Checked(option)) quantity = view_[option].caption + ". ";
+        return computed ? kind + quantity + PeaksText(PeaksShown(), notes)
+                        : std::string(kind) + "Nothing computed yet.";
+    };
+    if (control == "Picture1")
+        return {"FFT graph", spectrum("The Fourier transform of f(t): ", false)};
+    if (control == "Picture2") return {"Graph of f(t)", FunctionText()};
+    if (control == "Picture4" || control == "Picture5")
+        return {"Musical graph",
+                spectrum("The spectrum over a piano keyboard, on a logarithmic frequency axis: ",
+                         true)};
+    if (control == "Picture6" || control == "Picture8")
+        return {"Real part", "The real parts (r) of the transform, one bar per frequency."};
+    if (control == "Picture7" || control == "Picture9")
+        return {"Imaginary part",
+                "The imaginary parts (i) of the transform, one bar per frequency."};
+    return {};
+}
+
+}  // namespace quorbel
