@@ -86,7 +86,7 @@ TEST_F(MainWindowViewTest, MenuCheckMarksAndEnabledStatesAfterStartUp) {
     EXPECT_TRUE(Action("mnuLineItem")->isChecked());
     EXPECT_FALSE(Action("mnuPointsItem")->isChecked());
     EXPECT_TRUE(Action("mnuMultipleWavesItem")->isChecked());
-    EXPECT_FALSE(Action("mnuprstupItem")->isEnabled());
+    EXPECT_TRUE(Action("mnuprstupItem")->isEnabled());
     EXPECT_FALSE(Action("mnuExamplesItem")->isEnabled());
 }
 
