@@ -155,6 +155,14 @@ class Parser {
             return UsageError{"render needs a folder: render DIR"};
         if (options_.svg && options_.command != Command::render)
             return UsageError{"--svg applies to render only"};
+        if (options_.pdf && options_.command != Command::render)
+            return UsageError{"--pdf applies to render only"};
+        if (options_.worksheet && options_.command != Command::render)
+            return UsageError{"--worksheet applies to render only"};
+        if (options_.worksheet && options_.shown == Shown::both)
+            return UsageError{"--worksheet frames single graphs (not --show both)"};
+        if (options_.percent && !options_.worksheet)
+            return UsageError{"--percent needs --worksheet"};
         if (options_.log && options_.negative)
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
@@ -187,6 +195,9 @@ class Parser {
         if (name == "--negative") return flag(options_.negative);
         if (name == "--log") return flag(options_.log);
         if (name == "--svg") return flag(options_.svg);
+        if (name == "--pdf") return flag(options_.pdf);
+        if (name == "--worksheet") return flag(options_.worksheet);
+        if (name == "--percent") return flag(options_.percent);
 
         if (!IsValueOption(name))
             return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
@@ -308,6 +319,10 @@ const std::string& HelpText() {
         "              one per line.\n"
         "              With --svg also ft.svg and the SVG drawing of the graph shown:\n"
         "              fft.svg, or music.svg with --log (menu \"Export\")\n"
+        "              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.\n"
+        "              With --worksheet every picture is made \"for a worksheet\" (menu\n"
+        "              \"Export\"): axes with quantities, units and round numbers, a\n"
+        "              title and the marks over the graph; not with --show both\n"
         "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
         "              empty line, Maximum error= and Maximum relative error= (%), then\n"
         "              the table rows: original value, recovered value from column 27\n"
@@ -362,6 +377,9 @@ const std::string& HelpText() {
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"
+        "  --pdf             render: also the PDF pictures\n"
+        "  --worksheet       render: the pictures \"for a worksheet\"\n"
+        "  --percent         render --worksheet: spectra in percent of the largest\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

@@ -65,6 +65,9 @@ struct CliOptions {
     std::string outputFile;
     CsvData csvData = CsvData::samples;  // csv samples|spectrum
     bool svg = false;                    // render also writes SVG drawings
+    bool pdf = false;                    // render also writes PDF pictures
+    bool worksheet = false;              // render the pictures "for a worksheet"
+    bool percent = false;                // worksheet spectra in % of the largest
 };
 
 struct HelpRequest {};

@@ -65,12 +65,17 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList exports;
     for (QAction* action : Widget<QMenu>("mnuExport")->actions())
         exports << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(exports,
-              QStringList({"Samples as CSV...", "Spectrum as CSV...", "Report as text...", "-",
-                           "Graph of f(t) as PNG...", "Graph of f(t) as SVG...",
-                           "FFT graph as PNG...", "FFT graph as SVG...", "Musical graph as PNG...",
-                           "Musical graph as SVG...", "-", "PNG at double resolution"}));
+    EXPECT_EQ(
+        exports,
+        QStringList({"Samples as CSV...", "Spectrum as CSV...", "Report as text...", "-",
+                     "Graph of f(t) as PNG...", "Graph of f(t) as SVG...", "FFT graph as PNG...",
+                     "FFT graph as SVG...", "Musical graph as PNG...", "Musical graph as SVG...",
+                     "Graph of f(t) as PDF...", "FFT graph as PDF...", "Musical graph as PDF...",
+                     "-", "PNG at double resolution", "-", "for a worksheet",
+                     "Spectrum in % of the largest, as in the report"}));
     EXPECT_TRUE(Action("mnuExportDoubleItem")->isCheckable());
+    EXPECT_TRUE(Action("mnuExportWorksheetItem")->isCheckable());
+    EXPECT_FALSE(Action("mnuExportPercentItem")->isEnabled());
     EXPECT_EQ(Widget<QMenu>("mnuGFft")->title(), "Graph of the Fourier Transform  ( FFT)");
     EXPECT_EQ(Action("mnuFilesrawItem")->text(), "Files  *.raw...");
     EXPECT_EQ(Action("mnuImagcalcItem")->text(),
