@@ -26,6 +26,7 @@ if [ "$purpose" = test ]; then
     desktop-file-utils appstream       # the installed tree's validators
     libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
     clang libclang-rt-14-dev           # fuzzing
+    python3-numpy python3-matplotlib   # the spectrogram benchmark's reference
   )
 fi
 

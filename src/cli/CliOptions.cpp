@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "spectrogram/Stft.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -34,11 +35,12 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<CsvData>, 2> kCsvData{{
+constexpr std::array<Choice<CsvData>, 3> kCsvData{{
     {"samples", CsvData::samples},
     {"spectrum", CsvData::spectrum},
+    {"spectrogram", CsvData::spectrogram},
 }};
-constexpr std::array<Choice<Command>, 10> kCommands{{
+constexpr std::array<Choice<Command>, 11> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -49,6 +51,7 @@ constexpr std::array<Choice<Command>, 10> kCommands{{
     {"print", Command::print},
     {"bitmap", Command::bitmap},
     {"csv", Command::csv},
+    {"spectrogram", Command::spectrogram},
 }};
 
 template <class E, size_t Count>
@@ -114,6 +117,19 @@ class Parser {
                 options_.renderDir = word;
                 continue;
             }
+            // The spectrogram's sound file, then (for the picture) the PNG file, wherever
+            // the options stand.
+            const bool spectrogram =
+                command == Command::spectrogram ||
+                (command == Command::csv && options_.csvData == CsvData::spectrogram);
+            if (spectrogram && options_.spectrogramFile.empty()) {
+                options_.spectrogramFile = word;
+                continue;
+            }
+            if (command == Command::spectrogram && options_.outputFile.empty()) {
+                options_.outputFile = word;
+                continue;
+            }
             if (command) return UsageError{"more than one command: " + Quoted(word)};
             command = Lookup(kCommands, word);
             if (!command)
@@ -140,7 +156,10 @@ class Parser {
   private:
     // Choices that no user could make together in the window: the controls they name
     // are hidden or disabled in the state the other choices leave.
-    std::optional<UsageError> Combination() const {
+    std::optional<UsageError> Combination() {
+        if (options_.Spectrogram()) return SpectrogramCombination();
+        if (options_.frame || options_.hop)
+            return UsageError{"--frame and --hop apply to the spectrogram only"};
         if (options_.negative && options_.method != Method::complex)
             return UsageError{"--negative needs --method complex"};
         const bool simpleWave = options_.wave && *options_.wave != Wave::multiple;
@@ -158,7 +177,7 @@ class Parser {
         if (options_.pdf && options_.command != Command::render)
             return UsageError{"--pdf applies to render only"};
         if (options_.worksheet && options_.command != Command::render)
-            return UsageError{"--worksheet applies to render only"};
+            return UsageError{"--worksheet applies to render and spectrogram only"};
         if (options_.worksheet && options_.shown == Shown::both)
             return UsageError{"--worksheet frames single graphs (not --show both)"};
         if (options_.percent && !options_.worksheet)
@@ -174,6 +193,35 @@ class Parser {
                 "--raw needs --select (and --fs, --channels or --select needs --raw)"};
         if (raw && options_.wave)
             return UsageError{"--wave and --raw choose two different functions"};
+        return std::nullopt;
+    }
+
+    // The spectrogram reads its file itself: --fs (a ".raw" file's rate) and
+    // --channels apply to it, the main window's choices do not.
+    std::optional<UsageError> SpectrogramCombination() {
+        if (options_.command == Command::csv && options_.spectrogramFile.empty())
+            return UsageError{"csv spectrogram needs the sound file"};
+        if (options_.command == Command::spectrogram &&
+            (options_.spectrogramFile.empty() || options_.outputFile.empty()))
+            return UsageError{"spectrogram needs the sound file and the PNG file to write"};
+        if (options_.rawFile || options_.rawSelection)
+            return UsageError{
+                "the spectrogram takes its file after the command (no --raw, --select)"};
+        if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
+            options_.method || options_.negative || options_.shown || options_.halvings ||
+            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg ||
+            options_.pdf || options_.percent ||
+            (options_.worksheet && options_.command == Command::csv))
+            return UsageError{
+                "the spectrogram takes only --frame, --hop, --fs and --channels (and --worksheet "
+                "for its picture)"};
+        StftSettings settings;
+        settings.frame = options_.frame.value_or(kDefaultStftFrame);
+        settings.hop = options_.hop.value_or(settings.frame / 4);
+        if (const std::optional<std::string> why = StftSettingsError(settings))
+            return UsageError{*why};
+        options_.frame = settings.frame;
+        options_.hop = settings.hop;
         return std::nullopt;
     }
 
@@ -257,6 +305,11 @@ class Parser {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
                 return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
+        } else if (name == "--frame" || name == "--hop") {
+            const std::optional<int> points = WholeWord(value);
+            if (!points)
+                return UsageError{name + " needs a whole number of points, not " + Quoted(value)};
+            (name == "--frame" ? options_.frame : options_.hop) = points;
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
@@ -267,9 +320,9 @@ class Parser {
     }
 
     static bool IsValueOption(const std::string& name) {
-        for (const char* option :
-             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
-              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels"})
+        for (const char* option : {"--params", "--method", "--show", "--wave", "--cycles",
+                                   "--phase", "--halve", "--expand", "--scroll", "--tuning",
+                                   "--raw", "--fs", "--select", "--channels", "--frame", "--hop"})
             if (name == option) return true;
         return false;
     }
@@ -334,6 +387,15 @@ const std::string& HelpText() {
         "              the samples or the spectrum as CSV (menu \"Export\"): a header\n"
         "              line, then index, time (s) or frequency (Hz), real, imaginary and\n"
         "              modulus per point; samples have imaginary part 0\n"
+        "  spectrogram FILE OUT.png\n"
+        "              the spectrogram of the whole sound FILE (menu \"Spectrogram...\" of\n"
+        "              the raw file window, then \"Export PNG\"): time across, frequency\n"
+        "              up, levels from -120 to 0 dB of full scale; at most 4096 columns,\n"
+        "              each the mean of the frames it covers; with --worksheet the\n"
+        "              picture for a worksheet (axes, title, colour legend in dB)\n"
+        "  csv spectrogram FILE\n"
+        "              the spectrogram's frames as CSV: a header line, then per frame its\n"
+        "              centre time (s), then the level in dB of bins 0 .. frame/2\n"
         "  controls [WINDOW]\n"
         "              the index of the windows' controls, read from their tables: one\n"
         "              line per control with its kind, caption, the events it answers\n"
@@ -378,8 +440,13 @@ const std::string& HelpText() {
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"
         "  --pdf             render: also the PDF pictures\n"
-        "  --worksheet       render: the pictures \"for a worksheet\"\n"
+        "  --worksheet       render, spectrogram: the pictures \"for a worksheet\"\n"
         "  --percent         render --worksheet: spectra in percent of the largest\n"
+        "  --frame N         spectrogram: points per frame, a power of two from 256 to\n"
+        "                    16384 (default 2048), Hann-weighted\n"
+        "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"
+        "                    frame (default a quarter of the frame); with --fs (a \".raw\"\n"
+        "                    file's rate, 22050 by default) and --channels\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

@@ -23,10 +23,11 @@ enum class Command {
     inverse,
     print,
     bitmap,
-    csv
+    csv,
+    spectrogram
 };
-// What the csv command exports (menu "Export").
-enum class CsvData { samples, spectrum };
+// What the csv command exports (menu "Export"), or the spectrogram's frames.
+enum class CsvData { samples, spectrum, spectrogram };
 
 // The tuning slider's range, tenths of a semitone.
 inline constexpr int kMaxTuning = 10;
@@ -68,6 +69,16 @@ struct CliOptions {
     bool pdf = false;                    // render also writes PDF pictures
     bool worksheet = false;              // render the pictures "for a worksheet"
     bool percent = false;                // worksheet spectra in % of the largest
+    // The sound of "spectrogram FILE OUT.png" and "csv spectrogram FILE", and its
+    // frame and hop in points (--frame, --hop; a quarter of the frame by default).
+    std::string spectrogramFile;
+    std::optional<int> frame;
+    std::optional<int> hop;
+
+    bool Spectrogram() const {
+        return command == Command::spectrogram ||
+               (command == Command::csv && csvData == CsvData::spectrogram);
+    }
 };
 
 struct HelpRequest {};

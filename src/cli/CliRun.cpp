@@ -16,6 +16,7 @@
 #include "CliControls.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
+#include "CliSpectrogram.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
@@ -235,6 +236,7 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::print:
         case Command::bitmap:
         case Command::csv:
+        case Command::spectrogram:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -333,6 +335,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         ErrorLine(err, "no QGuiApplication: the graphs cannot be drawn");
         return kExitUsage;
     }
+    if (options.Spectrogram()) return RunSpectrogram(options, out, err);
     const QTemporaryDir folder;
     if (!folder.isValid()) {
         ErrorLine(err, "cannot create a temporary folder: " + folder.errorString().toStdString());

@@ -261,7 +261,7 @@ TEST(CliWorksheetTest, UsageErrors) {
         const char* error;
     };
     for (const Case& c :
-         {Case{{"samples", "--worksheet"}, "--worksheet applies to render only"},
+         {Case{{"samples", "--worksheet"}, "--worksheet applies to render and spectrogram only"},
           Case{{"render", "out", "--worksheet", "--show", "both"}, "not --show both"},
           Case{{"render", "out", "--percent"}, "--percent needs --worksheet"},
           Case{{"report", "--pdf"}, "--pdf applies to render only"}}) {

@@ -93,6 +93,14 @@ void ViewportSurface::DoFillRect(double x1, double y1, double x2, double y2, Col
     target_->FillRect(left + dx_, top + dy_, right + dx_, bottom + dy_, color);
 }
 
+void ViewportSurface::DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                               const std::vector<Color>& pixels) {
+    if (clip_.Contains(x1, y1) && clip_.Contains(x2, y2))
+        target_->Raster(x1 + dx_, y1 + dy_, x2 + dx_, y2 + dy_, columns, rows, pixels);
+    else
+        Surface::DoRaster(x1, y1, x2, y2, columns, rows, pixels);
+}
+
 void ViewportSurface::DoText(double x, double y, const std::string& text) {
     const double width = TextWidth(text);
     if (!clip_.Contains(x, y) || !clip_.Contains(x + width, y + TextHeight())) return;

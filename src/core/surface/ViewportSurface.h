@@ -43,6 +43,10 @@ class ViewportSurface : public Surface {
     void DoPoint(double x, double y, Color color) override;
     void DoCircle(double cx, double cy, double radius, Color color) override;
     void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
+    // A picture inside the clip rectangle goes to the target whole; one across its
+    // edge is filled cell by cell, each cell cut.
+    void DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                  const std::vector<Color>& pixels) override;
     // Text that does not fit the clip rectangle whole is left out.
     void DoText(double x, double y, const std::string& text) override;
 

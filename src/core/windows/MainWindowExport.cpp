@@ -176,6 +176,8 @@ void MainWindowModel::mnuExportDoubleItem_Click() {
 void MainWindowModel::mnuExportWorksheetItem_Click() {
     SetCheck("mnuExportWorksheetItem", !Checked("mnuExportWorksheetItem"));
     view_["mnuExportPercentItem"].enabled = Checked("mnuExportWorksheetItem");
+    // The spectrogram window's "Export PNG" follows the same choice.
+    if (raw_) raw_->Spectrogram().SetWorksheetStyle(Checked("mnuExportWorksheetItem"));
 }
 
 void MainWindowModel::mnuExportPercentItem_Click() {

@@ -1,5 +1,6 @@
 #include "worksheet/Worksheet.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "state/NumberText.h"
@@ -32,6 +33,27 @@ void Font(Surface& page, double size, bool bold) {
     page.SetFontBold(bold);
     page.SetFontItalic(false);
     page.SetForeColor(colors::kBlack);
+}
+
+// The colour bar from `left`, between top and bottom, with its ticks and title.
+void ColourBar(Surface& page, const WorksheetColourScale& scale, double left, double top,
+               double bottom) {
+    constexpr double kBarWidth = 240, kStrip = 15;
+    const double span = scale.high - scale.low;
+    for (double y = top; y < bottom && span != 0; y += kStrip) {
+        const double value = scale.high - (y + kStrip / 2 - top) / (bottom - top) * span;
+        page.FillRect(left, y, left + kBarWidth, std::min(y + kStrip, bottom), scale.colour(value));
+    }
+    Frame(page, left, top, left + kBarWidth, bottom);
+    Font(page, 8, false);
+    const double right = left + kBarWidth;
+    for (const AxisTick& tick : LinearTicks(scale.high, top, scale.low, bottom, top, bottom)) {
+        page.Line(right, tick.position, right + kTickLength, tick.position, kFrameColor);
+        Text(page, right + kTickLength + 40, tick.position - page.TextHeight() / 2, tick.label);
+    }
+    Font(page, 9, false);
+    // Above the number at the bar's top end.
+    Text(page, left, top - page.TextHeight() - 150, scale.title);
 }
 
 // The title in at most two lines of `width` twips: broken after the last ", " that
@@ -78,7 +100,8 @@ std::vector<AxisTick> LinearTicks(double a, double pa, double b, double pb, doub
 }
 
 double WorksheetWidth(const WorksheetPicture& picture) {
-    return Margins::left + (picture.shown.right - picture.shown.left) + Margins::right;
+    return Margins::left + (picture.shown.right - picture.shown.left) + Margins::right +
+           (picture.colourScale ? Margins::colourScale : 0);
 }
 
 double WorksheetHeight(const WorksheetPicture& picture) {
@@ -126,6 +149,7 @@ void DrawWorksheet(Surface& page, const WorksheetPicture& picture) {
     }
 
     Frame(page, left, top, right, bottom);
+    if (picture.colourScale) ColourBar(page, *picture.colourScale, right + 300, top, bottom);
 
     Font(page, 8, false);
     const double lineHeight = page.TextHeight();

@@ -5,6 +5,7 @@
 // round numbers, and the marks the window shows over the graph; the graph itself is
 // drawn by the window's own code through a ViewportSurface (ViewportSurface.h).
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ struct WorksheetMark {
     std::string text;  // printed from (x2, y2), its top-left corner, when not empty
 };
 
+// A colour legend beside the plot: the colours of the values low..high, bottom to top,
+// ticked at round numbers.
+struct WorksheetColourScale {
+    std::string title;  // quantity and unit, e.g. "level (dB)"
+    double low = 0, high = 0;
+    std::function<Color(double)> colour;
+};
+
 struct WorksheetPicture {
     std::string title;
     WorksheetAxis x;  // along the bottom edge
@@ -55,6 +64,7 @@ struct WorksheetPicture {
     Palette palette;  // colours of the drawing on paper; none keeps them
     std::vector<WorksheetMark> marks;
     std::vector<std::string> legend;  // lines under the x axis title (what the marks are)
+    std::optional<WorksheetColourScale> colourScale;  // right of the plot
 };
 
 // The layout of the page around the plot, twips.
@@ -62,8 +72,9 @@ struct WorksheetMargins {
     static constexpr double left = 1250;  // tick numbers of the y axis
     static constexpr double top = 1000;   // the title (two lines at most), the y axis title
     static constexpr double right = 450;
-    static constexpr double bottom = 820;      // tick numbers and the x axis title
-    static constexpr double legendLine = 260;  // each line of the legend below that
+    static constexpr double bottom = 820;        // tick numbers and the x axis title
+    static constexpr double legendLine = 260;    // each line of the legend below that
+    static constexpr double colourScale = 1700;  // a colour legend right of the plot
 };
 
 double WorksheetWidth(const WorksheetPicture& picture);
