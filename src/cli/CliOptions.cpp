@@ -179,6 +179,14 @@ class Parser {
             return UsageError{"render needs a folder: render DIR"};
         if (options_.svg && options_.command != Command::render)
             return UsageError{"--svg applies to render only"};
+        if (options_.pdf && options_.command != Command::render)
+            return UsageError{"--pdf applies to render only"};
+        if (options_.worksheet && options_.command != Command::render)
+            return UsageError{"--worksheet applies to render and spectrogram only"};
+        if (options_.worksheet && options_.shown == Shown::both)
+            return UsageError{"--worksheet frames single graphs (not --show both)"};
+        if (options_.percent && !options_.worksheet)
+            return UsageError{"--percent needs --worksheet"};
         if (options_.log && options_.negative)
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
@@ -217,8 +225,12 @@ class Parser {
                 "the spectrogram takes its file after the command (no --raw, --select)"};
         if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
             options_.method || options_.negative || options_.shown || options_.halvings ||
-            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg)
-            return UsageError{"the spectrogram takes only --frame, --hop, --fs and --channels"};
+            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg ||
+            options_.pdf || options_.percent ||
+            (options_.worksheet && options_.command == Command::csv))
+            return UsageError{
+                "the spectrogram takes only --frame, --hop, --fs and --channels (and --worksheet "
+                "for its picture)"};
         StftSettings settings;
         settings.frame = options_.frame.value_or(kDefaultStftFrame);
         settings.hop = options_.hop.value_or(settings.frame / 4);
@@ -247,6 +259,9 @@ class Parser {
         if (name == "--negative") return flag(options_.negative);
         if (name == "--log") return flag(options_.log);
         if (name == "--svg") return flag(options_.svg);
+        if (name == "--pdf") return flag(options_.pdf);
+        if (name == "--worksheet") return flag(options_.worksheet);
+        if (name == "--percent") return flag(options_.percent);
 
         if (!IsValueOption(name))
             return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
@@ -394,6 +409,10 @@ const std::string& HelpText() {
         "              one per line.\n"
         "              With --svg also ft.svg and the SVG drawing of the graph shown:\n"
         "              fft.svg, or music.svg with --log (menu \"Export\")\n"
+        "              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.\n"
+        "              With --worksheet every picture is made \"for a worksheet\" (menu\n"
+        "              \"Export\"): axes with quantities, units and round numbers, a\n"
+        "              title and the marks over the graph; not with --show both\n"
         "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
         "              empty line, Maximum error= and Maximum relative error= (%), then\n"
         "              the table rows: original value, recovered value from column 27\n"
@@ -409,7 +428,8 @@ const std::string& HelpText() {
         "              the spectrogram of the whole sound FILE (menu \"Spectrogram...\" of\n"
         "              the raw file window, then \"Export PNG\"): time across, frequency\n"
         "              up, levels from -120 to 0 dB of full scale; at most 4096 columns,\n"
-        "              each the mean of the frames it covers\n"
+        "              each the mean of the frames it covers; with --worksheet the\n"
+        "              picture for a worksheet (axes, title, colour legend in dB)\n"
         "  csv spectrogram FILE\n"
         "              the spectrogram's frames as CSV: a header line, then per frame its\n"
         "              centre time (s), then the level in dB of bins 0 .. frame/2\n"
@@ -472,6 +492,9 @@ const std::string& HelpText() {
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"
+        "  --pdf             render: also the PDF pictures\n"
+        "  --worksheet       render, spectrogram: the pictures \"for a worksheet\"\n"
+        "  --percent         render --worksheet: spectra in percent of the largest\n"
         "  --frame N         spectrogram: points per frame, a power of two from 256 to\n"
         "                    16384 (default 2048), Hann-weighted\n"
         "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"

@@ -76,6 +76,9 @@ struct CliOptions {
     std::string outputFile;
     CsvData csvData = CsvData::samples;  // csv samples|spectrum
     bool svg = false;                    // render also writes SVG drawings
+    bool pdf = false;                    // render also writes PDF pictures
+    bool worksheet = false;              // render the pictures "for a worksheet"
+    bool percent = false;                // worksheet spectra in % of the largest
     // The sound of "spectrogram FILE OUT.png" and "csv spectrogram FILE", and its
     // frame and hop in points (--frame, --hop; a quarter of the frame by default).
     std::string spectrogramFile;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "audio/QtSoundInput.h"
+#include "platform/Paper.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
 
@@ -38,7 +39,9 @@ std::optional<std::string> CliPlatform::OpenFileName(const std::string& filter, 
 
 std::unique_ptr<PrintJob> CliPlatform::StartPrinting() {
     if (pdfFile_.empty()) {
-        pages_.push_back(std::make_unique<RecordingSurface>(kPrinterPageWidth, kPrinterPageHeight));
+        const PaperLayout sheet = LayoutOf(LocalePaper());
+        pages_.push_back(
+            std::make_unique<RecordingSurface>(sheet.PrintableWidth(), sheet.PrintableHeight()));
         return std::make_unique<RecordingJob>(*pages_.back());
     }
     return PdfPrintJob(pdfFile_, [this](const std::string& message) { MessageBox(message); });

@@ -312,15 +312,20 @@ bool WriteOutputFile(MainWindowModel& window, Operator& user, CliPlatform& platf
     return !window.Bitmap().View().shown;
 }
 
-// The SVG drawings of the graphs shown, through the window's "Export" menu, in
-// `folder`: ft.svg, and fft.svg or music.svg as the FFT graph or the musical view is
-// shown. Each path written is printed; false when one was refused.
-bool RenderSvg(const MainWindowModel& window, Operator& user, CliPlatform& platform,
-               const fs::path& folder, std::ostream& out) {
-    std::vector<std::pair<const char*, const char*>> drawings = {{"ft.svg", "mnuExportFtSvgItem"}};
-    if (window.View()["Picture1"].visible) drawings.emplace_back("fft.svg", "mnuExportFftSvgItem");
+// Pictures of the graphs shown, through the window's "Export" menu, in `folder`: ft,
+// and fft or music as the FFT graph or the musical view is shown, each with the
+// extension `format` ("png", "svg" or "pdf", as the menu items are named). Each path
+// written is printed; false when one was refused.
+bool RenderExports(const MainWindowModel& window, Operator& user, CliPlatform& platform,
+                   const fs::path& folder, const std::string& format, std::ostream& out) {
+    std::string item = format;
+    item[0] = static_cast<char>(item[0] - 'a' + 'A');  // "Svg" as in mnuExportFtSvgItem
+    std::vector<std::pair<std::string, std::string>> drawings = {
+        {"ft." + format, "mnuExportFt" + item + "Item"}};
+    if (window.View()["Picture1"].visible)
+        drawings.emplace_back("fft." + format, "mnuExportFft" + item + "Item");
     if (window.View()["Picture4"].visible)
-        drawings.emplace_back("music.svg", "mnuExportMusicSvgItem");
+        drawings.emplace_back("music." + format, "mnuExportMusic" + item + "Item");
     for (const auto& [name, item] : drawings) {
         const fs::path path = folder / name;
         const size_t messages = platform.messages.size();
@@ -463,9 +468,23 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         if (shown["Picture4"].visible) pictures.emplace_back("music.png", &picture5);
         if (shown["Picture6"].visible) pictures.emplace_back("fft-imaginary.png", &picture8);
         if (shown["Picture7"].visible) pictures.emplace_back("fft-real.png", &picture9);
-        const bool written = Render(*options.renderDir, pictures, out, err);
-        const bool drawn =
-            !written || !options.svg || RenderSvg(window, user, platform, *options.renderDir, out);
+        // Pictures for a worksheet are made by the "Export" menu; the plain PNG files
+        // are the window's own images.
+        if (options.worksheet && !user.Click("mnuExportWorksheetItem")) return kExitMessage;
+        if (options.percent && !user.Click("mnuExportPercentItem")) return kExitMessage;
+        bool written = true;
+        if (!options.worksheet) {
+            written = Render(*options.renderDir, pictures, out, err);
+        } else {
+            std::error_code made;
+            fs::create_directories(*options.renderDir, made);
+        }
+        bool drawn = written;
+        for (const auto& [wanted, format] :
+             {std::pair{options.worksheet, "png"}, {options.svg, "svg"}, {options.pdf, "pdf"}})
+            drawn = drawn && (!wanted || RenderExports(window, user, platform, *options.renderDir,
+                                                       format, out));
+        drawn = drawn || !written;
         out.flush();
         const int status = PrintMessages(platform, err);
         if (!drawn && !user.Failed().empty())

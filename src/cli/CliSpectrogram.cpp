@@ -56,6 +56,7 @@ int WritePicture(const CliOptions& options, double rawRate, ChannelChoice channe
     CliPlatform platform("");
     ImageSurface picture(kSpectrogramGraphWidth, kSpectrogramGraphHeight);
     SpectrogramWindowModel window(platform, picture);
+    window.SetWorksheetStyle(options.worksheet);
     window.Type("Text1", std::to_string(*options.frame));
     window.Type("Text2", std::to_string(*options.hop));
     if (window.Open(options.spectrogramFile, channels, rawRate)) {

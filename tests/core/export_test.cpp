@@ -314,6 +314,9 @@ std::vector<PictureCase> PictureCases() {
          F::Svg,
          1,
          PictureCase::Music},
+        {"FtPdf", {}, "mnuExportFtPdfItem", F::Pdf, 1, PictureCase::Ft},
+        {"FftPdf", {}, "mnuExportFftPdfItem", F::Pdf, 1, PictureCase::Fft},
+        {"MusicPdf", {"Command3"}, "mnuExportMusicPdfItem", F::Pdf, 1, PictureCase::Music},
     };
 }
 
@@ -332,8 +335,10 @@ TEST_P(ExportPictureTest, DrawsWhatTheWindowShows) {
     EXPECT_TRUE(platform.messages.empty());
     ASSERT_EQ(platform.exportedPictures.size(), 1u);
     const auto& exported = platform.exportedPictures[0];
-    EXPECT_EQ(platform.saveFilters.back(),
-              c.format == PictureFormat::Png ? "PNG images|*.png" : "SVG drawings|*.svg");
+    EXPECT_EQ(platform.saveFilters.back(), c.format == PictureFormat::Png ? "PNG images|*.png"
+                                           : c.format == PictureFormat::Svg
+                                               ? "SVG drawings|*.svg"
+                                               : "PDF documents|*.pdf");
     EXPECT_EQ(exported.request.path, "picture");
     EXPECT_EQ(exported.request.format, c.format);
     EXPECT_EQ(exported.request.scale, c.scale);

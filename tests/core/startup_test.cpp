@@ -161,7 +161,7 @@ TEST_F(StartupTest, ControlsWhenTheWindowOpens) {
     EXPECT_FALSE(v["mnuFreqNegItem"].enabled);
     EXPECT_TRUE(v["mnuMultipleWavesItem"].checked);
     EXPECT_TRUE(v["mnuLineItem"].checked);
-    EXPECT_FALSE(v["mnuprstupItem"].enabled);
+    EXPECT_TRUE(v["mnuprstupItem"].enabled);
     EXPECT_FALSE(v["mnuExamplesItem"].enabled);
     EXPECT_TRUE(v["Option8"].checked);
     EXPECT_TRUE(v["Option6"].checked);

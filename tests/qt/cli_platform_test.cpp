@@ -11,6 +11,7 @@
 
 #include "CaseName.h"
 #include "CliPlatform.h"
+#include "platform/Paper.h"
 
 namespace quorbel::cli {
 namespace {
@@ -106,8 +107,9 @@ TEST_P(CliOutputs, ReachTheirFileOrSayWhyNot) {
                                .draw = [](Surface& s) { s.Line(0, 0, s.Width(), s.Height()); }};
         done = platform.ExportPicture(request, &error);
     } else if (std::unique_ptr<PrintJob> job = platform.StartPrinting()) {
-        EXPECT_EQ(job->Page().Width(), kPrinterPageWidth);
-        EXPECT_EQ(job->Page().Height(), kPrinterPageHeight);
+        const PaperLayout sheet = LayoutOf(LocalePaper());
+        EXPECT_NEAR(job->Page().Width(), sheet.PrintableWidth(), 15);
+        EXPECT_NEAR(job->Page().Height(), sheet.PrintableHeight(), 15);
         job->Page().Line(0, 0, 1000, 1000);
         done = job->EndDoc();
     }

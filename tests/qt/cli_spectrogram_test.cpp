@@ -51,7 +51,7 @@ std::vector<double> Numbers(const std::string& line) {
 TEST_F(CliSpectrogram, CsvListsEveryFrame) {
     const std::string wav = WriteTone("tone.wav", 8000, 100);
     const CompanionRun run =
-        RunCompanion({"--frame", "1024", "csv", "spectrogram", wav, "--hop", "500"});
+        RunCompanion({"--frame", "1024", "--hop", "500", "csv", "spectrogram", wav});
     ASSERT_EQ(run.status, cli::kExitOk) << run.err;
     const std::vector<std::string> lines = LinesOf(run.out);
     // (8000 - 1024) / 500 + 1 frames after the header.
@@ -155,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "the spectrogram takes its file after the command (no --raw, --select)"},
         UsageCase{"LogWithSpectrogram",
                   {"--log", "spectrogram", "a.wav", "a.png"},
-                  "the spectrogram takes only --frame, --hop, --fs and --channels"},
+                  "the spectrogram takes only --frame, --hop, --fs and --channels (and "
+                  "--worksheet for its picture)"},
         UsageCase{"BadRate",
                   {"--fs", "0", "csv", "spectrogram", "a.raw"},
                   "--fs needs a number of hertz from 1 to 1000000"}),

@@ -71,12 +71,17 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList exports;
     for (QAction* action : Widget<QMenu>("mnuExport")->actions())
         exports << (action->isSeparator() ? "-" : Caption(action->text()));
-    EXPECT_EQ(exports,
-              QStringList({"Samples as CSV...", "Spectrum as CSV...", "Report as text...", "-",
-                           "Graph of f(t) as PNG...", "Graph of f(t) as SVG...",
-                           "FFT graph as PNG...", "FFT graph as SVG...", "Musical graph as PNG...",
-                           "Musical graph as SVG...", "-", "PNG at double resolution"}));
+    EXPECT_EQ(
+        exports,
+        QStringList({"Samples as CSV...", "Spectrum as CSV...", "Report as text...", "-",
+                     "Graph of f(t) as PNG...", "Graph of f(t) as SVG...", "FFT graph as PNG...",
+                     "FFT graph as SVG...", "Musical graph as PNG...", "Musical graph as SVG...",
+                     "Graph of f(t) as PDF...", "FFT graph as PDF...", "Musical graph as PDF...",
+                     "-", "PNG at double resolution", "-", "for a worksheet",
+                     "Spectrum in % of the largest, as in the report"}));
     EXPECT_TRUE(Action("mnuExportDoubleItem")->isCheckable());
+    EXPECT_TRUE(Action("mnuExportWorksheetItem")->isCheckable());
+    EXPECT_FALSE(Action("mnuExportPercentItem")->isEnabled());
     EXPECT_EQ(Caption(Widget<QMenu>("mnuGFft")->title()), "Graph of the Fourier Transform  ( FFT)");
     EXPECT_EQ(Caption(Action("mnuFilesrawItem")->text()), "Files  *.raw...");
     EXPECT_EQ(Caption(Action("mnuImagcalcItem")->text()),
@@ -102,7 +107,7 @@ TEST_F(MainWindowViewTest, MenuCheckMarksAndEnabledStatesAfterStartUp) {
     EXPECT_TRUE(Action("mnuLineItem")->isChecked());
     EXPECT_FALSE(Action("mnuPointsItem")->isChecked());
     EXPECT_TRUE(Action("mnuMultipleWavesItem")->isChecked());
-    EXPECT_FALSE(Action("mnuprstupItem")->isEnabled());
+    EXPECT_TRUE(Action("mnuprstupItem")->isEnabled());
     EXPECT_FALSE(Action("mnuExamplesItem")->isEnabled());
 }
 

@@ -94,14 +94,17 @@ double KeyboardFrequency(double x) {
     return kReferencePitch * std::pow(std::pow(2.0, 1.0 / 120), (x - kReferenceX) / kTuningStep);
 }
 
+MusicalBaseline MusicalBaselineOf(double H, double sign) {
+    if (sign < 0) return {H / 3, 0};
+    return {2 * H / 3 - 500, H / 8};
+}
+
 void Logscale2(Surface& pic, const MusicalSpectrum& spectrum) {
     const double H = pic.Height();
     const double W = pic.Width();
     const double sign = spectrum.sign;
-    // Upright peaks stand on a baseline above the keyboard; inverted ones hang from a
-    // baseline at a third of the height.
-    const double y0 = sign < 0 ? H / 3 : 2 * H / 3 - 500;
-    const double yTop = sign < 0 ? 0 : H / 8;
+    const MusicalBaseline base = MusicalBaselineOf(H, sign);
+    const double y0 = base.y0, yTop = base.yTop;
     const double yScale = spectrum.ymax != 0 ? (y0 - yTop) / spectrum.ymax : 0;
     auto y = [&](double v) { return y0 - yScale * sign * v; };
 

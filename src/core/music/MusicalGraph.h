@@ -41,6 +41,14 @@ struct MusicalSpectrum {
     double shift = 0;           // tuning shift, twips (15 per tenth of a semitone)
 };
 
+// Where the musical graph's baseline (value 0) and the height of the scale maximum lie
+// on a canvas H twips high: upright peaks stand on a baseline above the keyboard,
+// inverted ones (sign -1) hang from a baseline at a third of the height.
+struct MusicalBaseline {
+    double y0, yTop;
+};
+MusicalBaseline MusicalBaselineOf(double H, double sign);
+
 // Clears the canvas (dark purple, white foreground) and draws the zero line, the
 // spectrum, the frequency axis with its ticks and labels, the semitone ruler
 // (Escmus2) and the keyboard picture. A scale maximum of 0 draws the spectrum on the

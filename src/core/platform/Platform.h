@@ -25,15 +25,16 @@ class PrintJob {
     virtual bool EndDoc() = 0;
 };
 
-// The printable area of a letter page less the printer's margins, twips; the page
-// layouts are absolute and do not adapt to it.
+// The printable area of a Letter sheet less quarter-inch margins, twips (an A4 sheet's
+// is in Paper.h); the page layouts are absolute and fit both.
 inline constexpr double kPrinterPageWidth = 11520;
 inline constexpr double kPrinterPageHeight = 15120;
 
 // A picture exported to a file: what draws it, on a surface of the given size in twips,
 // and how it is written. PNG has `scale` device pixels per pixel of a 96-dpi screen
-// (1 or 2); SVG is measured in those screen pixels and ignores the scale.
-enum class PictureFormat { Png, Svg };
+// (1 or 2); SVG is measured in those screen pixels and ignores the scale; PDF is one
+// page of the picture's size.
+enum class PictureFormat { Png, Svg, Pdf };
 struct PictureRequest {
     std::string path;
     PictureFormat format = PictureFormat::Png;

@@ -109,8 +109,8 @@ DataList PartList(const DataList& spectrumList, int N, bool imaginary, double G)
 
 double DrawLinearTrace(Surface& pic, const DataList& displayedValueList) {
     const double H = pic.Height();
-    const double y0 = H * 2 / 3;
-    const double ytop = H / 8;
+    const double y0 = LinearTraceAxis(H);
+    const double ytop = LinearTraceTop(H);
     DrawTraceBetween(pic, displayedValueList, y0, ytop);
     return y0;
 }

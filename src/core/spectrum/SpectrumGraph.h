@@ -27,6 +27,14 @@ DataList GraphValues(const DataList& spectrumList, int N, Quantity quantity);
 // realPartList / imaginaryPartList: N, the parts of points 0..N-1, G.
 DataList PartList(const DataList& spectrumList, int N, bool imaginary, double G);
 
+// Where the linear trace's axis and its scale maximum lie on a graph H twips high.
+inline double LinearTraceAxis(double H) {
+    return H * 2 / 3;
+}
+inline double LinearTraceTop(double H) {
+    return H / 8;
+}
+
 // The linear trace of displayedValueList on the FFT graph (axis at 2/3 of the
 // height, the scale maximum at 1/8 from the top, dark red). Returns the axis height
 // yzero for the scale. A scale maximum of 0 draws the trace on the axis.

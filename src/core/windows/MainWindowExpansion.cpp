@@ -157,6 +157,7 @@ void MainWindowModel::MarkPeak(double x) {
         F = N > 0 ? std::floor(F * fs / (2.0 * N) + 0.5) : 0;
     }
     pic.Print({PrintItem::Num(F), PrintItem::Str(" Hz")});
+    peakMark_ = WorksheetMark{xp, yp - 100, xp, yp - 300, pic.ForeColor(), NumberText(F) + " Hz"};
 }
 
 void MainWindowModel::Command8_Click() {

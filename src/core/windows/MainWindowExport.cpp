@@ -6,7 +6,9 @@
 // A picture is drawn again, on a surface the platform provides, by the same code that
 // draws the graph in the window and at the size of the window's graph. What the mouse
 // adds on top of a graph (the peak mark and its frequency, the expansion limits, the
-// cursor lines and the harmonic markers) is not part of it.
+// cursor lines and the harmonic markers) is not part of it, except in the pictures
+// "for a worksheet" (MainWindowWorksheet.cpp), which frame the same drawing with axes,
+// a title and those marks.
 #include "report/CsvExport.h"
 #include "report/Report.h"
 #include "state/FileReplace.h"
@@ -22,6 +24,7 @@ constexpr const char* kCsvFilter = "CSV files|*.csv";
 constexpr const char* kTextFilter = "Text files|*.txt";
 constexpr const char* kPngFilter = "PNG images|*.png";
 constexpr const char* kSvgFilter = "SVG drawings|*.svg";
+constexpr const char* kPdfFilter = "PDF documents|*.pdf";
 
 }  // namespace
 
@@ -77,7 +80,9 @@ void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
         return;
     }
     const std::optional<std::string> path =
-        platform_.SaveFileName(format == PictureFormat::Png ? kPngFilter : kSvgFilter);
+        platform_.SaveFileName(format == PictureFormat::Png   ? kPngFilter
+                               : format == PictureFormat::Svg ? kSvgFilter
+                                                              : kPdfFilter);
     if (!path) return;
 
     PictureRequest request;
@@ -89,16 +94,25 @@ void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
                                                  : *surfaces_.Picture5;
     request.widthTwips = shown.Width();
     request.heightTwips = shown.Height();
-    switch (graph) {
-        case Graph::Ft:
-            request.draw = [this](Surface& pic) { DrawFtGraph(pic); };
-            break;
-        case Graph::Fft:
-            request.draw = [this](Surface& pic) { DrawFftGraph(pic); };
-            break;
-        case Graph::Music:
-            request.draw = [this](Surface& pic) { DrawMusicalGraph(pic, MusicalSign()); };
-            break;
+    if (Checked("mnuExportWorksheetItem")) {
+        const WorksheetPicture sheet = graph == Graph::Ft    ? FtWorksheet()
+                                       : graph == Graph::Fft ? FftWorksheet()
+                                                             : MusicWorksheet();
+        request.widthTwips = WorksheetWidth(sheet);
+        request.heightTwips = WorksheetHeight(sheet);
+        request.draw = [sheet](Surface& pic) { DrawWorksheet(pic, sheet); };
+    } else {
+        switch (graph) {
+            case Graph::Ft:
+                request.draw = [this](Surface& pic) { DrawFtGraph(pic); };
+                break;
+            case Graph::Fft:
+                request.draw = [this](Surface& pic) { DrawFftGraph(pic); };
+                break;
+            case Graph::Music:
+                request.draw = [this](Surface& pic) { DrawMusicalGraph(pic, MusicalSign()); };
+                break;
+        }
     }
     SetPointer(kPointerHourglass);
     std::string error;
@@ -145,9 +159,29 @@ void MainWindowModel::mnuExportMusicPngItem_Click() {
 void MainWindowModel::mnuExportMusicSvgItem_Click() {
     ExportGraph(Graph::Music, PictureFormat::Svg);
 }
+void MainWindowModel::mnuExportFtPdfItem_Click() {
+    ExportGraph(Graph::Ft, PictureFormat::Pdf);
+}
+void MainWindowModel::mnuExportFftPdfItem_Click() {
+    ExportGraph(Graph::Fft, PictureFormat::Pdf);
+}
+void MainWindowModel::mnuExportMusicPdfItem_Click() {
+    ExportGraph(Graph::Music, PictureFormat::Pdf);
+}
 
 void MainWindowModel::mnuExportDoubleItem_Click() {
     SetCheck("mnuExportDoubleItem", !Checked("mnuExportDoubleItem"));
+}
+
+void MainWindowModel::mnuExportWorksheetItem_Click() {
+    SetCheck("mnuExportWorksheetItem", !Checked("mnuExportWorksheetItem"));
+    view_["mnuExportPercentItem"].enabled = Checked("mnuExportWorksheetItem");
+    // The spectrogram window's "Export PNG" follows the same choice.
+    if (raw_) raw_->Spectrogram().SetWorksheetStyle(Checked("mnuExportWorksheetItem"));
+}
+
+void MainWindowModel::mnuExportPercentItem_Click() {
+    SetCheck("mnuExportPercentItem", !Checked("mnuExportPercentItem"));
 }
 
 }  // namespace quorbel

@@ -27,6 +27,7 @@
 #include "windows/ReportWindowModel.h"
 #include "windows/ViewState.h"
 #include "windows/Window.h"
+#include "worksheet/Worksheet.h"
 
 namespace quorbel {
 
@@ -438,7 +439,22 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void mnuExportMusicPngItem_Click();
     void mnuExportMusicSvgItem_Click();
     void mnuExportDoubleItem_Click();  // "PNG at double resolution"
+    void mnuExportFtPdfItem_Click();
+    void mnuExportFftPdfItem_Click();
+    void mnuExportMusicPdfItem_Click();
+    void mnuExportWorksheetItem_Click();  // "for a worksheet": axes, title and marks
+    void mnuExportPercentItem_Click();    // worksheet amplitudes in % of the largest
   public:
+    // The three graphs framed for a worksheet (Worksheet.h): the window's drawing
+    // with labelled axes, a title and the marks shown over the graph.
+    WorksheetPicture FtWorksheet() const;
+    WorksheetPicture FftWorksheet() const;
+    WorksheetPicture MusicWorksheet() const;
+    // The window function applied to the samples before the transform, as the
+    // worksheet titles name it; empty when the samples are transformed as they are.
+    std::string WindowFunctionName() const;
+    // What was sampled: the function of the wave table or the simple wave, or the file.
+    std::string FunctionDescription() const;
     // The CSV texts of the samples and of the spectrum (CsvExport.h).
     std::string SamplesCsvText() const;
     std::string SpectrumCsvText() const;
@@ -450,6 +466,15 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
 
   private:
     enum class Graph { Ft, Fft, Music };
+    std::string WorksheetTitle(const std::string& quantity, int points) const;
+    // Ticks of a spectrum graph's value axis (zero at y0, the scale maximum M at ytop,
+    // down to `to`), in the list's units or in percent of the whole spectrum's maximum.
+    std::vector<AxisTick> SpectrumValueTicks(double y0, double ytop, double M, double to) const;
+    std::string SpectrumValueTitle(Quantity quantity) const;
+    // The harmonic markers line(0)..line(count-1) shown over the graph, as marks.
+    void AddHarmonicMarks(WorksheetPicture& picture, const std::string& line, int count) const;
+    // The peak marked by the left button, with its frequency, until the graph is redrawn.
+    std::optional<WorksheetMark> peakMark_;
     void ExportGraph(Graph graph, PictureFormat format);
     // False, with a message, when what is exported no longer matches the parameters.
     bool ExportReady(bool needsSpectrum);

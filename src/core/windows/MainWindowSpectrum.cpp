@@ -37,6 +37,7 @@ void MainWindowModel::GrafFt(int ftnpont) {
 }
 
 void MainWindowModel::Grafmesmo(int) {
+    peakMark_.reset();  // the redraw erases it
     if (MusicalScaleShown()) {
         LegendaPic1(surfaces_.Picture1);
         Logscale2(MusicalSign());

@@ -261,9 +261,52 @@ void SpectrogramWindowModel::Command1_Click() {
         pic.SetBackColor(picture_.BackColor());
         Draw(pic);
     };
+    if (worksheetStyle_) {
+        const WorksheetPicture sheet = Worksheet();
+        request.widthTwips = WorksheetWidth(sheet);
+        request.heightTwips = WorksheetHeight(sheet);
+        request.draw = [sheet](Surface& pic) { DrawWorksheet(pic, sheet); };
+    }
     std::string error;
     if (!platform_.ExportPicture(request, &error))
         platform_.MessageBox(CannotWriteMessage(*path, error));
+}
+
+WorksheetPicture SpectrogramWindowModel::Worksheet() const {
+    WorksheetPicture picture;
+    if (!spectrogram_) return picture;
+    const SpectrogramInfo& info = spectrogram_->Info();
+    const SpectrogramLayout layout =
+        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), info, axis_);
+    picture.drawingWidth = picture_.Width();
+    picture.drawingHeight = picture_.Height();
+    picture.shown = {layout.left, layout.top, layout.right, layout.bottom};
+    const Spectrogram* shown = spectrogram_.get();
+    picture.draw = [layout, shown](Surface& pic) {
+        DrawSpectrogramColumns(pic, layout, *shown, 0, shown->Info().columns);
+    };
+    const double width = layout.right - layout.left, height = layout.bottom - layout.top;
+    picture.x.title = "time (s)";
+    picture.x.ticks = LinearTicks(layout.t0, 0, layout.t1, width, 0, width);
+    picture.y.title = "frequency (Hz)";
+    if (axis_ == SpectrogramAxis::linear) {
+        picture.y.ticks = LinearTicks(layout.f0, height, layout.f1, 0, 0, height);
+    } else {
+        // The musical axis is logarithmic: 1, 2 and 5 times the powers of ten.
+        for (double decade = 1; decade <= layout.f1; decade *= 10)
+            for (double factor : {1.0, 2.0, 5.0})
+                if (decade * factor >= layout.f0 && decade * factor <= layout.f1)
+                    picture.y.ticks.push_back({layout.YOfFrequency(decade * factor) - layout.top,
+                                               NumberText(decade * factor)});
+    }
+    picture.colourScale =
+        WorksheetColourScale{"level (dB)", kSpectrogramFloorDb, kSpectrogramTopDb, LevelColor};
+    // The frames are weighted by the Hann window before each transform.
+    picture.title = "Spectrogram of the sound file " +
+                    std::filesystem::path(path_).filename().string() +
+                    ", level in dB, Hann window, N = " + std::to_string(info.settings.frame) +
+                    " points per frame, every " + std::to_string(info.settings.hop) + " points";
+    return picture;
 }
 
 void SpectrogramWindowModel::Command2_Click() {

@@ -14,6 +14,7 @@
 #include "spectrogram/SpectrogramGraph.h"
 #include "surface/Surface.h"
 #include "windows/Window.h"
+#include "worksheet/Worksheet.h"
 
 namespace quorbel {
 
@@ -50,6 +51,12 @@ class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
     void TypeFrame(const std::string& text);
     void TypeHop(const std::string& text) { hopText_ = text; }
 
+    // "Export PNG" for a worksheet (the main window's "Export", "for a worksheet"):
+    // the cells framed by the worksheet layer with time and frequency axes, a title
+    // and the colour legend in dB.
+    void SetWorksheetStyle(bool on) { worksheetStyle_ = on; }
+    WorksheetPicture Worksheet() const;
+
   private:
     void Form_Unload();  // closing stops the analysis and lets its picture go
     // The read-out of time, frequency, note and level under the pointer.
@@ -77,6 +84,7 @@ class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
     SpectrogramAxis axis_ = SpectrogramAxis::linear;
     std::unique_ptr<Spectrogram> spectrogram_;
     SpectrogramLayout layout_;
+    bool worksheetStyle_ = false;
 };
 
 }  // namespace quorbel

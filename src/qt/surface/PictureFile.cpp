@@ -1,12 +1,16 @@
 #include "PictureFile.h"
 
 #include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
 #include "ImageSurface.h"
 #include "PainterSurface.h"
+#include "PrinterSurface.h"
 
 namespace quorbel {
 
@@ -68,6 +72,21 @@ QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
             if (error) *error = "the drawing could not be made";
             return {};
         }
+    } else if (request.format == PictureFormat::Pdf) {
+        // One page of the picture's size, without margins; points are 20 twips.
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("FFT Quorbel"));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(request.widthTwips / 20, request.heightTwips / 20),
+                                  QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        PrinterSurface surface(writer);
+        if (!surface.Active()) {
+            if (error) *error = "the document could not be begun";
+            return {};
+        }
+        if (request.draw) request.draw(surface);
+        surface.EndDoc();
     } else {
         ImageSurface surface(request.widthTwips, request.heightTwips, kScreenDpi, request.scale);
         if (request.draw) request.draw(surface);

@@ -39,13 +39,12 @@ namespace {
 class PdfFileJob : public PrintJob {
   public:
     PdfFileJob(std::string path, std::function<void(const std::string&)> report,
-               const FileCalls& calls)
+               const FileCalls& calls, const QPageLayout& layout)
         : path_(std::move(path)), report_(std::move(report)), calls_(calls), buffer_(&bytes_) {
         buffer_.open(QIODevice::WriteOnly);
         writer_ = std::make_unique<QPdfWriter>(&buffer_);
         writer_->setCreator(QStringLiteral("FFT Quorbel"));
-        writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+        writer_->setPageLayout(layout);
         page_ = std::make_unique<PrinterSurface>(*writer_);
     }
     ~PdfFileJob() override {
@@ -81,15 +80,25 @@ class PdfFileJob : public PrintJob {
 
 }  // namespace
 
+QPageLayout PageLayoutOf(Paper paper) {
+    const PaperLayout layout = LayoutOf(paper);
+    // Points are twentieths of twips' inch: 20 twips each.
+    return QPageLayout(
+        QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4),
+        QPageLayout::Portrait,
+        QMarginsF(layout.left / 20, layout.top / 20, layout.right / 20, layout.bottom / 20),
+        QPageLayout::Point);
+}
+
 std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path,
                                       std::function<void(const std::string&)> report,
-                                      const FileCalls& calls) {
+                                      const FileCalls& calls, const QPageLayout& layout) {
     // A file that cannot be written is refused before anything is drawn.
     if (const std::optional<std::string> why = WhyNotWritable(path)) {
         if (report) report(CannotWriteMessage(path, *why));
         return nullptr;
     }
-    auto job = std::make_unique<PdfFileJob>(path, report, calls);
+    auto job = std::make_unique<PdfFileJob>(path, report, calls, layout);
     if (!job->Active()) {
         if (report) report(CannotWriteMessage(path, "the document could not be begun"));
         return nullptr;

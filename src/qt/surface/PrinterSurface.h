@@ -2,12 +2,14 @@
 // A printer page as a drawing surface: twips from the top-left corner of the printable
 // area, on a QPrinter or on Qt's PDF writer. The document begins with the surface and
 // ends with EndDoc; a page cannot be erased, so Cls only returns to the top-left.
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "PainterSurface.h"
+#include "platform/Paper.h"
 #include "platform/Platform.h"
 #include "state/FileReplace.h"
 
@@ -52,13 +54,17 @@ class DevicePrintJob : public PrintJob {
     PrinterSurface page_;
 };
 
-// A print job writing a letter-sized PDF file whose printable area is the
-// kPrinterPageWidth x kPrinterPageHeight of Platform.h. The document is made in memory
+// The page of a sheet of `paper` with the margins of LayoutOf (Paper.h), portrait.
+QPageLayout PageLayoutOf(Paper paper);
+
+// A print job writing a PDF file on the page `layout` (the sheet of the user's locale
+// unless told; the printer set-up's choice on the desktop). The document is made in memory
 // and written by ReplaceFile when it ends, so the old file stays whole until the new
 // one is. `report` is told, in one sentence naming `path`, why the file cannot be
 // written: at once (then nullptr is returned) or when the document ends.
 std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path,
                                       std::function<void(const std::string&)> report,
-                                      const FileCalls& calls = FileCalls::System());
+                                      const FileCalls& calls = FileCalls::System(),
+                                      const QPageLayout& layout = PageLayoutOf(LocalePaper()));
 
 }  // namespace quorbel

@@ -61,7 +61,11 @@ void QtPlatform::Quit() {
 }
 
 QPrinter& QtPlatform::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The sheet of the user's locale, until the set-up chooses another.
+        printer_->setPageLayout(PageLayoutOf(LocalePaper()));
+    }
     return *printer_;
 }
 
@@ -75,8 +79,11 @@ std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
     const QString name = QFileDialog::getSaveFileName(
         window_, QStringLiteral("Print to a PDF file"), QString(), QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return nullptr;
-    return PdfPrintJob(QFile::encodeName(name).toStdString(),
-                       [this](const std::string& message) { MessageBox(message); });
+    // Without a printer the set-up still chooses the sheet, which the file then uses.
+    return PdfPrintJob(
+        QFile::encodeName(name).toStdString(),
+        [this](const std::string& message) { MessageBox(message); }, FileCalls::System(),
+        Printer().pageLayout());
 }
 
 std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {
