@@ -17,6 +17,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev qt6-svg-dev
   libsndfile1-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools       # the translations: lrelease, lupdate
   fonts-liberation2 fonts-dejavu-core
 )
 if [ "$purpose" = test ]; then

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "views/Translations.h"
 
 namespace {
 
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("fftquorbel-cli"), nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    // Messages, the report and --help in the user's language; the lists of numbers are
+    // the same in every language.
+    quorbel::InstallTranslationsFromEnvironment(app);
 
     return quorbel::cli::RunCli(arguments, std::cout, std::cerr);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
@@ -276,8 +277,10 @@ void RawFileModel::mnuOpen_Click() {
     if (rate) frequency_ = std::to_string(*rate);
     ControlState& cut = view_["Label22"];
     cut.visible = rate && read->length > static_cast<std::uintmax_t>(read->n);
-    cut.caption = cut.visible ? "Only the first " + std::to_string(read->n) + " of the file's " +
-                                    std::to_string(read->length) + " samples are shown."
+    cut.caption = cut.visible ? FillIn(Translate("Form6",
+                                                 "Only the first %1 of the file's %2 "
+                                                 "samples are shown."),
+                                       {std::to_string(read->n), std::to_string(read->length)})
                               : "";
     SetPointer(kPointerDefault);
 }

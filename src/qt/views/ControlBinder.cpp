@@ -20,6 +20,7 @@
 
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
+#include "Translations.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
@@ -29,7 +30,7 @@ int TwipsToPixels(const QWidget* widget, double twips) {
 }
 
 ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar)
-    : QObject(owner) {
+    : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner);
 }
@@ -54,15 +55,15 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
         QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
         switch (control.kind) {
             case ControlKind::Menu: {
-                QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
-                                     : menuBar->addMenu(ToQString(control.caption));
+                const QString title = Text(control.caption);
+                QMenu* menu = parent ? parent->addMenu(title) : menuBar->addMenu(title);
                 menu->setObjectName(QString::fromStdString(name));
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
                 menus_[name] = menu;
                 break;
             }
             case ControlKind::MenuItem: {
-                auto* action = new QAction(ToQString(control.caption), this);
+                auto* action = new QAction(Text(control.caption), this);
                 action->setObjectName(QString::fromStdString(name));
                 action->setCheckable(control.checkable);
                 if (parent)
@@ -264,6 +265,13 @@ void ControlBinder::Fire(const std::string& control, Event event, const EventArg
 
 // --- copying the model's state into the widgets
 
+QString ControlBinder::Text(const std::string& english) const {
+    // Captions, menu texts and tooltips are translated here, and only here, by their
+    // exact English text with the window's name as the context. What a control shows
+    // from the window's data (numbers, file names) is never translated.
+    return TranslatedText(context_.c_str(), english);
+}
+
 void ControlBinder::Sync() {
     if (!window_) return;
     const ViewState& view = window_->View();
@@ -276,8 +284,8 @@ void ControlBinder::Sync() {
 }
 
 void ControlBinder::SyncWidget(const std::string& name, const ControlState& control) {
-    const QString caption = ToQString(control.caption);
-    const QString tooltip = ToQString(control.tooltip);
+    const QString caption = Text(control.caption);
+    const QString tooltip = Text(control.tooltip);
     if (const auto menu = menus_.find(name); menu != menus_.end()) {
         menu->second->setTitle(caption);
         menu->second->menuAction()->setEnabled(control.enabled);

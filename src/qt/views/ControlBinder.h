@@ -6,6 +6,7 @@
 // the model's entry point, and copies the model's whole ViewState back into the
 // widgets, each placed at its twips rectangle.
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <map>
 #include <string>
@@ -66,7 +67,9 @@ class ControlBinder : public QObject {
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SetTabOrder();
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
+    QString Text(const std::string& english) const;
 
+    std::string context_;  // the window's name: the context of its texts' translations
     Window* window_ = nullptr;
     std::function<void(const std::function<void()>&)> run_;
     std::map<std::string, QWidget*> widgets_;
