@@ -91,1265 +91,1360 @@ be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
 for a usage error or an opening-parameters file that cannot be used (one line
 on standard error, no list).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --svg             render: também os desenhos SVG
+  -h, --help        imprimir esta ajuda e parar
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
+de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
+nenhuma lista).
+</translation>
     </message>
     <message>
         <source>cannot write the default opening parameters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar os parâmetros iniciais padrão: %1</translation>
     </message>
     <message>
         <source>cannot use the opening parameters in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível usar os parâmetros iniciais em %1: %2</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler %1</translation>
     </message>
     <message>
         <source>cannot copy %1 to a temporary folder: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível copiar %1 para uma pasta temporária: %2</translation>
     </message>
     <message>
         <source>no QGuiApplication: the graphs cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>sem QGuiApplication: os gráficos não podem ser desenhados</translation>
     </message>
     <message>
         <source>the window cannot start from the opening parameters in %1 (it would use the default record instead)</source>
-        <translation type="unfinished"></translation>
+        <translation>a janela não pode partir dos parâmetros iniciais em %1 (usaria o registro padrão no lugar deles)</translation>
     </message>
     <message>
         <source>%1 cannot be used in the state the window has reached</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser usado no estado a que a janela chegou</translation>
     </message>
     <message>
         <source>The CSV cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O CSV não pode ser feito: %1</translation>
     </message>
 </context>
 <context>
     <name>Filters</name>
     <message>
         <source>Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de onda sonora (*.raw)|*.raw|Arquivos de som (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|Todos os arquivos (*)|*</translation>
     </message>
     <message>
         <source>Image Files (Bitmaps)(*.bmp)|*.bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de imagem (bitmaps)(*.bmp)|*.bmp</translation>
     </message>
     <message>
         <source>CSV files|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV|*.csv</translation>
     </message>
     <message>
         <source>Text files|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de texto|*.txt</translation>
     </message>
     <message>
         <source>PNG images|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG|*.png</translation>
     </message>
     <message>
         <source>SVG drawings|*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenhos SVG|*.svg</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Frequency of File .raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência do arquivo .raw</translation>
     </message>
     <message>
         <source>Lin</source>
-        <translation type="unfinished"></translation>
+        <translation>Lin</translation>
     </message>
     <message>
         <source>Panoramic</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorâmico</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Tuning - Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Afinação - Não</translation>
     </message>
     <message>
         <source>Tuning - On</source>
-        <translation type="unfinished"></translation>
+        <translation>Afinação - Sim</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixar</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Frequency of the File *.raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência do arquivo *.raw</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter</translation>
     </message>
     <message>
         <source>Type here the desired value</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite aqui o valor desejado</translation>
     </message>
     <message>
         <source>Number of cycles (per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ciclos (por segundo)</translation>
     </message>
     <message>
         <source> Press the right button of the mouse and drag it! </source>
-        <translation type="unfinished"></translation>
+        <translation> Pressione o botão direito do mouse e arraste! </translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos</translation>
     </message>
     <message>
         <source>Both, separately</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos, separadamente</translation>
     </message>
     <message>
         <source>Calculate and plot again f(t) and FFT graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular e traçar de novo os gráficos de f(t) e da FFT</translation>
     </message>
     <message>
         <source>Calculate and plot again f(t) graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular e traçar de novo o gráfico de f(t)</translation>
     </message>
     <message>
         <source>Calculate and plot again the Fourier transform graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular e traçar de novo o gráfico da transformada de Fourier</translation>
     </message>
     <message>
         <source>Calculating imaginary parts (only for calculated waves)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando as partes imaginárias (só para ondas calculadas)</translation>
     </message>
     <message>
         <source>Cancel all expansions</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar todas as expansões</translation>
     </message>
     <message>
         <source>Cancel expansions</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar expansões</translation>
     </message>
     <message>
         <source>Cancel modifications in the number of points</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar as alterações no número de pontos</translation>
     </message>
     <message>
         <source>Change (*1/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar (*1/2)</translation>
     </message>
     <message>
         <source>Change scales of FFT graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar as escalas do gráfico da FFT</translation>
     </message>
     <message>
         <source>Cos</source>
-        <translation type="unfinished"></translation>
+        <translation>Cos</translation>
     </message>
     <message>
         <source>Create bitmap of the FFT graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar bitmap do gráfico da FFT</translation>
     </message>
     <message>
         <source>Data extension in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensão dos dados em segundos</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir</translation>
     </message>
     <message>
         <source>Divide the height of peaks by two</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir a altura dos picos por dois</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>Expansão</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>FFT Quorbel 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel 1.0</translation>
     </message>
     <message>
         <source>FFT graph as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da FFT como PNG...</translation>
     </message>
     <message>
         <source>FFT graph as SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da FFT como SVG...</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Files  *.raw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos  *.raw...</translation>
     </message>
     <message>
         <source>Function to be analysed</source>
-        <translation type="unfinished"></translation>
+        <translation>Função a ser analisada</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Graph of f (t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de f (t)</translation>
     </message>
     <message>
         <source>Graph of f(t) as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de f(t) como PNG...</translation>
     </message>
     <message>
         <source>Graph of f(t) as SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de f(t) como SVG...</translation>
     </message>
     <message>
         <source>Graph of the Fourier Transform  ( FFT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da Transformada de Fourier  ( FFT)</translation>
     </message>
     <message>
         <source>Graph of the Original function</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da função original</translation>
     </message>
     <message>
         <source>Harmonics</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmônicos</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Imaginary (i)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaginária (i)</translation>
     </message>
     <message>
         <source>Imaginary parts set to zero (only for calculated waves)</source>
-        <translation type="unfinished"></translation>
+        <translation>Partes imaginárias iguais a zero (só para ondas calculadas)</translation>
     </message>
     <message>
         <source>Initial configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração inicial</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversa</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
     <message>
         <source>Multiple waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas múltiplas</translation>
     </message>
     <message>
         <source>Multiply the height of peaks by 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicar a altura dos picos por 2</translation>
     </message>
     <message>
         <source>Musical analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise musical</translation>
     </message>
     <message>
         <source>Musical graph as PNG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico musical como PNG...</translation>
     </message>
     <message>
         <source>Musical graph as SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico musical como SVG...</translation>
     </message>
     <message>
         <source>Number of data points in the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pontos de dados na janela</translation>
     </message>
     <message>
         <source>Nyquist</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyquist</translation>
     </message>
     <message>
         <source>Only FFT</source>
-        <translation type="unfinished"></translation>
+        <translation>Só FFT</translation>
     </message>
     <message>
         <source>Only f(t)</source>
-        <translation type="unfinished"></translation>
+        <translation>Só f(t)</translation>
     </message>
     <message>
         <source>PNG at double resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG em resolução dupla</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos</translation>
     </message>
     <message>
         <source>Print FFT graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir gráfico da FFT</translation>
     </message>
     <message>
         <source>Print setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressão</translation>
     </message>
     <message>
         <source>Raw data renewal</source>
-        <translation type="unfinished"></translation>
+        <translation>Renovar dados brutos</translation>
     </message>
     <message>
         <source>Real (r)</source>
-        <translation type="unfinished"></translation>
+        <translation>Real (r)</translation>
     </message>
     <message>
         <source>Real with global maximum (r)</source>
-        <translation type="unfinished"></translation>
+        <translation>Real com máximo global (r)</translation>
     </message>
     <message>
         <source>Reduce to one half the number of points, and complement the window with zeros</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzir à metade o número de pontos e completar a janela com zeros</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>Report as text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório como texto...</translation>
     </message>
     <message>
         <source>Samples as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Amostras como CSV...</translation>
     </message>
     <message>
         <source>Show Only positive frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar só frequências positivas</translation>
     </message>
     <message>
         <source>Show also negative frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar também frequências negativas</translation>
     </message>
     <message>
         <source>Simple wave to be analysed</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda simples a ser analisada</translation>
     </message>
     <message>
         <source>Simple waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas simples</translation>
     </message>
     <message>
         <source>Sin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen</translation>
     </message>
     <message>
         <source>Sine wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda senoidal</translation>
     </message>
     <message>
         <source>Spectrum as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectro como CSV...</translation>
     </message>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Abertura</translation>
     </message>
     <message>
         <source>Splash observe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver abertura</translation>
     </message>
     <message>
         <source>Square wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda quadrada</translation>
     </message>
     <message>
         <source>Start horizontal expansion process</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a expansão horizontal</translation>
     </message>
     <message>
         <source>Through REALFT</source>
-        <translation type="unfinished"></translation>
+        <translation>Por REALFT</translation>
     </message>
     <message>
         <source>Total number of points in f(t) graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de pontos no gráfico de f(t)</translation>
     </message>
     <message>
         <source>Triangular wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda triangular</translation>
     </message>
     <message>
         <source>Try it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente!</translation>
     </message>
     <message>
         <source>Type the desired value</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o valor desejado</translation>
     </message>
     <message>
         <source>Use the slider to move the graph of 1/10 of a semitone for each unity of the slider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use o controle deslizante para mover o gráfico 1/10 de semitom por unidade do controle.</translation>
     </message>
     <message>
         <source>Vector Rho = (r2+i2)^(1/2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vetor Rho = (r2+i2)^(1/2)</translation>
     </message>
     <message>
         <source>Waves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondas</translation>
     </message>
     <message>
         <source>Window Width (seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura da janela (segundos):</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>f(t) = +1 if sin(2πνt + φ) ≥ 0, else −1</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = +1 se sen(2πνt + φ) ≥ 0, senão −1</translation>
     </message>
     <message>
         <source>f(t) = sin(2πνt + φ)</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = sen(2πνt + φ)</translation>
     </message>
     <message>
         <source>f(t) = triangle between +1 and −1, phase φ</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = triângulo entre +1 e −1, fase φ</translation>
     </message>
     <message>
         <source>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</translation>
     </message>
     <message>
         <source>f(t) = Σ aᵢ·sin(bᵢ·2πνt + φᵢ)</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = Σ aᵢ·sen(bᵢ·2πνt + φᵢ)</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Effective now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar agora</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>FFT Quorbel - Opening Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Parâmetros iniciais</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Function to be analysed</source>
-        <translation type="unfinished"></translation>
+        <translation>Função a ser analisada</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Number of cycles (per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ciclos (por segundo)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>The FFT needs 1024 points (a power of two).</source>
-        <translation type="unfinished"></translation>
+        <translation>A FFT precisa de 1024 pontos (uma potência de dois).</translation>
     </message>
     <message>
         <source>Total number of points</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de pontos</translation>
     </message>
     <message>
         <source>Use this form if you want to modify the parameters which are used when the program is opened. After introducing the desired modifications, choose one of the buttons below, as you prefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use este formulário se quiser modificar os parâmetros usados quando o programa é aberto. Depois de fazer as modificações desejadas, escolha um dos botões abaixo, como preferir.</translation>
     </message>
     <message>
         <source>With another number of points f(t) is drawn but not transformed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com outro número de pontos, f(t) é traçada mas não transformada.</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>f(t) = a Sin(2πνt + φ)
 ν = b × number of cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>f(t) = a Sen(2πνt + φ)
+ν = b × número de ciclos</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>FFT Quorbel - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Ajuda</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Maximum error=</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro máximo=</translation>
     </message>
     <message>
         <source>Maximum relative error=</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro relativo máximo=</translation>
     </message>
     <message>
         <source>undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>indefinido</translation>
     </message>
     <message>
         <source>Table of all Points of  both Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela de todos os pontos das  duas funções</translation>
     </message>
     <message>
         <source>Number of points: </source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pontos: </translation>
     </message>
     <message>
         <source>Points of original function || Points of recovered function</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos da função original || Pontos da função recuperada</translation>
     </message>
     <message>
         <source>FFT Quorbel - Results of the inverse calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Resultados do cálculo inverso</translation>
     </message>
     <message>
         <source>Original Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Função original</translation>
     </message>
     <message>
         <source>Recovered Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Função recuperada</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>FFT Quorbel - Report</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Relatório</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Only the first %1 of the file&apos;s %2 samples are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só as primeiras %1 das %2 amostras do arquivo são mostradas.</translation>
     </message>
     <message>
         <source>FFT Quorbel - Files  *.raw</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Arquivos  *.raw</translation>
     </message>
     <message>
         <source>First channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro canal</translation>
     </message>
     <message>
         <source>Frequency of file .raw (modify by typing a new value if necessary):</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência do arquivo .raw (altere digitando um novo valor, se necessário):</translation>
     </message>
     <message>
         <source>Maximum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo:</translation>
     </message>
     <message>
         <source>Mean of the channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Média dos canais</translation>
     </message>
     <message>
         <source>Minimum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Points in the File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos no arquivo:</translation>
     </message>
     <message>
         <source>Points in the graph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos no gráfico:</translation>
     </message>
     <message>
         <source>Selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos selecionados:</translation>
     </message>
     <message>
         <source>Selection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção:</translation>
     </message>
     <message>
         <source>Sound files with several channels: plot and transfer the first channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som com vários canais: traçar e transferir o primeiro canal</translation>
     </message>
     <message>
         <source>Sound files with several channels: plot and transfer the mean of all channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som com vários canais: traçar e transferir a média de todos os canais</translation>
     </message>
     <message>
         <source>The calculation will not produce good results with a number of points below  1024. Select a little bit larger region. </source>
-        <translation type="unfinished"></translation>
+        <translation>O cálculo não dará bons resultados com um número de pontos abaixo de  1024. Selecione uma região um pouco maior. </translation>
     </message>
     <message>
         <source>The frequency of the file must be a number of hertz from 1 to 1000000 (for example 22050). Type it in the box above and transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A frequência do arquivo deve ser um número de hertz de 1 a 1000000 (por exemplo 22050). Digite-a na caixa acima e transfira de novo.</translation>
     </message>
     <message>
         <source>To be transferred:</source>
-        <translation type="unfinished"></translation>
+        <translation>A transferir:</translation>
     </message>
     <message>
         <source>To perform the Fourier Transform calculation, a part of the graph must be selected. Just drag the mouse over the graph (from left to right), with the left button pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para fazer o cálculo da Transformada de Fourier, é preciso selecionar uma parte do gráfico. Basta arrastar o mouse sobre o gráfico (da esquerda para a direita) com o botão esquerdo pressionado.</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir</translation>
     </message>
     <message>
         <source>Transfer selected points for FFT calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir os pontos selecionados para os cálculos da FFT</translation>
     </message>
     <message>
         <source>Use the menu &quot;Open&quot; to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use o menu &quot;Abrir&quot; para traçar os dados de um arquivo *.raw. Depois selecione a parte do gráfico que será usada no cálculo da Transformada de Fourier.</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo</translation>
     </message>
     <message>
         <source>FFT Quorbel - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Ajuda</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>FFT Quorbel - Bitmap creating</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel - Criação de bitmap</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Save image</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar imagem</translation>
     </message>
 </context>
 <context>
     <name>Graphs</name>
     <message>
         <source>frequency, (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>frequência, (Hz)</translation>
     </message>
     <message>
         <source>Fourier Transform, F</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformada de Fourier, F</translation>
     </message>
     <message>
         <source>Graph of Fourier Transform F(</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da Transformada de Fourier F(</translation>
     </message>
     <message>
         <source>Frequency (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência (Hz)</translation>
     </message>
     <message>
         <source>FFT-Imaginary Part</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT-Parte imaginária</translation>
     </message>
     <message>
         <source>FFT-Real Part</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT-Parte real</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source> an integer value (up to 52 Hz), the &lt;i&gt;Report&lt;/i&gt; will always show correct</source>
-        <translation type="unfinished"></translation>
+        <translation> um valor inteiro (até 52 Hz), o &lt;i&gt;Relatório&lt;/i&gt; sempre mostrará valores</translation>
     </message>
     <message>
         <source>(or &lt;i&gt;aliased&lt;/i&gt;) into the range, thus producing results that can be hard to understand.</source>
-        <translation type="unfinished"></translation>
+        <translation>(ou sofrerá &lt;i&gt;aliasing&lt;/i&gt;) para dentro da faixa, produzindo resultados difíceis de entender.</translation>
     </message>
     <message>
         <source>Nyquist Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência de Nyquist</translation>
     </message>
     <message>
         <source>One should consider that the program uses, for this calculation,</source>
-        <translation type="unfinished"></translation>
+        <translation>Deve-se considerar que o programa usa, neste cálculo,</translation>
     </message>
     <message>
         <source>Phase (Report)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase (Relatório)</translation>
     </message>
     <message>
         <source>The &lt;i&gt;phase&lt;/i&gt; value shown in the &lt;i&gt;Report&lt;/i&gt; (which is produced under</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor da &lt;i&gt;fase&lt;/i&gt; mostrado no &lt;i&gt;Relatório&lt;/i&gt; (produzido a pedido</translation>
     </message>
     <message>
         <source>The product of the &lt;i&gt;number of cycles&lt;/i&gt; by the constant &lt;i&gt;b&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>O produto do &lt;i&gt;número de ciclos&lt;/i&gt; pela constante &lt;i&gt;b&lt;/i&gt;</translation>
     </message>
     <message>
         <source>Thus, the values of the real part and of the imaginary part which are used in the</source>
-        <translation type="unfinished"></translation>
+        <translation>Assim, os valores da parte real e da parte imaginária que são usados no</translation>
     </message>
     <message>
         <source>Transform will produce only integer values for the frequencies, as each point of</source>
-        <translation type="unfinished"></translation>
+        <translation>de Fourier só produzirá valores inteiros para as frequências, pois cada ponto da</translation>
     </message>
     <message>
         <source>Try, for instance, the values 0, 1, 2, 3, 4, 5, 6 in the &lt;g&gt;f&lt;/g&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente, por exemplo, os valores 0, 1, 2, 3, 4, 5, 6 na coluna &lt;g&gt;f&lt;/g&gt;,</translation>
     </message>
     <message>
         <source>be very close to the correct values) while others will be fractions, and the</source>
-        <translation type="unfinished"></translation>
+        <translation>muito próximos dos valores corretos), enquanto outras serão frações, e os</translation>
     </message>
     <message>
         <source>calculation of the phase belong to an &lt;i&gt;integer frequency&lt;/i&gt;, and not to the correct </source>
-        <translation type="unfinished"></translation>
+        <translation>cálculo da fase pertencem a uma &lt;i&gt;frequência inteira&lt;/i&gt;, e não à frequência </translation>
     </message>
     <message>
         <source>column, using the same values of &lt;i&gt;a&lt;/i&gt; and &lt;i&gt;b&lt;/i&gt; which are shown when the program is</source>
-        <translation type="unfinished"></translation>
+        <translation>usando os mesmos valores de &lt;i&gt;a&lt;/i&gt; e &lt;i&gt;b&lt;/i&gt; que aparecem quando o programa é</translation>
     </message>
     <message>
         <source>correct. Try also the &lt;i&gt;number of cycles&lt;/i&gt;30.5: with this value, some of the</source>
-        <translation type="unfinished"></translation>
+        <translation>corretos. Experimente também o &lt;i&gt;número de ciclos&lt;/i&gt; 30.5: com esse valor, algumas das</translation>
     </message>
     <message>
         <source>corresponding values of phases will not be correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>valores de fase correspondentes não serão corretos.</translation>
     </message>
     <message>
         <source>found by the Fourier Transform, which can be an inexact value depending on</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrada pela Transformada de Fourier, que pode ser um valor inexato dependendo</translation>
     </message>
     <message>
         <source>fraction, some or all the frequencies can also be fractions; however, the Fourier</source>
-        <translation type="unfinished"></translation>
+        <translation>fração, algumas ou todas as frequências também podem ser frações; porém, a Transformada</translation>
     </message>
     <message>
         <source>frequencies will be integer values (and the corresponding values of phases will</source>
-        <translation type="unfinished"></translation>
+        <translation>frequências serão valores inteiros (e os valores de fase correspondentes ficarão</translation>
     </message>
     <message>
         <source>frequency, which is a fraction (and thus does not belong to the calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>correta, que é uma fração (e portanto não pertence aos pontos</translation>
     </message>
     <message>
         <source>if the value of the &quot;number of cycles&quot; (or some value of the &quot;b&quot; column) is a</source>
-        <translation type="unfinished"></translation>
+        <translation>se o valor do &quot;número de ciclos&quot; (ou algum valor da coluna &quot;b&quot;) for uma</translation>
     </message>
     <message>
         <source>number of 1024 points), otherwise the range determined by the Nyquist critical frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>de 1024 pontos); caso contrário, a faixa determinada pela frequência crítica de Nyquist</translation>
     </message>
     <message>
         <source>of phase shown has nothing to do with the actual value.</source>
-        <translation type="unfinished"></translation>
+        <translation>de fase mostrado não tem nada a ver com o valor real.</translation>
     </message>
     <message>
         <source>opened (or just click the &quot;Example&quot; button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>aberto (ou clique no botão &quot;Exemplo&quot; à esquerda). Usando como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
     </message>
     <message>
         <source>per cycle are collected). The result is that this frequency, out of the range, will be reflected</source>
-        <translation type="unfinished"></translation>
+        <translation>por ciclo são coletados). Como resultado, essa frequência, fora da faixa, será refletida</translation>
     </message>
     <message>
         <source>points). The result, obviously, will not be correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>calculados). O resultado, obviamente, não será correto.</translation>
     </message>
     <message>
         <source>request through the menu &quot;File&quot;) is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>pelo menu &quot;Arquivo&quot;) é calculado supondo que o valor &lt;i&gt;exato&lt;/i&gt;</translation>
     </message>
     <message>
         <source>should not be larger than 512 for any frequency in this program (which uses a fixed total</source>
-        <translation type="unfinished"></translation>
+        <translation>não deve passar de 512 para nenhuma frequência neste programa (que usa um total fixo</translation>
     </message>
     <message>
         <source>the Transform corresponds to 1 Hz, because the window width is 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformada corresponde a 1 Hz, porque a largura da janela é de 1 segundo.</translation>
     </message>
     <message>
         <source>the size of the window, etc. For instance, in the case of &quot;Multiple Frequencies&quot;,</source>
-        <translation type="unfinished"></translation>
+        <translation>do tamanho da janela etc. Por exemplo, no caso de &quot;Frequências Múltiplas&quot;,</translation>
     </message>
     <message>
         <source>the values of the real part and of the imaginary part of a &lt;i&gt;certain frequency&lt;/i&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>os valores da parte real e da parte imaginária de uma &lt;i&gt;certa frequência&lt;/i&gt;</translation>
     </message>
     <message>
         <source>value of the corresponding frequency is known. If this is not the case, the value</source>
-        <translation type="unfinished"></translation>
+        <translation>da frequência correspondente é conhecido. Se não for esse o caso, o valor</translation>
     </message>
     <message>
         <source>values for the phases, while when using fraction values the results will not be</source>
-        <translation type="unfinished"></translation>
+        <translation>corretos para as fases, enquanto com valores fracionários os resultados não serão</translation>
     </message>
     <message>
         <source>will be exceeded (this means that there will be a frequency for which &lt;i&gt;less&lt;/i&gt; than two points</source>
-        <translation type="unfinished"></translation>
+        <translation>será ultrapassada (isto é, haverá uma frequência para a qual &lt;i&gt;menos&lt;/i&gt; de dois pontos</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de parâmetros iniciais %1 não pôde ser restaurado da cópia guardada: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser aberto: %2.</translation>
     </message>
     <message>
         <source>The length of %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O tamanho de %1 não pode ser lido (%2).</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened for reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser aberto para leitura.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser lido.</translation>
     </message>
     <message>
         <source>The file %1 is empty: it holds no samples to plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 está vazio: não contém amostras para traçar.</translation>
     </message>
     <message>
         <source>The file %1 became shorter while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 ficou menor enquanto era lido.</translation>
     </message>
     <message>
         <source>No samples were selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma amostra foi selecionada.</translation>
     </message>
     <message>
         <source>The file %1 is shorter than when it was plotted; open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 está menor do que quando foi traçado; abra-o de novo.</translation>
     </message>
     <message>
         <source>The file %1 is not a sound file this window can open: its content is in no sound format it knows, and only a name ending in .raw is read as headerless bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não é um arquivo de som que esta janela possa abrir: seu conteúdo não está em nenhum formato de som conhecido, e só um nome terminado em .raw é lido como bytes sem cabeçalho.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser lido (%2).</translation>
     </message>
     <message>
         <source>The file %1 is a damaged sound file (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 é um arquivo de som danificado (%2).</translation>
     </message>
     <message>
         <source>The file %1 holds its sound in an encoding this window cannot decode.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 guarda o som numa codificação que esta janela não consegue decodificar.</translation>
     </message>
     <message>
         <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency, no channel or no sample format that can be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 é um arquivo de som com cabeçalho incompleto: não informa frequência de amostragem, canal ou formato de amostra utilizável.</translation>
     </message>
     <message>
         <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency or no channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 é um arquivo de som com cabeçalho incompleto: não informa frequência de amostragem ou canal.</translation>
     </message>
     <message>
         <source>The file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser gravado</translation>
     </message>
     <message>
         <source>The file %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não pode ser gravado: %2</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>ele não existe</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
     <message>
         <source>Expansion with less than 5 points will produce error in calculations and, anyway, would be useless. Choose a larger interval!</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma expansão com menos de 5 pontos produzirá erro nos cálculos e, de qualquer forma, seria inútil. Escolha um intervalo maior!</translation>
     </message>
     <message>
         <source>It is not possible to export because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exportar porque os parâmetros foram alterados. Clique em AMBOS para recalcular e traçar os gráficos e tente de novo</translation>
     </message>
     <message>
         <source>The FFT graph is not shown. Show it and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gráfico da FFT não está sendo mostrado. Mostre-o e tente de novo.</translation>
     </message>
     <message>
         <source>The musical graph is not shown. Click in &quot;Log&quot; to show it and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gráfico musical não está sendo mostrado. Clique em &quot;Log&quot; para mostrá-lo e tente de novo.</translation>
     </message>
     <message>
         <source>The report cannot be made while both graphs are shown separately. Choose one quantity and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório não pode ser feito enquanto os dois gráficos são mostrados separadamente. Escolha uma grandeza e tente de novo.</translation>
     </message>
     <message>
         <source>The inverse transform works on 2 to %1 points, a power of two; the total number of points is %2. Nothing was calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transformada inversa trabalha com 2 a %1 pontos, uma potência de dois; o número total de pontos é %2. Nada foi calculado.</translation>
     </message>
     <message>
         <source>The opening-parameters file %1 cannot be created (%2). The program stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de parâmetros iniciais %1 não pode ser criado (%2). O programa será encerrado.</translation>
     </message>
     <message>
         <source>The default opening parameters could not be loaded from %1. The program stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os parâmetros iniciais padrão não puderam ser carregados de %1. O programa será encerrado.</translation>
     </message>
     <message>
         <source> (row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (linha %1)</translation>
     </message>
     <message>
         <source>Total number of points in f(t) graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de pontos no gráfico de f(t)</translation>
     </message>
     <message>
         <source>Number of data points in the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pontos de dados na janela</translation>
     </message>
     <message>
         <source>Data extension in seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensão dos dados em segundos</translation>
     </message>
     <message>
         <source>Window Width (seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura da janela (segundos)</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
     </message>
     <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível imprimir o relatório porque os parâmetros foram alterados. Clique em AMBOS para recalcular e traçar os gráficos e tente de novo</translation>
     </message>
     <message>
         <source>It is not possible to print the graph and the report because parameters were changed. Click in BOTH to replot the graphs and then retry to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível imprimir o gráfico e o relatório porque os parâmetros foram alterados. Clique em AMBOS para traçar de novo os gráficos e tente imprimir outra vez.</translation>
     </message>
     <message>
         <source>The total number of points must lie between 1 and %1; the field holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número total de pontos deve estar entre 1 e %1; o campo contém %2.</translation>
     </message>
     <message>
         <source>This wave is calculated with at most %1 data points in the window; the field holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta onda é calculada com no máximo %1 pontos de dados na janela; o campo contém %2.</translation>
     </message>
     <message>
         <source>The number of points and the cycles cannot be read from the opening parameters (%1); the fields keep their values.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de pontos e os ciclos não podem ser lidos dos parâmetros iniciais (%1); os campos mantêm seus valores.</translation>
     </message>
     <message>
         <source>Calculated waves are transformed with 1024 points; the total number of points is %1. Nothing was transformed.</source>
-        <translation type="unfinished"></translation>
+        <translation>As ondas calculadas são transformadas com 1024 pontos; o número total de pontos é %1. Nada foi transformado.</translation>
     </message>
     <message>
         <source>Sound data are transformed in powers of two up to 32768 samples; %1 samples cannot be transformed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados de som são transformados em potências de dois até 32768 amostras; %1 amostras não podem ser transformadas.</translation>
     </message>
     <message>
         <source>Make your own code for this operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escreva seu próprio código para esta operação!</translation>
     </message>
     <message>
         <source>Total number of points</source>
-        <translation type="unfinished"></translation>
+        <translation>Número total de pontos</translation>
     </message>
     <message>
         <source>Number of cycles (per second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ciclos (por segundo)</translation>
     </message>
     <message>
         <source>The opening parameters cannot be read from %1 (%2). Type them and choose &quot;Save&quot; to write a new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os parâmetros iniciais não podem ser lidos de %1 (%2). Digite-os e escolha &quot;Salvar&quot; para gravar um novo arquivo.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo &quot;%1&quot; contém %2, %3 Nada foi salvo.</translation>
     </message>
     <message>
         <source>which is not a number of points from 1 to 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>que não é um número de pontos de 1 a 32767.</translation>
     </message>
     <message>
         <source>which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>que não é um número.</translation>
     </message>
     <message>
         <source>The opening parameters cannot be saved in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os parâmetros iniciais não podem ser salvos em %1 (%2).</translation>
     </message>
     <message>
         <source>Print setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impressão</translation>
     </message>
     <message>
         <source>Print to a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir num arquivo PDF</translation>
     </message>
     <message>
         <source>The printer cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impressora não pode ser usada.</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>sine</source>
-        <translation type="unfinished"></translation>
+        <translation>seno</translation>
     </message>
     <message>
         <source>cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>cosseno</translation>
     </message>
     <message>
         <source>Sine Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda senoidal</translation>
     </message>
     <message>
         <source>Square Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda quadrada</translation>
     </message>
     <message>
         <source>Triangular Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda triangular</translation>
     </message>
     <message>
         <source>Data of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados de %1</translation>
     </message>
     <message>
         <source>Frequency of file: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência do arquivo: %1 Hz</translation>
     </message>
     <message>
         <source>Number of points: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pontos: %1</translation>
     </message>
     <message>
         <source>Window: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela: %1 segundos</translation>
     </message>
     <message>
         <source>Data window (complemented with zeros): %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela de dados (completada com zeros): %1 segundos</translation>
     </message>
     <message>
         <source>2. Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Parâmetros</translation>
     </message>
     <message>
         <source>2.1. number of cycles per second: %1 cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>2.1. número de ciclos por segundo: %1 ciclos</translation>
     </message>
     <message>
         <source>2.2. data window (complemented with zeros): %1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2. janela de dados (completada com zeros): %1 segundo</translation>
     </message>
     <message>
         <source>2.3. parameters of the functions</source>
-        <translation type="unfinished"></translation>
+        <translation>2.3. parâmetros das funções</translation>
     </message>
     <message>
         <source>3. RESULT</source>
-        <translation type="unfinished"></translation>
+        <translation>3. RESULTADO</translation>
     </message>
     <message>
         <source>frequencies</source>
-        <translation type="unfinished"></translation>
+        <translation>frequências</translation>
     </message>
     <message>
         <source>amplitude</source>
-        <translation type="unfinished"></translation>
+        <translation>amplitude</translation>
     </message>
     <message>
         <source>phase </source>
-        <translation type="unfinished"></translation>
+        <translation>fase </translation>
     </message>
     <message>
         <source> (See Help!)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Veja a Ajuda!)</translation>
     </message>
     <message>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>presente</translation>
     </message>
     <message>
         <source>(radians)</source>
-        <translation type="unfinished"></translation>
+        <translation>(radianos)</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>1. Function analysed f(t): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Função analisada f(t): %1</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o  %1</translation>
     </message>
     <message>
         <source>Version %1.%2  (1998)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1.%2  (1998)</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info. do &amp;sistema...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The objective of this program is to help the Chemistry student to understand some practical aspects of the application of the Fourier Transform to the analysis of spectroscopic data and of several simple and complex periodic functions. Many different periodic functions can be generated and then analysed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O objetivo deste programa é ajudar o estudante de Química a entender alguns aspectos práticos da aplicação da Transformada de Fourier à análise de dados espectroscópicos e de várias funções periódicas simples e complexas. Muitas funções periódicas diferentes podem ser geradas e depois analisadas.</translation>
     </message>
     <message>
         <source>This program was made in 1998 exclusively for didactic purposes, as a teaching aid for Chemistry students.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa foi feito em 1998 exclusivamente para fins didáticos, como apoio ao ensino de estudantes de Química.</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source> Warning: Do not use on Fridays after 4 PM (THE WEEKEND IS FOR RESTING)</source>
-        <translation type="unfinished"></translation>
+        <translation> Aviso: não use às sextas-feiras depois das 16h (O FIM DE SEMANA É PARA DESCANSAR)</translation>
     </message>
     <message>
         <source>FFT</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT</translation>
     </message>
     <message>
         <source>FFT Quorbel</source>
-        <translation type="unfinished"></translation>
+        <translation>FFT Quorbel</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão 1.0</translation>
     </message>
     <message>
         <source>Windows95</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows95</translation>
     </message>
 </context>
 </TS>
