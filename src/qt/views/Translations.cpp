@@ -37,9 +37,11 @@ QStringList TranslationFolders() {
     const QString bin = QCoreApplication::applicationDirPath();
     if (!bin.isEmpty())
         folders << QDir::cleanPath(bin + QStringLiteral("/../share/fftquorbel/translations"));
-#ifdef QUORBEL_BUILD_TRANSLATIONS
-    // Run from the build tree (the programs and the tests).
-    folders << QStringLiteral(QUORBEL_BUILD_TRANSLATIONS);
+#if defined(QUORBEL_BUILD_DIR) && defined(QUORBEL_BUILD_TRANSLATIONS)
+    // Run from the build tree (the programs and the tests); an installed program never
+    // looks there.
+    if (QDir::cleanPath(bin).startsWith(QDir::cleanPath(QStringLiteral(QUORBEL_BUILD_DIR)) + '/'))
+        folders << QStringLiteral(QUORBEL_BUILD_TRANSLATIONS);
 #endif
     return folders;
 }
