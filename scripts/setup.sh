@@ -18,6 +18,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-svg-dev
   libsndfile1-dev libxcb1-dev
   qt6-tools-dev qt6-l10n-tools       # the translations: lrelease, lupdate
+  qt6-translations-l10n              # Qt's own dialogs in the user's language
   fonts-liberation2 fonts-dejavu-core
 )
 if [ "$purpose" = test ]; then
