@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs: `setup.sh run` what building and
 # running it takes (./start.sh), `setup.sh test` (the default) that and the tools of
-# the tests, the benchmarks and fuzzing (./test.sh, fuzz/run.sh).
+# the tests, the benchmarks and fuzzing (./test.sh, fuzz/run.sh), `setup.sh package`
+# what building it and making its Debian package take (scripts/package-deb.sh).
 # Idempotent: asks the package manager only for what is missing.
 set -euo pipefail
 
 purpose="${1:-test}"
 case "$purpose" in
-  run | test) ;;
-  *) echo "usage: scripts/setup.sh [run|test]" >&2; exit 2 ;;
+  run | test | package) ;;
+  *) echo "usage: scripts/setup.sh [run|test|package]" >&2; exit 2 ;;
 esac
 
 # Building and running: the compiler, Qt, libsndfile, the X connection check and the
@@ -20,6 +21,8 @@ packages=(
   qt6-tools-dev qt6-l10n-tools       # the translations: lrelease, lupdate
   qt6-translations-l10n              # Qt's own dialogs in the user's language
   fonts-liberation2 fonts-dejavu-core
+  qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
+  libpulse-dev                           # asking whether the sound server answers
 )
 if [ "$purpose" = test ]; then
   packages+=(
@@ -28,7 +31,15 @@ if [ "$purpose" = test ]; then
     desktop-file-utils appstream       # the installed tree's validators
     libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
     clang libclang-rt-14-dev           # fuzzing
+    python3-numpy python3-matplotlib   # the spectrogram benchmark's reference
+    pulseaudio pulseaudio-utils        # the tests' own sound server, parec and paplay
   )
+fi
+
+# Making the Debian package (the tests make one too): dpkg-shlibdeps and file work out
+# its dependencies, lintian checks it.
+if [ "$purpose" = test ] || [ "$purpose" = package ]; then
+  packages+=(dpkg-dev file lintian)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 // The desktop program: one main window on the user's display.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -80,6 +81,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt sets the C library's locale from the environment; its numbers keep the period
+    // here whatever the language (the fields, drawings and files read them that way).
+    std::setlocale(LC_NUMERIC, "C");
     // The installed menu entry's name (without ".desktop"): desktops match the window to
     // the entry and show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorbel.fftquorbel"));

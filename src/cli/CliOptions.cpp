@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "platform/Translation.h"
+#include "sound/Sound.h"
+#include "spectrogram/Stft.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -35,11 +37,12 @@ constexpr std::array<Choice<Wave>, 4> kWaves{{
     {"square", Wave::square},
     {"triangular", Wave::triangular},
 }};
-constexpr std::array<Choice<CsvData>, 2> kCsvData{{
+constexpr std::array<Choice<CsvData>, 3> kCsvData{{
     {"samples", CsvData::samples},
     {"spectrum", CsvData::spectrum},
+    {"spectrogram", CsvData::spectrogram},
 }};
-constexpr std::array<Choice<Command>, 10> kCommands{{
+constexpr std::array<Choice<Command>, 13> kCommands{{
     {"samples", Command::samples},
     {"spectrum", Command::spectrum},
     {"graph", Command::graph},
@@ -50,6 +53,9 @@ constexpr std::array<Choice<Command>, 10> kCommands{{
     {"print", Command::print},
     {"bitmap", Command::bitmap},
     {"csv", Command::csv},
+    {"spectrogram", Command::spectrogram},
+    {"wav", Command::wav},
+    {"play", Command::play},
 }};
 
 template <class E, size_t Count>
@@ -120,7 +126,8 @@ class Parser {
             if (!command)
                 return UsageError{"unknown command " + Quoted(word) + " (one of " +
                                   Words(kCommands) + ")"};
-            if (*command == Command::print || *command == Command::bitmap) {
+            if (*command == Command::print || *command == Command::bitmap ||
+                *command == Command::wav) {
                 if (next_ >= arguments_.size() || arguments_[next_].empty())
                     return UsageError{word + " needs the name of the file to write"};
                 options_.outputFile = arguments_[next_++];
@@ -130,6 +137,18 @@ class Parser {
                 const std::optional<CsvData> chosen = Lookup(kCsvData, data);
                 if (!chosen) return UsageError{"csv needs " + Words(kCsvData)};
                 options_.csvData = *chosen;
+                if (*chosen == CsvData::spectrogram) {
+                    if (next_ >= arguments_.size() || arguments_[next_].empty())
+                        return UsageError{"csv spectrogram needs the sound file"};
+                    options_.spectrogramFile = arguments_[next_++];
+                }
+            }
+            if (*command == Command::spectrogram) {
+                if (next_ + 1 >= arguments_.size() || arguments_[next_].empty() ||
+                    arguments_[next_ + 1].empty())
+                    return UsageError{"spectrogram needs the sound file and the PNG file to write"};
+                options_.spectrogramFile = arguments_[next_++];
+                options_.outputFile = arguments_[next_++];
             }
         }
         if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
@@ -141,7 +160,10 @@ class Parser {
   private:
     // Choices that no user could make together in the window: the controls they name
     // are hidden or disabled in the state the other choices leave.
-    std::optional<UsageError> Combination() const {
+    std::optional<UsageError> Combination() {
+        if (options_.Spectrogram()) return SpectrogramCombination();
+        if (options_.frame || options_.hop)
+            return UsageError{"--frame and --hop apply to the spectrogram only"};
         if (options_.negative && options_.method != Method::complex)
             return UsageError{"--negative needs --method complex"};
         const bool simpleWave = options_.wave && *options_.wave != Wave::multiple;
@@ -167,6 +189,29 @@ class Parser {
                 "--raw needs --select (and --fs, --channels or --select needs --raw)"};
         if (raw && options_.wave)
             return UsageError{"--wave and --raw choose two different functions"};
+        if (options_.seconds && options_.command != Command::wav &&
+            options_.command != Command::play)
+            return UsageError{"--seconds applies to wav and play only"};
+        return std::nullopt;
+    }
+
+    // The spectrogram reads its file itself: --fs (a ".raw" file's rate) and
+    // --channels apply to it, the main window's choices do not.
+    std::optional<UsageError> SpectrogramCombination() {
+        if (options_.rawFile || options_.rawSelection)
+            return UsageError{
+                "the spectrogram takes its file after the command (no --raw, --select)"};
+        if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
+            options_.method || options_.negative || options_.shown || options_.halvings ||
+            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg)
+            return UsageError{"the spectrogram takes only --frame, --hop, --fs and --channels"};
+        StftSettings settings;
+        settings.frame = options_.frame.value_or(kDefaultStftFrame);
+        settings.hop = options_.hop.value_or(settings.frame / 4);
+        if (const std::optional<std::string> why = StftSettingsError(settings))
+            return UsageError{*why};
+        options_.frame = settings.frame;
+        options_.hop = settings.hop;
         return std::nullopt;
     }
 
@@ -247,6 +292,17 @@ class Parser {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
                 return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
+        } else if (name == "--frame" || name == "--hop") {
+            const std::optional<int> points = WholeWord(value);
+            if (!points)
+                return UsageError{name + " needs a whole number of points, not " + Quoted(value)};
+            (name == "--frame" ? options_.frame : options_.hop) = points;
+        } else if (name == "--seconds") {
+            options_.seconds = Twips(value);
+            if (!options_.seconds || !(*options_.seconds >= kMinSoundSeconds) ||
+                !(*options_.seconds <= kMaxSoundSeconds))
+                return UsageError{"--seconds needs a number of seconds from 0.1 to 60, not " +
+                                  Quoted(value)};
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
@@ -259,7 +315,8 @@ class Parser {
     static bool IsValueOption(const std::string& name) {
         for (const char* option :
              {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
-              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels"})
+              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels",
+              "--frame", "--hop", "--seconds"})
             if (name == option) return true;
         return false;
     }
@@ -322,6 +379,22 @@ const std::string& HelpText() {
         "              the samples or the spectrum as CSV (menu \"Export\"): a header\n"
         "              line, then index, time (s) or frequency (Hz), real, imaginary and\n"
         "              modulus per point; samples have imaginary part 0\n"
+        "  spectrogram FILE OUT.png\n"
+        "              the spectrogram of the whole sound FILE (menu \"Spectrogram...\" of\n"
+        "              the raw file window, then \"Export PNG\"): time across, frequency\n"
+        "              up, levels from -120 to 0 dB of full scale; at most 4096 columns,\n"
+        "              each the mean of the frames it covers\n"
+        "  csv spectrogram FILE\n"
+        "              the spectrogram's frames as CSV: a header line, then per frame its\n"
+        "              centre time (s), then the level in dB of bins 0 .. frame/2\n"
+        "  wav FILE    the sound of \"Save f(t) as sound...\" written to FILE as a 16-bit\n"
+        "              mono WAV file (after every option): a calculated wave synthesised\n"
+        "              at 44100 Hz for --seconds, or the transferred samples of --raw at\n"
+        "              the file's rate; faded in and out over 10 ms, peak at 0.8 of full\n"
+        "              scale\n"
+        "  play        \"Play f(t)\": the same sound played on the default sound output;\n"
+        "              ends once it has been played. Without a sound server or output\n"
+        "              device: a message on standard error and exit status 1\n"
         "  controls [WINDOW]\n"
         "              the index of the windows' controls, read from their tables: one\n"
         "              line per control with its kind, caption, the events it answers\n"
@@ -365,6 +438,13 @@ const std::string& HelpText() {
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"
+        "  --frame N         spectrogram: points per frame, a power of two from 256 to\n"
+        "                    16384 (default 2048), Hann-weighted\n"
+        "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"
+        "                    frame (default a quarter of the frame); with --fs (a \".raw\"\n"
+        "                    file's rate, 22050 by default) and --channels\n"
+        "  --seconds S       wav and play: the length of a calculated wave's sound, 0.1\n"
+        "                    to 60 seconds (2 when not given)\n"
         "  -h, --help        print this help and stop\n"
         "\n"
         "An option may also be written --name=value.\n"

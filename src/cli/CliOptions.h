@@ -23,10 +23,13 @@ enum class Command {
     inverse,
     print,
     bitmap,
-    csv
+    csv,
+    spectrogram,
+    wav,
+    play
 };
-// What the csv command exports (menu "Export").
-enum class CsvData { samples, spectrum };
+// What the csv command exports (menu "Export"), or the spectrogram's frames.
+enum class CsvData { samples, spectrum, spectrogram };
 
 // The tuning slider's range, tenths of a semitone.
 inline constexpr int kMaxTuning = 10;
@@ -65,6 +68,18 @@ struct CliOptions {
     std::string outputFile;
     CsvData csvData = CsvData::samples;  // csv samples|spectrum
     bool svg = false;                    // render also writes SVG drawings
+    // The sound of "spectrogram FILE OUT.png" and "csv spectrogram FILE", and its
+    // frame and hop in points (--frame, --hop; a quarter of the frame by default).
+    std::string spectrogramFile;
+    std::optional<int> frame;
+    std::optional<int> hop;
+
+    bool Spectrogram() const {
+        return command == Command::spectrogram ||
+               (command == Command::csv && csvData == CsvData::spectrogram);
+    }
+    // The length of the sound of wav and play, seconds (the menu "Sound length").
+    std::optional<double> seconds;
 };
 
 struct HelpRequest {};

@@ -60,4 +60,8 @@ bool CliPlatform::ExportPicture(const PictureRequest& request, std::string* erro
     return WritePictureFile(request, error);
 }
 
+void CliPlatform::UseSoundOutput() {
+    if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
+}
+
 }  // namespace quorbel::cli

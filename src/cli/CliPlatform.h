@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/QtSoundOutput.h"
 #include "platform/Platform.h"
 #include "surface/RecordingSurface.h"
 
@@ -33,6 +34,11 @@ class CliPlatform : public Platform {
     // No program is started from a run; the window goes on as if it had been.
     bool StartProgram(const std::string& program) override;
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    // The default sound output for a run that plays (QtSoundOutput.h); other runs
+    // have none, so they never ask the sound server.
+    SoundOutput* Audio() override { return sound_.get(); }
+    void UseSoundOutput();
+    QtSoundOutput* Player() { return sound_.get(); }
 
     // Every message the window showed, in order.
     std::vector<std::string> messages;
@@ -42,6 +48,7 @@ class CliPlatform : public Platform {
   private:
     std::string pdfFile_;
     std::vector<std::unique_ptr<RecordingSurface>> pages_;
+    std::unique_ptr<QtSoundOutput> sound_;
 };
 
 }  // namespace quorbel::cli

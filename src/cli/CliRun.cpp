@@ -16,6 +16,7 @@
 #include "CliControls.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
+#include "CliSpectrogram.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "platform/Translation.h"
@@ -34,6 +35,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kProgram = "fftquorbel-cli";
+// How much longer than its own length a sound may take to be played before the run
+// gives up on the sound server.
+constexpr int kPlayMarginMs = 10000;
 
 // Messages and errors are printed one per line whatever they hold.
 std::string OneLine(std::string text) {
@@ -241,6 +245,9 @@ const DataList& ListOf(const AnalysisState& state, Command command) {
         case Command::print:
         case Command::bitmap:
         case Command::csv:
+        case Command::spectrogram:
+        case Command::wav:
+        case Command::play:
             return state.displayedValueList;
     }
     return state.sampleList;
@@ -313,6 +320,24 @@ int PrintMessages(const CliPlatform& platform, std::ostream& err) {
     return platform.messages.empty() ? kExitOk : kExitMessage;
 }
 
+// "Play f(t)", then waits until the sound has been played. Without a sound output the
+// menu entry is disabled: its tooltip says why.
+int Play(MainWindowModel& window, Operator& user, CliPlatform& platform, std::ostream& err) {
+    const ControlState& item = window.View()["mnuPlayFtItem"];
+    if (!item.enabled) {
+        ErrorLine(err, item.tooltip);
+        return kExitMessage;
+    }
+    if (!user.Click("mnuPlayFtItem") || !platform.messages.empty())
+        return PrintMessages(platform, err);
+    std::string error;
+    if (!platform.Player()->WaitUntilPlayed(kPlayMarginMs, &error)) {
+        ErrorLine(err, "the sound was not played: " + error);
+        return kExitMessage;
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -334,6 +359,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         ErrorLine(err, Translate("CommandLine", "no QGuiApplication: the graphs cannot be drawn"));
         return kExitUsage;
     }
+    if (options.Spectrogram()) return RunSpectrogram(options, out, err);
     const QTemporaryDir folder;
     if (!folder.isValid()) {
         ErrorLine(err, "cannot create a temporary folder: " + folder.errorString().toStdString());
@@ -356,6 +382,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     // The bitmap window's picture at its outer size.
     ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
     CliPlatform platform(options.command == Command::print ? options.outputFile : "");
+    if (options.command == Command::play) platform.UseSoundOutput();
     MainWindowSurfaces surfaces{picture1, picture2, picture8, picture9, form5, &picture5};
     surfaces.Form8 = &form8;
     MainWindowModel window(platform, ParamFile(working), surfaces);
@@ -389,7 +416,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.command == Command::csv) platform.saveAnswers.push_back(csvFile.string());
     const char* csvItem =
         options.csvData == CsvData::samples ? "mnuExportSamplesItem" : "mnuExportSpectrumItem";
+    if (options.seconds) window.SetSoundSeconds(*options.seconds);
+    if (options.command == Command::wav) platform.saveAnswers.push_back(options.outputFile);
     if (!Operate(user, options) || (options.command == Command::csv && !user.Click(csvItem)) ||
+        (options.command == Command::wav && !user.Click("mnuSaveSoundItem")) ||
         (options.command == Command::report && !user.Click("mnuReport")) ||
         (options.command == Command::inverse && !user.Click("mnuInverse")) ||
         (writesFile && !WriteOutputFile(window, user, platform, options))) {
@@ -401,6 +431,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                                   {user.Failed()}));
         return kExitMessage;
     }
+
+    if (options.command == Command::play) return Play(window, user, platform, err);
+    if (options.command == Command::wav) return PrintMessages(platform, err);
 
     if (options.command == Command::render) {
         // The graphs the window shows: a hidden graph's surface keeps an outdated or

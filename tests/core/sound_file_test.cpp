@@ -80,7 +80,7 @@ TEST_F(SoundFileTest, TonesTransferAtTheFilesOwnRate) {
         std::vector<double> tones;  // per channel
         const char* option;         // the channel choice clicked first
         std::vector<double> found;  // the report lists these within one bin
-        const char* cut;            // the window's note on a long file, or ""
+        const char* cut;            // the window's note on the stretch of a long file, or ""
     };
     const Case cases[] = {
         {"a440.wav",
@@ -89,7 +89,7 @@ TEST_F(SoundFileTest, TonesTransferAtTheFilesOwnRate) {
          {440},
          "Option1",
          {440},
-         "Only the first 34000 of the file's 44100 samples are shown."},
+         "From 0 s: samples 0 to 33999 of 44100"},
         {"tone.flac",
          {SF_FORMAT_FLAC | SF_FORMAT_PCM_24, 22050, 1},
          0.5,

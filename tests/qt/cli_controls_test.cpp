@@ -85,6 +85,7 @@ const WindowCase kWindows[] = {
     {"Form2", [] { return FactsOf(OpeningParamsTable()); }},
     {"frmAbout", [] { return FactsOf(AboutWindowTable()); }},
     {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
+    {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
 };
 
 class CliControlsOfWindow : public ::testing::TestWithParam<WindowCase> {};

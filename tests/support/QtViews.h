@@ -33,6 +33,14 @@ inline int CountPixels(const QImage& image, bool (*matches)(QRgb)) {
     return count;
 }
 
+// The widget `name` of `window`; the test fails where there is none.
+template <class T = QWidget>
+T* Child(QWidget* window, const char* name) {
+    T* widget = window->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
 // A main window view loaded from "Zparamfile.wr" in a fresh folder and shown on the
 // screen; a derived test that prepares more first calls this SetUp and returns on a
 // fatal failure.

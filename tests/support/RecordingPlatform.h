@@ -82,6 +82,10 @@ class RecordingPlatform : public Platform {
     std::vector<ExportedPicture> exportedPictures;
     bool picturesWritable = true;
 
+    // The sound output a test hands in (RecordingSoundOutput.h); none: no sound here.
+    SoundOutput* Audio() override { return audio; }
+    SoundOutput* audio = nullptr;
+
   private:
     // A document whose page is one of `pages`; ending it counts in `endedDocuments`.
     class Job : public PrintJob {

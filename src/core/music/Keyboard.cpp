@@ -4,6 +4,7 @@
 // G, A, B the remaining 7; every black key is centred on its own semitone. So each
 // key lies under its note on the ruler, and G 9, the last key, ends 8.5 semitones into
 // its octave: 128.5 semitones in all.
+#include <algorithm>
 #include <string>
 
 #include "music/MusicalGraph.h"
@@ -105,6 +106,42 @@ void DrawKeyboard(Surface& pic, double left, double top, double width, double he
     pic.SetFontBold(font.bold);
     pic.SetFontItalic(font.italic);
     pic.SetForeColor(fore);
+}
+
+void DrawUprightKeyboard(Surface& pic, double left, double width, double bottom, double top,
+                         double lowNote, double highNote) {
+    if (!(highNote > lowNote)) return;
+    const double perSemitone = (bottom - top) / (highNote - lowNote);
+    // y of a position in semitones counted from the lower edge of C-1's octave.
+    auto y = [&](double semitones) {
+        const double note = semitones - 0.5;  // key n is centred on its semitone
+        return std::clamp(bottom - (note - lowNote) * perSemitone, top, bottom);
+    };
+    const double right = left + width;
+    for (int note = 0; note < kKeys; ++note) {
+        const int octave = note / 12;
+        for (const WhiteKey& key : kWhiteKeys) {
+            if (key.semitone != note % 12) continue;
+            const double y1 = y(octave * 12 + key.right), y2 = y(octave * 12 + key.left);
+            if (y2 - y1 <= 0) continue;
+            if (OnPiano(note))
+                Box(pic, left, y1, right, y2, colors::kWhite, colors::kBlack);
+            else
+                Box(pic, left, y1, right, y2, kGreyWhite, colors::kDarkRed);
+        }
+    }
+    for (int note = 0; note < kKeys; ++note) {
+        bool black = false;
+        for (int semitone : kBlackSemitones) black = black || semitone == note % 12;
+        if (!black) continue;
+        const double y1 = y(note + 0.5 + kBlackWidth / 2), y2 = y(note + 0.5 - kBlackWidth / 2);
+        if (y2 - y1 <= 0) continue;
+        const double x1 = right - width * kBlackLength;
+        if (OnPiano(note))
+            Box(pic, x1, y1, right, y2, colors::kBlack, colors::kBlack);
+        else
+            Box(pic, x1, y1, right, y2, kGreyBlack, colors::kDarkRed);
+    }
 }
 
 }  // namespace quorbel

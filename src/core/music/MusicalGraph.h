@@ -61,4 +61,12 @@ std::vector<double> HarmonicOffsets();
 // every octave (and F 9, G 9) carry their letter above their octave number.
 void DrawKeyboard(Surface& pic, double left, double top, double width, double height);
 
+// The same keyboard upright, beside a graph whose frequency rises upward: the keys of
+// notes lowNote .. highNote (key numbers as on the picture, 69 = A4, fractions
+// allowed) from `bottom` up to `top` on a logarithmic scale, `width` twips wide from
+// `left`, the black keys reaching in from the right (the graph's side). Keys are cut
+// at the ends of the range.
+void DrawUprightKeyboard(Surface& pic, double left, double width, double bottom, double top,
+                         double lowNote, double highNote);
+
 }  // namespace quorbel

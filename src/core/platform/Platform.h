@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/SoundOutput.h"
 #include "surface/RecordingSurface.h"
 
 namespace quorbel {
@@ -78,6 +79,8 @@ class Platform {
         if (error) *error = "pictures cannot be made here";
         return false;
     }
+    // The default sound output; nullptr where sound cannot be played at all.
+    virtual SoundOutput* Audio() { return nullptr; }
 };
 
 }  // namespace quorbel

@@ -60,7 +60,8 @@ double Sample(char byte) {
 }
 }  // namespace
 
-std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error) {
+std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error,
+                                   std::uintmax_t start) {
     const std::optional<std::uintmax_t> length = Length(path, error);
     if (!length) return std::nullopt;
     if (*length == 0) {
@@ -68,12 +69,20 @@ std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::strin
                         {"\"" + path.filename().string() + "\""});
         return std::nullopt;
     }
+    if (start >= *length) {
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is shorter than when it was plotted; open it "
+                                  "again."),
+                        {QuotedText(path.filename().string())});
+        return std::nullopt;
+    }
     RawRead read;
     read.length = *length;
-    read.n = static_cast<int>(std::min<std::uintmax_t>(*length, kMaxRawSamples));
+    read.start = start;
+    read.n = static_cast<int>(std::min<std::uintmax_t>(*length - start, kMaxRawSamples));
     // n + 1 points are plotted; the last comes from beyond a short file.
     const std::optional<std::string> bytes =
-        ReadBytes(path, 0, static_cast<std::size_t>(read.n) + 1, error);
+        ReadBytes(path, start, static_cast<std::size_t>(read.n) + 1, error);
     if (!bytes) return std::nullopt;
     if (bytes->size() < static_cast<std::size_t>(read.n)) {
         *error = FillIn(Translate("Messages", "The file %1 became shorter while it was read."),
@@ -91,7 +100,7 @@ int TransferCount(int selected) {
     return 0;
 }
 
-std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
+std::optional<DataList> RawSampleList(const std::filesystem::path& path, std::int64_t first, int N,
                                       std::string* error) {
     if (first < 0 || N < 1) {
         *error = Translate("Messages", "No samples were selected.");

@@ -22,16 +22,19 @@ inline constexpr int kMaxTransfer = 16384;
 
 struct RawRead {
     std::uintmax_t length = 0;  // file length in bytes
-    int n = 0;                  // samples plotted: the length, at most kMaxRawSamples
-    // data[0..n]: data[i] is byte i + 1 of the file as a sample (for a sound file, its
-    // sample i on the same scale, full scale +-128). data[n], the point one past the
-    // samples of a file of at most kMaxRawSamples bytes, is the zero level.
+    std::uintmax_t start = 0;   // the file's sample shown first (0: its first)
+    int n = 0;  // samples plotted: the rest of the file from start, at most kMaxRawSamples
+    // data[0..n]: data[i] is byte start + i + 1 of the file as a sample (for a sound
+    // file, its sample start + i on the same scale, full scale +-128). data[n], the
+    // point one past the samples, is the next sample, or the zero level past the end.
     std::vector<double> data;
 };
 
-// Reads the first samples of `path`. Nothing (and *error says why) when the file
-// cannot be read or holds no byte.
-std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error);
+// Reads the samples of `path` from sample `start` on (a stretch of a long file).
+// Nothing (and *error says why) when the file cannot be read, holds no byte or ends
+// before `start`.
+std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::string* error,
+                                   std::uintmax_t start = 0);
 
 // The power of two that a selection of `selected` samples transfers: the largest of
 // 2^14 .. 2^10 not above it, or 0 below 1024.
@@ -40,7 +43,7 @@ int TransferCount(int selected);
 // sampleList of a transfer: N, the N samples from data(first) on (file bytes first+1
 // .. first+N) as whole numbers, then the largest absolute value of the N samples.
 // Nothing (and *error says why) when the file cannot be read that far.
-std::optional<DataList> RawSampleList(const std::filesystem::path& path, int first, int N,
+std::optional<DataList> RawSampleList(const std::filesystem::path& path, std::int64_t first, int N,
                                       std::string* error);
 
 // sampleList of the samples `values` (N = their count): N, the samples as number

@@ -7,6 +7,7 @@
 // exactly the values a ".raw" file of the same bytes gives; floating-point samples
 // beyond full scale are cut to +-128). The file's own sampling frequency comes with
 // them.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -43,14 +44,15 @@ struct SoundRead {
     int channels = 0;
 };
 
-// Decodes the first samples of `path` as ReadRawFile reads a ".raw" file. Nothing
-// (and *error says why) when the file cannot be decoded or holds no sample.
+// Decodes the samples of `path` from sample `start` on as ReadRawFile reads a ".raw"
+// file. Nothing (and *error says why) when the file cannot be decoded, holds no
+// sample or ends before `start`.
 std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, ChannelChoice choice,
-                                       std::string* error);
+                                       std::string* error, std::uintmax_t start = 0);
 
 // sampleList of a transfer from a sound file, as RawSampleList: N samples from
 // sample `first` on.
-std::optional<DataList> SoundSampleList(const std::filesystem::path& path, int first, int N,
-                                        ChannelChoice choice, std::string* error);
+std::optional<DataList> SoundSampleList(const std::filesystem::path& path, std::int64_t first,
+                                        int N, ChannelChoice choice, std::string* error);
 
 }  // namespace quorbel

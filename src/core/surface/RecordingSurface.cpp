@@ -26,6 +26,7 @@ std::vector<std::string> RecordingSurface::Texts() const {
 
 void RecordingSurface::DoCls() {
     primitives_.clear();
+    rasters_.clear();
     ++clsCount_;
 }
 

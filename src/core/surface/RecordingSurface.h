@@ -45,6 +45,14 @@ class RecordingSurface : public Surface {
     // Texts in the order printed.
     std::vector<std::string> Texts() const;
 
+    // The pictures drawn by Raster since the last Cls, kept whole (not as boxes).
+    struct RasterRecord {
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        int columns = 0, rows = 0;
+        std::vector<Color> pixels;
+    };
+    const std::vector<RasterRecord>& Rasters() const { return rasters_; }
+
     // Records the file name; succeeds while bitmapsWritable is set.
     bool SaveBitmap(const std::string& path, std::string* error) override {
         savedBitmaps.push_back(path);
@@ -61,8 +69,13 @@ class RecordingSurface : public Surface {
     void DoCircle(double cx, double cy, double radius, Color color) override;
     void DoText(double x, double y, const std::string& text) override;
     void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
+    void DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                  const std::vector<Color>& pixels) override {
+        rasters_.push_back({x1, y1, x2, y2, columns, rows, pixels});
+    }
 
   private:
+    std::vector<RasterRecord> rasters_;
     double width_;
     double height_;
     int clsCount_ = 0;

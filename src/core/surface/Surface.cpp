@@ -43,6 +43,23 @@ void Surface::DoFillRect(double x1, double y1, double x2, double y2, Color color
     for (double y = y1; y <= y2; y += 15) DoLine(x1, y, x2, y, color);
 }
 
+void Surface::Raster(double x1, double y1, double x2, double y2, int columns, int rows,
+                     const std::vector<Color>& pixels) {
+    if (columns < 1 || rows < 1 ||
+        pixels.size() < static_cast<size_t>(columns) * static_cast<size_t>(rows))
+        return;
+    DoRaster(x1, y1, x2, y2, columns, rows, pixels);
+}
+
+void Surface::DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                       const std::vector<Color>& pixels) {
+    const double w = (x2 - x1) / columns, h = (y2 - y1) / rows;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            DoFillRect(x1 + c * w, y1 + r * h, x1 + (c + 1) * w, y1 + (r + 1) * h,
+                       pixels[static_cast<size_t>(r) * columns + c]);
+}
+
 void Surface::PrintString(const std::string& text) {
     if (text.empty()) return;
     DoText(currentX_, currentY_, text);

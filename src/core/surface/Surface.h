@@ -83,6 +83,12 @@ class Surface {
     // point stays where it was.
     void FillRect(double x1, double y1, double x2, double y2, Color color);
 
+    // A picture of `columns` x `rows` cells (pixels[row * columns + column], the top
+    // row first) stretched over the box (x1, y1)-(x2, y2), each cell one flat colour;
+    // the current point stays where it was.
+    void Raster(double x1, double y1, double x2, double y2, int columns, int rows,
+                const std::vector<Color>& pixels);
+
     // Prints the items at the current point. With stayOnLine the current point stays
     // behind the last item; otherwise it moves to the left edge of the next line.
     // A number prints as " 12 " / "-3 ": a leading blank when not negative and one
@@ -131,6 +137,9 @@ class Surface {
     // Surfaces without a fill of their own cover the box with horizontal lines 15
     // twips apart (one pixel at 96 dpi).
     virtual void DoFillRect(double x1, double y1, double x2, double y2, Color color);
+    // Surfaces without pictures of their own fill each cell as a box.
+    virtual void DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                          const std::vector<Color>& pixels);
     // Text with its top-left corner at (x, y) in the current font and ForeColor.
     virtual void DoText(double x, double y, const std::string& text) = 0;
 

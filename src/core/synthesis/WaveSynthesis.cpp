@@ -55,14 +55,13 @@ double FirstSegment(double x, double jStart, double bound) {
 
 }  // namespace
 
-DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 10>& rows,
-                             bool sine) {
+std::vector<double> MultipleWaveValues(int N, int M, double nu, const std::array<WaveRow, 10>& rows,
+                                       bool sine) {
     const double s = sine ? 1 : 0;
     const double c = sine ? 0 : 1;
     const double delta = Delta(N, nu);
     std::vector<double> samples;
-    samples.reserve(static_cast<size_t>(M));
-    double largest = 0;
+    samples.reserve(static_cast<size_t>(std::max(M, 0)));
     for (int k = 0; k < M; ++k) {
         const double x = k * delta;
         double f = 0;
@@ -73,28 +72,40 @@ DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 
             f = f + row.a * s * std::sin(row.b * x + row.phi);
             f = f + row.a * c * std::cos(row.b * x + row.phi);
         }
-        if (std::fabs(f) > largest) largest = std::fabs(f);
         samples.push_back(f);
     }
-    return Assemble(N, samples, largest);
+    return samples;
 }
 
-DataList SineSamples(int N, int M, double nu, double phi) {
-    const double delta = Delta(N, nu);
-    std::vector<double> samples;
-    for (int k = 0; k < M; ++k) samples.push_back(std::sin(delta * k + phi));
+DataList MultipleWaveSamples(int N, int M, double nu, const std::array<WaveRow, 10>& rows,
+                             bool sine) {
+    const std::vector<double> samples = MultipleWaveValues(N, M, nu, rows, sine);
     return Assemble(N, samples, LargestAbsolute(samples));
 }
 
-DataList SquareSamples(int N, int M, double nu, double phi) {
+std::vector<double> SineValues(int N, int M, double nu, double phi) {
     const double delta = Delta(N, nu);
     std::vector<double> samples;
     for (int k = 0; k < M; ++k) samples.push_back(std::sin(delta * k + phi));
-    for (double& f : samples) f = f >= 0 ? 1 : -1;
-    return Assemble(N, samples, 1);
+    return samples;
 }
 
-DataList TriangularSamples(int N, int M, double nu, double phi) {
+DataList SineSamples(int N, int M, double nu, double phi) {
+    const std::vector<double> samples = SineValues(N, M, nu, phi);
+    return Assemble(N, samples, LargestAbsolute(samples));
+}
+
+std::vector<double> SquareValues(int N, int M, double nu, double phi) {
+    std::vector<double> samples = SineValues(N, M, nu, phi);
+    for (double& f : samples) f = f >= 0 ? 1 : -1;
+    return samples;
+}
+
+DataList SquareSamples(int N, int M, double nu, double phi) {
+    return Assemble(N, SquareValues(N, M, nu, phi), 1);
+}
+
+std::vector<double> TriangularValues(int N, int M, double nu, double phi) {
     const double delta = Delta(N, nu);
     // Upper bound of the segment search, rounded to single precision.
     const double X0 = static_cast<float>(kPi * 2 * nu + phi);
@@ -135,6 +146,11 @@ DataList TriangularSamples(int N, int M, double nu, double phi) {
         // Rounding in the reduction must not carry a sample past the peaks.
         samples.push_back(reduced ? std::clamp(f, -1.0, 1.0) : f);
     }
+    return samples;
+}
+
+DataList TriangularSamples(int N, int M, double nu, double phi) {
+    const std::vector<double> samples = TriangularValues(N, M, nu, phi);
     return Assemble(N, samples, LargestAbsolute(samples));
 }
 

@@ -8,6 +8,7 @@
 // of nu cycles per second completes nu periods over the window. Angles use the
 // decimal constant 3.14159265358979 for pi, as the results shown to the user do.
 #include <array>
+#include <vector>
 
 #include "state/DataList.h"
 
@@ -38,5 +39,14 @@ DataList SineSamples(int N, int M, double nu, double phi);
 DataList SquareSamples(int N, int M, double nu, double phi);
 // Triangular wave between +1 and -1, in phase with the sine for phi = 0.
 DataList TriangularSamples(int N, int M, double nu, double phi);
+
+// The samples f_0 .. f_(M-1) of the four functions above alone, as numbers: the
+// window's sampleList holds them as text; the sound of the function is made of them
+// at a rate of N samples per second.
+std::vector<double> MultipleWaveValues(int N, int M, double nu, const std::array<WaveRow, 10>& rows,
+                                       bool sine);
+std::vector<double> SineValues(int N, int M, double nu, double phi);
+std::vector<double> SquareValues(int N, int M, double nu, double phi);
+std::vector<double> TriangularValues(int N, int M, double nu, double phi);
 
 }  // namespace quorbel

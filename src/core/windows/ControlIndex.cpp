@@ -51,6 +51,7 @@ std::vector<ControlIndexEntry> ControlIndex() {
     add(IndexOfTable(OpeningParamsTable()));
     add(IndexOfTable(AboutWindowTable()));
     add(IndexOfTable(SplashWindowTable()));
+    add(IndexOfTable(SpectrogramWindowTable()));
     return index;
 }
 

@@ -19,6 +19,7 @@ class OpeningParamsModel;
 class HelpWindowModel;
 class AboutWindowModel;
 class SplashWindowModel;
+class SpectrogramWindowModel;
 enum class HelpPageKind;
 
 // The tables of the windows besides the main window's (MainWindowModel.h).
@@ -30,6 +31,7 @@ const ControlTable<OpeningParamsModel>& OpeningParamsTable();
 const ControlTable<HelpWindowModel>& HelpWindowTable(HelpPageKind kind);
 const ControlTable<AboutWindowModel>& AboutWindowTable();
 const ControlTable<SplashWindowModel>& SplashWindowTable();
+const ControlTable<SpectrogramWindowModel>& SpectrogramWindowTable();
 
 // One control of a window, or the window itself (kind "Window"): elements of a
 // control array are listed one by one, as name(i).

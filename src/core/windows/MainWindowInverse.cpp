@@ -35,6 +35,7 @@ void MainWindowModel::inverse() {
     inverse_->Show();
     state_.inverseList = RealInverseList(state_.spectrumList, N / 2);
     inverse_->ShowResults(CompareInverse(state_.sampleList, state_.inverseList, N));
+    UpdateSoundItems();
 }
 
 }  // namespace quorbel

@@ -58,6 +58,7 @@ bool MainWindowModel::Form_Load() {
         return false;
     }
     view_.shown = true;
+    CheckSoundOutput();
     return true;
 }
 

@@ -285,6 +285,36 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void TakeRawSamples(DataList samples, const std::string& fs, const std::string& T4,
                         const std::string& fileName);
 
+    // --- sound (menu "Sound"): the function heard at once, the recovered function
+    // heard, the function's sound written as a WAV file, and the sound's length
+    // The sound "Play f(t)" plays and "Save f(t) as sound..." writes: the calculated
+    // wave synthesised at kSoundRate for SoundSeconds(), or the transferred samples at
+    // the file's rate, faded and scaled (Sound.h). Nothing, a message shown, when refused.
+    std::optional<Sound> FunctionSoundNow();
+    double SoundSeconds() const { return soundSeconds_; }
+    // The length of synthesised sounds, kMinSoundSeconds..kMaxSoundSeconds; the menu
+    // checks the entry of that length, if it has one. False, nothing changed, outside.
+    bool SetSoundSeconds(double seconds);
+    // Asks the platform whether sound can be played: the items that play are enabled,
+    // or disabled with the reason as their tooltip. Asked once, when the window loads.
+    void CheckSoundOutput();
+
+  private:
+    void mnuPlayFtItem_Click();         // "Play f(t)"
+    void mnuPlayRecoveredItem_Click();  // "Play recovered function": the inverse's samples
+    void mnuSaveSoundItem_Click();      // "Save f(t) as sound..."
+    void mnuSoundLength1Item_Click() { SetSoundSeconds(1); }
+    void mnuSoundLength2Item_Click() { SetSoundSeconds(2); }
+    void mnuSoundLength5Item_Click() { SetSoundSeconds(5); }
+    // The playing items enabled as sound can be played and an inverse was run.
+    void UpdateSoundItems();
+    // The output to play on, or nothing with a message saying why there is none.
+    SoundOutput* PlayingOutput();
+    std::optional<std::string> soundUnavailable_;
+    bool soundChecked_ = false;
+    double soundSeconds_ = kDefaultSoundSeconds;
+
+  public:
     // --- printing, the bitmap and the opening-parameters dialog
     BitmapWindowModel& Bitmap() { return bitmap_; }
     OpeningParamsModel& OpeningParams() { return params_; }

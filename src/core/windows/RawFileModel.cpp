@@ -123,7 +123,7 @@ const ControlTable<M>& M::Table() {
              {.click = HANDLER(M, Option2_Click)},
              kPlain,
              {2760, 3700, 2400, kLine}},
-            {"Label22", K::Label, "", "", "", {}, kHidden, {240, 4000, kRawFrameWidth, kLine}},
+            {"Label22", K::Label, "", "", "", {}, kHidden, {3420, 4000, 4035, kLine}},
             // The counts, the transfer and the file name below the graph.
             {"Label3",
              K::Label,
@@ -184,6 +184,23 @@ const ControlTable<M>& M::Table() {
              kHintPlace},
             {"Label19", K::Label, "", kFrequencyHint, "", Hint(HANDLER(M, Label19_Click)), kHidden,
              kHintPlace},
+            // Which stretch of a file longer than the graph is shown.
+            {"HScroll1",
+             K::ScrollBar,
+             "",
+             "",
+             "Which part of the file the graph shows",
+             {.change = HANDLER(M, HScroll1_Change)},
+             kHidden,
+             {240, 4000, 3060, kLine},
+             {},
+             {0, 0, 0, 1, 20}},
+            {"mnuSpectrogram",
+             K::MenuItem,
+             "",
+             "Spectrogram...",
+             "",
+             {.click = HANDLER(M, mnuSpectrogram_Click)}},
         }};
     return table;
 }
@@ -209,6 +226,11 @@ RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWin
     surfaces_.Picture4.SetBackColor(Rgb(0, 0, 255));
     surfaces_.Form6.SetBackColor(colors::kButtonFace);
     surfaces_.Picture1.SetBackColor(colors::kButtonFace);
+    if (!surfaces_.Spectrogram)
+        ownSpectrogramPicture_ =
+            std::make_unique<RecordingSurface>(kSpectrogramGraphWidth, kSpectrogramGraphHeight);
+    spectrogram_ = std::make_unique<SpectrogramWindowModel>(
+        platform_, surfaces_.Spectrogram ? *surfaces_.Spectrogram : *ownSpectrogramPicture_);
 }
 
 void RawFileModel::Form_Load() {
@@ -269,26 +291,76 @@ void RawFileModel::mnuOpen_Click() {
     view_["Label2"].visible = true;
     view_["Label7"].caption = std::to_string(read->length);
     // A new file has no selection yet.
-    view_["Picture3"].visible = false;
-    for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
-        view_[count].caption.clear();
+    ClearSelection();
     Lerfile(*read);
     // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
     if (rate) frequency_ = std::to_string(*rate);
-    ControlState& cut = view_["Label22"];
-    cut.visible = rate && read->length > static_cast<std::uintmax_t>(read->n);
-    cut.caption = cut.visible ? FillIn(Translate("Form6",
-                                                 "Only the first %1 of the file's %2 "
-                                                 "samples are shown."),
-                                       {std::to_string(read->n), std::to_string(read->length)})
-                              : "";
+    fileLength_ = read->length;
+    ShowStretch(*read);
+    SetPointer(kPointerDefault);
+}
+
+void RawFileModel::ClearSelection() {
+    view_["Picture3"].visible = false;
+    for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
+        view_[count].caption.clear();
+}
+
+void RawFileModel::ShowStretch(const RawRead& read) {
+    stretchStart_ = read.start;
+    const bool longer = read.length > static_cast<std::uintmax_t>(kMaxRawSamples);
+    ControlState& bar = view_["HScroll1"];
+    bar.visible = longer;
+    // The last stretch ends with the file: the bar's last step may be shorter.
+    const std::uintmax_t beyond = longer ? read.length - kMaxRawSamples : 0;
+    bar.max = static_cast<int>((beyond + kStretchStep - 1) / kStretchStep);
+    bar.value = static_cast<int>((read.start + kStretchStep - 1) / kStretchStep);
+    ControlState& note = view_["Label22"];
+    note.visible = longer;
+    if (!longer) {
+        note.caption.clear();
+        return;
+    }
+    const std::uintmax_t last = read.start + static_cast<std::uintmax_t>(read.n) - 1;
+    const std::vector<std::string> samples = {std::to_string(read.start), std::to_string(last),
+                                              std::to_string(read.length)};
+    // The stretch's start in seconds, to the millisecond, at the frequency typed.
+    const std::optional<double> fs = ParseNumber(frequency_);
+    if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate)
+        note.caption = FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
+                              {NumberText(std::round(read.start / *fs * 1000) / 1000), samples[0],
+                               samples[1], samples[2]});
+    else
+        note.caption = FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
+}
+
+void RawFileModel::HScroll1_Change() {
+    const std::string& path = view_["Label1"].caption;
+    if (view_["Label2"].caption.empty() ||
+        fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples))
+        return;
+    const std::uintmax_t start = std::min<std::uintmax_t>(
+        static_cast<std::uintmax_t>(view_["HScroll1"].value) * kStretchStep,
+        fileLength_ - kMaxRawSamples);
+    std::string error;
+    std::optional<int> rate;
+    SetPointer(kPointerHourglass);
+    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, start);
+    if (!read) {
+        SetPointer(kPointerDefault);
+        platform_.MessageBox(error);
+        return;
+    }
+    ClearSelection();
+    Lerfile(*read);
+    ShowStretch(*read);
     SetPointer(kPointerDefault);
 }
 
 std::optional<RawRead> RawFileModel::ReadPlotted(const std::string& path, std::optional<int>* rate,
-                                                 std::string* error) const {
-    if (IsRawName(path)) return ReadRawFile(path, error);
-    std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error);
+                                                 std::string* error, std::uintmax_t start) const {
+    if (IsRawName(path)) return ReadRawFile(path, error, start);
+    std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error, start);
     if (!sound) return std::nullopt;
     *rate = sound->rate;
     return std::move(sound->samples);
@@ -305,7 +377,7 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     if (view_["Label2"].caption.empty() || IsRawName(path)) return;
     std::string error;
     std::optional<int> rate;
-    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error);
+    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, stretchStart_);
     if (!read) {
         platform_.MessageBox(error);
         return;
@@ -435,19 +507,26 @@ std::string RawFileModel::FewPointsHint() const {
     const int plotted = WholeNumber(view_["Label18"].caption);
     const int first = WholeNumber(view_["Label11"].caption);
     if (samples < kMinTransfer)
-        return "The file holds only " + std::to_string(samples) +
-               (samples == 1 ? " sample" : " samples") +
-               ": the calculation needs at least 1024. Open a longer file.";
+        return FillIn(samples == 1 ? Translate("Form6",
+                                               "The file holds only %1 sample: the calculation "
+                                               "needs at least 1024. Open a longer file.")
+                                   : Translate("Form6",
+                                               "The file holds only %1 samples: the calculation "
+                                               "needs at least 1024. Open a longer file."),
+                      {std::to_string(samples)});
     if (first >= plotted)
-        return "The selection starts at point " + std::to_string(first) +
-               ", past the end of the graph's " + std::to_string(plotted) +
-               " points. Drag over the graph from left to right, with the left button "
-               "pressed.";
+        return FillIn(Translate("Form6",
+                                "The selection starts at point %1, past the end of the "
+                                "graph's %2 points. Drag over the graph from left to right, "
+                                "with the left button pressed."),
+                      {std::to_string(first), std::to_string(plotted)});
     return kFewPointsHint;
 }
 
 void RawFileModel::SelDados() {
-    const int first = WholeNumber(view_["Label11"].caption);
+    // The selection counts the graph's points; the graph starts at the stretch shown.
+    const std::int64_t first =
+        static_cast<std::int64_t>(stretchStart_) + WholeNumber(view_["Label11"].caption);
     const int N = WholeNumber(view_["Label16"].caption);
     const double fs = *ParseNumber(frequency_);
     SetProgress(2);
@@ -477,6 +556,30 @@ void RawFileModel::SelDados() {
     // is never disabled or hidden, so this always reaches it).
     main_.Fire("mnuFilesrawItem", Event::Click);
     view_.minimized = true;
+}
+
+// --- the spectrogram of the whole file
+
+void RawFileModel::mnuSpectrogram_Click() {
+    HideHints();
+    if (view_["Label2"].caption.empty()) {
+        view_["Label5"].visible = true;
+        return;
+    }
+    const std::string& path = view_["Label1"].caption;
+    // A ".raw" file is analysed at the frequency typed; a sound file states its own.
+    double rate = 0;
+    if (IsRawName(path)) {
+        const std::optional<double> fs = ParseNumber(frequency_);
+        if (!fs || !(*fs >= kMinSamplingRate) || !(*fs <= kMaxSamplingRate)) {
+            view_["Label19"].visible = true;
+            return;
+        }
+        rate = *fs;
+    }
+    SetPointer(kPointerHourglass);
+    spectrogram_->Open(path, channels_, rate);
+    SetPointer(kPointerDefault);
 }
 
 const ControlTable<RawFileModel>& RawFileTable() {

@@ -5,13 +5,16 @@
 // Positions are twips; the graph Picture2 shows sample i at x = i * W / n.
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "rawfile/RawFile.h"
 #include "rawfile/SoundFile.h"
+#include "surface/RecordingSurface.h"
 #include "surface/Surface.h"
+#include "windows/SpectrogramWindowModel.h"
 #include "windows/Window.h"
 
 namespace quorbel {
@@ -26,12 +29,18 @@ inline constexpr double kMaxSamplingRate = 1000000;
 inline constexpr double kForm6Width = 7700, kForm6Height = 6700;
 inline constexpr double kRawFrameWidth = 7215, kRawFrameHeight = 3135;
 inline constexpr double kRawGraphWidth = 6965, kRawGraphHeight = 2685;
+// A long file is shown a stretch of kMaxRawSamples at a time; its scroll bar moves
+// the stretch by this many samples, a twentieth of it.
+inline constexpr int kStretchStep = kMaxRawSamples / 20;
 
 struct RawFileSurfaces {
     Surface& Form6;     // the window itself: the transfer's progress texts
     Surface& Picture1;  // the frame of the graph: the reading's progress texts
     Surface& Picture2;  // the graph, blue on the window's background colour
     Surface& Picture4;  // the same plot, white on blue, seen through the selection band
+    // The spectrogram window's picture (SpectrogramWindowModel.h); a recording when
+    // none is given.
+    Surface* Spectrogram = nullptr;
 };
 
 // The window's control table with its state when the window is loaded.
@@ -67,6 +76,10 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // The channel a sound file of several channels gives: the first, or the mean.
     void Option1_Click() { ChooseChannels(ChannelChoice::first); }
     void Option2_Click() { ChooseChannels(ChannelChoice::mean); }
+    // The scroll bar of a file longer than the graph: which stretch of it is shown.
+    void HScroll1_Change();
+    // "Spectrogram...": the spectrogram window for the whole file that is open.
+    void mnuSpectrogram_Click();
 
   public:
     // --- what the main window's transform reports while it works on the transfer
@@ -82,6 +95,10 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void TypeFrequency(const std::string& text) { frequency_ = text; }
     // Kept while the program runs, for every sound file opened.
     ChannelChoice Channels() const { return channels_; }
+
+    // The spectrogram window of the file shown.
+    SpectrogramWindowModel& Spectrogram() { return *spectrogram_; }
+    const SpectrogramWindowModel& Spectrogram() const { return *spectrogram_; }
 
     // Told after every change of the progress bar, so a view can repaint while a long
     // step still runs.
@@ -100,13 +117,20 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void ChooseChannels(ChannelChoice choice);
     // The plotted file read again, as its name says: decoded or as ".raw" bytes.
     std::optional<RawRead> ReadPlotted(const std::string& path, std::optional<int>* rate,
-                                       std::string* error) const;
+                                       std::string* error, std::uintmax_t start = 0) const;
+    // Sets the scroll bar and the note beside it for the stretch `read` holds.
+    void ShowStretch(const RawRead& read);
+    void ClearSelection();
 
     Platform& platform_;
     RawFileSurfaces surfaces_;
     MainWindowModel& main_;
     std::string frequency_ = "22050";
     ChannelChoice channels_ = ChannelChoice::first;
+    std::uintmax_t stretchStart_ = 0;  // the file's sample at the graph's left edge
+    std::uintmax_t fileLength_ = 0;    // samples in the file shown
+    std::unique_ptr<RecordingSurface> ownSpectrogramPicture_;
+    std::unique_ptr<SpectrogramWindowModel> spectrogram_;
 };
 
 }  // namespace quorbel

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPen>
 
@@ -70,6 +71,21 @@ void PainterSurface::DoCircle(double cx, double cy, double radius, Color color) 
 
 void PainterSurface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
     Painter().fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(color));
+}
+
+void PainterSurface::DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                              const std::vector<Color>& pixels) {
+    QImage image(columns, rows, QImage::Format_RGB32);
+    for (int r = 0; r < rows; ++r) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
+        const Color* cells = &pixels[static_cast<size_t>(r) * static_cast<size_t>(columns)];
+        for (int c = 0; c < columns; ++c)
+            line[c] = qRgb(RedOf(cells[c]), GreenOf(cells[c]), BlueOf(cells[c]));
+    }
+    // Each cell keeps its colour: no smoothing between cells.
+    QPainter& painter = Painter();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), image);
 }
 
 void PainterSurface::DoText(double x, double y, const std::string& text) {

@@ -47,6 +47,8 @@ class PainterSurface : public Surface {
     void DoCircle(double cx, double cy, double radius, Color color) override;
     void DoText(double x, double y, const std::string& text) override;
     void DoFillRect(double x1, double y1, double x2, double y2, Color color) override;
+    void DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
+                  const std::vector<Color>& pixels) override;
 
   private:
     QPainter& GeometryPainter(Color color);

@@ -59,6 +59,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 QMenu* menu = parent ? parent->addMenu(title) : menuBar->addMenu(title);
                 menu->setObjectName(QString::fromStdString(name));
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
+                // A disabled entry's tooltip says why it cannot be used.
+                menu->setToolTipsVisible(true);
                 menus_[name] = menu;
                 break;
             }

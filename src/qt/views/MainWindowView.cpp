@@ -49,6 +49,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     rawSurfaces_ = std::make_unique<RawFileSurfaces>(RawFileSurfaces{
         rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
         rawFile_->Graph("Picture2")->Surface(), rawFile_->Graph("Picture4")->Surface()});
+    spectrogram_ = new WindowView(this, SpectrogramWindowInitialView());
+    rawSurfaces_->Spectrogram = &spectrogram_->Graph("Picture1")->Surface();
     bitmap_ =
         new WindowView(this, BitmapWindowInitialView(), kBitmapOuterWidth, kBitmapOuterHeight);
     params_ = new WindowView(this, OpeningParamsInitialView());
@@ -79,16 +81,22 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     phase_->Attach(model_->PhaseHelp(), run);
     about_->Attach(model_->About(), run);
     splash_->Attach(model_->Splash(), run);
+    spectrogram_->Attach(model_->RawFile().Spectrogram(), run);
+    slices_ = new QTimer(this);
+    slices_->setInterval(0);
+    connect(slices_, &QTimer::timeout, this,
+            [this] { RunCall([this] { model_->RawFile().Spectrogram().AnalyseSlice(); }); });
     Sync();
 }
 
 std::vector<WindowView*> MainWindowView::Views() const {
-    return {controls_, report_,  inverse_, rawFile_, bitmap_,
-            params_,   nyquist_, phase_,   about_,   splash_};
+    return {controls_, report_, inverse_, rawFile_, bitmap_,     params_,
+            nyquist_,  phase_,  about_,   splash_,  spectrogram_};
 }
 
 MainWindowView::~MainWindowView() {
     if (waitCursor_) QApplication::restoreOverrideCursor();
+    if (slices_) slices_->stop();
     // Nothing may reach the model once it is gone: the views let go of it first, then
     // it goes while the surfaces it draws on still exist.
     for (WindowView* view : Views()) view->Detach();
@@ -137,6 +145,14 @@ void MainWindowView::Sync() {
     setWindowTitle(ToQString(view.caption));
     for (WindowView* window : Views()) window->Sync();
     ApplyPointer(view.mousePointer);
+    ScheduleSlices();
+}
+
+void MainWindowView::ScheduleSlices() {
+    if (!slices_) return;
+    const bool analysing = model_->RawFile().Spectrogram().Analysing();
+    if (analysing && !slices_->isActive()) slices_->start();
+    if (!analysing && slices_->isActive()) slices_->stop();
 }
 
 void MainWindowView::ApplyPointer(int pointer) {

@@ -7,6 +7,7 @@
 // widgets. It decides nothing: captions, check marks, states, places and everything
 // drawn come from the models.
 #include <QMainWindow>
+#include <QTimer>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -53,6 +54,7 @@ class MainWindowView : public QMainWindow {
     WindowView* PhaseWindow() const { return phase_; }
     WindowView* AboutWindow() const { return about_; }
     WindowView* SplashWindow() const { return splash_; }
+    WindowView* SpectrogramWindow() const { return spectrogram_; }
     // Every window view, the main window's first.
     std::vector<WindowView*> Views() const;
 
@@ -66,6 +68,9 @@ class MainWindowView : public QMainWindow {
     void RunCall(Call&& call);
 
     void ApplyPointer(int pointer);
+    // The spectrogram is analysed a slice at a time from the event loop while its
+    // window wants it, so the windows answer in between.
+    void ScheduleSlices();
 
     // The views first: their widgets (children of this window) hold surfaces the
     // model draws on, so the model, declared after them, goes first; the views are
@@ -80,6 +85,8 @@ class MainWindowView : public QMainWindow {
     WindowView* phase_ = nullptr;
     WindowView* about_ = nullptr;
     WindowView* splash_ = nullptr;
+    WindowView* spectrogram_ = nullptr;
+    QTimer* slices_ = nullptr;
     std::unique_ptr<RawFileSurfaces> rawSurfaces_;  // the raw file window's, for the model
     std::unique_ptr<MainWindowModel> model_;
     int running_ = 0;  // handlers in progress (a message box may run events meanwhile)

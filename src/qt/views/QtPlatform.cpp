@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "audio/QtSoundOutput.h"
 #include "platform/Translation.h"
 #include "surface/Fonts.h"
 #include "surface/PictureFile.h"
@@ -136,6 +137,11 @@ bool QtPlatform::StartProgram(const std::string& program) {
 
 bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
     return WritePictureFile(request, error);
+}
+
+SoundOutput* QtPlatform::Audio() {
+    if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
+    return sound_.get();
 }
 
 }  // namespace quorbel

@@ -13,6 +13,10 @@
 class QPrinter;
 
 namespace quorbel {
+class QtSoundOutput;
+}
+
+namespace quorbel {
 
 class QtPlatform : public Platform {
   public:
@@ -38,6 +42,8 @@ class QtPlatform : public Platform {
     bool StartProgram(const std::string& program) override;
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    // The desktop's default sound output, through Qt Multimedia (QtSoundOutput.h).
+    SoundOutput* Audio() override;
 
   private:
     QPrinter& Printer();
@@ -52,6 +58,7 @@ class QtPlatform : public Platform {
     std::map<std::string, OpenDialogMemory> openMemory_;
     // Created on first use and kept, so the printer chosen stays chosen.
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QtSoundOutput> sound_;  // created on first use
 };
 
 }  // namespace quorbel

@@ -1,0 +1,100 @@
+# Writes a program's manual page from its --help text, run at build time so that the
+# page always says what the program says. The text is kept line for line as the
+# program prints it: its "Usage:" line becomes the synopsis, every line that ends in
+# a colon at the left margin a subsection, paragraphs at the left margin are filled,
+# and indented lines are set in no-fill mode so that the columns of the command and
+# option tables stay aligned.
+# Variables: PROGRAM (the program to run), NAME (its name), SUMMARY (the line of the
+# NAME section), DATE and SOURCE (the header's date and "Package version"), SEE_ALSO
+# (a page name, optional), OUTPUT (the page written).
+foreach(variable PROGRAM NAME SUMMARY DATE SOURCE OUTPUT)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "help-to-man.cmake: ${variable} is not set")
+  endif()
+endforeach()
+
+# The English text whatever the builder's language: the source texts are English.
+set(ENV{LANGUAGE} "")
+set(ENV{LC_ALL} "C.UTF-8")
+set(ENV{LANG} "C.UTF-8")
+if(NOT DEFINED ENV{DISPLAY} OR "$ENV{DISPLAY}" STREQUAL "")
+  set(ENV{QT_QPA_PLATFORM} "offscreen")
+endif()
+execute_process(COMMAND "${PROGRAM}" --help
+  OUTPUT_VARIABLE help RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0 OR help STREQUAL "")
+  message(FATAL_ERROR "${PROGRAM} --help failed (${status}): ${errors}")
+endif()
+
+# roff: a backslash is written \e; a line starting with a period or an apostrophe
+# would be read as a request, so it starts with the zero-width \&.
+function(roff_line text out)
+  string(REPLACE "\\" "\\e" text "${text}")
+  string(REPLACE "-" "\\-" text "${text}")
+  if(text MATCHES "^[.']")
+    set(text "\\&${text}")
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+string(TOUPPER "${NAME}" title)
+roff_line("${NAME}" name_roff)
+set(page ".TH ${title} 1 \"${DATE}\" \"${SOURCE}\" \"User Commands\"\n")
+string(APPEND page ".SH NAME\n${name_roff} \\- ${SUMMARY}\n")
+
+# Semicolons would split the CMake list of lines, and a bracket left open on one line
+# would join it to the next: they are held as placeholders while the lines are walked.
+string(REPLACE ";" "<semicolon>" help "${help}")
+string(REPLACE "[" "<open>" help "${help}")
+string(REPLACE "]" "<close>" help "${help}")
+string(REGEX REPLACE "\n$" "" help "${help}")
+string(REPLACE "\n" ";" lines "${help}")
+set(synopsis OFF)
+set(mode fill)
+foreach(line IN LISTS lines)
+  string(REPLACE "<semicolon>" ";" line "${line}")
+  string(REPLACE "<open>" "[" line "${line}")
+  string(REPLACE "<close>" "]" line "${line}")
+  roff_line("${line}" text)
+  if(line MATCHES "^Usage: [^ ]+ (.*)$")
+    roff_line("${CMAKE_MATCH_1}" arguments)
+    set(synopsis ON)
+    string(APPEND page ".SH SYNOPSIS\n.B ${name_roff}\n${arguments}\n.SH DESCRIPTION\n")
+  elseif(line STREQUAL "")
+    if(mode STREQUAL "fill")
+      string(APPEND page ".PP\n")
+    else()
+      string(APPEND page "\n")
+    endif()
+  elseif(line MATCHES "^[^ ].*:$")
+    string(REGEX REPLACE ":$" "" text "${text}")
+    if(mode STREQUAL "nofill")
+      string(APPEND page ".fi\n")
+      set(mode fill)
+    endif()
+    string(APPEND page ".SS ${text}\n")
+  elseif(line MATCHES "^ ")
+    if(mode STREQUAL "fill")
+      string(APPEND page ".nf\n")
+      set(mode nofill)
+    endif()
+    string(APPEND page "${text}\n")
+  else()
+    if(mode STREQUAL "nofill")
+      string(APPEND page ".fi\n")
+      set(mode fill)
+    endif()
+    string(APPEND page "${text}\n")
+  endif()
+endforeach()
+if(mode STREQUAL "nofill")
+  string(APPEND page ".fi\n")
+endif()
+if(NOT synopsis)
+  message(FATAL_ERROR "${PROGRAM} --help has no \"Usage:\" line")
+endif()
+if(DEFINED SEE_ALSO AND NOT SEE_ALSO STREQUAL "")
+  roff_line("${SEE_ALSO}" see_also)
+  string(APPEND page ".SH SEE ALSO\n.BR ${see_also} (1)\n")
+endif()
+file(WRITE "${OUTPUT}" "${page}")

@@ -1,0 +1,288 @@
+// The spectrogram window: its control table, the analysis in slices, the axis switch,
+// the read-out under the pointer and the export of the picture.
+#include "windows/SpectrogramWindowModel.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/Translation.h"
+#include "rawfile/SoundStream.h"
+#include "state/FileReplace.h"
+#include "state/NumberText.h"
+#include "state/QuotedText.h"
+#include "windows/ControlIndex.h"
+#include "windows/ControlTable.h"
+
+namespace quorbel {
+
+namespace {
+
+using K = ControlKind;
+using M = SpectrogramWindowModel;
+
+constexpr double kLine = 255;
+constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("Filters", "PNG images|*.png");
+// The transform work of a slice: about this many samples through the frames.
+constexpr std::int64_t kSliceSamples = 1 << 21;
+
+}  // namespace
+
+const ControlTable<M>& M::Table() {
+    static const ControlTable<M> table = {
+        "FormSpectrogram",
+        "FFT Quorbel - Spectrogram",
+        kSpectrogramFormWidth,
+        kSpectrogramFormHeight,
+        {.unload = HANDLER(M, Form_Unload)},
+        {
+            {"Picture1",
+             K::Picture,
+             "",
+             "",
+             "",
+             {.mouseMove = HANDLER(M, Picture1_MouseMove)},
+             kDrawn,
+             {120, 120, kSpectrogramGraphWidth, kSpectrogramGraphHeight}},
+            {"Option1",
+             K::Option,
+             "",
+             "Linear frequency",
+             "Frequency upward on a scale of hertz, from 0 to half the sampling rate",
+             {.click = HANDLER(M, Option1_Click)},
+             kChecked,
+             {240, 6230, 1900, kLine}},
+            {"Option2",
+             K::Option,
+             "",
+             "Musical (keyboard)",
+             "Frequency upward in octaves, beside a piano keyboard",
+             {.click = HANDLER(M, Option2_Click)},
+             kPlain,
+             {2200, 6230, 2100, kLine}},
+            {"Label4", K::Label, "", "Frame (points):", "", {}, kPlain, {4500, 6230, 1250, kLine}},
+            {"Text1",
+             K::TextBox,
+             "",
+             "",
+             "Points of each transformed frame: a power of two from 256 to 16384",
+             {.text = [](const M& m) { return m.FrameText(); },
+              .type = [](M& m, const std::string& t) { m.TypeFrame(t); }},
+             kPlain,
+             {5750, 6200, 800, 300}},
+            {"Label5", K::Label, "", "Hop (points):", "", {}, kPlain, {6700, 6230, 1100, kLine}},
+            {"Text2",
+             K::TextBox,
+             "",
+             "",
+             "Points from the start of one frame to the start of the next: 1 to the frame",
+             {.text = [](const M& m) { return m.HopText(); },
+              .type = [](M& m, const std::string& t) { m.TypeHop(t); }},
+             kPlain,
+             {7800, 6200, 800, 300}},
+            {"Command2",
+             K::Button,
+             "",
+             "Analyse",
+             "Analyse the file again with the frame and hop typed",
+             {.click = HANDLER(M, Command2_Click)},
+             kPlain,
+             {8750, 6150, 1100, 400}},
+            {"Command1",
+             K::Button,
+             "",
+             "Export PNG",
+             "Save the picture as shown as a PNG image",
+             {.click = HANDLER(M, Command1_Click)},
+             kPlain,
+             {9950, 6150, 1300, 400}},
+            // The read-out under the pointer, then what was analysed and the progress.
+            {"Label1", K::Label, "", "", "", {}, kPlain, {240, 6640, 10900, kLine}},
+            {"Label2", K::Label, "", "", "", {}, kPlain, {240, 6980, 7000, kLine}},
+            {"ProgressBar1",
+             K::ProgressBar,
+             "",
+             "",
+             "",
+             {},
+             kHidden,
+             {7400, 6980, 3850, kLine},
+             {},
+             {0, 100}},
+        }};
+    return table;
+}
+
+ViewState SpectrogramWindowInitialView() {
+    return ViewOfTable(M::Table());
+}
+
+const ControlTable<SpectrogramWindowModel>& SpectrogramWindowTable() {
+    return M::Table();
+}
+
+SpectrogramWindowModel::SpectrogramWindowModel(Platform& platform, Surface& picture)
+    : TableWindow(Table()), platform_(platform), picture_(picture) {
+    picture_.SetBackColor(colors::kButtonFace);
+}
+
+void SpectrogramWindowModel::TypeFrame(const std::string& text) {
+    const int old = WholeNumber(frameText_);
+    const std::optional<double> frame = ParseNumber(text);
+    if (hopText_ == std::to_string(old / 4) && frame && *frame >= 4 &&
+        *frame == std::floor(*frame) && *frame <= kMaxStftFrame)
+        hopText_ = std::to_string(static_cast<int>(*frame) / 4);
+    frameText_ = text;
+}
+
+std::optional<StftSettings> SpectrogramWindowModel::TypedSettings() {
+    const std::optional<double> frame = ParseNumber(frameText_);
+    const std::optional<double> hop = ParseNumber(hopText_);
+    StftSettings settings;
+    // A number that is no whole number in the int range is refused as such.
+    auto whole = [](std::optional<double> v) {
+        return v && *v == std::floor(*v) && std::abs(*v) < 1e9 ? static_cast<int>(*v) : -1;
+    };
+    settings.frame = whole(frame);
+    settings.hop = whole(hop);
+    if (!frame || settings.frame < 0) {
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The frame must be a power of two from "
+                                              "256 to 16384 points, not %1."),
+                                    {QuotedText(frameText_)}));
+        return std::nullopt;
+    }
+    if (!hop || settings.hop < 0) {
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The hop must be a whole number of "
+                                              "points from 1 to the frame, not %1."),
+                                    {QuotedText(hopText_)}));
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> why = StftSettingsError(settings)) {
+        platform_.MessageBox(*why);
+        return std::nullopt;
+    }
+    return settings;
+}
+
+bool SpectrogramWindowModel::Open(const std::string& path, ChannelChoice channels, double rawRate) {
+    path_ = path;
+    channels_ = channels;
+    rawRate_ = rawRate;
+    return Start();
+}
+
+bool SpectrogramWindowModel::Start() {
+    const std::optional<StftSettings> settings = TypedSettings();
+    if (!settings) return false;
+    std::string error;
+    std::unique_ptr<SoundStream> stream = OpenSoundStream(path_, channels_, rawRate_, &error);
+    std::unique_ptr<Spectrogram> spectrogram =
+        stream ? Spectrogram::Start(std::move(stream), *settings,
+                                    std::filesystem::path(path_).filename().string(), &error)
+               : nullptr;
+    if (!spectrogram) {
+        platform_.MessageBox(error);
+        return false;
+    }
+    spectrogram_ = std::move(spectrogram);
+    view_.shown = true;
+    view_.minimized = false;
+    ++view_.raised;
+    view_["Label1"].caption.clear();
+    layout_ =
+        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), spectrogram_->Info(), axis_);
+    Draw(picture_);
+    ShowProgress();
+    return true;
+}
+
+void SpectrogramWindowModel::AnalyseSlice() {
+    if (!Analysing()) return;
+    const SpectrogramInfo& info = spectrogram_->Info();
+    spectrogram_->Advance(std::max<std::int64_t>(1, kSliceSamples / info.settings.frame));
+    const auto [first, end] = spectrogram_->TakeChangedColumns();
+    DrawSpectrogramColumns(picture_, layout_, *spectrogram_, first, end);
+    ShowProgress();
+}
+
+void SpectrogramWindowModel::ShowProgress() {
+    ControlState& bar = view_["ProgressBar1"];
+    bar.visible = Analysing();
+    bar.value = spectrogram_ ? spectrogram_->Percent() : 0;
+    view_["Label2"].caption =
+        Description() + (Analysing() ? Translate("FormSpectrogram", " - analysing...") : "");
+}
+
+std::string SpectrogramWindowModel::Description() const {
+    if (!spectrogram_) return "";
+    const SpectrogramInfo& info = spectrogram_->Info();
+    // Two decimals with the period in every language (printf would follow the locale).
+    char seconds[32];
+    const auto end = std::to_chars(seconds, seconds + sizeof seconds, info.Seconds(),
+                                   std::chars_format::fixed, 2);
+    return FillIn(Translate("FormSpectrogram", "%1: %2 Hz, %3 s, frames of %4 every %5 points"),
+                  {std::filesystem::path(path_).filename().string(), NumberText(info.rate),
+                   std::string(seconds, end.ptr), std::to_string(info.settings.frame),
+                   std::to_string(info.settings.hop)});
+}
+
+void SpectrogramWindowModel::Draw(Surface& pic) {
+    if (!spectrogram_) return;
+    const SpectrogramLayout layout =
+        SpectrogramLayoutFor(pic.Width(), pic.Height(), spectrogram_->Info(), axis_);
+    DrawSpectrogramFrame(pic, layout, spectrogram_->Info(), Description());
+    DrawSpectrogramColumns(pic, layout, *spectrogram_, 0, spectrogram_->Info().columns);
+    // The columns drawn whole need not be drawn again by the next slice.
+    if (&pic == &picture_) spectrogram_->TakeChangedColumns();
+}
+
+void SpectrogramWindowModel::ChooseAxis(SpectrogramAxis axis) {
+    view_["Option1"].checked = axis == SpectrogramAxis::linear;
+    view_["Option2"].checked = axis == SpectrogramAxis::musical;
+    if (axis == axis_) return;
+    axis_ = axis;
+    view_["Label1"].caption.clear();
+    if (!spectrogram_) return;
+    layout_ =
+        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), spectrogram_->Info(), axis_);
+    Draw(picture_);
+}
+
+void SpectrogramWindowModel::Picture1_MouseMove(int, int, double x, double y) {
+    view_["Label1"].caption = spectrogram_ ? SpectrogramReadout(layout_, *spectrogram_, x, y) : "";
+}
+
+void SpectrogramWindowModel::Command1_Click() {
+    if (!spectrogram_) return;
+    const std::optional<std::string> path = platform_.SaveFileName(kPngFilter);
+    if (!path) return;
+    PictureRequest request;
+    request.path = *path;
+    request.format = PictureFormat::Png;
+    request.widthTwips = picture_.Width();
+    request.heightTwips = picture_.Height();
+    request.draw = [this](Surface& pic) {
+        pic.SetBackColor(picture_.BackColor());
+        Draw(pic);
+    };
+    std::string error;
+    if (!platform_.ExportPicture(request, &error))
+        platform_.MessageBox(CannotWriteMessage(*path, error));
+}
+
+void SpectrogramWindowModel::Command2_Click() {
+    if (path_.empty()) return;
+    Start();
+}
+
+void SpectrogramWindowModel::Form_Unload() {
+    view_.shown = false;
+    spectrogram_.reset();
+    view_["ProgressBar1"].visible = false;
+}
+
+}  // namespace quorbel
