@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "RecordingPlatform.h"
+#include "bench_folder.h"
 #include "bench_ratio.h"
 #include "fourier/RealFt.h"
 #include "fourier/TransformDriver.h"
@@ -27,32 +28,8 @@ namespace quorbel::bench {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // The calculated waves' transform: 1024 real samples, N = 512 complex points.
 constexpr int kSamples = 1024;
-
-// A folder of its own for the opening-parameters file, removed afterwards; the
-// user's own file is never touched.
-class TemporaryFolder {
-  public:
-    TemporaryFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() /
-                ("quorbel-bench-" + std::to_string(random()) + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 // The main window after start-up from the default record.
 class LoadedWindow {

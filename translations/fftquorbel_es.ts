@@ -9,7 +9,7 @@
 Computes what the FFT Quorbel main window computes and prints one of its data
 lists, one list line per output line. The window is operated exactly as a user
 would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program's own opening-parameters file is never read or
+the --params file; the program&apos;s own opening-parameters file is never read or
 written.
 
 Commands:
@@ -18,7 +18,7 @@ Commands:
               complex method: an empty header line, then Re/Im pairs)
   graph       graphValueList: the values of the FFT graph
   displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu "Report") as plain text: each item at its
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
               character column, Greek letters as Unicode
   render DIR  the pictures of the graphs shown as PNG files in DIR (made if
               missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
@@ -26,32 +26,32 @@ Commands:
               both fft-imaginary.png and fft-real.png; prints the paths written,
               one per line.
               With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu "Export")
-  inverse     menu "Inverse": maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
               empty line, Maximum error= and Maximum relative error= (%), then
               the table rows: original value, recovered value from column 27
-  print FILE  the page of "Print FFT graph" (the graph shown, its scale and
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
               the report) written to FILE as PDF
-  bitmap FILE the picture of "Create bitmap of the FFT graph" saved to FILE
-              as a Windows bitmap (.bmp), as "Save image" does
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
   csv samples|spectrum
-              the samples or the spectrum as CSV (menu "Export"): a header
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
               line, then index, time (s) or frequency (Hz), real, imaginary and
               modulus per point; samples have imaginary part 0
   controls [WINDOW]
-              the index of the windows' controls, read from their tables: one
+              the index of the windows&apos; controls, read from their tables: one
               line per control with its kind, caption, the events it answers
               and their handlers (every window, or the one named, e.g. Form1);
               takes no option
 
 Options, applied in this order:
   --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in ".raw", else a sound file recognised by its content:
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
                     WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
                     window, type --fs, drag from the first to the last sample
-                    of --select and press "Transfer"
-  --fs HZ           the file's sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a ".raw" file, the file's own rate for a sound
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
                     file)
   --channels C      a sound file of several channels gives its first channel
                     (C = first, the default) or the mean of the channels (mean)
@@ -60,25 +60,25 @@ Options, applied in this order:
   --params FILE     start from the opening parameters in FILE (32 values: N,
                     cycles, then a, b and phase of ten wave rows). FILE is only
                     read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu "Multiple waves"), or
-                    sine, square, triangular (menu "Simple waves", then the
-                    wave's option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option "Cos")
-  --cycles X        the field "Number of cycles (per second)"
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
   --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: "Both" recalculates)
-  --method M        realft ("Through REALFT", the default) or complex
-                    ("Imaginary parts set to zero")
-  --negative        "Show also negative frequencies" (needs --method complex)
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
   --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both ("Both, separately")
-  --halve K         press "Change (*1/2)" K times (0 to 1000)
-  --expand X1,X2    press "Horizontal", then click the right button on the FFT
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
                     graph at X1 and at X2 (twips, 0 to 7665 across the graph)
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
-  --log             press "Log": the musical scale, over a piano keyboard
-  --tuning S        "Tuning - On", then the tuning slider to S tenths of a
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
   -h, --help        print this help and stop
@@ -109,7 +109,7 @@ escribe.
   graph       graphValueList: los valores del gráfico de la FFT
   displayed   displayedValueList: los valores tal como se dibujan en el
               gráfico de la FFT
-  report      el informe (menú "Informe") como texto plano: cada elemento en
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
               su columna de caracteres, letras griegas en Unicode
   render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
               (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
@@ -117,18 +117,18 @@ escribe.
               fft.png, o con --show both fft-imaginary.png y fft-real.png;
               imprime las rutas escritas, una por línea.
               Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
-              fft.svg, o music.svg con --log (menú "Exportar")
-  inverse     menú "Inversa": maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
               línea vacía, Error máximo= y Error relativo máximo= (%), luego
               las filas de la tabla: valor original, valor recuperado desde la
               columna 27
-  print FILE  la página de "Imprimir gráfico de la FFT" (el gráfico mostrado,
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
               su escala y el informe) escrita en FILE como PDF
-  bitmap FILE la imagen de "Crear mapa de bits del gráfico de la FFT" guardada
-              en FILE como mapa de bits de Windows (.bmp), como hace "Guardar
-              imagen"
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
   csv samples|spectrum
-              las muestras o el espectro como CSV (menú "Exportar"): una línea
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
               de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
               real, imaginaria y módulo por punto; las muestras tienen parte
               imaginaria 0
@@ -140,13 +140,13 @@ escribe.
 
 Opciones, aplicadas en este orden:
   --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
-                    nombre termina en ".raw"; si no, un archivo de sonido
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
                     reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
                     se lee) en la ventana de archivos brutos, escribir --fs,
                     arrastrar de la primera a la última muestra de --select y
-                    pulsar "Transferir"
+                    pulsar &quot;Transferir&quot;
   --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
-                    (si no se da: 22050 para un archivo ".raw", la frecuencia
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
                     propia del archivo para un archivo de sonido)
   --channels C      un archivo de sonido de varios canales da su primer canal
                     (C = first, lo predeterminado) o la media de los canales
@@ -156,29 +156,29 @@ Opciones, aplicadas en este orden:
   --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
                     ciclos, luego a, b y fase de diez filas de ondas). FILE
                     solo se lee: la ventana trabaja sobre una copia.
-  --wave KIND       tipo de función: multiple (menú "Ondas múltiples"), o
-                    sine, square, triangular (menú "Ondas simples", luego el
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
                     botón de opción de la onda); lo predeterminado son las
                     ondas múltiples
-  --cos             la suma de ondas múltiples con cosenos (opción "Cos")
-  --cycles X        el campo "Número de ciclos (por segundo)"
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
   --phase X         la fase de una onda simple, en radianes
-                    (tras --cos, --cycles o --phase: "Ambos" recalcula)
-  --method M        realft ("Mediante REALFT", lo predeterminado) o complex
-                    ("Partes imaginarias iguales a cero")
-  --negative        "Mostrar también frecuencias negativas" (requiere
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
                     --method complex)
   --show Q          lo que muestra el gráfico de la FFT: rho (lo
                     predeterminado), imag, real, realg (real con máximo global)
-                    o both ("Ambos, por separado")
-  --halve K         pulsar "Cambiar (*1/2)" K veces (0 a 1000)
-  --expand X1,X2    pulsar "Horizontal", luego hacer clic con el botón derecho
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
                     en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
                     ancho del gráfico)
   --scroll S        mover la barra de desplazamiento del gráfico expandido a S
                     (el primer punto mostrado; requiere --expand)
-  --log             pulsar "Log": la escala musical, sobre un teclado de piano
-  --tuning S        "Afinación - Sí", luego el control de afinación a S
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
                     décimas de semitono (-10 a 10; requiere --log)
   --svg             render: también los dibujos SVG
   -h, --help        imprimir esta ayuda y terminar
@@ -231,7 +231,7 @@ salida de error, ninguna lista).
 Computes what the FFT Quorbel main window computes and prints one of its data
 lists, one list line per output line. The window is operated exactly as a user
 would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program's own opening-parameters file is never read or
+the --params file; the program&apos;s own opening-parameters file is never read or
 written.
 
 Commands:
@@ -240,7 +240,7 @@ Commands:
               complex method: an empty header line, then Re/Im pairs)
   graph       graphValueList: the values of the FFT graph
   displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu "Report") as plain text: each item at its
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
               character column, Greek letters as Unicode
   render DIR  the pictures of the graphs shown as PNG files in DIR (made if
               missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
@@ -248,48 +248,48 @@ Commands:
               both fft-imaginary.png and fft-real.png; prints the paths written,
               one per line.
               With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu "Export")
-  inverse     menu "Inverse": maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
               empty line, Maximum error= and Maximum relative error= (%), then
               the table rows: original value, recovered value from column 27
-  print FILE  the page of "Print FFT graph" (the graph shown, its scale and
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
               the report) written to FILE as PDF
-  bitmap FILE the picture of "Create bitmap of the FFT graph" saved to FILE
-              as a Windows bitmap (.bmp), as "Save image" does
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
   csv samples|spectrum
-              the samples or the spectrum as CSV (menu "Export"): a header
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
               line, then index, time (s) or frequency (Hz), real, imaginary and
               modulus per point; samples have imaginary part 0
   spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu "Spectrogram..." of
-              the raw file window, then "Export PNG"): time across, frequency
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
               up, levels from -120 to 0 dB of full scale; at most 4096 columns,
               each the mean of the frames it covers
   csv spectrogram FILE
-              the spectrogram's frames as CSV: a header line, then per frame its
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
               centre time (s), then the level in dB of bins 0 .. frame/2
-  wav FILE    the sound of "Save f(t) as sound..." written to FILE as a 16-bit
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
               mono WAV file (after every option): a calculated wave synthesised
               at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file's rate; faded in and out over 10 ms, peak at 0.8 of full
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
               scale
-  play        "Play f(t)": the same sound played on the default sound output;
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
               ends once it has been played. Without a sound server or output
               device: a message on standard error and exit status 1
   controls [WINDOW]
-              the index of the windows' controls, read from their tables: one
+              the index of the windows&apos; controls, read from their tables: one
               line per control with its kind, caption, the events it answers
               and their handlers (every window, or the one named, e.g. Form1);
               takes no option
 
 Options, applied in this order:
   --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in ".raw", else a sound file recognised by its content:
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
                     WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
                     window, type --fs, drag from the first to the last sample
-                    of --select and press "Transfer"
-  --fs HZ           the file's sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a ".raw" file, the file's own rate for a sound
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
                     file)
   --channels C      a sound file of several channels gives its first channel
                     (C = first, the default) or the mean of the channels (mean)
@@ -298,33 +298,281 @@ Options, applied in this order:
   --params FILE     start from the opening parameters in FILE (32 values: N,
                     cycles, then a, b and phase of ten wave rows). FILE is only
                     read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu "Multiple waves"), or
-                    sine, square, triangular (menu "Simple waves", then the
-                    wave's option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option "Cos")
-  --cycles X        the field "Number of cycles (per second)"
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
   --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: "Both" recalculates)
-  --method M        realft ("Through REALFT", the default) or complex
-                    ("Imaginary parts set to zero")
-  --negative        "Show also negative frequencies" (needs --method complex)
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
   --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both ("Both, separately")
-  --halve K         press "Change (*1/2)" K times (0 to 1000)
-  --expand X1,X2    press "Horizontal", then click the right button on the FFT
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
                     graph at X1 and at X2 (twips, 0 to 7665 across the graph)
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
-  --log             press "Log": the musical scale, over a piano keyboard
-  --tuning S        "Tuning - On", then the tuning slider to S tenths of a
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
   --frame N         spectrogram: points per frame, a power of two from 256 to
                     16384 (default 2048), Hann-weighted
   --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a ".raw"
-                    file's rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave's sound, 0.1
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPCIÓN]... ORDEN
+
+Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
+listas de datos, una línea de la lista por línea de salida. La ventana se
+maneja exactamente como lo haría un usuario, a partir de los parámetros
+iniciales predeterminados incorporados o de una copia del archivo de --params;
+el archivo de parámetros iniciales del propio programa nunca se lee ni se
+escribe.
+
+Órdenes:
+  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
+              absoluto
+  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
+              Re/Im; método complejo: una línea de cabecera vacía, luego pares
+              Re/Im)
+  graph       graphValueList: los valores del gráfico de la FFT
+  displayed   displayedValueList: los valores tal como se dibujan en el
+              gráfico de la FFT
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
+              su columna de caracteres, letras griegas en Unicode
+  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
+              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
+              FFT), o con --log music.png (el lienzo musical) en lugar de
+              fft.png, o con --show both fft-imaginary.png y fft-real.png;
+              imprime las rutas escritas, una por línea.
+              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              línea vacía, Error máximo= y Error relativo máximo= (%), luego
+              las filas de la tabla: valor original, valor recuperado desde la
+              columna 27
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
+              su escala y el informe) escrita en FILE como PDF
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
+  csv samples|spectrum
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
+              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
+              real, imaginaria y módulo por punto; las muestras tienen parte
+              imaginaria 0
+  spectrogram FILE OUT.png
+              el espectrograma de todo el archivo de sonido FILE (menú
+              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
+              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
+              niveles de -120 a 0 dB del fondo de escala; como máximo 4096
+              columnas, cada una la media de las tramas que cubre
+  csv spectrogram FILE
+              las tramas del espectrograma como CSV: una línea de cabecera,
+              luego, por trama, su tiempo central (s) y el nivel en dB de los
+              puntos 0 .. trama/2
+  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
+              archivo WAV mono de 16 bits (tras todas las opciones): una onda
+              calculada sintetizada a 44100 Hz durante --seconds, o las
+              muestras transferidas de --raw a la frecuencia del archivo; con
+              entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
+  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
+              sonido predeterminada; termina cuando se ha reproducido. Sin
+              servidor de sonido ni dispositivo de salida: un mensaje en la
+              salida de error y estado de salida 1
+  controls [WINDOW]
+              el índice de los controles de las ventanas, leído de sus tablas:
+              una línea por control con su tipo, título, los eventos a los que
+              responde y sus manejadores (todas las ventanas, o la indicada,
+              p. ej. Form1); no admite opciones
+
+Opciones, aplicadas en este orden:
+  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
+                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
+                    se lee) en la ventana de archivos brutos, escribir --fs,
+                    arrastrar de la primera a la última muestra de --select y
+                    pulsar &quot;Transferir&quot;
+  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
+                    propia del archivo para un archivo de sonido)
+  --channels C      un archivo de sonido de varios canales da su primer canal
+                    (C = first, lo predeterminado) o la media de los canales
+                    (mean)
+  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
+                    los que se transfiere una potencia de dos de 1024 a 16384
+  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
+                    ciclos, luego a, b y fase de diez filas de ondas). FILE
+                    solo se lee: la ventana trabaja sobre una copia.
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
+                    botón de opción de la onda); lo predeterminado son las
+                    ondas múltiples
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         la fase de una onda simple, en radianes
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
+                    --method complex)
+  --show Q          lo que muestra el gráfico de la FFT: rho (lo
+                    predeterminado), imag, real, realg (real con máximo global)
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
+                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
+                    ancho del gráfico)
+  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
+                    (el primer punto mostrado; requiere --expand)
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
+                    décimas de semitono (-10 a 10; requiere --log)
+  --frame N         spectrogram: puntos por trama, una potencia de dos de 256
+                    a 16384 (por defecto 2048), con ventana de Hann
+  --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
+                    trama (por defecto un cuarto de la trama); con --fs (la
+                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
+                    --channels
+  --seconds S       wav y play: la duración del sonido de una onda calculada,
+                    de 0.1 a 60 segundos (2 si no se da)
+  --svg             render: también los dibujos SVG
+  -h, --help        imprimir esta ayuda y terminar
+
+Una opción también puede escribirse --nombre=valor.
+
+Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
+mostró (cada mensaje se imprime en la salida de error, después de la lista), o
+cuando un control pedido no se puede usar en el estado alcanzado (una entrada
+de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
+uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
+salida de error, ninguna lista).
+</translation>
+    </message>
+    <message>
+        <source>--fs needs a number of hertz from 1 to 1000000</source>
+        <translation>--fs requiere un número de hercios de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --listen S        analyse a sound of the default input: record S seconds
+                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
+                    --select (by default the whole recording) and press
+                    &quot;Transfer&quot;; no input: a message and exit status 1
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
                     to 60 seconds (2 when not given)
   -h, --help        print this help and stop
 
@@ -354,7 +602,7 @@ escribe.
   graph       graphValueList: los valores del gráfico de la FFT
   displayed   displayedValueList: los valores tal como se dibujan en el
               gráfico de la FFT
-  report      el informe (menú "Informe") como texto plano: cada elemento en
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
               su columna de caracteres, letras griegas en Unicode
   render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
               (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
@@ -362,37 +610,37 @@ escribe.
               fft.png, o con --show both fft-imaginary.png y fft-real.png;
               imprime las rutas escritas, una por línea.
               Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
-              fft.svg, o music.svg con --log (menú "Exportar")
-  inverse     menú "Inversa": maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
               línea vacía, Error máximo= y Error relativo máximo= (%), luego
               las filas de la tabla: valor original, valor recuperado desde la
               columna 27
-  print FILE  la página de "Imprimir gráfico de la FFT" (el gráfico mostrado,
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
               su escala y el informe) escrita en FILE como PDF
-  bitmap FILE la imagen de "Crear mapa de bits del gráfico de la FFT" guardada
-              en FILE como mapa de bits de Windows (.bmp), como hace "Guardar
-              imagen"
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
   csv samples|spectrum
-              las muestras o el espectro como CSV (menú "Exportar"): una línea
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
               de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
               real, imaginaria y módulo por punto; las muestras tienen parte
               imaginaria 0
   spectrogram FILE OUT.png
               el espectrograma de todo el archivo de sonido FILE (menú
-              "Espectrograma..." de la ventana de archivos brutos, luego
-              "Exportar PNG"): tiempo en horizontal, frecuencia hacia arriba,
+              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
+              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
               niveles de -120 a 0 dB del fondo de escala; como máximo 4096
               columnas, cada una la media de las tramas que cubre
   csv spectrogram FILE
               las tramas del espectrograma como CSV: una línea de cabecera,
               luego, por trama, su tiempo central (s) y el nivel en dB de los
               puntos 0 .. trama/2
-  wav FILE    el sonido de "Guardar f(t) como sonido..." escrito en FILE como
+  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
               archivo WAV mono de 16 bits (tras todas las opciones): una onda
               calculada sintetizada a 44100 Hz durante --seconds, o las
               muestras transferidas de --raw a la frecuencia del archivo; con
               entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
-  play        "Reproducir f(t)": el mismo sonido reproducido en la salida de
+  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
               sonido predeterminada; termina cuando se ha reproducido. Sin
               servidor de sonido ni dispositivo de salida: un mensaje en la
               salida de error y estado de salida 1
@@ -404,51 +652,56 @@ escribe.
 
 Opciones, aplicadas en este orden:
   --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
-                    nombre termina en ".raw"; si no, un archivo de sonido
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
                     reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
                     se lee) en la ventana de archivos brutos, escribir --fs,
                     arrastrar de la primera a la última muestra de --select y
-                    pulsar "Transferir"
+                    pulsar &quot;Transferir&quot;
   --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
-                    (si no se da: 22050 para un archivo ".raw", la frecuencia
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
                     propia del archivo para un archivo de sonido)
   --channels C      un archivo de sonido de varios canales da su primer canal
                     (C = first, lo predeterminado) o la media de los canales
                     (mean)
+  --listen S        analizar un sonido de la entrada predeterminada: grabar S
+                    segundos (0.1 a 10) en la ventana de archivos brutos
+                    (&quot;Grabar&quot;), arrastrar sobre --select (por defecto toda la
+                    grabación) y pulsar &quot;Transferir&quot;; sin entrada: un mensaje y
+                    estado de salida 1
   --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
                     los que se transfiere una potencia de dos de 1024 a 16384
   --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
                     ciclos, luego a, b y fase de diez filas de ondas). FILE
                     solo se lee: la ventana trabaja sobre una copia.
-  --wave KIND       tipo de función: multiple (menú "Ondas múltiples"), o
-                    sine, square, triangular (menú "Ondas simples", luego el
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
                     botón de opción de la onda); lo predeterminado son las
                     ondas múltiples
-  --cos             la suma de ondas múltiples con cosenos (opción "Cos")
-  --cycles X        el campo "Número de ciclos (por segundo)"
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
   --phase X         la fase de una onda simple, en radianes
-                    (tras --cos, --cycles o --phase: "Ambos" recalcula)
-  --method M        realft ("Mediante REALFT", lo predeterminado) o complex
-                    ("Partes imaginarias iguales a cero")
-  --negative        "Mostrar también frecuencias negativas" (requiere
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
                     --method complex)
   --show Q          lo que muestra el gráfico de la FFT: rho (lo
                     predeterminado), imag, real, realg (real con máximo global)
-                    o both ("Ambos, por separado")
-  --halve K         pulsar "Cambiar (*1/2)" K veces (0 a 1000)
-  --expand X1,X2    pulsar "Horizontal", luego hacer clic con el botón derecho
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
                     en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
                     ancho del gráfico)
   --scroll S        mover la barra de desplazamiento del gráfico expandido a S
                     (el primer punto mostrado; requiere --expand)
-  --log             pulsar "Log": la escala musical, sobre un teclado de piano
-  --tuning S        "Afinación - Sí", luego el control de afinación a S
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
                     décimas de semitono (-10 a 10; requiere --log)
   --frame N         spectrogram: puntos por trama, una potencia de dos de 256
                     a 16384 (por defecto 2048), con ventana de Hann
   --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
                     trama (por defecto un cuarto de la trama); con --fs (la
-                    frecuencia de un archivo ".raw", 22050 por defecto) y
+                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
                     --channels
   --seconds S       wav y play: la duración del sonido de una onda calculada,
                     de 0.1 a 60 segundos (2 si no se da)
@@ -464,10 +717,6 @@ de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
 uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
 salida de error, ninguna lista).
 </translation>
-    </message>
-    <message>
-        <source>--fs needs a number of hertz from 1 to 1000000</source>
-        <translation>--fs requiere un número de hercios de 1 a 1000000</translation>
     </message>
 </context>
 <context>
@@ -948,8 +1197,8 @@ salida de error, ninguna lista).
         <translation>Reproducir la función recuperada</translation>
     </message>
     <message>
-        <source>Run "Inverse" first: the recovered function is what it gives.</source>
-        <translation>Ejecute primero "Inversa": la función recuperada es lo que esta produce.</translation>
+        <source>Run &quot;Inverse&quot; first: the recovered function is what it gives.</source>
+        <translation>Ejecute primero &quot;Inversa&quot;: la función recuperada es lo que esta produce.</translation>
     </message>
     <message>
         <source>Save f(t) as sound...</source>
@@ -962,6 +1211,82 @@ salida de error, ninguna lista).
     <message>
         <source>Sound length</source>
         <translation>Duración del sonido</translation>
+    </message>
+    <message>
+        <source>Strongest peak: none (silence)</source>
+        <translation>Pico más fuerte: ninguno (silencio)</translation>
+    </message>
+    <message>
+        <source>Strongest peak: %1</source>
+        <translation>Pico más fuerte: %1</translation>
+    </message>
+    <message>
+        <source>%1 Hz is above %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está por encima de %2 Hz y aparece en %3 Hz; vea Ayuda: Nyquist</translation>
+    </message>
+    <message>
+        <source>%1 Hz is at %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está en %2 Hz y aparece en %3 Hz; vea Ayuda: Nyquist</translation>
+    </message>
+    <message>
+        <source> (and 1 more row)</source>
+        <translation> (y 1 fila más)</translation>
+    </message>
+    <message>
+        <source> (and %1 more rows)</source>
+        <translation> (y %1 filas más)</translation>
+    </message>
+    <message>
+        <source>Listening...</source>
+        <translation>Escuchando...</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Flat top</source>
+        <translation>Flat top</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Keep the last spectrum shown, as raw data</source>
+        <translation>Conservar el último espectro mostrado, como datos brutos</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Samples analysed</source>
+        <translation>Muestras analizadas</translation>
+    </message>
+    <message>
+        <source>Show the spectrum of the sound input as it comes</source>
+        <translation>Mostrar el espectro de la entrada de sonido a medida que llega</translation>
+    </message>
+    <message>
+        <source>Stop listening</source>
+        <translation>Dejar de escuchar</translation>
+    </message>
+    <message>
+        <source>The number of the latest samples each spectrum of the live view analyses</source>
+        <translation>El número de las muestras más recientes que analiza cada espectro de la vista en directo</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
     </message>
 </context>
 <context>
@@ -1089,7 +1414,7 @@ salida de error, ninguna lista).
 <context>
     <name>Form6</name>
     <message>
-        <source>Only the first %1 of the file's %2 samples are shown.</source>
+        <source>Only the first %1 of the file&apos;s %2 samples are shown.</source>
         <translation type="vanished">Solo se muestran las primeras %1 de las %2 muestras del archivo.</translation>
     </message>
     <message>
@@ -1169,8 +1494,8 @@ salida de error, ninguna lista).
         <translation>Transferir los puntos seleccionados para los cálculos de la FFT</translation>
     </message>
     <message>
-        <source>Use the menu "Open" to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
-        <translation>Use el menú "Abrir" para trazar los datos de algún archivo *.raw. Después seleccione la parte del gráfico que se usará en el cálculo de la Transformada de Fourier.</translation>
+        <source>Use the menu &quot;Open&quot; to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
+        <translation>Use el menú &quot;Abrir&quot; para trazar los datos de algún archivo *.raw. Después seleccione la parte del gráfico que se usará en el cálculo de la Transformada de Fourier.</translation>
     </message>
     <message>
         <source>From %1 s: samples %2 to %3 of %4</source>
@@ -1189,7 +1514,7 @@ salida de error, ninguna lista).
         <translation>El archivo contiene solo %1 muestras: el cálculo necesita al menos 1024. Abra un archivo más largo.</translation>
     </message>
     <message>
-        <source>The selection starts at point %1, past the end of the graph's %2 points. Drag over the graph from left to right, with the left button pressed.</source>
+        <source>The selection starts at point %1, past the end of the graph&apos;s %2 points. Drag over the graph from left to right, with the left button pressed.</source>
         <translation>La selección empieza en el punto %1, más allá del final de los %2 puntos del gráfico. Arrastre sobre el gráfico de izquierda a derecha, con el botón izquierdo pulsado.</translation>
     </message>
     <message>
@@ -1199,6 +1524,42 @@ salida de error, ninguna lista).
     <message>
         <source>Which part of the file the graph shows</source>
         <translation>Qué parte del archivo muestra el gráfico</translation>
+    </message>
+    <message>
+        <source>Calculating FFT...</source>
+        <translation>Calculando la FFT...</translation>
+    </message>
+    <message>
+        <source>Plotting FFT graph...</source>
+        <translation>Trazando el gráfico de la FFT...</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Grabando...</translation>
+    </message>
+    <message>
+        <source>Transferring data...</source>
+        <translation>Transfiriendo datos...</translation>
+    </message>
+    <message>
+        <source>Plotting graph of the function...</source>
+        <translation>Trazando el gráfico de la función...</translation>
+    </message>
+    <message>
+        <source>Length of the recording, seconds (at most 34000 samples at the input&apos;s rate)</source>
+        <translation>Duración de la grabación, en segundos (como máximo 34000 muestras a la frecuencia de la entrada)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Record the sound input for the seconds typed beside, and plot it</source>
+        <translation>Grabar la entrada de sonido durante los segundos escritos al lado y trazarla</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
@@ -1408,8 +1769,8 @@ salida de error, ninguna lista).
         <translation>correcta, que es una fracción (y por tanto no pertenece a los puntos</translation>
     </message>
     <message>
-        <source>if the value of the "number of cycles" (or some value of the "b" column) is a</source>
-        <translation>si el valor del "número de ciclos" (o algún valor de la columna "b") es una</translation>
+        <source>if the value of the &quot;number of cycles&quot; (or some value of the &quot;b&quot; column) is a</source>
+        <translation>si el valor del &quot;número de ciclos&quot; (o algún valor de la columna &quot;b&quot;) es una</translation>
     </message>
     <message>
         <source>number of 1024 points), otherwise the range determined by the Nyquist critical frequency</source>
@@ -1420,8 +1781,8 @@ salida de error, ninguna lista).
         <translation>de fase mostrado no tiene nada que ver con el valor real.</translation>
     </message>
     <message>
-        <source>opened (or just click the "Example" button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
-        <translation>(o haga clic en el botón "Ejemplo" a la izquierda). Si usa como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
+        <source>opened (or just click the &quot;Example&quot; button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
+        <translation>(o haga clic en el botón &quot;Ejemplo&quot; a la izquierda). Si usa como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
     </message>
     <message>
         <source>per cycle are collected). The result is that this frequency, out of the range, will be reflected</source>
@@ -1432,8 +1793,8 @@ salida de error, ninguna lista).
         <translation>calculados). El resultado, obviamente, no será correcto.</translation>
     </message>
     <message>
-        <source>request through the menu "File") is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
-        <translation>desde el menú "Archivo") se calcula suponiendo que se conoce el valor &lt;i&gt;exacto&lt;/i&gt;</translation>
+        <source>request through the menu &quot;File&quot;) is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
+        <translation>desde el menú &quot;Archivo&quot;) se calcula suponiendo que se conoce el valor &lt;i&gt;exacto&lt;/i&gt;</translation>
     </message>
     <message>
         <source>should not be larger than 512 for any frequency in this program (which uses a fixed total</source>
@@ -1444,8 +1805,8 @@ salida de error, ninguna lista).
         <translation>la Transformada corresponde a 1 Hz, porque el ancho de la ventana es de 1 segundo.</translation>
     </message>
     <message>
-        <source>the size of the window, etc. For instance, in the case of "Multiple Frequencies",</source>
-        <translation>el tamaño de la ventana, etc. Por ejemplo, en el caso de "Frecuencias Múltiples",</translation>
+        <source>the size of the window, etc. For instance, in the case of &quot;Multiple Frequencies&quot;,</source>
+        <translation>el tamaño de la ventana, etc. Por ejemplo, en el caso de &quot;Frecuencias Múltiples&quot;,</translation>
     </message>
     <message>
         <source>the values of the real part and of the imaginary part of a &lt;i&gt;certain frequency&lt;/i&gt;</source>
@@ -1462,6 +1823,30 @@ salida de error, ninguna lista).
     <message>
         <source>will be exceeded (this means that there will be a frequency for which &lt;i&gt;less&lt;/i&gt; than two points</source>
         <translation>se superará (es decir, habrá una frecuencia para la cual se toman &lt;i&gt;menos&lt;/i&gt; de dos puntos</translation>
+    </message>
+    <message>
+        <source>A window function (menu &quot;Window&quot;) weighs the samples before the transform and so</source>
+        <translation>Una función ventana (menú &quot;Ventana&quot;) pondera las muestras antes de la transformada y así</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;flat top&lt;/i&gt; window keeps a peak&apos;s height even when its frequency falls between two</source>
+        <translation>La ventana &lt;i&gt;flat top&lt;/i&gt; mantiene la altura de un pico incluso cuando su frecuencia cae entre dos</translation>
+    </message>
+    <message>
+        <source>lowers every peak by nearly the same factor. As the &lt;i&gt;Report&lt;/i&gt; gives each amplitude in</source>
+        <translation>baja todos los picos casi en el mismo factor. Como el &lt;i&gt;Informe&lt;/i&gt; da cada amplitud en</translation>
+    </message>
+    <message>
+        <source>narrowest peaks and so separates close tones best.</source>
+        <translation>picos más estrechos y por eso separa mejor los tonos cercanos.</translation>
+    </message>
+    <message>
+        <source>percent of the largest one, that factor cancels out and the amplitudes need no correction.</source>
+        <translation>porcentaje de la mayor, ese factor se cancela y las amplitudes no necesitan corrección.</translation>
+    </message>
+    <message>
+        <source>points, so it reads amplitudes truly, while the &lt;i&gt;rectangular&lt;/i&gt; window gives the</source>
+        <translation>puntos, y así lee fielmente las amplitudes, mientras que la ventana &lt;i&gt;rectangular&lt;/i&gt; da los</translation>
     </message>
 </context>
 <context>
@@ -1563,8 +1948,8 @@ salida de error, ninguna lista).
         <translation>El gráfico de la FFT no se muestra. Muéstrelo y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>The musical graph is not shown. Click in "Log" to show it and then try again.</source>
-        <translation>El gráfico musical no se muestra. Haga clic en "Log" para mostrarlo y vuelva a intentarlo.</translation>
+        <source>The musical graph is not shown. Click in &quot;Log&quot; to show it and then try again.</source>
+        <translation>El gráfico musical no se muestra. Haga clic en &quot;Log&quot; para mostrarlo y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The report cannot be made while both graphs are shown separately. Choose one quantity and then try again.</source>
@@ -1611,8 +1996,8 @@ salida de error, ninguna lista).
         <translation>Fase</translation>
     </message>
     <message>
-        <source>The field "%1" holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation>El campo "%1" contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
+        <translation>El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
     </message>
     <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
@@ -1655,12 +2040,12 @@ salida de error, ninguna lista).
         <translation>Número de ciclos (por segundo)</translation>
     </message>
     <message>
-        <source>The opening parameters cannot be read from %1 (%2). Type them and choose "Save" to write a new file.</source>
-        <translation>Los parámetros iniciales no se pueden leer de %1 (%2). Escríbalos y elija "Guardar" para escribir un archivo nuevo.</translation>
+        <source>The opening parameters cannot be read from %1 (%2). Type them and choose &quot;Save&quot; to write a new file.</source>
+        <translation>Los parámetros iniciales no se pueden leer de %1 (%2). Escríbalos y elija &quot;Guardar&quot; para escribir un archivo nuevo.</translation>
     </message>
     <message>
-        <source>The field "%1" holds %2, %3 Nothing was saved.</source>
-        <translation>El campo "%1" contiene %2, %3 No se guardó nada.</translation>
+        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
+        <translation>El campo &quot;%1&quot; contiene %2, %3 No se guardó nada.</translation>
     </message>
     <message>
         <source>which is not a number of points from 1 to 32767.</source>
@@ -1719,7 +2104,7 @@ salida de error, ninguna lista).
         <translation>La trama debe ser una potencia de dos de %1 a %2 puntos, no %3.</translation>
     </message>
     <message>
-        <source>The hop must be from 1 to the frame's %1 points, not %2.</source>
+        <source>The hop must be from 1 to the frame&apos;s %1 points, not %2.</source>
         <translation>El salto debe ser de 1 a los %1 puntos de la trama, no %2.</translation>
     </message>
     <message>
@@ -1731,8 +2116,8 @@ salida de error, ninguna lista).
         <translation>La frecuencia de muestreo %1 no se puede reproducir. Vuelva a transferir los datos.</translation>
     </message>
     <message>
-        <source>Choose a function in the menu "Waves" first.</source>
-        <translation>Elija primero una función en el menú "Ondas".</translation>
+        <source>Choose a function in the menu &quot;Waves&quot; first.</source>
+        <translation>Elija primero una función en el menú &quot;Ondas&quot;.</translation>
     </message>
     <message>
         <source>The sound cannot be played: %1</source>
@@ -1765,6 +2150,62 @@ salida de error, ninguna lista).
     <message>
         <source>the sound was not played in time.</source>
         <translation>el sonido no se reprodujo a tiempo.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: %1</source>
+        <translation>No se grabó nada: %1</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 samples: the selection goes past its end.</source>
+        <translation>La grabación contiene %1 muestras: la selección va más allá de su final.</translation>
+    </message>
+    <message>
+        <source>The sound input states no sampling frequency: nothing can be recorded.</source>
+        <translation>La entrada de sonido no indica frecuencia de muestreo: no se puede grabar nada.</translation>
+    </message>
+    <message>
+        <source>The length of the recording must be a number of seconds from %1 to %2 (from %3 to %4 samples at the input&apos;s %5 hertz). Type it in the box beside &quot;Record&quot;.</source>
+        <translation>La duración de la grabación debe ser un número de segundos de %1 a %2 (de %3 a %4 muestras a los %5 hercios de la entrada). Escríbala en el cuadro junto a &quot;Grabar&quot;.</translation>
+    </message>
+    <message>
+        <source>This program has no sound input here: nothing can be recorded.</source>
+        <translation>Este programa no tiene entrada de sonido aquí: no se puede grabar nada.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be started: %1</source>
+        <translation>La entrada de sonido no se puede iniciar: %1</translation>
+    </message>
+    <message>
+        <source>it states no sampling frequency.</source>
+        <translation>no indica frecuencia de muestreo.</translation>
+    </message>
+    <message>
+        <source>Too little sound was heard for a frame of %1 samples: nothing was kept.</source>
+        <translation>Se oyó demasiado poco sonido para una trama de %1 muestras: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>The main window is listening to the sound input: choose &quot;Stop listening&quot; in its menu &quot;Sound&quot; before recording.</source>
+        <translation>La ventana principal está escuchando la entrada de sonido: elija &quot;Dejar de escuchar&quot; en su menú &quot;Sonido&quot; antes de grabar.</translation>
+    </message>
+    <message>
+        <source>The spectrogram is made from a sound file: open one with &quot;Open&quot;.</source>
+        <translation>El espectrograma se hace a partir de un archivo de sonido: abra uno con &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>No sound input can be used: there is no microphone or other recording device, or no sound server is running.</source>
+        <translation>No se puede usar ninguna entrada de sonido: no hay micrófono ni otro dispositivo de grabación, o no hay ningún servidor de sonido en marcha.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 offers no format of mono samples this program can read.</source>
+        <translation>La entrada de sonido %1 no ofrece ningún formato de muestras mono que este programa pueda leer.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 cannot be started.</source>
+        <translation>La entrada de sonido %1 no se puede iniciar.</translation>
+    </message>
+    <message>
+        <source>the sound input gave %1 of the %2 samples asked for.</source>
+        <translation>la entrada de sonido dio %1 de las %2 muestras pedidas.</translation>
     </message>
 </context>
 <context>
@@ -1860,6 +2301,14 @@ salida de error, ninguna lista).
     <message>
         <source>1. Function analysed f(t): %1</source>
         <translation>1. Función analizada f(t): %1</translation>
+    </message>
+    <message>
+        <source>Window function: %1</source>
+        <translation>Función ventana: %1</translation>
+    </message>
+    <message>
+        <source>2.4. window function: %1</source>
+        <translation>2.4. función ventana: %1</translation>
     </message>
 </context>
 <context>

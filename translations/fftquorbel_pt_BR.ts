@@ -9,7 +9,7 @@
 Computes what the FFT Quorbel main window computes and prints one of its data
 lists, one list line per output line. The window is operated exactly as a user
 would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program's own opening-parameters file is never read or
+the --params file; the program&apos;s own opening-parameters file is never read or
 written.
 
 Commands:
@@ -18,7 +18,7 @@ Commands:
               complex method: an empty header line, then Re/Im pairs)
   graph       graphValueList: the values of the FFT graph
   displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu "Report") as plain text: each item at its
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
               character column, Greek letters as Unicode
   render DIR  the pictures of the graphs shown as PNG files in DIR (made if
               missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
@@ -26,32 +26,32 @@ Commands:
               both fft-imaginary.png and fft-real.png; prints the paths written,
               one per line.
               With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu "Export")
-  inverse     menu "Inverse": maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
               empty line, Maximum error= and Maximum relative error= (%), then
               the table rows: original value, recovered value from column 27
-  print FILE  the page of "Print FFT graph" (the graph shown, its scale and
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
               the report) written to FILE as PDF
-  bitmap FILE the picture of "Create bitmap of the FFT graph" saved to FILE
-              as a Windows bitmap (.bmp), as "Save image" does
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
   csv samples|spectrum
-              the samples or the spectrum as CSV (menu "Export"): a header
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
               line, then index, time (s) or frequency (Hz), real, imaginary and
               modulus per point; samples have imaginary part 0
   controls [WINDOW]
-              the index of the windows' controls, read from their tables: one
+              the index of the windows&apos; controls, read from their tables: one
               line per control with its kind, caption, the events it answers
               and their handlers (every window, or the one named, e.g. Form1);
               takes no option
 
 Options, applied in this order:
   --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in ".raw", else a sound file recognised by its content:
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
                     WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
                     window, type --fs, drag from the first to the last sample
-                    of --select and press "Transfer"
-  --fs HZ           the file's sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a ".raw" file, the file's own rate for a sound
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
                     file)
   --channels C      a sound file of several channels gives its first channel
                     (C = first, the default) or the mean of the channels (mean)
@@ -60,25 +60,25 @@ Options, applied in this order:
   --params FILE     start from the opening parameters in FILE (32 values: N,
                     cycles, then a, b and phase of ten wave rows). FILE is only
                     read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu "Multiple waves"), or
-                    sine, square, triangular (menu "Simple waves", then the
-                    wave's option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option "Cos")
-  --cycles X        the field "Number of cycles (per second)"
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
   --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: "Both" recalculates)
-  --method M        realft ("Through REALFT", the default) or complex
-                    ("Imaginary parts set to zero")
-  --negative        "Show also negative frequencies" (needs --method complex)
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
   --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both ("Both, separately")
-  --halve K         press "Change (*1/2)" K times (0 to 1000)
-  --expand X1,X2    press "Horizontal", then click the right button on the FFT
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
                     graph at X1 and at X2 (twips, 0 to 7665 across the graph)
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
-  --log             press "Log": the musical scale, over a piano keyboard
-  --tuning S        "Tuning - On", then the tuning slider to S tenths of a
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
   -h, --help        print this help and stop
@@ -106,7 +106,7 @@ Comandos:
               pares Re/Im)
   graph       graphValueList: os valores do gráfico da FFT
   displayed   displayedValueList: os valores como desenhados no gráfico da FFT
-  report      o relatório (menu "Relatório") como texto simples: cada item na
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
               sua coluna de caracteres, letras gregas em Unicode
   render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
               (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
@@ -114,17 +114,17 @@ Comandos:
               ou com --show both fft-imaginary.png e fft-real.png; imprime os
               caminhos gravados, um por linha.
               Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
-              fft.svg, ou music.svg com --log (menu "Exportar")
-  inverse     menu "Inversa": maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
               linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
               linhas da tabela: valor original, valor recuperado a partir da
               coluna 27
-  print FILE  a página de "Imprimir gráfico da FFT" (o gráfico mostrado, sua
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
               escala e o relatório) gravada em FILE como PDF
-  bitmap FILE a imagem de "Criar bitmap do gráfico da FFT" salva em FILE
-              como bitmap do Windows (.bmp), como faz "Salvar imagem"
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
   csv samples|spectrum
-              as amostras ou o espectro como CSV (menu "Exportar"): uma linha
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
               de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
               real, imaginária e módulo por ponto; as amostras têm parte
               imaginária 0
@@ -136,12 +136,12 @@ Comandos:
 
 Opções, aplicadas nesta ordem:
   --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
-                    termina em ".raw", senão um arquivo de som reconhecido pelo
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
                     conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
                     arquivos brutos, digitar --fs, arrastar da primeira à
-                    última amostra de --select e pressionar "Transferir"
+                    última amostra de --select e pressionar &quot;Transferir&quot;
   --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
-                    (quando omitida: 22050 para um arquivo ".raw", a taxa do
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
                     próprio arquivo para um arquivo de som)
   --channels C      um arquivo de som com vários canais fornece o primeiro
                     canal (C = first, o padrão) ou a média dos canais (mean)
@@ -150,29 +150,29 @@ Opções, aplicadas nesta ordem:
   --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
                     ciclos, depois a, b e fase de dez linhas de ondas). FILE só
                     é lido: a janela trabalha numa cópia dele.
-  --wave KIND       tipo de função: multiple (menu "Ondas múltiplas"), ou
-                    sine, square, triangular (menu "Ondas simples", depois o
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
                     botão de opção da onda); o padrão são as ondas múltiplas
-  --cos             a soma de ondas múltiplas com cossenos (opção "Cos")
-  --cycles X        o campo "Número de ciclos (por segundo)"
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
   --phase X         a fase de uma onda simples, em radianos
-                    (após --cos, --cycles ou --phase: "Ambos" recalcula)
-  --method M        realft ("Por REALFT", o padrão) ou complex
-                    ("Partes imaginárias iguais a zero")
-  --negative        "Mostrar também frequências negativas" (requer
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
                     --method complex)
   --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
-                    realg (real com máximo global) ou both ("Ambos,
-                    separadamente")
-  --halve K         pressionar "Alterar (*1/2)" K vezes (0 a 1000)
-  --expand X1,X2    pressionar "Horizontal", depois clicar com o botão direito
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
                     no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
                     do gráfico)
   --scroll S        mover a barra de rolagem do gráfico expandido para S (o
                     primeiro ponto mostrado; requer --expand)
-  --log             pressionar "Log": a escala musical, sobre um teclado de
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
                     piano
-  --tuning S        "Afinação - Sim", depois o controle de afinação em S
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
                     décimos de semitom (-10 a 10; requer --log)
   --svg             render: também os desenhos SVG
   -h, --help        imprimir esta ajuda e parar
@@ -225,7 +225,7 @@ nenhuma lista).
 Computes what the FFT Quorbel main window computes and prints one of its data
 lists, one list line per output line. The window is operated exactly as a user
 would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program's own opening-parameters file is never read or
+the --params file; the program&apos;s own opening-parameters file is never read or
 written.
 
 Commands:
@@ -234,7 +234,7 @@ Commands:
               complex method: an empty header line, then Re/Im pairs)
   graph       graphValueList: the values of the FFT graph
   displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu "Report") as plain text: each item at its
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
               character column, Greek letters as Unicode
   render DIR  the pictures of the graphs shown as PNG files in DIR (made if
               missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
@@ -242,48 +242,48 @@ Commands:
               both fft-imaginary.png and fft-real.png; prints the paths written,
               one per line.
               With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu "Export")
-  inverse     menu "Inverse": maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
               empty line, Maximum error= and Maximum relative error= (%), then
               the table rows: original value, recovered value from column 27
-  print FILE  the page of "Print FFT graph" (the graph shown, its scale and
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
               the report) written to FILE as PDF
-  bitmap FILE the picture of "Create bitmap of the FFT graph" saved to FILE
-              as a Windows bitmap (.bmp), as "Save image" does
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
   csv samples|spectrum
-              the samples or the spectrum as CSV (menu "Export"): a header
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
               line, then index, time (s) or frequency (Hz), real, imaginary and
               modulus per point; samples have imaginary part 0
   spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu "Spectrogram..." of
-              the raw file window, then "Export PNG"): time across, frequency
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
               up, levels from -120 to 0 dB of full scale; at most 4096 columns,
               each the mean of the frames it covers
   csv spectrogram FILE
-              the spectrogram's frames as CSV: a header line, then per frame its
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
               centre time (s), then the level in dB of bins 0 .. frame/2
-  wav FILE    the sound of "Save f(t) as sound..." written to FILE as a 16-bit
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
               mono WAV file (after every option): a calculated wave synthesised
               at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file's rate; faded in and out over 10 ms, peak at 0.8 of full
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
               scale
-  play        "Play f(t)": the same sound played on the default sound output;
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
               ends once it has been played. Without a sound server or output
               device: a message on standard error and exit status 1
   controls [WINDOW]
-              the index of the windows' controls, read from their tables: one
+              the index of the windows&apos; controls, read from their tables: one
               line per control with its kind, caption, the events it answers
               and their handlers (every window, or the one named, e.g. Form1);
               takes no option
 
 Options, applied in this order:
   --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in ".raw", else a sound file recognised by its content:
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
                     WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
                     window, type --fs, drag from the first to the last sample
-                    of --select and press "Transfer"
-  --fs HZ           the file's sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a ".raw" file, the file's own rate for a sound
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
                     file)
   --channels C      a sound file of several channels gives its first channel
                     (C = first, the default) or the mean of the channels (mean)
@@ -292,33 +292,273 @@ Options, applied in this order:
   --params FILE     start from the opening parameters in FILE (32 values: N,
                     cycles, then a, b and phase of ten wave rows). FILE is only
                     read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu "Multiple waves"), or
-                    sine, square, triangular (menu "Simple waves", then the
-                    wave's option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option "Cos")
-  --cycles X        the field "Number of cycles (per second)"
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
   --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: "Both" recalculates)
-  --method M        realft ("Through REALFT", the default) or complex
-                    ("Imaginary parts set to zero")
-  --negative        "Show also negative frequencies" (needs --method complex)
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
   --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both ("Both, separately")
-  --halve K         press "Change (*1/2)" K times (0 to 1000)
-  --expand X1,X2    press "Horizontal", then click the right button on the FFT
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
                     graph at X1 and at X2 (twips, 0 to 7665 across the graph)
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
-  --log             press "Log": the musical scale, over a piano keyboard
-  --tuning S        "Tuning - On", then the tuning slider to S tenths of a
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
   --frame N         spectrogram: points per frame, a power of two from 256 to
                     16384 (default 2048), Hann-weighted
   --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a ".raw"
-                    file's rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave's sound, 0.1
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  spectrogram FILE OUT.png
+              o espectrograma de todo o arquivo de som FILE (menu
+              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
+              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
+              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
+              dos quadros que cobre
+  csv spectrogram FILE
+              os quadros do espectrograma como CSV: uma linha de cabeçalho,
+              depois, por quadro, seu tempo central (s) e o nível em dB dos
+              pontos 0 .. quadro/2
+  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
+              WAV mono de 16 bits (após todas as opções): uma onda calculada
+              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
+              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
+              pico em 0.8 do fundo de escala
+  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
+              quando acaba de tocar. Sem servidor de som ou dispositivo de
+              saída: uma mensagem na saída de erro e código de saída 1
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
+                    a 16384 (padrão 2048), com janela de Hann
+  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
+                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
+                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
+  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
+                    a 60 segundos (2 quando omitida)
+  --svg             render: também os desenhos SVG
+  -h, --help        imprimir esta ajuda e parar
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
+de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
+nenhuma lista).
+</translation>
+    </message>
+    <message>
+        <source>--fs needs a number of hertz from 1 to 1000000</source>
+        <translation>--fs requer um número de hertz de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --listen S        analyse a sound of the default input: record S seconds
+                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
+                    --select (by default the whole recording) and press
+                    &quot;Transfer&quot;; no input: a message and exit status 1
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
                     to 60 seconds (2 when not given)
   -h, --help        print this help and stop
 
@@ -345,7 +585,7 @@ Comandos:
               pares Re/Im)
   graph       graphValueList: os valores do gráfico da FFT
   displayed   displayedValueList: os valores como desenhados no gráfico da FFT
-  report      o relatório (menu "Relatório") como texto simples: cada item na
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
               sua coluna de caracteres, letras gregas em Unicode
   render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
               (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
@@ -353,36 +593,36 @@ Comandos:
               ou com --show both fft-imaginary.png e fft-real.png; imprime os
               caminhos gravados, um por linha.
               Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
-              fft.svg, ou music.svg com --log (menu "Exportar")
-  inverse     menu "Inversa": maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
               linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
               linhas da tabela: valor original, valor recuperado a partir da
               coluna 27
-  print FILE  a página de "Imprimir gráfico da FFT" (o gráfico mostrado, sua
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
               escala e o relatório) gravada em FILE como PDF
-  bitmap FILE a imagem de "Criar bitmap do gráfico da FFT" salva em FILE
-              como bitmap do Windows (.bmp), como faz "Salvar imagem"
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
   csv samples|spectrum
-              as amostras ou o espectro como CSV (menu "Exportar"): uma linha
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
               de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
               real, imaginária e módulo por ponto; as amostras têm parte
               imaginária 0
   spectrogram FILE OUT.png
               o espectrograma de todo o arquivo de som FILE (menu
-              "Espectrograma..." da janela de arquivos brutos, depois "Exportar
-              PNG"): tempo na horizontal, frequência para cima, níveis de -120 a
+              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
+              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
               0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
               dos quadros que cobre
   csv spectrogram FILE
               os quadros do espectrograma como CSV: uma linha de cabeçalho,
               depois, por quadro, seu tempo central (s) e o nível em dB dos
               pontos 0 .. quadro/2
-  wav FILE    o som de "Salvar f(t) como som..." gravado em FILE como arquivo
+  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
               WAV mono de 16 bits (após todas as opções): uma onda calculada
               sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
               de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
               pico em 0.8 do fundo de escala
-  play        "Tocar f(t)": o mesmo som tocado na saída de som padrão; termina
+  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
               quando acaba de tocar. Sem servidor de som ou dispositivo de
               saída: uma mensagem na saída de erro e código de saída 1
   controls [WINDOW]
@@ -393,49 +633,53 @@ Comandos:
 
 Opções, aplicadas nesta ordem:
   --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
-                    termina em ".raw", senão um arquivo de som reconhecido pelo
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
                     conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
                     arquivos brutos, digitar --fs, arrastar da primeira à
-                    última amostra de --select e pressionar "Transferir"
+                    última amostra de --select e pressionar &quot;Transferir&quot;
   --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
-                    (quando omitida: 22050 para um arquivo ".raw", a taxa do
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
                     próprio arquivo para um arquivo de som)
   --channels C      um arquivo de som com vários canais fornece o primeiro
                     canal (C = first, o padrão) ou a média dos canais (mean)
+  --listen S        analisar um som da entrada padrão: gravar S segundos (0.1
+                    a 10) na janela de arquivos brutos (&quot;Gravar&quot;), arrastar
+                    sobre --select (por padrão a gravação inteira) e pressionar
+                    &quot;Transferir&quot;; sem entrada: uma mensagem e código de saída 1
   --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
                     quais uma potência de dois de 1024 a 16384 é transferida
   --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
                     ciclos, depois a, b e fase de dez linhas de ondas). FILE só
                     é lido: a janela trabalha numa cópia dele.
-  --wave KIND       tipo de função: multiple (menu "Ondas múltiplas"), ou
-                    sine, square, triangular (menu "Ondas simples", depois o
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
                     botão de opção da onda); o padrão são as ondas múltiplas
-  --cos             a soma de ondas múltiplas com cossenos (opção "Cos")
-  --cycles X        o campo "Número de ciclos (por segundo)"
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
   --phase X         a fase de uma onda simples, em radianos
-                    (após --cos, --cycles ou --phase: "Ambos" recalcula)
-  --method M        realft ("Por REALFT", o padrão) ou complex
-                    ("Partes imaginárias iguais a zero")
-  --negative        "Mostrar também frequências negativas" (requer
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
                     --method complex)
   --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
-                    realg (real com máximo global) ou both ("Ambos,
-                    separadamente")
-  --halve K         pressionar "Alterar (*1/2)" K vezes (0 a 1000)
-  --expand X1,X2    pressionar "Horizontal", depois clicar com o botão direito
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
                     no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
                     do gráfico)
   --scroll S        mover a barra de rolagem do gráfico expandido para S (o
                     primeiro ponto mostrado; requer --expand)
-  --log             pressionar "Log": a escala musical, sobre um teclado de
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
                     piano
-  --tuning S        "Afinação - Sim", depois o controle de afinação em S
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
                     décimos de semitom (-10 a 10; requer --log)
   --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
                     a 16384 (padrão 2048), com janela de Hann
   --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
                     quadro (padrão: um quarto do quadro); com --fs (a taxa de
-                    um arquivo ".raw", 22050 por padrão) e --channels
+                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
   --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
                     a 60 segundos (2 quando omitida)
   --svg             render: também os desenhos SVG
@@ -450,10 +694,6 @@ desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
 de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
 nenhuma lista).
 </translation>
-    </message>
-    <message>
-        <source>--fs needs a number of hertz from 1 to 1000000</source>
-        <translation>--fs requer um número de hertz de 1 a 1000000</translation>
     </message>
 </context>
 <context>
@@ -934,8 +1174,8 @@ nenhuma lista).
         <translation>Tocar a função recuperada</translation>
     </message>
     <message>
-        <source>Run "Inverse" first: the recovered function is what it gives.</source>
-        <translation>Execute primeiro "Inversa": a função recuperada é o que ela fornece.</translation>
+        <source>Run &quot;Inverse&quot; first: the recovered function is what it gives.</source>
+        <translation>Execute primeiro &quot;Inversa&quot;: a função recuperada é o que ela fornece.</translation>
     </message>
     <message>
         <source>Save f(t) as sound...</source>
@@ -948,6 +1188,82 @@ nenhuma lista).
     <message>
         <source>Sound length</source>
         <translation>Duração do som</translation>
+    </message>
+    <message>
+        <source>Strongest peak: none (silence)</source>
+        <translation>Pico mais forte: nenhum (silêncio)</translation>
+    </message>
+    <message>
+        <source>Strongest peak: %1</source>
+        <translation>Pico mais forte: %1</translation>
+    </message>
+    <message>
+        <source>%1 Hz is above %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está acima de %2 Hz e aparece em %3 Hz; veja Ajuda: Nyquist</translation>
+    </message>
+    <message>
+        <source>%1 Hz is at %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está em %2 Hz e aparece em %3 Hz; veja Ajuda: Nyquist</translation>
+    </message>
+    <message>
+        <source> (and 1 more row)</source>
+        <translation> (e mais 1 linha)</translation>
+    </message>
+    <message>
+        <source> (and %1 more rows)</source>
+        <translation> (e mais %1 linhas)</translation>
+    </message>
+    <message>
+        <source>Listening...</source>
+        <translation>Ouvindo...</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Flat top</source>
+        <translation>Flat top</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Keep the last spectrum shown, as raw data</source>
+        <translation>Guardar o último espectro mostrado, como dados brutos</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Retangular</translation>
+    </message>
+    <message>
+        <source>Samples analysed</source>
+        <translation>Amostras analisadas</translation>
+    </message>
+    <message>
+        <source>Show the spectrum of the sound input as it comes</source>
+        <translation>Mostrar o espectro da entrada de som à medida que chega</translation>
+    </message>
+    <message>
+        <source>Stop listening</source>
+        <translation>Parar de ouvir</translation>
+    </message>
+    <message>
+        <source>The number of the latest samples each spectrum of the live view analyses</source>
+        <translation>O número das amostras mais recentes que cada espectro da visão ao vivo analisa</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1391,7 @@ nenhuma lista).
 <context>
     <name>Form6</name>
     <message>
-        <source>Only the first %1 of the file's %2 samples are shown.</source>
+        <source>Only the first %1 of the file&apos;s %2 samples are shown.</source>
         <translation type="vanished">Só as primeiras %1 das %2 amostras do arquivo são mostradas.</translation>
     </message>
     <message>
@@ -1155,8 +1471,8 @@ nenhuma lista).
         <translation>Transferir os pontos selecionados para os cálculos da FFT</translation>
     </message>
     <message>
-        <source>Use the menu "Open" to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
-        <translation>Use o menu "Abrir" para traçar os dados de um arquivo *.raw. Depois selecione a parte do gráfico que será usada no cálculo da Transformada de Fourier.</translation>
+        <source>Use the menu &quot;Open&quot; to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
+        <translation>Use o menu &quot;Abrir&quot; para traçar os dados de um arquivo *.raw. Depois selecione a parte do gráfico que será usada no cálculo da Transformada de Fourier.</translation>
     </message>
     <message>
         <source>From %1 s: samples %2 to %3 of %4</source>
@@ -1175,7 +1491,7 @@ nenhuma lista).
         <translation>O arquivo contém só %1 amostras: o cálculo precisa de pelo menos 1024. Abra um arquivo mais longo.</translation>
     </message>
     <message>
-        <source>The selection starts at point %1, past the end of the graph's %2 points. Drag over the graph from left to right, with the left button pressed.</source>
+        <source>The selection starts at point %1, past the end of the graph&apos;s %2 points. Drag over the graph from left to right, with the left button pressed.</source>
         <translation>A seleção começa no ponto %1, além do fim dos %2 pontos do gráfico. Arraste sobre o gráfico da esquerda para a direita, com o botão esquerdo pressionado.</translation>
     </message>
     <message>
@@ -1185,6 +1501,42 @@ nenhuma lista).
     <message>
         <source>Which part of the file the graph shows</source>
         <translation>Que parte do arquivo o gráfico mostra</translation>
+    </message>
+    <message>
+        <source>Calculating FFT...</source>
+        <translation>Calculando a FFT...</translation>
+    </message>
+    <message>
+        <source>Plotting FFT graph...</source>
+        <translation>Traçando o gráfico da FFT...</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Gravando...</translation>
+    </message>
+    <message>
+        <source>Transferring data...</source>
+        <translation>Transferindo dados...</translation>
+    </message>
+    <message>
+        <source>Plotting graph of the function...</source>
+        <translation>Traçando o gráfico da função...</translation>
+    </message>
+    <message>
+        <source>Length of the recording, seconds (at most 34000 samples at the input&apos;s rate)</source>
+        <translation>Duração da gravação, em segundos (no máximo 34000 amostras na taxa da entrada)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Record the sound input for the seconds typed beside, and plot it</source>
+        <translation>Gravar a entrada de som pelos segundos digitados ao lado e traçá-la</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
@@ -1394,8 +1746,8 @@ nenhuma lista).
         <translation>correta, que é uma fração (e portanto não pertence aos pontos</translation>
     </message>
     <message>
-        <source>if the value of the "number of cycles" (or some value of the "b" column) is a</source>
-        <translation>se o valor do "número de ciclos" (ou algum valor da coluna "b") for uma</translation>
+        <source>if the value of the &quot;number of cycles&quot; (or some value of the &quot;b&quot; column) is a</source>
+        <translation>se o valor do &quot;número de ciclos&quot; (ou algum valor da coluna &quot;b&quot;) for uma</translation>
     </message>
     <message>
         <source>number of 1024 points), otherwise the range determined by the Nyquist critical frequency</source>
@@ -1406,8 +1758,8 @@ nenhuma lista).
         <translation>de fase mostrado não tem nada a ver com o valor real.</translation>
     </message>
     <message>
-        <source>opened (or just click the "Example" button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
-        <translation>aberto (ou clique no botão "Exemplo" à esquerda). Usando como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
+        <source>opened (or just click the &quot;Example&quot; button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
+        <translation>aberto (ou clique no botão &quot;Exemplo&quot; à esquerda). Usando como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
     </message>
     <message>
         <source>per cycle are collected). The result is that this frequency, out of the range, will be reflected</source>
@@ -1418,8 +1770,8 @@ nenhuma lista).
         <translation>calculados). O resultado, obviamente, não será correto.</translation>
     </message>
     <message>
-        <source>request through the menu "File") is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
-        <translation>pelo menu "Arquivo") é calculado supondo que o valor &lt;i&gt;exato&lt;/i&gt;</translation>
+        <source>request through the menu &quot;File&quot;) is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
+        <translation>pelo menu &quot;Arquivo&quot;) é calculado supondo que o valor &lt;i&gt;exato&lt;/i&gt;</translation>
     </message>
     <message>
         <source>should not be larger than 512 for any frequency in this program (which uses a fixed total</source>
@@ -1430,8 +1782,8 @@ nenhuma lista).
         <translation>Transformada corresponde a 1 Hz, porque a largura da janela é de 1 segundo.</translation>
     </message>
     <message>
-        <source>the size of the window, etc. For instance, in the case of "Multiple Frequencies",</source>
-        <translation>do tamanho da janela etc. Por exemplo, no caso de "Frequências Múltiplas",</translation>
+        <source>the size of the window, etc. For instance, in the case of &quot;Multiple Frequencies&quot;,</source>
+        <translation>do tamanho da janela etc. Por exemplo, no caso de &quot;Frequências Múltiplas&quot;,</translation>
     </message>
     <message>
         <source>the values of the real part and of the imaginary part of a &lt;i&gt;certain frequency&lt;/i&gt;</source>
@@ -1448,6 +1800,30 @@ nenhuma lista).
     <message>
         <source>will be exceeded (this means that there will be a frequency for which &lt;i&gt;less&lt;/i&gt; than two points</source>
         <translation>será ultrapassada (isto é, haverá uma frequência para a qual &lt;i&gt;menos&lt;/i&gt; de dois pontos</translation>
+    </message>
+    <message>
+        <source>A window function (menu &quot;Window&quot;) weighs the samples before the transform and so</source>
+        <translation>Uma função janela (menu &quot;Janela&quot;) pondera as amostras antes da transformada e assim</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;flat top&lt;/i&gt; window keeps a peak&apos;s height even when its frequency falls between two</source>
+        <translation>A janela &lt;i&gt;flat top&lt;/i&gt; mantém a altura de um pico mesmo quando sua frequência cai entre dois</translation>
+    </message>
+    <message>
+        <source>lowers every peak by nearly the same factor. As the &lt;i&gt;Report&lt;/i&gt; gives each amplitude in</source>
+        <translation>baixa todos os picos por quase o mesmo fator. Como o &lt;i&gt;Relatório&lt;/i&gt; dá cada amplitude em</translation>
+    </message>
+    <message>
+        <source>narrowest peaks and so separates close tones best.</source>
+        <translation>picos mais estreitos e por isso separa melhor tons próximos.</translation>
+    </message>
+    <message>
+        <source>percent of the largest one, that factor cancels out and the amplitudes need no correction.</source>
+        <translation>porcentagem da maior, esse fator se cancela e as amplitudes não precisam de correção.</translation>
+    </message>
+    <message>
+        <source>points, so it reads amplitudes truly, while the &lt;i&gt;rectangular&lt;/i&gt; window gives the</source>
+        <translation>pontos, e assim lê as amplitudes fielmente, enquanto a janela &lt;i&gt;retangular&lt;/i&gt; dá os</translation>
     </message>
 </context>
 <context>
@@ -1549,8 +1925,8 @@ nenhuma lista).
         <translation>O gráfico da FFT não está sendo mostrado. Mostre-o e tente de novo.</translation>
     </message>
     <message>
-        <source>The musical graph is not shown. Click in "Log" to show it and then try again.</source>
-        <translation>O gráfico musical não está sendo mostrado. Clique em "Log" para mostrá-lo e tente de novo.</translation>
+        <source>The musical graph is not shown. Click in &quot;Log&quot; to show it and then try again.</source>
+        <translation>O gráfico musical não está sendo mostrado. Clique em &quot;Log&quot; para mostrá-lo e tente de novo.</translation>
     </message>
     <message>
         <source>The report cannot be made while both graphs are shown separately. Choose one quantity and then try again.</source>
@@ -1597,8 +1973,8 @@ nenhuma lista).
         <translation>Fase</translation>
     </message>
     <message>
-        <source>The field "%1" holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation>O campo "%1" contém %2, que não é um número. Digite um número e calcule de novo.</translation>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
+        <translation>O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
     </message>
     <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
@@ -1641,12 +2017,12 @@ nenhuma lista).
         <translation>Número de ciclos (por segundo)</translation>
     </message>
     <message>
-        <source>The opening parameters cannot be read from %1 (%2). Type them and choose "Save" to write a new file.</source>
-        <translation>Os parâmetros iniciais não podem ser lidos de %1 (%2). Digite-os e escolha "Salvar" para gravar um novo arquivo.</translation>
+        <source>The opening parameters cannot be read from %1 (%2). Type them and choose &quot;Save&quot; to write a new file.</source>
+        <translation>Os parâmetros iniciais não podem ser lidos de %1 (%2). Digite-os e escolha &quot;Salvar&quot; para gravar um novo arquivo.</translation>
     </message>
     <message>
-        <source>The field "%1" holds %2, %3 Nothing was saved.</source>
-        <translation>O campo "%1" contém %2, %3 Nada foi salvo.</translation>
+        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
+        <translation>O campo &quot;%1&quot; contém %2, %3 Nada foi salvo.</translation>
     </message>
     <message>
         <source>which is not a number of points from 1 to 32767.</source>
@@ -1705,7 +2081,7 @@ nenhuma lista).
         <translation>O quadro deve ser uma potência de dois de %1 a %2 pontos, não %3.</translation>
     </message>
     <message>
-        <source>The hop must be from 1 to the frame's %1 points, not %2.</source>
+        <source>The hop must be from 1 to the frame&apos;s %1 points, not %2.</source>
         <translation>O passo deve ser de 1 aos %1 pontos do quadro, não %2.</translation>
     </message>
     <message>
@@ -1717,8 +2093,8 @@ nenhuma lista).
         <translation>A frequência de amostragem %1 não pode ser tocada. Transfira os dados de novo.</translation>
     </message>
     <message>
-        <source>Choose a function in the menu "Waves" first.</source>
-        <translation>Escolha primeiro uma função no menu "Ondas".</translation>
+        <source>Choose a function in the menu &quot;Waves&quot; first.</source>
+        <translation>Escolha primeiro uma função no menu &quot;Ondas&quot;.</translation>
     </message>
     <message>
         <source>The sound cannot be played: %1</source>
@@ -1751,6 +2127,62 @@ nenhuma lista).
     <message>
         <source>the sound was not played in time.</source>
         <translation>o som não foi tocado a tempo.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: %1</source>
+        <translation>Nada foi gravado: %1</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 samples: the selection goes past its end.</source>
+        <translation>A gravação contém %1 amostras: a seleção passa do seu fim.</translation>
+    </message>
+    <message>
+        <source>The sound input states no sampling frequency: nothing can be recorded.</source>
+        <translation>A entrada de som não informa frequência de amostragem: nada pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>The length of the recording must be a number of seconds from %1 to %2 (from %3 to %4 samples at the input&apos;s %5 hertz). Type it in the box beside &quot;Record&quot;.</source>
+        <translation>A duração da gravação deve ser um número de segundos de %1 a %2 (de %3 a %4 amostras nos %5 hertz da entrada). Digite-a na caixa ao lado de &quot;Gravar&quot;.</translation>
+    </message>
+    <message>
+        <source>This program has no sound input here: nothing can be recorded.</source>
+        <translation>Este programa não tem entrada de som aqui: nada pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be started: %1</source>
+        <translation>A entrada de som não pode ser iniciada: %1</translation>
+    </message>
+    <message>
+        <source>it states no sampling frequency.</source>
+        <translation>ela não informa frequência de amostragem.</translation>
+    </message>
+    <message>
+        <source>Too little sound was heard for a frame of %1 samples: nothing was kept.</source>
+        <translation>Som insuficiente para um quadro de %1 amostras: nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>The main window is listening to the sound input: choose &quot;Stop listening&quot; in its menu &quot;Sound&quot; before recording.</source>
+        <translation>A janela principal está ouvindo a entrada de som: escolha &quot;Parar de ouvir&quot; no menu &quot;Som&quot; dela antes de gravar.</translation>
+    </message>
+    <message>
+        <source>The spectrogram is made from a sound file: open one with &quot;Open&quot;.</source>
+        <translation>O espectrograma é feito a partir de um arquivo de som: abra um com &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>No sound input can be used: there is no microphone or other recording device, or no sound server is running.</source>
+        <translation>Nenhuma entrada de som pode ser usada: não há microfone nem outro dispositivo de gravação, ou nenhum servidor de som está rodando.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 offers no format of mono samples this program can read.</source>
+        <translation>A entrada de som %1 não oferece nenhum formato de amostras mono que este programa consiga ler.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 cannot be started.</source>
+        <translation>A entrada de som %1 não pode ser iniciada.</translation>
+    </message>
+    <message>
+        <source>the sound input gave %1 of the %2 samples asked for.</source>
+        <translation>a entrada de som forneceu %1 das %2 amostras pedidas.</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +2278,14 @@ nenhuma lista).
     <message>
         <source>1. Function analysed f(t): %1</source>
         <translation>1. Função analisada f(t): %1</translation>
+    </message>
+    <message>
+        <source>Window function: %1</source>
+        <translation>Função janela: %1</translation>
+    </message>
+    <message>
+        <source>2.4. window function: %1</source>
+        <translation>2.4. função janela: %1</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "platform/Translation.h"
 #include "sound/Sound.h"
 #include "spectrogram/Stft.h"
+#include "state/NumberText.h"
 #include "state/QuotedText.h"
 
 namespace quorbel::cli {
@@ -182,8 +183,16 @@ class Parser {
             return UsageError{"--log shows positive frequencies only (no --negative)"};
         if (options_.log && options_.shown == Shown::both)
             return UsageError{"--log needs a single graph (not --show both)"};
-        const bool raw = options_.rawFile || options_.rawFrequency || options_.rawSelection ||
-                         options_.rawChannels;
+        if (options_.listenSeconds) {
+            if (options_.rawFile || options_.rawFrequency || options_.rawChannels)
+                return UsageError{
+                    "--listen records its sound at the input's rate (no --raw, --fs or "
+                    "--channels)"};
+            if (options_.wave)
+                return UsageError{"--wave and --listen choose two different functions"};
+        }
+        const bool raw = options_.rawFile || options_.rawFrequency ||
+                         (options_.rawSelection && !options_.listenSeconds) || options_.rawChannels;
         if (raw && !(options_.rawFile && options_.rawSelection))
             return UsageError{
                 "--raw needs --select (and --fs, --channels or --select needs --raw)"};
@@ -277,6 +286,12 @@ class Parser {
             if (value != "first" && value != "mean")
                 return UsageError{"--channels needs first or mean, not " + Quoted(value)};
             options_.rawChannels = value == "first" ? "Option1" : "Option2";
+        } else if (name == "--listen") {
+            const std::optional<double> seconds = ParseNumber(value);
+            if (!seconds || !(*seconds >= kMinListenSeconds) || !(*seconds <= kMaxListenSeconds))
+                return UsageError{"--listen needs a number of seconds from 0.1 to 10, not " +
+                                  Quoted(value)};
+            options_.listenSeconds = seconds;
         } else if (name == "--select") {
             const size_t comma = value.find(',');
             const std::optional<int> first = WholeWord(value.substr(0, comma));
@@ -316,7 +331,7 @@ class Parser {
         for (const char* option :
              {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
               "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels",
-              "--frame", "--hop", "--seconds"})
+              "--frame", "--hop", "--seconds", "--listen"})
             if (name == option) return true;
         return false;
     }
@@ -412,6 +427,10 @@ const std::string& HelpText() {
         "                    file)\n"
         "  --channels C      a sound file of several channels gives its first channel\n"
         "                    (C = first, the default) or the mean of the channels (mean)\n"
+        "  --listen S        analyse a sound of the default input: record S seconds\n"
+        "                    (0.1 to 10) in the raw file window (\"Record\"), drag over\n"
+        "                    --select (by default the whole recording) and press\n"
+        "                    \"Transfer\"; no input: a message and exit status 1\n"
         "  --select F,L      the samples dragged over: L - F selected points, of which\n"
         "                    a power of two from 1024 to 16384 is transferred\n"
         "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"

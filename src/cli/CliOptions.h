@@ -38,6 +38,9 @@ inline constexpr int kMaxTuning = 10;
 // points every ten halvings) and would just take time.
 inline constexpr int kMaxHalvings = 1000;
 
+// The length of a recording made by --listen, seconds.
+inline constexpr double kMinListenSeconds = 0.1, kMaxListenSeconds = 10;
+
 struct CliOptions {
     std::optional<std::string> paramsFile;
     bool cosine = false;
@@ -61,6 +64,8 @@ struct CliOptions {
     std::optional<std::string> rawFile;
     std::optional<std::string> rawFrequency;
     std::optional<std::pair<int, int>> rawSelection;
+    // A sound recorded from the default input instead of a file: seconds, 0.1 to 10.
+    std::optional<double> listenSeconds;
     // The raw file window's channel option for sound files of several channels:
     // "Option1" (first channel) or "Option2" (mean of the channels).
     std::optional<std::string> rawChannels;

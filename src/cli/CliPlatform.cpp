@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "audio/QtSoundInput.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
 
@@ -62,6 +63,12 @@ bool CliPlatform::ExportPicture(const PictureRequest& request, std::string* erro
 
 void CliPlatform::UseSoundOutput() {
     if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
+}
+
+SoundInput* CliPlatform::Input() {
+    if (!records) return nullptr;
+    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    return input_.get();
 }
 
 }  // namespace quorbel::cli

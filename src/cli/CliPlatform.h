@@ -39,6 +39,10 @@ class CliPlatform : public Platform {
     SoundOutput* Audio() override { return sound_.get(); }
     void UseSoundOutput();
     QtSoundOutput* Player() { return sound_.get(); }
+    // The system's default recording device, made on first use; none unless the run
+    // records, so that other runs never reach for the sound server.
+    SoundInput* Input() override;
+    bool records = false;
 
     // Every message the window showed, in order.
     std::vector<std::string> messages;
@@ -49,6 +53,7 @@ class CliPlatform : public Platform {
     std::string pdfFile_;
     std::vector<std::unique_ptr<RecordingSurface>> pages_;
     std::unique_ptr<QtSoundOutput> sound_;
+    std::unique_ptr<SoundInput> input_;
 };
 
 }  // namespace quorbel::cli

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,7 @@
 #include "platform/Platform.h"
 #include "platform/Translation.h"
 #include "report/Report.h"
+#include "sound/Recording.h"
 #include "state/FileReplace.h"
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
@@ -171,6 +173,8 @@ const char* ShownOption(Shown shown) {
 // The raw file window operated as a user would: open the file, type the frequency,
 // drag from the first to the last sample, press "Transfer". The text of the hint
 // the window shows when it refuses, or of the message it showed; empty on success.
+std::string SelectAndTransfer(MainWindowModel& window, const CliOptions& options);
+
 std::string LoadSound(MainWindowModel& window, CliPlatform& platform, const CliOptions& options) {
     if (!window.Fire("mnuFilesrawItem", Event::Click)) return "\"Files  *.raw...\" cannot be used";
     RawFileModel& raw = window.RawFile();
@@ -180,10 +184,33 @@ std::string LoadSound(MainWindowModel& window, CliPlatform& platform, const CliO
     raw.Fire("mnuOpen", Event::Click);
     if (platform.messages.size() > messages) return "";  // the window's own message
     if (options.rawFrequency) raw.Type("Text1", *options.rawFrequency);
+    return SelectAndTransfer(window, options);
+}
+
+// The default input recorded for --listen seconds in the raw file window, its
+// recording then selected and transferred as a file's samples are; the text of the
+// refusal, empty on success.
+std::string LoadRecording(MainWindowModel& window, CliPlatform& platform,
+                          const CliOptions& options) {
+    if (!window.Fire("mnuFilesrawItem", Event::Click)) return "\"Files  *.raw...\" cannot be used";
+    SoundInput* input = platform.Input();
+    if (const std::optional<std::string> why = WhyNoSoundInput(input)) return *why;
+    const int rate = input->Rate();
+    const int frames = static_cast<int>(std::lround(*options.listenSeconds * rate));
+    std::string error;
+    const std::optional<std::vector<double>> recorded = input->Record(frames, &error);
+    if (!recorded) return FillIn(Translate("Messages", "Nothing was recorded: %1"), {error});
+    window.RawFile().ShowRecording(RecordedSamples(*recorded), rate);
+    return SelectAndTransfer(window, options);
+}
+
+// The drag over --select (by default every plotted sample) and "Transfer".
+std::string SelectAndTransfer(MainWindowModel& window, const CliOptions& options) {
+    RawFileModel& raw = window.RawFile();
     // The middle of a sample's stretch of the graph, so the index under it is exact.
     const int n = WholeNumber(raw.View()["Label18"].caption);
     const double perPoint = n > 0 ? raw.View()["Picture2"].width / n : 0;
-    const auto [first, last] = *options.rawSelection;
+    const auto [first, last] = options.rawSelection.value_or(std::make_pair(0, n));
     raw.Fire("Picture2", Event::MouseDown, {.button = 1, .x = (first + 0.5) * perPoint});
     raw.Fire("Picture2", Event::MouseMove, {.button = 1, .x = (last + 0.5) * perPoint});
     raw.Fire("Command1", Event::Click);
@@ -383,6 +410,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
     CliPlatform platform(options.command == Command::print ? options.outputFile : "");
     if (options.command == Command::play) platform.UseSoundOutput();
+    platform.records = options.listenSeconds.has_value();
     MainWindowSurfaces surfaces{picture1, picture2, picture8, picture9, form5, &picture5};
     surfaces.Form8 = &form8;
     MainWindowModel window(platform, ParamFile(working), surfaces);
@@ -402,8 +430,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kExitUsage;
     }
 
-    if (options.rawFile) {
-        const std::string refusal = LoadSound(window, platform, options);
+    if (options.rawFile || options.listenSeconds) {
+        const std::string refusal = options.rawFile ? LoadSound(window, platform, options)
+                                                    : LoadRecording(window, platform, options);
         if (!refusal.empty() || !platform.messages.empty()) {
             PrintMessages(platform, err);
             if (!refusal.empty()) ErrorLine(err, refusal);

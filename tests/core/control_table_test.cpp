@@ -175,7 +175,7 @@ const SecondaryCase kSecondary[] = {
     {"Inverse", [](MainWindowModel& m) -> Window& { return m.InverseResults(); }, "mnuInverse",
      "Command1"},
     {"RawFile", [](MainWindowModel& m) -> Window& { return m.RawFile(); }, "mnuFilesrawItem",
-     "Command2"},
+     "Command17"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, SecondaryWindow, ::testing::ValuesIn(kSecondary),

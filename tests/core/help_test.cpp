@@ -217,11 +217,11 @@ TEST(HelpPagesTest, RunsKeepTheirStylesAndGreekLetters) {
         if (t.font.bold && t.font.italic) ++emphasis;
     }
     EXPECT_EQ(greek, 1);
-    EXPECT_EQ(emphasis, 10);
+    EXPECT_EQ(emphasis, 13);
     // Each line of the page is one text line: lines of runs stay on their line.
     std::set<double> ys;
     for (const Primitive& t : texts) ys.insert(t.y1);
-    EXPECT_EQ(ys.size(), 1u + 25u);
+    EXPECT_EQ(ys.size(), 1u + 31u);
 }
 
 }  // namespace

@@ -50,6 +50,10 @@ class RecordingPlatform : public Platform {
         return true;
     }
 
+    // The sound input the windows record and listen from; none unless a test gives one.
+    SoundInput* Input() override { return input; }
+    SoundInput* input = nullptr;
+
     std::vector<std::string> messages;
     bool quitRequested = false;
     std::vector<std::optional<std::string>> openAnswers;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/SoundInput.h"
 #include "sound/SoundOutput.h"
 #include "surface/RecordingSurface.h"
 
@@ -81,6 +82,9 @@ class Platform {
     }
     // The default sound output; nullptr where sound cannot be played at all.
     virtual SoundOutput* Audio() { return nullptr; }
+    // The default sound input (SoundInput.h), owned by the platform; nullptr where the
+    // platform has none.
+    virtual SoundInput* Input() { return nullptr; }
 };
 
 }  // namespace quorbel

@@ -86,6 +86,9 @@ void WriteRawDataLines(Surface& s, const ReportInput& in, int col) {
             {P::Tab(col),
              P::Str(FillIn(Translate("Report", "Data window (complemented with zeros): %1 seconds"),
                            {in.dataExtensionSeconds}))});
+    if (!in.windowFunction.empty())
+        s.Print({P::Tab(col),
+                 P::Str(FillIn(Translate("Report", "Window function: %1"), {in.windowFunction}))});
 }
 
 void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, bool drawLine) {
@@ -114,6 +117,11 @@ void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, 
         TabGreek(s, c.simplePhase, "f");
         s.Print({P::Str(" = " + in.simplePhase)});
     }
+    // After the functions' parameters, so the wave-table heading keeps its place above
+    // the thin line.
+    if (!in.windowFunction.empty())
+        s.Print({P::Tab(c.detail), P::Str(FillIn(Translate("Report", "2.4. window function: %1"),
+                                                 {in.windowFunction}))});
 }
 
 void WriteResultHeadings(Surface& s, const ReportInput& in, const ReportColumns& c) {

@@ -36,6 +36,9 @@ struct ReportInput {
     std::string cyclesPerSecond, dataExtensionSeconds, totalPoints, windowSeconds, rawFileName,
         simplePhase;
     std::array<std::string, 10> amplitudeA, multiplierB, phasePhi;
+    // The window function that weighed the samples before the transform ("Hann");
+    // empty for the rectangular window, which the report does not mention.
+    std::string windowFunction;
     const DataList* graphValueList = nullptr;
     const DataList* spectrumList = nullptr;
 };

@@ -86,6 +86,18 @@ const HelpPage& PhasePage() {
                "will")},
             {P("be very close to the correct values) while others will be fractions, and the")},
             {P("corresponding values of phases will not be correct.")},
+            {},
+            {P("A window function (menu \"Window\") weighs the samples before the transform and "
+               "so")},
+            {P("lowers every peak by nearly the same factor. As the "), E("Report"),
+             P(" gives each amplitude in")},
+            {P("percent of the largest one, that factor cancels out and the amplitudes need no "
+               "correction.")},
+            {P("The "), E("flat top"),
+             P(" window keeps a peak's height even when its frequency falls between two")},
+            {P("points, so it reads amplitudes truly, while the "), E("rectangular"),
+             P(" window gives the")},
+            {P("narrowest peaks and so separates close tones best.")},
         }};
     return page;
 }

@@ -50,6 +50,8 @@ constexpr double kRightInner = kRightWidth - 2 * kInset;
 constexpr double kHalfWidth = 1380;  // two buttons side by side in the right column
 constexpr double kLine = 255, kField = 300, kButton = 345;  // heights
 constexpr double kFunctionFrameHeight = 4500;
+// The aliasing hint, between the function's frame (down to 4740) and the numbers.
+constexpr double kAliasingTop = 4800, kAliasingHeight = 780;
 // The wave table: three columns of ten cells.
 constexpr double kCellWidth = 1200, kCellPitch = 1320, kCellTop = 840, kCellRowPitch = 315;
 // The numbers, one row each.
@@ -61,6 +63,8 @@ constexpr double kThirdPitch = 1395, kThirdWidth = 1290;
 // Between the FFT graph (down to 5535, the musical view to 5580) and the graph of
 // f(t) at 5880: its caption and the harmonic hints.
 constexpr double kBetweenGraphs = 5595, kHintLeft = 7200;
+// "Samples analysed": 1024, 2048, 4096, 8192 and 16384.
+constexpr int kLiveLengths = 5;
 
 }  // namespace
 
@@ -262,6 +266,43 @@ const ControlTable<M>& M::Table() {
              "",
              {.click = HANDLER(M, mnuImagcalcItem_Click)},
              kDisabled | kCheckable},
+            // The window function applied to the data window before the transform.
+            {"mnuWindow", K::Menu, "", "Window"},
+            {"mnuWindowRectItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Rectangular",
+             "",
+             {.click = HANDLER(M, mnuWindowRectItem_Click)},
+             kChecked | kCheckable},
+            {"mnuWindowHannItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Hann",
+             "",
+             {.click = HANDLER(M, mnuWindowHannItem_Click)},
+             kCheckable},
+            {"mnuWindowHammingItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Hamming",
+             "",
+             {.click = HANDLER(M, mnuWindowHammingItem_Click)},
+             kCheckable},
+            {"mnuWindowBlackmanItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Blackman",
+             "",
+             {.click = HANDLER(M, mnuWindowBlackmanItem_Click)},
+             kCheckable},
+            {"mnuWindowFlatTopItem",
+             K::MenuItem,
+             "mnuWindow",
+             "Flat top",
+             "",
+             {.click = HANDLER(M, mnuWindowFlatTopItem_Click)},
+             kCheckable},
             {"mnuInverse", K::MenuItem, "", "Inverse", "", {.click = HANDLER(M, mnuInverse_Click)}},
             {"mnuSound", K::Menu, "", "Sound"},
             {"mnuPlayFtItem",
@@ -306,6 +347,37 @@ const ControlTable<M>& M::Table() {
              "",
              {.click = HANDLER(M, mnuSoundLength5Item_Click)},
              kCheckable},
+            // The sound input: the live view and the length of its frames.
+            {"mnuListenSep", K::Separator, "mnuSound", "-"},
+            {"mnuListenItem",
+             K::MenuItem,
+             "mnuSound",
+             "Listen",
+             "Show the spectrum of the sound input as it comes",
+             {.click = HANDLER(M, mnuListenItem_Click)}},
+            {"mnuStopListenItem",
+             K::MenuItem,
+             "mnuSound",
+             "Stop listening",
+             "Keep the last spectrum shown, as raw data",
+             {.click = HANDLER(M, mnuStopListenItem_Click)},
+             kDisabled},
+            {"mnuLiveLength", K::Menu, "mnuSound", "Samples analysed"},
+            {"mnuLiveLengthItem",
+             K::MenuItem,
+             "mnuLiveLength",
+             "",
+             "The number of the latest samples each spectrum of the live view analyses",
+             {},
+             kCheckable,
+             {},
+             {},
+             {},
+             {kLiveLengths, 0, 0,
+              [](int i) {
+                  return B{.click = {[i](M& m, const EventArgs&) { m.ChooseLiveLength(i); },
+                                     "ChooseLiveLength"}};
+              }}},
             {"mnuHelp", K::Menu, "", "Help"},
             {"mnuAboutItem",
              K::MenuItem,
@@ -483,6 +555,18 @@ const ControlTable<M>& M::Table() {
              FieldBox(Field::simplePhase),
              kPlain,
              {kInset + 960, 1800, kCellWidth, kField}},
+
+            // Under the function's frame: the hint of a wave at or above the Nyquist
+            // frequency (its text is set with the marks of the fields).
+            {"lblAliasing",
+             K::Label,
+             "",
+             "",
+             "",
+             {},
+             kHidden,
+             {kLeftColumn, kAliasingTop, kLeftWidth, kAliasingHeight},
+             {.fore = colors::kDarkRed}},
 
             // The left column, bottom, beside the graph of f(t) and never covered: the
             // number of points, the window width, the cycles, the raw file and the
@@ -948,6 +1032,8 @@ const ControlTable<M>& M::Table() {
 
             // The frequency read-out under the pointer, below the buttons.
             {"Label9", K::Label, "", "", "", {}, kHidden, {kRightColumn, 6420, kRightWidth, 510}},
+            // The strongest peak of the live view, with its note.
+            {"Label30", K::Label, "", "", "", {}, kHidden, {kRightColumn, 6990, kRightWidth, 510}},
         }};
     return table;
 }
@@ -966,6 +1052,12 @@ ViewState MainWindowInitialView() {
     for (int k = 0; k <= 16; ++k)
         view.lines["Line6(" + std::to_string(k) + ")"] = {0,     0,         0, 0, colors::kBlack,
                                                           false, "Picture5"};
+    // The lengths the live view offers, the default checked.
+    for (int i = 0; i < kLiveLengths; ++i) {
+        ControlState& item = view.controls.at(Indexed("mnuLiveLengthItem", i));
+        item.caption = std::to_string(kMinLiveSamples << i) + " samples";
+        item.checked = (kMinLiveSamples << i) == kDefaultLiveSamples;
+    }
     return view;
 }
 

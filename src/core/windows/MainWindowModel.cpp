@@ -151,7 +151,9 @@ void MainWindowModel::Form_MouseMove() {
 
 void MainWindowModel::Form_Unload() {
     // The secondary windows belong to the main window and close with it; nothing of
-    // the analysis state is kept.
+    // the analysis state is kept, and the sound input is heard no more.
+    StopInput();
+    UpdateListenItems();
     view_.shown = false;
 }
 

@@ -9,13 +9,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "fourier/WindowFunction.h"
 #include "music/MusicalGraph.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
+#include "sound/SampleRing.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
 #include "surface/Surface.h"
+#include "synthesis/Aliasing.h"
 #include "windows/BitmapWindowModel.h"
 #include "windows/HelpWindows.h"
 #include "windows/InverseWindowModel.h"
@@ -61,6 +64,9 @@ inline constexpr const char* kWindowControl = "Form1";
 template <class M>
 struct ControlTable;
 class MainWindowModel;
+
+// The entry of the "Window" menu that chooses `window` ("mnuWindowHannItem").
+std::string WindowMenuItem(WindowFunction window);
 
 // The control table of the main window, and the state it shows when the window is
 // loaded (its controls and the line objects drawn over the graphs).
@@ -109,10 +115,21 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // operation must show while the handler still runs).
     std::function<void(int pointer)> onMousePointerChange;
 
-    // Field edits, from the keyboard or from a program.
+    // Field edits, from the keyboard or from a program. The aliasing marks follow.
     void SetField(Field field, const std::string& text, int row = 0) {
         state_.Set(field, text, row);
+        ShowAliasing();
     }
+
+    // After every event the aliasing marks follow what the event changed (the fields,
+    // the function kind, the frames shown).
+    bool Fire(const std::string& control, Event event, const EventArgs& args = {}) override {
+        const bool handled = TableWindow::Fire(control, event, args);
+        ShowAliasing();
+        return handled;
+    }
+    // The waves of the function shown that lie at or above the Nyquist frequency.
+    std::vector<AliasedWave> AliasedWavesNow() const;
 
     // --- window life cycle
     // The start-up sequence. When the opening parameters cannot be read or used, the
@@ -183,6 +200,26 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void mnuImagzeroItem_Click();  // transforms with imaginary parts set to zero
     void mnuImagcalcItem_Click();  // says that this method is left to the student
 
+    // --- window functions (menu "Window"): the weights applied to the samples of the
+    // data window just before the transform; f(t) and sampleList stay unweighted.
+    void mnuWindowRectItem_Click();      // "Rectangular": the samples as they are
+    void mnuWindowHannItem_Click();      // "Hann"
+    void mnuWindowHammingItem_Click();   // "Hamming"
+    void mnuWindowBlackmanItem_Click();  // "Blackman"
+    void mnuWindowFlatTopItem_Click();   // "Flat top"
+    // Checks the window's entry alone and transforms again as "Only FFT" does; the
+    // f(t) graph is redrawn with the window's shape over it.
+    void ChooseWindow(WindowFunction window);
+
+  public:
+    // The window function checked in the "Window" menu.
+    WindowFunction SelectedWindow() const;
+    // The samples the window spans: the data window's points (windowPoints, at most
+    // the total) for calculated waves, every sample of a file's stretch for raw data,
+    // which has no zero complement.
+    int WindowedPoints() const;
+
+  private:
   public:
     // --- spectrum display
     // Builds the displayed values of the chosen quantity from the spectrum and redraws
@@ -315,6 +352,40 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     double soundSeconds_ = kDefaultSoundSeconds;
 
   public:
+    // --- the live view of the sound input (menu "Sound"): the spectrum of its last N
+    // samples, drawn on the FFT graph or the musical graph as they come
+    bool Listening() const { return listening_; }
+    // The samples each frame analyses (8192 at first).
+    int LiveLength() const { return liveLength_; }
+    // Draws a frame from the last LiveLength() samples heard: their transform on the
+    // graph shown, and the strongest peak in Label30. The first frame, and every one
+    // after the window has left its raw-data mode, goes through the raw file window's
+    // transfer, which sets that mode.
+    void LiveFrame();
+    // Told after every frame drawn, so that a view shows it.
+    std::function<void()> onLiveFrame;
+
+  private:
+    void mnuListenItem_Click();        // "Listen": starts the live view
+    void mnuStopListenItem_Click();    // "Stop listening": freezes and transfers the last frame
+    void ChooseLiveLength(int index);  // "Samples analysed": 1024 * 2^index
+    // Samples handed in by the input while it is listening.
+    void TakeLiveSamples(const std::vector<double>& samples);
+    void StopInput();
+    // "Listen", "Stop listening" and "Record" enabled as the input and the live view
+    // allow, with the reason as tooltip when there is no input.
+    void UpdateListenItems();
+    // The frame on screen through the raw file window's "Transfer", as a user would.
+    void TransferLiveFrame();
+
+    SampleRing liveRing_{kMaxLiveSamples};
+    std::vector<double> liveFrame_;  // the samples of the frame on screen, raw scale
+    int liveLength_ = kDefaultLiveSamples;
+    int liveRate_ = 0;
+    bool listening_ = false;
+    std::size_t sinceFrame_ = 0;  // samples heard since the last frame
+
+  public:
     // --- printing, the bitmap and the opening-parameters dialog
     BitmapWindowModel& Bitmap() { return bitmap_; }
     OpeningParamsModel& OpeningParams() { return params_; }
@@ -344,6 +415,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void PhaseExample();         // the phase page's "Example"
     void PhaseReset();           // the phase page's "Reset"
     void Label18_Click();        // the slider hint hides itself
+    // Marks the fields of every wave at or above the Nyquist frequency and shows the
+    // hint under the table (lblAliasing) while the function's frame is shown.
+    void ShowAliasing();
+    // Points per second of the calculated waves: the total number of points over the
+    // window's width in seconds, as the fields read; nullopt when they are no numbers.
+    std::optional<double> WavePointsPerSecond() const;
 
     // --- exports (File, "Export"): the samples and the spectrum as CSV, the report as
     // text, and the f(t) graph, the FFT graph and the musical canvas as PNG or SVG,

@@ -32,6 +32,8 @@ ReportInput MainWindowModel::ReportInputNow() const {
         input.multiplierB[row] = state_.Get(Field::multiplierB, i);
         input.phasePhi[row] = state_.Get(Field::phasePhi, i);
     }
+    if (SelectedWindow() != WindowFunction::Rectangular)
+        input.windowFunction = WindowName(SelectedWindow());
     input.graphValueList = &state_.graphValueList;
     input.spectrumList = &state_.spectrumList;
     return input;

@@ -17,7 +17,10 @@ struct MainWindowModel::OwnSurfaces {
     RecordingSurface rawInverse{kRawGraphWidth, kRawGraphHeight};
 };
 
-MainWindowModel::~MainWindowModel() = default;
+// The input must not hand samples to a window that is gone.
+MainWindowModel::~MainWindowModel() {
+    StopInput();
+}
 
 void MainWindowModel::CreateSecondaryWindows() {
     if (!surfaces_.Form4 || !surfaces_.Form6) ownSurfaces_ = std::make_shared<OwnSurfaces>();
@@ -30,6 +33,7 @@ void MainWindowModel::CreateSecondaryWindows() {
     raw_ =
         std::make_unique<RawFileModel>(platform_, surfaces_.Form6 ? *surfaces_.Form6 : own, *this);
     raw_->Form_Load();
+    UpdateListenItems();
 }
 
 void MainWindowModel::mnuFilesrawItem_Click() {

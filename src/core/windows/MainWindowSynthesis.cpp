@@ -44,6 +44,10 @@ void MainWindowModel::DrawSamples() {
 
 void MainWindowModel::DrawFtGraph(Surface& pic) const {
     DrawSampleGraph(pic, state_.sampleList, state_.plotStyle == "points");
+    // The rectangular window would be a line along the top edge: it is not drawn.
+    if (SelectedWindow() != WindowFunction::Rectangular)
+        DrawWindowShape(pic, WindowValues(SelectedWindow(), WindowedPoints()),
+                        state_.sampleList.Whole(0));
 }
 
 bool MainWindowModel::Graf(int u) {
@@ -69,7 +73,7 @@ bool MainWindowModel::Graf(int u) {
     }
     DrawSamples();
     if (u == 6) {
-        raw_->PrintStatus("Calculating FFT...");
+        raw_->PrintStatus(QT_TRANSLATE_NOOP("Form6", "Calculating FFT..."));
         raw_->SetProgress(39);
         FftRaw(state_.sampleList.Whole(0));
         raw_->SetProgress(100);

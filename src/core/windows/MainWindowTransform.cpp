@@ -26,10 +26,13 @@ void MainWindowModel::Fft(int Npont) {
         return;
     }
     DataList spectrum = state_.spectrumList;
+    // The window function weighs the data just before the transform; sampleList keeps
+    // the function as sampled.
+    const DataList samples = WindowedSamples(state_.sampleList, WindowedPoints(), SelectedWindow());
     if (Checked("mnuImagzeroItem")) {
-        spectrum = ComplexSpectrumList(state_.sampleList, kCalculatedPoints);
+        spectrum = ComplexSpectrumList(samples, kCalculatedPoints);
     } else if (Checked("mnuRealftItem")) {
-        spectrum = RealSpectrumList(state_.sampleList, kCalculatedPoints / 2);
+        spectrum = RealSpectrumList(samples, kCalculatedPoints / 2);
     }
     // Finite samples can still sum beyond the range of numbers.
     if (!SpectrumInRange(spectrum)) {
@@ -49,8 +52,9 @@ void MainWindowModel::FftRaw(int Npont) {
                                     {std::to_string(Npont)}));
         return;
     }
-    state_.spectrumList = RealSpectrumList(state_.sampleList, n);
-    raw_->PrintStatus("Plotting FFT graph...");
+    state_.spectrumList =
+        RealSpectrumList(WindowedSamples(state_.sampleList, WindowedPoints(), SelectedWindow()), n);
+    raw_->PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting FFT graph..."));
     raw_->SetProgress(69);
     GrafFt(n);
     raw_->ClearStatus();

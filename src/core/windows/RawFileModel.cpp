@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/Translation.h"
+#include "sound/Recording.h"
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
@@ -123,6 +124,26 @@ const ControlTable<M>& M::Table() {
              {.click = HANDLER(M, Option2_Click)},
              kPlain,
              {2760, 3700, 2400, kLine}},
+            // The recording of the sound input beside the channel options: its length
+            // in seconds, then the button.
+            {"Text2",
+             K::TextBox,
+             "",
+             "",
+             "Length of the recording, seconds (at most 34000 samples at the input's rate)",
+             {.text = [](const M& m) { return m.RecordSecondsText(); },
+              .type = [](M& m, const std::string& t) { m.TypeRecordSeconds(t); }},
+             kPlain,
+             {5280, 3680, 560, 300}},
+            {"Label23", K::Label, "", "s", "", {}, kPlain, {5880, 3700, 300, kLine}},
+            {"Command2",
+             K::Button,
+             "",
+             "Record",
+             "Record the sound input for the seconds typed beside, and plot it",
+             {.click = HANDLER(M, Command2_Click)},
+             kPlain,
+             {6300, 3650, 1200, 345}},
             {"Label22", K::Label, "", "", "", {}, kHidden, {3420, 4000, 4035, kLine}},
             // The counts, the transfer and the file name below the graph.
             {"Label3",
@@ -260,7 +281,7 @@ void RawFileModel::PrintStatus(const std::string& text) {
     form.Cls();
     form.SetCurrentX(kStatusX);
     form.SetCurrentY(kStatusY);
-    form.PrintText(text);
+    form.PrintText(Translate("Form6", text));
 }
 
 void RawFileModel::HideHints() {
@@ -283,20 +304,26 @@ void RawFileModel::mnuOpen_Click() {
         platform_.MessageBox(error);
         return;
     }
+    recording_.reset();
+    ShowPlotted(*read, *name, std::filesystem::path(*name).filename().string(), rate);
+}
+
+void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
+                               const std::string& name, std::optional<int> rate) {
     view_["Picture2"].visible = false;
     SetPointer(kPointerHourglass);
     surfaces_.Picture2.Cls();
-    view_["Label1"].caption = *name;
-    view_["Label2"].caption = std::filesystem::path(*name).filename().string();
+    view_["Label1"].caption = path;
+    view_["Label2"].caption = name;
     view_["Label2"].visible = true;
-    view_["Label7"].caption = std::to_string(read->length);
+    view_["Label7"].caption = std::to_string(read.length);
     // A new file has no selection yet.
     ClearSelection();
-    Lerfile(*read);
+    Lerfile(read);
     // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
     if (rate) frequency_ = std::to_string(*rate);
-    fileLength_ = read->length;
-    ShowStretch(*read);
+    fileLength_ = read.length;
+    ShowStretch(read);
     SetPointer(kPointerDefault);
 }
 
@@ -371,6 +398,8 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     view_["Option2"].checked = choice == ChannelChoice::mean;
     if (choice == channels_) return;
     channels_ = choice;
+    // A recording has one channel: nothing to plot again.
+    if (recording_) return;
     // A plotted sound file is plotted again from the chosen channels; its selection
     // and the frequency typed stay.
     const std::string& path = view_["Label1"].caption;
@@ -408,6 +437,61 @@ void RawFileModel::Lerfile(const RawRead& read) {
     frame.Cls();
     view_["Picture2"].visible = true;
     view_["Label18"].caption = std::to_string(read.n);
+}
+
+// --- recording
+
+void RawFileModel::SetInputAvailable(const std::optional<std::string>& why) {
+    ControlState& record = view_["Command2"];
+    record.enabled = !why;
+    record.tooltip =
+        why ? *why : "Record the sound input for the seconds typed beside, and plot it";
+}
+
+void RawFileModel::Command2_Click() {
+    HideHints();
+    SoundInput* input = platform_.Input();
+    if (const std::optional<std::string> why = WhyNoSoundInput(input)) {
+        SetInputAvailable(why);
+        platform_.MessageBox(*why);
+        return;
+    }
+    // The live view reads the same input.
+    if (main_.Listening()) {
+        platform_.MessageBox(
+            Translate("Messages",
+                      "The main window is listening to the sound input: choose "
+                      "\"Stop listening\" in its menu \"Sound\" before recording."));
+        return;
+    }
+    std::string error;
+    const int rate = input->Rate();
+    const std::optional<int> frames = RecordingFrames(recordSeconds_, rate, &error);
+    if (!frames) {
+        platform_.MessageBox(error);
+        return;
+    }
+    SetPointer(kPointerHourglass);
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Recording..."));
+    const std::optional<std::vector<double>> recorded = input->Record(*frames, &error);
+    ClearStatus();
+    SetPointer(kPointerDefault);
+    if (!recorded) {
+        platform_.MessageBox(FillIn(Translate("Messages", "Nothing was recorded: %1"), {error}));
+        return;
+    }
+    ShowRecording(RecordedSamples(*recorded), rate);
+}
+
+void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
+    HideHints();
+    recording_ = std::move(samples);
+    ShowPlotted(RecordedRead(*recording_), "", kRecordingName, rate);
+}
+
+void RawFileModel::SelectWhole() {
+    Picture2_MouseDown(1, 0, 0, 0);
+    Picture2_MouseMove(1, 0, view_["Picture2"].width, 0);
 }
 
 // --- selection
@@ -496,7 +580,7 @@ void RawFileModel::Command1_Click() {
     ControlState& bar = view_["ProgressBar1"];
     bar.left = 1440, bar.top = 4980;
     bar.visible = true;
-    PrintStatus("Transferring data...");
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Transferring data..."));
     SelDados();
     bar.visible = false;
     SetPointer(kPointerDefault);
@@ -532,7 +616,8 @@ void RawFileModel::SelDados() {
     SetProgress(2);
     std::string error;
     const std::string& path = view_["Label1"].caption;
-    std::optional<DataList> samples = IsRawName(path)
+    std::optional<DataList> samples = recording_ ? RecordedSampleList(*recording_, first, N, &error)
+                                      : IsRawName(path)
                                           ? RawSampleList(path, first, N, &error)
                                           : SoundSampleList(path, first, N, channels_, &error);
     if (!samples) {
@@ -545,7 +630,7 @@ void RawFileModel::SelDados() {
     const double T4 = std::floor(T * 10000) / 10000;
     main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4),
                          view_["Label2"].caption);
-    PrintStatus("Plotting graph of the function...");
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting graph of the function..."));
     SetProgress(15);
     main_.Graf(6);
     SetProgress(100);
@@ -564,6 +649,12 @@ void RawFileModel::mnuSpectrogram_Click() {
     HideHints();
     if (view_["Label2"].caption.empty()) {
         view_["Label5"].visible = true;
+        return;
+    }
+    // The spectrogram streams a file from the disk; a recording is held only here.
+    if (recording_) {
+        platform_.MessageBox(Translate(
+            "Messages", "The spectrogram is made from a sound file: open one with \"Open\"."));
         return;
     }
     const std::string& path = view_["Label1"].caption;

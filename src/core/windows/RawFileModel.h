@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@
 namespace quorbel {
 
 class MainWindowModel;
+
+// The name line of a recording of the sound input, where a file shows its name.
+inline constexpr const char* kRecordingName = "(recording)";
 
 // The sampling frequencies a transfer accepts, hertz.
 inline constexpr double kMinSamplingRate = 1;
@@ -80,6 +84,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void HScroll1_Change();
     // "Spectrogram...": the spectrogram window for the whole file that is open.
     void mnuSpectrogram_Click();
+    // "Record": records the sound input for the seconds typed beside it and shows the
+    // recording as an opened file.
+    void Command2_Click();
 
   public:
     // --- what the main window's transform reports while it works on the transfer
@@ -99,6 +106,19 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // The spectrogram window of the file shown.
     SpectrogramWindowModel& Spectrogram() { return *spectrogram_; }
     const SpectrogramWindowModel& Spectrogram() const { return *spectrogram_; }
+    // Shows `samples` (on the scale of ".raw" samples) recorded at `rate` hertz
+    // exactly as an opened sound file: plot, counts, no selection yet, the rate in
+    // the frequency box and "(recording)" as the file's name. Transfers take their
+    // samples from it until a file is opened.
+    void ShowRecording(std::vector<double> samples, int rate);
+    // Selects every plotted sample, as a drag from the left edge of the graph to its
+    // right edge does.
+    void SelectWhole();
+    // The length typed beside "Record", seconds ("0.5" at first).
+    const std::string& RecordSecondsText() const { return recordSeconds_; }
+    void TypeRecordSeconds(const std::string& text) { recordSeconds_ = text; }
+    // "Record" enabled, or disabled with `why` as its tooltip.
+    void SetInputAvailable(const std::optional<std::string>& why);
 
     // Told after every change of the progress bar, so a view can repaint while a long
     // step still runs.
@@ -110,6 +130,10 @@ class RawFileModel : public TableWindow<RawFileModel> {
     std::string FewPointsHint() const;
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
     void Lerfile(const RawRead& read);  // plots the samples read from the file
+    // Shows the samples read from `name` (a path, or "" for a recording) as the
+    // plotted file, with its sampling frequency when it states one.
+    void ShowPlotted(const RawRead& read, const std::string& path, const std::string& name,
+                     std::optional<int> rate);
     void StartSelection(double x);
     // Reads the selected samples from the file and gives them to the main window.
     void SelDados();
@@ -126,6 +150,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     RawFileSurfaces surfaces_;
     MainWindowModel& main_;
     std::string frequency_ = "22050";
+    std::string recordSeconds_ = "0.5";
+    // The samples of the recording shown, while no file is.
+    std::optional<std::vector<double>> recording_;
     ChannelChoice channels_ = ChannelChoice::first;
     std::uintmax_t stretchStart_ = 0;  // the file's sample at the graph's left edge
     std::uintmax_t fileLength_ = 0;    // samples in the file shown

@@ -58,6 +58,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 const QString title = Text(control.caption);
                 QMenu* menu = parent ? parent->addMenu(title) : menuBar->addMenu(title);
                 menu->setObjectName(QString::fromStdString(name));
+                // An entry's tooltip says why it is disabled, where the table says so.
+                menu->setToolTipsVisible(true);
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
                 // A disabled entry's tooltip says why it cannot be used.
                 menu->setToolTipsVisible(true);

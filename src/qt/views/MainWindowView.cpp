@@ -67,7 +67,15 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
                            rawSurfaces_.get(), &bitmap_->Surface(),
                            &nyquist_->Graph("Picture1")->Surface(),
                            &phase_->Graph("Picture1")->Surface()});
-    model_->RawFile().onProgress = [this] { rawFile_->RepaintNow(); };
+    // While the window listens, frames come many times a second and the raw file
+    // window's progress has nothing to show.
+    model_->RawFile().onProgress = [this] {
+        if (!model_->Listening()) rawFile_->RepaintNow();
+    };
+    // A frame of the live view arrives from the sound input, not from a handler.
+    model_->onLiveFrame = [this] {
+        if (running_ == 0) Sync();
+    };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     auto run = [this](const std::function<void()>& call) { RunCall(call); };

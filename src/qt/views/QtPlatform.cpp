@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include "audio/QtSoundInput.h"
 #include "audio/QtSoundOutput.h"
 #include "platform/Translation.h"
 #include "surface/Fonts.h"
@@ -142,6 +143,11 @@ bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error
 SoundOutput* QtPlatform::Audio() {
     if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
     return sound_.get();
+}
+
+SoundInput* QtPlatform::Input() {
+    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    return input_.get();
 }
 
 }  // namespace quorbel

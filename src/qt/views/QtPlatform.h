@@ -44,6 +44,8 @@ class QtPlatform : public Platform {
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
     // The desktop's default sound output, through Qt Multimedia (QtSoundOutput.h).
     SoundOutput* Audio() override;
+    // The system's default recording device (QtSoundInput.h), made on first use.
+    SoundInput* Input() override;
 
   private:
     QPrinter& Printer();
@@ -59,6 +61,7 @@ class QtPlatform : public Platform {
     // Created on first use and kept, so the printer chosen stays chosen.
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QtSoundOutput> sound_;  // created on first use
+    std::unique_ptr<SoundInput> input_;
 };
 
 }  // namespace quorbel
