@@ -122,6 +122,19 @@ class Parser {
                 options_.renderDir = word;
                 continue;
             }
+            // The spectrogram's sound file, then (for the picture) the PNG file, wherever
+            // the options stand.
+            const bool spectrogram =
+                command == Command::spectrogram ||
+                (command == Command::csv && options_.csvData == CsvData::spectrogram);
+            if (spectrogram && options_.spectrogramFile.empty()) {
+                options_.spectrogramFile = word;
+                continue;
+            }
+            if (command == Command::spectrogram && options_.outputFile.empty()) {
+                options_.outputFile = word;
+                continue;
+            }
             if (command) return UsageError{"more than one command: " + Quoted(word)};
             command = Lookup(kCommands, word);
             if (!command)
@@ -138,18 +151,6 @@ class Parser {
                 const std::optional<CsvData> chosen = Lookup(kCsvData, data);
                 if (!chosen) return UsageError{"csv needs " + Words(kCsvData)};
                 options_.csvData = *chosen;
-                if (*chosen == CsvData::spectrogram) {
-                    if (next_ >= arguments_.size() || arguments_[next_].empty())
-                        return UsageError{"csv spectrogram needs the sound file"};
-                    options_.spectrogramFile = arguments_[next_++];
-                }
-            }
-            if (*command == Command::spectrogram) {
-                if (next_ + 1 >= arguments_.size() || arguments_[next_].empty() ||
-                    arguments_[next_ + 1].empty())
-                    return UsageError{"spectrogram needs the sound file and the PNG file to write"};
-                options_.spectrogramFile = arguments_[next_++];
-                options_.outputFile = arguments_[next_++];
             }
         }
         if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
@@ -207,6 +208,11 @@ class Parser {
     // The spectrogram reads its file itself: --fs (a ".raw" file's rate) and
     // --channels apply to it, the main window's choices do not.
     std::optional<UsageError> SpectrogramCombination() {
+        if (options_.command == Command::csv && options_.spectrogramFile.empty())
+            return UsageError{"csv spectrogram needs the sound file"};
+        if (options_.command == Command::spectrogram &&
+            (options_.spectrogramFile.empty() || options_.outputFile.empty()))
+            return UsageError{"spectrogram needs the sound file and the PNG file to write"};
         if (options_.rawFile || options_.rawSelection)
             return UsageError{
                 "the spectrogram takes its file after the command (no --raw, --select)"};

@@ -51,7 +51,7 @@ std::vector<double> Numbers(const std::string& line) {
 TEST_F(CliSpectrogram, CsvListsEveryFrame) {
     const std::string wav = WriteTone("tone.wav", 8000, 100);
     const CompanionRun run =
-        RunCompanion({"--frame", "1024", "--hop", "500", "csv", "spectrogram", wav});
+        RunCompanion({"--frame", "1024", "csv", "spectrogram", wav, "--hop", "500"});
     ASSERT_EQ(run.status, cli::kExitOk) << run.err;
     const std::vector<std::string> lines = LinesOf(run.out);
     // (8000 - 1024) / 500 + 1 frames after the header.

@@ -182,7 +182,8 @@ void DrawSpectrogramFrame(Surface& pic, const SpectrogramLayout& layout,
     (void)info;
     pic.Cls();
     SetFont(pic, 8);
-    PrintAt(pic, 120, 60, title);
+    // The title stands over the picture, clear of the units above the scales.
+    PrintAt(pic, layout.left, 60, title);
     pic.FillRect(layout.left, layout.top, layout.right, layout.bottom, kEmptyCell);
     pic.Line(layout.left, layout.bottom, layout.right, layout.bottom, kAxisColor);
     pic.Line(layout.left, layout.top, layout.left, layout.bottom, kAxisColor);
