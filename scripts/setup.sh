@@ -18,6 +18,8 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev qt6-svg-dev
   libsndfile1-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools       # the translations: lrelease, lupdate
+  qt6-translations-l10n              # Qt's own dialogs in the user's language
   fonts-liberation2 fonts-dejavu-core
   qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
   libpulse-dev                           # asking whether the sound server answers

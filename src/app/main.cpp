@@ -1,14 +1,17 @@
 // The desktop program: one main window on the user's display.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "platform/Translation.h"
 #include "state/ParamFile.h"
 #include "surface/Fonts.h"
 #include "views/MainWindowView.h"
 #include "views/QtPlatform.h"
+#include "views/Translations.h"
 
 #if defined(__unix__) && !defined(__APPLE__)
 #include <unistd.h>
@@ -78,18 +81,25 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt sets the C library's locale from the environment; its numbers keep the period
+    // here whatever the language (the fields, drawings and files read them that way).
+    std::setlocale(LC_NUMERIC, "C");
     // The installed menu entry's name (without ".desktop"): desktops match the window to
     // the entry and show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorbel.fftquorbel"));
     quorbel::RegisterFontSubstitutions();
+    quorbel::InstallTranslationsFromEnvironment(app);
 
     quorbel::QtPlatform platform;
     const std::filesystem::path paramFile = quorbel::ParamFile::DefaultPath();
     // What an ended earlier run left half-done is mended before the file is read.
     std::string error;
     if (!quorbel::ParamFile(paramFile).RecoverAtStartup(&error))
-        platform.MessageBox("The opening-parameters file " + paramFile.string() +
-                            " could not be restored from its kept copy: " + error + ".");
+        platform.MessageBox(
+            quorbel::FillIn(quorbel::Translate("Messages",
+                                               "The opening-parameters file %1 could not be "
+                                               "restored from its kept copy: %2."),
+                            {paramFile.string(), error}));
     quorbel::MainWindowView window(platform, paramFile);
     platform.SetWindow(&window);
     if (!window.Load()) return 1;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/Translation.h"
 #include "sound/Sound.h"
 #include "spectrogram/Stft.h"
 #include "state/NumberText.h"
@@ -385,7 +386,9 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
 }
 
 const std::string& HelpText() {
-    static const std::string text =
+    // In English; the caller prints it in the user's language.
+    static const std::string text = QT_TRANSLATE_NOOP(
+        "CommandLine",
         "Usage: fftquorbel-cli [OPTION]... COMMAND\n"
         "\n"
         "Computes what the FFT Quorbel main window computes and prints one of its data\n"
@@ -510,7 +513,7 @@ const std::string& HelpText() {
         "printed on standard error, after the list), or when a control asked for cannot\n"
         "be used in the state reached (a disabled menu entry, a hidden scroll bar); 2\n"
         "for a usage error or an opening-parameters file that cannot be used (one line\n"
-        "on standard error, no list).\n";
+        "on standard error, no list).\n");
     return text;
 }
 

@@ -20,6 +20,7 @@
 #include "CliSpectrogram.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "report/Report.h"
 #include "sound/Recording.h"
 #include "state/FileReplace.h"
@@ -71,23 +72,28 @@ std::optional<std::string> PrepareParamFile(const CliOptions& options, const fs:
     std::string error;
     if (!options.paramsFile) {
         if (!ParamFile(working).WriteDefault(&error)) {
-            ErrorLine(err, "cannot write the default opening parameters: " + error);
+            ErrorLine(err, FillIn(Translate("CommandLine",
+                                            "cannot write the default opening parameters: %1"),
+                                  {error}));
             return std::nullopt;
         }
         return ParamFile::DefaultRecord();
     }
     const fs::path original = *options.paramsFile;
     if (!ParamFile(original).ReadAll(&error)) {
-        ErrorLine(err, "cannot use the opening parameters in " + original.string() + ": " + error);
+        ErrorLine(err,
+                  FillIn(Translate("CommandLine", "cannot use the opening parameters in %1: %2"),
+                         {original.string(), error}));
         return std::nullopt;
     }
     std::optional<std::string> bytes = ReadBytes(original);
     if (!bytes) {
-        ErrorLine(err, "cannot read " + original.string());
+        ErrorLine(err, FillIn(Translate("CommandLine", "cannot read %1"), {original.string()}));
         return std::nullopt;
     }
     if (!ReplaceFile(working, *bytes, FileCalls::System(), &error)) {
-        ErrorLine(err, "cannot copy " + original.string() + " to a temporary folder: " + error);
+        ErrorLine(err, FillIn(Translate("CommandLine", "cannot copy %1 to a temporary folder: %2"),
+                              {original.string(), error}));
         return std::nullopt;
     }
     return bytes;
@@ -193,7 +199,7 @@ std::string LoadRecording(MainWindowModel& window, CliPlatform& platform,
     const int frames = static_cast<int>(std::lround(*options.listenSeconds * rate));
     std::string error;
     const std::optional<std::vector<double>> recorded = input->Record(frames, &error);
-    if (!recorded) return "Nothing was recorded: " + error;
+    if (!recorded) return FillIn(Translate("Messages", "Nothing was recorded: %1"), {error});
     window.RawFile().ShowRecording(RecordedSamples(*recorded), rate);
     return SelectAndTransfer(window, options);
 }
@@ -373,7 +379,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
     const ParseResult parsed = ParseCliOptions(arguments);
     if (std::holds_alternative<HelpRequest>(parsed)) {
-        out << HelpText();
+        out << Translate("CommandLine", HelpText());
         return kExitOk;
     }
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
@@ -383,7 +389,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const CliOptions& options = std::get<CliOptions>(parsed);
 
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        ErrorLine(err, "no QGuiApplication: the graphs cannot be drawn");
+        ErrorLine(err, Translate("CommandLine", "no QGuiApplication: the graphs cannot be drawn"));
         return kExitUsage;
     }
     if (options.Spectrogram()) return RunSpectrogram(options, out, err);
@@ -423,8 +429,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     // opening parameters it was given; for a file named on the command line that
     // would print results for parameters nobody asked for.
     if (options.paramsFile && ReadBytes(working) != startBytes) {
-        ErrorLine(err, "the window cannot start from the opening parameters in " +
-                           *options.paramsFile + " (it would use the default record instead)");
+        ErrorLine(err, FillIn(Translate("CommandLine",
+                                        "the window cannot start from the opening parameters "
+                                        "in %1 (it would use the default record instead)"),
+                              {*options.paramsFile}));
         return kExitUsage;
     }
 
@@ -452,7 +460,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         (writesFile && !WriteOutputFile(window, user, platform, options))) {
         PrintMessages(platform, err);
         if (!user.Failed().empty())
-            ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
+            ErrorLine(err, FillIn(Translate("CommandLine",
+                                            "%1 cannot be used in the state the window has "
+                                            "reached"),
+                                  {user.Failed()}));
         return kExitMessage;
     }
 
@@ -488,7 +499,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         out.flush();
         const int status = PrintMessages(platform, err);
         if (!drawn && !user.Failed().empty())
-            ErrorLine(err, user.Failed() + " cannot be used in the state the window has reached");
+            ErrorLine(err, FillIn(Translate("CommandLine",
+                                            "%1 cannot be used in the state the window has "
+                                            "reached"),
+                                  {user.Failed()}));
         if (!written) return kExitUsage;
         return drawn ? status : kExitMessage;
     }
@@ -502,7 +516,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         const std::string prefix = internal.substr(0, internal.size() - 1) + ": ";
         for (std::string& message : platform.messages)
             if (message.rfind(prefix, 0) == 0)
-                message = "The CSV cannot be made: " + message.substr(prefix.size());
+                message = FillIn(Translate("CommandLine", "The CSV cannot be made: %1"),
+                                 {message.substr(prefix.size())});
         return PrintMessages(platform, err);
     }
 

@@ -6,6 +6,7 @@
 
 #include "CliPlatform.h"
 #include "CliRun.h"
+#include "platform/Translation.h"
 #include "rawfile/SoundStream.h"
 #include "spectrogram/SpectrogramCsv.h"
 #include "state/NumberText.h"
@@ -73,7 +74,8 @@ int WritePicture(const CliOptions& options, double rawRate, ChannelChoice channe
 int RunSpectrogram(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::optional<double> rawRate = RawRate(options);
     if (!rawRate) {
-        err << "fftquorbel-cli: --fs needs a number of hertz from 1 to 1000000\n";
+        err << "fftquorbel-cli: "
+            << Translate("CommandLine", "--fs needs a number of hertz from 1 to 1000000") << "\n";
         return kExitUsage;
     }
     const ChannelChoice channels =

@@ -2,11 +2,13 @@
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
+#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "CliRun.h"
+#include "views/Translations.h"
 
 namespace {
 
@@ -36,6 +38,12 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("fftquorbel-cli"), nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    // Qt sets the C library's locale from the environment; its numbers keep the period
+    // here whatever the language (the fields, drawings and files read them that way).
+    std::setlocale(LC_NUMERIC, "C");
+    // Messages, the report and --help in the user's language; the lists of numbers are
+    // the same in every language.
+    quorbel::InstallTranslationsFromEnvironment(app);
 
     return quorbel::cli::RunCli(arguments, std::cout, std::cerr);
 }

@@ -40,6 +40,8 @@ done <<TABLE
 -f share/applications/$id.desktop
 -f share/icons/hicolor/scalable/apps/$id.svg
 -f share/metainfo/$id.metainfo.xml
+-f share/fftquorbel/translations/fftquorbel_pt_BR.qm
+-f share/fftquorbel/translations/fftquorbel_es.qm
 TABLE
 
 # The menu entry starts an installed program and names an installed icon.
@@ -54,6 +56,13 @@ grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" || fail "the ic
 
 # The installed companion runs.
 "$root/bin/fftquorbel-cli" --help > /dev/null || fail "the installed fftquorbel-cli does not run"
+# ... and finds its installed translations (an installed program never reads the build tree).
+portuguese="$(LANGUAGE=pt_BR "$root/bin/fftquorbel-cli" --help)"
+[[ "$portuguese" == "Uso: fftquorbel-cli [OPÇÃO]"* ]] \
+  || fail "the installed fftquorbel-cli does not find its Portuguese translation"
+spanish="$(LANGUAGE=es "$root/bin/fftquorbel-cli" --help)"
+[[ "$spanish" == "Uso: fftquorbel-cli [OPCIÓN]"* ]] \
+  || fail "the installed fftquorbel-cli does not find its Spanish translation"
 
 # desktop-file-validate reports hints (such as an entry in two main categories) that
 # are no fault; errors and warnings are.

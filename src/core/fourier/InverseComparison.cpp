@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -55,11 +56,12 @@ std::vector<InverseFigureLine> InverseFigureLines(const InverseComparison& c) {
     std::vector<InverseFigureLine> lines = {
         {"maxOrig=", c.maxOrig, ""}, {"maxRevert=", c.maxRevert, ""},
         {"minOrig=", c.minOrig, ""}, {"minRevert=", c.minRevert, ""},
-        {"", std::nullopt, ""},      {"Maximum error=", c.maxError, ""}};
+        {"", std::nullopt, ""},      {Translate("Form4", "Maximum error="), c.maxError, ""}};
     if (const std::optional<double> relative = c.RelativeError())
-        lines.push_back({"Maximum relative error=", *relative, "%"});
+        lines.push_back({Translate("Form4", "Maximum relative error="), *relative, "%"});
     else
-        lines.push_back({"Maximum relative error=", std::nullopt, "undefined"});
+        lines.push_back({Translate("Form4", "Maximum relative error="), std::nullopt,
+                         Translate("Form4", "undefined")});
     return lines;
 }
 
@@ -91,12 +93,14 @@ void DrawInverseResults(Surface& form4, const InverseComparison& c, const Invers
     form4.SetFontName("Times New Roman");
     form4.SetFontSize(10);
     form4.SetFontBold(true);
-    form4.Print({P::Tab(7), P::Str("Table of all Points of  both Functions")});
+    form4.Print({P::Tab(7), P::Str(Translate("Form4", "Table of all Points of  both Functions"))});
     form4.SetFontName("MS Sans Serif");
     form4.SetFontSize(8);
     form4.SetFontBold(false);
-    form4.Print({P::Tab(15), P::Str("Number of points: "), P::Num(c.N)});
-    form4.Print({P::Tab(3), P::Str("Points of original function || Points of recovered function")});
+    form4.Print({P::Tab(15), P::Str(Translate("Form4", "Number of points: ")), P::Num(c.N)});
+    form4.Print(
+        {P::Tab(3), P::Str(Translate(
+                        "Form4", "Points of original function || Points of recovered function"))});
 
     // The baselines are single-precision values, as the window computes them.
     const double L = frame.left, T = frame.top, W = frame.width, H = frame.height;

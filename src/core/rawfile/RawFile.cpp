@@ -7,6 +7,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/Translation.h"
 #include "state/FileReplace.h"
 #include "state/QuotedText.h"
 
@@ -19,15 +20,15 @@ constexpr int kZeroLevel = 128;
 std::optional<std::uintmax_t> Length(const std::filesystem::path& path, std::string* error) {
     // A pipe or a device is refused before it is opened: reading it could wait for ever.
     if (const std::optional<std::string> why = WhyNotReadable(path)) {
-        *error =
-            "The file " + QuotedText(path.filename().string()) + " cannot be opened: " + *why + ".";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be opened: %2."),
+                        {QuotedText(path.filename().string()), *why});
         return std::nullopt;
     }
     std::error_code code;
     const std::uintmax_t length = std::filesystem::file_size(path, code);
     if (code) {
-        *error = "The length of " + QuotedText(path.filename().string()) + " cannot be read (" +
-                 code.message() + ").";
+        *error = FillIn(Translate("Messages", "The length of %1 cannot be read (%2)."),
+                        {QuotedText(path.filename().string()), code.message()});
         return std::nullopt;
     }
     return length;
@@ -38,15 +39,16 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path, std::uin
                                      std::size_t count, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        *error =
-            "The file " + QuotedText(path.filename().string()) + " cannot be opened for reading.";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be opened for reading."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     std::string bytes(count, '\0');
     in.seekg(static_cast<std::streamoff>(offset));
     in.read(bytes.data(), static_cast<std::streamsize>(count));
     if (in.bad()) {
-        *error = "The file " + QuotedText(path.filename().string()) + " cannot be read.";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be read."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
@@ -63,13 +65,15 @@ std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::strin
     const std::optional<std::uintmax_t> length = Length(path, error);
     if (!length) return std::nullopt;
     if (*length == 0) {
-        *error =
-            "The file \"" + path.filename().string() + "\" is empty: it holds no samples to plot.";
+        *error = FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to plot."),
+                        {"\"" + path.filename().string() + "\""});
         return std::nullopt;
     }
     if (start >= *length) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " is shorter than when it was plotted; open it again.";
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is shorter than when it was plotted; open it "
+                                  "again."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     RawRead read;
@@ -81,8 +85,8 @@ std::optional<RawRead> ReadRawFile(const std::filesystem::path& path, std::strin
         ReadBytes(path, start, static_cast<std::size_t>(read.n) + 1, error);
     if (!bytes) return std::nullopt;
     if (bytes->size() < static_cast<std::size_t>(read.n)) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " became shorter while it was read.";
+        *error = FillIn(Translate("Messages", "The file %1 became shorter while it was read."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     read.data.assign(static_cast<std::size_t>(read.n) + 1, 0);
@@ -99,15 +103,17 @@ int TransferCount(int selected) {
 std::optional<DataList> RawSampleList(const std::filesystem::path& path, std::int64_t first, int N,
                                       std::string* error) {
     if (first < 0 || N < 1) {
-        *error = "No samples were selected.";
+        *error = Translate("Messages", "No samples were selected.");
         return std::nullopt;
     }
     const std::optional<std::string> bytes =
         ReadBytes(path, static_cast<std::uintmax_t>(first), static_cast<std::size_t>(N), error);
     if (!bytes) return std::nullopt;
     if (bytes->size() < static_cast<std::size_t>(N)) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " is shorter than when it was plotted; open it again.";
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is shorter than when it was plotted; open it "
+                                  "again."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     std::vector<double> values;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "rawfile/SoundStream.h"
 #include "state/FileReplace.h"
 #include "state/QuotedText.h"
@@ -35,23 +36,30 @@ std::string OpenFailure(const std::string& name, SNDFILE* failed) {
     const std::string library = sf_strerror(failed);
     switch (code) {
         case SF_ERR_UNRECOGNISED_FORMAT:
-            return "The file " + name +
-                   " is not a sound file this window can open: its content is in no sound "
-                   "format it knows, and only a name ending in .raw is read as headerless "
-                   "bytes.";
+            return FillIn(Translate("Messages",
+                                    "The file %1 is not a sound file this window can open: "
+                                    "its content is in no sound format it knows, and only a "
+                                    "name ending in .raw is read as headerless bytes."),
+                          {name});
         case SF_ERR_SYSTEM:
-            return "The file " + name + " cannot be read (" + library + ").";
+            return FillIn(Translate("Messages", "The file %1 cannot be read (%2)."),
+                          {name, library});
         case SF_ERR_MALFORMED_FILE:
-            return "The file " + name + " is a damaged sound file (" + library + ").";
+            return FillIn(Translate("Messages", "The file %1 is a damaged sound file (%2)."),
+                          {name, library});
         case SF_ERR_UNSUPPORTED_ENCODING:
-            return "The file " + name +
-                   " holds its sound in an encoding this window cannot decode.";
+            return FillIn(Translate("Messages",
+                                    "The file %1 holds its sound in an encoding this window "
+                                    "cannot decode."),
+                          {name});
         default:
             // What remains are the library's own checks of the header it read: no
             // sampling frequency, no channel, sizes that do not fit.
-            return "The file " + name +
-                   " is a sound file whose header is incomplete: it states no sampling "
-                   "frequency, no channel or no sample format that can be used.";
+            return FillIn(Translate("Messages",
+                                    "The file %1 is a sound file whose header is incomplete: "
+                                    "it states no sampling frequency, no channel or no sample "
+                                    "format that can be used."),
+                          {name});
     }
 }
 
@@ -59,13 +67,14 @@ std::optional<Opened> Open(const std::filesystem::path& path, std::string* error
     const std::string name = QuotedText(path.filename().string());
     // A pipe or a device is refused before it is opened: reading it could wait for ever.
     if (const std::optional<std::string> why = WhyNotReadable(path)) {
-        *error =
-            "The file " + QuotedText(path.filename().string()) + " cannot be opened: " + *why + ".";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be opened: %2."),
+                        {QuotedText(path.filename().string()), *why});
         return std::nullopt;
     }
     std::error_code code;
     if (std::filesystem::file_size(path, code) == 0 && !code) {
-        *error = "The file " + name + " is empty: it holds no samples to plot.";
+        *error = FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to plot."),
+                        {name});
         return std::nullopt;
     }
     Opened opened;
@@ -75,9 +84,10 @@ std::optional<Opened> Open(const std::filesystem::path& path, std::string* error
         return std::nullopt;
     }
     if (opened.info.channels < 1 || opened.info.samplerate < 1) {
-        *error = "The file " + name +
-                 " is a sound file whose header is incomplete: it states no sampling "
-                 "frequency or no channel.";
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is a sound file whose header is incomplete: it "
+                                  "states no sampling frequency or no channel."),
+                        {name});
         return std::nullopt;
     }
     return opened;
@@ -142,8 +152,10 @@ std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, Channe
     read.channels = opened->info.channels;
     const sf_count_t first = static_cast<sf_count_t>(start);
     if (!SkipTo(*opened, first)) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " is shorter than when it was plotted; open it again.";
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is shorter than when it was plotted; open it "
+                                  "again."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     // n + 1 points are plotted; the last comes from beyond a short file.
@@ -154,10 +166,14 @@ std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, Channe
                                   ? std::max<sf_count_t>(stated, first + samples.size())
                                   : first + static_cast<sf_count_t>(samples.size());
     if (samples.empty() || frames <= 0) {
-        *error = start > 0 ? "The file " + QuotedText(path.filename().string()) +
-                                 " is shorter than when it was plotted; open it again."
-                           : "The file " + QuotedText(path.filename().string()) +
-                                 " is empty: it holds no samples to plot.";
+        *error = start > 0 ? FillIn(Translate("Messages",
+                                              "The file %1 is shorter than when it was "
+                                              "plotted; open it again."),
+                                    {QuotedText(path.filename().string())})
+                           : FillIn(Translate("Messages",
+                                              "The file %1 is empty: it holds no samples to "
+                                              "plot."),
+                                    {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     RawRead& raw = read.samples;
@@ -174,7 +190,7 @@ std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, Channe
 std::optional<DataList> SoundSampleList(const std::filesystem::path& path, std::int64_t first,
                                         int N, ChannelChoice choice, std::string* error) {
     if (first < 0 || N < 1) {
-        *error = "No samples were selected.";
+        *error = Translate("Messages", "No samples were selected.");
         return std::nullopt;
     }
     std::optional<Opened> opened = Open(path, error);
@@ -182,8 +198,10 @@ std::optional<DataList> SoundSampleList(const std::filesystem::path& path, std::
     std::vector<double> samples;
     if (SkipTo(*opened, first)) samples = Decode(*opened, N, choice);
     if (samples.size() < static_cast<size_t>(N)) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " is shorter than when it was plotted; open it again.";
+        *error = FillIn(Translate("Messages",
+                                  "The file %1 is shorter than when it was plotted; open it "
+                                  "again."),
+                        {QuotedText(path.filename().string())});
         return std::nullopt;
     }
     return SampleList(samples);
@@ -255,8 +273,8 @@ std::unique_ptr<SoundStream> OpenSoundFileStream(const std::filesystem::path& pa
         if (!opened) return nullptr;
     }
     if (length <= 0) {
-        *error = "The file " + QuotedText(path.filename().string()) +
-                 " is empty: it holds no samples to plot.";
+        *error = FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to plot."),
+                        {QuotedText(path.filename().string())});
         return nullptr;
     }
     return std::make_unique<SoundFileStream>(std::move(*opened), choice, length);

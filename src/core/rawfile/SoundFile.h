@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Translation.h"
 #include "rawfile/RawFile.h"
 #include "state/DataList.h"
 
@@ -23,12 +24,13 @@ enum class ChannelChoice { first, mean };
 // The file dialog's filters: the ".raw" one, every sound file the window opens (the
 // one the dialog starts on, kSoundFileFilter counted from 0), and every file, since a
 // sound file is recognised by its content.
-inline constexpr const char* kSoundFileFilters =
+inline constexpr const char* kSoundFileFilters = QT_TRANSLATE_NOOP(
+    "Filters",
     "Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac *.ogg *.oga *.opus "
     "*.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist "
     "*.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;"
     "*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;"
-    "*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*";
+    "*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*");
 inline constexpr int kSoundFileFilter = 1;
 
 // A sample of full range -1..1 on the scale of ".raw" samples: 128 x, kept within

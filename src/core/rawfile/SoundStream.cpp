@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "rawfile/RawFile.h"
 #include "state/FileReplace.h"
 #include "state/QuotedText.h"
@@ -46,22 +47,24 @@ std::unique_ptr<SoundStream> OpenSoundStream(const std::filesystem::path& path,
     if (!IsRawName(path)) return OpenSoundFileStream(path, choice, error);
     const std::string name = QuotedText(path.filename().string());
     if (const std::optional<std::string> why = WhyNotReadable(path)) {
-        *error = "The file " + name + " cannot be opened: " + *why + ".";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be opened: %2."), {name, *why});
         return nullptr;
     }
     std::error_code code;
     const std::uintmax_t length = std::filesystem::file_size(path, code);
     if (code) {
-        *error = "The file " + name + " cannot be read (" + code.message() + ").";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be read (%2)."),
+                        {name, code.message()});
         return nullptr;
     }
     if (length == 0) {
-        *error = "The file " + name + " is empty: it holds no samples to plot.";
+        *error = FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to plot."),
+                        {name});
         return nullptr;
     }
     auto stream = std::make_unique<RawByteStream>(path, static_cast<std::int64_t>(length), rawRate);
     if (!stream->Good()) {
-        *error = "The file " + name + " cannot be read.";
+        *error = FillIn(Translate("Messages", "The file %1 cannot be read."), {name});
         return nullptr;
     }
     return stream;

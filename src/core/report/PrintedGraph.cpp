@@ -4,6 +4,8 @@
 #include <functional>
 #include <set>
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 namespace {
 
@@ -160,12 +162,12 @@ void Titles(Surface& page) {
     page.SetFontBold(false);
     page.SetCurrentX(L::x0);
     page.SetCurrentY(L::y0 + 600);
-    page.PrintText("frequency, (Hz)");
+    page.PrintText(Translate("Graphs", "frequency, (Hz)"));
     page.SetCurrentX(3000);
     page.SetCurrentY(L::gridTop);
     page.SetFontSize(14);
     page.SetFontBold(true);
-    page.PrintText("Fourier Transform, F", true);
+    page.PrintText(Translate("Graphs", "Fourier Transform, F"), true);
     page.SetFontName("Symbol");
     page.PrintText("(n)");  // (ν)
 }

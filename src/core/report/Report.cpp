@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "surface/TextGridSurface.h"
 
@@ -51,45 +52,56 @@ void EndLine(Surface& s) {
 }
 
 std::string FunctionName(const ReportInput& in) {
-    if (in.multipleShown) return in.sineSelected ? "sine" : "cosine";
+    if (in.multipleShown)
+        return Translate("Report", in.sineSelected ? QT_TRANSLATE_NOOP("Report", "sine")
+                                                   : QT_TRANSLATE_NOOP("Report", "cosine"));
     if (in.simpleShown) {
         switch (in.simpleKind) {
             case ReportInput::Simple::Sine:
-                return "Sine Wave";
+                return Translate("Report", "Sine Wave");
             case ReportInput::Simple::Square:
-                return "Square Wave";
+                return Translate("Report", "Square Wave");
             case ReportInput::Simple::Triangular:
-                return "Triangular Wave";
+                return Translate("Report", "Triangular Wave");
             case ReportInput::Simple::None:
                 return "";
         }
         return "";
     }
-    if (in.rawData) return "Data of " + in.rawFileName;
+    if (in.rawData) return FillIn(Translate("Report", "Data of %1"), {in.rawFileName});
     return "";
 }
 
 void WriteRawDataLines(Surface& s, const ReportInput& in, int col) {
     using P = PrintItem;
-    s.Print({P::Tab(col), P::Str("Frequency of file: " + in.cyclesPerSecond + " Hz")});
-    s.Print({P::Tab(col), P::Str("Number of points: " + in.totalPoints)});
-    s.Print({P::Tab(col), P::Str("Window: " + in.windowSeconds + " seconds")});
+    s.Print({P::Tab(col), P::Str(FillIn(Translate("Report", "Frequency of file: %1 Hz"),
+                                        {in.cyclesPerSecond}))});
+    s.Print({P::Tab(col),
+             P::Str(FillIn(Translate("Report", "Number of points: %1"), {in.totalPoints}))});
+    s.Print({P::Tab(col),
+             P::Str(FillIn(Translate("Report", "Window: %1 seconds"), {in.windowSeconds}))});
     const double zeroFilled = DecimalPrefix(in.dataExtensionSeconds);
     if (std::abs(zeroFilled - DecimalPrefix(in.windowSeconds)) > kSameSeconds)
-        s.Print({P::Tab(col), P::Str("Data window (complemented with zeros): " +
-                                     in.dataExtensionSeconds + " seconds")});
+        s.Print(
+            {P::Tab(col),
+             P::Str(FillIn(Translate("Report", "Data window (complemented with zeros): %1 seconds"),
+                           {in.dataExtensionSeconds}))});
     if (!in.windowFunction.empty())
-        s.Print({P::Tab(col), P::Str("Window function: " + in.windowFunction)});
+        s.Print({P::Tab(col),
+                 P::Str(FillIn(Translate("Report", "Window function: %1"), {in.windowFunction}))});
 }
 
 void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, bool drawLine) {
     using P = PrintItem;
-    s.Print({P::Tab(c.section), P::Str("2. Parameters")});
+    s.Print({P::Tab(c.section), P::Str(Translate("Report", "2. Parameters"))});
     s.Print({P::Tab(c.detail),
-             P::Str("2.1. number of cycles per second: " + in.cyclesPerSecond + " cycles")});
-    s.Print({P::Tab(c.detail), P::Str("2.2. data window (complemented with zeros): " +
-                                      in.dataExtensionSeconds + " second")});
-    s.Print({P::Tab(c.detail), P::Str("2.3. parameters of the functions")});
+             P::Str(FillIn(Translate("Report", "2.1. number of cycles per second: %1 cycles"),
+                           {in.cyclesPerSecond}))});
+    s.Print(
+        {P::Tab(c.detail),
+         P::Str(FillIn(Translate("Report", "2.2. data window (complemented with zeros): %1 second"),
+                       {in.dataExtensionSeconds}))});
+    s.Print({P::Tab(c.detail), P::Str(Translate("Report", "2.3. parameters of the functions"))});
     if (in.multipleShown) {
         s.Print({P::Tab(c.waveA), P::Str("a"), P::Tab(c.waveB), P::Str("b")}, true);
         TabGreek(s, c.wavePhase, in.sineSelected ? "f" : "q");
@@ -108,28 +120,29 @@ void WriteParameters(Surface& s, const ReportInput& in, const ReportColumns& c, 
     // After the functions' parameters, so the wave-table heading keeps its place above
     // the thin line.
     if (!in.windowFunction.empty())
-        s.Print({P::Tab(c.detail), P::Str("2.4. window function: " + in.windowFunction)});
+        s.Print({P::Tab(c.detail), P::Str(FillIn(Translate("Report", "2.4. window function: %1"),
+                                                 {in.windowFunction}))});
 }
 
 void WriteResultHeadings(Surface& s, const ReportInput& in, const ReportColumns& c) {
     using P = PrintItem;
     const bool calculated = !in.rawData;
-    s.Print({P::Tab(c.section), P::Str("3. RESULT")});
+    s.Print({P::Tab(c.section), P::Str(Translate("Report", "3. RESULT"))});
 
-    s.Print({P::Tab(c.headFrequencies), P::Str("frequencies"), P::Tab(c.headAmplitude),
-             P::Str("amplitude")},
+    s.Print({P::Tab(c.headFrequencies), P::Str(Translate("Report", "frequencies")),
+             P::Tab(c.headAmplitude), P::Str(Translate("Report", "amplitude"))},
             true);
     if (calculated) {
-        s.Print({P::Tab(c.headPhase), P::Str("phase ")}, true);
+        s.Print({P::Tab(c.headPhase), P::Str(Translate("Report", "phase "))}, true);
         s.SetForeColor(kHelpNoteColor);
         s.SetFontItalic(true);
-        s.Print({P::Str(" (See Help!)")}, true);
+        s.Print({P::Str(Translate("Report", " (See Help!)"))}, true);
         s.SetForeColor(colors::kBlack);
         s.SetFontItalic(false);
     }
     EndLine(s);
 
-    s.Print({P::Tab(c.headPresent), P::Str("present")}, true);
+    s.Print({P::Tab(c.headPresent), P::Str(Translate("Report", "present"))}, true);
     if (calculated) {
         s.Print({P::Tab(c.headRho), P::Str("(")}, true);
         PrintGreek(s, "r");
@@ -144,7 +157,8 @@ void WriteResultHeadings(Surface& s, const ReportInput& in, const ReportColumns&
     EndLine(s);
 
     s.Print({P::Tab(c.headHz), P::Str("(Hz)"), P::Tab(c.headPercent), P::Str("(%)")}, true);
-    if (calculated) s.Print({P::Tab(c.headRadians), P::Str("(radians)")}, true);
+    if (calculated)
+        s.Print({P::Tab(c.headRadians), P::Str(Translate("Report", "(radians)"))}, true);
     EndLine(s);
 }
 
@@ -298,11 +312,12 @@ void WriteReportText(Surface& surface, const ReportInput& input, const ReportCol
     SetBodyFont(surface);
     surface.SetFontSize(14);
     surface.SetFontBold(true);
-    surface.Print({P::Tab(columns.title), P::Str("Report")});
+    surface.Print({P::Tab(columns.title), P::Str(Translate("Report", "Report"))});
     SetBodyFont(surface);
 
-    surface.Print(
-        {P::Tab(columns.section), P::Str("1. Function analysed f(t): " + FunctionName(input))});
+    surface.Print({P::Tab(columns.section),
+                   P::Str(FillIn(Translate("Report", "1. Function analysed f(t): %1"),
+                                 {FunctionName(input)}))});
     if (!input.multipleShown && !input.simpleShown && input.rawData)
         WriteRawDataLines(surface, input, columns.detail);
     if (!input.rawData) WriteParameters(surface, input, columns, drawLine);

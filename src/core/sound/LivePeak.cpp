@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "music/NoteName.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -29,9 +30,10 @@ std::optional<double> StrongestPeakHertz(const std::vector<double>& magnitudes, 
 }
 
 std::string StrongestPeakText(std::optional<double> hertz) {
-    if (!hertz) return "Strongest peak: none (silence)";
+    if (!hertz) return Translate("Form1", "Strongest peak: none (silence)");
     const double tenths = std::round(*hertz * 10) / 10;
-    return "Strongest peak: " + WithNoteName(NumberText(tenths) + " Hz", *hertz);
+    return FillIn(Translate("Form1", "Strongest peak: %1"),
+                  {WithNoteName(NumberText(tenths) + " Hz", *hertz)});
 }
 
 }  // namespace quorbel

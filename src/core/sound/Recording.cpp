@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "rawfile/SoundFile.h"
 #include "state/NumberText.h"
 
@@ -27,12 +28,14 @@ RawRead RecordedRead(const std::vector<double>& samples) {
 std::optional<DataList> RecordedSampleList(const std::vector<double>& samples, int first, int N,
                                            std::string* error) {
     if (first < 0 || N < 1) {
-        *error = "No samples were selected.";
+        *error = Translate("Messages", "No samples were selected.");
         return std::nullopt;
     }
     if (static_cast<std::size_t>(first) + static_cast<std::size_t>(N) > samples.size()) {
-        *error = "The recording holds " + std::to_string(samples.size()) +
-                 " samples: the selection goes past its end.";
+        *error = FillIn(Translate("Messages",
+                                  "The recording holds %1 samples: the selection goes past its "
+                                  "end."),
+                        {std::to_string(samples.size())});
         return std::nullopt;
     }
     return SampleList(std::vector<double>(samples.begin() + first, samples.begin() + first + N));
@@ -40,7 +43,9 @@ std::optional<DataList> RecordedSampleList(const std::vector<double>& samples, i
 
 std::optional<int> RecordingFrames(const std::string& secondsText, int rate, std::string* error) {
     if (rate < 1) {
-        *error = "The sound input states no sampling frequency: nothing can be recorded.";
+        *error = Translate("Messages",
+                           "The sound input states no sampling frequency: nothing can be "
+                           "recorded.");
         return std::nullopt;
     }
     const std::optional<double> seconds = ParseNumber(secondsText);
@@ -49,11 +54,12 @@ std::optional<int> RecordingFrames(const std::string& secondsText, int rate, std
     const double longest = std::floor(1000.0 * kMaxRawSamples / rate) / 1000;
     const double frames = seconds ? std::round(*seconds * rate) : 0;
     if (!seconds || !(frames >= kMinTransfer) || !(frames <= kMaxRawSamples)) {
-        *error = "The length of the recording must be a number of seconds from " +
-                 NumberText(shortest) + " to " + NumberText(longest) + " (from " +
-                 std::to_string(kMinTransfer) + " to " + std::to_string(kMaxRawSamples) +
-                 " samples at the input's " + std::to_string(rate) +
-                 " hertz). Type it in the box beside \"Record\".";
+        *error = FillIn(Translate("Messages",
+                                  "The length of the recording must be a number of seconds "
+                                  "from %1 to %2 (from %3 to %4 samples at the input's %5 "
+                                  "hertz). Type it in the box beside \"Record\"."),
+                        {NumberText(shortest), NumberText(longest), std::to_string(kMinTransfer),
+                         std::to_string(kMaxRawSamples), std::to_string(rate)});
         return std::nullopt;
     }
     return static_cast<int>(frames);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -59,7 +60,7 @@ std::optional<Sound> AudibleSound(std::vector<double> samples, double rate, std:
     }
     FadeEnds(samples, rate, kSoundFadeSeconds);
     if (!ScaleToPeak(samples, kSoundPeak)) {
-        if (error) *error = kSilentFunction;
+        if (error) *error = Translate("Messages", kSilentFunction);
         return std::nullopt;
     }
     return Sound{rate, std::move(samples)};
@@ -76,9 +77,10 @@ std::optional<Sound> Resampled(const Sound& sound, int rate, std::string* error)
     const double ratio = rate / sound.rate;
     if (!(sound.rate > 0) || src_is_valid_ratio(ratio) == 0) {
         if (error)
-            *error = "A sound of " + NumberText(sound.rate) +
-                     " samples per second cannot be converted to the " + std::to_string(rate) +
-                     " of the sound output.";
+            *error = FillIn(Translate("Messages",
+                                      "A sound of %1 samples per second cannot be converted "
+                                      "to the %2 of the sound output."),
+                            {NumberText(sound.rate), std::to_string(rate)});
         return std::nullopt;
     }
     const std::vector<float> in(sound.samples.begin(), sound.samples.end());
@@ -92,7 +94,8 @@ std::optional<Sound> Resampled(const Sound& sound, int rate, std::string* error)
     data.end_of_input = 1;
     if (const int failure = src_simple(&data, SRC_SINC_BEST_QUALITY, 1); failure != 0) {
         if (error)
-            *error = std::string("The sound cannot be converted: ") + src_strerror(failure) + ".";
+            *error = FillIn(Translate("Messages", "The sound cannot be converted: %1."),
+                            {src_strerror(failure)});
         return std::nullopt;
     }
     Sound converted{static_cast<double>(rate), {}};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "synthesis/WaveSynthesis.h"
 
 namespace quorbel {
@@ -23,7 +24,7 @@ inline constexpr double kMinSoundSeconds = 0.1, kMaxSoundSeconds = 60, kDefaultS
 
 // Said when a function has no sample other than 0: there is nothing to scale or hear.
 inline constexpr const char* kSilentFunction =
-    "The function is zero everywhere: there is nothing to hear.";
+    QT_TRANSLATE_NOOP("Messages", "The function is zero everywhere: there is nothing to hear.");
 
 struct Sound {
     double rate = 0;              // samples per second

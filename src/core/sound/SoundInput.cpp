@@ -1,9 +1,13 @@
 #include "sound/SoundInput.h"
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 
 std::optional<std::string> WhyNoSoundInput(SoundInput* input) {
-    if (!input) return "This program has no sound input here: nothing can be recorded.";
+    if (!input)
+        return Translate("Messages",
+                         "This program has no sound input here: nothing can be recorded.");
     return input->Unavailable();
 }
 

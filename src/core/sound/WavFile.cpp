@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/Translation.h"
 #include "state/FileReplace.h"
 
 namespace quorbel {
@@ -80,7 +81,7 @@ std::optional<std::string> WavBytes(const Sound& sound, std::string* error) {
     if (!written && error) *error = sf_strerror(file);
     // Closing completes the header with the length of the data.
     if (sf_close(file) != 0 && written) {
-        if (error) *error = "the sound file could not be completed";
+        if (error) *error = Translate("Messages", "the sound file could not be completed");
         return std::nullopt;
     }
     if (!written) return std::nullopt;

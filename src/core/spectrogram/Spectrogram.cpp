@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Translation.h"
 #include "state/QuotedText.h"
 
 namespace quorbel {
@@ -32,13 +33,20 @@ std::unique_ptr<Spectrogram> Spectrogram::Start(std::unique_ptr<SoundStream> str
     info.frames = StftFrameCount(info.length, settings);
     info.bins = settings.frame / 2 + 1;
     if (info.length <= 0) {
-        *error = "The file " + QuotedText(name) + " is empty: it holds no samples to analyse.";
+        *error =
+            FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to analyse."),
+                   {QuotedText(name)});
         return nullptr;
     }
     if (info.frames == 0) {
-        *error = "The file " + QuotedText(name) + " holds " + std::to_string(info.length) +
-                 (info.length == 1 ? " sample" : " samples") + ", fewer than one frame of " +
-                 std::to_string(settings.frame) + " points: there is no spectrogram to show.";
+        *error = FillIn(
+            info.length == 1 ? Translate("Messages",
+                                         "The file %1 holds %2 sample, fewer than one frame of "
+                                         "%3 points: there is no spectrogram to show.")
+                             : Translate("Messages",
+                                         "The file %1 holds %2 samples, fewer than one frame of "
+                                         "%3 points: there is no spectrogram to show."),
+            {QuotedText(name), std::to_string(info.length), std::to_string(settings.frame)});
         return nullptr;
     }
     info.columns = SpectrogramColumns(info.frames, info.bins);

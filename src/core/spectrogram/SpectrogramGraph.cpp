@@ -1,12 +1,14 @@
 #include "spectrogram/SpectrogramGraph.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
 #include "music/MusicalGraph.h"
 #include "music/NoteName.h"
+#include "platform/Translation.h"
 #include "spectrogram/Viridis.h"
 #include "state/NumberText.h"
 
@@ -33,10 +35,12 @@ double KeyFrequency(double key) {
     return music::kReferencePitch * std::exp2((key - 69) / 12);
 }
 
+// Fixed decimals with the period in every language (printf would follow the locale).
 std::string Fixed(double value, int decimals) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return std::string(text, end.ptr);
 }
 
 // A step of 1, 2 or 5 times a power of ten that divides `span` into at most `count`
@@ -73,7 +77,7 @@ void DrawTimeAxis(Surface& pic, const SpectrogramLayout& l) {
         const std::string label = Fixed(t, decimals);
         PrintAt(pic, x - pic.TextWidth(label) / 2, l.bottom + kTick, label);
     }
-    const std::string unit = "Time (s)";
+    const std::string unit = Translate("Graphs", "Time (s)");
     PrintAt(pic, (l.left + l.right - pic.TextWidth(unit)) / 2, l.bottom + kTick + pic.TextHeight(),
             unit);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fourier/RealFt.h"
+#include "platform/Translation.h"
 
 namespace quorbel {
 
@@ -15,11 +16,13 @@ std::optional<std::string> StftSettingsError(const StftSettings& settings) {
     const int frame = settings.frame;
     if (frame < kMinStftFrame || frame > kMaxStftFrame ||
         !std::has_single_bit(static_cast<unsigned>(frame)))
-        return "The frame must be a power of two from " + std::to_string(kMinStftFrame) + " to " +
-               std::to_string(kMaxStftFrame) + " points, not " + std::to_string(frame) + ".";
+        return FillIn(
+            Translate("Messages", "The frame must be a power of two from %1 to %2 points, not %3."),
+            {std::to_string(kMinStftFrame), std::to_string(kMaxStftFrame), std::to_string(frame)});
     if (settings.hop < 1 || settings.hop > frame)
-        return "The hop must be from 1 to the frame's " + std::to_string(frame) + " points, not " +
-               std::to_string(settings.hop) + ".";
+        return FillIn(
+            Translate("Messages", "The hop must be from 1 to the frame's %1 points, not %2."),
+            {std::to_string(frame), std::to_string(settings.hop)});
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -137,7 +138,7 @@ void LegendaPic1(Surface& pic) {
     pic.SetFontName("Times New Roman");
     pic.SetFontSize(13);
     pic.SetFontBold(true);
-    pic.Print({PrintItem::Str("Graph of Fourier Transform F(")}, true);
+    pic.Print({PrintItem::Str(Translate("Graphs", "Graph of Fourier Transform F("))}, true);
     pic.SetFontName("Symbol");
     pic.Print({PrintItem::Str("n")}, true);
     pic.SetFontName("Times New Roman");
@@ -148,7 +149,7 @@ void LegendaPic1(Surface& pic) {
     pic.SetCurrentY(4440);
     pic.SetFontName("MS Sans Serif");
     pic.SetFontSize(8);
-    pic.Print({PrintItem::Str("Frequency (Hz)")});
+    pic.Print({PrintItem::Str(Translate("Graphs", "Frequency (Hz)"))});
 }
 
 }  // namespace quorbel

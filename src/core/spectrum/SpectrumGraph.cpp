@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 namespace {
 
@@ -134,7 +136,9 @@ void DrawTwoGraphs(Surface& pic8, Surface& pic9, const DataList& imaginaryPartLi
         pic->SetFontSize(8);
         pic->SetFontBold(true);
         pic->Print({PrintItem::Tab(10),
-                    PrintItem::Str(pic == &pic8 ? "FFT-Imaginary Part" : "FFT-Real Part")});
+                    PrintItem::Str(Translate(
+                        "Graphs", pic == &pic8 ? QT_TRANSLATE_NOOP("Graphs", "FFT-Imaginary Part")
+                                               : QT_TRANSLATE_NOOP("Graphs", "FFT-Real Part")))});
     }
     // Both areas use the geometry of the upper one.
     const double H = pic8.Height();

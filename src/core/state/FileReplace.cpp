@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "state/QuotedText.h"
 
 #if defined(_WIN32)
@@ -258,9 +259,11 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
 
 std::string CannotWriteMessage(const std::string& chosen, const std::string& reason) {
     // The name, which the quote never cuts; the user knows the folder chosen.
+    const std::string name = QuotedText(fs::path(chosen).filename().string());
     std::string text =
-        "The file " + QuotedText(fs::path(chosen).filename().string()) + " cannot be written";
-    if (!reason.empty()) text += ": " + reason;
+        reason.empty()
+            ? FillIn(Translate("Messages", "The file %1 cannot be written"), {name})
+            : FillIn(Translate("Messages", "The file %1 cannot be written: %2"), {name, reason});
     if (text.back() != '.') text += '.';
     return text;
 }
@@ -280,9 +283,9 @@ std::optional<std::string> WhyNotWritable(const fs::path& path) {
 #else
 std::optional<std::string> WhyNotReadable(const fs::path& path) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return "it does not exist";
-    if (fs::is_directory(path, ec)) return "it is a folder";
-    if (!fs::is_regular_file(path, ec)) return "it is not a regular file";
+    if (!fs::exists(path, ec)) return Translate("Messages", "it does not exist");
+    if (fs::is_directory(path, ec)) return Translate("Messages", "it is a folder");
+    if (!fs::is_regular_file(path, ec)) return Translate("Messages", "it is not a regular file");
     return std::nullopt;
 }
 std::optional<std::string> WhyNotWritable(const fs::path& path) {

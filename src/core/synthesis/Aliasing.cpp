@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -30,13 +31,14 @@ std::string AliasingHint(const std::vector<AliasedWave>& waves, double rate) {
     const double nyquist = rate / 2;
     // A wave exactly at the Nyquist frequency is not above it, yet with just two samples
     // per period it cannot be told from its mirror image either.
-    std::string hint = NumberText(first.frequency) +
-                       (first.frequency > nyquist ? " Hz is above " : " Hz is at ") +
-                       NumberText(nyquist) + " Hz and appears at " + NumberText(first.folded) +
-                       " Hz; see Help: Nyquist";
+    std::string hint = FillIn(
+        first.frequency > nyquist
+            ? Translate("Form1", "%1 Hz is above %2 Hz and appears at %3 Hz; see Help: Nyquist")
+            : Translate("Form1", "%1 Hz is at %2 Hz and appears at %3 Hz; see Help: Nyquist"),
+        {NumberText(first.frequency), NumberText(nyquist), NumberText(first.folded)});
     const size_t more = waves.size() - 1;
-    if (more == 1) hint += " (and 1 more row)";
-    if (more > 1) hint += " (and " + std::to_string(more) + " more rows)";
+    if (more == 1) hint += Translate("Form1", " (and 1 more row)");
+    if (more > 1) hint += FillIn(Translate("Form1", " (and %1 more rows)"), {std::to_string(more)});
     return hint;
 }
 

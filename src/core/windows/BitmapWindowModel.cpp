@@ -1,6 +1,7 @@
 #include "windows/BitmapWindowModel.h"
 
 #include "platform/FileNames.h"
+#include "platform/Translation.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/FileReplace.h"
 #include "windows/ControlIndex.h"
@@ -68,7 +69,7 @@ void BitmapWindowModel::Form_Unload() {
 
 void BitmapWindowModel::mnuSaveItem_Click() {
     const std::optional<std::string> name =
-        platform_.SaveFileName("Image Files (Bitmaps)(*.bmp)|*.bmp");
+        platform_.SaveFileName(QT_TRANSLATE_NOOP("Filters", "Image Files (Bitmaps)(*.bmp)|*.bmp"));
     // A name typed without an extension gets ".bmp", as the dialog that asked about
     // replacing the file added it. A picture that cannot be written is reported and
     // the window stays open, so that another name can be tried; the old file, if any,

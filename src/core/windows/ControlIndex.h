@@ -41,6 +41,7 @@ struct ControlIndexEntry {
     std::string kind;
     std::string caption;
     std::vector<std::pair<std::string, std::string>> handlers;  // event, handler
+    std::string tooltip = "";
 };
 
 // The name of a control kind as the index prints it.
@@ -60,16 +61,16 @@ std::vector<ControlIndexEntry> IndexOfTable(const ControlTable<M>& table) {
         return list;
     };
     std::vector<ControlIndexEntry> index;
-    index.push_back({table.name, table.name, "Window", table.caption, handlers(table.on)});
+    index.push_back({table.name, table.name, "Window", table.caption, handlers(table.on), ""});
     for (const ControlRow<M>& row : table.rows) {
         if (row.array.count == 0) {
-            index.push_back(
-                {table.name, row.name, KindName(row.kind), row.caption, handlers(row.on)});
+            index.push_back({table.name, row.name, KindName(row.kind), row.caption,
+                             handlers(row.on), row.tooltip});
             continue;
         }
         for (int i = 0; i < row.array.count; ++i)
             index.push_back({table.name, Indexed(row.name, i), KindName(row.kind), row.caption,
-                             handlers(row.array.each ? row.array.each(i) : row.on)});
+                             handlers(row.array.each ? row.array.each(i) : row.on), row.tooltip});
     }
     return index;
 }

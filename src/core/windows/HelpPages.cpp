@@ -1,5 +1,9 @@
 #include "windows/HelpPages.h"
 
+#include <string_view>
+
+#include "platform/Translation.h"
+
 namespace quorbel {
 
 namespace {
@@ -92,6 +96,59 @@ const HelpPage& PhasePage() {
     return page;
 }
 
+std::string EncodeHelpLine(const HelpLine& line) {
+    std::string text;
+    for (const HelpRun& run : line) {
+        switch (run.style) {
+            case HelpRun::Style::Plain:
+                text += run.text;
+                break;
+            case HelpRun::Style::Emphasis:
+                text += "<i>" + run.text + "</i>";
+                break;
+            case HelpRun::Style::Greek:
+                text += "<g>" + run.text + "</g>";
+                break;
+        }
+    }
+    return text;
+}
+
+HelpLine DecodeHelpLine(const std::string& text) {
+    HelpLine line;
+    HelpRun::Style style = HelpRun::Style::Plain;
+    std::string run;
+    auto close = [&](HelpRun::Style next) {
+        if (!run.empty()) line.push_back({style, run});
+        run.clear();
+        style = next;
+    };
+    for (size_t i = 0; i < text.size();) {
+        const std::string_view rest = std::string_view(text).substr(i);
+        if (rest.starts_with("<i>")) {
+            close(HelpRun::Style::Emphasis);
+            i += 3;
+        } else if (rest.starts_with("<g>")) {
+            close(HelpRun::Style::Greek);
+            i += 3;
+        } else if (rest.starts_with("</i>") || rest.starts_with("</g>")) {
+            close(HelpRun::Style::Plain);
+            i += 4;
+        } else {
+            run += text[i++];
+        }
+    }
+    close(HelpRun::Style::Plain);
+    return line;
+}
+
+HelpLine TranslatedHelpLine(const HelpLine& line) {
+    // English keeps its runs exactly as written (a plain run may be split in two).
+    const std::string english = EncodeHelpLine(line);
+    const std::string translated = Translate("Help", english);
+    return translated == english ? line : DecodeHelpLine(translated);
+}
+
 void DrawHelpPage(Surface& surface, const HelpPage& page) {
     surface.Cls();
     surface.SetFontName("Times New Roman");
@@ -101,11 +158,11 @@ void DrawHelpPage(Surface& surface, const HelpPage& page) {
     surface.SetForeColor(colors::kBlack);
     surface.SetCurrentX(240);
     surface.SetCurrentY(120);
-    surface.PrintText(page.heading);
+    surface.PrintText(Translate("Help", page.heading));
     surface.PrintText("");
-    for (const HelpLine& line : page.lines) {
+    for (const HelpLine& english : page.lines) {
         surface.SetCurrentX(240);
-        for (const HelpRun& run : line) {
+        for (const HelpRun& run : TranslatedHelpLine(english)) {
             const bool plain = run.style == HelpRun::Style::Plain;
             surface.SetFontName(run.style == HelpRun::Style::Greek ? "Symbol" : "Times New Roman");
             surface.SetFontSize(11);

@@ -24,7 +24,17 @@ struct HelpPage {
 const HelpPage& NyquistPage();
 const HelpPage& PhasePage();
 
-// Clears `surface` and sets the page on it from its top-left corner.
+// A body line as one text to translate: emphasised runs between <i> and </i>, Greek
+// runs between <g> and </g>, so a translation keeps the sentence whole and still marks
+// what stands out. DecodeHelpLine reads such a text back into runs.
+std::string EncodeHelpLine(const HelpLine& line);
+HelpLine DecodeHelpLine(const std::string& text);
+
+// The line in the user's language (context "Help"), or the line itself.
+HelpLine TranslatedHelpLine(const HelpLine& line);
+
+// Clears `surface` and sets the page on it from its top-left corner, in the user's
+// language.
 void DrawHelpPage(Surface& surface, const HelpPage& page);
 
 // The colour of emphasised runs.

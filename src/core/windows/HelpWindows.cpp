@@ -1,6 +1,7 @@
 #include "windows/HelpWindows.h"
 
 #include "platform/SystemInfo.h"
+#include "platform/Translation.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
 
@@ -189,9 +190,10 @@ AboutWindowModel::AboutWindowModel(Platform& platform)
     : TableWindow(A::Table()), platform_(platform) {}
 
 void AboutWindowModel::Form_Load() {
-    view_.caption = std::string("About  ") + kProduct;
-    view_["lblVersion"].caption =
-        "Version " + std::to_string(kMajor) + "." + std::to_string(kMinor) + "  (1998)";
+    // Put together here, so translated here; the view finds no English text to look up.
+    view_.caption = FillIn(Translate("frmAbout", "About  %1"), {kProduct});
+    view_["lblVersion"].caption = FillIn(Translate("frmAbout", "Version %1.%2  (1998)"),
+                                         {std::to_string(kMajor), std::to_string(kMinor)});
     view_["lblTitle"].caption = kProduct;
 }
 
@@ -204,7 +206,7 @@ void AboutWindowModel::Show() {
 void AboutWindowModel::cmdSysInfo_Click() {
     const std::optional<std::filesystem::path> tool = FindSystemInfoTool();
     if (tool && platform_.StartProgram(tool->string())) return;
-    platform_.MessageBox("System Information Is Unavailable At This Time");
+    platform_.MessageBox(Translate("Messages", "System Information Is Unavailable At This Time"));
 }
 
 // --- splash

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "music/NoteName.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -194,8 +195,9 @@ void MainWindowModel::ExpansionLimit(double x) {
     i1 = std::clamp(i1, 0, i2);
     if (i2 - i1 + 1 < 5) {
         platform_.MessageBox(
-            "Expansion with less than 5 points will produce error in calculations and, "
-            "anyway, would be useless. Choose a larger interval!");
+            Translate("Messages",
+                      "Expansion with less than 5 points will produce error in calculations and, "
+                      "anyway, would be useless. Choose a larger interval!"));
         Grafmesmo();
         return;
     }

@@ -9,6 +9,7 @@
 // cursor lines and the harmonic markers) is not part of it, except in the pictures
 // "for a worksheet" (MainWindowWorksheet.cpp), which frame the same drawing with axes,
 // a title and those marks.
+#include "platform/Translation.h"
 #include "report/CsvExport.h"
 #include "report/Report.h"
 #include "state/FileReplace.h"
@@ -20,11 +21,11 @@ namespace quorbel {
 
 namespace {
 
-constexpr const char* kCsvFilter = "CSV files|*.csv";
-constexpr const char* kTextFilter = "Text files|*.txt";
-constexpr const char* kPngFilter = "PNG images|*.png";
-constexpr const char* kSvgFilter = "SVG drawings|*.svg";
-constexpr const char* kPdfFilter = "PDF documents|*.pdf";
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("Filters", "CSV files|*.csv");
+constexpr const char* kTextFilter = QT_TRANSLATE_NOOP("Filters", "Text files|*.txt");
+constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("Filters", "PNG images|*.png");
+constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("Filters", "SVG drawings|*.svg");
+constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("Filters", "PDF documents|*.pdf");
 
 }  // namespace
 
@@ -50,8 +51,9 @@ bool MainWindowModel::ExportReady(bool needsSpectrum) {
         needsSpectrum ? plotState == 10 : plotState != 1 && state_.sampleList.Whole(0) > 0;
     if (!ready)
         platform_.MessageBox(
-            "It is not possible to export because the parameters were changed. Click in "
-            "BOTH to recalculate and plot the graphs and then try again");
+            Translate("Messages",
+                      "It is not possible to export because the parameters were changed. Click in "
+                      "BOTH to recalculate and plot the graphs and then try again"));
     return ready;
 }
 
@@ -71,12 +73,14 @@ void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
     // or the two half-height graphs take its place, the musical canvas only in the
     // musical view.
     if (graph == Graph::Fft && !view_["Picture1"].visible) {
-        platform_.MessageBox("The FFT graph is not shown. Show it and then try again.");
+        platform_.MessageBox(
+            Translate("Messages", "The FFT graph is not shown. Show it and then try again."));
         return;
     }
     if (graph == Graph::Music && (!view_["Picture4"].visible || !surfaces_.Picture5)) {
-        platform_.MessageBox(
-            "The musical graph is not shown. Click in \"Log\" to show it and then try again.");
+        platform_.MessageBox(Translate(
+            "Messages",
+            "The musical graph is not shown. Click in \"Log\" to show it and then try again."));
         return;
     }
     const std::optional<std::string> path =
@@ -133,9 +137,10 @@ void MainWindowModel::mnuExportReportItem_Click() {
     if (!ExportReady(true)) return;
     // The two half-height graphs hold no quantity to report on ("Report" is off).
     if (!view_["mnuReport"].enabled) {
-        platform_.MessageBox(
+        platform_.MessageBox(Translate(
+            "Messages",
             "The report cannot be made while both graphs are shown separately. Choose one "
-            "quantity and then try again.");
+            "quantity and then try again."));
         return;
     }
     ExportText(kTextFilter, ReportPlainText(ReportInputNow()));

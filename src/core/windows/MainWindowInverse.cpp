@@ -2,6 +2,7 @@
 // with the original samples in the inverse-results window.
 #include "fourier/InverseComparison.h"
 #include "fourier/TransformDriver.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 #include "windows/MainWindowModel.h"
@@ -23,10 +24,12 @@ void MainWindowModel::inverse() {
     // The real-data inverse takes N/2 complex points, a power of two, and the working
     // arrays hold at most 32768 points.
     if (!IsPowerOfTwo(N / 2, kMaxInversePoints / 2) || N % 2 != 0) {
-        platform_.MessageBox(
-            "The inverse transform works on 2 to " + std::to_string(kMaxInversePoints) +
-            " points, a power of two; the total number of points is " +
-            QuotedText(state_.Get(Field::totalPoints)) + ". Nothing was calculated.");
+        platform_.MessageBox(FillIn(
+            Translate("Messages",
+                      "The inverse transform works on 2 to %1 points, a "
+                      "power of two; the total number of points is %2. "
+                      "Nothing was calculated."),
+            {std::to_string(kMaxInversePoints), QuotedText(state_.Get(Field::totalPoints))}));
         return;
     }
     inverse_->Show();

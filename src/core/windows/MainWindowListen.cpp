@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "fourier/TransformDriver.h"
+#include "platform/Translation.h"
 #include "rawfile/SoundFile.h"
 #include "sound/LivePeak.h"
 #include "sound/Recording.h"
@@ -61,14 +62,14 @@ void MainWindowModel::mnuListenItem_Click() {
     if (liveRate_ < 1 ||
         !input->Start([this](const std::vector<double>& samples) { TakeLiveSamples(samples); },
                       &error)) {
-        platform_.MessageBox(
-            "The sound input cannot be started: " +
-            (error.empty() ? std::string("it states no sampling frequency.") : error));
+        platform_.MessageBox(FillIn(
+            Translate("Messages", "The sound input cannot be started: %1"),
+            {error.empty() ? Translate("Messages", "it states no sampling frequency.") : error}));
         return;
     }
     listening_ = true;
     ControlState& peak = view_["Label30"];
-    peak.caption = "Listening...";
+    peak.caption = QT_TRANSLATE_NOOP("Form1", "Listening...");
     peak.visible = true;
     UpdateListenItems();
 }
@@ -84,8 +85,10 @@ void MainWindowModel::mnuStopListenItem_Click() {
     UpdateListenItems();
     if (liveFrame_.empty()) {
         view_["Label30"].visible = false;
-        platform_.MessageBox("Too little sound was heard for a frame of " +
-                             std::to_string(liveLength_) + " samples: nothing was kept.");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "Too little sound was heard for a frame "
+                                              "of %1 samples: nothing was kept."),
+                                    {std::to_string(liveLength_)}));
         return;
     }
     TransferLiveFrame();

@@ -2,6 +2,7 @@
 // activation, clicks on the window, unload and exit.
 #include "windows/MainWindowModel.h"
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 #include "windows/ControlTable.h"
@@ -40,16 +41,20 @@ bool MainWindowModel::Form_Load() {
         // The unusable file is kept beside the default record, never lost.
         if (!paramFile_.KeepUnusable(&error) || !paramFile_.WriteDefault(&error)) {
             inStartup_ = false;
-            platform_.MessageBox("The opening-parameters file " + paramFile_.Path().string() +
-                                 " cannot be created (" + error + "). The program stops.");
+            platform_.MessageBox(FillIn(Translate("Messages",
+                                                  "The opening-parameters file %1 cannot be "
+                                                  "created (%2). The program stops."),
+                                        {paramFile_.Path().string(), error}));
             return false;
         }
         loaded = StartupPass().outcome == StartupResult::used;
     }
     inStartup_ = false;
     if (!loaded) {
-        platform_.MessageBox("The default opening parameters could not be loaded from " +
-                             paramFile_.Path().string() + ". The program stops.");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The default opening parameters could not be "
+                                              "loaded from %1. The program stops."),
+                                    {paramFile_.Path().string()}));
         return false;
     }
     view_.shown = true;
@@ -127,7 +132,7 @@ void MainWindowModel::Form_Activate() {
     } else if (Source() == DataSource::RawFile) {
         view_["Command12"].visible = true;
         view_["Label27"].visible = true;
-        view_["Label3"].caption = "Frequency of File .raw";
+        view_["Label3"].caption = QT_TRANSLATE_NOOP("Form1", "Frequency of File .raw");
     }
     SetPointer(kPointerDefault);
 }
@@ -160,22 +165,22 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
     const std::string& text = state_.Get(field, row);
     if (std::optional<double> value = ParseNumber(text)) return value;
     std::string name;
-    const std::string r = " (row " + std::to_string(row + 1) + ")";
+    const std::string r = FillIn(Translate("Messages", " (row %1)"), {std::to_string(row + 1)});
     switch (field) {
         case Field::totalPoints:
-            name = "Total number of points in f(t) graph";
+            name = Translate("Messages", "Total number of points in f(t) graph");
             break;
         case Field::windowPoints:
-            name = "Number of data points in the window";
+            name = Translate("Messages", "Number of data points in the window");
             break;
         case Field::dataExtensionSeconds:
-            name = "Data extension in seconds";
+            name = Translate("Messages", "Data extension in seconds");
             break;
         case Field::windowSeconds:
-            name = "Window Width (seconds)";
+            name = Translate("Messages", "Window Width (seconds)");
             break;
         case Field::cyclesPerSecond:
-            name = view_["Label3"].caption;
+            name = Translate("Form1", view_["Label3"].caption);
             break;
         case Field::amplitudeA:
             name = "a" + r;
@@ -184,14 +189,16 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
             name = "b" + r;
             break;
         case Field::phasePhi:
-            name = "phase" + r;
+            name = Translate("Messages", "phase") + r;
             break;
         case Field::simplePhase:
-            name = "Phase";
+            name = Translate("Messages", "Phase");
             break;
     }
-    Refuse("The field \"" + name + "\" holds " + QuotedText(text) +
-           ", which is not a number. Type a number and calculate again.");
+    Refuse(FillIn(Translate("Messages",
+                            "The field \"%1\" holds %2, which is not a number. Type a "
+                            "number and calculate again."),
+                  {name, QuotedText(text)}));
     return std::nullopt;
 }
 

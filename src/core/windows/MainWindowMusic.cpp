@@ -7,6 +7,7 @@
 
 #include "music/MusicalGraph.h"
 #include "music/NoteName.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -91,7 +92,7 @@ void MainWindowModel::Command3_Click() {
     if (MarkersFrozen()) Command11_Click();
     if (MarkersShown()) Command2_Click();
     if (!MusicalScaleShown()) {
-        view_["Command3"].caption = "Lin";
+        view_["Command3"].caption = QT_TRANSLATE_NOOP("Form1", "Lin");
         view_["Picture1"].visible = false;
         view_["Picture4"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
@@ -99,12 +100,12 @@ void MainWindowModel::Command3_Click() {
         // The cancel restores the whole graph with its true maximum and redraws it,
         // now musically.
         Command6_Click();
-        view_["Command8"].caption = "Panoramic";
+        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Panoramic");
         MusicalViewSize();
         SetHScroll2(kMusicalStart);
         view_["Frame5"].visible = true;
     } else {
-        view_["Command3"].caption = "Log";
+        view_["Command3"].caption = QT_TRANSLATE_NOOP("Form1", "Log");
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
@@ -116,7 +117,7 @@ void MainWindowModel::Command3_Click() {
         view_["Picture1"].visible = true;
         view_.focus = "Picture1";
         view_["Picture4"].visible = false;
-        view_["Command8"].caption = "Horizontal";
+        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Horizontal");
         view_["Frame5"].visible = false;
         Grafmesmo();
     }
@@ -131,7 +132,7 @@ void MainWindowModel::MusicalViewSize() {
         view_["Label22(1)"].visible = false;
         view_["Frame1"].visible = false;
         view_["Frame6"].visible = false;
-        view_["Command8"].caption = "Normal";
+        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Normal");
         view_["mnuG"].enabled = false;
         frame.width = kPanoramicWidth;
         frame.left = 0;
@@ -140,7 +141,7 @@ void MainWindowModel::MusicalViewSize() {
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
         ShowFrameOfFunctionKind();
-        view_["Command8"].caption = "Panoramic";
+        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Panoramic");
         view_["mnuG"].enabled = true;
         frame.width = kMusicalViewWidth;
         frame.left = kMusicalViewLeft;
@@ -215,12 +216,12 @@ void MainWindowModel::EnableLogSwitch() {
 void MainWindowModel::Command10_Click() {
     ControlState& button = view_["Command10"];
     if (!TuningShown()) {
-        button.caption = "Tuning - Off";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Tuning - Off");
         view_["Frame5"].height = 1575;
         for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = true;
         view_.focus = "Picture5";
     } else {
-        button.caption = "Tuning - On";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Tuning - On");
         view_["Frame5"].height = 735;
         for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = false;
         view_.focus = "Picture5";
@@ -315,11 +316,11 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
 void MainWindowModel::Command2_Click() {
     ControlState& button = view_["Command2"];
     if (!MarkersShown()) {
-        button.caption = "Cancel";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Cancel");
         if (view_["Picture1"].visible) view_["Label5"].visible = true;
         if (view_["Picture4"].visible) view_["Label11"].visible = true;
     } else {
-        button.caption = "Show";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Show");
         if (view_["Picture1"].visible)
             for (int k = 0; k < kLinearMarkers; ++k)
                 view_.Line(Indexed("Line2", k)).Visible = false;
@@ -328,7 +329,7 @@ void MainWindowModel::Command2_Click() {
                 view_.Line(Indexed("Line6", k)).Visible = false;
         view_["Label5"].visible = false;
         view_["Label11"].visible = false;
-        view_["Command11"].caption = "Fix";
+        view_["Command11"].caption = QT_TRANSLATE_NOOP("Form1", "Fix");
         view_["Command11"].enabled = false;
     }
     FocusVisibleGraph();
@@ -338,7 +339,7 @@ void MainWindowModel::Command2_Click() {
 void MainWindowModel::Command11_Click() {
     ControlState& button = view_["Command11"];
     if (!MarkersFrozen()) {
-        button.caption = "Move";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Move");
         const bool placed =
             view_.Line(Indexed("Line2", 0)).Visible || view_.Line(Indexed("Line6", 0)).Visible;
         if (MarkersShown() && placed) {
@@ -357,7 +358,7 @@ void MainWindowModel::Command11_Click() {
             view_["Label11"].visible = false;
         }
     } else {
-        button.caption = "Fix";
+        button.caption = QT_TRANSLATE_NOOP("Form1", "Fix");
     }
     FocusVisibleGraph();
 }
@@ -370,7 +371,7 @@ void MainWindowModel::ClearMarks() {
     for (int k = 0; k < kMusicalMarkers; ++k) view_.Line(Indexed("Line6", k)).Visible = false;
     for (const char* cursor : {"Line1", "Line3", "Line4", "Line5"})
         view_.Line(cursor).Visible = false;
-    view_["Command11"].caption = "Fix";
+    view_["Command11"].caption = QT_TRANSLATE_NOOP("Form1", "Fix");
     view_["Command11"].enabled = false;
     view_["Label9"].visible = false;
     view_["Label9"].caption.clear();

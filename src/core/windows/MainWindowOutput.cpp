@@ -1,4 +1,5 @@
 // The main window's output: the report of the frequencies present in the transform.
+#include "platform/Translation.h"
 #include "report/Report.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
@@ -44,8 +45,9 @@ void MainWindowModel::mnuReport_Click() {
     // the report prints.
     if (state_.PlotStateValue() != 10) {
         platform_.MessageBox(
-            "It is not possible to print the report because the parameters were changed. "
-            "Click in BOTH to recalculate and plot the graphs and then try again");
+            Translate("Messages",
+                      "It is not possible to print the report because the parameters were changed. "
+                      "Click in BOTH to recalculate and plot the graphs and then try again"));
         SetPointer(kPointerDefault);
         return;
     }

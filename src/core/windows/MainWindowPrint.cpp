@@ -1,5 +1,6 @@
 // The main window's printed output, its bitmap of the FFT graph and the dialog of the
 // opening parameters.
+#include "platform/Translation.h"
 #include "report/PrintedGraph.h"
 #include "report/Report.h"
 #include "state/NumberText.h"
@@ -15,9 +16,10 @@ void MainWindowModel::mnuPrintftgrItem_Click() {
     // The page shows the graph and its report; both must come from the parameters on
     // screen.
     if (state_.PlotStateValue() != 10) {
-        platform_.MessageBox(
+        platform_.MessageBox(Translate(
+            "Messages",
             "It is not possible to print the graph and the report because parameters were "
-            "changed. Click in BOTH to replot the graphs and then retry to print.");
+            "changed. Click in BOTH to replot the graphs and then retry to print."));
         return;
     }
     const std::unique_ptr<PrintJob> job = platform_.StartPrinting();

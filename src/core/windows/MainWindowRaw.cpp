@@ -1,5 +1,6 @@
 // The main window's raw-data mode: the menu "Files  *.raw...", "Raw data renewal",
 // the transfer from the raw file window, and the secondary windows' surfaces.
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"
@@ -88,7 +89,7 @@ void MainWindowModel::TakeRawSamples(DataList samples, const std::string& fs, co
     SetField(Field::totalPoints, N);
     SetField(Field::cyclesPerSecond, fs);
     view_["Text2"].locked = true;
-    view_["Text2"].tooltip = "Frequency of the File *.raw";
+    view_["Text2"].tooltip = QT_TRANSLATE_NOOP("Form1", "Frequency of the File *.raw");
     SetField(Field::dataExtensionSeconds, T4);
     SetField(Field::windowSeconds, T4);
     SetField(Field::windowPoints, N);

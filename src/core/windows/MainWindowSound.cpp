@@ -4,6 +4,7 @@
 // the output's, the function's sound written as a WAV file, and the sound's length.
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "sound/WavFile.h"
 #include "state/FileReplace.h"
 #include "state/NumberText.h"
@@ -29,14 +30,16 @@ void MainWindowModel::CheckSoundOutput() {
     if (soundChecked_) return;
     soundChecked_ = true;
     SoundOutput* output = platform_.Audio();
-    soundUnavailable_ = output ? output->Unavailable()
-                               : std::optional<std::string>("there is no sound output here.");
+    soundUnavailable_ =
+        output
+            ? output->Unavailable()
+            : std::optional<std::string>(Translate("Messages", "there is no sound output here."));
     UpdateSoundItems();
 }
 
 void MainWindowModel::UpdateSoundItems() {
     const std::string unavailable =
-        soundUnavailable_ ? std::string(kNoSoundPrefix) + *soundUnavailable_ : "";
+        soundUnavailable_ ? Translate("Messages", kNoSoundPrefix) + *soundUnavailable_ : "";
     const bool recovered = state_.inverseList.Whole(0) > 0;
     view_["mnuPlayFtItem"].enabled = !soundUnavailable_;
     view_["mnuPlayFtItem"].tooltip = unavailable;
@@ -49,7 +52,7 @@ void MainWindowModel::UpdateSoundItems() {
 SoundOutput* MainWindowModel::PlayingOutput() {
     CheckSoundOutput();
     if (soundUnavailable_) {
-        platform_.MessageBox(kNoSoundPrefix + *soundUnavailable_);
+        platform_.MessageBox(Translate("Messages", kNoSoundPrefix) + *soundUnavailable_);
         return nullptr;
     }
     return platform_.Audio();
@@ -71,9 +74,10 @@ std::optional<Sound> MainWindowModel::FunctionSoundNow() {
         // The transferred samples, once, at the file's sampling frequency.
         const double rate = SamplingRate();
         if (!(rate >= 1)) {
-            platform_.MessageBox("The sampling frequency " +
-                                 QuotedText(state_.Get(Field::cyclesPerSecond)) +
-                                 " cannot be played. Transfer the data again.");
+            platform_.MessageBox(FillIn(Translate("Messages",
+                                                  "The sampling frequency %1 cannot be "
+                                                  "played. Transfer the data again."),
+                                        {QuotedText(state_.Get(Field::cyclesPerSecond))}));
             return std::nullopt;
         }
         sound = AudibleSound(Samples(state_.sampleList, state_.sampleList.Whole(0)), rate, &error);
@@ -97,7 +101,8 @@ std::optional<Sound> MainWindowModel::FunctionSoundNow() {
             if (!phi) return std::nullopt;
             function.phi = *phi;
         } else {
-            platform_.MessageBox("Choose a function in the menu \"Waves\" first.");
+            platform_.MessageBox(
+                Translate("Messages", "Choose a function in the menu \"Waves\" first."));
             return std::nullopt;
         }
         const auto nu = FieldNumber(Field::cyclesPerSecond);
@@ -117,7 +122,8 @@ void MainWindowModel::mnuPlayFtItem_Click() {
     const std::optional<Sound> sound = FunctionSoundNow();
     std::string error;
     if (sound && !output->Play(*sound, &error))
-        platform_.MessageBox("The sound cannot be played: " + error);
+        platform_.MessageBox(
+            FillIn(Translate("Messages", "The sound cannot be played: %1"), {error}));
 }
 
 void MainWindowModel::mnuPlayRecoveredItem_Click() {
@@ -127,7 +133,7 @@ void MainWindowModel::mnuPlayRecoveredItem_Click() {
     const int N = 2 * state_.inverseList.Whole(0);
     const double T = DecimalPrefix(state_.Get(Field::windowSeconds));
     if (N < 2 || !(T > 0)) {
-        platform_.MessageBox(kRecoveredNotYet);
+        platform_.MessageBox(Translate("Form1", kRecoveredNotYet));
         return;
     }
     SetPointer(kPointerHourglass);
@@ -140,7 +146,9 @@ void MainWindowModel::mnuPlayRecoveredItem_Click() {
         platform_.MessageBox(error);
         return;
     }
-    if (!output->Play(*sound, &error)) platform_.MessageBox("The sound cannot be played: " + error);
+    if (!output->Play(*sound, &error))
+        platform_.MessageBox(
+            FillIn(Translate("Messages", "The sound cannot be played: %1"), {error}));
 }
 
 void MainWindowModel::mnuSaveSoundItem_Click() {

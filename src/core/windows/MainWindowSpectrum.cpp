@@ -1,5 +1,6 @@
 // The main window's FFT graph: the display lists, the redraw, the display options,
 // the frequency range and the two half-height graphs with their common cursor.
+#include "platform/Translation.h"
 #include "rawfile/RawScale.h"
 #include "spectrum/LinearScale.h"
 #include "spectrum/SpectrumGraph.h"
@@ -143,7 +144,8 @@ void MainWindowModel::mnuFreqPosItem_Click() {
 void MainWindowModel::Command9_Click() {
     SetPointer(kPointerHourglass);
     ControlState& button = view_["Command9"];
-    button.caption = GraphInverted() ? "Invert" : "Normal";
+    button.caption = GraphInverted() ? QT_TRANSLATE_NOOP("Form1", "Invert")
+                                     : QT_TRANSLATE_NOOP("Form1", "Normal");
     Grafmesmo();
     SetPointer(kPointerDefault);
 }

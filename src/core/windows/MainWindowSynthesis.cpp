@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 #include "synthesis/SampleGraph.h"
@@ -21,8 +22,10 @@ constexpr int kMaxSquareWindow = 1025;
 std::optional<int> MainWindowModel::PointsForSynthesis(int largest) {
     const int N = WholeNumber(state_.Get(Field::totalPoints));
     if (N < 1 || N > largest) {
-        Refuse("The total number of points must lie between 1 and " + std::to_string(largest) +
-               "; the field holds " + QuotedText(state_.Get(Field::totalPoints)) + ".");
+        Refuse(FillIn(Translate("Messages",
+                                "The total number of points must lie between 1 and %1; the "
+                                "field holds %2."),
+                      {std::to_string(largest), QuotedText(state_.Get(Field::totalPoints))}));
         return std::nullopt;
     }
     return N;
@@ -70,7 +73,7 @@ bool MainWindowModel::Graf(int u) {
     }
     DrawSamples();
     if (u == 6) {
-        raw_->PrintStatus("Calculating FFT...");
+        raw_->PrintStatus(QT_TRANSLATE_NOOP("Form6", "Calculating FFT..."));
         raw_->SetProgress(39);
         FftRaw(state_.sampleList.Whole(0));
         raw_->SetProgress(100);
@@ -84,9 +87,11 @@ bool MainWindowModel::SimpleWave(Generator generate, int largestWindow) {
     if (!N) return false;
     const int M = std::clamp(WholeNumber(state_.Get(Field::windowPoints)), 0, *N);
     if (M > largestWindow) {
-        Refuse("This wave is calculated with at most " + std::to_string(largestWindow) +
-               " data points in the window; the field holds " +
-               QuotedText(state_.Get(Field::windowPoints)) + ".");
+        Refuse(
+            FillIn(Translate("Messages",
+                             "This wave is calculated with at most %1 data points in the "
+                             "window; the field holds %2."),
+                   {std::to_string(largestWindow), QuotedText(state_.Get(Field::windowPoints))}));
         return false;
     }
     auto phi = FieldNumber(Field::simplePhase);
@@ -220,7 +225,7 @@ void MainWindowModel::CheckFunctionKind(const char* item) {
 
 void MainWindowModel::UnlockCycles() {
     view_["Text2"].locked = false;
-    view_["Text2"].tooltip = "Type here the desired value";
+    view_["Text2"].tooltip = QT_TRANSLATE_NOOP("Form1", "Type here the desired value");
 }
 
 // The common end of both function kinds: a one-second window of calculated waves,
@@ -228,7 +233,7 @@ void MainWindowModel::UnlockCycles() {
 void MainWindowModel::RecomputeCalculatedWaves() {
     UnlockCycles();
     SetField(Field::windowSeconds, "1");
-    view_["Label3"].caption = "Number of cycles (per second)";
+    view_["Label3"].caption = QT_TRANSLATE_NOOP("Form1", "Number of cycles (per second)");
     Command17_Click();
     SetPointer(kPointerDefault);
 }
@@ -254,9 +259,11 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
         SetField(Field::windowPoints, (*leading)[0]);
         SetField(Field::cyclesPerSecond, (*leading)[1]);
     } else {
-        platform_.MessageBox(
-            "The number of points and the cycles cannot be read from the opening parameters (" +
-            error + "); the fields keep their values.");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The number of points and the cycles cannot be read "
+                                              "from the opening parameters (%1); the fields keep "
+                                              "their values."),
+                                    {error}));
     }
     RecomputeCalculatedWaves();
 }

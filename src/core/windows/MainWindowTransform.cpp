@@ -1,6 +1,7 @@
 // The main window's transform: the drivers of the two methods, "Only FFT" and the
 // "Method" menu.
 #include "fourier/TransformDriver.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "synthesis/WaveSynthesis.h"
 #include "windows/MainWindowModel.h"
@@ -17,10 +18,11 @@ void MainWindowModel::Fft(int Npont) {
         // The graphs of other parameters must not stay on screen as if they were
         // current: say why nothing was transformed. plotState stays below 10, so the
         // report remains refused.
-        platform_.MessageBox(
-            "Calculated waves are transformed with 1024 points; the total "
-            "number of points is " +
-            std::to_string(Npont) + ". Nothing was transformed.");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "Calculated waves are transformed with 1024 points; "
+                                              "the total number of points is %1. Nothing was "
+                                              "transformed."),
+                                    {std::to_string(Npont)}));
         return;
     }
     DataList spectrum = state_.spectrumList;
@@ -44,15 +46,15 @@ void MainWindowModel::Fft(int Npont) {
 void MainWindowModel::FftRaw(int Npont) {
     const int n = Npont / 2;
     if (!IsPowerOfTwo(n, kMaxRealSamples / 2)) {
-        platform_.MessageBox(
-            "Sound data are transformed in powers of two up to 32768 "
-            "samples; " +
-            std::to_string(Npont) + " samples cannot be transformed.");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "Sound data are transformed in powers of two up to "
+                                              "32768 samples; %1 samples cannot be transformed."),
+                                    {std::to_string(Npont)}));
         return;
     }
     state_.spectrumList =
         RealSpectrumList(WindowedSamples(state_.sampleList, WindowedPoints(), SelectedWindow()), n);
-    raw_->PrintStatus("Plotting FFT graph...");
+    raw_->PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting FFT graph..."));
     raw_->SetProgress(69);
     GrafFt(n);
     raw_->ClearStatus();
@@ -98,7 +100,7 @@ void MainWindowModel::mnuImagzeroItem_Click() {
 }
 
 void MainWindowModel::mnuImagcalcItem_Click() {
-    platform_.MessageBox("Make your own code for this operation!");
+    platform_.MessageBox(Translate("Messages", "Make your own code for this operation!"));
 }
 
 }  // namespace quorbel

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fourier/TransformDriver.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 #include "windows/ControlIndex.h"
@@ -38,14 +39,14 @@ struct FieldName {
     std::string shown;
 };
 FieldName FieldOf(int p) {
-    if (p == 0) return {"Text6", "Total number of points"};
-    if (p == 1) return {"Text2", "Number of cycles (per second)"};
+    if (p == 0) return {"Text6", Translate("Messages", "Total number of points")};
+    if (p == 1) return {"Text2", Translate("Messages", "Number of cycles (per second)")};
     const int row = (p - 2) / 3;
     const char* const controls[] = {"Text3", "Text4", "Text5"};
     const char* const shown[] = {"a", "b", "φ"};
     const int column = (p - 2) % 3;
     return {Indexed(controls[column], row),
-            std::string(shown[column]) + " (row " + std::to_string(row + 1) + ")"};
+            shown[column] + FillIn(Translate("Messages", " (row %1)"), {std::to_string(row + 1)})};
 }
 
 constexpr double kLine = 255, kField = 300;
@@ -262,8 +263,11 @@ void OpeningParamsModel::Form_Load() {
         ShowPointsHint();
         return;
     }
-    platform_.MessageBox("The opening parameters cannot be read from " + file_.Path().string() +
-                         " (" + error + "). Type them and choose \"Save\" to write a new file.");
+    platform_.MessageBox(FillIn(Translate("Messages",
+                                          "The opening parameters cannot be read from %1 "
+                                          "(%2). Type them and choose \"Save\" to write a "
+                                          "new file."),
+                                {file_.Path().string(), error}));
 }
 
 void OpeningParamsModel::Show() {
@@ -278,19 +282,21 @@ void OpeningParamsModel::Form_Unload() {
 
 std::optional<ParamRows> OpeningParamsModel::Converted() {
     auto refuse = [this](int p, const std::string& why) {
-        platform_.MessageBox("The field \"" + FieldOf(p).shown + "\" holds " +
-                             QuotedText(FieldText(p)) + ", " + why + " Nothing was saved.");
+        platform_.MessageBox(
+            FillIn(Translate("Messages", "The field \"%1\" holds %2, %3 Nothing was saved."),
+                   {FieldOf(p).shown, QuotedText(FieldText(p)), why}));
         return std::nullopt;
     };
     ParamRows rows;
     const double points = PointsOf(FieldText(0));
     if (!(points >= 1 && points <= kMaxDialogPoints))
-        return refuse(0, "which is not a number of points from 1 to 32767.");
+        return refuse(0, Translate("Messages", "which is not a number of points from 1 to 32767."));
     rows.points = static_cast<int>(points);
     std::optional<double> values[kParamValueCount];
     for (int p = 1; p < kParamValueCount; ++p) {
         values[p] = ParseNumber(FieldText(p));
-        if (!values[p] || !std::isfinite(*values[p])) return refuse(p, "which is not a number.");
+        if (!values[p] || !std::isfinite(*values[p]))
+            return refuse(p, Translate("Messages", "which is not a number."));
     }
     rows.cycles = *values[1];
     for (int i = 0; i < kWaveRows; ++i)
@@ -306,8 +312,9 @@ bool OpeningParamsModel::Save() {
     if (!rows) return false;
     std::string error;
     if (file_.WriteFromWindow(*rows, &error)) return true;
-    platform_.MessageBox("The opening parameters cannot be saved in " + file_.Path().string() +
-                         " (" + error + ").");
+    platform_.MessageBox(
+        FillIn(Translate("Messages", "The opening parameters cannot be saved in %1 (%2)."),
+               {file_.Path().string(), error}));
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "platform/Translation.h"
 #include "sound/Recording.h"
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
@@ -280,7 +281,7 @@ void RawFileModel::PrintStatus(const std::string& text) {
     form.Cls();
     form.SetCurrentX(kStatusX);
     form.SetCurrentY(kStatusY);
-    form.PrintText(text);
+    form.PrintText(Translate("Form6", text));
 }
 
 void RawFileModel::HideHints() {
@@ -348,15 +349,16 @@ void RawFileModel::ShowStretch(const RawRead& read) {
         return;
     }
     const std::uintmax_t last = read.start + static_cast<std::uintmax_t>(read.n) - 1;
-    std::string text = "samples " + std::to_string(read.start) + " to " + std::to_string(last) +
-                       " of " + std::to_string(read.length);
+    const std::vector<std::string> samples = {std::to_string(read.start), std::to_string(last),
+                                              std::to_string(read.length)};
     // The stretch's start in seconds, to the millisecond, at the frequency typed.
     const std::optional<double> fs = ParseNumber(frequency_);
     if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate)
-        text = "From " + NumberText(std::round(read.start / *fs * 1000) / 1000) + " s: " + text;
+        note.caption = FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
+                              {NumberText(std::round(read.start / *fs * 1000) / 1000), samples[0],
+                               samples[1], samples[2]});
     else
-        text[0] = 'S';
-    note.caption = text;
+        note.caption = FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
 }
 
 void RawFileModel::HScroll1_Change() {
@@ -457,8 +459,9 @@ void RawFileModel::Command2_Click() {
     // The live view reads the same input.
     if (main_.Listening()) {
         platform_.MessageBox(
-            "The main window is listening to the sound input: choose "
-            "\"Stop listening\" in its menu \"Sound\" before recording.");
+            Translate("Messages",
+                      "The main window is listening to the sound input: choose "
+                      "\"Stop listening\" in its menu \"Sound\" before recording."));
         return;
     }
     std::string error;
@@ -469,12 +472,12 @@ void RawFileModel::Command2_Click() {
         return;
     }
     SetPointer(kPointerHourglass);
-    PrintStatus("Recording...");
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Recording..."));
     const std::optional<std::vector<double>> recorded = input->Record(*frames, &error);
     ClearStatus();
     SetPointer(kPointerDefault);
     if (!recorded) {
-        platform_.MessageBox("Nothing was recorded: " + error);
+        platform_.MessageBox(FillIn(Translate("Messages", "Nothing was recorded: %1"), {error}));
         return;
     }
     ShowRecording(RecordedSamples(*recorded), rate);
@@ -577,7 +580,7 @@ void RawFileModel::Command1_Click() {
     ControlState& bar = view_["ProgressBar1"];
     bar.left = 1440, bar.top = 4980;
     bar.visible = true;
-    PrintStatus("Transferring data...");
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Transferring data..."));
     SelDados();
     bar.visible = false;
     SetPointer(kPointerDefault);
@@ -588,14 +591,19 @@ std::string RawFileModel::FewPointsHint() const {
     const int plotted = WholeNumber(view_["Label18"].caption);
     const int first = WholeNumber(view_["Label11"].caption);
     if (samples < kMinTransfer)
-        return "The file holds only " + std::to_string(samples) +
-               (samples == 1 ? " sample" : " samples") +
-               ": the calculation needs at least 1024. Open a longer file.";
+        return FillIn(samples == 1 ? Translate("Form6",
+                                               "The file holds only %1 sample: the calculation "
+                                               "needs at least 1024. Open a longer file.")
+                                   : Translate("Form6",
+                                               "The file holds only %1 samples: the calculation "
+                                               "needs at least 1024. Open a longer file."),
+                      {std::to_string(samples)});
     if (first >= plotted)
-        return "The selection starts at point " + std::to_string(first) +
-               ", past the end of the graph's " + std::to_string(plotted) +
-               " points. Drag over the graph from left to right, with the left button "
-               "pressed.";
+        return FillIn(Translate("Form6",
+                                "The selection starts at point %1, past the end of the "
+                                "graph's %2 points. Drag over the graph from left to right, "
+                                "with the left button pressed."),
+                      {std::to_string(first), std::to_string(plotted)});
     return kFewPointsHint;
 }
 
@@ -622,7 +630,7 @@ void RawFileModel::SelDados() {
     const double T4 = std::floor(T * 10000) / 10000;
     main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4),
                          view_["Label2"].caption);
-    PrintStatus("Plotting graph of the function...");
+    PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting graph of the function..."));
     SetProgress(15);
     main_.Graf(6);
     SetProgress(100);
@@ -645,7 +653,8 @@ void RawFileModel::mnuSpectrogram_Click() {
     }
     // The spectrogram streams a file from the disk; a recording is held only here.
     if (recording_) {
-        platform_.MessageBox("The spectrogram is made from a sound file: open one with \"Open\".");
+        platform_.MessageBox(Translate(
+            "Messages", "The spectrogram is made from a sound file: open one with \"Open\"."));
         return;
     }
     const std::string& path = view_["Label1"].caption;

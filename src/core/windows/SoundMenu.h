@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Translation.h"
 // The texts of the main window's "Sound" menu that its table and its handlers share.
 namespace quorbel {
 
@@ -6,8 +7,9 @@ namespace quorbel {
 inline constexpr const char* kRecoveredNotYet =
     "Run \"Inverse\" first: the recovered function is what it gives.";
 // Before the reason why no sound can be played, in the tooltips and the messages.
-inline constexpr const char* kNoSoundPrefix = "No sound can be played: ";
+inline constexpr const char* kNoSoundPrefix =
+    QT_TRANSLATE_NOOP("Messages", "No sound can be played: ");
 // The filter of the save dialog of "Save f(t) as sound...".
-inline constexpr const char* kWavFilter = "WAV sound files|*.wav";
+inline constexpr const char* kWavFilter = QT_TRANSLATE_NOOP("Filters", "WAV sound files|*.wav");
 
 }  // namespace quorbel

@@ -3,10 +3,12 @@
 #include "windows/SpectrogramWindowModel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/Translation.h"
 #include "rawfile/SoundStream.h"
 #include "state/FileReplace.h"
 #include "state/NumberText.h"
@@ -22,7 +24,7 @@ using K = ControlKind;
 using M = SpectrogramWindowModel;
 
 constexpr double kLine = 255;
-constexpr const char* kPngFilter = "PNG images|*.png";
+constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("Filters", "PNG images|*.png");
 // The transform work of a slice: about this many samples through the frames.
 constexpr std::int64_t kSliceSamples = 1 << 21;
 
@@ -146,13 +148,17 @@ std::optional<StftSettings> SpectrogramWindowModel::TypedSettings() {
     settings.frame = whole(frame);
     settings.hop = whole(hop);
     if (!frame || settings.frame < 0) {
-        platform_.MessageBox("The frame must be a power of two from 256 to 16384 points, not " +
-                             QuotedText(frameText_) + ".");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The frame must be a power of two from "
+                                              "256 to 16384 points, not %1."),
+                                    {QuotedText(frameText_)}));
         return std::nullopt;
     }
     if (!hop || settings.hop < 0) {
-        platform_.MessageBox("The hop must be a whole number of points from 1 to the frame, not " +
-                             QuotedText(hopText_) + ".");
+        platform_.MessageBox(FillIn(Translate("Messages",
+                                              "The hop must be a whole number of "
+                                              "points from 1 to the frame, not %1."),
+                                    {QuotedText(hopText_)}));
         return std::nullopt;
     }
     if (const std::optional<std::string> why = StftSettingsError(settings)) {
@@ -207,19 +213,21 @@ void SpectrogramWindowModel::ShowProgress() {
     ControlState& bar = view_["ProgressBar1"];
     bar.visible = Analysing();
     bar.value = spectrogram_ ? spectrogram_->Percent() : 0;
-    view_["Label2"].caption = Description() + (Analysing() ? " - analysing..." : "");
+    view_["Label2"].caption =
+        Description() + (Analysing() ? Translate("FormSpectrogram", " - analysing...") : "");
 }
 
 std::string SpectrogramWindowModel::Description() const {
     if (!spectrogram_) return "";
     const SpectrogramInfo& info = spectrogram_->Info();
+    // Two decimals with the period in every language (printf would follow the locale).
     char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.2f s", info.Seconds());
-    std::string text = std::filesystem::path(path_).filename().string() + ": " +
-                       NumberText(info.rate) + " Hz, " + seconds + ", frames of " +
-                       std::to_string(info.settings.frame) + " every " +
-                       std::to_string(info.settings.hop) + " points";
-    return text;
+    const auto end = std::to_chars(seconds, seconds + sizeof seconds, info.Seconds(),
+                                   std::chars_format::fixed, 2);
+    return FillIn(Translate("FormSpectrogram", "%1: %2 Hz, %3 s, frames of %4 every %5 points"),
+                  {std::filesystem::path(path_).filename().string(), NumberText(info.rate),
+                   std::string(seconds, end.ptr), std::to_string(info.settings.frame),
+                   std::to_string(info.settings.hop)});
 }
 
 void SpectrogramWindowModel::Draw(Surface& pic) {

@@ -6,13 +6,16 @@
 #include <QTimer>
 #include <cstring>
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 
 namespace {
 
-constexpr const char* kNoInput =
+constexpr const char* kNoInput = QT_TRANSLATE_NOOP(
+    "Messages",
     "No sound input can be used: there is no microphone or other recording device, or "
-    "no sound server is running.";
+    "no sound server is running.");
 // Beyond the recording's own length, the time a recording may take before it is given
 // up (the server's start-up and its buffers).
 constexpr int kRecordGraceMs = 3000;
@@ -30,7 +33,7 @@ QtSoundInput::~QtSoundInput() {
 bool QtSoundInput::Choose(std::string* error) {
     device_ = QMediaDevices::defaultAudioInput();
     if (device_.isNull()) {
-        *error = kNoInput;
+        *error = Translate("Messages", kNoInput);
         return false;
     }
     QAudioFormat format = device_.preferredFormat();
@@ -38,8 +41,10 @@ bool QtSoundInput::Choose(std::string* error) {
     format.setSampleFormat(QAudioFormat::Float);
     if (!device_.isFormatSupported(format)) format.setSampleFormat(QAudioFormat::Int16);
     if (format.sampleRate() < 1 || !device_.isFormatSupported(format)) {
-        *error = "The sound input " + device_.description().toStdString() +
-                 " offers no format of mono samples this program can read.";
+        *error = FillIn(Translate("Messages",
+                                  "The sound input %1 offers no format of mono samples "
+                                  "this program can read."),
+                        {device_.description().toStdString()});
         return false;
     }
     format_ = format;
@@ -67,7 +72,8 @@ bool QtSoundInput::Open(std::string* error) {
     source_->setBufferSize(format_.bytesForDuration(4 * kReadEveryMs * 1000));
     stream_ = source_->start();
     if (!stream_ || source_->error() != QAudio::NoError) {
-        *error = "The sound input " + device_.description().toStdString() + " cannot be started.";
+        *error = FillIn(Translate("Messages", "The sound input %1 cannot be started."),
+                        {device_.description().toStdString()});
         Close();
         return false;
     }
@@ -128,8 +134,9 @@ std::optional<std::vector<double>> QtSoundInput::Record(int frames, std::string*
     Close();
     take_ = nullptr;
     if (recorded.size() < static_cast<std::size_t>(frames)) {
-        *error = "the sound input gave " + std::to_string(recorded.size()) + " of the " +
-                 std::to_string(frames) + " samples asked for.";
+        *error =
+            FillIn(Translate("Messages", "the sound input gave %1 of the %2 samples asked for."),
+                   {std::to_string(recorded.size()), std::to_string(frames)});
         return std::nullopt;
     }
     return recorded;

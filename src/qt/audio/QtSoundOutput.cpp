@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "audio/SoundServerProbe.h"
+#include "platform/Translation.h"
 
 namespace quorbel {
 
@@ -73,7 +74,7 @@ bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
     Stop();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
-        if (error) *error = "there is no sound output device.";
+        if (error) *error = Translate("Messages", "there is no sound output device.");
         return false;
     }
     QAudioFormat format;
@@ -82,8 +83,9 @@ bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) {
         if (error)
-            *error = "the sound output cannot play " + std::to_string(format.sampleRate()) +
-                     " samples per second.";
+            *error =
+                FillIn(Translate("Messages", "the sound output cannot play %1 samples per second."),
+                       {std::to_string(format.sampleRate())});
         return false;
     }
     samples_.resize(static_cast<qsizetype>(sound.samples.size() * sizeof(qint16)));
@@ -108,7 +110,7 @@ bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
 
 bool QtSoundOutput::WaitUntilPlayed(int marginMs, std::string* error) {
     if (!sink_) {
-        if (error) *error = "no sound is playing.";
+        if (error) *error = Translate("Messages", "no sound is playing.");
         return false;
     }
     QEventLoop loop;
@@ -129,7 +131,7 @@ bool QtSoundOutput::WaitUntilPlayed(int marginMs, std::string* error) {
     timer.start(lengthMs_ + marginMs);
     check();
     if (!ended) loop.exec();
-    if (!ended && error) *error = "the sound was not played in time.";
+    if (!ended && error) *error = Translate("Messages", "the sound was not played in time.");
     if (played) {
         // Idle means the last sample has been handed to the sound server, which still
         // holds up to a buffer's worth: a program that ended now would cut it off.

@@ -21,6 +21,7 @@
 
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
+#include "Translations.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
 #include "windows/Mnemonics.h"
@@ -32,7 +33,7 @@ int TwipsToPixels(const QWidget* widget, double twips) {
 }
 
 ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar)
-    : QObject(owner) {
+    : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner);
 }
@@ -65,8 +66,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
         QMenu* parent = parentMenu == menus_.end() ? nullptr : parentMenu->second;
         switch (control.kind) {
             case ControlKind::Menu: {
-                QMenu* menu = parent ? parent->addMenu(ToQString(control.caption))
-                                     : menuBar->addMenu(ToQString(control.caption));
+                const QString title = Text(control.caption);
+                QMenu* menu = parent ? parent->addMenu(title) : menuBar->addMenu(title);
                 menu->setObjectName(QString::fromStdString(name));
                 // An entry's tooltip says why it is disabled, where the table says so.
                 menu->setToolTipsVisible(true);
@@ -77,7 +78,7 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 break;
             }
             case ControlKind::MenuItem: {
-                auto* action = new QAction(ToQString(control.caption), this);
+                auto* action = new QAction(Text(control.caption), this);
                 action->setObjectName(QString::fromStdString(name));
                 action->setCheckable(control.checkable);
                 if (parent)
@@ -330,6 +331,13 @@ void ControlBinder::Fire(const std::string& control, Event event, const EventArg
 
 // --- copying the model's state into the widgets
 
+QString ControlBinder::Text(const std::string& english) const {
+    // Captions, menu texts and tooltips are translated here, and only here, by their
+    // exact English text with the window's name as the context. What a control shows
+    // from the window's data (numbers, file names) is never translated.
+    return TranslatedText(context_.c_str(), english);
+}
+
 void ControlBinder::Sync() {
     if (!window_) return;
     const ViewState& view = window_->View();
@@ -412,8 +420,8 @@ void ControlBinder::MarkMenus(const ViewState& view) {
 }
 
 void ControlBinder::SyncWidget(const std::string& name, const ControlState& control) {
-    const QString caption = ToQString(control.caption);
-    const QString tooltip = ToQString(control.tooltip);
+    const QString caption = Text(control.caption);
+    const QString tooltip = Text(control.tooltip);
     if (const auto menu = menus_.find(name); menu != menus_.end()) {
         Entitle(name, caption);
         menu->second->menuAction()->setEnabled(control.enabled);

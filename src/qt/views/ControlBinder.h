@@ -83,7 +83,9 @@ class ControlBinder : public QObject {
     void SetTabOrder();
     void BindButton(QAbstractButton* button, const std::string& name);
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
+    QString Text(const std::string& english) const;
 
+    std::string context_;  // the window's name: the context of its texts' translations
     Window* window_ = nullptr;
     std::function<void(const std::function<void()>&)> run_;
     std::map<std::string, QWidget*> widgets_;

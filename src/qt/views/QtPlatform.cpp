@@ -13,6 +13,7 @@
 
 #include "audio/QtSoundInput.h"
 #include "audio/QtSoundOutput.h"
+#include "platform/Translation.h"
 #include "surface/Fonts.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
@@ -35,7 +36,7 @@ std::optional<std::string> QtPlatform::OpenFileName(const std::string& filter, i
     // Only the descriptions are offered (every other part of the filter): they
     // already name their patterns.
     QStringList descriptions;
-    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    const QStringList parts = ToQString(Translate("Filters", filter)).split(QLatin1Char('|'));
     for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
     OpenDialogMemory& memory = openMemory_[filter];
     QFileDialog dialog(window_);
@@ -71,13 +72,14 @@ QPrinter& QtPlatform::Printer() {
 
 void QtPlatform::PrinterSetup() {
     QPrintDialog dialog(&Printer(), window_);
-    dialog.setWindowTitle(QStringLiteral("Print setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("Messages", "Print setup"));
     dialog.exec();
 }
 
 std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
     const QString name = QFileDialog::getSaveFileName(
-        window_, QStringLiteral("Print to a PDF file"), QString(), QStringLiteral("PDF (*.pdf)"));
+        window_, QCoreApplication::translate("Messages", "Print to a PDF file"), QString(),
+        QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return nullptr;
     // Without a printer the set-up still chooses the sheet, which the file then uses.
     return PdfPrintJob(
@@ -92,7 +94,7 @@ std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     auto job = std::make_unique<DevicePrintJob>(Printer());
     if (!job->Active()) {
-        MessageBox("The printer cannot be used.");
+        MessageBox(Translate("Messages", "The printer cannot be used."));
         return nullptr;
     }
     return job;
@@ -111,7 +113,8 @@ QString DefaultSuffix(const std::string& filter) {
 }
 }  // namespace
 
-std::optional<std::string> QtPlatform::SaveFileName(const std::string& filter) {
+std::optional<std::string> QtPlatform::SaveFileName(const std::string& english) {
+    const std::string filter = Translate("Filters", english);
     // "Description|*.ext" becomes Qt's "Description (*.ext)"; the dialog asks before
     // an existing file is replaced.
     const auto bar = filter.find('|');

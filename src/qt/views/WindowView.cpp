@@ -10,6 +10,7 @@
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "Translations.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
@@ -62,7 +63,7 @@ void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictu
     name_ = initial.name;
     setObjectName(QString::fromStdString(name_));
     setFont(MakeFont(FontState{}));
-    setWindowTitle(ToQString(initial.caption));
+    setWindowTitle(TranslatedText(name_.c_str(), initial.caption));
     if (pictureWidth > 0 && pictureHeight > 0) {
         area_ = new GraphWidget(pictureWidth, pictureHeight, this);
         area_->setObjectName(QString::fromStdString(name_ + "Area"));
@@ -116,7 +117,7 @@ void WindowView::Sync() {
     binder_->Sync();
     if (area_) area_->update();
     if (!isWindow()) return;
-    setWindowTitle(ToQString(view.caption));
+    setWindowTitle(TranslatedText(name_.c_str(), view.caption));
     if (view.shown != isVisible()) setVisible(view.shown);
     if (view.raised != raised_) {
         raised_ = view.raised;

@@ -1,0 +1,31 @@
+#pragma once
+// The user's language for both programs: the translation file of the language chosen
+// from LANGUAGE, LC_ALL and LANG, found beside the installed program
+// (share/fftquorbel/translations) or in the build tree, installed into the
+// application and handed to the core as its translator. Numbers are never touched:
+// every field and drawing keeps the program's period decimal separator.
+#include <QString>
+#include <string>
+
+class QCoreApplication;
+
+namespace quorbel {
+
+// Loads and installs the translations of `language` ("pt_BR", "es"; "" is English and
+// installs nothing). The core's texts then come out in that language. False when no
+// translation file for it was found (the program then speaks English).
+bool InstallTranslations(QCoreApplication& app, const std::string& language);
+
+// The language the environment asks for (ChooseLanguage), installed.
+bool InstallTranslationsFromEnvironment(QCoreApplication& app);
+
+// Back to English: the translators removed from the application and the core.
+void RemoveTranslations(QCoreApplication& app);
+
+// The folders searched for "fftquorbel_<language>.qm", in order.
+QStringList TranslationFolders();
+
+// A core text in the user's language (the core's own hook, for the Qt layer's texts).
+QString TranslatedText(const char* context, const std::string& text);
+
+}  // namespace quorbel

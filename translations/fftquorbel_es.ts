@@ -1,0 +1,2364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPCIÓN]... ORDEN
+
+Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
+listas de datos, una línea de la lista por línea de salida. La ventana se
+maneja exactamente como lo haría un usuario, a partir de los parámetros
+iniciales predeterminados incorporados o de una copia del archivo de --params;
+el archivo de parámetros iniciales del propio programa nunca se lee ni se
+escribe.
+
+Órdenes:
+  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
+              absoluto
+  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
+              Re/Im; método complejo: una línea de cabecera vacía, luego pares
+              Re/Im)
+  graph       graphValueList: los valores del gráfico de la FFT
+  displayed   displayedValueList: los valores tal como se dibujan en el
+              gráfico de la FFT
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
+              su columna de caracteres, letras griegas en Unicode
+  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
+              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
+              FFT), o con --log music.png (el lienzo musical) en lugar de
+              fft.png, o con --show both fft-imaginary.png y fft-real.png;
+              imprime las rutas escritas, una por línea.
+              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              línea vacía, Error máximo= y Error relativo máximo= (%), luego
+              las filas de la tabla: valor original, valor recuperado desde la
+              columna 27
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
+              su escala y el informe) escrita en FILE como PDF
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
+  csv samples|spectrum
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
+              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
+              real, imaginaria y módulo por punto; las muestras tienen parte
+              imaginaria 0
+  controls [WINDOW]
+              el índice de los controles de las ventanas, leído de sus tablas:
+              una línea por control con su tipo, título, los eventos a los que
+              responde y sus manejadores (todas las ventanas, o la indicada,
+              p. ej. Form1); no admite opciones
+
+Opciones, aplicadas en este orden:
+  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
+                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
+                    se lee) en la ventana de archivos brutos, escribir --fs,
+                    arrastrar de la primera a la última muestra de --select y
+                    pulsar &quot;Transferir&quot;
+  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
+                    propia del archivo para un archivo de sonido)
+  --channels C      un archivo de sonido de varios canales da su primer canal
+                    (C = first, lo predeterminado) o la media de los canales
+                    (mean)
+  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
+                    los que se transfiere una potencia de dos de 1024 a 16384
+  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
+                    ciclos, luego a, b y fase de diez filas de ondas). FILE
+                    solo se lee: la ventana trabaja sobre una copia.
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
+                    botón de opción de la onda); lo predeterminado son las
+                    ondas múltiples
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         la fase de una onda simple, en radianes
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
+                    --method complex)
+  --show Q          lo que muestra el gráfico de la FFT: rho (lo
+                    predeterminado), imag, real, realg (real con máximo global)
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
+                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
+                    ancho del gráfico)
+  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
+                    (el primer punto mostrado; requiere --expand)
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
+                    décimas de semitono (-10 a 10; requiere --log)
+  --svg             render: también los dibujos SVG
+  -h, --help        imprimir esta ayuda y terminar
+
+Una opción también puede escribirse --nombre=valor.
+
+Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
+mostró (cada mensaje se imprime en la salida de error, después de la lista), o
+cuando un control pedido no se puede usar en el estado alcanzado (una entrada
+de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
+uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
+salida de error, ninguna lista).
+</translation>
+    </message>
+    <message>
+        <source>cannot write the default opening parameters: %1</source>
+        <translation>no se pueden escribir los parámetros iniciales predeterminados: %1</translation>
+    </message>
+    <message>
+        <source>cannot use the opening parameters in %1: %2</source>
+        <translation>no se pueden usar los parámetros iniciales de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to a temporary folder: %2</source>
+        <translation>no se puede copiar %1 a una carpeta temporal: %2</translation>
+    </message>
+    <message>
+        <source>no QGuiApplication: the graphs cannot be drawn</source>
+        <translation>sin QGuiApplication: los gráficos no se pueden dibujar</translation>
+    </message>
+    <message>
+        <source>the window cannot start from the opening parameters in %1 (it would use the default record instead)</source>
+        <translation>la ventana no puede partir de los parámetros iniciales de %1 (usaría en su lugar el registro predeterminado)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in the state the window has reached</source>
+        <translation>%1 no se puede usar en el estado al que ha llegado la ventana</translation>
+    </message>
+    <message>
+        <source>The CSV cannot be made: %1</source>
+        <translation>No se puede hacer el CSV: %1</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPCIÓN]... ORDEN
+
+Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
+listas de datos, una línea de la lista por línea de salida. La ventana se
+maneja exactamente como lo haría un usuario, a partir de los parámetros
+iniciales predeterminados incorporados o de una copia del archivo de --params;
+el archivo de parámetros iniciales del propio programa nunca se lee ni se
+escribe.
+
+Órdenes:
+  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
+              absoluto
+  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
+              Re/Im; método complejo: una línea de cabecera vacía, luego pares
+              Re/Im)
+  graph       graphValueList: los valores del gráfico de la FFT
+  displayed   displayedValueList: los valores tal como se dibujan en el
+              gráfico de la FFT
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
+              su columna de caracteres, letras griegas en Unicode
+  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
+              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
+              FFT), o con --log music.png (el lienzo musical) en lugar de
+              fft.png, o con --show both fft-imaginary.png y fft-real.png;
+              imprime las rutas escritas, una por línea.
+              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              línea vacía, Error máximo= y Error relativo máximo= (%), luego
+              las filas de la tabla: valor original, valor recuperado desde la
+              columna 27
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
+              su escala y el informe) escrita en FILE como PDF
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
+  csv samples|spectrum
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
+              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
+              real, imaginaria y módulo por punto; las muestras tienen parte
+              imaginaria 0
+  spectrogram FILE OUT.png
+              el espectrograma de todo el archivo de sonido FILE (menú
+              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
+              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
+              niveles de -120 a 0 dB del fondo de escala; como máximo 4096
+              columnas, cada una la media de las tramas que cubre
+  csv spectrogram FILE
+              las tramas del espectrograma como CSV: una línea de cabecera,
+              luego, por trama, su tiempo central (s) y el nivel en dB de los
+              puntos 0 .. trama/2
+  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
+              archivo WAV mono de 16 bits (tras todas las opciones): una onda
+              calculada sintetizada a 44100 Hz durante --seconds, o las
+              muestras transferidas de --raw a la frecuencia del archivo; con
+              entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
+  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
+              sonido predeterminada; termina cuando se ha reproducido. Sin
+              servidor de sonido ni dispositivo de salida: un mensaje en la
+              salida de error y estado de salida 1
+  controls [WINDOW]
+              el índice de los controles de las ventanas, leído de sus tablas:
+              una línea por control con su tipo, título, los eventos a los que
+              responde y sus manejadores (todas las ventanas, o la indicada,
+              p. ej. Form1); no admite opciones
+
+Opciones, aplicadas en este orden:
+  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
+                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
+                    se lee) en la ventana de archivos brutos, escribir --fs,
+                    arrastrar de la primera a la última muestra de --select y
+                    pulsar &quot;Transferir&quot;
+  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
+                    propia del archivo para un archivo de sonido)
+  --channels C      un archivo de sonido de varios canales da su primer canal
+                    (C = first, lo predeterminado) o la media de los canales
+                    (mean)
+  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
+                    los que se transfiere una potencia de dos de 1024 a 16384
+  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
+                    ciclos, luego a, b y fase de diez filas de ondas). FILE
+                    solo se lee: la ventana trabaja sobre una copia.
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
+                    botón de opción de la onda); lo predeterminado son las
+                    ondas múltiples
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         la fase de una onda simple, en radianes
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
+                    --method complex)
+  --show Q          lo que muestra el gráfico de la FFT: rho (lo
+                    predeterminado), imag, real, realg (real con máximo global)
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
+                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
+                    ancho del gráfico)
+  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
+                    (el primer punto mostrado; requiere --expand)
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
+                    décimas de semitono (-10 a 10; requiere --log)
+  --frame N         spectrogram: puntos por trama, una potencia de dos de 256
+                    a 16384 (por defecto 2048), con ventana de Hann
+  --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
+                    trama (por defecto un cuarto de la trama); con --fs (la
+                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
+                    --channels
+  --seconds S       wav y play: la duración del sonido de una onda calculada,
+                    de 0.1 a 60 segundos (2 si no se da)
+  --svg             render: también los dibujos SVG
+  -h, --help        imprimir esta ayuda y terminar
+
+Una opción también puede escribirse --nombre=valor.
+
+Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
+mostró (cada mensaje se imprime en la salida de error, después de la lista), o
+cuando un control pedido no se puede usar en el estado alcanzado (una entrada
+de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
+uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
+salida de error, ninguna lista).
+</translation>
+    </message>
+    <message>
+        <source>--fs needs a number of hertz from 1 to 1000000</source>
+        <translation>--fs requiere un número de hercios de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --listen S        analyse a sound of the default input: record S seconds
+                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
+                    --select (by default the whole recording) and press
+                    &quot;Transfer&quot;; no input: a message and exit status 1
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation>Uso: fftquorbel-cli [OPCIÓN]... ORDEN
+
+Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
+listas de datos, una línea de la lista por línea de salida. La ventana se
+maneja exactamente como lo haría un usuario, a partir de los parámetros
+iniciales predeterminados incorporados o de una copia del archivo de --params;
+el archivo de parámetros iniciales del propio programa nunca se lee ni se
+escribe.
+
+Órdenes:
+  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
+              absoluto
+  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
+              Re/Im; método complejo: una línea de cabecera vacía, luego pares
+              Re/Im)
+  graph       graphValueList: los valores del gráfico de la FFT
+  displayed   displayedValueList: los valores tal como se dibujan en el
+              gráfico de la FFT
+  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
+              su columna de caracteres, letras griegas en Unicode
+  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
+              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
+              FFT), o con --log music.png (el lienzo musical) en lugar de
+              fft.png, o con --show both fft-imaginary.png y fft-real.png;
+              imprime las rutas escritas, una por línea.
+              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
+              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
+  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
+              línea vacía, Error máximo= y Error relativo máximo= (%), luego
+              las filas de la tabla: valor original, valor recuperado desde la
+              columna 27
+  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
+              su escala y el informe) escrita en FILE como PDF
+  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
+              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
+              imagen&quot;
+  csv samples|spectrum
+              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
+              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
+              real, imaginaria y módulo por punto; las muestras tienen parte
+              imaginaria 0
+  spectrogram FILE OUT.png
+              el espectrograma de todo el archivo de sonido FILE (menú
+              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
+              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
+              niveles de -120 a 0 dB del fondo de escala; como máximo 4096
+              columnas, cada una la media de las tramas que cubre
+  csv spectrogram FILE
+              las tramas del espectrograma como CSV: una línea de cabecera,
+              luego, por trama, su tiempo central (s) y el nivel en dB de los
+              puntos 0 .. trama/2
+  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
+              archivo WAV mono de 16 bits (tras todas las opciones): una onda
+              calculada sintetizada a 44100 Hz durante --seconds, o las
+              muestras transferidas de --raw a la frecuencia del archivo; con
+              entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
+  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
+              sonido predeterminada; termina cuando se ha reproducido. Sin
+              servidor de sonido ni dispositivo de salida: un mensaje en la
+              salida de error y estado de salida 1
+  controls [WINDOW]
+              el índice de los controles de las ventanas, leído de sus tablas:
+              una línea por control con su tipo, título, los eventos a los que
+              responde y sus manejadores (todas las ventanas, o la indicada,
+              p. ej. Form1); no admite opciones
+
+Opciones, aplicadas en este orden:
+  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
+                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
+                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
+                    se lee) en la ventana de archivos brutos, escribir --fs,
+                    arrastrar de la primera a la última muestra de --select y
+                    pulsar &quot;Transferir&quot;
+  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
+                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
+                    propia del archivo para un archivo de sonido)
+  --channels C      un archivo de sonido de varios canales da su primer canal
+                    (C = first, lo predeterminado) o la media de los canales
+                    (mean)
+  --listen S        analizar un sonido de la entrada predeterminada: grabar S
+                    segundos (0.1 a 10) en la ventana de archivos brutos
+                    (&quot;Grabar&quot;), arrastrar sobre --select (por defecto toda la
+                    grabación) y pulsar &quot;Transferir&quot;; sin entrada: un mensaje y
+                    estado de salida 1
+  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
+                    los que se transfiere una potencia de dos de 1024 a 16384
+  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
+                    ciclos, luego a, b y fase de diez filas de ondas). FILE
+                    solo se lee: la ventana trabaja sobre una copia.
+  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
+                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
+                    botón de opción de la onda); lo predeterminado son las
+                    ondas múltiples
+  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
+  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         la fase de una onda simple, en radianes
+                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
+                    (&quot;Partes imaginarias iguales a cero&quot;)
+  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
+                    --method complex)
+  --show Q          lo que muestra el gráfico de la FFT: rho (lo
+                    predeterminado), imag, real, realg (real con máximo global)
+                    o both (&quot;Ambos, por separado&quot;)
+  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
+  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
+                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
+                    ancho del gráfico)
+  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
+                    (el primer punto mostrado; requiere --expand)
+  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
+                    décimas de semitono (-10 a 10; requiere --log)
+  --frame N         spectrogram: puntos por trama, una potencia de dos de 256
+                    a 16384 (por defecto 2048), con ventana de Hann
+  --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
+                    trama (por defecto un cuarto de la trama); con --fs (la
+                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
+                    --channels
+  --seconds S       wav y play: la duración del sonido de una onda calculada,
+                    de 0.1 a 60 segundos (2 si no se da)
+  --svg             render: también los dibujos SVG
+  -h, --help        imprimir esta ayuda y terminar
+
+Una opción también puede escribirse --nombre=valor.
+
+Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
+mostró (cada mensaje se imprime en la salida de error, después de la lista), o
+cuando un control pedido no se puede usar en el estado alcanzado (una entrada
+de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
+uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
+salida de error, ninguna lista).
+</translation>
+    </message>
+</context>
+<context>
+    <name>Filters</name>
+    <message>
+        <source>Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*</source>
+        <translation>Archivos de onda sonora (*.raw)|*.raw|Archivos de sonido (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|Todos los archivos (*)|*</translation>
+    </message>
+    <message>
+        <source>Image Files (Bitmaps)(*.bmp)|*.bmp</source>
+        <translation>Archivos de imagen (mapas de bits)(*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>CSV files|*.csv</source>
+        <translation>Archivos CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>Text files|*.txt</source>
+        <translation>Archivos de texto|*.txt</translation>
+    </message>
+    <message>
+        <source>PNG images|*.png</source>
+        <translation>Imágenes PNG|*.png</translation>
+    </message>
+    <message>
+        <source>SVG drawings|*.svg</source>
+        <translation>Dibujos SVG|*.svg</translation>
+    </message>
+    <message>
+        <source>WAV sound files|*.wav</source>
+        <translation>Archivos de sonido WAV|*.wav</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Frequency of File .raw</source>
+        <translation>Frecuencia del archivo .raw</translation>
+    </message>
+    <message>
+        <source>Lin</source>
+        <translation>Lin</translation>
+    </message>
+    <message>
+        <source>Panoramic</source>
+        <translation>Panorámico</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Tuning - Off</source>
+        <translation>Afinación - No</translation>
+    </message>
+    <message>
+        <source>Tuning - On</source>
+        <translation>Afinación - Sí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Frequency of the File *.raw</source>
+        <translation>Frecuencia del archivo *.raw</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Type here the desired value</source>
+        <translation>Escriba aquí el valor deseado</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source> Press the right button of the mouse and drag it! </source>
+        <translation> ¡Pulse el botón derecho del ratón y arrástrelo! </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Both, separately</source>
+        <translation>Ambos, por separado</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again f(t) and FFT graphs</source>
+        <translation>Calcular y trazar de nuevo los gráficos de f(t) y de la FFT</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again f(t) graph</source>
+        <translation>Calcular y trazar de nuevo el gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again the Fourier transform graph</source>
+        <translation>Calcular y trazar de nuevo el gráfico de la transformada de Fourier</translation>
+    </message>
+    <message>
+        <source>Calculating imaginary parts (only for calculated waves)</source>
+        <translation>Calculando las partes imaginarias (solo para ondas calculadas)</translation>
+    </message>
+    <message>
+        <source>Cancel all expansions</source>
+        <translation>Cancelar todas las expansiones</translation>
+    </message>
+    <message>
+        <source>Cancel expansions</source>
+        <translation>Cancelar expansiones</translation>
+    </message>
+    <message>
+        <source>Cancel modifications in the number of points</source>
+        <translation>Cancelar las modificaciones del número de puntos</translation>
+    </message>
+    <message>
+        <source>Change (*1/2)</source>
+        <translation>Cambiar (*1/2)</translation>
+    </message>
+    <message>
+        <source>Change scales of FFT graph</source>
+        <translation>Cambiar las escalas del gráfico de la FFT</translation>
+    </message>
+    <message>
+        <source>Cos</source>
+        <translation>Cos</translation>
+    </message>
+    <message>
+        <source>Create bitmap of the FFT graph</source>
+        <translation>Crear mapa de bits del gráfico de la FFT</translation>
+    </message>
+    <message>
+        <source>Data extension in seconds</source>
+        <translation>Extensión de los datos en segundos</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Divide the height of peaks by two</source>
+        <translation>Dividir la altura de los picos por dos</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Ejemplos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Expansion</source>
+        <translation>Expansión</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel 1.0</source>
+        <translation>FFT Quorbel 1.0</translation>
+    </message>
+    <message>
+        <source>FFT graph as PNG...</source>
+        <translation>Gráfico de la FFT como PNG...</translation>
+    </message>
+    <message>
+        <source>FFT graph as SVG...</source>
+        <translation>Gráfico de la FFT como SVG...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Files  *.raw...</source>
+        <translation>Archivos  *.raw...</translation>
+    </message>
+    <message>
+        <source>Function to be analysed</source>
+        <translation>Función a analizar</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Graph of f (t)</source>
+        <translation>Gráfico de f (t)</translation>
+    </message>
+    <message>
+        <source>Graph of f(t) as PNG...</source>
+        <translation>Gráfico de f(t) como PNG...</translation>
+    </message>
+    <message>
+        <source>Graph of f(t) as SVG...</source>
+        <translation>Gráfico de f(t) como SVG...</translation>
+    </message>
+    <message>
+        <source>Graph of the Fourier Transform  ( FFT)</source>
+        <translation>Gráfico de la Transformada de Fourier  ( FFT)</translation>
+    </message>
+    <message>
+        <source>Graph of the Original function</source>
+        <translation>Gráfico de la función original</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Armónicos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Imaginary (i)</source>
+        <translation>Imaginaria (i)</translation>
+    </message>
+    <message>
+        <source>Imaginary parts set to zero (only for calculated waves)</source>
+        <translation>Partes imaginarias iguales a cero (solo para ondas calculadas)</translation>
+    </message>
+    <message>
+        <source>Initial configuration</source>
+        <translation>Configuración inicial</translation>
+    </message>
+    <message>
+        <source>Inverse</source>
+        <translation>Inversa</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>Multiple waves</source>
+        <translation>Ondas múltiples</translation>
+    </message>
+    <message>
+        <source>Multiply the height of peaks by 2</source>
+        <translation>Multiplicar la altura de los picos por 2</translation>
+    </message>
+    <message>
+        <source>Musical analysis</source>
+        <translation>Análisis musical</translation>
+    </message>
+    <message>
+        <source>Musical graph as PNG...</source>
+        <translation>Gráfico musical como PNG...</translation>
+    </message>
+    <message>
+        <source>Musical graph as SVG...</source>
+        <translation>Gráfico musical como SVG...</translation>
+    </message>
+    <message>
+        <source>Number of data points in the window</source>
+        <translation>Número de puntos en la ventana</translation>
+    </message>
+    <message>
+        <source>Nyquist</source>
+        <translation>Nyquist</translation>
+    </message>
+    <message>
+        <source>Only FFT</source>
+        <translation>Solo FFT</translation>
+    </message>
+    <message>
+        <source>Only f(t)</source>
+        <translation>Solo f(t)</translation>
+    </message>
+    <message>
+        <source>PNG at double resolution</source>
+        <translation>PNG a doble resolución</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Print FFT graph</source>
+        <translation>Imprimir gráfico de la FFT</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Raw data renewal</source>
+        <translation>Renovar datos brutos</translation>
+    </message>
+    <message>
+        <source>Real (r)</source>
+        <translation>Real (r)</translation>
+    </message>
+    <message>
+        <source>Real with global maximum (r)</source>
+        <translation>Real con máximo global (r)</translation>
+    </message>
+    <message>
+        <source>Reduce to one half the number of points, and complement the window with zeros</source>
+        <translation>Reducir a la mitad el número de puntos y completar la ventana con ceros</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Report as text...</source>
+        <translation>Informe como texto...</translation>
+    </message>
+    <message>
+        <source>Samples as CSV...</source>
+        <translation>Muestras como CSV...</translation>
+    </message>
+    <message>
+        <source>Show Only positive frequencies</source>
+        <translation>Mostrar solo frecuencias positivas</translation>
+    </message>
+    <message>
+        <source>Show also negative frequencies</source>
+        <translation>Mostrar también frecuencias negativas</translation>
+    </message>
+    <message>
+        <source>Simple wave to be analysed</source>
+        <translation>Onda simple a analizar</translation>
+    </message>
+    <message>
+        <source>Simple waves</source>
+        <translation>Ondas simples</translation>
+    </message>
+    <message>
+        <source>Sin</source>
+        <translation>Sen</translation>
+    </message>
+    <message>
+        <source>Sine wave</source>
+        <translation>Onda sinusoidal</translation>
+    </message>
+    <message>
+        <source>Spectrum as CSV...</source>
+        <translation>Espectro como CSV...</translation>
+    </message>
+    <message>
+        <source>Splash</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Splash observe</source>
+        <translation>Ver presentación</translation>
+    </message>
+    <message>
+        <source>Square wave</source>
+        <translation>Onda cuadrada</translation>
+    </message>
+    <message>
+        <source>Start horizontal expansion process</source>
+        <translation>Iniciar la expansión horizontal</translation>
+    </message>
+    <message>
+        <source>Through REALFT</source>
+        <translation>Mediante REALFT</translation>
+    </message>
+    <message>
+        <source>Total number of points in f(t) graph</source>
+        <translation>Total de puntos en el gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Triangular wave</source>
+        <translation>Onda triangular</translation>
+    </message>
+    <message>
+        <source>Try it!</source>
+        <translation>¡Pruébelo!</translation>
+    </message>
+    <message>
+        <source>Type the desired value</source>
+        <translation>Escriba el valor deseado</translation>
+    </message>
+    <message>
+        <source>Use the slider to move the graph of 1/10 of a semitone for each unity of the slider.</source>
+        <translation>Use el control deslizante para mover el gráfico 1/10 de semitono por cada unidad del control.</translation>
+    </message>
+    <message>
+        <source>Vector Rho = (r2+i2)^(1/2)</source>
+        <translation>Vector Rho = (r2+i2)^(1/2)</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Window Width (seconds):</source>
+        <translation>Ancho de la ventana (segundos):</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>f(t) = +1 if sin(2πνt + φ) ≥ 0, else −1</source>
+        <translation>f(t) = +1 si sen(2πνt + φ) ≥ 0, si no −1</translation>
+    </message>
+    <message>
+        <source>f(t) = sin(2πνt + φ)</source>
+        <translation>f(t) = sen(2πνt + φ)</translation>
+    </message>
+    <message>
+        <source>f(t) = triangle between +1 and −1, phase φ</source>
+        <translation>f(t) = triángulo entre +1 y −1, fase φ</translation>
+    </message>
+    <message>
+        <source>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</source>
+        <translation>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</translation>
+    </message>
+    <message>
+        <source>f(t) = Σ aᵢ·sin(bᵢ·2πνt + φᵢ)</source>
+        <translation>f(t) = Σ aᵢ·sen(bᵢ·2πνt + φᵢ)</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>Play f(t)</source>
+        <translation>Reproducir f(t)</translation>
+    </message>
+    <message>
+        <source>Play recovered function</source>
+        <translation>Reproducir la función recuperada</translation>
+    </message>
+    <message>
+        <source>Run &quot;Inverse&quot; first: the recovered function is what it gives.</source>
+        <translation>Ejecute primero &quot;Inversa&quot;: la función recuperada es lo que esta produce.</translation>
+    </message>
+    <message>
+        <source>Save f(t) as sound...</source>
+        <translation>Guardar f(t) como sonido...</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Sound length</source>
+        <translation>Duración del sonido</translation>
+    </message>
+    <message>
+        <source>Strongest peak: none (silence)</source>
+        <translation>Pico más fuerte: ninguno (silencio)</translation>
+    </message>
+    <message>
+        <source>Strongest peak: %1</source>
+        <translation>Pico más fuerte: %1</translation>
+    </message>
+    <message>
+        <source>%1 Hz is above %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está por encima de %2 Hz y aparece en %3 Hz; vea Ayuda: Nyquist</translation>
+    </message>
+    <message>
+        <source>%1 Hz is at %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está en %2 Hz y aparece en %3 Hz; vea Ayuda: Nyquist</translation>
+    </message>
+    <message>
+        <source> (and 1 more row)</source>
+        <translation> (y 1 fila más)</translation>
+    </message>
+    <message>
+        <source> (and %1 more rows)</source>
+        <translation> (y %1 filas más)</translation>
+    </message>
+    <message>
+        <source>Listening...</source>
+        <translation>Escuchando...</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Flat top</source>
+        <translation>Flat top</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Keep the last spectrum shown, as raw data</source>
+        <translation>Conservar el último espectro mostrado, como datos brutos</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Samples analysed</source>
+        <translation>Muestras analizadas</translation>
+    </message>
+    <message>
+        <source>Show the spectrum of the sound input as it comes</source>
+        <translation>Mostrar el espectro de la entrada de sonido a medida que llega</translation>
+    </message>
+    <message>
+        <source>Stop listening</source>
+        <translation>Dejar de escuchar</translation>
+    </message>
+    <message>
+        <source>The number of the latest samples each spectrum of the live view analyses</source>
+        <translation>El número de las muestras más recientes que analiza cada espectro de la vista en directo</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Effective now</source>
+        <translation>Aplicar ahora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Opening Parameters</source>
+        <translation>FFT Quorbel - Parámetros iniciales</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Function to be analysed</source>
+        <translation>Función a analizar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>The FFT needs 1024 points (a power of two).</source>
+        <translation>La FFT necesita 1024 puntos (una potencia de dos).</translation>
+    </message>
+    <message>
+        <source>Total number of points</source>
+        <translation>Número total de puntos</translation>
+    </message>
+    <message>
+        <source>Use this form if you want to modify the parameters which are used when the program is opened. After introducing the desired modifications, choose one of the buttons below, as you prefer.</source>
+        <translation>Use este formulario si desea modificar los parámetros que se usan al abrir el programa. Después de hacer las modificaciones deseadas, elija uno de los botones de abajo, según prefiera.</translation>
+    </message>
+    <message>
+        <source>With another number of points f(t) is drawn but not transformed.</source>
+        <translation>Con otro número de puntos, f(t) se traza pero no se transforma.</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>f(t) = a Sin(2πνt + φ)
+ν = b × number of cycles</source>
+        <translation>f(t) = a Sen(2πνt + φ)
+ν = b × número de ciclos</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Maximum error=</source>
+        <translation>Error máximo=</translation>
+    </message>
+    <message>
+        <source>Maximum relative error=</source>
+        <translation>Error relativo máximo=</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>indefinido</translation>
+    </message>
+    <message>
+        <source>Table of all Points of  both Functions</source>
+        <translation>Tabla de todos los puntos de  ambas funciones</translation>
+    </message>
+    <message>
+        <source>Number of points: </source>
+        <translation>Número de puntos: </translation>
+    </message>
+    <message>
+        <source>Points of original function || Points of recovered function</source>
+        <translation>Puntos de la función original || Puntos de la función recuperada</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Results of the inverse calculation</source>
+        <translation>FFT Quorbel - Resultados del cálculo inverso</translation>
+    </message>
+    <message>
+        <source>Original Function</source>
+        <translation>Función original</translation>
+    </message>
+    <message>
+        <source>Recovered Function</source>
+        <translation>Función recuperada</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>FFT Quorbel - Report</source>
+        <translation>FFT Quorbel - Informe</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 samples are shown.</source>
+        <translation type="vanished">Solo se muestran las primeras %1 de las %2 muestras del archivo.</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Files  *.raw</source>
+        <translation>FFT Quorbel - Archivos  *.raw</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primer canal</translation>
+    </message>
+    <message>
+        <source>Frequency of file .raw (modify by typing a new value if necessary):</source>
+        <translation>Frecuencia del archivo .raw (modifíquela escribiendo un nuevo valor si hace falta):</translation>
+    </message>
+    <message>
+        <source>Maximum:</source>
+        <translation>Máximo:</translation>
+    </message>
+    <message>
+        <source>Mean of the channels</source>
+        <translation>Media de los canales</translation>
+    </message>
+    <message>
+        <source>Minimum:</source>
+        <translation>Mínimo:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Points in the File:</source>
+        <translation>Puntos en el archivo:</translation>
+    </message>
+    <message>
+        <source>Points in the graph:</source>
+        <translation>Puntos en el gráfico:</translation>
+    </message>
+    <message>
+        <source>Selected points:</source>
+        <translation>Puntos seleccionados:</translation>
+    </message>
+    <message>
+        <source>Selection:</source>
+        <translation>Selección:</translation>
+    </message>
+    <message>
+        <source>Sound files with several channels: plot and transfer the first channel</source>
+        <translation>Archivos de sonido con varios canales: trazar y transferir el primer canal</translation>
+    </message>
+    <message>
+        <source>Sound files with several channels: plot and transfer the mean of all channels</source>
+        <translation>Archivos de sonido con varios canales: trazar y transferir la media de todos los canales</translation>
+    </message>
+    <message>
+        <source>The calculation will not produce good results with a number of points below  1024. Select a little bit larger region. </source>
+        <translation>El cálculo no dará buenos resultados con un número de puntos inferior a  1024. Seleccione una región un poco mayor. </translation>
+    </message>
+    <message>
+        <source>The frequency of the file must be a number of hertz from 1 to 1000000 (for example 22050). Type it in the box above and transfer again.</source>
+        <translation>La frecuencia del archivo debe ser un número de hercios de 1 a 1000000 (por ejemplo 22050). Escríbala en el cuadro de arriba y vuelva a transferir.</translation>
+    </message>
+    <message>
+        <source>To be transferred:</source>
+        <translation>A transferir:</translation>
+    </message>
+    <message>
+        <source>To perform the Fourier Transform calculation, a part of the graph must be selected. Just drag the mouse over the graph (from left to right), with the left button pressed.</source>
+        <translation>Para realizar el cálculo de la Transformada de Fourier hay que seleccionar una parte del gráfico. Basta con arrastrar el ratón sobre el gráfico (de izquierda a derecha) con el botón izquierdo pulsado.</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Transfer selected points for FFT calculations</source>
+        <translation>Transferir los puntos seleccionados para los cálculos de la FFT</translation>
+    </message>
+    <message>
+        <source>Use the menu &quot;Open&quot; to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
+        <translation>Use el menú &quot;Abrir&quot; para trazar los datos de algún archivo *.raw. Después seleccione la parte del gráfico que se usará en el cálculo de la Transformada de Fourier.</translation>
+    </message>
+    <message>
+        <source>From %1 s: samples %2 to %3 of %4</source>
+        <translation>Desde %1 s: muestras %2 a %3 de %4</translation>
+    </message>
+    <message>
+        <source>Samples %1 to %2 of %3</source>
+        <translation>Muestras %1 a %2 de %3</translation>
+    </message>
+    <message>
+        <source>The file holds only %1 sample: the calculation needs at least 1024. Open a longer file.</source>
+        <translation>El archivo contiene solo %1 muestra: el cálculo necesita al menos 1024. Abra un archivo más largo.</translation>
+    </message>
+    <message>
+        <source>The file holds only %1 samples: the calculation needs at least 1024. Open a longer file.</source>
+        <translation>El archivo contiene solo %1 muestras: el cálculo necesita al menos 1024. Abra un archivo más largo.</translation>
+    </message>
+    <message>
+        <source>The selection starts at point %1, past the end of the graph&apos;s %2 points. Drag over the graph from left to right, with the left button pressed.</source>
+        <translation>La selección empieza en el punto %1, más allá del final de los %2 puntos del gráfico. Arrastre sobre el gráfico de izquierda a derecha, con el botón izquierdo pulsado.</translation>
+    </message>
+    <message>
+        <source>Spectrogram...</source>
+        <translation>Espectrograma...</translation>
+    </message>
+    <message>
+        <source>Which part of the file the graph shows</source>
+        <translation>Qué parte del archivo muestra el gráfico</translation>
+    </message>
+    <message>
+        <source>Calculating FFT...</source>
+        <translation>Calculando la FFT...</translation>
+    </message>
+    <message>
+        <source>Plotting FFT graph...</source>
+        <translation>Trazando el gráfico de la FFT...</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Grabando...</translation>
+    </message>
+    <message>
+        <source>Transferring data...</source>
+        <translation>Transfiriendo datos...</translation>
+    </message>
+    <message>
+        <source>Plotting graph of the function...</source>
+        <translation>Trazando el gráfico de la función...</translation>
+    </message>
+    <message>
+        <source>Length of the recording, seconds (at most 34000 samples at the input&apos;s rate)</source>
+        <translation>Duración de la grabación, en segundos (como máximo 34000 muestras a la frecuencia de la entrada)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Record the sound input for the seconds typed beside, and plot it</source>
+        <translation>Grabar la entrada de sonido durante los segundos escritos al lado y trazarla</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>Form7</name>
+    <message>
+        <source>Example</source>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ayuda</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>Form8</name>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Bitmap creating</source>
+        <translation>FFT Quorbel - Creación de mapa de bits</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+</context>
+<context>
+    <name>FormSpectrogram</name>
+    <message>
+        <source> - analysing...</source>
+        <translation> - analizando...</translation>
+    </message>
+    <message>
+        <source>%1: %2 Hz, %3 s, frames of %4 every %5 points</source>
+        <translation>%1: %2 Hz, %3 s, tramas de %4 cada %5 puntos</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Analyse the file again with the frame and hop typed</source>
+        <translation>Analizar de nuevo el archivo con la trama y el salto escritos</translation>
+    </message>
+    <message>
+        <source>Export PNG</source>
+        <translation>Exportar PNG</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Spectrogram</source>
+        <translation>FFT Quorbel - Espectrograma</translation>
+    </message>
+    <message>
+        <source>Frame (points):</source>
+        <translation>Trama (puntos):</translation>
+    </message>
+    <message>
+        <source>Frequency upward in octaves, beside a piano keyboard</source>
+        <translation>Frecuencia hacia arriba en octavas, junto a un teclado de piano</translation>
+    </message>
+    <message>
+        <source>Frequency upward on a scale of hertz, from 0 to half the sampling rate</source>
+        <translation>Frecuencia hacia arriba en una escala de hercios, de 0 a la mitad de la frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Hop (points):</source>
+        <translation>Salto (puntos):</translation>
+    </message>
+    <message>
+        <source>Linear frequency</source>
+        <translation>Frecuencia lineal</translation>
+    </message>
+    <message>
+        <source>Musical (keyboard)</source>
+        <translation>Musical (teclado)</translation>
+    </message>
+    <message>
+        <source>Points from the start of one frame to the start of the next: 1 to the frame</source>
+        <translation>Puntos del inicio de una trama al inicio de la siguiente: de 1 a la trama</translation>
+    </message>
+    <message>
+        <source>Points of each transformed frame: a power of two from 256 to 16384</source>
+        <translation>Puntos de cada trama transformada: una potencia de dos de 256 a 16384</translation>
+    </message>
+    <message>
+        <source>Save the picture as shown as a PNG image</source>
+        <translation>Guardar la imagen, tal como se muestra, en PNG</translation>
+    </message>
+</context>
+<context>
+    <name>Graphs</name>
+    <message>
+        <source>frequency, (Hz)</source>
+        <translation>frecuencia, (Hz)</translation>
+    </message>
+    <message>
+        <source>Fourier Transform, F</source>
+        <translation>Transformada de Fourier, F</translation>
+    </message>
+    <message>
+        <source>Graph of Fourier Transform F(</source>
+        <translation>Gráfico de la Transformada de Fourier F(</translation>
+    </message>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <source>FFT-Imaginary Part</source>
+        <translation>FFT-Parte imaginaria</translation>
+    </message>
+    <message>
+        <source>FFT-Real Part</source>
+        <translation>FFT-Parte real</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source> an integer value (up to 52 Hz), the &lt;i&gt;Report&lt;/i&gt; will always show correct</source>
+        <translation> un valor entero (hasta 52 Hz), el &lt;i&gt;Informe&lt;/i&gt; siempre mostrará valores</translation>
+    </message>
+    <message>
+        <source>(or &lt;i&gt;aliased&lt;/i&gt;) into the range, thus producing results that can be hard to understand.</source>
+        <translation>(o sufrirá &lt;i&gt;aliasing&lt;/i&gt;) dentro del intervalo, con resultados difíciles de entender.</translation>
+    </message>
+    <message>
+        <source>Nyquist Frequency</source>
+        <translation>Frecuencia de Nyquist</translation>
+    </message>
+    <message>
+        <source>One should consider that the program uses, for this calculation,</source>
+        <translation>Hay que tener en cuenta que el programa usa, para este cálculo,</translation>
+    </message>
+    <message>
+        <source>Phase (Report)</source>
+        <translation>Fase (Informe)</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;phase&lt;/i&gt; value shown in the &lt;i&gt;Report&lt;/i&gt; (which is produced under</source>
+        <translation>El valor de la &lt;i&gt;fase&lt;/i&gt; que muestra el &lt;i&gt;Informe&lt;/i&gt; (que se obtiene a petición</translation>
+    </message>
+    <message>
+        <source>The product of the &lt;i&gt;number of cycles&lt;/i&gt; by the constant &lt;i&gt;b&lt;/i&gt;</source>
+        <translation>El producto del &lt;i&gt;número de ciclos&lt;/i&gt; por la constante &lt;i&gt;b&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Thus, the values of the real part and of the imaginary part which are used in the</source>
+        <translation>Así, los valores de la parte real y de la parte imaginaria que se usan en el</translation>
+    </message>
+    <message>
+        <source>Transform will produce only integer values for the frequencies, as each point of</source>
+        <translation>Transformada de Fourier solo dará valores enteros de frecuencia, ya que cada punto de</translation>
+    </message>
+    <message>
+        <source>Try, for instance, the values 0, 1, 2, 3, 4, 5, 6 in the &lt;g&gt;f&lt;/g&gt;</source>
+        <translation>Pruebe, por ejemplo, los valores 0, 1, 2, 3, 4, 5, 6 en la columna &lt;g&gt;f&lt;/g&gt;,</translation>
+    </message>
+    <message>
+        <source>be very close to the correct values) while others will be fractions, and the</source>
+        <translation>muy cerca de los valores correctos), mientras que otras serán fracciones, y los</translation>
+    </message>
+    <message>
+        <source>calculation of the phase belong to an &lt;i&gt;integer frequency&lt;/i&gt;, and not to the correct </source>
+        <translation>cálculo de la fase pertenecen a una &lt;i&gt;frecuencia entera&lt;/i&gt;, y no a la frecuencia </translation>
+    </message>
+    <message>
+        <source>column, using the same values of &lt;i&gt;a&lt;/i&gt; and &lt;i&gt;b&lt;/i&gt; which are shown when the program is</source>
+        <translation>con los mismos valores de &lt;i&gt;a&lt;/i&gt; y &lt;i&gt;b&lt;/i&gt; que se muestran al abrir el programa</translation>
+    </message>
+    <message>
+        <source>correct. Try also the &lt;i&gt;number of cycles&lt;/i&gt;30.5: with this value, some of the</source>
+        <translation>correctos. Pruebe también el &lt;i&gt;número de ciclos&lt;/i&gt; 30.5: con este valor, algunas de las</translation>
+    </message>
+    <message>
+        <source>corresponding values of phases will not be correct.</source>
+        <translation>valores de fase correspondientes no serán correctos.</translation>
+    </message>
+    <message>
+        <source>found by the Fourier Transform, which can be an inexact value depending on</source>
+        <translation>hallada por la Transformada de Fourier, que puede ser un valor inexacto según</translation>
+    </message>
+    <message>
+        <source>fraction, some or all the frequencies can also be fractions; however, the Fourier</source>
+        <translation>fracción, algunas o todas las frecuencias también pueden ser fracciones; sin embargo, la</translation>
+    </message>
+    <message>
+        <source>frequencies will be integer values (and the corresponding values of phases will</source>
+        <translation>frecuencias serán valores enteros (y los valores de fase correspondientes estarán</translation>
+    </message>
+    <message>
+        <source>frequency, which is a fraction (and thus does not belong to the calculated</source>
+        <translation>correcta, que es una fracción (y por tanto no pertenece a los puntos</translation>
+    </message>
+    <message>
+        <source>if the value of the &quot;number of cycles&quot; (or some value of the &quot;b&quot; column) is a</source>
+        <translation>si el valor del &quot;número de ciclos&quot; (o algún valor de la columna &quot;b&quot;) es una</translation>
+    </message>
+    <message>
+        <source>number of 1024 points), otherwise the range determined by the Nyquist critical frequency</source>
+        <translation>de 1024 puntos); de lo contrario, el intervalo determinado por la frecuencia crítica de Nyquist</translation>
+    </message>
+    <message>
+        <source>of phase shown has nothing to do with the actual value.</source>
+        <translation>de fase mostrado no tiene nada que ver con el valor real.</translation>
+    </message>
+    <message>
+        <source>opened (or just click the &quot;Example&quot; button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
+        <translation>(o haga clic en el botón &quot;Ejemplo&quot; a la izquierda). Si usa como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>per cycle are collected). The result is that this frequency, out of the range, will be reflected</source>
+        <translation>por ciclo). Como resultado, esa frecuencia, fuera del intervalo, se reflejará</translation>
+    </message>
+    <message>
+        <source>points). The result, obviously, will not be correct.</source>
+        <translation>calculados). El resultado, obviamente, no será correcto.</translation>
+    </message>
+    <message>
+        <source>request through the menu &quot;File&quot;) is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
+        <translation>desde el menú &quot;Archivo&quot;) se calcula suponiendo que se conoce el valor &lt;i&gt;exacto&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>should not be larger than 512 for any frequency in this program (which uses a fixed total</source>
+        <translation>no debe ser mayor que 512 para ninguna frecuencia en este programa (que usa un total fijo</translation>
+    </message>
+    <message>
+        <source>the Transform corresponds to 1 Hz, because the window width is 1 second.</source>
+        <translation>la Transformada corresponde a 1 Hz, porque el ancho de la ventana es de 1 segundo.</translation>
+    </message>
+    <message>
+        <source>the size of the window, etc. For instance, in the case of &quot;Multiple Frequencies&quot;,</source>
+        <translation>el tamaño de la ventana, etc. Por ejemplo, en el caso de &quot;Frecuencias Múltiples&quot;,</translation>
+    </message>
+    <message>
+        <source>the values of the real part and of the imaginary part of a &lt;i&gt;certain frequency&lt;/i&gt;</source>
+        <translation>los valores de la parte real y de la parte imaginaria de una &lt;i&gt;cierta frecuencia&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>value of the corresponding frequency is known. If this is not the case, the value</source>
+        <translation>de la frecuencia correspondiente. Si no es así, el valor</translation>
+    </message>
+    <message>
+        <source>values for the phases, while when using fraction values the results will not be</source>
+        <translation>correctos de las fases, mientras que con valores fraccionarios los resultados no serán</translation>
+    </message>
+    <message>
+        <source>will be exceeded (this means that there will be a frequency for which &lt;i&gt;less&lt;/i&gt; than two points</source>
+        <translation>se superará (es decir, habrá una frecuencia para la cual se toman &lt;i&gt;menos&lt;/i&gt; de dos puntos</translation>
+    </message>
+    <message>
+        <source>A window function (menu &quot;Window&quot;) weighs the samples before the transform and so</source>
+        <translation>Una función ventana (menú &quot;Ventana&quot;) pondera las muestras antes de la transformada y así</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;flat top&lt;/i&gt; window keeps a peak&apos;s height even when its frequency falls between two</source>
+        <translation>La ventana &lt;i&gt;flat top&lt;/i&gt; mantiene la altura de un pico incluso cuando su frecuencia cae entre dos</translation>
+    </message>
+    <message>
+        <source>lowers every peak by nearly the same factor. As the &lt;i&gt;Report&lt;/i&gt; gives each amplitude in</source>
+        <translation>baja todos los picos casi en el mismo factor. Como el &lt;i&gt;Informe&lt;/i&gt; da cada amplitud en</translation>
+    </message>
+    <message>
+        <source>narrowest peaks and so separates close tones best.</source>
+        <translation>picos más estrechos y por eso separa mejor los tonos cercanos.</translation>
+    </message>
+    <message>
+        <source>percent of the largest one, that factor cancels out and the amplitudes need no correction.</source>
+        <translation>porcentaje de la mayor, ese factor se cancela y las amplitudes no necesitan corrección.</translation>
+    </message>
+    <message>
+        <source>points, so it reads amplitudes truly, while the &lt;i&gt;rectangular&lt;/i&gt; window gives the</source>
+        <translation>puntos, y así lee fielmente las amplitudes, mientras que la ventana &lt;i&gt;rectangular&lt;/i&gt; da los</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
+        <translation>El archivo de parámetros iniciales %1 no se pudo restaurar desde su copia guardada: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>El archivo %1 no se puede abrir: %2.</translation>
+    </message>
+    <message>
+        <source>The length of %1 cannot be read (%2).</source>
+        <translation>No se puede leer el tamaño de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened for reading.</source>
+        <translation>El archivo %1 no se puede abrir para lectura.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>El archivo %1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it holds no samples to plot.</source>
+        <translation>El archivo %1 está vacío: no contiene muestras para trazar.</translation>
+    </message>
+    <message>
+        <source>The file %1 became shorter while it was read.</source>
+        <translation>El archivo %1 se acortó mientras se leía.</translation>
+    </message>
+    <message>
+        <source>No samples were selected.</source>
+        <translation>No se seleccionó ninguna muestra.</translation>
+    </message>
+    <message>
+        <source>The file %1 is shorter than when it was plotted; open it again.</source>
+        <translation>El archivo %1 es más corto que cuando se trazó; vuelva a abrirlo.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a sound file this window can open: its content is in no sound format it knows, and only a name ending in .raw is read as headerless bytes.</source>
+        <translation>El archivo %1 no es un archivo de sonido que esta ventana pueda abrir: su contenido no está en ningún formato de sonido conocido, y solo un nombre terminado en .raw se lee como bytes sin cabecera.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>El archivo %1 no se puede leer (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file (%2).</source>
+        <translation>El archivo %1 es un archivo de sonido dañado (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds its sound in an encoding this window cannot decode.</source>
+        <translation>El archivo %1 guarda el sonido en una codificación que esta ventana no puede decodificar.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency, no channel or no sample format that can be used.</source>
+        <translation>El archivo %1 es un archivo de sonido con la cabecera incompleta: no indica frecuencia de muestreo, canal o formato de muestra utilizable.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency or no channel.</source>
+        <translation>El archivo %1 es un archivo de sonido con la cabecera incompleta: no indica frecuencia de muestreo o canal.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>El archivo %1 no se puede escribir</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>El archivo %1 no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+    <message>
+        <source>Expansion with less than 5 points will produce error in calculations and, anyway, would be useless. Choose a larger interval!</source>
+        <translation>Una expansión con menos de 5 puntos producirá errores en los cálculos y, de todos modos, sería inútil. ¡Elija un intervalo mayor!</translation>
+    </message>
+    <message>
+        <source>It is not possible to export because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
+        <translation>No es posible exportar porque se cambiaron los parámetros. Haga clic en AMBOS para recalcular y trazar los gráficos y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>The FFT graph is not shown. Show it and then try again.</source>
+        <translation>El gráfico de la FFT no se muestra. Muéstrelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The musical graph is not shown. Click in &quot;Log&quot; to show it and then try again.</source>
+        <translation>El gráfico musical no se muestra. Haga clic en &quot;Log&quot; para mostrarlo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The report cannot be made while both graphs are shown separately. Choose one quantity and then try again.</source>
+        <translation>El informe no se puede hacer mientras ambos gráficos se muestran por separado. Elija una magnitud y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The inverse transform works on 2 to %1 points, a power of two; the total number of points is %2. Nothing was calculated.</source>
+        <translation>La transformada inversa trabaja con 2 a %1 puntos, una potencia de dos; el número total de puntos es %2. No se calculó nada.</translation>
+    </message>
+    <message>
+        <source>The opening-parameters file %1 cannot be created (%2). The program stops.</source>
+        <translation>El archivo de parámetros iniciales %1 no se puede crear (%2). El programa se detiene.</translation>
+    </message>
+    <message>
+        <source>The default opening parameters could not be loaded from %1. The program stops.</source>
+        <translation>Los parámetros iniciales predeterminados no se pudieron cargar desde %1. El programa se detiene.</translation>
+    </message>
+    <message>
+        <source> (row %1)</source>
+        <translation> (fila %1)</translation>
+    </message>
+    <message>
+        <source>Total number of points in f(t) graph</source>
+        <translation>Número total de puntos en el gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Number of data points in the window</source>
+        <translation>Número de puntos de datos en la ventana</translation>
+    </message>
+    <message>
+        <source>Data extension in seconds</source>
+        <translation>Extensión de los datos en segundos</translation>
+    </message>
+    <message>
+        <source>Window Width (seconds)</source>
+        <translation>Ancho de la ventana (segundos)</translation>
+    </message>
+    <message>
+        <source>phase</source>
+        <translation>fase</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
+        <translation>El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
+    </message>
+    <message>
+        <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
+        <translation>No es posible imprimir el informe porque se cambiaron los parámetros. Haga clic en AMBOS para recalcular y trazar los gráficos y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>It is not possible to print the graph and the report because parameters were changed. Click in BOTH to replot the graphs and then retry to print.</source>
+        <translation>No es posible imprimir el gráfico y el informe porque se cambiaron los parámetros. Haga clic en AMBOS para volver a trazar los gráficos e intente imprimir de nuevo.</translation>
+    </message>
+    <message>
+        <source>The total number of points must lie between 1 and %1; the field holds %2.</source>
+        <translation>El número total de puntos debe estar entre 1 y %1; el campo contiene %2.</translation>
+    </message>
+    <message>
+        <source>This wave is calculated with at most %1 data points in the window; the field holds %2.</source>
+        <translation>Esta onda se calcula con un máximo de %1 puntos de datos en la ventana; el campo contiene %2.</translation>
+    </message>
+    <message>
+        <source>The number of points and the cycles cannot be read from the opening parameters (%1); the fields keep their values.</source>
+        <translation>El número de puntos y los ciclos no se pueden leer de los parámetros iniciales (%1); los campos conservan sus valores.</translation>
+    </message>
+    <message>
+        <source>Calculated waves are transformed with 1024 points; the total number of points is %1. Nothing was transformed.</source>
+        <translation>Las ondas calculadas se transforman con 1024 puntos; el número total de puntos es %1. No se transformó nada.</translation>
+    </message>
+    <message>
+        <source>Sound data are transformed in powers of two up to 32768 samples; %1 samples cannot be transformed.</source>
+        <translation>Los datos de sonido se transforman en potencias de dos hasta 32768 muestras; %1 muestras no se pueden transformar.</translation>
+    </message>
+    <message>
+        <source>Make your own code for this operation!</source>
+        <translation>¡Escriba su propio código para esta operación!</translation>
+    </message>
+    <message>
+        <source>Total number of points</source>
+        <translation>Número total de puntos</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source>The opening parameters cannot be read from %1 (%2). Type them and choose &quot;Save&quot; to write a new file.</source>
+        <translation>Los parámetros iniciales no se pueden leer de %1 (%2). Escríbalos y elija &quot;Guardar&quot; para escribir un archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
+        <translation>El campo &quot;%1&quot; contiene %2, %3 No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>which is not a number of points from 1 to 32767.</source>
+        <translation>que no es un número de puntos de 1 a 32767.</translation>
+    </message>
+    <message>
+        <source>which is not a number.</source>
+        <translation>que no es un número.</translation>
+    </message>
+    <message>
+        <source>The opening parameters cannot be saved in %1 (%2).</source>
+        <translation>Los parámetros iniciales no se pueden guardar en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Print to a PDF file</source>
+        <translation>Imprimir en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>The printer cannot be used.</source>
+        <translation>No se puede usar la impresora.</translation>
+    </message>
+    <message>
+        <source>A sound of %1 samples per second cannot be converted to the %2 of the sound output.</source>
+        <translation>Un sonido de %1 muestras por segundo no se puede convertir a las %2 de la salida de sonido.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted: %1.</source>
+        <translation>El sonido no se puede convertir: %1.</translation>
+    </message>
+    <message>
+        <source>The function is zero everywhere: there is nothing to hear.</source>
+        <translation>La función es cero en todas partes: no hay nada que oír.</translation>
+    </message>
+    <message>
+        <source>the sound file could not be completed</source>
+        <translation>el archivo de sonido no se pudo completar</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it holds no samples to analyse.</source>
+        <translation>El archivo %1 está vacío: no contiene muestras para analizar.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 sample, fewer than one frame of %3 points: there is no spectrogram to show.</source>
+        <translation>El archivo %1 contiene %2 muestra, menos que una trama de %3 puntos: no hay espectrograma que mostrar.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 samples, fewer than one frame of %3 points: there is no spectrogram to show.</source>
+        <translation>El archivo %1 contiene %2 muestras, menos que una trama de %3 puntos: no hay espectrograma que mostrar.</translation>
+    </message>
+    <message>
+        <source>The frame must be a power of two from %1 to %2 points, not %3.</source>
+        <translation>La trama debe ser una potencia de dos de %1 a %2 puntos, no %3.</translation>
+    </message>
+    <message>
+        <source>The hop must be from 1 to the frame&apos;s %1 points, not %2.</source>
+        <translation>El salto debe ser de 1 a los %1 puntos de la trama, no %2.</translation>
+    </message>
+    <message>
+        <source>there is no sound output here.</source>
+        <translation>aquí no hay salida de sonido.</translation>
+    </message>
+    <message>
+        <source>The sampling frequency %1 cannot be played. Transfer the data again.</source>
+        <translation>La frecuencia de muestreo %1 no se puede reproducir. Vuelva a transferir los datos.</translation>
+    </message>
+    <message>
+        <source>Choose a function in the menu &quot;Waves&quot; first.</source>
+        <translation>Elija primero una función en el menú &quot;Ondas&quot;.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>El sonido no se puede reproducir: %1</translation>
+    </message>
+    <message>
+        <source>No sound can be played: </source>
+        <translation>No se puede reproducir ningún sonido: </translation>
+    </message>
+    <message>
+        <source>The frame must be a power of two from 256 to 16384 points, not %1.</source>
+        <translation>La trama debe ser una potencia de dos de 256 a 16384 puntos, no %1.</translation>
+    </message>
+    <message>
+        <source>The hop must be a whole number of points from 1 to the frame, not %1.</source>
+        <translation>El salto debe ser un número entero de puntos de 1 a la trama, no %1.</translation>
+    </message>
+    <message>
+        <source>there is no sound output device.</source>
+        <translation>no hay dispositivo de salida de sonido.</translation>
+    </message>
+    <message>
+        <source>the sound output cannot play %1 samples per second.</source>
+        <translation>la salida de sonido no puede reproducir %1 muestras por segundo.</translation>
+    </message>
+    <message>
+        <source>no sound is playing.</source>
+        <translation>no se está reproduciendo ningún sonido.</translation>
+    </message>
+    <message>
+        <source>the sound was not played in time.</source>
+        <translation>el sonido no se reprodujo a tiempo.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: %1</source>
+        <translation>No se grabó nada: %1</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 samples: the selection goes past its end.</source>
+        <translation>La grabación contiene %1 muestras: la selección va más allá de su final.</translation>
+    </message>
+    <message>
+        <source>The sound input states no sampling frequency: nothing can be recorded.</source>
+        <translation>La entrada de sonido no indica frecuencia de muestreo: no se puede grabar nada.</translation>
+    </message>
+    <message>
+        <source>The length of the recording must be a number of seconds from %1 to %2 (from %3 to %4 samples at the input&apos;s %5 hertz). Type it in the box beside &quot;Record&quot;.</source>
+        <translation>La duración de la grabación debe ser un número de segundos de %1 a %2 (de %3 a %4 muestras a los %5 hercios de la entrada). Escríbala en el cuadro junto a &quot;Grabar&quot;.</translation>
+    </message>
+    <message>
+        <source>This program has no sound input here: nothing can be recorded.</source>
+        <translation>Este programa no tiene entrada de sonido aquí: no se puede grabar nada.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be started: %1</source>
+        <translation>La entrada de sonido no se puede iniciar: %1</translation>
+    </message>
+    <message>
+        <source>it states no sampling frequency.</source>
+        <translation>no indica frecuencia de muestreo.</translation>
+    </message>
+    <message>
+        <source>Too little sound was heard for a frame of %1 samples: nothing was kept.</source>
+        <translation>Se oyó demasiado poco sonido para una trama de %1 muestras: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>The main window is listening to the sound input: choose &quot;Stop listening&quot; in its menu &quot;Sound&quot; before recording.</source>
+        <translation>La ventana principal está escuchando la entrada de sonido: elija &quot;Dejar de escuchar&quot; en su menú &quot;Sonido&quot; antes de grabar.</translation>
+    </message>
+    <message>
+        <source>The spectrogram is made from a sound file: open one with &quot;Open&quot;.</source>
+        <translation>El espectrograma se hace a partir de un archivo de sonido: abra uno con &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>No sound input can be used: there is no microphone or other recording device, or no sound server is running.</source>
+        <translation>No se puede usar ninguna entrada de sonido: no hay micrófono ni otro dispositivo de grabación, o no hay ningún servidor de sonido en marcha.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 offers no format of mono samples this program can read.</source>
+        <translation>La entrada de sonido %1 no ofrece ningún formato de muestras mono que este programa pueda leer.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 cannot be started.</source>
+        <translation>La entrada de sonido %1 no se puede iniciar.</translation>
+    </message>
+    <message>
+        <source>the sound input gave %1 of the %2 samples asked for.</source>
+        <translation>la entrada de sonido dio %1 de las %2 muestras pedidas.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>sine</source>
+        <translation>seno</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>coseno</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>Onda sinusoidal</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>Onda cuadrada</translation>
+    </message>
+    <message>
+        <source>Triangular Wave</source>
+        <translation>Onda triangular</translation>
+    </message>
+    <message>
+        <source>Data of %1</source>
+        <translation>Datos de %1</translation>
+    </message>
+    <message>
+        <source>Frequency of file: %1 Hz</source>
+        <translation>Frecuencia del archivo: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Number of points: %1</source>
+        <translation>Número de puntos: %1</translation>
+    </message>
+    <message>
+        <source>Window: %1 seconds</source>
+        <translation>Ventana: %1 segundos</translation>
+    </message>
+    <message>
+        <source>Data window (complemented with zeros): %1 seconds</source>
+        <translation>Ventana de datos (completada con ceros): %1 segundos</translation>
+    </message>
+    <message>
+        <source>2. Parameters</source>
+        <translation>2. Parámetros</translation>
+    </message>
+    <message>
+        <source>2.1. number of cycles per second: %1 cycles</source>
+        <translation>2.1. número de ciclos por segundo: %1 ciclos</translation>
+    </message>
+    <message>
+        <source>2.2. data window (complemented with zeros): %1 second</source>
+        <translation>2.2. ventana de datos (completada con ceros): %1 segundo</translation>
+    </message>
+    <message>
+        <source>2.3. parameters of the functions</source>
+        <translation>2.3. parámetros de las funciones</translation>
+    </message>
+    <message>
+        <source>3. RESULT</source>
+        <translation>3. RESULTADO</translation>
+    </message>
+    <message>
+        <source>frequencies</source>
+        <translation>frecuencias</translation>
+    </message>
+    <message>
+        <source>amplitude</source>
+        <translation>amplitud</translation>
+    </message>
+    <message>
+        <source>phase </source>
+        <translation>fase </translation>
+    </message>
+    <message>
+        <source> (See Help!)</source>
+        <translation> (¡Vea la Ayuda!)</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>(radians)</source>
+        <translation>(radianes)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>1. Function analysed f(t): %1</source>
+        <translation>1. Función analizada f(t): %1</translation>
+    </message>
+    <message>
+        <source>Window function: %1</source>
+        <translation>Función ventana: %1</translation>
+    </message>
+    <message>
+        <source>2.4. window function: %1</source>
+        <translation>2.4. función ventana: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About  %1</source>
+        <translation>Acerca de  %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2  (1998)</source>
+        <translation>Versión %1.%2  (1998)</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Info. del sistema...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The objective of this program is to help the Chemistry student to understand some practical aspects of the application of the Fourier Transform to the analysis of spectroscopic data and of several simple and complex periodic functions. Many different periodic functions can be generated and then analysed.</source>
+        <translation>El objetivo de este programa es ayudar al estudiante de Química a comprender algunos aspectos prácticos de la aplicación de la Transformada de Fourier al análisis de datos espectroscópicos y de varias funciones periódicas simples y complejas. Se pueden generar y luego analizar muchas funciones periódicas distintas.</translation>
+    </message>
+    <message>
+        <source>This program was made in 1998 exclusively for didactic purposes, as a teaching aid for Chemistry students.</source>
+        <translation>Este programa se hizo en 1998 exclusivamente con fines didácticos, como ayuda para la enseñanza a estudiantes de Química.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source> Warning: Do not use on Fridays after 4 PM (THE WEEKEND IS FOR RESTING)</source>
+        <translation> Aviso: no lo use los viernes después de las 16 h (EL FIN DE SEMANA ES PARA DESCANSAR)</translation>
+    </message>
+    <message>
+        <source>FFT</source>
+        <translation>FFT</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel</source>
+        <translation>FFT Quorbel</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+    <message>
+        <source>Windows95</source>
+        <translation>Windows95</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --svg             render: também os desenhos SVG
+  -h, --help        imprimir esta ajuda e parar
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
+de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
+nenhuma lista).
+</translation>
+    </message>
+    <message>
+        <source>cannot write the default opening parameters: %1</source>
+        <translation>não é possível gravar os parâmetros iniciais padrão: %1</translation>
+    </message>
+    <message>
+        <source>cannot use the opening parameters in %1: %2</source>
+        <translation>não é possível usar os parâmetros iniciais em %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to a temporary folder: %2</source>
+        <translation>não é possível copiar %1 para uma pasta temporária: %2</translation>
+    </message>
+    <message>
+        <source>no QGuiApplication: the graphs cannot be drawn</source>
+        <translation>sem QGuiApplication: os gráficos não podem ser desenhados</translation>
+    </message>
+    <message>
+        <source>the window cannot start from the opening parameters in %1 (it would use the default record instead)</source>
+        <translation>a janela não pode partir dos parâmetros iniciais em %1 (usaria o registro padrão no lugar deles)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in the state the window has reached</source>
+        <translation>%1 não pode ser usado no estado a que a janela chegou</translation>
+    </message>
+    <message>
+        <source>The CSV cannot be made: %1</source>
+        <translation>O CSV não pode ser feito: %1</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  spectrogram FILE OUT.png
+              o espectrograma de todo o arquivo de som FILE (menu
+              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
+              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
+              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
+              dos quadros que cobre
+  csv spectrogram FILE
+              os quadros do espectrograma como CSV: uma linha de cabeçalho,
+              depois, por quadro, seu tempo central (s) e o nível em dB dos
+              pontos 0 .. quadro/2
+  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
+              WAV mono de 16 bits (após todas as opções): uma onda calculada
+              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
+              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
+              pico em 0.8 do fundo de escala
+  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
+              quando acaba de tocar. Sem servidor de som ou dispositivo de
+              saída: uma mensagem na saída de erro e código de saída 1
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
+                    a 16384 (padrão 2048), com janela de Hann
+  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
+                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
+                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
+  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
+                    a 60 segundos (2 quando omitida)
+  --svg             render: também os desenhos SVG
+  -h, --help        imprimir esta ajuda e parar
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
+de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
+nenhuma lista).
+</translation>
+    </message>
+    <message>
+        <source>--fs needs a number of hertz from 1 to 1000000</source>
+        <translation>--fs requer um número de hertz de 1 a 1000000</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --listen S        analyse a sound of the default input: record S seconds
+                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
+                    --select (by default the whole recording) and press
+                    &quot;Transfer&quot;; no input: a message and exit status 1
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), or when a control asked for cannot
+be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
+for a usage error or an opening-parameters file that cannot be used (one line
+on standard error, no list).
+</source>
+        <translation>Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  spectrogram FILE OUT.png
+              o espectrograma de todo o arquivo de som FILE (menu
+              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
+              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
+              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
+              dos quadros que cobre
+  csv spectrogram FILE
+              os quadros do espectrograma como CSV: uma linha de cabeçalho,
+              depois, por quadro, seu tempo central (s) e o nível em dB dos
+              pontos 0 .. quadro/2
+  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
+              WAV mono de 16 bits (após todas as opções): uma onda calculada
+              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
+              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
+              pico em 0.8 do fundo de escala
+  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
+              quando acaba de tocar. Sem servidor de som ou dispositivo de
+              saída: uma mensagem na saída de erro e código de saída 1
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --listen S        analisar um som da entrada padrão: gravar S segundos (0.1
+                    a 10) na janela de arquivos brutos (&quot;Gravar&quot;), arrastar
+                    sobre --select (por padrão a gravação inteira) e pressionar
+                    &quot;Transferir&quot;; sem entrada: uma mensagem e código de saída 1
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
+                    a 16384 (padrão 2048), com janela de Hann
+  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
+                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
+                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
+  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
+                    a 60 segundos (2 quando omitida)
+  --svg             render: também os desenhos SVG
+  -h, --help        imprimir esta ajuda e parar
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
+de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
+nenhuma lista).
+</translation>
+    </message>
+</context>
+<context>
+    <name>Filters</name>
+    <message>
+        <source>Sound Wave Files (*.raw)|*.raw|Sound files (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|All files (*)|*</source>
+        <translation>Arquivos de onda sonora (*.raw)|*.raw|Arquivos de som (*.raw *.wav *.flac *.ogg *.oga *.opus *.aif *.aiff *.au *.snd *.caf *.w64 *.rf64 *.voc *.mat *.sd2 *.iff *.svx *.nist *.sph *.htk *.avr *.pvf *.xi *.paf *.wve *.mpc)|*.raw;*.wav;*.flac;*.ogg;*.oga;*.opus;*.aif;*.aiff;*.au;*.snd;*.caf;*.w64;*.rf64;*.voc;*.mat;*.sd2;*.iff;*.svx;*.nist;*.sph;*.htk;*.avr;*.pvf;*.xi;*.paf;*.wve;*.mpc|Todos os arquivos (*)|*</translation>
+    </message>
+    <message>
+        <source>Image Files (Bitmaps)(*.bmp)|*.bmp</source>
+        <translation>Arquivos de imagem (bitmaps)(*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>CSV files|*.csv</source>
+        <translation>Arquivos CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>Text files|*.txt</source>
+        <translation>Arquivos de texto|*.txt</translation>
+    </message>
+    <message>
+        <source>PNG images|*.png</source>
+        <translation>Imagens PNG|*.png</translation>
+    </message>
+    <message>
+        <source>SVG drawings|*.svg</source>
+        <translation>Desenhos SVG|*.svg</translation>
+    </message>
+    <message>
+        <source>WAV sound files|*.wav</source>
+        <translation>Arquivos de som WAV|*.wav</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Frequency of File .raw</source>
+        <translation>Frequência do arquivo .raw</translation>
+    </message>
+    <message>
+        <source>Lin</source>
+        <translation>Lin</translation>
+    </message>
+    <message>
+        <source>Panoramic</source>
+        <translation>Panorâmico</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Tuning - Off</source>
+        <translation>Afinação - Não</translation>
+    </message>
+    <message>
+        <source>Tuning - On</source>
+        <translation>Afinação - Sim</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Fixar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Frequency of the File *.raw</source>
+        <translation>Frequência do arquivo *.raw</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Type here the desired value</source>
+        <translation>Digite aqui o valor desejado</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source> Press the right button of the mouse and drag it! </source>
+        <translation> Pressione o botão direito do mouse e arraste! </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Both, separately</source>
+        <translation>Ambos, separadamente</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again f(t) and FFT graphs</source>
+        <translation>Calcular e traçar de novo os gráficos de f(t) e da FFT</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again f(t) graph</source>
+        <translation>Calcular e traçar de novo o gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Calculate and plot again the Fourier transform graph</source>
+        <translation>Calcular e traçar de novo o gráfico da transformada de Fourier</translation>
+    </message>
+    <message>
+        <source>Calculating imaginary parts (only for calculated waves)</source>
+        <translation>Calculando as partes imaginárias (só para ondas calculadas)</translation>
+    </message>
+    <message>
+        <source>Cancel all expansions</source>
+        <translation>Cancelar todas as expansões</translation>
+    </message>
+    <message>
+        <source>Cancel expansions</source>
+        <translation>Cancelar expansões</translation>
+    </message>
+    <message>
+        <source>Cancel modifications in the number of points</source>
+        <translation>Cancelar as alterações no número de pontos</translation>
+    </message>
+    <message>
+        <source>Change (*1/2)</source>
+        <translation>Alterar (*1/2)</translation>
+    </message>
+    <message>
+        <source>Change scales of FFT graph</source>
+        <translation>Alterar as escalas do gráfico da FFT</translation>
+    </message>
+    <message>
+        <source>Cos</source>
+        <translation>Cos</translation>
+    </message>
+    <message>
+        <source>Create bitmap of the FFT graph</source>
+        <translation>Criar bitmap do gráfico da FFT</translation>
+    </message>
+    <message>
+        <source>Data extension in seconds</source>
+        <translation>Extensão dos dados em segundos</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Divide the height of peaks by two</source>
+        <translation>Dividir a altura dos picos por dois</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemplos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Expansion</source>
+        <translation>Expansão</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel 1.0</source>
+        <translation>FFT Quorbel 1.0</translation>
+    </message>
+    <message>
+        <source>FFT graph as PNG...</source>
+        <translation>Gráfico da FFT como PNG...</translation>
+    </message>
+    <message>
+        <source>FFT graph as SVG...</source>
+        <translation>Gráfico da FFT como SVG...</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Files  *.raw...</source>
+        <translation>Arquivos  *.raw...</translation>
+    </message>
+    <message>
+        <source>Function to be analysed</source>
+        <translation>Função a ser analisada</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Graph of f (t)</source>
+        <translation>Gráfico de f (t)</translation>
+    </message>
+    <message>
+        <source>Graph of f(t) as PNG...</source>
+        <translation>Gráfico de f(t) como PNG...</translation>
+    </message>
+    <message>
+        <source>Graph of f(t) as SVG...</source>
+        <translation>Gráfico de f(t) como SVG...</translation>
+    </message>
+    <message>
+        <source>Graph of the Fourier Transform  ( FFT)</source>
+        <translation>Gráfico da Transformada de Fourier  ( FFT)</translation>
+    </message>
+    <message>
+        <source>Graph of the Original function</source>
+        <translation>Gráfico da função original</translation>
+    </message>
+    <message>
+        <source>Harmonics</source>
+        <translation>Harmônicos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Imaginary (i)</source>
+        <translation>Imaginária (i)</translation>
+    </message>
+    <message>
+        <source>Imaginary parts set to zero (only for calculated waves)</source>
+        <translation>Partes imaginárias iguais a zero (só para ondas calculadas)</translation>
+    </message>
+    <message>
+        <source>Initial configuration</source>
+        <translation>Configuração inicial</translation>
+    </message>
+    <message>
+        <source>Inverse</source>
+        <translation>Inversa</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Método</translation>
+    </message>
+    <message>
+        <source>Multiple waves</source>
+        <translation>Ondas múltiplas</translation>
+    </message>
+    <message>
+        <source>Multiply the height of peaks by 2</source>
+        <translation>Multiplicar a altura dos picos por 2</translation>
+    </message>
+    <message>
+        <source>Musical analysis</source>
+        <translation>Análise musical</translation>
+    </message>
+    <message>
+        <source>Musical graph as PNG...</source>
+        <translation>Gráfico musical como PNG...</translation>
+    </message>
+    <message>
+        <source>Musical graph as SVG...</source>
+        <translation>Gráfico musical como SVG...</translation>
+    </message>
+    <message>
+        <source>Number of data points in the window</source>
+        <translation>Número de pontos de dados na janela</translation>
+    </message>
+    <message>
+        <source>Nyquist</source>
+        <translation>Nyquist</translation>
+    </message>
+    <message>
+        <source>Only FFT</source>
+        <translation>Só FFT</translation>
+    </message>
+    <message>
+        <source>Only f(t)</source>
+        <translation>Só f(t)</translation>
+    </message>
+    <message>
+        <source>PNG at double resolution</source>
+        <translation>PNG em resolução dupla</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Print FFT graph</source>
+        <translation>Imprimir gráfico da FFT</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Configurar impressão</translation>
+    </message>
+    <message>
+        <source>Raw data renewal</source>
+        <translation>Renovar dados brutos</translation>
+    </message>
+    <message>
+        <source>Real (r)</source>
+        <translation>Real (r)</translation>
+    </message>
+    <message>
+        <source>Real with global maximum (r)</source>
+        <translation>Real com máximo global (r)</translation>
+    </message>
+    <message>
+        <source>Reduce to one half the number of points, and complement the window with zeros</source>
+        <translation>Reduzir à metade o número de pontos e completar a janela com zeros</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>Report as text...</source>
+        <translation>Relatório como texto...</translation>
+    </message>
+    <message>
+        <source>Samples as CSV...</source>
+        <translation>Amostras como CSV...</translation>
+    </message>
+    <message>
+        <source>Show Only positive frequencies</source>
+        <translation>Mostrar só frequências positivas</translation>
+    </message>
+    <message>
+        <source>Show also negative frequencies</source>
+        <translation>Mostrar também frequências negativas</translation>
+    </message>
+    <message>
+        <source>Simple wave to be analysed</source>
+        <translation>Onda simples a ser analisada</translation>
+    </message>
+    <message>
+        <source>Simple waves</source>
+        <translation>Ondas simples</translation>
+    </message>
+    <message>
+        <source>Sin</source>
+        <translation>Sen</translation>
+    </message>
+    <message>
+        <source>Sine wave</source>
+        <translation>Onda senoidal</translation>
+    </message>
+    <message>
+        <source>Spectrum as CSV...</source>
+        <translation>Espectro como CSV...</translation>
+    </message>
+    <message>
+        <source>Splash</source>
+        <translation>Abertura</translation>
+    </message>
+    <message>
+        <source>Splash observe</source>
+        <translation>Ver abertura</translation>
+    </message>
+    <message>
+        <source>Square wave</source>
+        <translation>Onda quadrada</translation>
+    </message>
+    <message>
+        <source>Start horizontal expansion process</source>
+        <translation>Iniciar a expansão horizontal</translation>
+    </message>
+    <message>
+        <source>Through REALFT</source>
+        <translation>Por REALFT</translation>
+    </message>
+    <message>
+        <source>Total number of points in f(t) graph</source>
+        <translation>Total de pontos no gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Triangular wave</source>
+        <translation>Onda triangular</translation>
+    </message>
+    <message>
+        <source>Try it!</source>
+        <translation>Experimente!</translation>
+    </message>
+    <message>
+        <source>Type the desired value</source>
+        <translation>Digite o valor desejado</translation>
+    </message>
+    <message>
+        <source>Use the slider to move the graph of 1/10 of a semitone for each unity of the slider.</source>
+        <translation>Use o controle deslizante para mover o gráfico 1/10 de semitom por unidade do controle.</translation>
+    </message>
+    <message>
+        <source>Vector Rho = (r2+i2)^(1/2)</source>
+        <translation>Vetor Rho = (r2+i2)^(1/2)</translation>
+    </message>
+    <message>
+        <source>Waves</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Window Width (seconds):</source>
+        <translation>Largura da janela (segundos):</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>f(t) = +1 if sin(2πνt + φ) ≥ 0, else −1</source>
+        <translation>f(t) = +1 se sen(2πνt + φ) ≥ 0, senão −1</translation>
+    </message>
+    <message>
+        <source>f(t) = sin(2πνt + φ)</source>
+        <translation>f(t) = sen(2πνt + φ)</translation>
+    </message>
+    <message>
+        <source>f(t) = triangle between +1 and −1, phase φ</source>
+        <translation>f(t) = triângulo entre +1 e −1, fase φ</translation>
+    </message>
+    <message>
+        <source>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</source>
+        <translation>f(t) = Σ aᵢ·cos(bᵢ·2πνt + θᵢ)</translation>
+    </message>
+    <message>
+        <source>f(t) = Σ aᵢ·sin(bᵢ·2πνt + φᵢ)</source>
+        <translation>f(t) = Σ aᵢ·sen(bᵢ·2πνt + φᵢ)</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>Play f(t)</source>
+        <translation>Tocar f(t)</translation>
+    </message>
+    <message>
+        <source>Play recovered function</source>
+        <translation>Tocar a função recuperada</translation>
+    </message>
+    <message>
+        <source>Run &quot;Inverse&quot; first: the recovered function is what it gives.</source>
+        <translation>Execute primeiro &quot;Inversa&quot;: a função recuperada é o que ela fornece.</translation>
+    </message>
+    <message>
+        <source>Save f(t) as sound...</source>
+        <translation>Salvar f(t) como som...</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Sound length</source>
+        <translation>Duração do som</translation>
+    </message>
+    <message>
+        <source>Strongest peak: none (silence)</source>
+        <translation>Pico mais forte: nenhum (silêncio)</translation>
+    </message>
+    <message>
+        <source>Strongest peak: %1</source>
+        <translation>Pico mais forte: %1</translation>
+    </message>
+    <message>
+        <source>%1 Hz is above %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está acima de %2 Hz e aparece em %3 Hz; veja Ajuda: Nyquist</translation>
+    </message>
+    <message>
+        <source>%1 Hz is at %2 Hz and appears at %3 Hz; see Help: Nyquist</source>
+        <translation>%1 Hz está em %2 Hz e aparece em %3 Hz; veja Ajuda: Nyquist</translation>
+    </message>
+    <message>
+        <source> (and 1 more row)</source>
+        <translation> (e mais 1 linha)</translation>
+    </message>
+    <message>
+        <source> (and %1 more rows)</source>
+        <translation> (e mais %1 linhas)</translation>
+    </message>
+    <message>
+        <source>Listening...</source>
+        <translation>Ouvindo...</translation>
+    </message>
+    <message>
+        <source>Blackman</source>
+        <translation>Blackman</translation>
+    </message>
+    <message>
+        <source>Flat top</source>
+        <translation>Flat top</translation>
+    </message>
+    <message>
+        <source>Hamming</source>
+        <translation>Hamming</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>Keep the last spectrum shown, as raw data</source>
+        <translation>Guardar o último espectro mostrado, como dados brutos</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Retangular</translation>
+    </message>
+    <message>
+        <source>Samples analysed</source>
+        <translation>Amostras analisadas</translation>
+    </message>
+    <message>
+        <source>Show the spectrum of the sound input as it comes</source>
+        <translation>Mostrar o espectro da entrada de som à medida que chega</translation>
+    </message>
+    <message>
+        <source>Stop listening</source>
+        <translation>Parar de ouvir</translation>
+    </message>
+    <message>
+        <source>The number of the latest samples each spectrum of the live view analyses</source>
+        <translation>O número das amostras mais recentes que cada espectro da visão ao vivo analisa</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Effective now</source>
+        <translation>Aplicar agora</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Opening Parameters</source>
+        <translation>FFT Quorbel - Parâmetros iniciais</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Function to be analysed</source>
+        <translation>Função a ser analisada</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>The FFT needs 1024 points (a power of two).</source>
+        <translation>A FFT precisa de 1024 pontos (uma potência de dois).</translation>
+    </message>
+    <message>
+        <source>Total number of points</source>
+        <translation>Número total de pontos</translation>
+    </message>
+    <message>
+        <source>Use this form if you want to modify the parameters which are used when the program is opened. After introducing the desired modifications, choose one of the buttons below, as you prefer.</source>
+        <translation>Use este formulário se quiser modificar os parâmetros usados quando o programa é aberto. Depois de fazer as modificações desejadas, escolha um dos botões abaixo, como preferir.</translation>
+    </message>
+    <message>
+        <source>With another number of points f(t) is drawn but not transformed.</source>
+        <translation>Com outro número de pontos, f(t) é traçada mas não transformada.</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>f(t) = a Sin(2πνt + φ)
+ν = b × number of cycles</source>
+        <translation>f(t) = a Sen(2πνt + φ)
+ν = b × número de ciclos</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Maximum error=</source>
+        <translation>Erro máximo=</translation>
+    </message>
+    <message>
+        <source>Maximum relative error=</source>
+        <translation>Erro relativo máximo=</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>indefinido</translation>
+    </message>
+    <message>
+        <source>Table of all Points of  both Functions</source>
+        <translation>Tabela de todos os pontos das  duas funções</translation>
+    </message>
+    <message>
+        <source>Number of points: </source>
+        <translation>Número de pontos: </translation>
+    </message>
+    <message>
+        <source>Points of original function || Points of recovered function</source>
+        <translation>Pontos da função original || Pontos da função recuperada</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Results of the inverse calculation</source>
+        <translation>FFT Quorbel - Resultados do cálculo inverso</translation>
+    </message>
+    <message>
+        <source>Original Function</source>
+        <translation>Função original</translation>
+    </message>
+    <message>
+        <source>Recovered Function</source>
+        <translation>Função recuperada</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>FFT Quorbel - Report</source>
+        <translation>FFT Quorbel - Relatório</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>Only the first %1 of the file&apos;s %2 samples are shown.</source>
+        <translation type="vanished">Só as primeiras %1 das %2 amostras do arquivo são mostradas.</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Files  *.raw</source>
+        <translation>FFT Quorbel - Arquivos  *.raw</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primeiro canal</translation>
+    </message>
+    <message>
+        <source>Frequency of file .raw (modify by typing a new value if necessary):</source>
+        <translation>Frequência do arquivo .raw (altere digitando um novo valor, se necessário):</translation>
+    </message>
+    <message>
+        <source>Maximum:</source>
+        <translation>Máximo:</translation>
+    </message>
+    <message>
+        <source>Mean of the channels</source>
+        <translation>Média dos canais</translation>
+    </message>
+    <message>
+        <source>Minimum:</source>
+        <translation>Mínimo:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Points in the File:</source>
+        <translation>Pontos no arquivo:</translation>
+    </message>
+    <message>
+        <source>Points in the graph:</source>
+        <translation>Pontos no gráfico:</translation>
+    </message>
+    <message>
+        <source>Selected points:</source>
+        <translation>Pontos selecionados:</translation>
+    </message>
+    <message>
+        <source>Selection:</source>
+        <translation>Seleção:</translation>
+    </message>
+    <message>
+        <source>Sound files with several channels: plot and transfer the first channel</source>
+        <translation>Arquivos de som com vários canais: traçar e transferir o primeiro canal</translation>
+    </message>
+    <message>
+        <source>Sound files with several channels: plot and transfer the mean of all channels</source>
+        <translation>Arquivos de som com vários canais: traçar e transferir a média de todos os canais</translation>
+    </message>
+    <message>
+        <source>The calculation will not produce good results with a number of points below  1024. Select a little bit larger region. </source>
+        <translation>O cálculo não dará bons resultados com um número de pontos abaixo de  1024. Selecione uma região um pouco maior. </translation>
+    </message>
+    <message>
+        <source>The frequency of the file must be a number of hertz from 1 to 1000000 (for example 22050). Type it in the box above and transfer again.</source>
+        <translation>A frequência do arquivo deve ser um número de hertz de 1 a 1000000 (por exemplo 22050). Digite-a na caixa acima e transfira de novo.</translation>
+    </message>
+    <message>
+        <source>To be transferred:</source>
+        <translation>A transferir:</translation>
+    </message>
+    <message>
+        <source>To perform the Fourier Transform calculation, a part of the graph must be selected. Just drag the mouse over the graph (from left to right), with the left button pressed.</source>
+        <translation>Para fazer o cálculo da Transformada de Fourier, é preciso selecionar uma parte do gráfico. Basta arrastar o mouse sobre o gráfico (da esquerda para a direita) com o botão esquerdo pressionado.</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Transfer selected points for FFT calculations</source>
+        <translation>Transferir os pontos selecionados para os cálculos da FFT</translation>
+    </message>
+    <message>
+        <source>Use the menu &quot;Open&quot; to plot the data of some file *.raw.Then select the part of the graph which will be used to make the Fourier Transform calculation.</source>
+        <translation>Use o menu &quot;Abrir&quot; para traçar os dados de um arquivo *.raw. Depois selecione a parte do gráfico que será usada no cálculo da Transformada de Fourier.</translation>
+    </message>
+    <message>
+        <source>From %1 s: samples %2 to %3 of %4</source>
+        <translation>A partir de %1 s: amostras %2 a %3 de %4</translation>
+    </message>
+    <message>
+        <source>Samples %1 to %2 of %3</source>
+        <translation>Amostras %1 a %2 de %3</translation>
+    </message>
+    <message>
+        <source>The file holds only %1 sample: the calculation needs at least 1024. Open a longer file.</source>
+        <translation>O arquivo contém só %1 amostra: o cálculo precisa de pelo menos 1024. Abra um arquivo mais longo.</translation>
+    </message>
+    <message>
+        <source>The file holds only %1 samples: the calculation needs at least 1024. Open a longer file.</source>
+        <translation>O arquivo contém só %1 amostras: o cálculo precisa de pelo menos 1024. Abra um arquivo mais longo.</translation>
+    </message>
+    <message>
+        <source>The selection starts at point %1, past the end of the graph&apos;s %2 points. Drag over the graph from left to right, with the left button pressed.</source>
+        <translation>A seleção começa no ponto %1, além do fim dos %2 pontos do gráfico. Arraste sobre o gráfico da esquerda para a direita, com o botão esquerdo pressionado.</translation>
+    </message>
+    <message>
+        <source>Spectrogram...</source>
+        <translation>Espectrograma...</translation>
+    </message>
+    <message>
+        <source>Which part of the file the graph shows</source>
+        <translation>Que parte do arquivo o gráfico mostra</translation>
+    </message>
+    <message>
+        <source>Calculating FFT...</source>
+        <translation>Calculando a FFT...</translation>
+    </message>
+    <message>
+        <source>Plotting FFT graph...</source>
+        <translation>Traçando o gráfico da FFT...</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Gravando...</translation>
+    </message>
+    <message>
+        <source>Transferring data...</source>
+        <translation>Transferindo dados...</translation>
+    </message>
+    <message>
+        <source>Plotting graph of the function...</source>
+        <translation>Traçando o gráfico da função...</translation>
+    </message>
+    <message>
+        <source>Length of the recording, seconds (at most 34000 samples at the input&apos;s rate)</source>
+        <translation>Duração da gravação, em segundos (no máximo 34000 amostras na taxa da entrada)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Record the sound input for the seconds typed beside, and plot it</source>
+        <translation>Gravar a entrada de som pelos segundos digitados ao lado e traçá-la</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>Form7</name>
+    <message>
+        <source>Example</source>
+        <translation>Exemplo</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ajuda</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restaurar</translation>
+    </message>
+</context>
+<context>
+    <name>Form8</name>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Bitmap creating</source>
+        <translation>FFT Quorbel - Criação de bitmap</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Salvar imagem</translation>
+    </message>
+</context>
+<context>
+    <name>FormSpectrogram</name>
+    <message>
+        <source> - analysing...</source>
+        <translation> - analisando...</translation>
+    </message>
+    <message>
+        <source>%1: %2 Hz, %3 s, frames of %4 every %5 points</source>
+        <translation>%1: %2 Hz, %3 s, quadros de %4 a cada %5 pontos</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analisar</translation>
+    </message>
+    <message>
+        <source>Analyse the file again with the frame and hop typed</source>
+        <translation>Analisar o arquivo de novo com o quadro e o passo digitados</translation>
+    </message>
+    <message>
+        <source>Export PNG</source>
+        <translation>Exportar PNG</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Spectrogram</source>
+        <translation>FFT Quorbel - Espectrograma</translation>
+    </message>
+    <message>
+        <source>Frame (points):</source>
+        <translation>Quadro (pontos):</translation>
+    </message>
+    <message>
+        <source>Frequency upward in octaves, beside a piano keyboard</source>
+        <translation>Frequência para cima em oitavas, ao lado de um teclado de piano</translation>
+    </message>
+    <message>
+        <source>Frequency upward on a scale of hertz, from 0 to half the sampling rate</source>
+        <translation>Frequência para cima numa escala de hertz, de 0 à metade da taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>Hop (points):</source>
+        <translation>Passo (pontos):</translation>
+    </message>
+    <message>
+        <source>Linear frequency</source>
+        <translation>Frequência linear</translation>
+    </message>
+    <message>
+        <source>Musical (keyboard)</source>
+        <translation>Musical (teclado)</translation>
+    </message>
+    <message>
+        <source>Points from the start of one frame to the start of the next: 1 to the frame</source>
+        <translation>Pontos do início de um quadro ao início do seguinte: de 1 ao quadro</translation>
+    </message>
+    <message>
+        <source>Points of each transformed frame: a power of two from 256 to 16384</source>
+        <translation>Pontos de cada quadro transformado: uma potência de dois de 256 a 16384</translation>
+    </message>
+    <message>
+        <source>Save the picture as shown as a PNG image</source>
+        <translation>Salvar a imagem, como mostrada, em PNG</translation>
+    </message>
+</context>
+<context>
+    <name>Graphs</name>
+    <message>
+        <source>frequency, (Hz)</source>
+        <translation>frequência, (Hz)</translation>
+    </message>
+    <message>
+        <source>Fourier Transform, F</source>
+        <translation>Transformada de Fourier, F</translation>
+    </message>
+    <message>
+        <source>Graph of Fourier Transform F(</source>
+        <translation>Gráfico da Transformada de Fourier F(</translation>
+    </message>
+    <message>
+        <source>Frequency (Hz)</source>
+        <translation>Frequência (Hz)</translation>
+    </message>
+    <message>
+        <source>FFT-Imaginary Part</source>
+        <translation>FFT-Parte imaginária</translation>
+    </message>
+    <message>
+        <source>FFT-Real Part</source>
+        <translation>FFT-Parte real</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source> an integer value (up to 52 Hz), the &lt;i&gt;Report&lt;/i&gt; will always show correct</source>
+        <translation> um valor inteiro (até 52 Hz), o &lt;i&gt;Relatório&lt;/i&gt; sempre mostrará valores</translation>
+    </message>
+    <message>
+        <source>(or &lt;i&gt;aliased&lt;/i&gt;) into the range, thus producing results that can be hard to understand.</source>
+        <translation>(ou sofrerá &lt;i&gt;aliasing&lt;/i&gt;) para dentro da faixa, produzindo resultados difíceis de entender.</translation>
+    </message>
+    <message>
+        <source>Nyquist Frequency</source>
+        <translation>Frequência de Nyquist</translation>
+    </message>
+    <message>
+        <source>One should consider that the program uses, for this calculation,</source>
+        <translation>Deve-se considerar que o programa usa, neste cálculo,</translation>
+    </message>
+    <message>
+        <source>Phase (Report)</source>
+        <translation>Fase (Relatório)</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;phase&lt;/i&gt; value shown in the &lt;i&gt;Report&lt;/i&gt; (which is produced under</source>
+        <translation>O valor da &lt;i&gt;fase&lt;/i&gt; mostrado no &lt;i&gt;Relatório&lt;/i&gt; (produzido a pedido</translation>
+    </message>
+    <message>
+        <source>The product of the &lt;i&gt;number of cycles&lt;/i&gt; by the constant &lt;i&gt;b&lt;/i&gt;</source>
+        <translation>O produto do &lt;i&gt;número de ciclos&lt;/i&gt; pela constante &lt;i&gt;b&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>Thus, the values of the real part and of the imaginary part which are used in the</source>
+        <translation>Assim, os valores da parte real e da parte imaginária que são usados no</translation>
+    </message>
+    <message>
+        <source>Transform will produce only integer values for the frequencies, as each point of</source>
+        <translation>de Fourier só produzirá valores inteiros para as frequências, pois cada ponto da</translation>
+    </message>
+    <message>
+        <source>Try, for instance, the values 0, 1, 2, 3, 4, 5, 6 in the &lt;g&gt;f&lt;/g&gt;</source>
+        <translation>Experimente, por exemplo, os valores 0, 1, 2, 3, 4, 5, 6 na coluna &lt;g&gt;f&lt;/g&gt;,</translation>
+    </message>
+    <message>
+        <source>be very close to the correct values) while others will be fractions, and the</source>
+        <translation>muito próximos dos valores corretos), enquanto outras serão frações, e os</translation>
+    </message>
+    <message>
+        <source>calculation of the phase belong to an &lt;i&gt;integer frequency&lt;/i&gt;, and not to the correct </source>
+        <translation>cálculo da fase pertencem a uma &lt;i&gt;frequência inteira&lt;/i&gt;, e não à frequência </translation>
+    </message>
+    <message>
+        <source>column, using the same values of &lt;i&gt;a&lt;/i&gt; and &lt;i&gt;b&lt;/i&gt; which are shown when the program is</source>
+        <translation>usando os mesmos valores de &lt;i&gt;a&lt;/i&gt; e &lt;i&gt;b&lt;/i&gt; que aparecem quando o programa é</translation>
+    </message>
+    <message>
+        <source>correct. Try also the &lt;i&gt;number of cycles&lt;/i&gt;30.5: with this value, some of the</source>
+        <translation>corretos. Experimente também o &lt;i&gt;número de ciclos&lt;/i&gt; 30.5: com esse valor, algumas das</translation>
+    </message>
+    <message>
+        <source>corresponding values of phases will not be correct.</source>
+        <translation>valores de fase correspondentes não serão corretos.</translation>
+    </message>
+    <message>
+        <source>found by the Fourier Transform, which can be an inexact value depending on</source>
+        <translation>encontrada pela Transformada de Fourier, que pode ser um valor inexato dependendo</translation>
+    </message>
+    <message>
+        <source>fraction, some or all the frequencies can also be fractions; however, the Fourier</source>
+        <translation>fração, algumas ou todas as frequências também podem ser frações; porém, a Transformada</translation>
+    </message>
+    <message>
+        <source>frequencies will be integer values (and the corresponding values of phases will</source>
+        <translation>frequências serão valores inteiros (e os valores de fase correspondentes ficarão</translation>
+    </message>
+    <message>
+        <source>frequency, which is a fraction (and thus does not belong to the calculated</source>
+        <translation>correta, que é uma fração (e portanto não pertence aos pontos</translation>
+    </message>
+    <message>
+        <source>if the value of the &quot;number of cycles&quot; (or some value of the &quot;b&quot; column) is a</source>
+        <translation>se o valor do &quot;número de ciclos&quot; (ou algum valor da coluna &quot;b&quot;) for uma</translation>
+    </message>
+    <message>
+        <source>number of 1024 points), otherwise the range determined by the Nyquist critical frequency</source>
+        <translation>de 1024 pontos); caso contrário, a faixa determinada pela frequência crítica de Nyquist</translation>
+    </message>
+    <message>
+        <source>of phase shown has nothing to do with the actual value.</source>
+        <translation>de fase mostrado não tem nada a ver com o valor real.</translation>
+    </message>
+    <message>
+        <source>opened (or just click the &quot;Example&quot; button on your left). Using as &lt;i&gt;number of cycles&lt;/i&gt;</source>
+        <translation>aberto (ou clique no botão &quot;Exemplo&quot; à esquerda). Usando como &lt;i&gt;número de ciclos&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>per cycle are collected). The result is that this frequency, out of the range, will be reflected</source>
+        <translation>por ciclo são coletados). Como resultado, essa frequência, fora da faixa, será refletida</translation>
+    </message>
+    <message>
+        <source>points). The result, obviously, will not be correct.</source>
+        <translation>calculados). O resultado, obviamente, não será correto.</translation>
+    </message>
+    <message>
+        <source>request through the menu &quot;File&quot;) is calculated on the assumption that the &lt;i&gt;exact&lt;/i&gt;</source>
+        <translation>pelo menu &quot;Arquivo&quot;) é calculado supondo que o valor &lt;i&gt;exato&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>should not be larger than 512 for any frequency in this program (which uses a fixed total</source>
+        <translation>não deve passar de 512 para nenhuma frequência neste programa (que usa um total fixo</translation>
+    </message>
+    <message>
+        <source>the Transform corresponds to 1 Hz, because the window width is 1 second.</source>
+        <translation>Transformada corresponde a 1 Hz, porque a largura da janela é de 1 segundo.</translation>
+    </message>
+    <message>
+        <source>the size of the window, etc. For instance, in the case of &quot;Multiple Frequencies&quot;,</source>
+        <translation>do tamanho da janela etc. Por exemplo, no caso de &quot;Frequências Múltiplas&quot;,</translation>
+    </message>
+    <message>
+        <source>the values of the real part and of the imaginary part of a &lt;i&gt;certain frequency&lt;/i&gt;</source>
+        <translation>os valores da parte real e da parte imaginária de uma &lt;i&gt;certa frequência&lt;/i&gt;</translation>
+    </message>
+    <message>
+        <source>value of the corresponding frequency is known. If this is not the case, the value</source>
+        <translation>da frequência correspondente é conhecido. Se não for esse o caso, o valor</translation>
+    </message>
+    <message>
+        <source>values for the phases, while when using fraction values the results will not be</source>
+        <translation>corretos para as fases, enquanto com valores fracionários os resultados não serão</translation>
+    </message>
+    <message>
+        <source>will be exceeded (this means that there will be a frequency for which &lt;i&gt;less&lt;/i&gt; than two points</source>
+        <translation>será ultrapassada (isto é, haverá uma frequência para a qual &lt;i&gt;menos&lt;/i&gt; de dois pontos</translation>
+    </message>
+    <message>
+        <source>A window function (menu &quot;Window&quot;) weighs the samples before the transform and so</source>
+        <translation>Uma função janela (menu &quot;Janela&quot;) pondera as amostras antes da transformada e assim</translation>
+    </message>
+    <message>
+        <source>The &lt;i&gt;flat top&lt;/i&gt; window keeps a peak&apos;s height even when its frequency falls between two</source>
+        <translation>A janela &lt;i&gt;flat top&lt;/i&gt; mantém a altura de um pico mesmo quando sua frequência cai entre dois</translation>
+    </message>
+    <message>
+        <source>lowers every peak by nearly the same factor. As the &lt;i&gt;Report&lt;/i&gt; gives each amplitude in</source>
+        <translation>baixa todos os picos por quase o mesmo fator. Como o &lt;i&gt;Relatório&lt;/i&gt; dá cada amplitude em</translation>
+    </message>
+    <message>
+        <source>narrowest peaks and so separates close tones best.</source>
+        <translation>picos mais estreitos e por isso separa melhor tons próximos.</translation>
+    </message>
+    <message>
+        <source>percent of the largest one, that factor cancels out and the amplitudes need no correction.</source>
+        <translation>porcentagem da maior, esse fator se cancela e as amplitudes não precisam de correção.</translation>
+    </message>
+    <message>
+        <source>points, so it reads amplitudes truly, while the &lt;i&gt;rectangular&lt;/i&gt; window gives the</source>
+        <translation>pontos, e assim lê as amplitudes fielmente, enquanto a janela &lt;i&gt;retangular&lt;/i&gt; dá os</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
+        <translation>O arquivo de parâmetros iniciais %1 não pôde ser restaurado da cópia guardada: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation>O arquivo %1 não pode ser aberto: %2.</translation>
+    </message>
+    <message>
+        <source>The length of %1 cannot be read (%2).</source>
+        <translation>O tamanho de %1 não pode ser lido (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened for reading.</source>
+        <translation>O arquivo %1 não pode ser aberto para leitura.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>O arquivo %1 não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it holds no samples to plot.</source>
+        <translation>O arquivo %1 está vazio: não contém amostras para traçar.</translation>
+    </message>
+    <message>
+        <source>The file %1 became shorter while it was read.</source>
+        <translation>O arquivo %1 ficou menor enquanto era lido.</translation>
+    </message>
+    <message>
+        <source>No samples were selected.</source>
+        <translation>Nenhuma amostra foi selecionada.</translation>
+    </message>
+    <message>
+        <source>The file %1 is shorter than when it was plotted; open it again.</source>
+        <translation>O arquivo %1 está menor do que quando foi traçado; abra-o de novo.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a sound file this window can open: its content is in no sound format it knows, and only a name ending in .raw is read as headerless bytes.</source>
+        <translation>O arquivo %1 não é um arquivo de som que esta janela possa abrir: seu conteúdo não está em nenhum formato de som conhecido, e só um nome terminado em .raw é lido como bytes sem cabeçalho.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read (%2).</source>
+        <translation>O arquivo %1 não pode ser lido (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file (%2).</source>
+        <translation>O arquivo %1 é um arquivo de som danificado (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 holds its sound in an encoding this window cannot decode.</source>
+        <translation>O arquivo %1 guarda o som numa codificação que esta janela não consegue decodificar.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency, no channel or no sample format that can be used.</source>
+        <translation>O arquivo %1 é um arquivo de som com cabeçalho incompleto: não informa frequência de amostragem, canal ou formato de amostra utilizável.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a sound file whose header is incomplete: it states no sampling frequency or no channel.</source>
+        <translation>O arquivo %1 é um arquivo de som com cabeçalho incompleto: não informa frequência de amostragem ou canal.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written</source>
+        <translation>O arquivo %1 não pode ser gravado</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>O arquivo %1 não pode ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>ele não existe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
+    </message>
+    <message>
+        <source>Expansion with less than 5 points will produce error in calculations and, anyway, would be useless. Choose a larger interval!</source>
+        <translation>Uma expansão com menos de 5 pontos produzirá erro nos cálculos e, de qualquer forma, seria inútil. Escolha um intervalo maior!</translation>
+    </message>
+    <message>
+        <source>It is not possible to export because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
+        <translation>Não é possível exportar porque os parâmetros foram alterados. Clique em AMBOS para recalcular e traçar os gráficos e tente de novo</translation>
+    </message>
+    <message>
+        <source>The FFT graph is not shown. Show it and then try again.</source>
+        <translation>O gráfico da FFT não está sendo mostrado. Mostre-o e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The musical graph is not shown. Click in &quot;Log&quot; to show it and then try again.</source>
+        <translation>O gráfico musical não está sendo mostrado. Clique em &quot;Log&quot; para mostrá-lo e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The report cannot be made while both graphs are shown separately. Choose one quantity and then try again.</source>
+        <translation>O relatório não pode ser feito enquanto os dois gráficos são mostrados separadamente. Escolha uma grandeza e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The inverse transform works on 2 to %1 points, a power of two; the total number of points is %2. Nothing was calculated.</source>
+        <translation>A transformada inversa trabalha com 2 a %1 pontos, uma potência de dois; o número total de pontos é %2. Nada foi calculado.</translation>
+    </message>
+    <message>
+        <source>The opening-parameters file %1 cannot be created (%2). The program stops.</source>
+        <translation>O arquivo de parâmetros iniciais %1 não pode ser criado (%2). O programa será encerrado.</translation>
+    </message>
+    <message>
+        <source>The default opening parameters could not be loaded from %1. The program stops.</source>
+        <translation>Os parâmetros iniciais padrão não puderam ser carregados de %1. O programa será encerrado.</translation>
+    </message>
+    <message>
+        <source> (row %1)</source>
+        <translation> (linha %1)</translation>
+    </message>
+    <message>
+        <source>Total number of points in f(t) graph</source>
+        <translation>Número total de pontos no gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Number of data points in the window</source>
+        <translation>Número de pontos de dados na janela</translation>
+    </message>
+    <message>
+        <source>Data extension in seconds</source>
+        <translation>Extensão dos dados em segundos</translation>
+    </message>
+    <message>
+        <source>Window Width (seconds)</source>
+        <translation>Largura da janela (segundos)</translation>
+    </message>
+    <message>
+        <source>phase</source>
+        <translation>fase</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
+        <translation>O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
+    </message>
+    <message>
+        <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
+        <translation>Não é possível imprimir o relatório porque os parâmetros foram alterados. Clique em AMBOS para recalcular e traçar os gráficos e tente de novo</translation>
+    </message>
+    <message>
+        <source>It is not possible to print the graph and the report because parameters were changed. Click in BOTH to replot the graphs and then retry to print.</source>
+        <translation>Não é possível imprimir o gráfico e o relatório porque os parâmetros foram alterados. Clique em AMBOS para traçar de novo os gráficos e tente imprimir outra vez.</translation>
+    </message>
+    <message>
+        <source>The total number of points must lie between 1 and %1; the field holds %2.</source>
+        <translation>O número total de pontos deve estar entre 1 e %1; o campo contém %2.</translation>
+    </message>
+    <message>
+        <source>This wave is calculated with at most %1 data points in the window; the field holds %2.</source>
+        <translation>Esta onda é calculada com no máximo %1 pontos de dados na janela; o campo contém %2.</translation>
+    </message>
+    <message>
+        <source>The number of points and the cycles cannot be read from the opening parameters (%1); the fields keep their values.</source>
+        <translation>O número de pontos e os ciclos não podem ser lidos dos parâmetros iniciais (%1); os campos mantêm seus valores.</translation>
+    </message>
+    <message>
+        <source>Calculated waves are transformed with 1024 points; the total number of points is %1. Nothing was transformed.</source>
+        <translation>As ondas calculadas são transformadas com 1024 pontos; o número total de pontos é %1. Nada foi transformado.</translation>
+    </message>
+    <message>
+        <source>Sound data are transformed in powers of two up to 32768 samples; %1 samples cannot be transformed.</source>
+        <translation>Os dados de som são transformados em potências de dois até 32768 amostras; %1 amostras não podem ser transformadas.</translation>
+    </message>
+    <message>
+        <source>Make your own code for this operation!</source>
+        <translation>Escreva seu próprio código para esta operação!</translation>
+    </message>
+    <message>
+        <source>Total number of points</source>
+        <translation>Número total de pontos</translation>
+    </message>
+    <message>
+        <source>Number of cycles (per second)</source>
+        <translation>Número de ciclos (por segundo)</translation>
+    </message>
+    <message>
+        <source>The opening parameters cannot be read from %1 (%2). Type them and choose &quot;Save&quot; to write a new file.</source>
+        <translation>Os parâmetros iniciais não podem ser lidos de %1 (%2). Digite-os e escolha &quot;Salvar&quot; para gravar um novo arquivo.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
+        <translation>O campo &quot;%1&quot; contém %2, %3 Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>which is not a number of points from 1 to 32767.</source>
+        <translation>que não é um número de pontos de 1 a 32767.</translation>
+    </message>
+    <message>
+        <source>which is not a number.</source>
+        <translation>que não é um número.</translation>
+    </message>
+    <message>
+        <source>The opening parameters cannot be saved in %1 (%2).</source>
+        <translation>Os parâmetros iniciais não podem ser salvos em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Print setup</source>
+        <translation>Configurar impressão</translation>
+    </message>
+    <message>
+        <source>Print to a PDF file</source>
+        <translation>Imprimir num arquivo PDF</translation>
+    </message>
+    <message>
+        <source>The printer cannot be used.</source>
+        <translation>A impressora não pode ser usada.</translation>
+    </message>
+    <message>
+        <source>A sound of %1 samples per second cannot be converted to the %2 of the sound output.</source>
+        <translation>Um som de %1 amostras por segundo não pode ser convertido para as %2 da saída de som.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be converted: %1.</source>
+        <translation>O som não pode ser convertido: %1.</translation>
+    </message>
+    <message>
+        <source>The function is zero everywhere: there is nothing to hear.</source>
+        <translation>A função é zero em todos os pontos: não há nada para ouvir.</translation>
+    </message>
+    <message>
+        <source>the sound file could not be completed</source>
+        <translation>o arquivo de som não pôde ser concluído</translation>
+    </message>
+    <message>
+        <source>The file %1 is empty: it holds no samples to analyse.</source>
+        <translation>O arquivo %1 está vazio: não contém amostras para analisar.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 sample, fewer than one frame of %3 points: there is no spectrogram to show.</source>
+        <translation>O arquivo %1 contém %2 amostra, menos que um quadro de %3 pontos: não há espectrograma para mostrar.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 samples, fewer than one frame of %3 points: there is no spectrogram to show.</source>
+        <translation>O arquivo %1 contém %2 amostras, menos que um quadro de %3 pontos: não há espectrograma para mostrar.</translation>
+    </message>
+    <message>
+        <source>The frame must be a power of two from %1 to %2 points, not %3.</source>
+        <translation>O quadro deve ser uma potência de dois de %1 a %2 pontos, não %3.</translation>
+    </message>
+    <message>
+        <source>The hop must be from 1 to the frame&apos;s %1 points, not %2.</source>
+        <translation>O passo deve ser de 1 aos %1 pontos do quadro, não %2.</translation>
+    </message>
+    <message>
+        <source>there is no sound output here.</source>
+        <translation>não há saída de som aqui.</translation>
+    </message>
+    <message>
+        <source>The sampling frequency %1 cannot be played. Transfer the data again.</source>
+        <translation>A frequência de amostragem %1 não pode ser tocada. Transfira os dados de novo.</translation>
+    </message>
+    <message>
+        <source>Choose a function in the menu &quot;Waves&quot; first.</source>
+        <translation>Escolha primeiro uma função no menu &quot;Ondas&quot;.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played: %1</source>
+        <translation>O som não pode ser tocado: %1</translation>
+    </message>
+    <message>
+        <source>No sound can be played: </source>
+        <translation>Nenhum som pode ser tocado: </translation>
+    </message>
+    <message>
+        <source>The frame must be a power of two from 256 to 16384 points, not %1.</source>
+        <translation>O quadro deve ser uma potência de dois de 256 a 16384 pontos, não %1.</translation>
+    </message>
+    <message>
+        <source>The hop must be a whole number of points from 1 to the frame, not %1.</source>
+        <translation>O passo deve ser um número inteiro de pontos de 1 ao quadro, não %1.</translation>
+    </message>
+    <message>
+        <source>there is no sound output device.</source>
+        <translation>não há dispositivo de saída de som.</translation>
+    </message>
+    <message>
+        <source>the sound output cannot play %1 samples per second.</source>
+        <translation>a saída de som não consegue tocar %1 amostras por segundo.</translation>
+    </message>
+    <message>
+        <source>no sound is playing.</source>
+        <translation>nenhum som está tocando.</translation>
+    </message>
+    <message>
+        <source>the sound was not played in time.</source>
+        <translation>o som não foi tocado a tempo.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: %1</source>
+        <translation>Nada foi gravado: %1</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 samples: the selection goes past its end.</source>
+        <translation>A gravação contém %1 amostras: a seleção passa do seu fim.</translation>
+    </message>
+    <message>
+        <source>The sound input states no sampling frequency: nothing can be recorded.</source>
+        <translation>A entrada de som não informa frequência de amostragem: nada pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>The length of the recording must be a number of seconds from %1 to %2 (from %3 to %4 samples at the input&apos;s %5 hertz). Type it in the box beside &quot;Record&quot;.</source>
+        <translation>A duração da gravação deve ser um número de segundos de %1 a %2 (de %3 a %4 amostras nos %5 hertz da entrada). Digite-a na caixa ao lado de &quot;Gravar&quot;.</translation>
+    </message>
+    <message>
+        <source>This program has no sound input here: nothing can be recorded.</source>
+        <translation>Este programa não tem entrada de som aqui: nada pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>The sound input cannot be started: %1</source>
+        <translation>A entrada de som não pode ser iniciada: %1</translation>
+    </message>
+    <message>
+        <source>it states no sampling frequency.</source>
+        <translation>ela não informa frequência de amostragem.</translation>
+    </message>
+    <message>
+        <source>Too little sound was heard for a frame of %1 samples: nothing was kept.</source>
+        <translation>Som insuficiente para um quadro de %1 amostras: nada foi guardado.</translation>
+    </message>
+    <message>
+        <source>The main window is listening to the sound input: choose &quot;Stop listening&quot; in its menu &quot;Sound&quot; before recording.</source>
+        <translation>A janela principal está ouvindo a entrada de som: escolha &quot;Parar de ouvir&quot; no menu &quot;Som&quot; dela antes de gravar.</translation>
+    </message>
+    <message>
+        <source>The spectrogram is made from a sound file: open one with &quot;Open&quot;.</source>
+        <translation>O espectrograma é feito a partir de um arquivo de som: abra um com &quot;Abrir&quot;.</translation>
+    </message>
+    <message>
+        <source>No sound input can be used: there is no microphone or other recording device, or no sound server is running.</source>
+        <translation>Nenhuma entrada de som pode ser usada: não há microfone nem outro dispositivo de gravação, ou nenhum servidor de som está rodando.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 offers no format of mono samples this program can read.</source>
+        <translation>A entrada de som %1 não oferece nenhum formato de amostras mono que este programa consiga ler.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 cannot be started.</source>
+        <translation>A entrada de som %1 não pode ser iniciada.</translation>
+    </message>
+    <message>
+        <source>the sound input gave %1 of the %2 samples asked for.</source>
+        <translation>a entrada de som forneceu %1 das %2 amostras pedidas.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>sine</source>
+        <translation>seno</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>cosseno</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>Onda senoidal</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>Onda quadrada</translation>
+    </message>
+    <message>
+        <source>Triangular Wave</source>
+        <translation>Onda triangular</translation>
+    </message>
+    <message>
+        <source>Data of %1</source>
+        <translation>Dados de %1</translation>
+    </message>
+    <message>
+        <source>Frequency of file: %1 Hz</source>
+        <translation>Frequência do arquivo: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Number of points: %1</source>
+        <translation>Número de pontos: %1</translation>
+    </message>
+    <message>
+        <source>Window: %1 seconds</source>
+        <translation>Janela: %1 segundos</translation>
+    </message>
+    <message>
+        <source>Data window (complemented with zeros): %1 seconds</source>
+        <translation>Janela de dados (completada com zeros): %1 segundos</translation>
+    </message>
+    <message>
+        <source>2. Parameters</source>
+        <translation>2. Parâmetros</translation>
+    </message>
+    <message>
+        <source>2.1. number of cycles per second: %1 cycles</source>
+        <translation>2.1. número de ciclos por segundo: %1 ciclos</translation>
+    </message>
+    <message>
+        <source>2.2. data window (complemented with zeros): %1 second</source>
+        <translation>2.2. janela de dados (completada com zeros): %1 segundo</translation>
+    </message>
+    <message>
+        <source>2.3. parameters of the functions</source>
+        <translation>2.3. parâmetros das funções</translation>
+    </message>
+    <message>
+        <source>3. RESULT</source>
+        <translation>3. RESULTADO</translation>
+    </message>
+    <message>
+        <source>frequencies</source>
+        <translation>frequências</translation>
+    </message>
+    <message>
+        <source>amplitude</source>
+        <translation>amplitude</translation>
+    </message>
+    <message>
+        <source>phase </source>
+        <translation>fase </translation>
+    </message>
+    <message>
+        <source> (See Help!)</source>
+        <translation> (Veja a Ajuda!)</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>presente</translation>
+    </message>
+    <message>
+        <source>(radians)</source>
+        <translation>(radianos)</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Relatório</translation>
+    </message>
+    <message>
+        <source>1. Function analysed f(t): %1</source>
+        <translation>1. Função analisada f(t): %1</translation>
+    </message>
+    <message>
+        <source>Window function: %1</source>
+        <translation>Função janela: %1</translation>
+    </message>
+    <message>
+        <source>2.4. window function: %1</source>
+        <translation>2.4. função janela: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About  %1</source>
+        <translation>Sobre o  %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2  (1998)</source>
+        <translation>Versão %1.%2  (1998)</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info. do &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The objective of this program is to help the Chemistry student to understand some practical aspects of the application of the Fourier Transform to the analysis of spectroscopic data and of several simple and complex periodic functions. Many different periodic functions can be generated and then analysed.</source>
+        <translation>O objetivo deste programa é ajudar o estudante de Química a entender alguns aspectos práticos da aplicação da Transformada de Fourier à análise de dados espectroscópicos e de várias funções periódicas simples e complexas. Muitas funções periódicas diferentes podem ser geradas e depois analisadas.</translation>
+    </message>
+    <message>
+        <source>This program was made in 1998 exclusively for didactic purposes, as a teaching aid for Chemistry students.</source>
+        <translation>Este programa foi feito em 1998 exclusivamente para fins didáticos, como apoio ao ensino de estudantes de Química.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source> Warning: Do not use on Fridays after 4 PM (THE WEEKEND IS FOR RESTING)</source>
+        <translation> Aviso: não use às sextas-feiras depois das 16h (O FIM DE SEMANA É PARA DESCANSAR)</translation>
+    </message>
+    <message>
+        <source>FFT</source>
+        <translation>FFT</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel</source>
+        <translation>FFT Quorbel</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versão 1.0</translation>
+    </message>
+    <message>
+        <source>Windows95</source>
+        <translation>Windows95</translation>
+    </message>
+</context>
+</TS>
