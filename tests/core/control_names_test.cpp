@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{kRaw, "Text1", "Label21", "", -1}),
     PrintedName());
 
-// Every field of every window has a label, and no two fields of one window are named
-// alike (the wave table's thirty cells included).
+// Every field of every window has a label (or else a tooltip), and no two fields of one window are
+// named alike (the wave table's thirty cells included).
 class FieldsOfAWindow : public ::testing::TestWithParam<WindowOf> {};
 
 TEST_P(FieldsOfAWindow, AreNamedEachDifferently) {
@@ -73,10 +73,14 @@ TEST_P(FieldsOfAWindow, AreNamedEachDifferently) {
         if (control.kind != ControlKind::TextBox) continue;
         ++fields;
         const NamingLabels labels = NamingLabelsOf(view, name);
-        EXPECT_FALSE(labels.row.empty() && labels.column.empty()) << name;
-        const std::string spoken = (labels.row.empty() ? "" : view[labels.row].caption) + "|" +
-                                   (labels.column.empty() ? "" : view[labels.column].caption) +
-                                   "|" + std::to_string(labels.element);
+        // A field with no label is named by its tooltip.
+        const bool labelled = !labels.row.empty() || !labels.column.empty();
+        EXPECT_TRUE(labelled || !control.tooltip.empty()) << name;
+        const std::string spoken =
+            labelled ? (labels.row.empty() ? "" : view[labels.row].caption) + "|" +
+                           (labels.column.empty() ? "" : view[labels.column].caption) + "|" +
+                           std::to_string(labels.element)
+                     : control.tooltip;
         EXPECT_TRUE(names.insert(spoken).second) << name << " is named like another: " << spoken;
     }
     EXPECT_GT(fields, 0);

@@ -354,13 +354,15 @@ void ControlBinder::Sync() {
 
 // What a screen reader says of a control: its caption (Qt reads it from the widget),
 // or the words the window gives for it (a graph), or the labels a reader pairs it
-// with, as the window shows them; its description: what the window says it shows, or
-// its tooltip.
+// with, as the window shows them, or else its tooltip; its description: what the window says it
+// shows, or its tooltip.
 void ControlBinder::SyncAccessible(const std::string& name, QWidget* widget) {
     if (!widget->isVisible() && !widget->accessibleName().isEmpty()) return;
     const Description said = window_->Describe(name);
     QString spoken = ToQString(said.name);
     if (spoken.isEmpty() && !HasCaption(widget)) spoken = LabelledName(name);
+    // A field with no label beside or above it is named by its tooltip.
+    if (spoken.isEmpty() && !HasCaption(widget)) spoken = widget->toolTip();
     if (spoken.isEmpty() && !HasCaption(widget) && widget->parentWidget())
         spoken = widget->parentWidget()->accessibleName();
     if (widget->accessibleName() != spoken) widget->setAccessibleName(spoken);
