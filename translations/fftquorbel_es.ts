@@ -1917,6 +1917,121 @@ salida de error, ninguna lista).
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Short vertical marks: the window&apos;s harmonic markers, a fundamental and its harmonics.</source>
+        <translation>Marcas verticales cortas: los marcadores de armónicos de la ventana, una fundamental y sus armónicos.</translation>
+    </message>
+    <message>
+        <source>imaginary part</source>
+        <translation>parte imaginaria</translation>
+    </message>
+    <message>
+        <source>real part</source>
+        <translation>parte real</translation>
+    </message>
+    <message>
+        <source>real part (scale of the largest part)</source>
+        <translation>parte real (escala de la mayor parte)</translation>
+    </message>
+    <message>
+        <source>modulus ρ</source>
+        <translation>módulo ρ</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>espectro</translation>
+    </message>
+    <message>
+        <source>%1, %2 window</source>
+        <translation>%1, ventana %2</translation>
+    </message>
+    <message>
+        <source>%1, N = %2 points</source>
+        <translation>%1, N = %2 puntos</translation>
+    </message>
+    <message>
+        <source> (% of the largest)</source>
+        <translation> (% del mayor)</translation>
+    </message>
+    <message>
+        <source> (units of the spectrum list)</source>
+        <translation> (unidades de la lista del espectro)</translation>
+    </message>
+    <message>
+        <source>samples f(t)</source>
+        <translation>muestras f(t)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tiempo (s)</translation>
+    </message>
+    <message>
+        <source>f(t) (sample value)</source>
+        <translation>f(t) (valor de la muestra)</translation>
+    </message>
+    <message>
+        <source>The vertical line marks the middle of the sampled window.</source>
+        <translation>La línea vertical marca el centro de la ventana muestreada.</translation>
+    </message>
+    <message>
+        <source>%1 of the Fourier transform</source>
+        <translation>%1 de la transformada de Fourier</translation>
+    </message>
+    <message>
+        <source>frequency (Hz)</source>
+        <translation>frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <source>, expanded to %1 to %2 Hz</source>
+        <translation>, ampliado de %1 a %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 of the Fourier transform on a musical scale</source>
+        <translation>%1 de la transformada de Fourier en escala musical</translation>
+    </message>
+    <message>
+        <source>frequency (Hz), logarithmic scale, over the piano keyboard</source>
+        <translation>frecuencia (Hz), escala logarítmica, sobre el teclado del piano</translation>
+    </message>
+    <message>
+        <source>level (dB)</source>
+        <translation>nivel (dB)</translation>
+    </message>
+    <message>
+        <source>Spectrogram of the sound file %1, level in dB, Hann window, N = %2 points per frame, every %3 points</source>
+        <translation>Espectrograma del archivo de sonido %1, nivel en dB, ventana de Hann, N = %2 puntos por trama, cada %3 puntos</translation>
+    </message>
+    <message>
+        <source>of the sound file %1</source>
+        <translation>del archivo de sonido %1</translation>
+    </message>
+    <message>
+        <source>of a sine wave</source>
+        <translation>de una onda senoidal</translation>
+    </message>
+    <message>
+        <source>of a square wave</source>
+        <translation>de una onda cuadrada</translation>
+    </message>
+    <message>
+        <source>of a triangular wave</source>
+        <translation>de una onda triangular</translation>
+    </message>
+    <message>
+        <source>of a simple wave</source>
+        <translation>de una onda simple</translation>
+    </message>
+    <message>
+        <source>of a sum of sines, %1 cycles per second</source>
+        <translation>de una suma de senos, %1 ciclos por segundo</translation>
+    </message>
+    <message>
+        <source>of a sum of cosines, %1 cycles per second</source>
+        <translation>de una suma de cosenos, %1 ciclos por segundo</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About  %1</source>

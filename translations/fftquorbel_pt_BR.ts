@@ -1907,6 +1907,121 @@ nenhuma lista).
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>Short vertical marks: the window&apos;s harmonic markers, a fundamental and its harmonics.</source>
+        <translation>Marcas verticais curtas: os marcadores de harmônicos da janela, uma fundamental e seus harmônicos.</translation>
+    </message>
+    <message>
+        <source>imaginary part</source>
+        <translation>parte imaginária</translation>
+    </message>
+    <message>
+        <source>real part</source>
+        <translation>parte real</translation>
+    </message>
+    <message>
+        <source>real part (scale of the largest part)</source>
+        <translation>parte real (escala da maior parte)</translation>
+    </message>
+    <message>
+        <source>modulus ρ</source>
+        <translation>módulo ρ</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>espectro</translation>
+    </message>
+    <message>
+        <source>%1, %2 window</source>
+        <translation>%1, janela %2</translation>
+    </message>
+    <message>
+        <source>%1, N = %2 points</source>
+        <translation>%1, N = %2 pontos</translation>
+    </message>
+    <message>
+        <source> (% of the largest)</source>
+        <translation> (% do maior)</translation>
+    </message>
+    <message>
+        <source> (units of the spectrum list)</source>
+        <translation> (unidades da lista do espectro)</translation>
+    </message>
+    <message>
+        <source>samples f(t)</source>
+        <translation>amostras f(t)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tempo (s)</translation>
+    </message>
+    <message>
+        <source>f(t) (sample value)</source>
+        <translation>f(t) (valor da amostra)</translation>
+    </message>
+    <message>
+        <source>The vertical line marks the middle of the sampled window.</source>
+        <translation>A linha vertical marca o meio da janela amostrada.</translation>
+    </message>
+    <message>
+        <source>%1 of the Fourier transform</source>
+        <translation>%1 da transformada de Fourier</translation>
+    </message>
+    <message>
+        <source>frequency (Hz)</source>
+        <translation>frequência (Hz)</translation>
+    </message>
+    <message>
+        <source>, expanded to %1 to %2 Hz</source>
+        <translation>, ampliado de %1 a %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 of the Fourier transform on a musical scale</source>
+        <translation>%1 da transformada de Fourier em escala musical</translation>
+    </message>
+    <message>
+        <source>frequency (Hz), logarithmic scale, over the piano keyboard</source>
+        <translation>frequência (Hz), escala logarítmica, sobre o teclado do piano</translation>
+    </message>
+    <message>
+        <source>level (dB)</source>
+        <translation>nível (dB)</translation>
+    </message>
+    <message>
+        <source>Spectrogram of the sound file %1, level in dB, Hann window, N = %2 points per frame, every %3 points</source>
+        <translation>Espectrograma do arquivo de som %1, nível em dB, janela de Hann, N = %2 pontos por quadro, a cada %3 pontos</translation>
+    </message>
+    <message>
+        <source>of the sound file %1</source>
+        <translation>do arquivo de som %1</translation>
+    </message>
+    <message>
+        <source>of a sine wave</source>
+        <translation>de uma onda senoidal</translation>
+    </message>
+    <message>
+        <source>of a square wave</source>
+        <translation>de uma onda quadrada</translation>
+    </message>
+    <message>
+        <source>of a triangular wave</source>
+        <translation>de uma onda triangular</translation>
+    </message>
+    <message>
+        <source>of a simple wave</source>
+        <translation>de uma onda simples</translation>
+    </message>
+    <message>
+        <source>of a sum of sines, %1 cycles per second</source>
+        <translation>de uma soma de senos, %1 ciclos por segundo</translation>
+    </message>
+    <message>
+        <source>of a sum of cosines, %1 cycles per second</source>
+        <translation>de uma soma de cossenos, %1 ciclos por segundo</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About  %1</source>
