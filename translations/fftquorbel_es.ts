@@ -1944,7 +1944,7 @@ salida de error, ninguna lista).
     </message>
     <message>
         <source>%1, %2 window</source>
-        <translation>%1, ventana %2</translation>
+        <translation>%1, ventana de %2</translation>
     </message>
     <message>
         <source>%1, N = %2 points</source>

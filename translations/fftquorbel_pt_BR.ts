@@ -1934,7 +1934,7 @@ nenhuma lista).
     </message>
     <message>
         <source>%1, %2 window</source>
-        <translation>%1, janela %2</translation>
+        <translation>%1, janela de %2</translation>
     </message>
     <message>
         <source>%1, N = %2 points</source>
