@@ -453,7 +453,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The window function applied to the samples before the transform, as the
     // worksheet titles name it; empty when the samples are transformed as they are.
     std::string WindowFunctionName() const;
-    // What was sampled: the function of the wave table or the simple wave, or the file.
+    // What was sampled, as a title says it after the quantity ("of a sine wave", "of the
+    // sound file ..."), in the user's language: the wave table's function, the simple wave
+    // or the file.
     std::string FunctionDescription() const;
     // The CSV texts of the samples and of the spectrum (CsvExport.h).
     std::string SamplesCsvText() const;

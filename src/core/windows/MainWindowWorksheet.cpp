@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "music/MusicalGraph.h"
+#include "platform/Translation.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/NumberText.h"
 #include "synthesis/SampleGraph.h"
@@ -15,29 +16,36 @@ namespace quorbel {
 
 namespace {
 
+// The pictures' titles, axis titles and legends are said in the user's language.
+constexpr const char* kContext = "Worksheet";
+std::string Say(const char* text) {
+    return Translate(kContext, text);
+}
+
 // The file's name without its folders.
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-constexpr const char* kMarkersLegend =
-    "Short vertical marks: the window's harmonic markers, a fundamental and its harmonics.";
+constexpr const char* kMarkersLegend = QT_TRANSLATE_NOOP(
+    "Worksheet",
+    "Short vertical marks: the window's harmonic markers, a fundamental and its harmonics.");
 
 const char* QuantityName(Quantity quantity) {
     switch (quantity) {
         case Quantity::Imaginary:
-            return "imaginary part";
+            return QT_TRANSLATE_NOOP("Worksheet", "imaginary part");
         case Quantity::Real:
-            return "real part";
+            return QT_TRANSLATE_NOOP("Worksheet", "real part");
         case Quantity::RealGlobal:
-            return "real part (scale of the largest part)";
+            return QT_TRANSLATE_NOOP("Worksheet", "real part (scale of the largest part)");
         case Quantity::Rho:
-            return "modulus \xCF\x81";  // ρ
+            return QT_TRANSLATE_NOOP("Worksheet", "modulus \xCF\x81");  // ρ
         case Quantity::None:
             break;
     }
-    return "spectrum";
+    return QT_TRANSLATE_NOOP("Worksheet", "spectrum");
 }
 
 std::string Capitalised(std::string text) {
@@ -57,40 +65,47 @@ void MainWindowModel::AddHarmonicMarks(WorksheetPicture& picture, const std::str
         picture.marks.push_back({mark.X1, mark.Y1, mark.X2, mark.Y2, mark.BorderColor, ""});
         shown = true;
     }
-    if (shown) picture.legend.push_back(kMarkersLegend);
+    if (shown) picture.legend.push_back(Say(kMarkersLegend));
 }
 
 std::string MainWindowModel::WindowFunctionName() const {
     // The rectangular window leaves the samples as they are: nothing to name.
     const WindowFunction window = SelectedWindow();
-    return window == WindowFunction::Rectangular ? "" : WindowName(window);
+    return window == WindowFunction::Rectangular ? "" : Translate("Form1", WindowName(window));
 }
 
 std::string MainWindowModel::FunctionDescription() const {
     const ReportInput input = ReportInputNow();
-    if (input.rawData) return "the sound file " + BaseName(input.rawFileName);
+    if (input.rawData)
+        return FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", "of the sound file %1")),
+                      {BaseName(input.rawFileName)});
     if (input.simpleShown) {
         switch (input.simpleKind) {
             case ReportInput::Simple::Sine:
-                return "a sine wave";
+                return Say(QT_TRANSLATE_NOOP("Worksheet", "of a sine wave"));
             case ReportInput::Simple::Square:
-                return "a square wave";
+                return Say(QT_TRANSLATE_NOOP("Worksheet", "of a square wave"));
             case ReportInput::Simple::Triangular:
-                return "a triangular wave";
+                return Say(QT_TRANSLATE_NOOP("Worksheet", "of a triangular wave"));
             case ReportInput::Simple::None:
                 break;
         }
-        return "a simple wave";
+        return Say(QT_TRANSLATE_NOOP("Worksheet", "of a simple wave"));
     }
-    return std::string(input.sineSelected ? "a sum of sines" : "a sum of cosines") + ", " +
-           NumberText(DecimalPrefix(input.cyclesPerSecond)) + " cycles per second";
+    return FillIn(
+        Say(input.sineSelected
+                ? QT_TRANSLATE_NOOP("Worksheet", "of a sum of sines, %1 cycles per second")
+                : QT_TRANSLATE_NOOP("Worksheet", "of a sum of cosines, %1 cycles per second")),
+        {NumberText(DecimalPrefix(input.cyclesPerSecond))});
 }
 
 std::string MainWindowModel::WorksheetTitle(const std::string& quantity, int points) const {
-    std::string title = Capitalised(quantity) + " of " + FunctionDescription();
+    std::string title = Capitalised(quantity + " " + FunctionDescription());
     const std::string window = WindowFunctionName();
-    if (!window.empty()) title += ", " + window + " window";
-    return title + ", N = " + NumberText(points) + " points";
+    if (!window.empty())
+        title = FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", "%1, %2 window")), {title, window});
+    return FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", "%1, N = %2 points")),
+                  {title, NumberText(points)});
 }
 
 std::vector<AxisTick> MainWindowModel::SpectrumValueTicks(double y0, double ytop, double M,
@@ -103,9 +118,10 @@ std::vector<AxisTick> MainWindowModel::SpectrumValueTicks(double y0, double ytop
 }
 
 std::string MainWindowModel::SpectrumValueTitle(Quantity quantity) const {
-    return std::string(QuantityName(quantity)) + (Checked("mnuExportPercentItem")
-                                                      ? " (% of the largest)"
-                                                      : " (units of the spectrum list)");
+    return Say(QuantityName(quantity)) +
+           Say(Checked("mnuExportPercentItem")
+                   ? QT_TRANSLATE_NOOP("Worksheet", " (% of the largest)")
+                   : QT_TRANSLATE_NOOP("Worksheet", " (units of the spectrum list)"));
 }
 
 WorksheetPicture MainWindowModel::FtWorksheet() const {
@@ -117,16 +133,17 @@ WorksheetPicture MainWindowModel::FtWorksheet() const {
     picture.drawingHeight = H;
     picture.shown = {0, 0, W, H};
     picture.draw = [this](Surface& pic) { DrawFtGraph(pic); };
-    picture.title = WorksheetTitle("samples f(t)", n);
+    picture.title = WorksheetTitle(Say(QT_TRANSLATE_NOOP("Worksheet", "samples f(t)")), n);
     const double rate = SamplingRate();
-    picture.x.title = "time (s)";
+    picture.x.title = Say(QT_TRANSLATE_NOOP("Worksheet", "time (s)"));
     if (n > 1 && rate > 0) picture.x.ticks = LinearTicks(0, 0, (n - 1) / rate, W, 0, W);
-    picture.y.title = "f(t) (sample value)";
+    picture.y.title = Say(QT_TRANSLATE_NOOP("Worksheet", "f(t) (sample value)"));
     // The largest absolute sample reaches three quarters of the half height.
     const double A = samples.Value(n + 1);
     picture.y.ticks = A != 0 ? LinearTicks(0, H / 2, A, H / 2 - H / 2 * 3 / 4, 0, H)
                              : std::vector<AxisTick>{{H / 2, "0"}};
-    picture.legend = {"The vertical line marks the middle of the sampled window."};
+    picture.legend = {Say(QT_TRANSLATE_NOOP(
+        "Worksheet", "The vertical line marks the middle of the sampled window."))};
     return picture;
 }
 
@@ -147,7 +164,8 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
         DrawLinearTrace(pic, state_.displayedValueList);
     };
     picture.title =
-        WorksheetTitle(std::string(QuantityName(quantity)) + " of the Fourier transform",
+        WorksheetTitle(FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", "%1 of the Fourier transform")),
+                              {Say(QuantityName(quantity))}),
                        WholeNumber(state_.Get(Field::totalPoints)));
 
     // Bin k is k Hz for calculated waves; a file's N points span half its rate.
@@ -156,12 +174,12 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
         const int N = state_.graphValueList.Whole(0);
         binHz = N > 0 ? DecimalPrefix(state_.Get(Field::cyclesPerSecond)) / (2.0 * N) : 0;
     }
-    picture.x.title = "frequency (Hz)";
+    picture.x.title = Say(QT_TRANSLATE_NOOP("Worksheet", "frequency (Hz)"));
     if (n > 1 && binHz > 0)
         picture.x.ticks = LinearTicks(Nzero * binHz, 0, (Nzero + n - 1) * binHz, W, 0, W);
     if (GraphExpanded() && n > 0)
-        picture.title += ", expanded to " + NumberText(Nzero * binHz) + " to " +
-                         NumberText((Nzero + n - 1) * binHz) + " Hz";
+        picture.title += FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", ", expanded to %1 to %2 Hz")),
+                                {NumberText(Nzero * binHz), NumberText((Nzero + n - 1) * binHz)});
     picture.y.title = SpectrumValueTitle(quantity);
     picture.y.ticks = SpectrumValueTicks(y0, ytop, shown.Value(n + 1), picture.shown.bottom);
 
@@ -188,10 +206,13 @@ WorksheetPicture MainWindowModel::MusicWorksheet() const {
     picture.shown = {left, 0, left + view_["Picture4"].width, H};
     picture.draw = [this, sign](Surface& pic) { DrawMusicalGraph(pic, sign); };
     picture.palette = [](Color c) { return OnPaper(c, music::kCanvasBack); };
-    picture.title = WorksheetTitle(std::string(QuantityName(DisplayedQuantity())) +
-                                       " of the Fourier transform on a musical scale",
-                                   WholeNumber(state_.Get(Field::totalPoints)));
-    picture.x.title = "frequency (Hz), logarithmic scale, over the piano keyboard";
+    picture.title = WorksheetTitle(
+        FillIn(
+            Say(QT_TRANSLATE_NOOP("Worksheet", "%1 of the Fourier transform on a musical scale")),
+            {Say(QuantityName(DisplayedQuantity()))}),
+        WholeNumber(state_.Get(Field::totalPoints)));
+    picture.x.title = Say(QT_TRANSLATE_NOOP(
+        "Worksheet", "frequency (Hz), logarithmic scale, over the piano keyboard"));
     const MusicalBaseline base = MusicalBaselineOf(H, sign);
     // Upright peaks rise from the baseline, inverted ones hang down to the ruler.
     const double from = sign < 0 ? base.y0 : 0, to = sign < 0 ? 2 * H / 3 : base.y0;

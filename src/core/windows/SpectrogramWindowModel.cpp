@@ -294,9 +294,9 @@ WorksheetPicture SpectrogramWindowModel::Worksheet() const {
         DrawSpectrogramColumns(pic, layout, *shown, 0, shown->Info().columns);
     };
     const double width = layout.right - layout.left, height = layout.bottom - layout.top;
-    picture.x.title = "time (s)";
+    picture.x.title = Translate("Worksheet", "time (s)");
     picture.x.ticks = LinearTicks(layout.t0, 0, layout.t1, width, 0, width);
-    picture.y.title = "frequency (Hz)";
+    picture.y.title = Translate("Worksheet", "frequency (Hz)");
     if (axis_ == SpectrogramAxis::linear) {
         picture.y.ticks = LinearTicks(layout.f0, height, layout.f1, 0, 0, height);
     } else {
@@ -307,13 +307,15 @@ WorksheetPicture SpectrogramWindowModel::Worksheet() const {
                     picture.y.ticks.push_back({layout.YOfFrequency(decade * factor) - layout.top,
                                                NumberText(decade * factor)});
     }
-    picture.colourScale =
-        WorksheetColourScale{"level (dB)", kSpectrogramFloorDb, kSpectrogramTopDb, LevelColor};
+    picture.colourScale = WorksheetColourScale{Translate("Worksheet", "level (dB)"),
+                                               kSpectrogramFloorDb, kSpectrogramTopDb, LevelColor};
     // The frames are weighted by the Hann window before each transform.
-    picture.title = "Spectrogram of the sound file " +
-                    std::filesystem::path(path_).filename().string() +
-                    ", level in dB, Hann window, N = " + std::to_string(info.settings.frame) +
-                    " points per frame, every " + std::to_string(info.settings.hop) + " points";
+    picture.title =
+        FillIn(Translate("Worksheet",
+                         "Spectrogram of the sound file %1, level in dB, Hann window, "
+                         "N = %2 points per frame, every %3 points"),
+               {std::filesystem::path(path_).filename().string(),
+                std::to_string(info.settings.frame), std::to_string(info.settings.hop)});
     return picture;
 }
 
