@@ -23,6 +23,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   qt6-multimedia-dev libsamplerate0-dev  # playing sound, and changing its rate
   libpulse-dev                           # asking whether the sound server answers
+  gstreamer1.0-plugins-base              # the media back end Qt Multimedia loads
 )
 if [ "$purpose" = test ]; then
   packages+=(
