@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cctype>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -162,12 +161,35 @@ void PrintTo(const ReportCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-// The numbers of a text with the column each starts at, line by line.
+// The numbers of a text with the column each starts at, line by line: an optional
+// sign, digits, an optional fraction and an optional exponent.
 std::vector<std::pair<size_t, std::string>> NumbersOf(const std::string& line) {
-    static const std::regex number(R"([-+]?[0-9]+(\.[0-9]+)?([eE][-+]?[0-9]+)?)");
+    auto digit = [&line](size_t i) {
+        return i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]));
+    };
+    auto digits = [&](size_t i) {
+        while (digit(i)) ++i;
+        return i;
+    };
     std::vector<std::pair<size_t, std::string>> numbers;
-    for (std::sregex_iterator n(line.begin(), line.end(), number), end; n != end; ++n)
-        numbers.emplace_back(static_cast<size_t>(n->position()), n->str());
+    size_t i = 0;
+    while (i < line.size()) {
+        const size_t start = i;
+        size_t j = (line[i] == '-' || line[i] == '+') ? i + 1 : i;
+        if (!digit(j)) {
+            ++i;
+            continue;
+        }
+        j = digits(j);
+        if (j < line.size() && line[j] == '.' && digit(j + 1)) j = digits(j + 1);
+        if (j < line.size() && (line[j] == 'e' || line[j] == 'E')) {
+            size_t k = j + 1;
+            if (k < line.size() && (line[k] == '-' || line[k] == '+')) ++k;
+            if (digit(k)) j = digits(k);
+        }
+        numbers.emplace_back(start, line.substr(start, j - start));
+        i = j;
+    }
     return numbers;
 }
 bool HasLetters(const std::string& line) {
