@@ -6,11 +6,11 @@
 #include <cmath>
 
 #include "ModelFixture.h"
-#include "windows/ControlTable.h"
 #include "fourier/TransformDriver.h"
 #include "fourier/WindowFunction.h"
 #include "state/NumberText.h"
 #include "synthesis/SampleGraph.h"
+#include "windows/ControlTable.h"
 
 namespace quorbel::testing {
 namespace {
