@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -157,10 +156,15 @@ std::multiset<std::string> Markers(const std::string& text) {
     return markers;
 }
 std::vector<std::string> Tags(const std::string& text) {
+    // <i>, </i>, <g> and </g>, in order.
     std::vector<std::string> tags;
-    static const std::regex tag("</?[ig]>");
-    for (std::sregex_iterator t(text.begin(), text.end(), tag), end; t != end; ++t)
-        tags.push_back(t->str());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '<') continue;
+        const size_t name = i + 1 < text.size() && text[i + 1] == '/' ? i + 2 : i + 1;
+        if (name + 1 < text.size() && (text[name] == 'i' || text[name] == 'g') &&
+            text[name + 1] == '>')
+            tags.push_back(text.substr(i, name + 2 - i));
+    }
     return tags;
 }
 
