@@ -14,7 +14,7 @@
 
 #include "CliRun.h"
 #include "CompanionRun.h"
-#include "RecordingPlatform.h"
+#include "PictureWindow.h"
 #include "state/NumberText.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureFile.h"
@@ -23,13 +23,6 @@
 
 namespace quorbel {
 namespace {
-
-class PictureFilePlatform : public RecordingPlatform {
-  public:
-    bool ExportPicture(const PictureRequest& request, std::string* error) override {
-        return WritePictureFile(request, error);
-    }
-};
 
 // An SVG file that is well-formed XML and that Qt's renderer accepts.
 void ExpectSvg(const QString& path, const QSize& size) {
@@ -47,25 +40,7 @@ void ExpectSvg(const QString& path, const QSize& size) {
 }
 
 // The main window with the graphs on images, as the desktop program draws them.
-class ExportFilesTest : public ::testing::Test {
-  protected:
-    ExportFilesTest()
-        : window_(
-              platform_, ParamFile(Path("Zparamfile.wr").toStdString()),
-              MainWindowSurfaces{picture1_, picture2_, picture8_, picture9_, form5_, &picture5_}) {}
-
-    QString Path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
-
-    QTemporaryDir folder_;
-    PictureFilePlatform platform_;
-    ImageSurface picture1_{kPicture1Width, kPicture1Height};
-    ImageSurface picture2_{kPicture2Width, kPicture2Height};
-    ImageSurface picture8_{kHalfGraphWidth, kHalfGraphHeight};
-    ImageSurface picture9_{kHalfGraphWidth, kHalfGraphHeight};
-    TextGridSurface form5_{kReportWidth, kReportHeight};
-    ImageSurface picture5_{music::kCanvasWidth, music::kCanvasHeight};
-    MainWindowModel window_;
-};
+class ExportFilesTest : public ::testing::Test, public testing::PictureWindow {};
 
 struct GraphCase {
     const char* name;

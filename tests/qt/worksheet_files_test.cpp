@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "CompanionRun.h"
-#include "RecordingPlatform.h"
+#include "PictureWindow.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureFile.h"
 #include "surface/TextGridSurface.h"
@@ -25,13 +25,6 @@
 
 namespace quorbel {
 namespace {
-
-class PictureFilePlatform : public RecordingPlatform {
-  public:
-    bool ExportPicture(const PictureRequest& request, std::string* error) override {
-        return WritePictureFile(request, error);
-    }
-};
 
 struct SvgContent {
     std::vector<std::string> texts;  // every text element, trimmed
@@ -78,28 +71,12 @@ bool Has(const std::vector<std::string>& texts, const std::string& text) {
     return text.size() > 30 && joined.find(text) != std::string::npos;
 }
 
-class WorksheetFilesTest : public ::testing::Test {
+class WorksheetFilesTest : public ::testing::Test, public testing::PictureWindow {
   protected:
-    WorksheetFilesTest()
-        : window_(
-              platform_, ParamFile(Path("Zparamfile.wr").toStdString()),
-              MainWindowSurfaces{picture1_, picture2_, picture8_, picture9_, form5_, &picture5_}) {}
-
-    QString Path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
     void Export(const char* item, const QString& path) {
         platform_.saveAnswers.push_back(path.toStdString());
         ASSERT_TRUE(window_.Fire(item, Event::Click));
     }
-
-    QTemporaryDir folder_;
-    PictureFilePlatform platform_;
-    ImageSurface picture1_{kPicture1Width, kPicture1Height};
-    ImageSurface picture2_{kPicture2Width, kPicture2Height};
-    ImageSurface picture8_{kHalfGraphWidth, kHalfGraphHeight};
-    ImageSurface picture9_{kHalfGraphWidth, kHalfGraphHeight};
-    TextGridSurface form5_{kReportWidth, kReportHeight};
-    ImageSurface picture5_{music::kCanvasWidth, music::kCanvasHeight};
-    MainWindowModel window_;
 };
 
 struct SheetCase {
