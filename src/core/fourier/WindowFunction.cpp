@@ -85,7 +85,7 @@ DataList WindowedSamples(const DataList& sampleList, int M, WindowFunction windo
         if (line >= 1 && line <= M)
             windowed.AddNumber(sampleList.Value(line) * w[static_cast<size_t>(line - 1)]);
         else
-            windowed.Add(sampleList.Line(line));
+            windowed.AddLineOf(sampleList, line);
     }
     return windowed;
 }

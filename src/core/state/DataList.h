@@ -3,6 +3,11 @@
 // read by line position. Line 0 is a header (usually the number of values); values
 // follow from line 1. Numbers are stored as NumberText, so every value that passes
 // through a list carries the rounding of its decimal text.
+//
+// A list is filled with thousands of numbers at a time and mostly read back as
+// numbers. So a number's text is written when a line is first asked for as text, and
+// the value its text reads as is worked out once, when the number is added (see
+// TextValue): every reader sees exactly what it would read from the text.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +16,13 @@ namespace quorbel {
 
 class DataList {
   public:
-    void Clear() { lines_.clear(); }
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Clear();
+    void Add(std::string line);
     void AddNumber(double value);
+    // Adds line `index` of `from` as it stands there (empty text past its end).
+    void AddLineOf(const DataList& from, int index);
+    // Room for `count` lines, so that a list refilled line by line grows only once.
+    void Reserve(int count);
 
     int Count() const { return static_cast<int>(lines_.size()); }
     bool Empty() const { return lines_.empty(); }
@@ -28,11 +37,20 @@ class DataList {
     // ("Infinity", "-Infinity") or of no number ("NaN"); readers would take it as 0.
     bool AllFinite() const;
 
-    const std::vector<std::string>& Lines() const { return lines_; }
-    bool operator==(const DataList&) const = default;
+    const std::vector<std::string>& Lines() const;
+    // Lists are equal when their texts are.
+    bool operator==(const DataList& other) const { return Lines() == other.Lines(); }
 
   private:
-    std::vector<std::string> lines_;
+    void WriteText(std::size_t index) const;
+
+    mutable std::vector<std::string> lines_;
+    // The number given for a line whose text is not written yet (textDue_ set).
+    std::vector<double> numbers_;
+    mutable std::vector<unsigned char> textDue_;
+    // What each line reads as; NaN until it has been read (decimal-prefix reading
+    // never gives NaN).
+    mutable std::vector<double> values_;
 };
 
 }  // namespace quorbel

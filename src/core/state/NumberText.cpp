@@ -1,8 +1,10 @@
 #include "state/NumberText.h"
 
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace quorbel {
@@ -68,6 +70,40 @@ std::string NumberText(double value) {
     return text;
 }
 
+// A magnitude a from 1e-8 up to 1e15 has its 15 significant digits in the integer
+// nearest to a * 10^k, for the k from 0 to 22 that brings a * 10^k into [1e14, 1e15);
+// 10^k is exact in a double. The product y is rounded once, and every integer and half
+// in that range is a double too, so the integer nearest to y is the one nearest to the
+// exact product unless y lies on a half: that case, and a product on the edge of the
+// range, are left to the text. The digits r read back as r / 10^k: a quotient of two
+// exact doubles rounded once, just as the reading of the text rounds r * 10^-k once.
+double TextValue(double value) {
+    static constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kLargest = 22;
+    const double a = std::fabs(value);
+    if (a >= 1e-8 && a < 1e15) {
+        // a lies in [2^b, 2^(b+1)), so its decimal exponent is floor(b log10 2) or one
+        // more; the first product tells which.
+        const int b = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7ff) - 1023;
+        int k = 14 - static_cast<int>(std::floor(b * 0.30102999566398120));
+        if (k >= 0 && k <= kLargest) {
+            double y = a * kExactTens[k];
+            if (y < 1e14 && k < kLargest)
+                y = a * kExactTens[++k];
+            else if (y >= 1e15 && k > 0)
+                y = a * kExactTens[--k];
+            const double r = std::floor(y + 0.5);
+            if (y > 1e14 && y < 1e15 - 1 && r - y != 0.5) {
+                const double read = r / kExactTens[k];
+                return value < 0 ? -read : read;
+            }
+        }
+    }
+    return DecimalPrefix(NumberText(value));
+}
+
 std::optional<double> ParseNumber(std::string_view text) {
     text = Trim(text);
     if (text.empty()) return std::nullopt;
@@ -86,7 +122,11 @@ double DecimalPrefix(std::string_view text) {
 }
 
 int WholeNumber(std::string_view text) {
-    double v = std::trunc(DecimalPrefix(text));
+    return WholeOf(DecimalPrefix(text));
+}
+
+int WholeOf(double value) {
+    double v = std::trunc(value);
     if (!(v > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
     if (!(v < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     return static_cast<int>(v);

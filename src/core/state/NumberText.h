@@ -13,6 +13,10 @@ namespace quorbel {
 // magnitudes below 1e-4 or from 1e15 on. Negative zero prints as "0".
 std::string NumberText(double value);
 
+// The number NumberText(value) reads back as, DecimalPrefix(NumberText(value)) to the
+// last bit. Most values are rounded to their 15 digits without writing the text.
+double TextValue(double value);
+
 // Halves up to three decimals (the integer part of 1000 f, over 1000, plus 0.001 when
 // the rest is at least 0.0005), as the frequency read-outs show frequencies.
 double ThreeDecimals(double f);
@@ -31,5 +35,7 @@ double DecimalPrefix(std::string_view text);
 // A whole number by decimal-prefix reading, truncated toward zero and clamped to the
 // int range (so "1e300" or "-1e300" cannot overflow).
 int WholeNumber(std::string_view text);
+// The same for a number already read: truncated toward zero, clamped to the int range.
+int WholeOf(double value);
 
 }  // namespace quorbel

@@ -33,7 +33,7 @@ DataList WindowOf(const DataList& from, int firstLine, int count, int offset) {
     window.AddNumber(count);
     double largest = 0;
     for (int line = firstLine; line < firstLine + count; ++line) {
-        window.Add(from.Line(line));
+        window.AddLineOf(from, line);
         if (from.Value(line) > largest) largest = from.Value(line);
     }
     window.AddNumber(largest);
@@ -249,7 +249,7 @@ void MainWindowModel::Command6_Click() {
     if (!state_.graphValueList.Empty()) {
         const int N = state_.graphValueList.Whole(0);
         for (int i = 0; i <= N + 2; ++i)
-            state_.displayedValueList.Add(state_.graphValueList.Line(i));
+            state_.displayedValueList.AddLineOf(state_.graphValueList, i);
         Grafmesmo();
     }
     if (view_["Picture1"].visible) view_.focus = "Picture1";

@@ -183,7 +183,7 @@ void MainWindowModel::ScalePeaks(double factor) {
         const double M = shown.Value(n + 1) * factor;
         const std::string Nzero = NumberText(shown.Whole(n + 2));
         DataList scaled;
-        for (int i = 0; i <= n; ++i) scaled.Add(shown.Line(i));
+        for (int i = 0; i <= n; ++i) scaled.AddLineOf(shown, i);
         scaled.AddNumber(M);
         scaled.Add(Nzero);
         shown = scaled;
