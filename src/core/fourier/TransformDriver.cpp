@@ -17,6 +17,7 @@ std::vector<double> ReadOneBased(const DataList& list, int count) {
 
 DataList WriteList(std::string header, const std::vector<double>& data) {
     DataList list;
+    list.Reserve(static_cast<int>(data.size()));
     list.Add(std::move(header));
     for (size_t i = 1; i < data.size(); ++i) list.AddNumber(data[i]);
     return list;

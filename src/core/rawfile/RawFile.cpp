@@ -124,6 +124,7 @@ std::optional<DataList> RawSampleList(const std::filesystem::path& path, std::in
 
 DataList SampleList(const std::vector<double>& values) {
     DataList list;
+    list.Reserve(static_cast<int>(values.size()) + 2);
     list.Add(std::to_string(values.size()));
     double largest = 0;
     for (double value : values) {

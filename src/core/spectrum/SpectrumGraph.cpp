@@ -93,6 +93,7 @@ DataList GraphValues(const DataList& spectrumList, int N, Quantity quantity) {
         M = GlobalMaximum(spectrumList, N);
     }
     DataList list;
+    list.Reserve(N + 3);
     list.AddNumber(N);
     for (double value : v) list.AddNumber(value);
     list.AddNumber(M);
@@ -102,6 +103,7 @@ DataList GraphValues(const DataList& spectrumList, int N, Quantity quantity) {
 
 DataList PartList(const DataList& spectrumList, int N, bool imaginary, double G) {
     DataList list;
+    list.Reserve(N + 2);
     list.AddNumber(N);
     for (int i = 0; i < N; ++i)
         list.AddNumber(imaginary ? Im(spectrumList, i) : Re(spectrumList, i));
