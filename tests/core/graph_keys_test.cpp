@@ -19,7 +19,7 @@
 namespace quorbel::testing {
 namespace {
 
-constexpr int kLeft = 1, kRight = 2, kShift = 1;
+constexpr int kLeft = 1, kRight = 2, kShift = 1, kCtrl = 2;
 // Where the keys press: on the FFT graph's axis, and where the musical markers rest.
 const double kFftY = kPicture1Height * (2.0 / 3);
 constexpr double kMusicY = 2100;
@@ -140,6 +140,13 @@ const KeyCase kCases[] = {
      {{kKeyRight, kShift}, {kKeyRight, 0, 5}, {kKeyReturn}},
      Mouse::rightClicks,
      {"Keyboard cursor at 15 Hz.", "Enter places the harmonic markers"}},
+    {"peak marked with ctrl while the markers are on",
+     "Picture1",
+     {"Command2"},
+     false,
+     {{kKeyRight, kShift, 6}, {kKeyReturn, kCtrl}},
+     Mouse::leftClicks,
+     {"Keyboard cursor at 60 Hz."}},
     {"musical markers a semitone and a half below A4",
      "Picture5",
      {"Command3", "Command2"},
@@ -147,13 +154,7 @@ const KeyCase kCases[] = {
      {{kKeyLeft, kShift}, {kKeyLeft, 0, 5}, {kKeyReturn}},
      Mouse::musicalRightDrags,
      {"Keyboard cursor at 403.482 Hz  G#4 -50 c."}},
-    {"no file to select from",
-     "Picture2",
-     {},
-     false,
-     {},
-     Mouse::none,
-     {"No file opened yet."}},
+    {"no file to select from", "Picture2", {}, false, {}, Mouse::none, {"No file opened yet."}},
     {"samples selected from 100 to 1250",
      "Picture2",
      {},

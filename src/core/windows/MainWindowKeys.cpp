@@ -14,6 +14,7 @@ namespace quorbel {
 namespace {
 
 constexpr int kLeftButton = 1, kRightButton = 2;
+constexpr int kCtrl = 2;  // in the shift state of an event
 // The height the keys press at: on the FFT graph its axis, so the harmonic markers
 // stand just above it; on the musical canvas where the markers rest when switched on.
 constexpr double kFftAxisShare = 2.0 / 3;
@@ -43,7 +44,10 @@ void MainWindowModel::Picture1_KeyPress(int key, int shift) {
             break;
         case GraphKeyAction::activate: {
             cursor.X1 = cursor.X2 = x;
-            const int button = MarkersShown() || ExpansionRunning() ? kRightButton : kLeftButton;
+            // Ctrl gives the left button's click in every mode: a peak is marked
+            // while the markers are on or limits are being set, as the mouse does.
+            const bool rightMode = MarkersShown() || ExpansionRunning();
+            const int button = rightMode && !(shift & kCtrl) ? kRightButton : kLeftButton;
             Picture1_MouseDown(button, 0, x, y);
             Picture1_MouseUp(button, 0, x, y);
             break;

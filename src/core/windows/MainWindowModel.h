@@ -267,7 +267,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The keyboard on the FFT graph (GraphKeys.h): the cursor moves a displayed point
     // at a time with the read-out of a pointer there; Enter clicks there as the mode
     // asks (the right button while the harmonic markers are on or the limits of an
-    // expansion are being set, the left one otherwise); Escape drops limits half set.
+    // expansion are being set, the left one otherwise or with Ctrl); Escape drops
+    // limits half set.
     void Picture1_KeyPress(int key, int shift);
     // The read-out's frequency under x (twips on the FFT graph), rounded to three
     // decimals; nothing where none can be computed.
