@@ -909,6 +909,22 @@ salida de error, ninguna lista).
         <source>for a worksheet</source>
         <translation>para una hoja de trabajo</translation>
     </message>
+    <message>
+        <source>Keyboard cursor at %1.</source>
+        <translation>Cursor del teclado en %1.</translation>
+    </message>
+    <message>
+        <source>Choosing the region to expand: press Enter at each of its limits, or Escape to cancel.</source>
+        <translation>Eligiendo la región a ampliar: pulse Intro en cada uno de sus límites, o Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>The first limit is set.</source>
+        <translation>El primer límite está marcado.</translation>
+    </message>
+    <message>
+        <source>Enter places the harmonic markers at the cursor.</source>
+        <translation>Intro coloca los marcadores de los armónicos en el cursor.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1177,6 +1193,34 @@ salida de error, ninguna lista).
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+    <message>
+        <source>Graph of the file</source>
+        <translation>Gráfico del archivo</translation>
+    </message>
+    <message>
+        <source>No file opened yet.</source>
+        <translation>Todavía no se ha abierto ningún archivo.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points shown of the file&apos;s %3.</source>
+        <translation>%1: %2 puntos mostrados de los %3 del archivo.</translation>
+    </message>
+    <message>
+        <source>Selected: points %1 to %2, %3 points, %4 to be transferred.</source>
+        <translation>Seleccionados: puntos %1 a %2, %3 puntos, %4 a transferir.</translation>
+    </message>
+    <message>
+        <source>Nothing selected: press Enter at each end of a stretch.</source>
+        <translation>Nada seleccionado: pulse Intro en cada extremo de un tramo.</translation>
+    </message>
+    <message>
+        <source>Keyboard cursor at point %1.</source>
+        <translation>Cursor del teclado en el punto %1.</translation>
+    </message>
+    <message>
+        <source>The selection starts at point %1: press Enter at its other end, or Escape to cancel.</source>
+        <translation>La selección empieza en el punto %1: pulse Intro en el otro extremo, o Esc para cancelar.</translation>
     </message>
 </context>
 <context>

@@ -899,6 +899,22 @@ nenhuma lista).
         <source>for a worksheet</source>
         <translation>para uma folha de exercícios</translation>
     </message>
+    <message>
+        <source>Keyboard cursor at %1.</source>
+        <translation>Cursor do teclado em %1.</translation>
+    </message>
+    <message>
+        <source>Choosing the region to expand: press Enter at each of its limits, or Escape to cancel.</source>
+        <translation>Escolhendo a região a expandir: pressione Enter em cada um de seus limites, ou Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>The first limit is set.</source>
+        <translation>O primeiro limite está marcado.</translation>
+    </message>
+    <message>
+        <source>Enter places the harmonic markers at the cursor.</source>
+        <translation>Enter coloca os marcadores dos harmônicos no cursor.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1167,6 +1183,34 @@ nenhuma lista).
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+    <message>
+        <source>Graph of the file</source>
+        <translation>Gráfico do arquivo</translation>
+    </message>
+    <message>
+        <source>No file opened yet.</source>
+        <translation>Nenhum arquivo aberto ainda.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points shown of the file&apos;s %3.</source>
+        <translation>%1: %2 pontos mostrados dos %3 do arquivo.</translation>
+    </message>
+    <message>
+        <source>Selected: points %1 to %2, %3 points, %4 to be transferred.</source>
+        <translation>Selecionados: pontos %1 a %2, %3 pontos, %4 a transferir.</translation>
+    </message>
+    <message>
+        <source>Nothing selected: press Enter at each end of a stretch.</source>
+        <translation>Nada selecionado: pressione Enter em cada extremo de um trecho.</translation>
+    </message>
+    <message>
+        <source>Keyboard cursor at point %1.</source>
+        <translation>Cursor do teclado no ponto %1.</translation>
+    </message>
+    <message>
+        <source>The selection starts at point %1: press Enter at its other end, or Escape to cancel.</source>
+        <translation>A seleção começa no ponto %1: pressione Enter no outro extremo, ou Esc para cancelar.</translation>
     </message>
 </context>
 <context>

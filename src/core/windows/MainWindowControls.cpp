@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "windows/ControlTable.h"
+#include "windows/GraphKeys.h"
 #include "windows/MainWindowModel.h"
 #include "windows/SoundMenu.h"
 
@@ -767,7 +768,8 @@ const ControlTable<M>& M::Table() {
              "",
              {.mouseDown = HANDLER(M, Picture1_MouseDown),
               .mouseMove = HANDLER(M, Picture1_MouseMove),
-              .mouseUp = HANDLER(M, Picture1_MouseUp)},
+              .mouseUp = HANDLER(M, Picture1_MouseUp),
+              .keyPress = HANDLER(M, Picture1_KeyPress)},
              kPlain,
              {kGraphLeft, kTop, kPicture1Width, kPicture1Height},
              {.pointer = kPointerUpArrow}},
@@ -828,7 +830,8 @@ const ControlTable<M>& M::Table() {
              "Picture4",
              "",
              "",
-             {.mouseMove = HANDLER(M, Picture5_MouseMove)},
+             {.mouseMove = HANDLER(M, Picture5_MouseMove),
+              .keyPress = HANDLER(M, Picture5_KeyPress)},
              kPlain,
              {-8700, 120, music::kCanvasWidth, music::kCanvasHeight}},
             {"HScroll2",
@@ -1078,6 +1081,10 @@ ViewState MainWindowInitialView() {
     view.lines["Line3"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture8"};
     view.lines["Line4"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture9"};
     view.lines["Line5"] = {0, 0, 0, music::kCanvasHeight, colors::kWhite, false, "Picture5"};
+    // The keyboard cursors, shown while their graph has the focus: at the left edge of
+    // the FFT graph, and at A4 on the musical canvas.
+    AddKeyCursor(view, kFftKeyCursor, "Picture1", 0, kPicture1Height);
+    AddKeyCursor(view, kMusicKeyCursor, "Picture5", music::kReferenceX, music::kCanvasHeight);
     // The harmonic markers: eleven over the FFT graph, seventeen over the musical
     // canvas (placed at start-up).
     for (int k = 0; k <= 10; ++k)

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "music/MusicalGraph.h"
 #include "music/NoteName.h"
+#include "platform/Translation.h"
 #include "report/Report.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
@@ -75,22 +77,46 @@ std::string MainWindowModel::FunctionText() const {
            " to " + NumberText(high) + ".";
 }
 
+// Where the keyboard cursor of a graph stands, and what Enter does there now.
+std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
+    std::string text;
+    auto cursorAt = [&text](const std::string& reading) {
+        text = " " + FillIn(Translate("Form1", "Keyboard cursor at %1."), {reading});
+    };
+    if (graph == "Picture1") {
+        if (const std::optional<double> f = FrequencyUnder(view_.Line(kFftKeyCursor).X1))
+            cursorAt(NumberText(*f) + " Hz");
+        if (ExpansionRunning())
+            text += " " + Translate("Form1",
+                                    "Choosing the region to expand: press Enter at each of its "
+                                    "limits, or Escape to cancel.");
+        if (ExpansionRunning() && WholeNumber(state_.expansionClickCount) == 1)
+            text += " " + Translate("Form1", "The first limit is set.");
+    } else {
+        const double f = ThreeDecimals(KeyboardFrequency(view_.Line(kMusicKeyCursor).X1));
+        cursorAt(WithNoteName(NumberText(f) + " Hz", f));
+    }
+    if (MarkersShown() && !MarkersFrozen())
+        text += " " + Translate("Form1", "Enter places the harmonic markers at the cursor.");
+    return text;
+}
+
 Description MainWindowModel::Describe(const std::string& control) const {
     const bool computed = state_.graphValueList.Count() > 1;
-    auto spectrum = [&](const char* kind, bool notes) {
+    auto spectrum = [&](const char* kind, bool notes, const std::string& graph) {
         std::string quantity;
         for (const char* option : {"Option1", "Option2", "Option3", "Option8", "Option10"})
             if (Checked(option)) quantity = view_[option].caption + ". ";
-        return computed ? kind + quantity + PeaksText(PeaksShown(), notes)
+        return computed ? kind + quantity + PeaksText(PeaksShown(), notes) + KeyCursorText(graph)
                         : std::string(kind) + "Nothing computed yet.";
     };
     if (control == "Picture1")
-        return {"FFT graph", spectrum("The Fourier transform of f(t): ", false)};
+        return {"FFT graph", spectrum("The Fourier transform of f(t): ", false, control)};
     if (control == "Picture2") return {"Graph of f(t)", FunctionText()};
     if (control == "Picture4" || control == "Picture5")
         return {"Musical graph",
                 spectrum("The spectrum over a piano keyboard, on a logarithmic frequency axis: ",
-                         true)};
+                         true, "Picture5")};
     if (control == "Picture6" || control == "Picture8")
         return {"Real part", "The real parts (r) of the transform, one bar per frequency."};
     if (control == "Picture7" || control == "Picture9")

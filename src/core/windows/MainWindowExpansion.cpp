@@ -54,28 +54,35 @@ int MainWindowModel::PointUnder(double x) const {
     return p > n - 1 ? n - 1 : static_cast<int>(p);
 }
 
+std::optional<double> MainWindowModel::FrequencyUnder(double x) const {
+    const DataList& shown = state_.displayedValueList;
+    const int n = shown.Whole(0);
+    const double W = surfaces_.Picture1.Width();
+    if (n < 1 || !(W > 0)) return std::nullopt;
+    double f = shown.Whole(n + 2) + x * (n - 1) / W;
+    if (Source() == DataSource::RawFile) {
+        // Raw-file data: N points cover half the data length, sampled at fs.
+        const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
+        const int N = state_.graphValueList.Whole(0);
+        if (N < 1) return std::nullopt;
+        f = f * fs / (2.0 * N);
+    }
+    if (!std::isfinite(f)) return std::nullopt;
+    return ThreeDecimals(f);
+}
+
 void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     // While the harmonic markers are on, they give the read-out.
     if (MarkersShown()) {
         Harmouse(button, x, y);
         return;
     }
-    const DataList& shown = state_.displayedValueList;
-    const int n = shown.Whole(0);
-    const double W = surfaces_.Picture1.Width();
     // A read-out that cannot be computed is simply not shown.
-    if (n < 1 || !(W > 0)) return;
-    double f = shown.Whole(n + 2) + x * (n - 1) / W;
-    if (Source() == DataSource::RawFile) {
-        // Raw-file data: N points cover half the data length, sampled at fs.
-        const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
-        const int N = state_.graphValueList.Whole(0);
-        if (N < 1) return;
-        f = f * fs / (2.0 * N);
-    }
-    if (!std::isfinite(f)) return;
+    const std::optional<double> f = FrequencyUnder(x);
+    if (!f) return;
+    const double W = surfaces_.Picture1.Width();
     ControlState& readout = view_["Label9"];
-    const double r = ThreeDecimals(f);
+    const double r = *f;
     readout.caption = WithNoteName(NumberText(r), r);
     readout.visible = true;
     if (button & kRightButton) {

@@ -61,6 +61,9 @@ inline constexpr double kPanoramicWidth = kMusicalViewLeft + kMusicalViewWidth;
 
 // The name under which the window itself (its background) answers clicks and moves.
 inline constexpr const char* kWindowControl = "Form1";
+// The keyboard cursors' lines over the FFT graph and over the musical canvas.
+inline constexpr const char* kFftKeyCursor = "Picture1Cursor";
+inline constexpr const char* kMusicKeyCursor = "Picture5Cursor";
 
 template <class M>
 struct ControlTable;
@@ -261,6 +264,19 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The frequency under the pointer; the right button moves the guide line.
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void Picture1_MouseUp(int button, int shift, double x, double y);  // hides the guide line
+    // The keyboard on the FFT graph (GraphKeys.h): the cursor moves a displayed point
+    // at a time with the read-out of a pointer there; Enter clicks there as the mode
+    // asks (the right button while the harmonic markers are on or the limits of an
+    // expansion are being set, the left one otherwise or with Ctrl); Escape drops
+    // limits half set.
+    void Picture1_KeyPress(int key, int shift);
+    // The read-out's frequency under x (twips on the FFT graph), rounded to three
+    // decimals; nothing where none can be computed.
+    std::optional<double> FrequencyUnder(double x) const;
+    // The x where a pointer over displayed point `point` lies.
+    double FftCursorX(int point) const;
+    // Drops the limits of an expansion being chosen, and the line a first limit drew.
+    void CancelExpansionLimits();
     void HScroll1_Change();  // slides the expanded graph over the whole spectrum
 
     // --- output
@@ -285,6 +301,13 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The frequency and note under the pointer; the right button moves the markers.
     void Picture5_MouseMove(int button, int shift, double x, double y);
     void Image1_MouseMove(int button, int shift, double x, double y);  // the keyboard's cursor
+    // The keyboard on the musical canvas: the cursor moves a tenth of a semitone at a
+    // time (a semitone with Shift) with the read-out of a pointer there, the view
+    // following it; Enter places the harmonic markers there while they are on, as a
+    // right-button drag does.
+    void Picture5_KeyPress(int key, int shift);
+    // The musical view slid so that x (twips on the canvas) is well inside it.
+    void ScrollMusicalViewTo(double x);
 
   public:
     // The frequency read-out on the linear graph; the right button places the harmonic
@@ -488,6 +511,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     ReportInput ReportInputNow() const;
     std::vector<ReportRow> PeaksShown() const;
     std::string FunctionText() const;
+    std::string KeyCursorText(const std::string& graph) const;
 
     StartupResult StartupPass();
     // Inside the start-up sequence a refusal is kept here instead of being shown; the

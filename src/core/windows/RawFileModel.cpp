@@ -10,6 +10,7 @@
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
+#include "windows/GraphKeys.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -86,7 +87,8 @@ const ControlTable<M>& M::Table() {
              "",
              "",
              {.mouseDown = HANDLER(M, Picture2_MouseDown),
-              .mouseMove = HANDLER(M, Picture2_MouseMove)},
+              .mouseMove = HANDLER(M, Picture2_MouseMove),
+              .keyPress = HANDLER(M, Picture2_KeyPress)},
              kHidden | kDrawn,
              {100, 200, kRawGraphWidth, kRawGraphHeight}},
             {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden, {0, 0, 0, kRawGraphHeight}},
@@ -227,7 +229,10 @@ const ControlTable<M>& M::Table() {
 }
 
 ViewState RawFileInitialView() {
-    return ViewOfTable(M::Table());
+    ViewState view = ViewOfTable(M::Table());
+    AddKeyCursor(view, kRawKeyCursor, "Picture2", 0, kRawGraphHeight);
+    AddKeyCursor(view, kRawBandKeyCursor, "Picture4", 0, kRawGraphHeight, "Picture2");
+    return view;
 }
 
 namespace {
@@ -240,7 +245,10 @@ constexpr double kReadingStatusY = 1200;
 }  // namespace
 
 RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWindowModel& main)
-    : TableWindow(Table()), platform_(platform), surfaces_(surfaces), main_(main) {
+    : TableWindow(RawFileInitialView(), Table()),
+      platform_(platform),
+      surfaces_(surfaces),
+      main_(main) {
     surfaces_.Picture2.SetForeColor(Rgb(0, 0, 255));
     surfaces_.Picture2.SetBackColor(colors::kButtonFace);
     surfaces_.Picture4.SetForeColor(colors::kWhite);
@@ -328,6 +336,7 @@ void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
 }
 
 void RawFileModel::ClearSelection() {
+    keySelectionStart_.reset();
     view_["Picture3"].visible = false;
     for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
         view_[count].caption.clear();

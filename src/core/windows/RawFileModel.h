@@ -49,6 +49,10 @@ struct RawFileSurfaces {
 
 // The window's control table with its state when the window is loaded.
 ViewState RawFileInitialView();
+// The keyboard cursor's line over the graph, and its copy over the selection band
+// (which lies over the graph with the same origin).
+inline constexpr const char* kRawKeyCursor = "Picture2Cursor";
+inline constexpr const char* kRawBandKeyCursor = "Picture4Cursor";
 
 class RawFileModel : public TableWindow<RawFileModel> {
   public:
@@ -72,6 +76,11 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void Picture2_MouseMove(int button, int shift, double x, double y);
     // A press inside the selection band starts a new selection there.
     void Picture4_MouseDown(int button, int shift, double x, double y);
+    // The keyboard on the graph (GraphKeys.h): the cursor moves a sample at a time; a
+    // first Enter starts a selection at it, as a press does, and the selection then
+    // follows the cursor as a drag until a second Enter ends it there; Escape takes
+    // the selection away, as the right button does.
+    void Picture2_KeyPress(int key, int shift);
     void Command1_Click();  // "Transfer": hands the selected samples to the main window
     void Label4_Click() { view_["Label4"].visible = false; }
     void Label5_Click() { view_["Label5"].visible = false; }
@@ -96,6 +105,10 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // Clears that text once the step it names is done: it lies over the selection's
     // row and must not stay there.
     void ClearStatus() { surfaces_.Form6.Cls(); }
+
+    // The graph in words: the file, the samples shown, the selection and the keyboard
+    // cursor.
+    Description Describe(const std::string& control) const override;
 
     // The sampling frequency as typed ("22050" at first).
     const std::string& FrequencyText() const { return frequency_; }
@@ -145,6 +158,10 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // Sets the scroll bar and the note beside it for the stretch `read` holds.
     void ShowStretch(const RawRead& read);
     void ClearSelection();
+    // The mouse's drag between two places of the graph, from the left one to the right.
+    void DragSelection(double from, double to);
+    // Where the keyboard started the selection it is making, twips.
+    std::optional<double> keySelectionStart_;
 
     Platform& platform_;
     RawFileSurfaces surfaces_;

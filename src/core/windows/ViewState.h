@@ -79,6 +79,9 @@ struct ViewState {
     std::map<std::string, ControlState> controls;
     std::vector<std::string> order;  // control names in the order the window lists them
     std::map<std::string, LineObject> lines;
+    // Lines drawn only while a control has the keyboard focus (the keyboard cursors):
+    // the line's name, and the control (the graph that takes the keys).
+    std::map<std::string, std::string> whileFocused;
 
     // An unknown name is a programming error, not something a user can cause.
     ControlState& operator[](const std::string& name) { return Find(controls, name); }

@@ -18,14 +18,27 @@
 
 namespace quorbel {
 
-// Unload: the user closes the window; KeyPress: a key pressed while the window has the
-// focus. Both are events of the window itself, named by its control name.
+// Unload: the user closes the window; KeyPress: a key pressed while the window, or a
+// graph that takes keys, has the focus.
 enum class Event { Click, MouseDown, MouseMove, MouseUp, Change, Unload, KeyPress };
+
+// The keys a graph answers, as a KeyPress carries them in `value` (the codes of the
+// keyboard's keys, not characters).
+enum KeyCode {
+    kKeyReturn = 13,
+    kKeyEscape = 27,
+    kKeySpace = 32,
+    kKeyEnd = 35,
+    kKeyHome = 36,
+    kKeyLeft = 37,
+    kKeyRight = 39,
+};
 
 // What an event carries. Mouse events: button (a press: the button pressed; a move:
 // the buttons held; 1 left, 2 right, 4 middle, summed), shift (1 Shift, 2 Ctrl,
 // 4 Alt) and the position in twips from the control's top-left corner. Change of a
-// scroll bar or slider: its new value.
+// scroll bar or slider: its new value. KeyPress of a graph: the key's code in value,
+// and shift.
 struct EventArgs {
     int button = 0;
     int shift = 0;
@@ -126,6 +139,11 @@ TableHandler<M> Do(void (M::*handler)(int, int, double, double), const char* mem
     return {[handler](M& window, const EventArgs& a) {
                 (window.*handler)(a.button, a.shift, a.x, a.y);
             },
+            member};
+}
+template <class M>
+TableHandler<M> Do(void (M::*handler)(int, int), const char* member) {
+    return {[handler](M& window, const EventArgs& a) { (window.*handler)(a.value, a.shift); },
             member};
 }
 // The column entry of Class::member, which the control index lists by that name.

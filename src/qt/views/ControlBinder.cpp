@@ -251,6 +251,7 @@ void ControlBinder::Detach() {
         graph->SetMouseDownHandler(nullptr);
         graph->SetMouseMoveHandler(nullptr);
         graph->SetMouseUpHandler(nullptr);
+        graph->SetKeyHandler(nullptr);
     }
 }
 
@@ -291,7 +292,18 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
         graph->SetMouseDownHandler(forward(Event::MouseDown));
         graph->SetMouseMoveHandler(forward(Event::MouseMove));
         graph->SetMouseUpHandler(forward(Event::MouseUp));
+        if (!window.Answers(n, Event::KeyPress)) continue;
+        graph->SetKeyHandler([this, n](int key, int shift) {
+            Fire(n, Event::KeyPress, {.shift = shift, .value = key});
+        });
+        // A frame that only holds the graph hands it the focus the window gives it.
+        QWidget* holder = graph->parentWidget();
+        if (holder && !graphs_.count(holder->objectName().toStdString()) &&
+            widgets_.count(holder->objectName().toStdString()))
+            holder->setFocusProxy(graph);
     }
+    // The graphs that take keys join the keyboard's order, in their reading place.
+    SetTabOrder();
 }
 
 // --- events
@@ -529,9 +541,16 @@ void ControlBinder::SyncGraphs() {
     const ViewState& view = window_->View();
     for (const auto& [name, graph] : graphs_) {
         std::vector<LineObject> lines;
-        for (const auto& [lineName, line] : view.lines)
-            if (line.over == name) lines.push_back(line);
-        graph->SetLines(std::move(lines));  // repaints the picture as well
+        std::vector<GraphWidget::FocusLine> cursors;
+        for (const auto& [lineName, line] : view.lines) {
+            if (line.over != name) continue;
+            if (const auto focused = view.whileFocused.find(lineName);
+                focused != view.whileFocused.end())
+                cursors.push_back({line, Widget(focused->second)});
+            else
+                lines.push_back(line);
+        }
+        graph->SetLines(std::move(lines), std::move(cursors));  // repaints the picture as well
     }
 }
 

@@ -1,6 +1,8 @@
 #include "GraphWidget.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -37,6 +39,37 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
     return code;
 }
 
+// The model's code of the keys a graph answers; 0 for the others.
+int KeyCodeOf(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Home:
+            return kKeyHome;
+        case Qt::Key_End:
+            return kKeyEnd;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kKeyReturn;
+        case Qt::Key_Space:
+            return kKeySpace;
+        case Qt::Key_Escape:
+            return kKeyEscape;
+        default:
+            return 0;
+    }
+}
+
+void DrawLine(QPainter& painter, const LineObject& line) {
+    QPen pen(QColor(RedOf(line.BorderColor), GreenOf(line.BorderColor), BlueOf(line.BorderColor)));
+    pen.setCosmetic(true);  // one pixel wide at any scale
+    pen.setWidth(1);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
+}
+
 Qt::CursorShape CursorFor(int pointer) {
     switch (pointer) {
         case kPointerUpArrow:
@@ -58,9 +91,15 @@ GraphWidget::GraphWidget(double widthTwips, double heightTwips, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphWidget::SetLines(std::vector<LineObject> lines) {
+void GraphWidget::SetLines(std::vector<LineObject> lines, std::vector<FocusLine> focusLines) {
     lines_ = std::move(lines);
+    focusLines_ = std::move(focusLines);
     update();
+}
+
+void GraphWidget::SetKeyHandler(KeyHandler handler) {
+    onKey_ = std::move(handler);
+    setFocusPolicy(onKey_ ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void GraphWidget::SetMousePointer(int pointer) {
@@ -81,18 +120,47 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), surface_.Image());
     painter.setRenderHint(QPainter::Antialiasing, false);
+    if (hasFocus()) {
+        // The keyboard's focus: a frame around the part of the graph in view (the
+        // musical canvas is far wider than its view), in the colour of selections,
+        // under the lines so that a cursor at the edge stays whole.
+        QPen frame(palette().color(QPalette::Highlight));
+        frame.setWidth(2);
+        frame.setStyle(Qt::DashLine);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(visibleRegion().boundingRect().adjusted(1, 1, -1, -1));
+    }
     // Line objects are given in twips, like everything drawn on the surface.
     const double pixelsPerTwip = 1.0 / TwipsPerPixel();
     painter.scale(pixelsPerTwip, pixelsPerTwip);
-    for (const LineObject& line : lines_) {
-        if (!line.Visible) continue;
-        QPen pen(
-            QColor(RedOf(line.BorderColor), GreenOf(line.BorderColor), BlueOf(line.BorderColor)));
-        pen.setCosmetic(true);  // one pixel wide at any scale
-        pen.setWidth(1);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
+    for (const LineObject& line : lines_)
+        if (line.Visible) DrawLine(painter, line);
+    for (const FocusLine& cursor : focusLines_)
+        if (cursor.line.Visible && cursor.focused && cursor.focused->hasFocus())
+            DrawLine(painter, cursor.line);
+}
+
+void GraphWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = KeyCodeOf(event->key());
+    if (!onKey_ || key == 0) {
+        QWidget::keyPressEvent(event);
+        return;
     }
+    event->accept();
+    onKey_(key, ShiftCode(event->modifiers()));
+}
+
+// The focus frame and the keyboard cursors come and go with the focus; the pictures
+// lying over this one show its cursor too.
+void GraphWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GraphWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void GraphWidget::Forward(const MouseHandler& handler, int button, const QMouseEvent& event) const {

@@ -2,13 +2,15 @@
 // One drawing area of a window. It owns the ImageSurface the window model draws on
 // and shows it: the surface's persistent picture, then the line objects that lie
 // over this area (cursor and guide lines, which the model moves without redrawing
-// the picture). Mouse events are handed on in the units the model works in.
+// the picture). Mouse events are handed on in the units the model works in, and the
+// keys of a graph that takes them (it then shows when it has the keyboard focus).
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "surface/ImageSurface.h"
 #include "windows/ViewState.h"
+#include "windows/Window.h"
 
 namespace quorbel {
 
@@ -20,6 +22,13 @@ class GraphWidget : public QWidget {
     // 1 (left), 2 (right) and 4 (middle). shift: 1 Shift, 2 Ctrl, 4 Alt, summed.
     // x and y in twips from the area's top-left corner.
     using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+    // key: the model's KeyCode; shift as for the mouse.
+    using KeyHandler = std::function<void(int key, int shift)>;
+    // A line drawn only while `focused` has the keyboard focus (a keyboard cursor).
+    struct FocusLine {
+        LineObject line;
+        const QWidget* focused = nullptr;
+    };
 
     // The surface has the given size in twips at the primary screen's logical DPI and
     // device pixel ratio; the widget keeps the size of that picture.
@@ -29,13 +38,16 @@ class GraphWidget : public QWidget {
     const ImageSurface& Surface() const { return surface_; }
 
     // The line objects drawn over the picture; invisible ones are skipped.
-    void SetLines(std::vector<LineObject> lines);
+    void SetLines(std::vector<LineObject> lines, std::vector<FocusLine> focusLines = {});
     // A pointer code of the model (kPointerUpArrow, kPointerHourglass, ...).
     void SetMousePointer(int pointer);
 
     void SetMouseMoveHandler(MouseHandler handler) { onMove_ = std::move(handler); }
     void SetMouseDownHandler(MouseHandler handler) { onDown_ = std::move(handler); }
     void SetMouseUpHandler(MouseHandler handler) { onUp_ = std::move(handler); }
+    // The graph takes the keyboard focus (by Tab and by a click) and hands on the keys
+    // the model's graphs answer; nullptr: it takes no keys.
+    void SetKeyHandler(KeyHandler handler);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -45,6 +57,9 @@ class GraphWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_.Dpi(); }
@@ -52,6 +67,8 @@ class GraphWidget : public QWidget {
 
     ImageSurface surface_;
     std::vector<LineObject> lines_;
+    std::vector<FocusLine> focusLines_;
+    KeyHandler onKey_;
     int mousePointer_ = -1;
     MouseHandler onMove_;
     MouseHandler onDown_;
