@@ -1097,6 +1097,10 @@ salida de error, ninguna lista).
         <source>for a worksheet</source>
         <translation>para una hoja de trabajo</translation>
     </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 muestras</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

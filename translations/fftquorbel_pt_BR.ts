@@ -1087,6 +1087,10 @@ nenhuma lista).
         <source>for a worksheet</source>
         <translation>para uma folha de exercícios</translation>
     </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 amostras</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -1,7 +1,7 @@
 // Texts said outside the control tables reach the user's language: a translator of
 // the tests' own marks each text it is asked for with its context, so a text that
-// passes it by shows unmarked. The name of a recording, and why a file cannot be
-// written or kept.
+// passes it by shows unmarked: the name of a recording, the lengths the live view
+// offers, and why a file cannot be written.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,6 +14,8 @@
 #include "RawWindowFixture.h"
 #include "platform/Translation.h"
 #include "state/FileReplace.h"
+#include "windows/ControlTable.h"
+#include "windows/MainWindowModel.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -76,6 +78,23 @@ INSTANTIATE_TEST_SUITE_P(
                                         return state.rawFileName;
                                     }}),
     [](const auto& info) { return NameOfText(info.param.name); });
+
+// --- the lengths the live view offers, in its menu
+
+class LiveLengthItem : public ::testing::TestWithParam<std::pair<int, const char*>> {
+  protected:
+    MarkedTexts marked_;
+};
+
+TEST_P(LiveLengthItem, CountsItsSamplesInTheUsersLanguage) {
+    const ViewState view = MainWindowInitialView();
+    EXPECT_EQ(view.controls.at(Indexed("mnuLiveLengthItem", GetParam().first)).caption,
+              FillIn(Marked("Form1", "%1 samples"), {GetParam().second}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, LiveLengthItem,
+                         ::testing::Values(std::pair{0, "1024"}, std::pair{4, "16384"}),
+                         [](const auto& info) { return std::string(info.param.second); });
 
 #if !defined(_WIN32)
 

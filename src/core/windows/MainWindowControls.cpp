@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"
 #include "windows/SoundMenu.h"
@@ -1089,7 +1090,8 @@ ViewState MainWindowInitialView() {
     // The lengths the live view offers, the default checked.
     for (int i = 0; i < kLiveLengths; ++i) {
         ControlState& item = view.controls.at(Indexed("mnuLiveLengthItem", i));
-        item.caption = std::to_string(kMinLiveSamples << i) + " samples";
+        item.caption =
+            FillIn(Translate("Form1", "%1 samples"), {std::to_string(kMinLiveSamples << i)});
         item.checked = (kMinLiveSamples << i) == kDefaultLiveSamples;
     }
     return view;
