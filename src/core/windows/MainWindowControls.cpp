@@ -1073,8 +1073,22 @@ const ControlTable<M>& M::Table() {
     return table;
 }
 
+const std::vector<ControlShortcut>& MainWindowShortcuts() {
+    static const std::vector<ControlShortcut> keys = {
+        {"Command17", "Ctrl+B"},   // "Both"
+        {"Command1", "Ctrl+T"},    // "Only f(t)"
+        {"Command5", "Ctrl+F"},    // "Only FFT"
+        {"Command3", "Ctrl+L"},    // "Log", or "Lin" on the musical scale
+        {"mnuReport", "Ctrl+R"},   // "Report"
+        {"mnuInverse", "Ctrl+I"},  // "Inverse"
+    };
+    return keys;
+}
+
 ViewState MainWindowInitialView() {
     ViewState view = ViewOfTable(M::Table());
+    for (const ControlShortcut& key : MainWindowShortcuts())
+        view.controls.at(key.control).shortcut = key.key;
     view.lines["Line1"] = {0, 0, 0, 5280, Rgb(192, 0, 192), false, "Picture1"};
     view.lines["Line3"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture8"};
     view.lines["Line4"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture9"};
