@@ -1101,6 +1101,10 @@ salida de error, ninguna lista).
         <source>%1 samples</source>
         <translation>%1 muestras</translation>
     </message>
+    <message>
+        <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
+        <translation>Use el botón derecho del ratón para marcar los límites de la región que se va a expandir</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -1091,6 +1091,10 @@ nenhuma lista).
         <source>%1 samples</source>
         <translation>%1 amostras</translation>
     </message>
+    <message>
+        <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
+        <translation>Use o botão direito do mouse para marcar os limites da região a ser expandida</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -1,7 +1,7 @@
 // Texts said outside the control tables reach the user's language: a translator of
 // the tests' own marks each text it is asked for with its context, so a text that
-// passes it by shows unmarked: the name of a recording, the lengths the live view
-// offers, and why a file cannot be written.
+// passes it by shows unmarked: the name of a recording, the expansion's prompt, the
+// lengths the live view offers, and why a file cannot be written.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -77,6 +77,38 @@ INSTANTIATE_TEST_SUITE_P(
                                     [](const RawFileModel&, const AnalysisState& state) {
                                         return state.rawFileName;
                                     }}),
+    [](const auto& info) { return NameOfText(info.param.name); });
+
+// --- what a label of the main window shows from the window's state
+
+struct StateLabelCase {
+    const char* name;
+    std::vector<const char*> pressed;
+    const char* label;
+    const char* english;
+};
+void PrintTo(const StateLabelCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StateLabelText : public ModelFixture, public ::testing::WithParamInterface<StateLabelCase> {
+  protected:
+    MarkedTexts marked_;
+};
+
+TEST_P(StateLabelText, IsSaidInTheUsersLanguage) {
+    Loaded();
+    for (const char* control : GetParam().pressed) Press(control);
+    EXPECT_EQ(Model().BoundText(GetParam().label), Marked("Form1", GetParam().english));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindow, StateLabelText,
+    ::testing::Values(StateLabelCase{
+        "expansion prompt",
+        {"Command8"},
+        "Label17",
+        "Use the right button of the mouse to set the limits of the region to be expanded"}),
     [](const auto& info) { return NameOfText(info.param.name); });
 
 // --- the lengths the live view offers, in its menu
