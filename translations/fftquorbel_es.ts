@@ -315,6 +315,194 @@ uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
 salida de error, ninguna lista).
 </translation>
     </message>
+    <message>
+        <source>controls takes at most one window name</source>
+        <translation>controls admite como máximo un nombre de ventana</translation>
+    </message>
+    <message>
+        <source>no window named %1 (one of %2)</source>
+        <translation>ninguna ventana llamada %1 (una de %2)</translation>
+    </message>
+    <message>
+        <source>more than one command: %1</source>
+        <translation>más de una orden: %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1 (one of %2)</source>
+        <translation>orden desconocida %1 (una de %2)</translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write</source>
+        <translation>%1 requiere el nombre del archivo que escribir</translation>
+    </message>
+    <message>
+        <source>csv needs %1</source>
+        <translation>csv requiere %1</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1)</source>
+        <translation>no se dio ninguna orden (una de %1)</translation>
+    </message>
+    <message>
+        <source>--frame and --hop apply to the spectrogram only</source>
+        <translation>--frame y --hop solo se aplican al espectrograma</translation>
+    </message>
+    <message>
+        <source>--negative needs --method complex</source>
+        <translation>--negative requiere --method complex</translation>
+    </message>
+    <message>
+        <source>--cos applies to the multiple waves only</source>
+        <translation>--cos solo se aplica a las ondas múltiples</translation>
+    </message>
+    <message>
+        <source>--phase needs --wave sine, square or triangular</source>
+        <translation>--phase requiere --wave sine, square o triangular</translation>
+    </message>
+    <message>
+        <source>--scroll needs --expand</source>
+        <translation>--scroll requiere --expand</translation>
+    </message>
+    <message>
+        <source>--tuning needs --log</source>
+        <translation>--tuning requiere --log</translation>
+    </message>
+    <message>
+        <source>render needs a folder: render DIR</source>
+        <translation>render requiere una carpeta: render DIR</translation>
+    </message>
+    <message>
+        <source>--svg applies to render only</source>
+        <translation>--svg solo se aplica a render</translation>
+    </message>
+    <message>
+        <source>--pdf applies to render only</source>
+        <translation>--pdf solo se aplica a render</translation>
+    </message>
+    <message>
+        <source>--worksheet applies to render and spectrogram only</source>
+        <translation>--worksheet solo se aplica a render y spectrogram</translation>
+    </message>
+    <message>
+        <source>--worksheet frames single graphs (not --show both)</source>
+        <translation>--worksheet enmarca gráficos únicos (no --show both)</translation>
+    </message>
+    <message>
+        <source>--percent needs --worksheet</source>
+        <translation>--percent requiere --worksheet</translation>
+    </message>
+    <message>
+        <source>--log shows positive frequencies only (no --negative)</source>
+        <translation>--log solo muestra frecuencias positivas (sin --negative)</translation>
+    </message>
+    <message>
+        <source>--log needs a single graph (not --show both)</source>
+        <translation>--log requiere un único gráfico (no --show both)</translation>
+    </message>
+    <message>
+        <source>--listen records its sound at the input&apos;s rate (no --raw, --fs or --channels)</source>
+        <translation>--listen graba su sonido a la frecuencia de la entrada (sin --raw, --fs ni --channels)</translation>
+    </message>
+    <message>
+        <source>--wave and --listen choose two different functions</source>
+        <translation>--wave y --listen eligen dos funciones distintas</translation>
+    </message>
+    <message>
+        <source>--raw needs --select (and --fs, --channels or --select needs --raw)</source>
+        <translation>--raw requiere --select (y --fs, --channels o --select requiere --raw)</translation>
+    </message>
+    <message>
+        <source>--wave and --raw choose two different functions</source>
+        <translation>--wave y --raw eligen dos funciones distintas</translation>
+    </message>
+    <message>
+        <source>--seconds applies to wav and play only</source>
+        <translation>--seconds solo se aplica a wav y play</translation>
+    </message>
+    <message>
+        <source>csv spectrogram needs the sound file</source>
+        <translation>csv spectrogram requiere el archivo de sonido</translation>
+    </message>
+    <message>
+        <source>spectrogram needs the sound file and the PNG file to write</source>
+        <translation>spectrogram requiere el archivo de sonido y el archivo PNG que escribir</translation>
+    </message>
+    <message>
+        <source>the spectrogram takes its file after the command (no --raw, --select)</source>
+        <translation>el espectrograma toma su archivo después de la orden (sin --raw, --select)</translation>
+    </message>
+    <message>
+        <source>the spectrogram takes only --frame, --hop, --fs and --channels (and --worksheet for its picture)</source>
+        <translation>el espectrograma solo admite --frame, --hop, --fs y --channels (y --worksheet para su imagen)</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opción desconocida %1 (véase --help)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 requiere un valor</translation>
+    </message>
+    <message>
+        <source>--params needs a file name</source>
+        <translation>--params requiere un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3</source>
+        <translation>%1 admite %2, no %3</translation>
+    </message>
+    <message>
+        <source>--halve needs a whole number from 0 to %1, not %2</source>
+        <translation>--halve requiere un número entero de 0 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>--expand needs two positions in twips, X1,X2, not %1</source>
+        <translation>--expand requiere dos posiciones en twips, X1,X2, no %1</translation>
+    </message>
+    <message>
+        <source>--raw needs a file name</source>
+        <translation>--raw requiere un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--channels needs first or mean, not %1</source>
+        <translation>--channels requiere first o mean, no %1</translation>
+    </message>
+    <message>
+        <source>--listen needs a number of seconds from 0.1 to 10, not %1</source>
+        <translation>--listen requiere un número de segundos de 0.1 a 10, no %1</translation>
+    </message>
+    <message>
+        <source>--select needs two sample numbers FIRST,LAST with FIRST &lt; LAST, not %1</source>
+        <translation>--select requiere dos números de muestra FIRST,LAST con FIRST &lt; LAST, no %1</translation>
+    </message>
+    <message>
+        <source>--scroll needs a whole number, not %1</source>
+        <translation>--scroll requiere un número entero, no %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of points, not %2</source>
+        <translation>%1 requiere un número entero de puntos, no %2</translation>
+    </message>
+    <message>
+        <source>--seconds needs a number of seconds from 0.1 to 60, not %1</source>
+        <translation>--seconds requiere un número de segundos de 0.1 a 60, no %1</translation>
+    </message>
+    <message>
+        <source>--tuning needs a whole number from -10 to 10, not %1</source>
+        <translation>--tuning requiere un número entero de -10 a 10, no %1</translation>
+    </message>
+    <message>
+        <source>the sound was not played: %1</source>
+        <translation>el sonido no se reprodujo: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder: %1</source>
+        <translation>no se puede crear una carpeta temporal: %1</translation>
+    </message>
 </context>
 <context>
     <name>Filters</name>
@@ -925,6 +1113,14 @@ salida de error, ninguna lista).
         <source>Enter places the harmonic markers at the cursor.</source>
         <translation>Intro coloca los marcadores de los armónicos en el cursor.</translation>
     </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 muestras</translation>
+    </message>
+    <message>
+        <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
+        <translation>Use el botón derecho del ratón para marcar los límites de la región que se va a expandir</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1221,6 +1417,10 @@ salida de error, ninguna lista).
     <message>
         <source>The selection starts at point %1: press Enter at its other end, or Escape to cancel.</source>
         <translation>La selección empieza en el punto %1: pulse Intro en el otro extremo, o Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>(recording)</source>
+        <translation>(grabación)</translation>
     </message>
 </context>
 <context>
@@ -1855,6 +2055,138 @@ salida de error, ninguna lista).
     <message>
         <source>the sound input gave %1 of the %2 samples asked for.</source>
         <translation>la entrada de sonido dio %1 de las %2 muestras pedidas.</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>la pantalla %1 no responde</translation>
+    </message>
+    <message>
+        <source>no display available (%1); start it from a desktop session or under xvfb-run</source>
+        <translation>no hay pantalla disponible (%1); inícielo desde una sesión de escritorio o con xvfb-run</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>la imagen no se pudo codificar</translation>
+    </message>
+    <message>
+        <source>the new content could not be written</source>
+        <translation>el nuevo contenido no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>its mode could not be kept</source>
+        <translation>sus permisos no se pudieron conservar</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept</source>
+        <translation>su propietario no se pudo conservar</translation>
+    </message>
+    <message>
+        <source>the new content could not be saved to the disk</source>
+        <translation>el nuevo contenido no se pudo guardar en el disco</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe)</source>
+        <translation>no es un archivo normal (una tubería con nombre)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device)</source>
+        <translation>no es un archivo normal (un dispositivo)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a socket)</source>
+        <translation>no es un archivo normal (un socket)</translation>
+    </message>
+    <message>
+        <source>it cannot be reached (%1)</source>
+        <translation>no se puede acceder a él (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be opened for writing</source>
+        <translation>no se puede abrir para escribir</translation>
+    </message>
+    <message>
+        <source>its old content could not be kept</source>
+        <translation>su contenido anterior no se pudo conservar</translation>
+    </message>
+    <message>
+        <source>its folder refuses new files and no copy of its old content could be kept in %1 (%2)</source>
+        <translation>su carpeta rechaza archivos nuevos y no se pudo conservar ninguna copia de su contenido anterior en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the new content could not be written in place</source>
+        <translation>el nuevo contenido no se pudo escribir en su sitio</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>su carpeta no existe</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>es de solo lectura</translation>
+    </message>
+    <message>
+        <source>its folder refuses a new file</source>
+        <translation>su carpeta rechaza un archivo nuevo</translation>
+    </message>
+    <message>
+        <source>the copy %1 cannot be read</source>
+        <translation>la copia %1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>cannot keep %1 as %2</source>
+        <translation>no se puede conservar %1 como %2</translation>
+    </message>
+    <message>
+        <source>the sound output cannot be opened</source>
+        <translation>la salida de sonido no se puede abrir</translation>
+    </message>
+    <message>
+        <source>the sound output stopped taking samples</source>
+        <translation>la salida de sonido dejó de aceptar muestras</translation>
+    </message>
+    <message>
+        <source>the sound output ran out of samples</source>
+        <translation>la salida de sonido se quedó sin muestras</translation>
+    </message>
+    <message>
+        <source>the sound output failed</source>
+        <translation>la salida de sonido falló</translation>
+    </message>
+    <message>
+        <source>the sound server has no output device</source>
+        <translation>el servidor de sonido no tiene dispositivo de salida</translation>
+    </message>
+    <message>
+        <source>no sound server answers (%1)</source>
+        <translation>ningún servidor de sonido responde (%1)</translation>
+    </message>
+    <message>
+        <source>the sound system cannot be asked</source>
+        <translation>no se puede consultar el sistema de sonido</translation>
+    </message>
+    <message>
+        <source>no sound server answers (it did not reply in time)</source>
+        <translation>ningún servidor de sonido responde (no contestó a tiempo)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>la imagen no se pudo codificar</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>el dibujo no se pudo hacer</translation>
+    </message>
+    <message>
+        <source>the document could not be begun</source>
+        <translation>el documento no se pudo empezar</translation>
+    </message>
+    <message>
+        <source>the document could not be made</source>
+        <translation>el documento no se pudo hacer</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,194 @@ de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
 nenhuma lista).
 </translation>
     </message>
+    <message>
+        <source>controls takes at most one window name</source>
+        <translation>controls aceita no máximo um nome de janela</translation>
+    </message>
+    <message>
+        <source>no window named %1 (one of %2)</source>
+        <translation>nenhuma janela chamada %1 (uma de %2)</translation>
+    </message>
+    <message>
+        <source>more than one command: %1</source>
+        <translation>mais de um comando: %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1 (one of %2)</source>
+        <translation>comando desconhecido %1 (um de %2)</translation>
+    </message>
+    <message>
+        <source>%1 needs the name of the file to write</source>
+        <translation>%1 requer o nome do arquivo a gravar</translation>
+    </message>
+    <message>
+        <source>csv needs %1</source>
+        <translation>csv requer %1</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1)</source>
+        <translation>nenhum comando dado (um de %1)</translation>
+    </message>
+    <message>
+        <source>--frame and --hop apply to the spectrogram only</source>
+        <translation>--frame e --hop valem só para o espectrograma</translation>
+    </message>
+    <message>
+        <source>--negative needs --method complex</source>
+        <translation>--negative requer --method complex</translation>
+    </message>
+    <message>
+        <source>--cos applies to the multiple waves only</source>
+        <translation>--cos vale só para as ondas múltiplas</translation>
+    </message>
+    <message>
+        <source>--phase needs --wave sine, square or triangular</source>
+        <translation>--phase requer --wave sine, square ou triangular</translation>
+    </message>
+    <message>
+        <source>--scroll needs --expand</source>
+        <translation>--scroll requer --expand</translation>
+    </message>
+    <message>
+        <source>--tuning needs --log</source>
+        <translation>--tuning requer --log</translation>
+    </message>
+    <message>
+        <source>render needs a folder: render DIR</source>
+        <translation>render requer uma pasta: render DIR</translation>
+    </message>
+    <message>
+        <source>--svg applies to render only</source>
+        <translation>--svg vale só para render</translation>
+    </message>
+    <message>
+        <source>--pdf applies to render only</source>
+        <translation>--pdf vale só para render</translation>
+    </message>
+    <message>
+        <source>--worksheet applies to render and spectrogram only</source>
+        <translation>--worksheet vale só para render e spectrogram</translation>
+    </message>
+    <message>
+        <source>--worksheet frames single graphs (not --show both)</source>
+        <translation>--worksheet enquadra gráficos únicos (não --show both)</translation>
+    </message>
+    <message>
+        <source>--percent needs --worksheet</source>
+        <translation>--percent requer --worksheet</translation>
+    </message>
+    <message>
+        <source>--log shows positive frequencies only (no --negative)</source>
+        <translation>--log mostra só frequências positivas (sem --negative)</translation>
+    </message>
+    <message>
+        <source>--log needs a single graph (not --show both)</source>
+        <translation>--log requer um único gráfico (não --show both)</translation>
+    </message>
+    <message>
+        <source>--listen records its sound at the input&apos;s rate (no --raw, --fs or --channels)</source>
+        <translation>--listen grava seu som na taxa da entrada (sem --raw, --fs nem --channels)</translation>
+    </message>
+    <message>
+        <source>--wave and --listen choose two different functions</source>
+        <translation>--wave e --listen escolhem duas funções diferentes</translation>
+    </message>
+    <message>
+        <source>--raw needs --select (and --fs, --channels or --select needs --raw)</source>
+        <translation>--raw requer --select (e --fs, --channels ou --select requer --raw)</translation>
+    </message>
+    <message>
+        <source>--wave and --raw choose two different functions</source>
+        <translation>--wave e --raw escolhem duas funções diferentes</translation>
+    </message>
+    <message>
+        <source>--seconds applies to wav and play only</source>
+        <translation>--seconds vale só para wav e play</translation>
+    </message>
+    <message>
+        <source>csv spectrogram needs the sound file</source>
+        <translation>csv spectrogram requer o arquivo de som</translation>
+    </message>
+    <message>
+        <source>spectrogram needs the sound file and the PNG file to write</source>
+        <translation>spectrogram requer o arquivo de som e o arquivo PNG a gravar</translation>
+    </message>
+    <message>
+        <source>the spectrogram takes its file after the command (no --raw, --select)</source>
+        <translation>o espectrograma recebe seu arquivo depois do comando (sem --raw, --select)</translation>
+    </message>
+    <message>
+        <source>the spectrogram takes only --frame, --hop, --fs and --channels (and --worksheet for its picture)</source>
+        <translation>o espectrograma aceita só --frame, --hop, --fs e --channels (e --worksheet para sua imagem)</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opção desconhecida %1 (veja --help)</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 requer um valor</translation>
+    </message>
+    <message>
+        <source>--params needs a file name</source>
+        <translation>--params requer um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not %3</source>
+        <translation>%1 aceita %2, não %3</translation>
+    </message>
+    <message>
+        <source>--halve needs a whole number from 0 to %1, not %2</source>
+        <translation>--halve requer um número inteiro de 0 a %1, não %2</translation>
+    </message>
+    <message>
+        <source>--expand needs two positions in twips, X1,X2, not %1</source>
+        <translation>--expand requer duas posições em twips, X1,X2, não %1</translation>
+    </message>
+    <message>
+        <source>--raw needs a file name</source>
+        <translation>--raw requer um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>--channels needs first or mean, not %1</source>
+        <translation>--channels requer first ou mean, não %1</translation>
+    </message>
+    <message>
+        <source>--listen needs a number of seconds from 0.1 to 10, not %1</source>
+        <translation>--listen requer um número de segundos de 0.1 a 10, não %1</translation>
+    </message>
+    <message>
+        <source>--select needs two sample numbers FIRST,LAST with FIRST &lt; LAST, not %1</source>
+        <translation>--select requer dois números de amostra FIRST,LAST com FIRST &lt; LAST, não %1</translation>
+    </message>
+    <message>
+        <source>--scroll needs a whole number, not %1</source>
+        <translation>--scroll requer um número inteiro, não %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number of points, not %2</source>
+        <translation>%1 requer um número inteiro de pontos, não %2</translation>
+    </message>
+    <message>
+        <source>--seconds needs a number of seconds from 0.1 to 60, not %1</source>
+        <translation>--seconds requer um número de segundos de 0.1 a 60, não %1</translation>
+    </message>
+    <message>
+        <source>--tuning needs a whole number from -10 to 10, not %1</source>
+        <translation>--tuning requer um número inteiro de -10 a 10, não %1</translation>
+    </message>
+    <message>
+        <source>the sound was not played: %1</source>
+        <translation>o som não foi reproduzido: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder: %1</source>
+        <translation>não é possível criar uma pasta temporária: %1</translation>
+    </message>
 </context>
 <context>
     <name>Filters</name>
@@ -915,6 +1103,14 @@ nenhuma lista).
         <source>Enter places the harmonic markers at the cursor.</source>
         <translation>Enter coloca os marcadores dos harmônicos no cursor.</translation>
     </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 amostras</translation>
+    </message>
+    <message>
+        <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
+        <translation>Use o botão direito do mouse para marcar os limites da região a ser expandida</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1211,6 +1407,10 @@ nenhuma lista).
     <message>
         <source>The selection starts at point %1: press Enter at its other end, or Escape to cancel.</source>
         <translation>A seleção começa no ponto %1: pressione Enter no outro extremo, ou Esc para cancelar.</translation>
+    </message>
+    <message>
+        <source>(recording)</source>
+        <translation>(gravação)</translation>
     </message>
 </context>
 <context>
@@ -1845,6 +2045,138 @@ nenhuma lista).
     <message>
         <source>the sound input gave %1 of the %2 samples asked for.</source>
         <translation>a entrada de som forneceu %1 das %2 amostras pedidas.</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY não está definida</translation>
+    </message>
+    <message>
+        <source>the display %1 does not answer</source>
+        <translation>a tela %1 não responde</translation>
+    </message>
+    <message>
+        <source>no display available (%1); start it from a desktop session or under xvfb-run</source>
+        <translation>nenhuma tela disponível (%1); inicie-o a partir de uma sessão de área de trabalho ou com xvfb-run</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>a imagem não pôde ser codificada</translation>
+    </message>
+    <message>
+        <source>the new content could not be written</source>
+        <translation>o novo conteúdo não pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>its mode could not be kept</source>
+        <translation>suas permissões não puderam ser mantidas</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept</source>
+        <translation>seu dono não pôde ser mantido</translation>
+    </message>
+    <message>
+        <source>the new content could not be saved to the disk</source>
+        <translation>o novo conteúdo não pôde ser salvo no disco</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a named pipe)</source>
+        <translation>não é um arquivo comum (um pipe nomeado)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device)</source>
+        <translation>não é um arquivo comum (um dispositivo)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a socket)</source>
+        <translation>não é um arquivo comum (um socket)</translation>
+    </message>
+    <message>
+        <source>it cannot be reached (%1)</source>
+        <translation>não é possível alcançá-lo (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be opened for writing</source>
+        <translation>não pode ser aberto para gravação</translation>
+    </message>
+    <message>
+        <source>its old content could not be kept</source>
+        <translation>seu conteúdo antigo não pôde ser guardado</translation>
+    </message>
+    <message>
+        <source>its folder refuses new files and no copy of its old content could be kept in %1 (%2)</source>
+        <translation>sua pasta recusa arquivos novos e nenhuma cópia do seu conteúdo antigo pôde ser guardada em %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the new content could not be written in place</source>
+        <translation>o novo conteúdo não pôde ser gravado no lugar</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>sua pasta não existe</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>é somente leitura</translation>
+    </message>
+    <message>
+        <source>its folder refuses a new file</source>
+        <translation>sua pasta recusa um arquivo novo</translation>
+    </message>
+    <message>
+        <source>the copy %1 cannot be read</source>
+        <translation>a cópia %1 não pode ser lida</translation>
+    </message>
+    <message>
+        <source>cannot keep %1 as %2</source>
+        <translation>não é possível guardar %1 como %2</translation>
+    </message>
+    <message>
+        <source>the sound output cannot be opened</source>
+        <translation>a saída de som não pode ser aberta</translation>
+    </message>
+    <message>
+        <source>the sound output stopped taking samples</source>
+        <translation>a saída de som parou de aceitar amostras</translation>
+    </message>
+    <message>
+        <source>the sound output ran out of samples</source>
+        <translation>a saída de som ficou sem amostras</translation>
+    </message>
+    <message>
+        <source>the sound output failed</source>
+        <translation>a saída de som falhou</translation>
+    </message>
+    <message>
+        <source>the sound server has no output device</source>
+        <translation>o servidor de som não tem dispositivo de saída</translation>
+    </message>
+    <message>
+        <source>no sound server answers (%1)</source>
+        <translation>nenhum servidor de som responde (%1)</translation>
+    </message>
+    <message>
+        <source>the sound system cannot be asked</source>
+        <translation>não é possível consultar o sistema de som</translation>
+    </message>
+    <message>
+        <source>no sound server answers (it did not reply in time)</source>
+        <translation>nenhum servidor de som responde (não respondeu a tempo)</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>a imagem não pôde ser codificada</translation>
+    </message>
+    <message>
+        <source>the drawing could not be made</source>
+        <translation>o desenho não pôde ser feito</translation>
+    </message>
+    <message>
+        <source>the document could not be begun</source>
+        <translation>o documento não pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>the document could not be made</source>
+        <translation>o documento não pôde ser feito</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,13 @@
 
 namespace {
 
+// Why there is no display: an English text (%1 is the display's name, quoted) said in
+// the user's language once the translations can be read.
+struct NoDisplayReason {
+    const char* english;
+    std::string display;
+};
+
 #if defined(__unix__) && !defined(__APPLE__)
 std::string Variable(const char* name) {
     const char* value = std::getenv(name);
@@ -52,20 +59,21 @@ bool XDisplayAnswers(const std::string& display) {
 // that does not answer, Qt would abort with a long message about platform plugins;
 // the program says plainly what is missing instead. A platform chosen through
 // QT_QPA_PLATFORM (other than X) and a Wayland session are left to Qt.
-std::optional<std::string> NoDisplay() {
+std::optional<NoDisplayReason> NoDisplay() {
     const std::string platform = Variable("QT_QPA_PLATFORM");
     const std::string display = Variable("DISPLAY");
     const bool wayland = !Variable("WAYLAND_DISPLAY").empty();
     if (!platform.empty() && platform.rfind("xcb", 0) != 0) return std::nullopt;
     if (display.empty()) {
         if (wayland && platform.empty()) return std::nullopt;
-        return std::string("DISPLAY is not set");
+        return NoDisplayReason{QT_TRANSLATE_NOOP("Messages", "DISPLAY is not set"), ""};
     }
     if (XDisplayAnswers(display) || (wayland && platform.empty())) return std::nullopt;
-    return "the display \"" + display + "\" does not answer";
+    return NoDisplayReason{QT_TRANSLATE_NOOP("Messages", "the display %1 does not answer"),
+                           "\"" + display + "\""};
 }
 #else
-std::optional<std::string> NoDisplay() {
+std::optional<NoDisplayReason> NoDisplay() {
     return std::nullopt;
 }
 #endif
@@ -73,11 +81,18 @@ std::optional<std::string> NoDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<std::string> why = NoDisplay()) {
-        std::fprintf(stderr,
-                     "fftquorbel: no display available (%s); start it from a desktop session "
-                     "or under xvfb-run\n",
-                     why->c_str());
+    if (const std::optional<NoDisplayReason> why = NoDisplay()) {
+        // An application without a display is enough to read the translations.
+        QCoreApplication core(argc, argv);
+        quorbel::InstallTranslationsFromEnvironment(core);
+        const std::string reason =
+            quorbel::FillIn(quorbel::Translate("Messages", why->english), {why->display});
+        const std::string line = quorbel::FillIn(
+            quorbel::Translate("Messages",
+                               "no display available (%1); start it from a desktop session or "
+                               "under xvfb-run"),
+            {reason});
+        std::fprintf(stderr, "fftquorbel: %s\n", line.c_str());
         return 1;
     }
     QApplication app(argc, argv);

@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "CliRun.h"
+#include "platform/Translation.h"
+#include "state/QuotedText.h"
 
 namespace quorbel::cli {
 
@@ -34,7 +36,8 @@ std::string ControlLine(const ControlIndexEntry& entry) {
 
 int PrintControls(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() > 1) {
-        err << "fftquorbel-cli: controls takes at most one window name\n";
+        err << "fftquorbel-cli: "
+            << Translate("CommandLine", "controls takes at most one window name") << '\n';
         return kExitUsage;
     }
     const std::vector<ControlIndexEntry> index = ControlIndex();
@@ -45,8 +48,10 @@ int PrintControls(const std::vector<std::string>& arguments, std::ostream& out, 
         std::string windows;
         for (const ControlIndexEntry& entry : index)
             if (entry.kind == "Window") windows += (windows.empty() ? "" : ", ") + entry.window;
-        err << "fftquorbel-cli: no window named \"" << arguments[0] << "\" (one of " << windows
-            << ")\n";
+        err << "fftquorbel-cli: "
+            << FillIn(Translate("CommandLine", "no window named %1 (one of %2)"),
+                      {QuotedText(arguments[0]), windows})
+            << '\n';
         return kExitUsage;
     }
     for (const ControlIndexEntry& entry : index)

@@ -59,6 +59,12 @@ constexpr std::array<Choice<Command>, 13> kCommands{{
     {"play", Command::play},
 }};
 
+// A usage error in the user's language: `english` (marked for the extraction at the
+// call) with the words and values it quotes put in; those stay as they were typed.
+UsageError Usage(const char* english, const std::vector<std::string>& args = {}) {
+    return UsageError{FillIn(Translate("CommandLine", english), args)};
+}
+
 template <class E, size_t Count>
 std::optional<E> Lookup(const std::array<Choice<E>, Count>& choices, const std::string& word) {
     for (const Choice<E>& choice : choices)
@@ -135,25 +141,33 @@ class Parser {
                 options_.outputFile = word;
                 continue;
             }
-            if (command) return UsageError{"more than one command: " + Quoted(word)};
+            if (command)
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "more than one command: %1"),
+                             {Quoted(word)});
             command = Lookup(kCommands, word);
             if (!command)
-                return UsageError{"unknown command " + Quoted(word) + " (one of " +
-                                  Words(kCommands) + ")"};
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "unknown command %1 (one of %2)"),
+                             {Quoted(word), Words(kCommands)});
             if (*command == Command::print || *command == Command::bitmap ||
                 *command == Command::wav) {
                 if (next_ >= arguments_.size() || arguments_[next_].empty())
-                    return UsageError{word + " needs the name of the file to write"};
+                    return Usage(
+                        QT_TRANSLATE_NOOP("CommandLine", "%1 needs the name of the file to write"),
+                        {word});
                 options_.outputFile = arguments_[next_++];
             }
             if (*command == Command::csv) {
                 const std::string data = next_ < arguments_.size() ? arguments_[next_++] : "";
                 const std::optional<CsvData> chosen = Lookup(kCsvData, data);
-                if (!chosen) return UsageError{"csv needs " + Words(kCsvData)};
+                if (!chosen)
+                    return Usage(QT_TRANSLATE_NOOP("CommandLine", "csv needs %1"),
+                                 {Words(kCsvData)});
                 options_.csvData = *chosen;
             }
         }
-        if (!command) return UsageError{"no command given (one of " + Words(kCommands) + ")"};
+        if (!command)
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "no command given (one of %1)"),
+                         {Words(kCommands)});
         options_.command = *command;
         if (std::optional<UsageError> error = Combination()) return *error;
         return options_;
@@ -165,51 +179,65 @@ class Parser {
     std::optional<UsageError> Combination() {
         if (options_.Spectrogram()) return SpectrogramCombination();
         if (options_.frame || options_.hop)
-            return UsageError{"--frame and --hop apply to the spectrogram only"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                           "--frame and --hop apply to the spectrogram only"));
         if (options_.negative && options_.method != Method::complex)
-            return UsageError{"--negative needs --method complex"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--negative needs --method complex"));
         const bool simpleWave = options_.wave && *options_.wave != Wave::multiple;
         if (options_.cosine && simpleWave)
-            return UsageError{"--cos applies to the multiple waves only"};
+            return Usage(
+                QT_TRANSLATE_NOOP("CommandLine", "--cos applies to the multiple waves only"));
         if (options_.phase && !simpleWave)
-            return UsageError{"--phase needs --wave sine, square or triangular"};
-        if (options_.scroll && !options_.expand) return UsageError{"--scroll needs --expand"};
-        if (options_.tuning && !options_.log) return UsageError{"--tuning needs --log"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                           "--phase needs --wave sine, square or triangular"));
+        if (options_.scroll && !options_.expand)
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--scroll needs --expand"));
+        if (options_.tuning && !options_.log)
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--tuning needs --log"));
         if (options_.command == Command::render &&
             (!options_.renderDir || options_.renderDir->empty()))
-            return UsageError{"render needs a folder: render DIR"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "render needs a folder: render DIR"));
         if (options_.svg && options_.command != Command::render)
-            return UsageError{"--svg applies to render only"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--svg applies to render only"));
         if (options_.pdf && options_.command != Command::render)
-            return UsageError{"--pdf applies to render only"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--pdf applies to render only"));
         if (options_.worksheet && options_.command != Command::render)
-            return UsageError{"--worksheet applies to render and spectrogram only"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                           "--worksheet applies to render and spectrogram only"));
         if (options_.worksheet && options_.shown == Shown::both)
-            return UsageError{"--worksheet frames single graphs (not --show both)"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                           "--worksheet frames single graphs (not --show both)"));
         if (options_.percent && !options_.worksheet)
-            return UsageError{"--percent needs --worksheet"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "--percent needs --worksheet"));
         if (options_.log && options_.negative)
-            return UsageError{"--log shows positive frequencies only (no --negative)"};
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine", "--log shows positive frequencies only (no --negative)"));
         if (options_.log && options_.shown == Shown::both)
-            return UsageError{"--log needs a single graph (not --show both)"};
+            return Usage(
+                QT_TRANSLATE_NOOP("CommandLine", "--log needs a single graph (not --show both)"));
         if (options_.listenSeconds) {
             if (options_.rawFile || options_.rawFrequency || options_.rawChannels)
-                return UsageError{
+                return Usage(QT_TRANSLATE_NOOP(
+                    "CommandLine",
                     "--listen records its sound at the input's rate (no --raw, --fs or "
-                    "--channels)"};
+                    "--channels)"));
             if (options_.wave)
-                return UsageError{"--wave and --listen choose two different functions"};
+                return Usage(QT_TRANSLATE_NOOP(
+                    "CommandLine", "--wave and --listen choose two different functions"));
         }
         const bool raw = options_.rawFile || options_.rawFrequency ||
                          (options_.rawSelection && !options_.listenSeconds) || options_.rawChannels;
         if (raw && !(options_.rawFile && options_.rawSelection))
-            return UsageError{
-                "--raw needs --select (and --fs, --channels or --select needs --raw)"};
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine",
+                "--raw needs --select (and --fs, --channels or --select needs --raw)"));
         if (raw && options_.wave)
-            return UsageError{"--wave and --raw choose two different functions"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                           "--wave and --raw choose two different functions"));
         if (options_.seconds && options_.command != Command::wav &&
             options_.command != Command::play)
-            return UsageError{"--seconds applies to wav and play only"};
+            return Usage(
+                QT_TRANSLATE_NOOP("CommandLine", "--seconds applies to wav and play only"));
         return std::nullopt;
     }
 
@@ -217,21 +245,24 @@ class Parser {
     // --channels apply to it, the main window's choices do not.
     std::optional<UsageError> SpectrogramCombination() {
         if (options_.command == Command::csv && options_.spectrogramFile.empty())
-            return UsageError{"csv spectrogram needs the sound file"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "csv spectrogram needs the sound file"));
         if (options_.command == Command::spectrogram &&
             (options_.spectrogramFile.empty() || options_.outputFile.empty()))
-            return UsageError{"spectrogram needs the sound file and the PNG file to write"};
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine", "spectrogram needs the sound file and the PNG file to write"));
         if (options_.rawFile || options_.rawSelection)
-            return UsageError{
-                "the spectrogram takes its file after the command (no --raw, --select)"};
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine",
+                "the spectrogram takes its file after the command (no --raw, --select)"));
         if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
             options_.method || options_.negative || options_.shown || options_.halvings ||
             options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg ||
             options_.pdf || options_.percent ||
             (options_.worksheet && options_.command == Command::csv))
-            return UsageError{
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine",
                 "the spectrogram takes only --frame, --hop, --fs and --channels (and --worksheet "
-                "for its picture)"};
+                "for its picture)"));
         StftSettings settings;
         settings.frame = options_.frame.value_or(kDefaultStftFrame);
         settings.hop = options_.hop.value_or(settings.frame / 4);
@@ -252,7 +283,8 @@ class Parser {
             inlineValue = word.substr(equals + 1);
         }
         auto flag = [&](bool& target) -> std::optional<UsageError> {
-            if (inlineValue) return UsageError{name + " takes no value"};
+            if (inlineValue)
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "%1 takes no value"), {name});
             target = true;
             return std::nullopt;
         };
@@ -265,17 +297,19 @@ class Parser {
         if (name == "--percent") return flag(options_.percent);
 
         if (!IsValueOption(name))
-            return UsageError{"unknown option " + Quoted(name) + " (see --help)"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "unknown option %1 (see --help)"),
+                         {Quoted(name)});
         std::string value;
         if (inlineValue) {
             value = *inlineValue;
         } else if (next_ < arguments_.size()) {
             value = arguments_[next_++];
         } else {
-            return UsageError{name + " needs a value"};
+            return Usage(QT_TRANSLATE_NOOP("CommandLine", "%1 needs a value"), {name});
         }
         if (name == "--params") {
-            if (value.empty()) return UsageError{"--params needs a file name"};
+            if (value.empty())
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "--params needs a file name"));
             options_.paramsFile = value;
         } else if (name == "--cycles") {
             options_.cycles = value;
@@ -289,7 +323,8 @@ class Parser {
                 std::string words;
                 for (WindowFunction window : kWindowFunctions)
                     words += (words.empty() ? "" : "|") + WindowWord(window);
-                return UsageError{name + " takes " + words + ", not " + Quoted(value)};
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "%1 takes %2, not %3"),
+                             {name, words, Quoted(value)});
             }
         } else if (name == "--show") {
             return Assign(kShown, name, value, options_.shown);
@@ -298,28 +333,36 @@ class Parser {
         } else if (name == "--halve") {
             std::optional<int> count = WholeWord(value);
             if (!count || *count < 0 || *count > kMaxHalvings)
-                return UsageError{"--halve needs a whole number from 0 to " +
-                                  std::to_string(kMaxHalvings) + ", not " + Quoted(value)};
+                return Usage(QT_TRANSLATE_NOOP("CommandLine",
+                                               "--halve needs a whole number from 0 to %1, not %2"),
+                             {std::to_string(kMaxHalvings), Quoted(value)});
             options_.halvings = *count;
         } else if (name == "--expand") {
             options_.expand = Limits(value);
             if (!options_.expand)
-                return UsageError{"--expand needs two positions in twips, X1,X2, not " +
-                                  Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine",
+                                      "--expand needs two positions in twips, X1,X2, not %1"),
+                    {Quoted(value)});
         } else if (name == "--raw") {
-            if (value.empty()) return UsageError{"--raw needs a file name"};
+            if (value.empty())
+                return Usage(QT_TRANSLATE_NOOP("CommandLine", "--raw needs a file name"));
             options_.rawFile = value;
         } else if (name == "--fs") {
             options_.rawFrequency = value;
         } else if (name == "--channels") {
             if (value != "first" && value != "mean")
-                return UsageError{"--channels needs first or mean, not " + Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine", "--channels needs first or mean, not %1"),
+                    {Quoted(value)});
             options_.rawChannels = value == "first" ? "Option1" : "Option2";
         } else if (name == "--listen") {
             const std::optional<double> seconds = ParseNumber(value);
             if (!seconds || !(*seconds >= kMinListenSeconds) || !(*seconds <= kMaxListenSeconds))
-                return UsageError{"--listen needs a number of seconds from 0.1 to 10, not " +
-                                  Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine",
+                                      "--listen needs a number of seconds from 0.1 to 10, not %1"),
+                    {Quoted(value)});
             options_.listenSeconds = seconds;
         } else if (name == "--select") {
             const size_t comma = value.find(',');
@@ -327,31 +370,40 @@ class Parser {
             const std::optional<int> last =
                 comma == std::string::npos ? std::nullopt : WholeWord(value.substr(comma + 1));
             if (!first || !last || *first < 0 || *last <= *first)
-                return UsageError{
-                    "--select needs two sample numbers FIRST,LAST with "
-                    "FIRST < LAST, not " +
-                    Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP(
+                        "CommandLine",
+                        "--select needs two sample numbers FIRST,LAST with FIRST < LAST, not %1"),
+                    {Quoted(value)});
             options_.rawSelection = std::make_pair(*first, *last);
         } else if (name == "--scroll") {
             options_.scroll = WholeWord(value);
             if (!options_.scroll)
-                return UsageError{"--scroll needs a whole number, not " + Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine", "--scroll needs a whole number, not %1"),
+                    {Quoted(value)});
         } else if (name == "--frame" || name == "--hop") {
             const std::optional<int> points = WholeWord(value);
             if (!points)
-                return UsageError{name + " needs a whole number of points, not " + Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine", "%1 needs a whole number of points, not %2"),
+                    {name, Quoted(value)});
             (name == "--frame" ? options_.frame : options_.hop) = points;
         } else if (name == "--seconds") {
             options_.seconds = Twips(value);
             if (!options_.seconds || !(*options_.seconds >= kMinSoundSeconds) ||
                 !(*options_.seconds <= kMaxSoundSeconds))
-                return UsageError{"--seconds needs a number of seconds from 0.1 to 60, not " +
-                                  Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine",
+                                      "--seconds needs a number of seconds from 0.1 to 60, not %1"),
+                    {Quoted(value)});
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
-                return UsageError{"--tuning needs a whole number from -10 to 10, not " +
-                                  Quoted(value)};
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine",
+                                      "--tuning needs a whole number from -10 to 10, not %1"),
+                    {Quoted(value)});
         }
         return std::nullopt;
     }
@@ -371,7 +423,8 @@ class Parser {
                                             std::optional<E>& target) {
         target = Lookup(choices, value);
         if (target) return std::nullopt;
-        return UsageError{name + " takes " + Words(choices) + ", not " + Quoted(value)};
+        return Usage(QT_TRANSLATE_NOOP("CommandLine", "%1 takes %2, not %3"),
+                     {name, Words(choices), Quoted(value)});
     }
 
     const std::vector<std::string>& arguments_;

@@ -293,7 +293,7 @@ bool Render(const fs::path& folder,
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        std::string error = "the image could not be encoded";
+        std::string error = Translate("Messages", "the image could not be encoded");
         if (!surface->Image().save(&buffer, "PNG") ||
             !ReplaceFile(path,
                          std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
@@ -365,7 +365,7 @@ int Play(MainWindowModel& window, Operator& user, CliPlatform& platform, std::os
         return PrintMessages(platform, err);
     std::string error;
     if (!platform.Player()->WaitUntilPlayed(kPlayMarginMs, &error)) {
-        ErrorLine(err, "the sound was not played: " + error);
+        ErrorLine(err, FillIn(Translate("CommandLine", "the sound was not played: %1"), {error}));
         return kExitMessage;
     }
     return kExitOk;
@@ -395,7 +395,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (options.Spectrogram()) return RunSpectrogram(options, out, err);
     const QTemporaryDir folder;
     if (!folder.isValid()) {
-        ErrorLine(err, "cannot create a temporary folder: " + folder.errorString().toStdString());
+        ErrorLine(err, FillIn(Translate("CommandLine", "cannot create a temporary folder: %1"),
+                              {folder.errorString().toStdString()}));
         return kExitUsage;
     }
     const RemoveOnSignal removeOnSignal(QFile::encodeName(folder.path()).toStdString());

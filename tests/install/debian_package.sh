@@ -137,7 +137,7 @@ report
 TABLE
 # The window program loads its libraries and says, without a display, that it needs one.
 status=0
-env -u LD_LIBRARY_PATH -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
+env -u LD_LIBRARY_PATH -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LANGUAGE=en \
   "$root/usr/bin/fftquorbel" > /dev/null 2> "$scratch/window.err" || status=$?
 [ "$status" -eq 1 ] && grep -q 'no display available' "$scratch/window.err" \
   || fail "the packaged fftquorbel did not start as expected (status $status): $(cat "$scratch/window.err")"

@@ -33,16 +33,6 @@ using testing::CompanionRun;
 using testing::LinesOf;
 using testing::RunCompanion;
 
-// The translation of `source` in the .ts file of `language`.
-std::string FromSource(const std::string& language, const std::string& context,
-                       const std::string& source) {
-    const auto messages = testing::ReadTs(testing::TranslationSource(language));
-    if (!messages) return "";
-    const auto finished = testing::FinishedOf(*messages);
-    const auto found = finished.find({context, source});
-    return found == finished.end() ? "" : found->second;
-}
-
 // Every test leaves the program in English, as the others expect it.
 class InLanguage : public ::testing::TestWithParam<std::string> {
   protected:
@@ -90,7 +80,7 @@ class TranslatedWindow : public testing::ShownMainWindow,
 
 TEST_P(TranslatedWindow, ShowsCaptionsTranslatedAndNumbersAsTheyAre) {
     const ShownCase& c = GetParam();
-    const std::string expected = FromSource(c.language, "Form1", c.english);
+    const std::string expected = testing::FinishedTranslation(c.language, "Form1", c.english);
     ASSERT_FALSE(expected.empty()) << c.english;
     const MainWindowModel& model = view_->Model();
     std::string control;

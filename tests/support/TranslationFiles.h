@@ -121,6 +121,16 @@ inline std::string TranslationSource(const std::string& language) {
     return std::string(QUORBEL_TRANSLATIONS_SOURCE) + "/fftquorbel_" + language + ".ts";
 }
 
+// The finished translation of `source` in the .ts file of `language`, or "".
+inline std::string FinishedTranslation(const std::string& language, const std::string& context,
+                                       const std::string& source) {
+    const auto messages = ReadTs(TranslationSource(language));
+    if (!messages) return "";
+    const auto finished = FinishedOf(*messages);
+    const auto found = finished.find({context, source});
+    return found == finished.end() ? "" : found->second;
+}
+
 // What lupdate extracts from the sources now (built with the tests).
 inline std::string ExtractedTexts() {
     return std::string(QUORBEL_TRANSLATIONS_BUILD) + "/extracted.ts";

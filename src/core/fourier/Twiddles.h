@@ -8,12 +8,9 @@
 
 #include <cmath>
 
-namespace quorbel {
+#include "state/Pi.h"
 
-// One turn and half a turn in radians, as the 15-digit decimals the transforms have always
-// used. The full-precision values would move the last printed digits of every spectrum.
-inline constexpr double kTwoPi = 6.28318530717959;
-inline constexpr double kPi = 3.14159265358979;
+namespace quorbel {
 
 // Angle step of the butterfly stage that merges pairs of transforms of mmax/2 complex
 // points into transforms of mmax points: one turn divided among the mmax points, with the

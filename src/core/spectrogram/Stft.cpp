@@ -5,12 +5,9 @@
 
 #include "fourier/RealFt.h"
 #include "platform/Translation.h"
+#include "state/Pi.h"
 
 namespace quorbel {
-
-namespace {
-constexpr double kPi = 3.14159265358979;
-}  // namespace
 
 std::optional<std::string> StftSettingsError(const StftSettings& settings) {
     const int frame = settings.frame;

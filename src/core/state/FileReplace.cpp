@@ -123,20 +123,25 @@ bool FillAndRename(const FileCalls& calls, int fd, const std::string& temp, cons
         if (!ok && !failed) failed = step, failure = errno;
         return ok;
     };
-    check(WriteAll(calls, fd, content), "the new content could not be written");
+    check(WriteAll(calls, fd, content),
+          QT_TRANSLATE_NOOP("Messages", "the new content could not be written"));
 #if !defined(_WIN32)
     if (!failed)
-        check(::fchmod(fd, static_cast<mode_t>(old.mode)) == 0, "its mode could not be kept");
+        check(::fchmod(fd, static_cast<mode_t>(old.mode)) == 0,
+              QT_TRANSLATE_NOOP("Messages", "its mode could not be kept"));
     // Only the superuser may give a file away; for anyone else the owner stays theirs.
     if (!failed && old.exists && ::geteuid() == 0)
         check(::fchown(fd, static_cast<uid_t>(old.owner), static_cast<gid_t>(old.group)) == 0,
-              "its owner could not be kept");
+              QT_TRANSLATE_NOOP("Messages", "its owner could not be kept"));
 #endif
-    if (!failed) check(SyncOf(calls, fd) == 0, "the new content could not be saved to the disk");
-    check(CloseOf(calls, fd) == 0, "the new content could not be saved to the disk");
+    if (!failed)
+        check(SyncOf(calls, fd) == 0,
+              QT_TRANSLATE_NOOP("Messages", "the new content could not be saved to the disk"));
+    check(CloseOf(calls, fd) == 0,
+          QT_TRANSLATE_NOOP("Messages", "the new content could not be saved to the disk"));
     if (failed) {
         std::remove(temp.c_str());
-        SetError(error, failed, failure);
+        SetError(error, Translate("Messages", failed), failure);
         return false;
     }
     if (calls.rename(temp.c_str(), target.string().c_str()) != 0) {
@@ -166,10 +171,12 @@ bool Protected(const fs::path& path, const struct stat& st) {
 }
 
 const char* SpecialKind(mode_t mode) {
-    if (S_ISDIR(mode)) return "it is a folder";
-    if (S_ISFIFO(mode)) return "it is not a regular file (a named pipe)";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is not a regular file (a device)";
-    if (S_ISSOCK(mode)) return "it is not a regular file (a socket)";
+    if (S_ISDIR(mode)) return QT_TRANSLATE_NOOP("Messages", "it is a folder");
+    if (S_ISFIFO(mode))
+        return QT_TRANSLATE_NOOP("Messages", "it is not a regular file (a named pipe)");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QT_TRANSLATE_NOOP("Messages", "it is not a regular file (a device)");
+    if (S_ISSOCK(mode)) return QT_TRANSLATE_NOOP("Messages", "it is not a regular file (a socket)");
     return nullptr;
 }
 
@@ -177,12 +184,13 @@ std::optional<std::string> WhyNot(const fs::path& path, bool missingIsFine) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT && missingIsFine) return std::nullopt;
-        if (errno == ENOENT) return "it does not exist";
-        return std::string("it cannot be reached (") + std::strerror(errno) + ")";
+        if (errno == ENOENT) return Translate("Messages", "it does not exist");
+        const std::string why = std::strerror(errno);
+        return FillIn(Translate("Messages", "it cannot be reached (%1)"), {why});
     }
     if (S_ISREG(st.st_mode)) return std::nullopt;
-    if (const char* kind = SpecialKind(st.st_mode)) return kind;
-    return "it is not a regular file";
+    if (const char* kind = SpecialKind(st.st_mode)) return Translate("Messages", kind);
+    return Translate("Messages", "it is not a regular file");
 }
 
 // Reads the whole of a small file that is open for reading.
@@ -214,20 +222,21 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
                   const fs::path& copy, std::string* error) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        SetError(error, "it cannot be opened for writing", errno);
+        const int openErrno = errno;
+        SetError(error, Translate("Messages", "it cannot be opened for writing"), openErrno);
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        SetReason(error, "it is not a regular file");
+        SetReason(error, Translate("Messages", "it is not a regular file"));
         return false;
     }
     std::string old;
     if (!ReadWhole(fd, old)) {
         const int readErrno = errno;
         ::close(fd);
-        SetError(error, "its old content could not be kept", readErrno);
+        SetError(error, Translate("Messages", "its old content could not be kept"), readErrno);
         return false;
     }
     if (!copy.empty()) {
@@ -236,10 +245,10 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
         fs::create_directories(copy.parent_path(), ec);
         if (!ReplaceFile(copy, old, FileCalls::System(), &copyError)) {
             ::close(fd);
-            SetReason(error,
-                      "its folder refuses new files and no copy of its old content "
-                      "could be kept in " +
-                          copy.parent_path().string() + " (" + copyError + ")");
+            SetReason(error, FillIn(Translate("Messages",
+                                              "its folder refuses new files and no copy of its "
+                                              "old content could be kept in %1 (%2)"),
+                                    {copy.parent_path().string(), copyError}));
             return false;
         }
     }
@@ -248,7 +257,9 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
     bool restored = true;
     if (!ok) restored = Overwrite(FileCalls::System(), fd, old);
     ok = (::close(fd) == 0) && ok;
-    if (!ok) SetError(error, "the new content could not be written in place", writeErrno);
+    if (!ok)
+        SetError(error, Translate("Messages", "the new content could not be written in place"),
+                 writeErrno);
     // The copy is needed no more once the file holds a whole record again.
     if (!copy.empty() && restored) ::unlink(copy.c_str());
     return ok;
@@ -303,7 +314,7 @@ bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls
     }
     std::error_code ec;
     if (path.has_parent_path() && !fs::is_directory(path.parent_path(), ec)) {
-        SetReason(error, "its folder does not exist");
+        SetReason(error, Translate("Messages", "its folder does not exist"));
         return false;
     }
     OldFile old;
@@ -313,7 +324,7 @@ bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls
     struct stat st {};
     old.exists = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     if (old.exists && Protected(path, st)) {
-        SetReason(error, "it is read-only");
+        SetReason(error, Translate("Messages", "it is read-only"));
         return false;
     }
     old.mode = old.exists ? static_cast<int>(st.st_mode & 07777) : NewFileMode();
@@ -328,7 +339,7 @@ bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls
         if (old.exists && (createErrno == EACCES || createErrno == EROFS || createErrno == EPERM))
             return WriteInPlace(calls, path, content, inPlaceCopy, error);
 #endif
-        SetError(error, "its folder refuses a new file", createErrno);
+        SetError(error, Translate("Messages", "its folder refuses a new file"), createErrno);
         return false;
     }
     return FillAndRename(calls, fd, temp, path, content, old, error);
@@ -344,7 +355,10 @@ bool RestoreInterruptedWrite(const fs::path& path, const fs::path& copy,
     }
     std::FILE* in = std::fopen(copy.string().c_str(), "rb");
     if (!in) {
-        SetError(error, "the copy " + copy.string() + " cannot be read", errno);
+        const int openErrno = errno;
+        SetError(error,
+                 FillIn(Translate("Messages", "the copy %1 cannot be read"), {copy.string()}),
+                 openErrno);
         return false;
     }
     std::string old;
@@ -353,7 +367,8 @@ bool RestoreInterruptedWrite(const fs::path& path, const fs::path& copy,
     const bool readWhole = !std::ferror(in);
     std::fclose(in);
     if (!readWhole) {
-        SetReason(error, "the copy " + copy.string() + " cannot be read");
+        SetReason(error,
+                  FillIn(Translate("Messages", "the copy %1 cannot be read"), {copy.string()}));
         return false;
     }
     // Written back in place without a new copy: the copy stays until this succeeded.
@@ -377,7 +392,10 @@ bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls
             if (calls.rename(name.c_str(), kept.c_str()) == 0) return true;
             const int renameErrno = errno;
             ::unlink(name.c_str());
-            SetError(error, "cannot keep " + path.string() + " as " + kept.string(), renameErrno);
+            SetError(error,
+                     FillIn(Translate("Messages", "cannot keep %1 as %2"),
+                            {path.string(), kept.string()}),
+                     renameErrno);
             return false;
         }
         if (errno != EEXIST) break;
@@ -390,7 +408,11 @@ bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls
     std::string temp;
     const int fd = in ? CreateBeside(calls, kept, temp) : -1;
     if (fd < 0) {
-        SetError(error, "cannot keep " + path.string() + " as " + kept.string(), errno);
+        const int keepErrno = errno;
+        SetError(
+            error,
+            FillIn(Translate("Messages", "cannot keep %1 as %2"), {path.string(), kept.string()}),
+            keepErrno);
         if (in) std::fclose(in);
         return false;
     }
@@ -404,7 +426,10 @@ bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls
         const int copyErrno = errno;
         CloseOf(calls, fd);
         std::remove(temp.c_str());
-        SetError(error, "cannot keep " + path.string() + " as " + kept.string(), copyErrno);
+        SetError(
+            error,
+            FillIn(Translate("Messages", "cannot keep %1 as %2"), {path.string(), kept.string()}),
+            copyErrno);
         return false;
     }
     OldFile fresh;

@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "state/DataList.h"
+#include "state/Pi.h"
 
 namespace quorbel {
-
-inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kTwoPi = 6.28318530717959;
 
 // Said when samples or their transform leave the range of doubles.
 inline constexpr const char* kValuesOutOfRange =

@@ -82,6 +82,13 @@ struct ControlTable {
     std::vector<ControlRow<M>> rows;
 };
 
+// A key of a window's own that clicks one of its controls, written beside the window's
+// control table: `key` as modifiers and key joined by '+' ("Ctrl+B").
+struct ControlShortcut {
+    const char* control;
+    const char* key;
+};
+
 // The name of element i of a control array.
 inline std::string Indexed(const std::string& name, int i) {
     return name + "(" + std::to_string(i) + ")";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "windows/ControlTable.h"
 #include "windows/GraphKeys.h"
 #include "windows/MainWindowModel.h"
@@ -1075,8 +1076,22 @@ const ControlTable<M>& M::Table() {
     return table;
 }
 
+const std::vector<ControlShortcut>& MainWindowShortcuts() {
+    static const std::vector<ControlShortcut> keys = {
+        {"Command17", "Ctrl+B"},   // "Both"
+        {"Command1", "Ctrl+T"},    // "Only f(t)"
+        {"Command5", "Ctrl+F"},    // "Only FFT"
+        {"Command3", "Ctrl+L"},    // "Log", or "Lin" on the musical scale
+        {"mnuReport", "Ctrl+R"},   // "Report"
+        {"mnuInverse", "Ctrl+I"},  // "Inverse"
+    };
+    return keys;
+}
+
 ViewState MainWindowInitialView() {
     ViewState view = ViewOfTable(M::Table());
+    for (const ControlShortcut& key : MainWindowShortcuts())
+        view.controls.at(key.control).shortcut = key.key;
     view.lines["Line1"] = {0, 0, 0, 5280, Rgb(192, 0, 192), false, "Picture1"};
     view.lines["Line3"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture8"};
     view.lines["Line4"] = {0, 0, 0, 2280, colors::kBlack, false, "Picture9"};
@@ -1096,7 +1111,8 @@ ViewState MainWindowInitialView() {
     // The lengths the live view offers, the default checked.
     for (int i = 0; i < kLiveLengths; ++i) {
         ControlState& item = view.controls.at(Indexed("mnuLiveLengthItem", i));
-        item.caption = std::to_string(kMinLiveSamples << i) + " samples";
+        item.caption =
+            FillIn(Translate("Form1", "%1 samples"), {std::to_string(kMinLiveSamples << i)});
         item.checked = (kMinLiveSamples << i) == kDefaultLiveSamples;
     }
     return view;

@@ -15,8 +15,10 @@ namespace quorbel {
 
 namespace {
 
-constexpr const char* kExpansionPrompt =
-    "Use the right button of the mouse to set the limits of the region to be expanded";
+// Shown from the window's state rather than from its table: said in the user's
+// language when it is put there.
+constexpr const char* kExpansionPrompt = QT_TRANSLATE_NOOP(
+    "Form1", "Use the right button of the mouse to set the limits of the region to be expanded");
 // At most 10 peaks fit in the 21 points searched around a click; the table has room
 // for twice that.
 constexpr int kMaxNearPeaks = 20;
@@ -171,7 +173,7 @@ void MainWindowModel::MarkPeak(double x) {
 void MainWindowModel::Command8_Click() {
     SetPointer(kPointerHourglass);
     if (ExpansionOffered()) {
-        state_.expansionPrompt = kExpansionPrompt;
+        state_.expansionPrompt = Translate("Form1", kExpansionPrompt);
         view_["Label17"].visible = true;
         // The right button now sets limits: the harmonic markers go off.
         if (MarkersFrozen()) Command11_Click();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "fourier/WindowFunction.h"
 #include "music/MusicalGraph.h"
@@ -76,6 +77,10 @@ std::string WindowMenuItem(WindowFunction window);
 // loaded (its controls and the line objects drawn over the graphs).
 const ControlTable<MainWindowModel>& MainWindowTable();
 ViewState MainWindowInitialView();
+// The keys of the frequent actions, beside the control table; the initial state gives
+// each control its key.
+struct ControlShortcut;
+const std::vector<ControlShortcut>& MainWindowShortcuts();
 
 class MainWindowModel : public TableWindow<MainWindowModel> {
   public:

@@ -495,7 +495,7 @@ void RawFileModel::Command2_Click() {
 void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
     HideHints();
     recording_ = std::move(samples);
-    ShowPlotted(RecordedRead(*recording_), "", kRecordingName, rate);
+    ShowPlotted(RecordedRead(*recording_), "", Translate("Form6", kRecordingName), rate);
 }
 
 void RawFileModel::SelectWhole() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/Translation.h"
 #include "rawfile/RawFile.h"
 #include "rawfile/SoundFile.h"
 #include "surface/RecordingSurface.h"
@@ -22,8 +23,10 @@ namespace quorbel {
 
 class MainWindowModel;
 
-// The name line of a recording of the sound input, where a file shows its name.
-inline constexpr const char* kRecordingName = "(recording)";
+// The name line of a recording of the sound input, where a file shows its name; said
+// in the user's language, also where the main window, the report and the worksheet
+// pictures name the data's source.
+inline constexpr const char* kRecordingName = QT_TRANSLATE_NOOP("Form6", "(recording)");
 
 // The sampling frequencies a transfer accepts, hertz.
 inline constexpr double kMinSamplingRate = 1;

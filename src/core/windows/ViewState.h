@@ -57,6 +57,9 @@ struct ControlState {
     bool border = false;  // a label drawn as a framed box
     bool rule = false;    // a label drawn as a horizontal separator line
     std::string picture;  // a label that shows a picture instead of text ("program")
+    // The key that clicks it from anywhere in the window, as modifiers and key joined by
+    // '+' ("Ctrl+B"); "" when it has none.
+    std::string shortcut;
 };
 
 struct LineObject {

@@ -25,13 +25,13 @@ constexpr qint64 kBufferMicroseconds = 250000;
 std::string ErrorText(QAudio::Error error) {
     switch (error) {
         case QAudio::OpenError:
-            return "the sound output cannot be opened";
+            return Translate("Messages", "the sound output cannot be opened");
         case QAudio::IOError:
-            return "the sound output stopped taking samples";
+            return Translate("Messages", "the sound output stopped taking samples");
         case QAudio::UnderrunError:
-            return "the sound output ran out of samples";
+            return Translate("Messages", "the sound output ran out of samples");
         case QAudio::FatalError:
-            return "the sound output failed";
+            return Translate("Messages", "the sound output failed");
         case QAudio::NoError:
             break;
     }
@@ -50,7 +50,7 @@ std::optional<std::string> QtSoundOutput::Unavailable() {
     if (!unavailable_) {
         std::optional<std::string> why = SoundServerSilence(kServerDeadline);
         if (!why && QMediaDevices::defaultAudioOutput().isNull())
-            why = "the sound server has no output device";
+            why = Translate("Messages", "the sound server has no output device");
         if (why) *why += ".";
         unavailable_ = why;
     }

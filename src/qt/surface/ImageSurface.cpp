@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 
 namespace {
@@ -69,7 +71,7 @@ bool ImageSurface::SaveBitmap(const std::string& path, std::string* error) {
 bool ImageSurface::SaveBitmap(const std::string& path, std::string* error, const FileCalls& calls) {
     const QByteArray bytes = BitmapBytes();
     if (bytes.isEmpty()) {
-        if (error) *error = "the picture could not be encoded";
+        if (error) *error = Translate("Messages", "the picture could not be encoded");
         return false;
     }
     return ReplaceFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),

@@ -11,6 +11,7 @@
 #include "ImageSurface.h"
 #include "PainterSurface.h"
 #include "PrinterSurface.h"
+#include "platform/Translation.h"
 
 namespace quorbel {
 
@@ -69,7 +70,7 @@ QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
         surface.Cls();
         if (request.draw) request.draw(surface);
         if (!surface.Finish()) {
-            if (error) *error = "the drawing could not be made";
+            if (error) *error = Translate("Messages", "the drawing could not be made");
             return {};
         }
     } else if (request.format == PictureFormat::Pdf) {
@@ -82,7 +83,7 @@ QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
         PrinterSurface surface(writer);
         if (!surface.Active()) {
-            if (error) *error = "the document could not be begun";
+            if (error) *error = Translate("Messages", "the document could not be begun");
             return {};
         }
         if (request.draw) request.draw(surface);
@@ -91,7 +92,7 @@ QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
         ImageSurface surface(request.widthTwips, request.heightTwips, kScreenDpi, request.scale);
         if (request.draw) request.draw(surface);
         if (!surface.Image().save(&buffer, "PNG")) {
-            if (error) *error = "the image could not be encoded";
+            if (error) *error = Translate("Messages", "the image could not be encoded");
             return {};
         }
     }

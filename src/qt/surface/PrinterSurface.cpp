@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include "platform/Translation.h"
+
 namespace quorbel {
 
 namespace {
@@ -57,7 +59,7 @@ class PdfFileJob : public PrintJob {
     bool Active() const { return page_->Active(); }
 
     bool EndDoc() override {
-        std::string error = "the document could not be made";
+        std::string error = Translate("Messages", "the document could not be made");
         const bool ended = page_->EndDoc();
         const bool written =
             ended && !bytes_.isEmpty() &&
@@ -100,7 +102,9 @@ std::unique_ptr<PrintJob> PdfPrintJob(const std::string& path,
     }
     auto job = std::make_unique<PdfFileJob>(path, report, calls, layout);
     if (!job->Active()) {
-        if (report) report(CannotWriteMessage(path, "the document could not be begun"));
+        if (report)
+            report(
+                CannotWriteMessage(path, Translate("Messages", "the document could not be begun")));
         return nullptr;
     }
     return job;

@@ -36,6 +36,11 @@ ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar*
     : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner);
+    // The keys the window's table gives its controls.
+    for (const auto& [name, control] : initial.controls)
+        if (!control.shortcut.empty())
+            SetShortcut(name,
+                        QKeySequence(ToQString(control.shortcut), QKeySequence::PortableText));
 }
 
 QWidget* ControlBinder::Widget(const std::string& name) const {

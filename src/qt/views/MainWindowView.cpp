@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -41,14 +40,6 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     const ViewState initial = MainWindowInitialView();
     setWindowTitle(ToQString(initial.caption));
     controls_ = new WindowView(initial, this);
-    // The frequent actions have keys of their own.
-    for (const auto& [control, key] : {std::pair{"Command17", "Ctrl+B"},
-                                       {"Command1", "Ctrl+T"},
-                                       {"Command5", "Ctrl+F"},
-                                       {"Command3", "Ctrl+L"},
-                                       {"mnuReport", "Ctrl+R"},
-                                       {"mnuInverse", "Ctrl+I"}})
-        controls_->Binder().SetShortcut(control, QKeySequence(key));
     setCentralWidget(controls_);
     // The window keeps its start-up size: nothing shown or hidden changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
