@@ -1121,6 +1121,74 @@ salida de error, ninguna lista).
         <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
         <translation>Use el botón derecho del ratón para marcar los límites de la región que se va a expandir</translation>
     </message>
+    <message>
+        <source>No peaks.</source>
+        <translation>Ningún pico.</translation>
+    </message>
+    <message>
+        <source>Peaks, frequency and amplitude: %1.</source>
+        <translation>Picos, frecuencia y amplitud: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing computed yet.</source>
+        <translation>Aún no se ha calculado nada.</translation>
+    </message>
+    <message>
+        <source>Sound file %1.</source>
+        <translation>Archivo de sonido %1.</translation>
+    </message>
+    <message>
+        <source>%1 with a, b, φ: %2, ν = %3 cycles per second.</source>
+        <translation>%1 con a, b, φ: %2, ν = %3 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1 with φ = %2, ν = %3 cycles per second.</source>
+        <translation>%1 con φ = %2, ν = %3 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1, ν = %2 cycles per second.</source>
+        <translation>%1, ν = %2 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1 points over %2 seconds, values from %3 to %4.</source>
+        <translation>%1 puntos en %2 segundos, valores de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>FFT graph</source>
+        <translation>Gráfico de la FFT</translation>
+    </message>
+    <message>
+        <source>The Fourier transform of f(t): %1</source>
+        <translation>La transformada de Fourier de f(t): %1</translation>
+    </message>
+    <message>
+        <source>Graph of f(t)</source>
+        <translation>Gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Musical graph</source>
+        <translation>Gráfico musical</translation>
+    </message>
+    <message>
+        <source>The spectrum over a piano keyboard, on a logarithmic frequency axis: %1</source>
+        <translation>El espectro sobre un teclado de piano, en un eje de frecuencias logarítmico: %1</translation>
+    </message>
+    <message>
+        <source>Real part</source>
+        <translation>Parte real</translation>
+    </message>
+    <message>
+        <source>The real parts (r) of the transform, one bar per frequency.</source>
+        <translation>Las partes reales (r) de la transformada, una barra por frecuencia.</translation>
+    </message>
+    <message>
+        <source>Imaginary part</source>
+        <translation>Parte imaginaria</translation>
+    </message>
+    <message>
+        <source>The imaginary parts (i) of the transform, one bar per frequency.</source>
+        <translation>Las partes imaginarias (i) de la transformada, una barra por frecuencia.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

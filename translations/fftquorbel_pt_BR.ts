@@ -1111,6 +1111,74 @@ nenhuma lista).
         <source>Use the right button of the mouse to set the limits of the region to be expanded</source>
         <translation>Use o botão direito do mouse para marcar os limites da região a ser expandida</translation>
     </message>
+    <message>
+        <source>No peaks.</source>
+        <translation>Nenhum pico.</translation>
+    </message>
+    <message>
+        <source>Peaks, frequency and amplitude: %1.</source>
+        <translation>Picos, frequência e amplitude: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing computed yet.</source>
+        <translation>Nada calculado ainda.</translation>
+    </message>
+    <message>
+        <source>Sound file %1.</source>
+        <translation>Arquivo de som %1.</translation>
+    </message>
+    <message>
+        <source>%1 with a, b, φ: %2, ν = %3 cycles per second.</source>
+        <translation>%1 com a, b, φ: %2, ν = %3 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1 with φ = %2, ν = %3 cycles per second.</source>
+        <translation>%1 com φ = %2, ν = %3 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1, ν = %2 cycles per second.</source>
+        <translation>%1, ν = %2 ciclos por segundo.</translation>
+    </message>
+    <message>
+        <source>%1 points over %2 seconds, values from %3 to %4.</source>
+        <translation>%1 pontos em %2 segundos, valores de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>FFT graph</source>
+        <translation>Gráfico da FFT</translation>
+    </message>
+    <message>
+        <source>The Fourier transform of f(t): %1</source>
+        <translation>A transformada de Fourier de f(t): %1</translation>
+    </message>
+    <message>
+        <source>Graph of f(t)</source>
+        <translation>Gráfico de f(t)</translation>
+    </message>
+    <message>
+        <source>Musical graph</source>
+        <translation>Gráfico musical</translation>
+    </message>
+    <message>
+        <source>The spectrum over a piano keyboard, on a logarithmic frequency axis: %1</source>
+        <translation>O espectro sobre um teclado de piano, num eixo de frequências logarítmico: %1</translation>
+    </message>
+    <message>
+        <source>Real part</source>
+        <translation>Parte real</translation>
+    </message>
+    <message>
+        <source>The real parts (r) of the transform, one bar per frequency.</source>
+        <translation>As partes reais (r) da transformada, uma barra por frequência.</translation>
+    </message>
+    <message>
+        <source>Imaginary part</source>
+        <translation>Parte imaginária</translation>
+    </message>
+    <message>
+        <source>The imaginary parts (i) of the transform, one bar per frequency.</source>
+        <translation>As partes imaginárias (i) da transformada, uma barra por frequência.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -1,9 +1,10 @@
 // The translations as the programs use them: the compiled files found in the build
 // tree say exactly what the translation sources say, the windows show their captions,
-// menus and titles in the chosen language while the fields keep their numbers, and
-// the report keeps its numbers and its columns in every language.
+// menus, titles and graphs' spoken names in the chosen language while the fields keep
+// their numbers, and the report keeps its numbers and its columns in every language.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -113,6 +114,14 @@ TEST_P(TranslatedWindow, ShowsCaptionsTranslatedAndNumbersAsTheyAre) {
         ++fields;
     }
     EXPECT_GT(fields, 30);
+    // A screen reader hears the graphs named and described in the language as well.
+    QAccessibleInterface* graph =
+        QAccessible::queryAccessibleInterface(view_->Controls()->Binder().Widget("Picture1"));
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->text(QAccessible::Name).toStdString(),
+              FromSource(c.language, "Form1", "FFT graph"));
+    EXPECT_EQ(graph->text(QAccessible::Description).toStdString(),
+              view_->Model().Describe("Picture1").text);
 }
 
 const ShownCase kShownCases[] = {

@@ -17,15 +17,15 @@ namespace {
 
 // "30 Hz 100 %, 90 Hz 33.3 %", each frequency with its note when asked for.
 std::string PeaksText(const std::vector<ReportRow>& rows, bool notes) {
-    if (rows.empty()) return "No peaks.";
-    std::string text = "Peaks, frequency and amplitude: ";
+    if (rows.empty()) return Translate("Form1", "No peaks.");
+    std::string peaks;
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (i > 0) text += ", ";
+        if (i > 0) peaks += ", ";
         const std::string hertz = NumberText(rows[i].frequency) + " Hz";
-        text += notes ? WithNoteName(hertz, rows[i].frequency) : hertz;
-        text += " " + NumberText(rows[i].amplitude) + " %";
+        peaks += notes ? WithNoteName(hertz, rows[i].frequency) : hertz;
+        peaks += " " + NumberText(rows[i].amplitude) + " %";
     }
-    return text + ".";
+    return FillIn(Translate("Form1", "Peaks, frequency and amplitude: %1."), {peaks});
 }
 
 }  // namespace
@@ -41,17 +41,19 @@ std::vector<ReportRow> MainWindowModel::PeaksShown() const {
 // "f(t) = ... with a, b, φ: 1, 1, 0; 0.333, 3, 0. 1024 points over 1 seconds, values
 // from -1 to 1." Rows of the wave table whose amplitude is 0 add nothing and are left out.
 std::string MainWindowModel::FunctionText() const {
-    if (state_.sampleList.Count() < 2) return "Nothing computed yet.";
+    if (state_.sampleList.Count() < 2) return Translate("Form1", "Nothing computed yet.");
     std::string text;
     if (Source() == DataSource::RawFile) {
-        text = "Sound file " + state_.rawFileName + ".";
+        text = FillIn(Translate("Form1", "Sound file %1."), {state_.rawFileName});
     } else {
         // The formula the frame of the function kind shows (none before a simple wave
-        // is chosen).
+        // is chosen), in words where it has any.
         const bool multiple = Checked("mnuMultipleWavesItem");
-        for (const char* formula : {"Image3", "Image4", "Image5", "Image6", "Image7"})
-            if (view_[formula].visible && (view_[formula].parent == "Frame1") == multiple)
-                text = view_[formula].caption;
+        std::string formula;
+        for (const char* image : {"Image3", "Image4", "Image5", "Image6", "Image7"})
+            if (view_[image].visible && (view_[image].parent == "Frame1") == multiple)
+                formula = Translate("Form1", view_[image].caption);
+        const std::string& nu = state_.Get(Field::cyclesPerSecond);
         if (multiple) {
             std::string terms;
             for (int i = 0; i < kTableRows; ++i) {
@@ -59,11 +61,15 @@ std::string MainWindowModel::FunctionText() const {
                 terms += (terms.empty() ? "" : "; ") + state_.Get(Field::amplitudeA, i) + ", " +
                          state_.Get(Field::multiplierB, i) + ", " + state_.Get(Field::phasePhi, i);
             }
-            if (!terms.empty()) text += " with a, b, φ: " + terms;
+            if (!terms.empty())
+                text = FillIn(Translate("Form1", "%1 with a, b, φ: %2, ν = %3 cycles per second."),
+                              {formula, terms, nu});
         } else if (Checked("mnuSimpleWavesItem")) {
-            text += " with φ = " + state_.Get(Field::simplePhase);
+            text = FillIn(Translate("Form1", "%1 with φ = %2, ν = %3 cycles per second."),
+                          {formula, state_.Get(Field::simplePhase), nu});
         }
-        text += ", ν = " + state_.Get(Field::cyclesPerSecond) + " cycles per second.";
+        if (text.empty())
+            text = FillIn(Translate("Form1", "%1, ν = %2 cycles per second."), {formula, nu});
     }
     const int n = state_.sampleList.Whole(0);
     double low = 0, high = 0;
@@ -72,9 +78,10 @@ std::string MainWindowModel::FunctionText() const {
         low = k == 1 ? v : std::min(low, v);
         high = k == 1 ? v : std::max(high, v);
     }
-    return text + " " + std::to_string(n) + " points over " +
-           state_.Get(Field::dataExtensionSeconds) + " seconds, values from " + NumberText(low) +
-           " to " + NumberText(high) + ".";
+    return text + " " +
+           FillIn(Translate("Form1", "%1 points over %2 seconds, values from %3 to %4."),
+                  {std::to_string(n), state_.Get(Field::dataExtensionSeconds), NumberText(low),
+                   NumberText(high)});
 }
 
 // Where the keyboard cursor of a graph stands, and what Enter does there now.
@@ -103,25 +110,39 @@ std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
 
 Description MainWindowModel::Describe(const std::string& control) const {
     const bool computed = state_.graphValueList.Count() > 1;
+    // `kind` says what the graph is, and where what it shows now goes.
     auto spectrum = [&](const char* kind, bool notes, const std::string& graph) {
+        if (!computed)
+            return FillIn(Translate("Form1", kind), {Translate("Form1", "Nothing computed yet.")});
         std::string quantity;
         for (const char* option : {"Option1", "Option2", "Option3", "Option8", "Option10"})
-            if (Checked(option)) quantity = view_[option].caption + ". ";
-        return computed ? kind + quantity + PeaksText(PeaksShown(), notes) + KeyCursorText(graph)
-                        : std::string(kind) + "Nothing computed yet.";
+            if (Checked(option)) quantity = Translate("Form1", view_[option].caption) + ". ";
+        return FillIn(Translate("Form1", kind), {quantity + PeaksText(PeaksShown(), notes)}) +
+               KeyCursorText(graph);
+    };
+    auto named = [](const char* name, std::string text) {
+        return Description{Translate("Form1", name), std::move(text)};
     };
     if (control == "Picture1")
-        return {"FFT graph", spectrum("The Fourier transform of f(t): ", false, control)};
-    if (control == "Picture2") return {"Graph of f(t)", FunctionText()};
+        return named(QT_TRANSLATE_NOOP("Form1", "FFT graph"),
+                     spectrum(QT_TRANSLATE_NOOP("Form1", "The Fourier transform of f(t): %1"),
+                              false, control));
+    if (control == "Picture2")
+        return named(QT_TRANSLATE_NOOP("Form1", "Graph of f(t)"), FunctionText());
     if (control == "Picture4" || control == "Picture5")
-        return {"Musical graph",
-                spectrum("The spectrum over a piano keyboard, on a logarithmic frequency axis: ",
-                         true, "Picture5")};
+        return named(QT_TRANSLATE_NOOP("Form1", "Musical graph"),
+                     spectrum(QT_TRANSLATE_NOOP("Form1",
+                                                "The spectrum over a piano keyboard, on a "
+                                                "logarithmic frequency axis: %1"),
+                              true, "Picture5"));
     if (control == "Picture6" || control == "Picture8")
-        return {"Real part", "The real parts (r) of the transform, one bar per frequency."};
+        return named(
+            QT_TRANSLATE_NOOP("Form1", "Real part"),
+            Translate("Form1", "The real parts (r) of the transform, one bar per frequency."));
     if (control == "Picture7" || control == "Picture9")
-        return {"Imaginary part",
-                "The imaginary parts (i) of the transform, one bar per frequency."};
+        return named(
+            QT_TRANSLATE_NOOP("Form1", "Imaginary part"),
+            Translate("Form1", "The imaginary parts (i) of the transform, one bar per frequency."));
     return {};
 }
 
