@@ -2,8 +2,8 @@
 // the translation's, the numbers, notes and units are the same as in English.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -28,11 +28,23 @@ void PrintTo(const SpokenCase& c, std::ostream* out) {
 
 // The numbers of a text in order, as written ("-1", "33.3", the 4 of "A4").
 std::vector<std::string> NumbersOf(const std::string& text) {
-    static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
+    const auto digit = [&](std::size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
     std::vector<std::string> numbers;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
-         it != std::sregex_iterator(); ++it)
-        numbers.push_back(it->str());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        if (text[i] == '-' && digit(i + 1)) {
+            ++i;
+        } else if (!digit(i)) {
+            ++i;
+            continue;
+        }
+        while (digit(i)) ++i;
+        if (i < text.size() && text[i] == '.' && digit(i + 1))
+            for (++i; digit(i);) ++i;
+        numbers.push_back(text.substr(start, i - start));
+    }
     return numbers;
 }
 
