@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const double back = quorbel::DecimalPrefix(shown);
         if (!std::isfinite(back) || std::fabs(back - *number) > 1e-14 * std::fabs(*number))
             std::abort();
+        // What a list reads a number back as is exactly what its text reads as.
+        if (quorbel::TextValue(*number) != back) std::abort();
+    }
+    // The first eight bytes as a double of any exponent read back, bit for bit, as its
+    // text does.
+    if (size >= sizeof(double)) {
+        double x = 0;
+        std::memcpy(&x, data, sizeof x);
+        const double back = quorbel::DecimalPrefix(quorbel::NumberText(x));
+        const double value = quorbel::TextValue(x);
+        if (std::memcmp(&value, &back, sizeof value) != 0) std::abort();
     }
     const double prefix = quorbel::DecimalPrefix(text);
     if (!std::isfinite(prefix)) std::abort();
