@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "FakeSoundInput.h"
+#include "RecordedSurfaces.h"
 #include "RecordingPlatform.h"
 #include "bench_folder.h"
 #include "bench_ratio.h"
 #include "fourier/RealFt.h"
-#include "music/MusicalGraph.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel::bench {
@@ -36,9 +36,8 @@ class ListeningWindow {
   public:
     ListeningWindow()
         // The window asks for its sound input when it is made.
-        : window_(
-              (platform_.input = &input_, platform_), ParamFile(folder_.Path() / "Zparamfile.wr"),
-              MainWindowSurfaces{picture1_, picture2_, picture8_, picture9_, form5_, &picture5_}) {
+        : window_((platform_.input = &input_, platform_),
+                  ParamFile(folder_.Path() / "Zparamfile.wr"), surfaces_.All()) {
         ready_ = window_.Form_Load() && window_.Fire("mnuListenItem", Event::Click);
         input_.Feed(Chord(kFrame));
         ready_ = ready_ && window_.Fire("Command3", Event::Click) && window_.MusicalScaleShown();
@@ -50,12 +49,7 @@ class ListeningWindow {
     TemporaryFolder folder_;
     RecordingPlatform platform_;
     testing::FakeSoundInput input_;  // at 44100 Hz
-    RecordingSurface picture1_{kPicture1Width, kPicture1Height};
-    RecordingSurface picture2_{kPicture2Width, kPicture2Height};
-    RecordingSurface picture8_{kHalfGraphWidth, kHalfGraphHeight};
-    RecordingSurface picture9_{kHalfGraphWidth, kHalfGraphHeight};
-    RecordingSurface form5_{kReportWidth, kReportHeight};
-    RecordingSurface picture5_{music::kCanvasWidth, music::kCanvasHeight};
+    testing::RecordedSurfaces surfaces_;
     MainWindowModel window_;
     bool ready_ = false;
 };
