@@ -18,6 +18,7 @@
 #include "report/Report.h"
 #include "surface/RecordingSurface.h"
 #include "windows/MainWindowModel.h"
+#include "windows/WindowRegistry.h"
 
 namespace {
 
@@ -68,12 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         MainWindowSurfaces{picture1, picture2, picture8, picture9, form5, &picture5});
     if (!main.Form_Load()) return 0;
 
-    std::vector<Window*> windows = {
-        &main,          &main.Report(),        &main.InverseResults(), &main.RawFile(),
-        &main.Bitmap(), &main.OpeningParams(), &main.NyquistHelp(),    &main.PhaseHelp(),
-        &main.About(),  &main.Splash()};
+    const std::vector<WindowEntry>& windows = WindowRegistry();
     for (int step = 0; step < 48 && input.remaining_bytes() > 0; ++step) {
-        Window& window = *windows[input.ConsumeIntegralInRange<size_t>(0, windows.size() - 1)];
+        Window& window =
+            windows[input.ConsumeIntegralInRange<size_t>(0, windows.size() - 1)].model(main);
         const std::vector<std::string> controls = window.BoundControls();
         if (controls.empty()) continue;
         const std::string& control =

@@ -1,4 +1,4 @@
-// The control tables of the nine windows: every control has its place inside what
+// The control tables of every window: every control has its place inside what
 // holds it, no two controls shown side by side overlap, what holds a control comes
 // before it, a window answers only the controls its own table has, and closing any
 // window is an event of its table.
@@ -7,20 +7,13 @@
 #include <functional>
 #include <string>
 
+#include "EveryWindow.h"
 #include "ModelFixture.h"
 #include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel::testing {
 namespace {
-
-struct TableCase {
-    const char* name;
-    std::function<ViewState()> view;
-};
-void PrintTo(const TableCase& table, std::ostream* out) {
-    *out << table.name;
-}
 
 bool IsMenu(const ControlState& c) {
     return c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem ||
@@ -32,10 +25,10 @@ bool Overlap(const ControlState& a, const ControlState& b) {
            b.top < a.top + a.height;
 }
 
-class WindowTable : public ::testing::TestWithParam<TableCase> {};
+class WindowTable : public ::testing::TestWithParam<WindowEntry> {};
 
 TEST_P(WindowTable, EveryControlHasItsPlaceInsideWhatHoldsIt) {
-    const ViewState view = GetParam().view();
+    const ViewState view = GetParam().initial();
     EXPECT_FALSE(view.name.empty());
     EXPECT_GT(view.width, 0);
     EXPECT_GT(view.height, 0);
@@ -59,7 +52,7 @@ TEST_P(WindowTable, EveryControlHasItsPlaceInsideWhatHoldsIt) {
 }
 
 TEST_P(WindowTable, ControlsShownSideBySideDoNotOverlap) {
-    const ViewState view = GetParam().view();
+    const ViewState view = GetParam().initial();
     for (size_t i = 0; i < view.order.size(); ++i)
         for (size_t j = i + 1; j < view.order.size(); ++j) {
             const ControlState& a = view[view.order[i]];
@@ -71,7 +64,7 @@ TEST_P(WindowTable, ControlsShownSideBySideDoNotOverlap) {
 }
 
 TEST_P(WindowTable, WhatHoldsAControlComesBeforeIt) {
-    const ViewState view = GetParam().view();
+    const ViewState view = GetParam().initial();
     for (size_t i = 0; i < view.order.size(); ++i) {
         const std::string& parent = view[view.order[i]].parent;
         if (parent.empty()) continue;
@@ -80,21 +73,7 @@ TEST_P(WindowTable, WhatHoldsAControlComesBeforeIt) {
     }
 }
 
-const TableCase kTables[] = {
-    {"Main", [] { return MainWindowInitialView(); }},
-    {"OpeningParameters", [] { return OpeningParamsInitialView(); }},
-    {"NyquistPage", [] { return HelpWindowInitialView(HelpPageKind::Nyquist); }},
-    {"PhasePage", [] { return HelpWindowInitialView(HelpPageKind::Phase); }},
-    {"Inverse", [] { return InverseWindowInitialView(); }},
-    {"Report", [] { return ReportWindowInitialView(); }},
-    {"RawFile", [] { return RawFileInitialView(); }},
-    {"Bitmap", [] { return BitmapWindowInitialView(); }},
-    {"About", [] { return AboutWindowInitialView(); }},
-    {"Splash", [] { return SplashWindowInitialView(); }},
-};
-
-INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowTable, ::testing::ValuesIn(kTables),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowTable, EveryWindow(), WindowName());
 
 // Control arrays: one row gives the ten cells of each column, in rows down the table,
 // each bound to its own row of the wave table.

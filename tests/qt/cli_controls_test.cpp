@@ -16,6 +16,7 @@
 #include "CliControls.h"
 #include "CliRun.h"
 #include "CompanionRun.h"
+#include "EveryWindow.h"
 #include "windows/ControlIndex.h"
 #include "windows/MainWindowModel.h"
 
@@ -65,33 +66,30 @@ TableFacts FactsOf(const ControlTable<M>& table) {
     return facts;
 }
 
-struct WindowCase {
-    const char* name;
-    std::function<TableFacts()> facts;
-};
-
-void PrintTo(const WindowCase& c, std::ostream* out) {
-    *out << c.name;
+// The facts of each window's table, by the window's name.
+const std::map<std::string, std::function<TableFacts()>>& FactsByName() {
+    static const std::map<std::string, std::function<TableFacts()>> facts = {
+        {"Form1", [] { return FactsOf(MainWindowTable()); }},
+        {"Form3", [] { return FactsOf(HelpWindowTable(HelpPageKind::Nyquist)); }},
+        {"Form4", [] { return FactsOf(InverseWindowTable()); }},
+        {"Form5", [] { return FactsOf(ReportWindowTable()); }},
+        {"Form6", [] { return FactsOf(RawFileTable()); }},
+        {"Form7", [] { return FactsOf(HelpWindowTable(HelpPageKind::Phase)); }},
+        {"Form8", [] { return FactsOf(BitmapWindowTable()); }},
+        {"Form2", [] { return FactsOf(OpeningParamsTable()); }},
+        {"frmAbout", [] { return FactsOf(AboutWindowTable()); }},
+        {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
+        {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
+    };
+    return facts;
 }
 
-const WindowCase kWindows[] = {
-    {"Form1", [] { return FactsOf(MainWindowTable()); }},
-    {"Form3", [] { return FactsOf(HelpWindowTable(HelpPageKind::Nyquist)); }},
-    {"Form4", [] { return FactsOf(InverseWindowTable()); }},
-    {"Form5", [] { return FactsOf(ReportWindowTable()); }},
-    {"Form6", [] { return FactsOf(RawFileTable()); }},
-    {"Form7", [] { return FactsOf(HelpWindowTable(HelpPageKind::Phase)); }},
-    {"Form8", [] { return FactsOf(BitmapWindowTable()); }},
-    {"Form2", [] { return FactsOf(OpeningParamsTable()); }},
-    {"frmAbout", [] { return FactsOf(AboutWindowTable()); }},
-    {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
-    {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
-};
-
-class CliControlsOfWindow : public ::testing::TestWithParam<WindowCase> {};
+class CliControlsOfWindow : public ::testing::TestWithParam<WindowEntry> {};
 
 TEST_P(CliControlsOfWindow, ListsEveryControlOfTheTableAndNothingElse) {
-    const TableFacts facts = GetParam().facts();
+    const auto known = FactsByName().find(GetParam().name);
+    ASSERT_NE(known, FactsByName().end()) << "a window of the registry this test does not know";
+    const TableFacts facts = known->second();
     ASSERT_EQ(facts.window, GetParam().name);
     const Printed printed = RunControls({facts.window});
     ASSERT_EQ(printed.status, cli::kExitOk) << printed.err;
@@ -129,14 +127,14 @@ TEST_P(CliControlsOfWindow, ListsEveryControlOfTheTableAndNothingElse) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTable, CliControlsOfWindow, ::testing::ValuesIn(kWindows),
-                         testing::PrintedName{});
+INSTANTIATE_TEST_SUITE_P(EveryTable, CliControlsOfWindow, testing::EveryWindow(),
+                         testing::WindowName());
 
 TEST(CliControls, AllWindowsAreTheWindowsOneByOne) {
     const Printed all = RunControls({});
     ASSERT_EQ(all.status, cli::kExitOk) << all.err;
     std::vector<std::string> joined;
-    for (const WindowCase& window : kWindows) {
+    for (const WindowEntry& window : WindowRegistry()) {
         const Printed one = RunControls({window.name});
         joined.insert(joined.end(), one.out.begin(), one.out.end());
     }

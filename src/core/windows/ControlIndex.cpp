@@ -1,6 +1,6 @@
 #include "windows/ControlIndex.h"
 
-#include "windows/MainWindowModel.h"
+#include "windows/WindowRegistry.h"
 
 namespace quorbel {
 
@@ -38,20 +38,10 @@ const char* KindName(ControlKind kind) {
 
 std::vector<ControlIndexEntry> ControlIndex() {
     std::vector<ControlIndexEntry> index;
-    auto add = [&index](std::vector<ControlIndexEntry> window) {
-        index.insert(index.end(), window.begin(), window.end());
-    };
-    add(IndexOfTable(MainWindowTable()));
-    add(IndexOfTable(HelpWindowTable(HelpPageKind::Nyquist)));
-    add(IndexOfTable(InverseWindowTable()));
-    add(IndexOfTable(ReportWindowTable()));
-    add(IndexOfTable(RawFileTable()));
-    add(IndexOfTable(HelpWindowTable(HelpPageKind::Phase)));
-    add(IndexOfTable(BitmapWindowTable()));
-    add(IndexOfTable(OpeningParamsTable()));
-    add(IndexOfTable(AboutWindowTable()));
-    add(IndexOfTable(SplashWindowTable()));
-    add(IndexOfTable(SpectrogramWindowTable()));
+    for (const WindowEntry& window : WindowRegistry()) {
+        const std::vector<ControlIndexEntry> entries = window.index();
+        index.insert(index.end(), entries.begin(), entries.end());
+    }
     return index;
 }
 

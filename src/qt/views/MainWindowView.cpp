@@ -25,6 +25,7 @@
 #include "GraphWidget.h"
 #include "WindowView.h"
 #include "surface/Fonts.h"
+#include "windows/WindowRegistry.h"
 
 namespace quorbel {
 
@@ -43,34 +44,28 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     setCentralWidget(controls_);
     // The window keeps its start-up size: nothing shown or hidden changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    report_ = new WindowView(this, ReportWindowInitialView(), kReportWidth, kReportHeight);
-    inverse_ = new WindowView(this, InverseWindowInitialView(), kForm4Width, kForm4Height);
-    rawFile_ = new WindowView(this, RawFileInitialView(), kForm6Width, kForm6Height);
+    // The secondary windows, each built from the table its registry entry names.
+    for (const WindowEntry& entry : SecondaryWindows())
+        windows_[entry.name] =
+            new WindowView(this, entry.initial(), entry.pictureWidth, entry.pictureHeight);
+    WindowView* rawFile = RawFileWindow();
     rawSurfaces_ = std::make_unique<RawFileSurfaces>(RawFileSurfaces{
-        rawFile_->Surface(), rawFile_->Graph("Picture1")->Surface(),
-        rawFile_->Graph("Picture2")->Surface(), rawFile_->Graph("Picture4")->Surface()});
-    spectrogram_ = new WindowView(this, SpectrogramWindowInitialView());
-    rawSurfaces_->Spectrogram = &spectrogram_->Graph("Picture1")->Surface();
-    bitmap_ =
-        new WindowView(this, BitmapWindowInitialView(), kBitmapOuterWidth, kBitmapOuterHeight);
-    params_ = new WindowView(this, OpeningParamsInitialView());
-    nyquist_ = new WindowView(this, HelpWindowInitialView(HelpPageKind::Nyquist));
-    phase_ = new WindowView(this, HelpWindowInitialView(HelpPageKind::Phase));
-    about_ = new WindowView(this, AboutWindowInitialView());
-    splash_ = new WindowView(this, SplashWindowInitialView());
-    splash_->setWindowFlag(Qt::FramelessWindowHint);
+        rawFile->Surface(), rawFile->Graph("Picture1")->Surface(),
+        rawFile->Graph("Picture2")->Surface(), rawFile->Graph("Picture4")->Surface()});
+    rawSurfaces_->Spectrogram = &SpectrogramWindow()->Graph("Picture1")->Surface();
+    SplashWindow()->setWindowFlag(Qt::FramelessWindowHint);
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
-        MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
-                           Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
-                           report_->Surface(), &Graph("Picture5")->Surface(), &inverse_->Surface(),
-                           rawSurfaces_.get(), &bitmap_->Surface(),
-                           &nyquist_->Graph("Picture1")->Surface(),
-                           &phase_->Graph("Picture1")->Surface()});
+        MainWindowSurfaces{
+            Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
+            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(), ReportWindow()->Surface(),
+            &Graph("Picture5")->Surface(), &InverseWindow()->Surface(), rawSurfaces_.get(),
+            &BitmapWindow()->Surface(), &NyquistWindow()->Graph("Picture1")->Surface(),
+            &PhaseWindow()->Graph("Picture1")->Surface()});
     // While the window listens, frames come many times a second and the raw file
     // window's progress has nothing to show.
     model_->RawFile().onProgress = [this] {
-        if (!model_->Listening()) rawFile_->RepaintNow();
+        if (!model_->Listening()) RawFileWindow()->RepaintNow();
     };
     // A frame of the live view arrives from the sound input, not from a handler.
     model_->onLiveFrame = [this] {
@@ -80,16 +75,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
     auto run = [this](const std::function<void()>& call) { RunCall(call); };
     controls_->Attach(*model_, run);
-    report_->Attach(model_->Report(), run);
-    inverse_->Attach(model_->InverseResults(), run);
-    rawFile_->Attach(model_->RawFile(), run);
-    bitmap_->Attach(model_->Bitmap(), run);
-    params_->Attach(model_->OpeningParams(), run);
-    nyquist_->Attach(model_->NyquistHelp(), run);
-    phase_->Attach(model_->PhaseHelp(), run);
-    about_->Attach(model_->About(), run);
-    splash_->Attach(model_->Splash(), run);
-    spectrogram_->Attach(model_->RawFile().Spectrogram(), run);
+    for (const WindowEntry& entry : SecondaryWindows())
+        windows_.at(entry.name)->Attach(entry.model(*model_), run);
     slices_ = new QTimer(this);
     slices_->setInterval(0);
     connect(slices_, &QTimer::timeout, this,
@@ -98,8 +85,9 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
 }
 
 std::vector<WindowView*> MainWindowView::Views() const {
-    return {controls_, report_, inverse_, rawFile_, bitmap_,     params_,
-            nyquist_,  phase_,  about_,   splash_,  spectrogram_};
+    std::vector<WindowView*> views = {controls_};
+    for (const WindowEntry& entry : SecondaryWindows()) views.push_back(windows_.at(entry.name));
+    return views;
 }
 
 MainWindowView::~MainWindowView() {
@@ -117,6 +105,10 @@ bool MainWindowView::Load() {
     --running_;
     Sync();
     return loaded;
+}
+
+WindowView* MainWindowView::Secondary(const char* name) const {
+    return windows_.at(name);
 }
 
 GraphWidget* MainWindowView::Graph(const std::string& name) const {

@@ -45,16 +45,18 @@ class MainWindowView : public QMainWindow {
     GraphWidget* Graph(const std::string& name) const;
     // The view of the main window's own controls.
     WindowView* Controls() const { return controls_; }
-    WindowView* ReportWindow() const { return report_; }
-    WindowView* InverseWindow() const { return inverse_; }
-    WindowView* RawFileWindow() const { return rawFile_; }
-    WindowView* BitmapWindow() const { return bitmap_; }
-    WindowView* OpeningParamsWindow() const { return params_; }
-    WindowView* NyquistWindow() const { return nyquist_; }
-    WindowView* PhaseWindow() const { return phase_; }
-    WindowView* AboutWindow() const { return about_; }
-    WindowView* SplashWindow() const { return splash_; }
-    WindowView* SpectrogramWindow() const { return spectrogram_; }
+    WindowView* ReportWindow() const { return Secondary("Form5"); }
+    WindowView* InverseWindow() const { return Secondary("Form4"); }
+    WindowView* RawFileWindow() const { return Secondary("Form6"); }
+    WindowView* BitmapWindow() const { return Secondary("Form8"); }
+    WindowView* OpeningParamsWindow() const { return Secondary("Form2"); }
+    WindowView* NyquistWindow() const { return Secondary("Form3"); }
+    WindowView* PhaseWindow() const { return Secondary("Form7"); }
+    WindowView* AboutWindow() const { return Secondary("frmAbout"); }
+    WindowView* SplashWindow() const { return Secondary("frmSplash"); }
+    WindowView* SpectrogramWindow() const { return Secondary("FormSpectrogram"); }
+    // The view of the secondary window of that name (as the window registry names it).
+    WindowView* Secondary(const char* name) const;
     // Every window view, the main window's first.
     std::vector<WindowView*> Views() const;
 
@@ -76,16 +78,7 @@ class MainWindowView : public QMainWindow {
     // model draws on, so the model, declared after them, goes first; the views are
     // detached from it before.
     WindowView* controls_ = nullptr;
-    WindowView* report_ = nullptr;
-    WindowView* inverse_ = nullptr;
-    WindowView* rawFile_ = nullptr;
-    WindowView* bitmap_ = nullptr;
-    WindowView* params_ = nullptr;
-    WindowView* nyquist_ = nullptr;
-    WindowView* phase_ = nullptr;
-    WindowView* about_ = nullptr;
-    WindowView* splash_ = nullptr;
-    WindowView* spectrogram_ = nullptr;
+    std::map<std::string, WindowView*> windows_;  // the secondary windows, by name
     QTimer* slices_ = nullptr;
     std::unique_ptr<RawFileSurfaces> rawSurfaces_;  // the raw file window's, for the model
     std::unique_ptr<MainWindowModel> model_;
