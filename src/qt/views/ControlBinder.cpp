@@ -512,12 +512,22 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         bar->setRange(control.min, control.max);
         bar->setValue(control.value);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        // Rows are only ever appended, or all removed when the window is loaded anew.
-        const int count = static_cast<int>(control.items.size());
-        if (list->count() > count) list->clear();
-        for (int row = list->count(); row < count; ++row)
-            list->addItem(ToQString(control.items[static_cast<size_t>(row)]));
+        SyncRows(list, control.items);
     }
+}
+
+// The list shows the control's rows exactly: a row that differs is written anew, rows
+// past the control's are removed and missing ones appended, so a table computed again
+// never shows a row of the run before.
+void ControlBinder::SyncRows(QListWidget* list, const std::vector<std::string>& items) {
+    const int count = static_cast<int>(items.size());
+    while (list->count() > count) delete list->takeItem(list->count() - 1);
+    for (int row = 0; row < list->count(); ++row) {
+        const QString text = ToQString(items[static_cast<size_t>(row)]);
+        if (list->item(row)->text() != text) list->item(row)->setText(text);
+    }
+    for (int row = list->count(); row < count; ++row)
+        list->addItem(ToQString(items[static_cast<size_t>(row)]));
 }
 
 void ControlBinder::SyncBackground(QLineEdit* edit, std::optional<Color> back) {

@@ -22,6 +22,7 @@ class QMenuBar;
 class QWidget;
 
 class QLineEdit;
+class QListWidget;
 
 namespace quorbel {
 
@@ -80,6 +81,7 @@ class ControlBinder : public QObject {
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SyncBackground(QLineEdit* edit, std::optional<Color> back);
+    static void SyncRows(QListWidget* list, const std::vector<std::string>& items);
     void SetTabOrder();
     void BindButton(QAbstractButton* button, const std::string& name);
     void Fire(const std::string& control, Event event, const EventArgs& args = {});
@@ -97,8 +99,7 @@ class ControlBinder : public QObject {
     std::string pressed_;
     std::map<std::string, QString> menuCaptions_;  // menus' and entries' captions as shown
     bool captionsChanged_ = false;
-    std::map<std::string, QString> keys_;  // the keys given to buttons, kept over captions  // the
-                                           // button held down, between its press and its release
+    std::map<std::string, QString> keys_;  // the keys given to buttons, kept over captions
 };
 
 }  // namespace quorbel
