@@ -124,7 +124,7 @@ TEST_P(RawStatusTest, NoProgressTextStaysOnTheRawWindow) {
     for (const std::string& control : c.after)
         ASSERT_TRUE(Model().Fire(control, Event::Click)) << control;
     EXPECT_EQ(form6.Texts(), std::vector<std::string>{});
-    EXPECT_EQ(State().dataSource, "2");
+    EXPECT_EQ(State().dataSource, DataSource::RawFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, RawStatusTest,

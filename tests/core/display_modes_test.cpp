@@ -53,7 +53,7 @@ TEST_F(DisplayModesTest, ChoosingAnotherQuantityRecomputes) {
     Press("Option1", Event::MouseDown);
     EXPECT_EQ(State().plotState(), "3");
     Press("Option1");
-    EXPECT_EQ(State().spectrumMode, "1");
+    EXPECT_EQ(State().spectrumMode, Quantity::Imaginary);
     EXPECT_GT(picture1.ClsCount(), cls);
     EXPECT_EQ(State().plotState(), "10");
     EXPECT_TRUE(View()["Option1"].checked);
@@ -86,16 +86,16 @@ TEST_F(DisplayModesTest, SelectedOptionRestoresTheControlsWithoutRecomputing) {
         EXPECT_FALSE(View()[name].enabled) << name;
     // Nothing was recomputed: the two graphs were drawn by the last transform.
     EXPECT_FALSE(picture8.Texts().empty());
-    EXPECT_EQ(State().spectrumMode, "8");
+    EXPECT_EQ(State().spectrumMode, Quantity::Rho);
 
     // The plotState change while "Both, separately" is selected forgets the quantity,
     // so choosing the modulus again recomputes.
     Model().SetField(Field::amplitudeA, "5", 0);
-    EXPECT_EQ(State().spectrumMode, "-1");
+    EXPECT_EQ(State().spectrumMode, Quantity::None);
     const int cls = picture1.ClsCount();
     Press("Option8");
     EXPECT_GT(picture1.ClsCount(), cls);
-    EXPECT_EQ(State().spectrumMode, "8");
+    EXPECT_EQ(State().spectrumMode, Quantity::Rho);
     EXPECT_TRUE(View()["Picture1"].visible);
     EXPECT_FALSE(View()["Picture6"].visible);
     EXPECT_TRUE(View()["Command6"].enabled);

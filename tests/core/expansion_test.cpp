@@ -81,7 +81,7 @@ TEST_F(GraphMouseTest, ReadoutAtTheEdgesOfWholeAndExpandedGraphs) {
 TEST_F(GraphMouseTest, RawDataReadoutInHertz) {
     Loaded();
     // 8192 samples at 11025 Hz: 4096 points, point 100 is 100 * 11025 / 8192 Hz.
-    State().dataSource = "2";
+    State().dataSource = DataSource::RawFile;
     State().Set(Field::cyclesPerSecond, "11025");
     DataList graph;
     graph.AddNumber(4096);
@@ -176,7 +176,7 @@ TEST_F(GraphMouseTest, ExpansionOfARegionInEitherDirection) {
         platform.messages.clear();
         ExpandPoints(c.first, c.second);
         EXPECT_EQ(State().expansionPrompt, "");
-        EXPECT_EQ(State().expansionClickCount, "0");
+        EXPECT_EQ(State().expansionClickCount, 0);
         if (c.count == 0) {
             ASSERT_EQ(platform.messages.size(), 1u);
             EXPECT_EQ(platform.messages[0].rfind("Expansion with less than 5 points", 0), 0u);
@@ -216,7 +216,7 @@ TEST_F(GraphMouseTest, CancellingAfterTheFirstLimitKeepsIt) {
     Fire("Command8", Event::Click);
     Press(kRight, At(50, 512) + 1);
     Fire("Command6", Event::Click);
-    EXPECT_EQ(State().expansionClickCount, "1");
+    EXPECT_EQ(State().expansionClickCount, 1);
     EXPECT_EQ(State().expansionPrompt, "");
     // A right click without "Horizontal" does nothing.
     Press(kRight, At(70, 512) + 1);
@@ -258,7 +258,7 @@ TEST_P(TwoGraphViewTest, SingleQuantityIsRecomputedAfterIt) {
     for (const std::string& control : GetParam()) EXPECT_TRUE(Model().Fire(control, Event::Click));
     Fire("Option1", Event::MouseDown);
     Fire("Option1", Event::Click);
-    EXPECT_EQ(State().spectrumMode, "1");
+    EXPECT_EQ(State().spectrumMode, Quantity::Imaginary);
     // The sines of the default record have large imaginary parts at 30 Hz.
     EXPECT_GT(std::abs(State().graphValueList.Value(31)), 100);
     if (GetParam() == std::vector<std::string>{"Command5"}) {

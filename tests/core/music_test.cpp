@@ -115,7 +115,7 @@ TEST_F(MusicTest, PeaksStandOnTheirNotesAndTheSliderMovesOnlyTheSpectrum) {
             Fire("Slider1", Event::Change, {.value = c.slider});
         }
         EXPECT_NEAR(PeakX(), c.x, 0.01);
-        EXPECT_EQ(State().tuningSteps, NumberText(c.slider));
+        EXPECT_EQ(State().tuningSteps, c.slider);
         // The axis moves with the spectrum; ruler, keyboard and comb stay.
         EXPECT_NEAR(picture5.OfKind(Kind::Circle).at(11).x1 - tick100, 15.0 * c.slider, 1e-6);
         EXPECT_EQ(OfColor(Kind::Line, colors::kYellow).size(), ruler.size());
@@ -125,7 +125,7 @@ TEST_F(MusicTest, PeaksStandOnTheirNotesAndTheSliderMovesOnlyTheSpectrum) {
         EXPECT_EQ(Line("Line6(3)").X1, comb.X1);
         if (c.slider != 0) {
             Click("Command10");  // tuning off: back to shift 0
-            EXPECT_EQ(State().tuningSteps, "0");
+            EXPECT_EQ(State().tuningSteps, 0);
             EXPECT_EQ(Model().BoundText("Label15"), "0");
             EXPECT_EQ(View()["Slider1"].value, 0);
             EXPECT_FALSE(View()["Slider1"].visible);
@@ -198,7 +198,7 @@ TEST_F(MusicTest, RawDataUsesTheFilesOwnSamplingFrequency) {
     const Case cases[] = {{11025, 512, 41}, {22050, 512, 20}, {44100, 1024, 20}, {0, 512, 20}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fs);
-        State().dataSource = "2";
+        State().dataSource = DataSource::RawFile;
         State().Set(Field::cyclesPerSecond, NumberText(c.fs));
         PeakAt(c.bin, c.n);
         if (c.fs > 0) {
@@ -381,7 +381,7 @@ TEST_F(LinearMarkerTest, FrozenMarkersStayWhileTheReadoutFollows) {
 TEST_F(LinearMarkerTest, RawDataMarkersInHertz) {
     Loaded();
     // 8192 samples at 11025 Hz: 4096 points; point 100 is 134.58 Hz.
-    State().dataSource = "2";
+    State().dataSource = DataSource::RawFile;
     State().Set(Field::cyclesPerSecond, "11025");
     PeakAt(10, 4096);
     Click("Command3");  // back to the linear graph
@@ -460,7 +460,7 @@ TEST_F(MusicTest, ScaleSwitchRoundTripResetsTheMusicalControls) {
         {"Command8", "Horizontal"},
     };
     for (const auto& [control, caption] : expected) EXPECT_EQ(Caption(control), caption) << control;
-    EXPECT_EQ(State().tuningSteps, "0");
+    EXPECT_EQ(State().tuningSteps, 0);
     EXPECT_TRUE(View()["Picture1"].visible);
     EXPECT_FALSE(View()["Picture4"].visible);
     EXPECT_FALSE(View()["Frame5"].visible);

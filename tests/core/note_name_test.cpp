@@ -69,7 +69,7 @@ TEST_F(NoteReadoutTest, LinearReadoutAddsTheNote) {
         if (c.sound) {
             // 8192 samples at 11025 Hz: 4096 points, point p is p * 11025 / 8192 Hz.
             n = 4096;
-            State().dataSource = "2";
+            State().dataSource = DataSource::RawFile;
             State().Set(Field::cyclesPerSecond, "11025");
             DataList graph;
             graph.AddNumber(n);

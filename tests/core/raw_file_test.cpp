@@ -79,9 +79,9 @@ TEST_F(RawFileTest, SelectedPointsAndThePowerOfTwoTransferred) {
         ASSERT_TRUE(Transfer());
         if (c.hint) {
             EXPECT_TRUE(C(c.hint).visible);
-            EXPECT_EQ(State().dataSource, "0");
+            EXPECT_EQ(State().dataSource, DataSource::Calculated);
         } else {
-            EXPECT_EQ(State().dataSource, "2");
+            EXPECT_EQ(State().dataSource, DataSource::RawFile);
             EXPECT_EQ(State().Get(Field::totalPoints), c.transferred);
             EXPECT_EQ(State().sampleList.Count(), WholeNumber(c.transferred) + 2);
             EXPECT_TRUE(Raw().Minimized());
@@ -200,7 +200,7 @@ TEST_F(RawFileTest, TransferRefusalsShowAHintAndChangeNothing) {
         Raw().Type("Text1", c.fs);
         ASSERT_TRUE(Transfer());
         EXPECT_TRUE(C(c.hint).visible);
-        EXPECT_EQ(State().dataSource, "0");
+        EXPECT_EQ(State().dataSource, DataSource::Calculated);
         EXPECT_EQ(State().sampleList, before);
         // A click on the hint hides it.
         Raw().Fire(c.hint, Event::Click);
@@ -238,11 +238,12 @@ TEST_F(RawFileTest, LeavingWithoutATransferRestoresTheFunctionKindOnce) {
     struct Case {
         const char* name;
         const char* menu;
-        const char* returnMode;
+        ReturnMode returnMode;
         const char* frame;
     };
-    const Case cases[] = {{"simple waves", "mnuSimpleWavesItem", "6", "Frame6"},
-                          {"multiple waves", "mnuMultipleWavesItem", "1", "Frame1"}};
+    const Case cases[] = {
+        {"simple waves", "mnuSimpleWavesItem", ReturnMode::SimpleWavesFrame, "Frame6"},
+        {"multiple waves", "mnuMultipleWavesItem", ReturnMode::MultipleWavesFrame, "Frame1"}};
     Loaded();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -254,7 +255,7 @@ TEST_F(RawFileTest, LeavingWithoutATransferRestoresTheFunctionKindOnce) {
         Model().Form_Activate();
         EXPECT_TRUE(View()[c.frame].visible);
         EXPECT_TRUE(View()[c.menu].checked);
-        EXPECT_EQ(State().returnMode, "9");
+        EXPECT_EQ(State().returnMode, ReturnMode::Nothing);
         // Once only: the next activation finds nothing to restore.
         State().SetPlotState("2");
         Model().Form_Activate();

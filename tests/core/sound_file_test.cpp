@@ -126,7 +126,7 @@ TEST_F(SoundFileTest, TonesTransferAtTheFilesOwnRate) {
         EXPECT_EQ(C("Label22").visible, *c.cut != '\0');
         EXPECT_EQ(C("Label22").caption, c.cut);
         TransferSamples(0, 4200);
-        EXPECT_EQ(State().dataSource, "2");
+        EXPECT_EQ(State().dataSource, DataSource::RawFile);
         EXPECT_EQ(State().Get(Field::cyclesPerSecond), std::to_string(c.layout.rate));
         EXPECT_EQ(State().Get(Field::totalPoints), "4096");
         ASSERT_TRUE(Model().Fire("mnuReport", Event::Click));

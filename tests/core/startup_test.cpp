@@ -25,7 +25,7 @@ TEST_F(StartupTest, FirstRunWritesDefaultRecordAndDrawsBothGraphs) {
         EXPECT_EQ(State().Get(Field::phasePhi, i), "0");
     }
     EXPECT_EQ(State().plotState(), "10");
-    EXPECT_EQ(State().spectrumMode, "8");
+    EXPECT_EQ(State().spectrumMode, Quantity::Rho);
     EXPECT_EQ(State().Get(Field::dataExtensionSeconds), "1");
     EXPECT_EQ(State().Get(Field::windowSeconds), "1");
     EXPECT_TRUE(platform.messages.empty());
@@ -176,19 +176,19 @@ TEST_F(StartupTest, ControlsWhenTheWindowOpens) {
     EXPECT_EQ(v["Command16"].tooltip,
               "Reduce to one half the number of points, and complement the window with zeros");
     EXPECT_EQ(v["Command9"].tooltip, "Try it!");
-    EXPECT_EQ(State().expansionClickCount, "0");
+    EXPECT_EQ(State().expansionClickCount, 0);
 }
 
 TEST_F(StartupTest, ActivationRestoresTheFunctionKindOnce) {
     Loaded();
     Press("mnuSimpleWavesItem");
-    State().returnMode = "1";
+    State().returnMode = ReturnMode::MultipleWavesFrame;
     Model().SetField(Field::amplitudeA, "4", 0);
     Model().Form_Activate();
     EXPECT_TRUE(View()["mnuMultipleWavesItem"].checked);
     EXPECT_TRUE(View()["Frame1"].visible);
     EXPECT_FALSE(View()["Frame6"].visible);
-    EXPECT_EQ(State().returnMode, "9");
+    EXPECT_EQ(State().returnMode, ReturnMode::Nothing);
     EXPECT_EQ(State().plotState(), "10");
     // A second activation changes nothing.
     const int cls = picture1.ClsCount();

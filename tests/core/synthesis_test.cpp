@@ -315,7 +315,7 @@ TEST_F(WindowControlsTest, MultipleWavesReloadsPointsAndCyclesButKeepsTheTable) 
     EXPECT_EQ(State().Get(Field::amplitudeA, 0), "9");
     EXPECT_TRUE(View()["Frame1"].visible);
     EXPECT_FALSE(View()["Frame6"].visible);
-    EXPECT_EQ(State().dataSource, "0");
+    EXPECT_EQ(State().dataSource, DataSource::Calculated);
     EXPECT_EQ(State().plotState(), "10");
     // Choosing it again still recomputes.
     const int cls = picture1.ClsCount();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "CaseName.h"
+#include "EveryWindow.h"
 #include "ModelFixture.h"
 #include "windows/MainWindowModel.h"
 
@@ -18,14 +18,6 @@ namespace {
 
 constexpr Event kEvents[] = {Event::Click,  Event::MouseDown, Event::MouseMove, Event::MouseUp,
                              Event::Change, Event::Unload,    Event::KeyPress};
-
-struct WindowCase {
-    const char* name;
-    std::function<Window&(MainWindowModel&)> window;
-};
-void PrintTo(const WindowCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 void Describe(const ViewState& view, std::ostream& out) {
     out << view.name << '|' << view.caption << '|' << view.mousePointer << view.shown
@@ -47,13 +39,12 @@ void Describe(const DataList& list, std::ostream& out) {
     out << '\n';
 }
 
-class UnreachableControl : public ModelFixture, public ::testing::WithParamInterface<WindowCase> {
+class UnreachableControl : public ModelFixture, public ::testing::WithParamInterface<WindowEntry> {
   protected:
     std::vector<Window*> AllWindows() {
-        MainWindowModel& m = Model();
-        return {&m,          &m.InverseResults(), &m.RawFile(),     &m.Report(),
-                &m.Bitmap(), &m.OpeningParams(),  &m.NyquistHelp(), &m.PhaseHelp(),
-                &m.About(),  &m.Splash()};
+        std::vector<Window*> windows;
+        for (const WindowEntry& entry : WindowRegistry()) windows.push_back(&entry.model(Model()));
+        return windows;
     }
 
     // Everything an event could change: every window, the data, the drawings, the
@@ -66,10 +57,11 @@ class UnreachableControl : public ModelFixture, public ::testing::WithParamInter
                                      &s.inverseList, &s.graphValueList, &s.displayedValueList,
                                      &s.realPartList, &s.imaginaryPartList, &s.harmonicOffsets})
             Describe(*list, out);
-        out << s.plotState() << '|' << s.sineSelected << '|' << s.dataSource << '|' << s.returnMode
-            << '|' << s.spectrumMode << '|' << s.plotStyle << '|' << s.rawFileName << '|'
-            << s.tuningSteps << '|' << s.expansionPrompt << '|' << s.expansionClickCount << '|'
-            << s.expansionFirstPoint << '\n';
+        out << s.plotState() << '|' << s.sineSelected << '|' << static_cast<int>(s.dataSource)
+            << '|' << static_cast<int>(s.returnMode) << '|' << static_cast<int>(s.spectrumMode)
+            << '|' << s.pointsPlotted << '|' << s.rawFileName << '|' << s.tuningSteps << '|'
+            << s.expansionPrompt << '|' << s.expansionClickCount << '|' << s.expansionFirstPoint
+            << '\n';
         for (int field = 0; field <= static_cast<int>(Field::simplePhase); ++field)
             for (int row = 0; row < kTableRows; ++row)
                 out << s.Get(static_cast<Field>(field), row) << ';';
@@ -109,7 +101,7 @@ class UnreachableControl : public ModelFixture, public ::testing::WithParamInter
 
 TEST_P(UnreachableControl, DisabledOrHiddenControlChangesNothing) {
     Loaded();
-    Window& window = GetParam().window(Model());
+    Window& window = GetParam().model(Model());
     int unreachable = 0;
     for (const std::string& control : window.BoundControls()) {
         if (Reachable(window.View(), control)) continue;
@@ -124,14 +116,14 @@ TEST_P(UnreachableControl, DisabledOrHiddenControlChangesNothing) {
     }
     // The main window starts with hidden frames and greyed-out entries: the check
     // above cannot pass by finding nothing to check there.
-    if (std::string(GetParam().name) == "Main") {
+    if (std::string(GetParam().name) == "Form1") {
         EXPECT_GT(unreachable, 10);
     }
 }
 
 TEST_P(UnreachableControl, ControlOfAnotherWindowChangesNothing) {
     Loaded();
-    Window& window = GetParam().window(Model());
+    Window& window = GetParam().model(Model());
     const std::vector<std::string> own = window.BoundControls();
     const std::set<std::string> ownSet(own.begin(), own.end());
     std::set<std::string> foreign = {"NoSuchControl", "Command99"};
@@ -146,7 +138,7 @@ TEST_P(UnreachableControl, ControlOfAnotherWindowChangesNothing) {
 // A disabled control refuses typing too.
 TEST_P(UnreachableControl, DisabledOrHiddenTextBoxTakesNoTyping) {
     Loaded();
-    Window& window = GetParam().window(Model());
+    Window& window = GetParam().model(Model());
     for (const std::string& control : window.BoundControls()) {
         if (Reachable(window.View(), control)) continue;
         const std::string before = Snapshot();
@@ -155,22 +147,7 @@ TEST_P(UnreachableControl, DisabledOrHiddenTextBoxTakesNoTyping) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryWindow, UnreachableControl,
-    ::testing::Values(
-        WindowCase{"Main", [](MainWindowModel& m) -> Window& { return m; }},
-        WindowCase{"InverseResults",
-                   [](MainWindowModel& m) -> Window& { return m.InverseResults(); }},
-        WindowCase{"RawFile", [](MainWindowModel& m) -> Window& { return m.RawFile(); }},
-        WindowCase{"Report", [](MainWindowModel& m) -> Window& { return m.Report(); }},
-        WindowCase{"Bitmap", [](MainWindowModel& m) -> Window& { return m.Bitmap(); }},
-        WindowCase{"OpeningParams",
-                   [](MainWindowModel& m) -> Window& { return m.OpeningParams(); }},
-        WindowCase{"NyquistHelp", [](MainWindowModel& m) -> Window& { return m.NyquistHelp(); }},
-        WindowCase{"PhaseHelp", [](MainWindowModel& m) -> Window& { return m.PhaseHelp(); }},
-        WindowCase{"About", [](MainWindowModel& m) -> Window& { return m.About(); }},
-        WindowCase{"Splash", [](MainWindowModel& m) -> Window& { return m.Splash(); }}),
-    PrintedName());
+INSTANTIATE_TEST_SUITE_P(EveryWindow, UnreachableControl, EveryWindow(), WindowName());
 
 }  // namespace
 }  // namespace quorbel::testing

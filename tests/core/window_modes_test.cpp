@@ -163,15 +163,6 @@ const ModeCase kModeCases[] = {
          t.Click("mnuMultipleWavesItem");
      },
      {}},
-    {"Unknown source code",
-     [](WindowModesTest& t) { t.Data().dataSource = "1"; },
-     {.source = DataSource::Unknown}},
-    {"Source code read as a number",
-     [](WindowModesTest& t) { t.Data().dataSource = "2.0"; },
-     {.source = DataSource::RawFile}},
-    {"Quantity code before any choice",
-     [](WindowModesTest& t) { t.Data().spectrumMode.clear(); },
-     {.quantity = Quantity::None}},
 };
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, WindowModesTest, ::testing::ValuesIn(kModeCases),

@@ -206,7 +206,7 @@ TEST_F(MainWindowViewTest, CosOptionSwitchesTheFormulaAndThePhaseHeader) {
 
 TEST_F(MainWindowViewTest, MenuEntriesReachTheModel) {
     Action("mnuPointsItem")->trigger();
-    EXPECT_EQ(view_->Model().State().plotStyle, "points");
+    EXPECT_TRUE(view_->Model().State().pointsPlotted);
     EXPECT_TRUE(Action("mnuPointsItem")->isChecked());
     EXPECT_FALSE(Action("mnuLineItem")->isChecked());
 

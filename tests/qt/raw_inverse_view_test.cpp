@@ -101,7 +101,7 @@ TEST_F(RawAndInverseViewsTest, RawFilePlotSelectionAndTransfer) {
     EXPECT_GT(CountPixels(inverted, qRgb(0, 0, 255)), inverted.width() * inverted.height() / 2);
 
     QTest::mouseClick(In<QPushButton>(form6, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(view_->Model().State().dataSource, "2");
+    EXPECT_EQ(view_->Model().State().dataSource, DataSource::RawFile);
     EXPECT_EQ(view_->Model().State().Get(Field::totalPoints), "4096");
     EXPECT_TRUE(platform_.messages.empty());
     EXPECT_GT(CountPixels(view_->Graph("Picture1")->Surface().Image(), qRgb(192, 0, 0)), 50);

@@ -3,12 +3,10 @@
 // drawings of the single linear graph and of the two half-height graphs. Bin i is
 // i Hz for calculated waves (one-second window).
 #include "state/DataList.h"
+#include "state/Quantity.h"
 #include "surface/Surface.h"
 
 namespace quorbel {
-
-// The quantity of the single graph, with the codes spectrumMode stores.
-enum class Quantity { Imaginary = 1, Real = 2, RealGlobal = 3, Rho = 8, None = -1 };
 
 // True when every line of spectrumList is a finite number and so is r*r + i*i for
 // every point (the modulus graph squares both parts).

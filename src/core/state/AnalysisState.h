@@ -5,12 +5,13 @@
 //  - any change of the text of cyclesPerSecond, a wave-table cell, windowPoints or
 //    simplePhase (typed or written by the program) sets plotState to "1";
 //  - a change of plotState's text is announced to the owner (the main window turns
-//    it into spectrumMode "-1" while "Both, separately" is selected).
+//    it into spectrumMode None while "Both, separately" is selected).
 #include <array>
 #include <functional>
 #include <string>
 
 #include "state/DataList.h"
+#include "state/Quantity.h"
 
 namespace quorbel {
 
@@ -28,9 +29,19 @@ enum class Field {
 
 inline constexpr int kTableRows = 10;
 
-// Where the samples come from, as the dataSource code says: "0" calculated waves,
-// "2" a raw or sound file; any other text names neither.
-enum class DataSource { Calculated = 0, RawFile = 2, Unknown = -1 };
+// Where the samples come from: calculated waves, or a raw or sound file.
+enum class DataSource { Calculated = 0, RawFile = 2 };
+
+// What the window shows again when it comes back from the raw file window: nothing
+// pending, or the function kind that was shown (with its frame, or in the panoramic
+// view that hides the frames).
+enum class ReturnMode {
+    Nothing = 9,
+    MultipleWavesFrame = 1,
+    SimpleWavesFrame = 6,
+    MultipleWaves = 11,
+    SimpleWaves = 16
+};
 
 class AnalysisState {
   public:
@@ -58,16 +69,18 @@ class AnalysisState {
     DataList imaginaryPartList;   // N, imaginary parts, largest |Re| or |Im|
     DataList harmonicOffsets;     // twips from the fundamental on the musical graph
 
-    // Mode codes, as text; readers compare their numeric value.
-    std::string dataSource = "0";      // 0 calculated waves, 2 raw-file data
-    std::string returnMode = "9";      // 9 nothing pending; 1, 6, 11, 16 restore a kind
-    std::string spectrumMode;          // 8 rho, 1 imaginary, 2 real, 3 real/global, -1 none
-    std::string plotStyle = "Label2";  // "points", or anything else for a line
+    // The window's modes.
+    DataSource dataSource = DataSource::Calculated;
+    ReturnMode returnMode = ReturnMode::Nothing;
+    // The quantity on the single graph; None before one is chosen and while "Both,
+    // separately" shows two.
+    Quantity spectrumMode = Quantity::None;
+    bool pointsPlotted = false;  // f(t) drawn as points, else as a line
     std::string rawFileName;
-    std::string tuningSteps = "0";  // tenths of a semitone, -10..10
+    int tuningSteps = 0;  // tenths of a semitone, -10..10
     std::string expansionPrompt;
-    std::string expansionClickCount = "0";
-    std::string expansionFirstPoint;
+    int expansionClickCount = 0;  // limits of the expansion set so far, 0 or 1
+    int expansionFirstPoint = 0;  // the displayed point of the first limit
 
   private:
     std::string& Slot(Field field, int row);

@@ -27,7 +27,7 @@ std::vector<AliasedWave> MainWindowModel::AliasedWavesNow() const {
     const std::optional<double> nu = ParseNumber(state_.Get(Field::cyclesPerSecond));
     if (!rate || !nu) return {};
     std::vector<std::optional<double>> frequencies;
-    if (Checked("mnuMultipleWavesItem")) {
+    if ((choices_.function == FunctionKind::MultipleWaves)) {
         for (int i = 0; i < kTableRows; ++i) {
             const std::optional<double> a = ParseNumber(state_.Get(Field::amplitudeA, i));
             const std::optional<double> b = ParseNumber(state_.Get(Field::multiplierB, i));
@@ -37,7 +37,7 @@ std::vector<AliasedWave> MainWindowModel::AliasedWavesNow() const {
             else
                 frequencies.push_back(std::nullopt);
         }
-    } else if (Checked("mnuSimpleWavesItem")) {
+    } else if ((choices_.function == FunctionKind::SimpleWaves)) {
         frequencies.push_back(*nu);
     }
     return AliasedWaves(frequencies, *rate);
@@ -45,7 +45,7 @@ std::vector<AliasedWave> MainWindowModel::AliasedWavesNow() const {
 
 void MainWindowModel::ShowAliasing() {
     const std::vector<AliasedWave> waves = AliasedWavesNow();
-    const bool simple = Checked("mnuSimpleWavesItem");
+    const bool simple = (choices_.function == FunctionKind::SimpleWaves);
     std::array<bool, kTableRows> marked{};
     for (const AliasedWave& wave : waves)
         if (!simple) marked[static_cast<size_t>(wave.row)] = true;

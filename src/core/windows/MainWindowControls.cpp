@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Translation.h"
+#include "state/NumberText.h"
 #include "windows/ControlTable.h"
 #include "windows/GraphKeys.h"
 #include "windows/MainWindowModel.h"
@@ -36,6 +37,9 @@ B FieldBox(Field field, int row = 0) {
 // A label showing a state item instead of a caption of its own.
 B StateLabel(std::string AnalysisState::*item) {
     return {.text = [item](const M& m) { return m.State().*item; }};
+}
+B StateLabel(int AnalysisState::*item) {
+    return {.text = [item](const M& m) { return NumberText(m.State().*item); }};
 }
 
 // Where the controls sit, in twips of the client area. Left column: the function

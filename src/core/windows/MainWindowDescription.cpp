@@ -48,7 +48,7 @@ std::string MainWindowModel::FunctionText() const {
     } else {
         // The formula the frame of the function kind shows (none before a simple wave
         // is chosen), in words where it has any.
-        const bool multiple = Checked("mnuMultipleWavesItem");
+        const bool multiple = (choices_.function == FunctionKind::MultipleWaves);
         std::string formula;
         for (const char* image : {"Image3", "Image4", "Image5", "Image6", "Image7"})
             if (view_[image].visible && (view_[image].parent == "Frame1") == multiple)
@@ -64,7 +64,7 @@ std::string MainWindowModel::FunctionText() const {
             if (!terms.empty())
                 text = FillIn(Translate("Form1", "%1 with a, b, φ: %2, ν = %3 cycles per second."),
                               {formula, terms, nu});
-        } else if (Checked("mnuSimpleWavesItem")) {
+        } else if ((choices_.function == FunctionKind::SimpleWaves)) {
             text = FillIn(Translate("Form1", "%1 with φ = %2, ν = %3 cycles per second."),
                           {formula, state_.Get(Field::simplePhase), nu});
         }
@@ -97,7 +97,7 @@ std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
             text += " " + Translate("Form1",
                                     "Choosing the region to expand: press Enter at each of its "
                                     "limits, or Escape to cancel.");
-        if (ExpansionRunning() && WholeNumber(state_.expansionClickCount) == 1)
+        if (ExpansionRunning() && state_.expansionClickCount == 1)
             text += " " + Translate("Form1", "The first limit is set.");
     } else {
         const double f = ThreeDecimals(KeyboardFrequency(view_.Line(kMusicKeyCursor).X1));
@@ -115,8 +115,15 @@ Description MainWindowModel::Describe(const std::string& control) const {
         if (!computed)
             return FillIn(Translate("Form1", kind), {Translate("Form1", "Nothing computed yet.")});
         std::string quantity;
-        for (const char* option : {"Option1", "Option2", "Option3", "Option8", "Option10"})
-            if (Checked(option)) quantity = Translate("Form1", view_[option].caption) + ". ";
+        const std::pair<DisplayOption, const char*> options[] = {
+            {DisplayOption::Imaginary, "Option1"},
+            {DisplayOption::Real, "Option2"},
+            {DisplayOption::RealGlobal, "Option3"},
+            {DisplayOption::Rho, "Option8"},
+            {DisplayOption::Both, "Option10"}};
+        for (const auto& [option, control] : options)
+            if (choices_.display == option)
+                quantity = Translate("Form1", view_[control].caption) + ". ";
         return FillIn(Translate("Form1", kind), {quantity + PeaksText(PeaksShown(), notes)}) +
                KeyCursorText(graph);
     };

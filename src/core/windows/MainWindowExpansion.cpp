@@ -149,7 +149,7 @@ void MainWindowModel::MarkPeak(double x) {
         }
     }
     // Bins past the positive frequencies have no single place to mark.
-    if (Checked("mnuFreqNegItem")) return;
+    if (NegativeFrequencies()) return;
 
     Surface& pic = surfaces_.Picture1;
     const double W = pic.Width(), H = pic.Height();
@@ -189,15 +189,15 @@ void MainWindowModel::ExpansionLimit(double x) {
     Surface& pic = surfaces_.Picture1;
     const int i = PointUnder(x);
     pic.Line(x, 0, x, pic.Height());
-    if (WholeNumber(state_.expansionClickCount) == 0) {
-        state_.expansionClickCount = "1";
-        state_.expansionFirstPoint = NumberText(i);
+    if (state_.expansionClickCount == 0) {
+        state_.expansionClickCount = 1;
+        state_.expansionFirstPoint = i;
         return;
     }
     state_.expansionPrompt.clear();
     view_["Label17"].visible = false;
-    state_.expansionClickCount = "0";
-    int i1 = WholeNumber(state_.expansionFirstPoint);
+    state_.expansionClickCount = 0;
+    int i1 = state_.expansionFirstPoint;
     int i2 = i;
     if (i2 < i1) std::swap(i1, i2);
     // The first limit may come from a view of more points than the one shown now.
@@ -223,7 +223,7 @@ void MainWindowModel::Expand(int i1, int i2) {
 }
 
 void MainWindowModel::ShowWindowOfGraph(int count, int first) {
-    const int N = Checked("mnuFreqNegItem") ? 1024 : state_.graphValueList.Whole(0);
+    const int N = NegativeFrequencies() ? 1024 : state_.graphValueList.Whole(0);
     ControlState& bar = view_["HScroll1"];
     bar.min = 0;
     bar.max = std::max(N - count, 0);

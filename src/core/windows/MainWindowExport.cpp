@@ -92,13 +92,13 @@ void MainWindowModel::ExportGraph(Graph graph, PictureFormat format) {
     PictureRequest request;
     request.path = *path;
     request.format = format;
-    request.scale = Checked("mnuExportDoubleItem") ? 2 : 1;
+    request.scale = choices_.exportDouble ? 2 : 1;
     const Surface& shown = graph == Graph::Ft    ? surfaces_.Picture2
                            : graph == Graph::Fft ? surfaces_.Picture1
                                                  : *surfaces_.Picture5;
     request.widthTwips = shown.Width();
     request.heightTwips = shown.Height();
-    if (Checked("mnuExportWorksheetItem")) {
+    if (choices_.exportWorksheet) {
         const WorksheetPicture sheet = graph == Graph::Ft    ? FtWorksheet()
                                        : graph == Graph::Fft ? FftWorksheet()
                                                              : MusicWorksheet();
@@ -175,18 +175,18 @@ void MainWindowModel::mnuExportMusicPdfItem_Click() {
 }
 
 void MainWindowModel::mnuExportDoubleItem_Click() {
-    SetCheck("mnuExportDoubleItem", !Checked("mnuExportDoubleItem"));
+    Choose(&MainWindowChoices::exportDouble, !choices_.exportDouble);
 }
 
 void MainWindowModel::mnuExportWorksheetItem_Click() {
-    SetCheck("mnuExportWorksheetItem", !Checked("mnuExportWorksheetItem"));
-    view_["mnuExportPercentItem"].enabled = Checked("mnuExportWorksheetItem");
+    Choose(&MainWindowChoices::exportWorksheet, !choices_.exportWorksheet);
+    view_["mnuExportPercentItem"].enabled = choices_.exportWorksheet;
     // The spectrogram window's "Export PNG" follows the same choice.
-    if (raw_) raw_->Spectrogram().SetWorksheetStyle(Checked("mnuExportWorksheetItem"));
+    if (raw_) raw_->Spectrogram().SetWorksheetStyle(choices_.exportWorksheet);
 }
 
 void MainWindowModel::mnuExportPercentItem_Click() {
-    SetCheck("mnuExportPercentItem", !Checked("mnuExportPercentItem"));
+    Choose(&MainWindowChoices::exportPercent, !choices_.exportPercent);
 }
 
 }  // namespace quorbel

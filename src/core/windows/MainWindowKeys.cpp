@@ -63,7 +63,7 @@ void MainWindowModel::Picture1_KeyPress(int key, int shift) {
 void MainWindowModel::CancelExpansionLimits() {
     state_.expansionPrompt.clear();
     view_["Label17"].visible = false;
-    state_.expansionClickCount = NumberText(0);
+    state_.expansionClickCount = 0;
     Grafmesmo();
 }
 

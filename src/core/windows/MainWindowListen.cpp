@@ -68,9 +68,7 @@ void MainWindowModel::mnuListenItem_Click() {
         return;
     }
     listening_ = true;
-    ControlState& peak = view_["Label30"];
-    peak.caption = QT_TRANSLATE_NOOP("Form1", "Listening...");
-    peak.visible = true;
+    ShowLiveReadout(LiveReadout::Listening);
     UpdateListenItems();
 }
 
@@ -84,7 +82,7 @@ void MainWindowModel::mnuStopListenItem_Click() {
     StopInput();
     UpdateListenItems();
     if (liveFrame_.empty()) {
-        view_["Label30"].visible = false;
+        ShowLiveReadout(LiveReadout::None);
         platform_.MessageBox(FillIn(Translate("Messages",
                                               "Too little sound was heard for a frame "
                                               "of %1 samples: nothing was kept."),
@@ -134,15 +132,23 @@ void MainWindowModel::LiveFrame() {
         GrafFt(N / 2);
     }
     const double binHz = static_cast<double>(liveRate_) / N;
-    ControlState& peak = view_["Label30"];
-    peak.caption = StrongestPeakText(StrongestPeakHertz(Magnitudes(state_.spectrumList), binHz));
-    peak.visible = true;
+    ShowLiveReadout(LiveReadout::Peak, StrongestPeakHertz(Magnitudes(state_.spectrumList), binHz));
+}
+
+void MainWindowModel::ShowLiveReadout(LiveReadout readout, std::optional<double> hertz) {
+    ControlState& label = view_["Label30"];
+    label.visible = readout != LiveReadout::None;
+    label.caption = readout == LiveReadout::Listening ? QT_TRANSLATE_NOOP("Form1", "Listening...")
+                    : readout == LiveReadout::Peak    ? StrongestPeakText(hertz)
+                                                      : "";
 }
 
 void MainWindowModel::TransferLiveFrame() {
+    transferringLive_ = true;
     raw_->ShowRecording(liveFrame_, liveRate_);
     raw_->SelectWhole();
     raw_->Fire("Command1", Event::Click);
+    transferringLive_ = false;
 }
 
 }  // namespace quorbel

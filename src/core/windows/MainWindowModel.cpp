@@ -28,7 +28,7 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
     // change of plotState other than a display-option press makes the next choice of
     // a single quantity recompute.
     state_.onPlotStateChange = [this](const std::string& text) {
-        if (view_["Option10"].checked && text != "3") state_.spectrumMode = "-1";
+        if (Both() && text != "3") state_.spectrumMode = Quantity::None;
     };
 }
 
@@ -91,10 +91,10 @@ MainWindowModel::StartupResult MainWindowModel::StartupPass() {
     view_["Image4"].visible = false;
     view_["Frame1"].visible = true;
     view_["Frame6"].visible = false;
-    state_.spectrumMode = "8";
+    state_.spectrumMode = Quantity::Rho;
     Option8_Click();
     if (startupRefusal_) return refused();
-    state_.expansionClickCount = "0";
+    state_.expansionClickCount = 0;
     view_["Picture6"].visible = false;
     view_["Picture7"].visible = false;
     view_["mnuFreqNegItem"].enabled = false;
@@ -111,28 +111,28 @@ void MainWindowModel::Form_Activate() {
     inverse_->Hide();
     if (Source() == DataSource::Calculated) {
         view_["Option10"].enabled = true;
-        switch (WholeNumber(state_.returnMode)) {
-            case 1:
+        switch (state_.returnMode) {
+            case ReturnMode::MultipleWavesFrame:
                 view_["Frame1"].visible = true;
                 mnuMultipleWavesItem_Click();
                 break;
-            case 6:
+            case ReturnMode::SimpleWavesFrame:
                 view_["Frame6"].visible = true;
                 mnuSimpleWavesItem_Click();
                 break;
-            case 11:
+            case ReturnMode::MultipleWaves:
                 mnuMultipleWavesItem_Click();
                 break;
-            case 16:
+            case ReturnMode::SimpleWaves:
                 mnuSimpleWavesItem_Click();
                 break;
-            default:
+            case ReturnMode::Nothing:
                 break;
         }
     } else if (Source() == DataSource::RawFile) {
         view_["Command12"].visible = true;
         view_["Label27"].visible = true;
-        view_["Label3"].caption = QT_TRANSLATE_NOOP("Form1", "Frequency of File .raw");
+        Choose(&MainWindowChoices::fileRateField, true);
     }
     SetPointer(kPointerDefault);
 }
@@ -180,7 +180,7 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
             name = Translate("Messages", "Window Width (seconds)");
             break;
         case Field::cyclesPerSecond:
-            name = Translate("Form1", view_["Label3"].caption);
+            name = Translate("Form1", CyclesFieldName());
             break;
         case Field::amplitudeA:
             name = "a" + r;
@@ -216,19 +216,18 @@ void MainWindowModel::Refuse(const std::string& message) {
     }
 }
 
-// --- the window's modes. Each switch button shows the caption of what pressing it
-// does next, so the mode is the other caption.
+// --- the window's modes
 
 bool MainWindowModel::MusicalScaleShown() const {
-    return view_["Command3"].caption == "Lin";
+    return choices_.musicalScale;
 }
 
 bool MainWindowModel::PanoramicShown() const {
-    return view_["Command8"].caption == "Normal";
+    return choices_.horizontal == HorizontalOffer::Normal;
 }
 
 bool MainWindowModel::ExpansionOffered() const {
-    return view_["Command8"].caption == "Horizontal";
+    return choices_.horizontal == HorizontalOffer::Expansion;
 }
 
 bool MainWindowModel::ExpansionRunning() const {
@@ -240,32 +239,80 @@ bool MainWindowModel::GraphExpanded() const {
 }
 
 bool MainWindowModel::MarkersShown() const {
-    return view_["Command2"].caption == "Cancel";
+    return choices_.markersShown;
 }
 
 bool MainWindowModel::MarkersFrozen() const {
-    return view_["Command11"].caption == "Move";
+    return choices_.markersFrozen;
 }
 
 bool MainWindowModel::GraphInverted() const {
-    return view_["Command9"].caption == "Normal";
+    return choices_.inverted;
 }
 
 bool MainWindowModel::TuningShown() const {
-    return view_["Command10"].caption == "Tuning - Off";
+    return choices_.tuningShown;
+}
+
+// Each switch button shows the caption of what pressing it does next.
+void MainWindowModel::ShowChoices() {
+    const MainWindowChoices& c = choices_;
+    view_["Command3"].caption =
+        c.musicalScale ? QT_TRANSLATE_NOOP("Form1", "Lin") : QT_TRANSLATE_NOOP("Form1", "Log");
+    view_["Command8"].caption =
+        c.horizontal == HorizontalOffer::Expansion   ? QT_TRANSLATE_NOOP("Form1", "Horizontal")
+        : c.horizontal == HorizontalOffer::Panoramic ? QT_TRANSLATE_NOOP("Form1", "Panoramic")
+                                                     : QT_TRANSLATE_NOOP("Form1", "Normal");
+    view_["Command2"].caption =
+        c.markersShown ? QT_TRANSLATE_NOOP("Form1", "Cancel") : QT_TRANSLATE_NOOP("Form1", "Show");
+    view_["Command11"].caption =
+        c.markersFrozen ? QT_TRANSLATE_NOOP("Form1", "Move") : QT_TRANSLATE_NOOP("Form1", "Fix");
+    view_["Command9"].caption =
+        c.inverted ? QT_TRANSLATE_NOOP("Form1", "Normal") : QT_TRANSLATE_NOOP("Form1", "Invert");
+    view_["Command10"].caption = c.tuningShown ? QT_TRANSLATE_NOOP("Form1", "Tuning - Off")
+                                               : QT_TRANSLATE_NOOP("Form1", "Tuning - On");
+    view_["Label3"].caption = CyclesFieldName();
+    auto check = [this](const char* control, bool on) { view_[control].checked = on; };
+    check("mnuMultipleWavesItem", c.function == FunctionKind::MultipleWaves);
+    check("mnuSimpleWavesItem", c.function == FunctionKind::SimpleWaves);
+    check("mnuFilesrawItem", c.function == FunctionKind::RawFile);
+    check("Option4", c.simpleWave == SimpleWave::Sine);
+    check("Option5", c.simpleWave == SimpleWave::Square);
+    check("Option9", c.simpleWave == SimpleWave::Triangular);
+    check("Option1", c.display == DisplayOption::Imaginary);
+    check("Option2", c.display == DisplayOption::Real);
+    check("Option3", c.display == DisplayOption::RealGlobal);
+    check("Option8", c.display == DisplayOption::Rho);
+    check("Option10", c.display == DisplayOption::Both);
+    check("Option6", state_.sineSelected);
+    check("Option7", !state_.sineSelected);
+    view_["Label23"].caption = state_.sineSelected ? "φ" : "θ";
+    check("mnuLineItem", !state_.pointsPlotted);
+    check("mnuPointsItem", state_.pointsPlotted);
+    check("mnuFreqPosItem", !c.negativeFrequencies);
+    check("mnuFreqNegItem", c.negativeFrequencies);
+    check("mnuRealftItem", c.method == TransformMethod::RealData);
+    check("mnuImagzeroItem", c.method == TransformMethod::ImaginaryZero);
+    check("mnuImagcalcItem", false);  // left to the student: never the method used
+    for (const WindowFunction window : kWindowFunctions)
+        view_[WindowMenuItem(window)].checked = window == c.window;
+    check("mnuExportDoubleItem", c.exportDouble);
+    check("mnuExportWorksheetItem", c.exportWorksheet);
+    check("mnuExportPercentItem", c.exportPercent);
+    check("mnuCreateBitmapItem", c.bitmapDrawn);
+}
+
+const char* MainWindowModel::CyclesFieldName() const {
+    return choices_.fileRateField ? QT_TRANSLATE_NOOP("Form1", "Frequency of File .raw")
+                                  : QT_TRANSLATE_NOOP("Form1", "Number of cycles (per second)");
 }
 
 DataSource MainWindowModel::Source() const {
-    const double code = DecimalPrefix(state_.dataSource);
-    if (code == static_cast<int>(DataSource::Calculated)) return DataSource::Calculated;
-    if (code == static_cast<int>(DataSource::RawFile)) return DataSource::RawFile;
-    return DataSource::Unknown;
+    return state_.dataSource;
 }
 
 Quantity MainWindowModel::DisplayedQuantity() const {
-    for (Quantity q : {Quantity::Imaginary, Quantity::Real, Quantity::RealGlobal, Quantity::Rho})
-        if (state_.spectrumMode == NumberText(static_cast<int>(q))) return q;
-    return Quantity::None;
+    return state_.spectrumMode;
 }
 
 }  // namespace quorbel

@@ -23,6 +23,8 @@
 #include "windows/BitmapWindowModel.h"
 #include "windows/HelpWindows.h"
 #include "windows/InverseWindowModel.h"
+#include "windows/MainWindowChoices.h"
+#include "windows/MainWindowLayout.h"
 #include "windows/OpeningParamsModel.h"
 #include "windows/RawFileModel.h"
 #include "windows/ReportWindowModel.h"
@@ -31,34 +33,6 @@
 #include "worksheet/Worksheet.h"
 
 namespace quorbel {
-
-struct MainWindowSurfaces {
-    Surface& Picture1;                       // the FFT graph, 7665 x 5295 twips
-    Surface& Picture2;                       // the "Graph of f (t)"
-    Surface& Picture8;                       // upper half-height graph: imaginary parts
-    Surface& Picture9;                       // lower half-height graph: real parts
-    Surface& Form5;                          // the report window
-    Surface* Picture5 = nullptr;             // the musical canvas, 29500 x 4960 twips
-    Surface* Form4 = nullptr;                // the inverse-results window
-    const RawFileSurfaces* Form6 = nullptr;  // the raw file window
-    Surface* Form8 = nullptr;                // the bitmap window's picture (BitmapWindowModel.h)
-    Surface* Form3Picture = nullptr;         // the Nyquist help page (HelpWindows.h)
-    Surface* Form7Picture = nullptr;         // the phase help page
-};
-
-// Sizes of the graph areas in twips.
-inline constexpr double kPicture1Width = 7665, kPicture1Height = 5295;
-inline constexpr double kPicture2Width = 7665, kPicture2Height = 2655;
-inline constexpr double kHalfGraphWidth = 7455, kHalfGraphHeight = 2415;
-inline constexpr double kScrollBarHeight = 255;
-// The main window's client area, fixed from start-up on.
-inline constexpr double kMainWindowWidth = 15120, kMainWindowHeight = 8700;
-// The musical view at normal size: its frame in the place of the FFT graph.
-inline constexpr double kMusicalViewLeft = 4320, kMusicalViewWidth = 7455;
-inline constexpr double kMusicalViewHeight = 5340;
-// The panoramic musical view: from the window's left edge over the left column to the
-// right edge of the normal view, where the right-hand column begins.
-inline constexpr double kPanoramicWidth = kMusicalViewLeft + kMusicalViewWidth;
 
 // The name under which the window itself (its background) answers clicks and moves.
 inline constexpr const char* kWindowControl = "Form1";
@@ -94,8 +68,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     ReportWindowModel& Report() { return report_; }
     const ReportWindowModel& Report() const { return report_; }
 
-    // --- which mode the window is in, read from the captions of its switches and
-    // from the mode codes of the state (which stay text, as the lists hold them)
+    // --- which mode the window is in: its switches' typed state, and the mode codes
+    // of the analysis state
+    const MainWindowChoices& Choices() const { return choices_; }
     // The FFT graph is drawn on the musical axis ("Log" pressed: the switch offers "Lin").
     bool MusicalScaleShown() const;
     // The musical view spans the window ("Panoramic" pressed: the button offers "Normal").
@@ -114,9 +89,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool GraphInverted() const;
     // The tuning slider is shown ("Tuning - On" pressed: it offers "Tuning - Off").
     bool TuningShown() const;
-    // Where the samples come from, read from the state's dataSource code.
+    // Where the samples come from.
     DataSource Source() const;
-    // The quantity the single graph holds, read from the state's spectrumMode code;
+    // The quantity the single graph holds;
     // None also before any quantity is chosen.
     Quantity DisplayedQuantity() const;
     // The graphs in words: the FFT graph's peaks (frequency and amplitude, as the
@@ -249,10 +224,10 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Option3_Click();   // shows the real parts on the scale of the largest part
     void Option8_Click();   // shows the modulus
     void Option10_Click();  // "Both, separately": the two half-height graphs
-    void Option1_MouseDown() { DisplayOptionMouseDown("Option1"); }
-    void Option2_MouseDown() { DisplayOptionMouseDown("Option2"); }
-    void Option3_MouseDown() { DisplayOptionMouseDown("Option3"); }
-    void Option8_MouseDown() { DisplayOptionMouseDown("Option8"); }
+    void Option1_MouseDown() { DisplayOptionMouseDown(DisplayOption::Imaginary); }
+    void Option2_MouseDown() { DisplayOptionMouseDown(DisplayOption::Real); }
+    void Option3_MouseDown() { DisplayOptionMouseDown(DisplayOption::RealGlobal); }
+    void Option8_MouseDown() { DisplayOptionMouseDown(DisplayOption::Rho); }
     void mnuFreqPosItem_Click();  // shows positive frequencies only, and transforms again
     void mnuFreqNegItem_Click();  // shows negative frequencies too, and transforms again
     void Command9_Click();        // "Invert" / "Normal": turns the musical graph's peaks over
@@ -409,6 +384,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void UpdateListenItems();
     // The frame on screen through the raw file window's "Transfer", as a user would.
     void TransferLiveFrame();
+    // What the live view's read-out (Label30) says: nothing, that the input is heard,
+    // or the strongest peak of the frame on screen (hertz; none where none stands out).
+    // It belongs to the sound heard: a function or a file's data takes it away.
+    enum class LiveReadout { None, Listening, Peak };
+    void ShowLiveReadout(LiveReadout readout, std::optional<double> hertz = std::nullopt);
+    bool transferringLive_ = false;  // the raw file window's transfer is the live frame's
 
     SampleRing liveRing_{kMaxLiveSamples};
     std::vector<double> liveFrame_;  // the samples of the frame on screen, raw scale
@@ -536,20 +517,31 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void SelectSineWave();  // "Sine wave" selected and its formula shown, nothing computed
     template <class Generator>
     bool SimpleWave(Generator generate, int largestWindow);
-    void CheckFunctionKind(const char* item);
+    void CheckFunctionKind(FunctionKind kind);
     void UnlockCycles();
     void RecomputeCalculatedWaves();
     // Lines 1..lastLine of `from` into `to`, through numbers, under the header `count`.
     void CopyThroughNumbers(const DataList& from, DataList& to, int lastLine, int count);
 
-    void SelectOption(const std::string& name);
     void ShowOnly(const std::initializer_list<const char*> shown,
                   const std::initializer_list<const char*> hidden);
-    void SingleQuantityClick(const std::string& option, Quantity quantity);
-    void DisplayOptionMouseDown(const std::string& option);
+    void SingleQuantityClick(DisplayOption option, Quantity quantity);
+    void DisplayOptionMouseDown(DisplayOption option);
     Quantity SelectedQuantity() const;
+    // A switch set, and the captions that follow from it.
+    template <class T>
+    void Choose(T MainWindowChoices::*choice, T value) {
+        choices_.*choice = value;
+        ShowChoices();
+    }
+    void ShowChoices();
+    // The label of the cycles field, in English: it names what the field holds.
+    const char* CyclesFieldName() const;
     void SetCheck(const std::string& item, bool checked) { view_[item].checked = checked; }
-    bool Checked(const std::string& item) const { return view_[item].checked; }
+    // The display option selected, and selecting one.
+    void SelectDisplay(DisplayOption option) { Choose(&MainWindowChoices::display, option); }
+    bool Both() const { return choices_.display == DisplayOption::Both; }
+    bool NegativeFrequencies() const { return choices_.negativeFrequencies; }
     void MoveCursorLines(double x);
     void SetPointer(int pointer);
     // The displayed point under x (twips on the FFT graph), within the points shown.
@@ -572,6 +564,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     ParamFile paramFile_;
     MainWindowSurfaces surfaces_;
     AnalysisState state_;
+    MainWindowChoices choices_;
     ReportWindowModel report_;
     bool inStartup_ = false;
     // Surfaces for the secondary windows when the builder of the window supplies none.

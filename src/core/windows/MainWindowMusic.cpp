@@ -76,7 +76,7 @@ void MainWindowModel::DrawMusicalGraph(Surface& pic, double sign) const {
     for (int j = 1; j <= n; ++j) spectrum.ygraf.push_back(shown.Value(j));
     spectrum.sign = sign;
     spectrum.ymax = shown.Value(n + 1);
-    spectrum.shift = music::kTuningStep * WholeNumber(state_.tuningSteps);
+    spectrum.shift = music::kTuningStep * state_.tuningSteps;
     if (Source() == DataSource::RawFile) {
         // n points cover half the data length, sampled at the file's own frequency.
         const double fs = DecimalPrefix(state_.Get(Field::cyclesPerSecond));
@@ -92,7 +92,7 @@ void MainWindowModel::Command3_Click() {
     if (MarkersFrozen()) Command11_Click();
     if (MarkersShown()) Command2_Click();
     if (!MusicalScaleShown()) {
-        view_["Command3"].caption = QT_TRANSLATE_NOOP("Form1", "Lin");
+        Choose(&MainWindowChoices::musicalScale, true);
         view_["Picture1"].visible = false;
         view_["Picture4"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
@@ -100,12 +100,12 @@ void MainWindowModel::Command3_Click() {
         // The cancel restores the whole graph with its true maximum and redraws it,
         // now musically.
         Command6_Click();
-        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Panoramic");
+        Choose(&MainWindowChoices::horizontal, HorizontalOffer::Panoramic);
         MusicalViewSize();
         SetHScroll2(kMusicalStart);
         view_["Frame5"].visible = true;
     } else {
-        view_["Command3"].caption = QT_TRANSLATE_NOOP("Form1", "Log");
+        Choose(&MainWindowChoices::musicalScale, false);
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
         for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
@@ -117,7 +117,7 @@ void MainWindowModel::Command3_Click() {
         view_["Picture1"].visible = true;
         view_.focus = "Picture1";
         view_["Picture4"].visible = false;
-        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Horizontal");
+        Choose(&MainWindowChoices::horizontal, HorizontalOffer::Expansion);
         view_["Frame5"].visible = false;
         Grafmesmo();
     }
@@ -132,7 +132,7 @@ void MainWindowModel::MusicalViewSize() {
         view_["Label22(1)"].visible = false;
         view_["Frame1"].visible = false;
         view_["Frame6"].visible = false;
-        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Normal");
+        Choose(&MainWindowChoices::horizontal, HorizontalOffer::Normal);
         view_["mnuG"].enabled = false;
         frame.width = kPanoramicWidth;
         frame.left = 0;
@@ -141,7 +141,7 @@ void MainWindowModel::MusicalViewSize() {
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
         ShowFrameOfFunctionKind();
-        view_["Command8"].caption = QT_TRANSLATE_NOOP("Form1", "Panoramic");
+        Choose(&MainWindowChoices::horizontal, HorizontalOffer::Panoramic);
         view_["mnuG"].enabled = true;
         frame.width = kMusicalViewWidth;
         frame.left = kMusicalViewLeft;
@@ -159,8 +159,8 @@ void MainWindowModel::MusicalViewSize() {
 // frames, and raw-file data has no frame at all.
 void MainWindowModel::ShowFrameOfFunctionKind() {
     const bool raw = Source() == DataSource::RawFile;
-    view_["Frame1"].visible = !raw && Checked("mnuMultipleWavesItem");
-    view_["Frame6"].visible = !raw && Checked("mnuSimpleWavesItem");
+    view_["Frame1"].visible = !raw && (choices_.function == FunctionKind::MultipleWaves);
+    view_["Frame6"].visible = !raw && (choices_.function == FunctionKind::SimpleWaves);
 }
 
 void MainWindowModel::SetHScroll2(int value) {
@@ -207,32 +207,31 @@ void MainWindowModel::FocusVisibleGraph() {
 }
 
 void MainWindowModel::EnableLogSwitch() {
-    view_["Command3"].enabled = !Checked("mnuFreqNegItem") && Checked("mnuFreqPosItem") &&
+    view_["Command3"].enabled = !NegativeFrequencies() && !NegativeFrequencies() &&
                                 !view_["Picture6"].visible && !view_["Picture7"].visible;
 }
 
 // --- tuning
 
 void MainWindowModel::Command10_Click() {
-    ControlState& button = view_["Command10"];
     if (!TuningShown()) {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Tuning - Off");
+        Choose(&MainWindowChoices::tuningShown, true);
         view_["Frame5"].height = 1575;
         for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = true;
         view_.focus = "Picture5";
     } else {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Tuning - On");
+        Choose(&MainWindowChoices::tuningShown, false);
         view_["Frame5"].height = 735;
         for (const char* name : {"Slider1", "Label15", "Label18"}) view_[name].visible = false;
         view_.focus = "Picture5";
         view_["Slider1"].value = 0;
-        state_.tuningSteps = "0";
+        state_.tuningSteps = 0;
         Grafmesmo();
     }
 }
 
 void MainWindowModel::Slider1_MouseMove() {
-    state_.tuningSteps = NumberText(view_["Slider1"].value);
+    state_.tuningSteps = view_["Slider1"].value;
 }
 
 void MainWindowModel::Slider1_MouseUp() {
@@ -241,7 +240,7 @@ void MainWindowModel::Slider1_MouseUp() {
 }
 
 void MainWindowModel::Slider1_Change() {
-    state_.tuningSteps = NumberText(view_["Slider1"].value);
+    state_.tuningSteps = view_["Slider1"].value;
     Grafmesmo();
     view_.focus = "Picture5";
     SetPointer(kPointerDefault);
@@ -314,13 +313,12 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
 }
 
 void MainWindowModel::Command2_Click() {
-    ControlState& button = view_["Command2"];
     if (!MarkersShown()) {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Cancel");
+        Choose(&MainWindowChoices::markersShown, true);
         if (view_["Picture1"].visible) view_["Label5"].visible = true;
         if (view_["Picture4"].visible) view_["Label11"].visible = true;
     } else {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Show");
+        Choose(&MainWindowChoices::markersShown, false);
         if (view_["Picture1"].visible)
             for (int k = 0; k < kLinearMarkers; ++k)
                 view_.Line(Indexed("Line2", k)).Visible = false;
@@ -329,7 +327,7 @@ void MainWindowModel::Command2_Click() {
                 view_.Line(Indexed("Line6", k)).Visible = false;
         view_["Label5"].visible = false;
         view_["Label11"].visible = false;
-        view_["Command11"].caption = QT_TRANSLATE_NOOP("Form1", "Fix");
+        Choose(&MainWindowChoices::markersFrozen, false);
         view_["Command11"].enabled = false;
     }
     FocusVisibleGraph();
@@ -337,9 +335,8 @@ void MainWindowModel::Command2_Click() {
 }
 
 void MainWindowModel::Command11_Click() {
-    ControlState& button = view_["Command11"];
     if (!MarkersFrozen()) {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Move");
+        Choose(&MainWindowChoices::markersFrozen, true);
         const bool placed =
             view_.Line(Indexed("Line2", 0)).Visible || view_.Line(Indexed("Line6", 0)).Visible;
         if (MarkersShown() && placed) {
@@ -358,7 +355,7 @@ void MainWindowModel::Command11_Click() {
             view_["Label11"].visible = false;
         }
     } else {
-        button.caption = QT_TRANSLATE_NOOP("Form1", "Fix");
+        Choose(&MainWindowChoices::markersFrozen, false);
     }
     FocusVisibleGraph();
 }
@@ -371,7 +368,7 @@ void MainWindowModel::ClearMarks() {
     for (int k = 0; k < kMusicalMarkers; ++k) view_.Line(Indexed("Line6", k)).Visible = false;
     for (const char* cursor : {"Line1", "Line3", "Line4", "Line5"})
         view_.Line(cursor).Visible = false;
-    view_["Command11"].caption = QT_TRANSLATE_NOOP("Form1", "Fix");
+    Choose(&MainWindowChoices::markersFrozen, false);
     view_["Command11"].enabled = false;
     view_["Label9"].visible = false;
     view_["Label9"].caption.clear();

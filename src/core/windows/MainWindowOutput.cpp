@@ -12,14 +12,14 @@ ReportInput MainWindowModel::ReportInputNow() const {
     // The function kind is the one checked in the "Waves" menu, also while the
     // panoramic musical view hides its frame.
     input.rawData = Source() == DataSource::RawFile;
-    input.multipleShown = !input.rawData && Checked("mnuMultipleWavesItem");
-    input.simpleShown = !input.rawData && Checked("mnuSimpleWavesItem");
+    input.multipleShown = !input.rawData && (choices_.function == FunctionKind::MultipleWaves);
+    input.simpleShown = !input.rawData && (choices_.function == FunctionKind::SimpleWaves);
     input.sineSelected = state_.sineSelected;
     using Simple = ReportInput::Simple;
-    input.simpleKind = Checked("Option4")   ? Simple::Sine
-                       : Checked("Option5") ? Simple::Square
-                       : Checked("Option9") ? Simple::Triangular
-                                            : Simple::None;
+    input.simpleKind = (choices_.simpleWave == SimpleWave::Sine)         ? Simple::Sine
+                       : (choices_.simpleWave == SimpleWave::Square)     ? Simple::Square
+                       : (choices_.simpleWave == SimpleWave::Triangular) ? Simple::Triangular
+                                                                         : Simple::None;
     input.cyclesPerSecond = state_.Get(Field::cyclesPerSecond);
     input.dataExtensionSeconds = state_.Get(Field::dataExtensionSeconds);
     input.totalPoints = state_.Get(Field::totalPoints);

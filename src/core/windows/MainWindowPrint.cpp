@@ -43,9 +43,9 @@ void MainWindowModel::RelatPrint(Surface& printer) {
 void MainWindowModel::mnuCreateBitmapItem_Click() {
     // The check mark is the request that makes the graph drawing repeat the curve in
     // the bitmap window.
-    SetCheck("mnuCreateBitmapItem", true);
+    Choose(&MainWindowChoices::bitmapDrawn, true);
     Command5_Click();
-    SetCheck("mnuCreateBitmapItem", false);
+    Choose(&MainWindowChoices::bitmapDrawn, false);
     bitmap_.Show();
 }
 

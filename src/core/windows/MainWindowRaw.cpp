@@ -41,26 +41,24 @@ void MainWindowModel::mnuFilesrawItem_Click() {
     mnuRealftItem_Click();
     Command6_Click();
     SetPointer(kPointerHourglass);
-    SelectOption("Option8");
-    state_.spectrumMode = "8";
+    SelectDisplay(DisplayOption::Rho);
+    state_.spectrumMode = Quantity::Rho;
     RestaurButt();
     Command5_Click();
     SetPointer(kPointerHourglass);
 
     if (view_["Frame1"].visible) {
-        state_.returnMode = "1";
+        state_.returnMode = ReturnMode::MultipleWavesFrame;
         view_["Frame1"].visible = false;
     } else if (view_["Frame6"].visible) {
-        state_.returnMode = "6";
+        state_.returnMode = ReturnMode::SimpleWavesFrame;
         view_["Frame6"].visible = false;
-    } else if (Checked("mnuMultipleWavesItem")) {
-        state_.returnMode = "11";
-    } else if (Checked("mnuSimpleWavesItem")) {
-        state_.returnMode = "16";
+    } else if ((choices_.function == FunctionKind::MultipleWaves)) {
+        state_.returnMode = ReturnMode::MultipleWaves;
+    } else if ((choices_.function == FunctionKind::SimpleWaves)) {
+        state_.returnMode = ReturnMode::SimpleWaves;
     }
-    SetCheck("mnuSimpleWavesItem", false);
-    SetCheck("mnuMultipleWavesItem", false);
-    SetCheck("mnuFilesrawItem", true);
+    Choose(&MainWindowChoices::function, FunctionKind::RawFile);
     view_["mnuImagzeroItem"].enabled = false;
     view_["Option10"].enabled = false;
     raw_->Show();
@@ -85,7 +83,9 @@ void MainWindowModel::TakeRawSamples(DataList samples, const std::string& fs, co
                                      const std::string& fileName) {
     const std::string N = samples.Line(0);
     ClearMarks();
-    state_.dataSource = "2";
+    // The live view's read-out names the peak of the sound heard, not of a file's.
+    if (!transferringLive_) ShowLiveReadout(LiveReadout::None);
+    state_.dataSource = DataSource::RawFile;
     SetField(Field::totalPoints, N);
     SetField(Field::cyclesPerSecond, fs);
     view_["Text2"].locked = true;

@@ -83,7 +83,7 @@ std::optional<Sound> MainWindowModel::FunctionSoundNow() {
         sound = AudibleSound(Samples(state_.sampleList, state_.sampleList.Whole(0)), rate, &error);
     } else {
         WaveFunction function;
-        if (Checked("mnuMultipleWavesItem")) {
+        if ((choices_.function == FunctionKind::MultipleWaves)) {
             function.kind = state_.sineSelected ? WaveFunction::Kind::MultipleSines
                                                 : WaveFunction::Kind::MultipleCosines;
             for (int i = 0; i < kTableRows; ++i) {
@@ -93,10 +93,11 @@ std::optional<Sound> MainWindowModel::FunctionSoundNow() {
                 if (!phi) return std::nullopt;
                 function.rows[static_cast<size_t>(i)] = {*a, *b, *phi};
             }
-        } else if (Checked("mnuSimpleWavesItem")) {
-            function.kind = Checked("Option5")   ? WaveFunction::Kind::Square
-                            : Checked("Option9") ? WaveFunction::Kind::Triangular
-                                                 : WaveFunction::Kind::Sine;
+        } else if ((choices_.function == FunctionKind::SimpleWaves)) {
+            function.kind = (choices_.simpleWave == SimpleWave::Square) ? WaveFunction::Kind::Square
+                            : (choices_.simpleWave == SimpleWave::Triangular)
+                                ? WaveFunction::Kind::Triangular
+                                : WaveFunction::Kind::Sine;
             const auto phi = FieldNumber(Field::simplePhase);
             if (!phi) return std::nullopt;
             function.phi = *phi;

@@ -10,10 +10,19 @@
 namespace quorbel {
 
 Quantity MainWindowModel::SelectedQuantity() const {
-    if (Checked("Option1")) return Quantity::Imaginary;
-    if (Checked("Option2")) return Quantity::Real;
-    if (Checked("Option3")) return Quantity::RealGlobal;
-    if (Checked("Option8")) return Quantity::Rho;
+    switch (choices_.display) {
+        case DisplayOption::Imaginary:
+            return Quantity::Imaginary;
+        case DisplayOption::Real:
+            return Quantity::Real;
+        case DisplayOption::RealGlobal:
+            return Quantity::RealGlobal;
+        case DisplayOption::Rho:
+            return Quantity::Rho;
+        case DisplayOption::None:
+        case DisplayOption::Both:
+            break;
+    }
     return Quantity::None;
 }
 
@@ -30,7 +39,7 @@ void MainWindowModel::GrafFt(int ftnpont) {
     // With "Both, separately" selected the single graph holds no quantity (all
     // zeros): the next choice of a single quantity must recompute, whatever
     // plotState did meanwhile.
-    if (Checked("Option10")) state_.spectrumMode = "-1";
+    if (Both()) state_.spectrumMode = Quantity::None;
     state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
     state_.displayedValueList = state_.graphValueList;
     if (raw) raw_->SetProgress(90);
@@ -44,7 +53,7 @@ void MainWindowModel::Grafmesmo(int) {
         Logscale2(MusicalSign());
     } else {
         DrawFftGraph(surfaces_.Picture1, true);
-        if (Checked("mnuCreateBitmapItem")) bitmap_.DrawCurve(state_.displayedValueList);
+        if (choices_.bitmapDrawn) bitmap_.DrawCurve(state_.displayedValueList);
     }
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");
 }
@@ -84,35 +93,35 @@ void MainWindowModel::RestaurButt() {
     EnableLogSwitch();
 }
 
-void MainWindowModel::DisplayOptionMouseDown(const std::string& option) {
-    if (!Checked(option) && state_.plotState() != "1") state_.SetPlotState("3");
+void MainWindowModel::DisplayOptionMouseDown(DisplayOption option) {
+    if (choices_.display != option && state_.plotState() != "1") state_.SetPlotState("3");
 }
 
-void MainWindowModel::SingleQuantityClick(const std::string& option, Quantity quantity) {
-    SelectOption(option);
+void MainWindowModel::SingleQuantityClick(DisplayOption option, Quantity quantity) {
+    SelectDisplay(option);
     if (DisplayedQuantity() != quantity) {
-        state_.spectrumMode = NumberText(static_cast<int>(quantity));
+        state_.spectrumMode = quantity;
         Command5_Click();
     }
     RestaurButt();
 }
 
 void MainWindowModel::Option1_Click() {
-    SingleQuantityClick("Option1", Quantity::Imaginary);
+    SingleQuantityClick(DisplayOption::Imaginary, Quantity::Imaginary);
 }
 void MainWindowModel::Option2_Click() {
-    SingleQuantityClick("Option2", Quantity::Real);
+    SingleQuantityClick(DisplayOption::Real, Quantity::Real);
 }
 void MainWindowModel::Option3_Click() {
-    SingleQuantityClick("Option3", Quantity::RealGlobal);
+    SingleQuantityClick(DisplayOption::RealGlobal, Quantity::RealGlobal);
 }
 void MainWindowModel::Option8_Click() {
-    SingleQuantityClick("Option8", Quantity::Rho);
+    SingleQuantityClick(DisplayOption::Rho, Quantity::Rho);
 }
 
 void MainWindowModel::Option10_Click() {
     if (MusicalScaleShown()) Command3_Click();
-    SelectOption("Option10");
+    SelectDisplay(DisplayOption::Both);
     view_["Picture1"].visible = false;
     view_["Picture6"].visible = true;
     view_["Picture7"].visible = true;
@@ -122,20 +131,18 @@ void MainWindowModel::Option10_Click() {
 }
 
 void MainWindowModel::mnuFreqNegItem_Click() {
-    if (Checked("mnuFreqNegItem")) return;
+    if (NegativeFrequencies()) return;
     view_["Picture1"].mousePointer = kPointerHourglass;
-    SetCheck("mnuFreqPosItem", false);
-    SetCheck("mnuFreqNegItem", true);
+    Choose(&MainWindowChoices::negativeFrequencies, true);
     view_["Command3"].enabled = false;  // no musical scale with negative frequencies
     Command5_Click();
     view_["Picture1"].mousePointer = kPointerUpArrow;
 }
 
 void MainWindowModel::mnuFreqPosItem_Click() {
-    if (Checked("mnuFreqPosItem")) return;
+    if (!NegativeFrequencies()) return;
     view_["Picture1"].mousePointer = kPointerHourglass;
-    SetCheck("mnuFreqPosItem", true);
-    SetCheck("mnuFreqNegItem", false);
+    Choose(&MainWindowChoices::negativeFrequencies, false);
     EnableLogSwitch();
     Command5_Click();
     view_["Picture1"].mousePointer = kPointerUpArrow;
@@ -143,9 +150,7 @@ void MainWindowModel::mnuFreqPosItem_Click() {
 
 void MainWindowModel::Command9_Click() {
     SetPointer(kPointerHourglass);
-    ControlState& button = view_["Command9"];
-    button.caption = GraphInverted() ? QT_TRANSLATE_NOOP("Form1", "Invert")
-                                     : QT_TRANSLATE_NOOP("Form1", "Normal");
+    Choose(&MainWindowChoices::inverted, !GraphInverted());
     Grafmesmo();
     SetPointer(kPointerDefault);
 }

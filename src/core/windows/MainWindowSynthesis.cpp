@@ -43,7 +43,7 @@ void MainWindowModel::DrawSamples() {
 }
 
 void MainWindowModel::DrawFtGraph(Surface& pic) const {
-    DrawSampleGraph(pic, state_.sampleList, state_.plotStyle == "points");
+    DrawSampleGraph(pic, state_.sampleList, state_.pointsPlotted);
     // The rectangular window would be a line along the top edge: it is not drawn.
     if (SelectedWindow() != WindowFunction::Rectangular)
         DrawWindowShape(pic, WindowValues(SelectedWindow(), WindowedPoints()),
@@ -116,9 +116,9 @@ bool MainWindowModel::GrafTriang(int) {
 }
 
 bool MainWindowModel::RunSimpleWave() {
-    if (Checked("Option4")) return GrafSenoid(0);
-    if (Checked("Option5")) return GrafQuad(0);
-    if (Checked("Option9")) return GrafTriang(0);
+    if ((choices_.simpleWave == SimpleWave::Sine)) return GrafSenoid(0);
+    if ((choices_.simpleWave == SimpleWave::Square)) return GrafQuad(0);
+    if ((choices_.simpleWave == SimpleWave::Triangular)) return GrafTriang(0);
     return true;  // no wave selected: nothing to draw
 }
 
@@ -138,9 +138,9 @@ void MainWindowModel::Command17_Click() {
     SetPointer(kPointerHourglass);
     ClearMarks();
     bool synthesised = true;
-    if (Checked("mnuMultipleWavesItem")) {
+    if ((choices_.function == FunctionKind::MultipleWaves)) {
         synthesised = Graf(0);
-    } else if (Checked("mnuSimpleWavesItem")) {
+    } else if ((choices_.function == FunctionKind::SimpleWaves)) {
         synthesised = RunSimpleWave();
     } else if (Source() == DataSource::RawFile) {
         Command6_Click();
@@ -217,9 +217,8 @@ void MainWindowModel::Command18_Click() {
     if (view_["Picture1"].visible) view_.focus = "Picture1";
 }
 
-void MainWindowModel::CheckFunctionKind(const char* item) {
-    for (const char* kind : {"mnuMultipleWavesItem", "mnuSimpleWavesItem", "mnuFilesrawItem"})
-        SetCheck(kind, kind == std::string(item));
+void MainWindowModel::CheckFunctionKind(FunctionKind kind) {
+    Choose(&MainWindowChoices::function, kind);
     view_["mnuImagzeroItem"].enabled = true;
 }
 
@@ -233,14 +232,14 @@ void MainWindowModel::UnlockCycles() {
 void MainWindowModel::RecomputeCalculatedWaves() {
     UnlockCycles();
     SetField(Field::windowSeconds, "1");
-    view_["Label3"].caption = QT_TRANSLATE_NOOP("Form1", "Number of cycles (per second)");
+    Choose(&MainWindowChoices::fileRateField, false);
     Command17_Click();
     SetPointer(kPointerDefault);
 }
 
 void MainWindowModel::mnuMultipleWavesItem_Click() {
     SetPointer(kPointerHourglass);
-    CheckFunctionKind("mnuMultipleWavesItem");
+    CheckFunctionKind(FunctionKind::MultipleWaves);
     if (!view_["Frame1"].visible) state_.SetPlotState("1");
     // The panoramic view keeps both frames hidden; leaving it shows the frame of the
     // kind checked then.
@@ -248,8 +247,9 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
     view_["Frame6"].visible = false;
     view_["Label27"].visible = false;
     view_["Option10"].enabled = true;
-    state_.dataSource = "0";
-    state_.returnMode = "9";
+    state_.dataSource = DataSource::Calculated;
+    state_.returnMode = ReturnMode::Nothing;
+    ShowLiveReadout(LiveReadout::None);
     SetField(Field::dataExtensionSeconds, "1");
     // N and the cycles come from the opening parameters again; the wave table keeps
     // its edits. If the file has gone or cannot be used, the fields keep their values.
@@ -270,16 +270,19 @@ void MainWindowModel::mnuMultipleWavesItem_Click() {
 
 void MainWindowModel::mnuSimpleWavesItem_Click() {
     SetPointer(kPointerHourglass);
-    CheckFunctionKind("mnuSimpleWavesItem");
+    CheckFunctionKind(FunctionKind::SimpleWaves);
     if (!view_["Frame6"].visible) state_.SetPlotState("1");
     view_["Frame1"].visible = false;
     view_["Frame6"].visible = !PanoramicShown();
     // The sine wave is selected without the "Both" of its click: that would compute
     // with the previous N and cycles; the window is computed once, below, with 1024.
-    if (!Checked("Option5") && !Checked("Option9")) SelectSineWave();
+    if (!(choices_.simpleWave == SimpleWave::Square) &&
+        !(choices_.simpleWave == SimpleWave::Triangular))
+        SelectSineWave();
     view_["Option10"].enabled = true;
-    state_.dataSource = "0";
-    state_.returnMode = "9";
+    state_.dataSource = DataSource::Calculated;
+    state_.returnMode = ReturnMode::Nothing;
+    ShowLiveReadout(LiveReadout::None);
     view_["Label27"].visible = false;
     // Simple waves always start from the same window, whatever the file holds.
     SetField(Field::totalPoints, "1024");
@@ -290,29 +293,25 @@ void MainWindowModel::mnuSimpleWavesItem_Click() {
 }
 
 void MainWindowModel::mnuLineItem_Click() {
-    state_.plotStyle = "line";
-    SetCheck("mnuLineItem", true);
-    SetCheck("mnuPointsItem", false);
+    state_.pointsPlotted = false;
+    ShowChoices();
 }
 
 void MainWindowModel::mnuPointsItem_Click() {
-    state_.plotStyle = "points";
-    SetCheck("mnuPointsItem", true);
-    SetCheck("mnuLineItem", false);
+    state_.pointsPlotted = true;
+    ShowChoices();
 }
 
 void MainWindowModel::Option6_Click() {
-    SelectOption("Option6");
     state_.sineSelected = true;
+    ShowChoices();
     ShowOnly({"Image3"}, {"Image4"});
-    view_["Label23"].caption = "φ";
 }
 
 void MainWindowModel::Option7_Click() {
-    SelectOption("Option7");
     state_.sineSelected = false;
+    ShowChoices();
     ShowOnly({"Image4"}, {"Image3"});
-    view_["Label23"].caption = "θ";
 }
 
 void MainWindowModel::Option4_Click() {
@@ -321,18 +320,18 @@ void MainWindowModel::Option4_Click() {
 }
 
 void MainWindowModel::SelectSineWave() {
-    SelectOption("Option4");
+    Choose(&MainWindowChoices::simpleWave, SimpleWave::Sine);
     ShowOnly({"Image5"}, {"Image6", "Image7"});
 }
 
 void MainWindowModel::Option5_Click() {
-    SelectOption("Option5");
+    Choose(&MainWindowChoices::simpleWave, SimpleWave::Square);
     ShowOnly({"Image6"}, {"Image5", "Image7"});
     Command17_Click();
 }
 
 void MainWindowModel::Option9_Click() {
-    SelectOption("Option9");
+    Choose(&MainWindowChoices::simpleWave, SimpleWave::Triangular);
     ShowOnly({"Image7"}, {"Image5", "Image6"});
     Command17_Click();
 }
@@ -341,14 +340,6 @@ void MainWindowModel::ShowOnly(const std::initializer_list<const char*> shown,
                                const std::initializer_list<const char*> hidden) {
     for (const char* name : shown) view_[name].visible = true;
     for (const char* name : hidden) view_[name].visible = false;
-}
-
-void MainWindowModel::SelectOption(const std::string& name) {
-    // Option buttons form one group per container: selecting one clears the others.
-    const std::string& group = view_[name].parent;
-    for (auto& [other, control] : view_.controls)
-        if (control.kind == ControlKind::Option && control.parent == group)
-            control.checked = (other == name);
 }
 
 }  // namespace quorbel

@@ -29,9 +29,9 @@ void MainWindowModel::Fft(int Npont) {
     // The window function weighs the data just before the transform; sampleList keeps
     // the function as sampled.
     const DataList samples = WindowedSamples(state_.sampleList, WindowedPoints(), SelectedWindow());
-    if (Checked("mnuImagzeroItem")) {
+    if (choices_.method == TransformMethod::ImaginaryZero) {
         spectrum = ComplexSpectrumList(samples, kCalculatedPoints);
-    } else if (Checked("mnuRealftItem")) {
+    } else {
         spectrum = RealSpectrumList(samples, kCalculatedPoints / 2);
     }
     // Finite samples can still sum beyond the range of numbers.
@@ -40,7 +40,7 @@ void MainWindowModel::Fft(int Npont) {
         return;
     }
     state_.spectrumList = std::move(spectrum);
-    GrafFt(Checked("mnuFreqNegItem") ? kCalculatedPoints : kCalculatedPoints / 2);
+    GrafFt(NegativeFrequencies() ? kCalculatedPoints : kCalculatedPoints / 2);
 }
 
 void MainWindowModel::FftRaw(int Npont) {
@@ -74,14 +74,11 @@ void MainWindowModel::Command5_Click() {
 }
 
 void MainWindowModel::mnuRealftItem_Click() {
-    if (Checked("mnuRealftItem")) return;
+    if (choices_.method == TransformMethod::RealData) return;
     SetPointer(kPointerHourglass);
-    SetCheck("mnuRealftItem", true);
-    SetCheck("mnuImagzeroItem", false);
-    SetCheck("mnuImagcalcItem", false);
     // The real-data result holds no negative frequencies.
-    SetCheck("mnuFreqNegItem", false);
-    SetCheck("mnuFreqPosItem", true);
+    choices_.negativeFrequencies = false;
+    Choose(&MainWindowChoices::method, TransformMethod::RealData);
     view_["mnuFreqNegItem"].enabled = false;
     EnableLogSwitch();
     Command5_Click();
@@ -89,11 +86,9 @@ void MainWindowModel::mnuRealftItem_Click() {
 }
 
 void MainWindowModel::mnuImagzeroItem_Click() {
-    if (Checked("mnuImagzeroItem")) return;
+    if (choices_.method == TransformMethod::ImaginaryZero) return;
     SetPointer(kPointerHourglass);
-    SetCheck("mnuRealftItem", false);
-    SetCheck("mnuImagzeroItem", true);
-    SetCheck("mnuImagcalcItem", false);
+    Choose(&MainWindowChoices::method, TransformMethod::ImaginaryZero);
     view_["mnuFreqNegItem"].enabled = true;
     Command5_Click();
     SetPointer(kPointerDefault);

@@ -31,9 +31,7 @@ std::string WindowMenuItem(WindowFunction window) {
 }
 
 WindowFunction MainWindowModel::SelectedWindow() const {
-    for (const WindowEntry& entry : kWindowEntries)
-        if (Checked(entry.item)) return entry.window;
-    return WindowFunction::Rectangular;
+    return choices_.window;
 }
 
 int MainWindowModel::WindowedPoints() const {
@@ -45,7 +43,7 @@ int MainWindowModel::WindowedPoints() const {
 void MainWindowModel::ChooseWindow(WindowFunction window) {
     if (SelectedWindow() == window) return;
     SetPointer(kPointerHourglass);
-    for (const WindowEntry& entry : kWindowEntries) SetCheck(entry.item, entry.window == window);
+    Choose(&MainWindowChoices::window, window);
     // The samples stay as they are; only the shape drawn over them changes.
     DrawFtGraph(surfaces_.Picture2);
     Command5_Click();

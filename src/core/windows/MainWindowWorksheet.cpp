@@ -112,14 +112,14 @@ std::vector<AxisTick> MainWindowModel::SpectrumValueTicks(double y0, double ytop
                                                           double to) const {
     // In percent, the scale maximum of the whole spectrum is 100 (the report's scale).
     const double whole = state_.graphValueList.Value(state_.graphValueList.Whole(0) + 1);
-    const double top = Checked("mnuExportPercentItem") ? (whole != 0 ? M / whole * 100 : 0) : M;
+    const double top = choices_.exportPercent ? (whole != 0 ? M / whole * 100 : 0) : M;
     if (top == 0) return {{y0, "0"}};
     return LinearTicks(0, y0, top, ytop, 0, to);
 }
 
 std::string MainWindowModel::SpectrumValueTitle(Quantity quantity) const {
     return Say(QuantityName(quantity)) +
-           Say(Checked("mnuExportPercentItem")
+           Say(choices_.exportPercent
                    ? QT_TRANSLATE_NOOP("Worksheet", " (% of the largest)")
                    : QT_TRANSLATE_NOOP("Worksheet", " (units of the spectrum list)"));
 }
@@ -186,8 +186,8 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
     AddHarmonicMarks(picture, "Line2", 11);
     if (peakMark_) picture.marks.push_back(*peakMark_);
     // The first limit of an expansion being chosen.
-    if (ExpansionRunning() && state_.expansionClickCount == "1" && n > 1) {
-        const double x = W * WholeNumber(state_.expansionFirstPoint) / (n - 1);
+    if (ExpansionRunning() && state_.expansionClickCount == 1 && n > 1) {
+        const double x = W * state_.expansionFirstPoint / (n - 1);
         picture.marks.push_back({x, 0, x, H, colors::kBlack, ""});
     }
     return picture;
