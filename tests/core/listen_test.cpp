@@ -365,6 +365,11 @@ TEST_P(ListenCases, FramesFollowTheSoundAndStopKeepsTheLast) {
     EXPECT_EQ(State().sampleList, onScreen);
     ASSERT_TRUE(Model().Fire("mnuReport", Event::Click));
     EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+    // The read-out names the frozen frame's peak until the window leaves that sound.
+    EXPECT_TRUE(View()["Label30"].visible);
+    Press("mnuMultipleWavesItem");
+    EXPECT_FALSE(View()["Label30"].visible);
+    EXPECT_EQ(View()["Label30"].caption, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
