@@ -90,9 +90,21 @@ std::optional<NoDisplayReason> NoDisplay(DisplayHold&) {
 }
 #endif
 
+QtMessageHandler qtMessages = nullptr;
+
+// Qt's messages, but for its note that there is no runtime folder: outside a desktop
+// session (started from a plain terminal, over ssh, under a virtual display) there is
+// none, and Qt makes one of its own as it should. Its warnings about a runtime folder
+// it cannot use still come through.
+void Messages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+    qtMessages(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtMessages = qInstallMessageHandler(Messages);
     DisplayHold display;
     if (const std::optional<NoDisplayReason> why = NoDisplay(display)) {
         // An application without a display is enough to read the translations.
