@@ -1311,6 +1311,10 @@ salida de error, ninguna lista).
         <source>FFT Quorbel - Report</source>
         <translation>FFT Quorbel - Informe</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>Form6</name>

@@ -1301,6 +1301,10 @@ nenhuma lista).
         <source>FFT Quorbel - Report</source>
         <translation>FFT Quorbel - Relatório</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>Form6</name>

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -37,29 +38,37 @@ std::string Variable(const char* name) {
 
 void Wake(int) {}
 
-// Whether an X server answers at `display`. A connection that does not come within a
-// few seconds (a remote host that drops the packets) counts as no answer: the alarm
+// A connection to the X server that answered the check, held until Qt has its own:
+// an X server whose last client leaves resets itself, and a connection Qt makes
+// while that reset is under way is refused (a fresh virtual display with no other
+// client is such a server).
+struct Disconnect {
+    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
+};
+using DisplayHold = std::unique_ptr<xcb_connection_t, Disconnect>;
+
+// A connection to the X server at `display`. One that does not come within a few
+// seconds (a remote host that drops the packets) counts as no answer: the alarm
 // interrupts the connecting call.
-bool XDisplayAnswers(const std::string& display) {
+DisplayHold ConnectToDisplay(const std::string& display) {
     struct sigaction wake {
     }, previous{};
     wake.sa_handler = Wake;
     sigemptyset(&wake.sa_mask);
     ::sigaction(SIGALRM, &wake, &previous);
     const unsigned pending = ::alarm(5);
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    DisplayHold connection(xcb_connect(display.c_str(), nullptr));
     ::alarm(pending);
     ::sigaction(SIGALRM, &previous, nullptr);
-    const bool answers = connection && xcb_connection_has_error(connection) == 0;
-    if (connection) xcb_disconnect(connection);
-    return answers;
+    return connection;
 }
 
 // Why no window can be shown, or nothing when one can. Without a display, or with one
 // that does not answer, Qt would abort with a long message about platform plugins;
 // the program says plainly what is missing instead. A platform chosen through
-// QT_QPA_PLATFORM (other than X) and a Wayland session are left to Qt.
-std::optional<NoDisplayReason> NoDisplay() {
+// QT_QPA_PLATFORM (other than X) and a Wayland session are left to Qt. The display
+// that answered is held in `hold`.
+std::optional<NoDisplayReason> NoDisplay(DisplayHold& hold) {
     const std::string platform = Variable("QT_QPA_PLATFORM");
     const std::string display = Variable("DISPLAY");
     const bool wayland = !Variable("WAYLAND_DISPLAY").empty();
@@ -68,20 +77,36 @@ std::optional<NoDisplayReason> NoDisplay() {
         if (wayland && platform.empty()) return std::nullopt;
         return NoDisplayReason{QT_TRANSLATE_NOOP("Messages", "DISPLAY is not set"), ""};
     }
-    if (XDisplayAnswers(display) || (wayland && platform.empty())) return std::nullopt;
+    hold = ConnectToDisplay(display);
+    const bool answers = hold && xcb_connection_has_error(hold.get()) == 0;
+    if (answers || (wayland && platform.empty())) return std::nullopt;
     return NoDisplayReason{QT_TRANSLATE_NOOP("Messages", "the display %1 does not answer"),
                            "\"" + display + "\""};
 }
 #else
-std::optional<NoDisplayReason> NoDisplay() {
+using DisplayHold = std::unique_ptr<int>;
+std::optional<NoDisplayReason> NoDisplay(DisplayHold&) {
     return std::nullopt;
 }
 #endif
 
+QtMessageHandler qtMessages = nullptr;
+
+// Qt's messages, but for its note that there is no runtime folder: outside a desktop
+// session (started from a plain terminal, over ssh, under a virtual display) there is
+// none, and Qt makes one of its own as it should. Its warnings about a runtime folder
+// it cannot use still come through.
+void Messages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+    qtMessages(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<NoDisplayReason> why = NoDisplay()) {
+    qtMessages = qInstallMessageHandler(Messages);
+    DisplayHold display;
+    if (const std::optional<NoDisplayReason> why = NoDisplay(display)) {
         // An application without a display is enough to read the translations.
         QCoreApplication core(argc, argv);
         quorbel::InstallTranslationsFromEnvironment(core);
@@ -96,6 +121,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt is connected now; the server keeps running when the check's connection goes.
+    display.reset();
     // Qt sets the C library's locale from the environment; its numbers keep the period
     // here whatever the language (the fields, drawings and files read them that way).
     std::setlocale(LC_NUMERIC, "C");

@@ -11,6 +11,7 @@
 
 #include "audio/QtSoundOutput.h"
 #include "platform/Platform.h"
+#include "sound/SoundInput.h"
 #include "surface/RecordingSurface.h"
 
 namespace quorbel::cli {

@@ -504,7 +504,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                                             "%1 cannot be used in the state the window has "
                                             "reached"),
                                   {user.Failed()}));
-        if (!written) return kExitUsage;
+        // A picture that cannot be written is said like any file the window cannot
+        // write (print, bitmap): status 1; 2 stays for what the command line got wrong.
+        if (!written) return kExitMessage;
         return drawn ? status : kExitMessage;
     }
 

@@ -66,15 +66,21 @@ void PrintTo(const CliCase& c, std::ostream* out) {
 class CliExits : public CliTempFolder, public ::testing::WithParamInterface<CliCase> {};
 
 TEST_P(CliExits, RemoveTheTemporaryFolder) {
+    // DAMAGED: a parameters file that cannot be read; PLAIN: a plain file, which no
+    // file can be written into.
     std::vector<std::string> arguments = GetParam().arguments;
     for (std::string& word : arguments)
         if (word == "DAMAGED") {
             word = (Root() / "damaged.wr").string();
             std::ofstream(word) << "1024,30,x\r\n";
+        } else if (word.rfind("PLAIN", 0) == 0) {
+            std::ofstream(Root() / "plain") << "kept";
+            word = (Root() / "plain").string() + word.substr(5);
         }
     const testing::CompanionRun run = testing::RunCompanion(arguments);
     EXPECT_EQ(run.status, GetParam().status) << run.err;
-    if (fs::exists(Root() / "damaged.wr")) fs::remove(Root() / "damaged.wr");
+    for (const char* made : {"damaged.wr", "plain"})
+        if (fs::exists(Root() / made)) fs::remove(Root() / made);
     EXPECT_TRUE(Empty());
 }
 
@@ -84,7 +90,12 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"Listed", {"samples"}, cli::kExitOk},
         CliCase{"WindowMessage", {"--cycles", "x", "samples"}, cli::kExitMessage},
         CliCase{"EndlessParamsFile", {"--params", "/dev/zero", "spectrum"}, cli::kExitUsage},
-        CliCase{"DamagedParamsFile", {"--params", "DAMAGED", "samples"}, cli::kExitUsage}),
+        CliCase{"DamagedParamsFile", {"--params", "DAMAGED", "samples"}, cli::kExitUsage},
+        // A file that cannot be written is the same failure for every writing command.
+        CliCase{"UnwritablePdf", {"print", "PLAIN/graph.pdf"}, cli::kExitMessage},
+        CliCase{"UnwritableBitmap", {"bitmap", "PLAIN/graph.bmp"}, cli::kExitMessage},
+        CliCase{"UnwritablePictures", {"render", "PLAIN"}, cli::kExitMessage},
+        CliCase{"PicturesWithoutFolder", {"render"}, cli::kExitUsage}),
     [](const auto& info) { return std::string(info.param.name); });
 
 #if defined(__unix__)

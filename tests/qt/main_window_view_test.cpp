@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "QtViews.h"
 #include "platform/Platform.h"
@@ -286,11 +288,26 @@ TEST_F(MainWindowViewTest, ReportWindowShowsTheReportAndKeepsIt) {
     }
     EXPECT_GT(dark, 1000);
     EXPECT_GT(red, 20);
-    // Closing hides it; the next report shows it again.
-    report->close();
-    EXPECT_FALSE(view_->Model().Report().View().shown);
-    Action("mnuReport")->trigger();
-    EXPECT_TRUE(report->isVisible());
+    // A screen reader hears the report; its button lies below the picture.
+    EXPECT_EQ(report->Area()->accessibleName(), "Report");
+    EXPECT_NE(report->Area()->accessibleDescription().indexOf("3. RESULT"), -1);
+    auto* close = report->findChild<QPushButton*>("cmdClose");
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    EXPECT_GE(close->mapTo(report->Area(), QPoint(0, 0)).y(),
+              page.deviceIndependentSize().height());
+    // Its close box, its button and Escape hide it; the next report shows it again.
+    const std::vector<std::function<void()>> closings = {
+        [&] { report->close(); }, [&] { close->click(); },
+        [&] { QTest::keyClick(close, Qt::Key_Escape); }};
+    for (size_t i = 0; i < closings.size(); ++i) {
+        SCOPED_TRACE(i);
+        closings[i]();
+        EXPECT_FALSE(view_->Model().Report().View().shown);
+        EXPECT_FALSE(report->isVisible());
+        Action("mnuReport")->trigger();
+        EXPECT_TRUE(report->isVisible());
+    }
 }
 
 TEST_F(MainWindowViewTest, ReadoutLabelFollowsTheMouseOverTheFftGraph) {

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "sound/SoundInput.h"
-#include "sound/SoundOutput.h"
-#include "surface/RecordingSurface.h"
-
 namespace quorbel {
+
+// Only named here: the platform hands out sound devices and pages to draw on, and
+// whoever uses them includes their headers.
+class SoundInput;
+class SoundOutput;
+class Surface;
 
 // One printed document: a page to draw on, sent to the printer (or written to its
 // file) when the document ends.

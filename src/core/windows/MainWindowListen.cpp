@@ -12,6 +12,7 @@
 #include "rawfile/SoundFile.h"
 #include "sound/LivePeak.h"
 #include "sound/Recording.h"
+#include "sound/SoundInput.h"
 #include "state/NumberText.h"
 #include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"

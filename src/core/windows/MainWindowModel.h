@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "report/Report.h"
 #include "sound/SampleRing.h"
+#include "sound/Sound.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"

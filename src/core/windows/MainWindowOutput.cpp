@@ -52,7 +52,7 @@ void MainWindowModel::mnuReport_Click() {
         return;
     }
     report_.Show();
-    WriteReport(report_.Form5(), ReportInputNow());
+    report_.Write(ReportInputNow());
     SetPointer(kPointerDefault);
 }
 

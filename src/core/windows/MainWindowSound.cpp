@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/Translation.h"
+#include "sound/SoundOutput.h"
 #include "sound/WavFile.h"
 #include "state/FileReplace.h"
 #include "state/NumberText.h"

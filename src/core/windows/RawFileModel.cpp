@@ -7,6 +7,7 @@
 
 #include "platform/Translation.h"
 #include "sound/Recording.h"
+#include "sound/SoundInput.h"
 #include "state/NumberText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"

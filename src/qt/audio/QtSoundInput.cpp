@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QTimer>
+#include <chrono>
 #include <cstring>
 
+#include "audio/SoundServerProbe.h"
 #include "platform/Translation.h"
 
 namespace quorbel {
@@ -16,6 +18,8 @@ constexpr const char* kNoInput = QT_TRANSLATE_NOOP(
     "Messages",
     "No sound input can be used: there is no microphone or other recording device, or "
     "no sound server is running.");
+// A server that has not answered by then is not waited for (as for the output).
+constexpr std::chrono::milliseconds kServerDeadline{2000};
 // Beyond the recording's own length, the time a recording may take before it is given
 // up (the server's start-up and its buffers).
 constexpr int kRecordGraceMs = 3000;
@@ -31,6 +35,11 @@ QtSoundInput::~QtSoundInput() {
 }
 
 bool QtSoundInput::Choose(std::string* error) {
+    // Without a server the toolkit is not asked at all (SoundServerProbe.h).
+    if (SoundServerSilenceOnce(kServerDeadline)) {
+        *error = Translate("Messages", kNoInput);
+        return false;
+    }
     device_ = QMediaDevices::defaultAudioInput();
     if (device_.isNull()) {
         *error = Translate("Messages", kNoInput);

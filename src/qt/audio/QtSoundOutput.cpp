@@ -48,7 +48,7 @@ QtSoundOutput::~QtSoundOutput() {
 
 std::optional<std::string> QtSoundOutput::Unavailable() {
     if (!unavailable_) {
-        std::optional<std::string> why = SoundServerSilence(kServerDeadline);
+        std::optional<std::string> why = SoundServerSilenceOnce(kServerDeadline);
         if (!why && QMediaDevices::defaultAudioOutput().isNull())
             why = Translate("Messages", "the sound server has no output device");
         if (why) *why += ".";

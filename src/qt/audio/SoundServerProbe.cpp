@@ -51,4 +51,9 @@ std::optional<std::string> SoundServerSilence(std::chrono::milliseconds deadline
     return silence;
 }
 
+std::optional<std::string> SoundServerSilenceOnce(std::chrono::milliseconds deadline) {
+    static const std::optional<std::string> silence = SoundServerSilence(deadline);
+    return silence;
+}
+
 }  // namespace quorbel

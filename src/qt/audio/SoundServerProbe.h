@@ -14,4 +14,11 @@ namespace quorbel {
 // without its full stop.
 std::optional<std::string> SoundServerSilence(std::chrono::milliseconds deadline);
 
+// The same question asked once for the whole program, its first answer kept. Qt
+// Multimedia connects to the server the first time it is asked about devices, keeps
+// what it found for good, and prints a warning of its own when no server is there; so
+// it is asked only after a server answered here, and a program started without one
+// says so in its own words, where sound is wanted, and nowhere else.
+std::optional<std::string> SoundServerSilenceOnce(std::chrono::milliseconds deadline);
+
 }  // namespace quorbel

@@ -31,6 +31,27 @@ int ButtonCode(Qt::MouseButtons buttons) {
     return code;
 }
 
+void DrawLine(QPainter& painter, const LineObject& line) {
+    QPen pen(QColor(RedOf(line.BorderColor), GreenOf(line.BorderColor), BlueOf(line.BorderColor)));
+    pen.setCosmetic(true);  // one pixel wide at any scale
+    pen.setWidth(1);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
+}
+
+Qt::CursorShape CursorFor(int pointer) {
+    switch (pointer) {
+        case kPointerUpArrow:
+            return Qt::UpArrowCursor;
+        case kPointerHourglass:
+            return Qt::WaitCursor;
+        default:
+            return Qt::ArrowCursor;
+    }
+}
+
+}  // namespace
+
 int ShiftCode(Qt::KeyboardModifiers modifiers) {
     int code = 0;
     if (modifiers & Qt::ShiftModifier) code |= 1;
@@ -39,7 +60,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
     return code;
 }
 
-// The model's code of the keys a graph answers; 0 for the others.
 int KeyCodeOf(int key) {
     switch (key) {
         case Qt::Key_Left:
@@ -61,27 +81,6 @@ int KeyCodeOf(int key) {
             return 0;
     }
 }
-
-void DrawLine(QPainter& painter, const LineObject& line) {
-    QPen pen(QColor(RedOf(line.BorderColor), GreenOf(line.BorderColor), BlueOf(line.BorderColor)));
-    pen.setCosmetic(true);  // one pixel wide at any scale
-    pen.setWidth(1);
-    painter.setPen(pen);
-    painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
-}
-
-Qt::CursorShape CursorFor(int pointer) {
-    switch (pointer) {
-        case kPointerUpArrow:
-            return Qt::UpArrowCursor;
-        case kPointerHourglass:
-            return Qt::WaitCursor;
-        default:
-            return Qt::ArrowCursor;
-    }
-}
-
-}  // namespace
 
 GraphWidget::GraphWidget(double widthTwips, double heightTwips, QWidget* parent)
     : QWidget(parent), surface_(widthTwips, heightTwips, ScreenDpi(), ScreenPixelRatio()) {
@@ -118,6 +117,10 @@ QSize GraphWidget::sizeHint() const {
 
 void GraphWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // A window that draws on itself may hold more than its picture (the report's
+    // button strip): the rest is the window's own background.
+    if (!QRect(QPoint(0, 0), sizeHint()).contains(rect()))
+        painter.fillRect(rect(), palette().window());
     painter.drawImage(QPointF(0, 0), surface_.Image());
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (hasFocus()) {

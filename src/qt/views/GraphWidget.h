@@ -14,6 +14,11 @@
 
 namespace quorbel {
 
+// The model's codes of the Shift, Ctrl and Alt keys held (1, 2, 4, summed), and of the
+// keys a graph or a window answers (KeyCode); 0 for the other keys.
+int ShiftCode(Qt::KeyboardModifiers modifiers);
+int KeyCodeOf(int key);
+
 class GraphWidget : public QWidget {
     Q_OBJECT
 

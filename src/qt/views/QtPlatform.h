@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "sound/SoundInput.h"
 
 class QPrinter;
 

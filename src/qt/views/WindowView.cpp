@@ -105,9 +105,9 @@ void WindowView::Detach() {
     run_ = nullptr;
 }
 
-bool WindowView::FireWindow(Event event) {
+bool WindowView::FireWindow(Event event, const EventArgs& args) {
     if (!window_ || !run_ || !window_->Answers(name_, event)) return false;
-    run_([this, event] { window_->Fire(name_, event); });
+    run_([this, event, args] { window_->Fire(name_, event, args); });
     return true;
 }
 
@@ -115,7 +115,15 @@ void WindowView::Sync() {
     if (!window_) return;
     const ViewState& view = window_->View();
     binder_->Sync();
-    if (area_) area_->update();
+    if (area_) {
+        // A window that draws on itself is read aloud as the window says it.
+        const Description said = window_->Describe(name_);
+        if (area_->accessibleName() != ToQString(said.name))
+            area_->setAccessibleName(ToQString(said.name));
+        if (area_->accessibleDescription() != ToQString(said.text))
+            area_->setAccessibleDescription(ToQString(said.text));
+        area_->update();
+    }
     if (!isWindow()) return;
     setWindowTitle(TranslatedText(name_.c_str(), view.caption));
     if (view.shown != isVisible()) setVisible(view.shown);
@@ -142,7 +150,8 @@ void WindowView::closeEvent(QCloseEvent* event) {
 }
 
 void WindowView::keyPressEvent(QKeyEvent* event) {
-    if (FireWindow(Event::KeyPress))
+    if (FireWindow(Event::KeyPress,
+                   {.shift = ShiftCode(event->modifiers()), .value = KeyCodeOf(event->key())}))
         event->accept();
     else
         QWidget::keyPressEvent(event);

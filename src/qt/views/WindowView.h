@@ -57,7 +57,7 @@ class WindowView : public QWidget {
     // runs (the progress of a long step).
     void RepaintNow();
     // Fires an event of the window itself; false when it has no handler for it.
-    bool FireWindow(Event event);
+    bool FireWindow(Event event, const EventArgs& args = {});
 
   protected:
     void closeEvent(QCloseEvent* event) override;
