@@ -38,6 +38,11 @@ B Hint(B::Handler click) {
     return {.click = std::move(click)};
 }
 
+// A label showing what the window derives from its state.
+B Shows(std::string (M::*text)() const) {
+    return {.text = [text](const M& m) { return (m.*text)(); }};
+}
+
 constexpr double kLine = 255;
 // The hints share one place below the counts; one shows at a time.
 constexpr Place kHintPlace = {240, 5600, kRawFrameWidth, 900};
@@ -146,7 +151,14 @@ const ControlTable<M>& M::Table() {
              {.click = HANDLER(M, Command2_Click)},
              kPlain,
              {6300, 3650, 1200, 345}},
-            {"Label22", K::Label, "", "", "", {}, kHidden, {3420, 4000, 4035, kLine}},
+            {"Label22",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::StretchNote),
+             kHidden,
+             {3420, 4000, 4035, kLine}},
             // The counts, the transfer and the file name below the graph.
             {"Label3",
              K::Label,
@@ -156,7 +168,14 @@ const ControlTable<M>& M::Table() {
              {},
              kPlain,
              {240, 4300, 1800, kLine}},
-            {"Label7", K::Label, "", "", "", {}, kPlain, {2100, 4300, 1000, kLine}},
+            {"Label7",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::FileLengthText),
+             kPlain,
+             {2100, 4300, 1000, kLine}},
             {"Label17",
              K::Label,
              "",
@@ -165,12 +184,33 @@ const ControlTable<M>& M::Table() {
              {},
              kPlain,
              {3300, 4300, 1900, kLine}},
-            {"Label18", K::Label, "", "", "", {}, kPlain, {5250, 4300, 1000, kLine}},
+            {"Label18",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::PlottedText),
+             kPlain,
+             {5250, 4300, 1000, kLine}},
             {"Label8", K::Label, "", "Selection:", "", {}, kPlain, {240, 4600, 1000, kLine}},
             {"Label9", K::Label, "", "Minimum:", "", {}, kPlain, {1300, 4600, 900, kLine}},
-            {"Label11", K::Label, "", "", "", {}, kPlain, {2250, 4600, 900, kLine}},
+            {"Label11",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::FirstText),
+             kPlain,
+             {2250, 4600, 900, kLine}},
             {"Label10", K::Label, "", "Maximum:", "", {}, kPlain, {3300, 4600, 900, kLine}},
-            {"Label12", K::Label, "", "", "", {}, kPlain, {4250, 4600, 900, kLine}},
+            {"Label12",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::LastText),
+             kPlain,
+             {4250, 4600, 900, kLine}},
             {"Command1",
              K::Button,
              "",
@@ -180,7 +220,14 @@ const ControlTable<M>& M::Table() {
              kPlain,
              {6300, 4550, 1200, 400}},
             {"Label13", K::Label, "", "Selected points:", "", {}, kPlain, {240, 4900, 1800, kLine}},
-            {"Label15", K::Label, "", "", "", {}, kPlain, {2100, 4900, 1000, kLine}},
+            {"Label15",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::SelectedText),
+             kPlain,
+             {2100, 4900, 1000, kLine}},
             {"Label14",
              K::Label,
              "",
@@ -189,11 +236,25 @@ const ControlTable<M>& M::Table() {
              {},
              kPlain,
              {3300, 4900, 1900, kLine}},
-            {"Label16", K::Label, "", "", "", {}, kPlain, {5250, 4900, 1000, kLine}},
-            {"Label2", K::Label, "", "", "", {}, kHidden, {240, 5250, 6000, kLine}},
-            // The full path: it is kept in a label too narrow to be read, here of no
+            {"Label16",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::TransferText),
+             kPlain,
+             {5250, 4900, 1000, kLine}},
+            {"Label2",
+             K::Label,
+             "",
+             "",
+             "",
+             Shows(&M::PlottedName),
+             kHidden,
+             {240, 5250, 6000, kLine}},
+            // The full path: it is shown in a label too narrow to be read, here of no
             // width at all, so that no part of it shows cut.
-            {"Label1", K::Label, "", "", "", {}, kPlain, {6300, 5250, 0, kLine}},
+            {"Label1", K::Label, "", "", "", Shows(&M::PathText), kPlain, {6300, 5250, 0, kLine}},
             {"Label5", K::Label, "",
              "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of "
              "the graph which will be used to make the Fourier Transform calculation.",
@@ -313,24 +374,22 @@ void RawFileModel::mnuOpen_Click() {
         return;
     }
     recording_.reset();
-    ShowPlotted(*read, *name, std::filesystem::path(*name).filename().string(), rate);
+    ShowPlotted(*read, *name, rate);
 }
 
-void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
-                               const std::string& name, std::optional<int> rate) {
+void RawFileModel::ShowPlotted(const RawRead& read, const std::filesystem::path& path,
+                               std::optional<int> rate) {
     view_["Picture2"].visible = false;
     SetPointer(kPointerHourglass);
     surfaces_.Picture2.Cls();
-    view_["Label1"].caption = path;
-    view_["Label2"].caption = name;
+    path_ = path;
     view_["Label2"].visible = true;
-    view_["Label7"].caption = std::to_string(read.length);
+    fileLength_ = read.length;
     // A new file has no selection yet.
     ClearSelection();
     Lerfile(read);
     // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
     if (rate) frequency_ = std::to_string(*rate);
-    fileLength_ = read.length;
     ShowStretch(read);
     SetPointer(kPointerDefault);
 }
@@ -338,8 +397,55 @@ void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
 void RawFileModel::ClearSelection() {
     keySelectionStart_.reset();
     view_["Picture3"].visible = false;
-    for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
-        view_[count].caption.clear();
+    selection_.reset();
+}
+
+// --- what the labels below the graph show
+
+std::string RawFileModel::PlottedName() const {
+    if (recording_) return Translate("Form6", kRecordingName);
+    return path_.filename().string();
+}
+
+std::string RawFileModel::FileLengthText() const {
+    return Plotted() ? std::to_string(fileLength_) : "";
+}
+
+std::string RawFileModel::PlottedText() const {
+    return Plotted() ? std::to_string(plotted_) : "";
+}
+
+std::string RawFileModel::FirstText() const {
+    return selection_ ? std::to_string(selection_->first) : "";
+}
+
+std::string RawFileModel::LastText() const {
+    return selection_ ? std::to_string(selection_->last) : "";
+}
+
+std::string RawFileModel::SelectedText() const {
+    return selection_ ? std::to_string(selection_->Count()) : "";
+}
+
+int RawFileModel::TransferPoints() const {
+    return selection_ ? TransferCount(selection_->Count()) : 0;
+}
+
+std::string RawFileModel::TransferText() const {
+    return selection_ ? std::to_string(TransferPoints()) : "";
+}
+
+std::string RawFileModel::StretchNote() const {
+    if (!Plotted() || fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples)) return "";
+    const std::uintmax_t last = stretchStart_ + static_cast<std::uintmax_t>(plotted_) - 1;
+    const std::vector<std::string> samples = {std::to_string(stretchStart_), std::to_string(last),
+                                              std::to_string(fileLength_)};
+    // The stretch's start in seconds, to the millisecond.
+    if (stretchRate_)
+        return FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
+                      {NumberText(std::round(stretchStart_ / *stretchRate_ * 1000) / 1000),
+                       samples[0], samples[1], samples[2]});
+    return FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
 }
 
 void RawFileModel::ShowStretch(const RawRead& read) {
@@ -351,37 +457,22 @@ void RawFileModel::ShowStretch(const RawRead& read) {
     const std::uintmax_t beyond = longer ? read.length - kMaxRawSamples : 0;
     bar.max = static_cast<int>((beyond + kStretchStep - 1) / kStretchStep);
     bar.value = static_cast<int>((read.start + kStretchStep - 1) / kStretchStep);
-    ControlState& note = view_["Label22"];
-    note.visible = longer;
-    if (!longer) {
-        note.caption.clear();
-        return;
-    }
-    const std::uintmax_t last = read.start + static_cast<std::uintmax_t>(read.n) - 1;
-    const std::vector<std::string> samples = {std::to_string(read.start), std::to_string(last),
-                                              std::to_string(read.length)};
-    // The stretch's start in seconds, to the millisecond, at the frequency typed.
+    view_["Label22"].visible = longer;
+    // The note gives the stretch's start at the frequency typed now.
     const std::optional<double> fs = ParseNumber(frequency_);
-    if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate)
-        note.caption = FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
-                              {NumberText(std::round(read.start / *fs * 1000) / 1000), samples[0],
-                               samples[1], samples[2]});
-    else
-        note.caption = FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
+    stretchRate_.reset();
+    if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate) stretchRate_ = *fs;
 }
 
 void RawFileModel::HScroll1_Change() {
-    const std::string& path = view_["Label1"].caption;
-    if (view_["Label2"].caption.empty() ||
-        fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples))
-        return;
+    if (!Plotted() || fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples)) return;
     const std::uintmax_t start = std::min<std::uintmax_t>(
         static_cast<std::uintmax_t>(view_["HScroll1"].value) * kStretchStep,
         fileLength_ - kMaxRawSamples);
     std::string error;
     std::optional<int> rate;
     SetPointer(kPointerHourglass);
-    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, start);
+    const std::optional<RawRead> read = ReadPlotted(path_, &rate, &error, start);
     if (!read) {
         SetPointer(kPointerDefault);
         platform_.MessageBox(error);
@@ -393,8 +484,9 @@ void RawFileModel::HScroll1_Change() {
     SetPointer(kPointerDefault);
 }
 
-std::optional<RawRead> RawFileModel::ReadPlotted(const std::string& path, std::optional<int>* rate,
-                                                 std::string* error, std::uintmax_t start) const {
+std::optional<RawRead> RawFileModel::ReadPlotted(const std::filesystem::path& path,
+                                                 std::optional<int>* rate, std::string* error,
+                                                 std::uintmax_t start) const {
     if (IsRawName(path)) return ReadRawFile(path, error, start);
     std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error, start);
     if (!sound) return std::nullopt;
@@ -411,11 +503,10 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     if (recording_) return;
     // A plotted sound file is plotted again from the chosen channels; its selection
     // and the frequency typed stay.
-    const std::string& path = view_["Label1"].caption;
-    if (view_["Label2"].caption.empty() || IsRawName(path)) return;
+    if (!Plotted() || IsRawName(path_)) return;
     std::string error;
     std::optional<int> rate;
-    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, stretchStart_);
+    const std::optional<RawRead> read = ReadPlotted(path_, &rate, &error, stretchStart_);
     if (!read) {
         platform_.MessageBox(error);
         return;
@@ -445,7 +536,9 @@ void RawFileModel::Lerfile(const RawRead& read) {
     bar.visible = false;
     frame.Cls();
     view_["Picture2"].visible = true;
-    view_["Label18"].caption = std::to_string(read.n);
+    plotted_ = read.n;
+    // The command-line companion reads the count of plotted points from the label.
+    view_["Label18"].caption = PlottedText();
 }
 
 // --- recording
@@ -495,7 +588,7 @@ void RawFileModel::Command2_Click() {
 void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
     HideHints();
     recording_ = std::move(samples);
-    ShowPlotted(RecordedRead(*recording_), "", Translate("Form6", kRecordingName), rate);
+    ShowPlotted(RecordedRead(*recording_), {}, rate);
 }
 
 void RawFileModel::SelectWhole() {
@@ -506,8 +599,7 @@ void RawFileModel::SelectWhole() {
 // --- selection
 
 double RawFileModel::TwipsPerPoint() const {
-    const int n = WholeNumber(view_["Label18"].caption);
-    return n > 0 ? view_["Picture2"].width / n : 0;
+    return plotted_ > 0 ? view_["Picture2"].width / plotted_ : 0;
 }
 
 void RawFileModel::StartSelection(double x) {
@@ -515,21 +607,16 @@ void RawFileModel::StartSelection(double x) {
     view_["Picture3"].width = 0;
     view_["Picture4"].left = -x;
     const double perPoint = TwipsPerPoint();
-    const std::string first =
-        std::to_string(perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0);
-    view_["Label11"].caption = first;
-    view_["Label12"].caption = first;
-    view_["Label15"].caption = "0";
-    view_["Label16"].caption = "0";
+    const int first = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
+    selection_ = Selection{first, first};
 }
 
 void RawFileModel::Picture2_MouseDown(int button, int, double x, double) {
     HideHints();
-    if (view_["Label2"].caption.empty()) return;
+    if (!Plotted()) return;
     if (button == 2) {
         view_["Picture3"].visible = false;
-        for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
-            view_[count].caption.clear();
+        selection_.reset();
         return;
     }
     StartSelection(x);
@@ -545,7 +632,7 @@ void RawFileModel::Picture4_MouseDown(int button, int, double x, double) {
 }
 
 void RawFileModel::Picture2_MouseMove(int button, int, double x, double) {
-    if ((button & 1) == 0 || view_["Label2"].caption.empty()) return;
+    if ((button & 1) == 0 || !Plotted()) return;
     ControlState& band = view_["Picture3"];
     if (x <= band.left) return;
     const double W = view_["Picture2"].width;
@@ -553,13 +640,9 @@ void RawFileModel::Picture2_MouseMove(int button, int, double x, double) {
     band.width = x - band.left;
     band.visible = true;
     const double perPoint = TwipsPerPoint();
-    const int last = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
-    view_["Label12"].caption = std::to_string(last);
-    if (view_["Label11"].caption.empty()) view_["Label11"].caption = "0";
-    const int first = WholeNumber(view_["Label11"].caption);
-    const int selected = last - first;
-    view_["Label15"].caption = std::to_string(selected);
-    view_["Label16"].caption = std::to_string(TransferCount(selected));
+    // A drag that no press started selects from the first point.
+    if (!selection_) selection_ = Selection{};
+    selection_->last = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
 }
 
 // --- transfer
@@ -573,7 +656,7 @@ void RawFileModel::Command1_Click() {
         view_["Label4"].visible = true;
         return;
     }
-    if (WholeNumber(view_["Label16"].caption) < kMinTransfer) {
+    if (TransferPoints() < kMinTransfer) {
         view_["Label6"].caption = FewPointsHint();
         view_["Label6"].visible = true;
         return;
@@ -596,10 +679,9 @@ void RawFileModel::Command1_Click() {
 }
 
 std::string RawFileModel::FewPointsHint() const {
-    const long long samples = WholeNumber(view_["Label7"].caption);
-    const int plotted = WholeNumber(view_["Label18"].caption);
-    const int first = WholeNumber(view_["Label11"].caption);
-    if (samples < kMinTransfer)
+    const std::uintmax_t samples = fileLength_;
+    const int first = selection_ ? selection_->first : 0;
+    if (samples < static_cast<std::uintmax_t>(kMinTransfer))
         return FillIn(samples == 1 ? Translate("Form6",
                                                "The file holds only %1 sample: the calculation "
                                                "needs at least 1024. Open a longer file.")
@@ -607,28 +689,26 @@ std::string RawFileModel::FewPointsHint() const {
                                                "The file holds only %1 samples: the calculation "
                                                "needs at least 1024. Open a longer file."),
                       {std::to_string(samples)});
-    if (first >= plotted)
+    if (first >= plotted_)
         return FillIn(Translate("Form6",
                                 "The selection starts at point %1, past the end of the "
                                 "graph's %2 points. Drag over the graph from left to right, "
                                 "with the left button pressed."),
-                      {std::to_string(first), std::to_string(plotted)});
+                      {std::to_string(first), std::to_string(plotted_)});
     return kFewPointsHint;
 }
 
 void RawFileModel::SelDados() {
     // The selection counts the graph's points; the graph starts at the stretch shown.
-    const std::int64_t first =
-        static_cast<std::int64_t>(stretchStart_) + WholeNumber(view_["Label11"].caption);
-    const int N = WholeNumber(view_["Label16"].caption);
+    const std::int64_t first = static_cast<std::int64_t>(stretchStart_) + selection_->first;
+    const int N = TransferPoints();
     const double fs = *ParseNumber(frequency_);
     SetProgress(2);
     std::string error;
-    const std::string& path = view_["Label1"].caption;
     std::optional<DataList> samples = recording_ ? RecordedSampleList(*recording_, first, N, &error)
-                                      : IsRawName(path)
-                                          ? RawSampleList(path, first, N, &error)
-                                          : SoundSampleList(path, first, N, channels_, &error);
+                                      : IsRawName(path_)
+                                          ? RawSampleList(path_, first, N, &error)
+                                          : SoundSampleList(path_, first, N, channels_, &error);
     if (!samples) {
         surfaces_.Form6.Cls();
         platform_.MessageBox(error);
@@ -637,8 +717,7 @@ void RawFileModel::SelDados() {
     const double T = N / fs;
     // The window's length in seconds, cut to four decimals.
     const double T4 = std::floor(T * 10000) / 10000;
-    main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4),
-                         view_["Label2"].caption);
+    main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4), PlottedName());
     PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting graph of the function..."));
     SetProgress(15);
     main_.Graf(6);
@@ -656,7 +735,7 @@ void RawFileModel::SelDados() {
 
 void RawFileModel::mnuSpectrogram_Click() {
     HideHints();
-    if (view_["Label2"].caption.empty()) {
+    if (!Plotted()) {
         view_["Label5"].visible = true;
         return;
     }
@@ -666,10 +745,9 @@ void RawFileModel::mnuSpectrogram_Click() {
             "Messages", "The spectrogram is made from a sound file: open one with \"Open\"."));
         return;
     }
-    const std::string& path = view_["Label1"].caption;
     // A ".raw" file is analysed at the frequency typed; a sound file states its own.
     double rate = 0;
-    if (IsRawName(path)) {
+    if (IsRawName(path_)) {
         const std::optional<double> fs = ParseNumber(frequency_);
         if (!fs || !(*fs >= kMinSamplingRate) || !(*fs <= kMaxSamplingRate)) {
             view_["Label19"].visible = true;
@@ -678,7 +756,7 @@ void RawFileModel::mnuSpectrogram_Click() {
         rate = *fs;
     }
     SetPointer(kPointerHourglass);
-    spectrogram_->Open(path, channels_, rate);
+    spectrogram_->Open(path_.string(), channels_, rate);
     SetPointer(kPointerDefault);
 }
 
