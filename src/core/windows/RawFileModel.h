@@ -30,6 +30,13 @@ class MainWindowModel;
 // pictures name the data's source.
 inline constexpr const char* kRecordingName = QT_TRANSLATE_NOOP("Form6", "(recording)");
 
+// The hint on a selection too small to transfer, as the control table gives it; the
+// same label says instead what is wrong when the file is too short or the selection
+// starts past its end.
+inline constexpr const char* kFewPointsHint =
+    "The calculation will not produce good results with a number of points below  1024. "
+    "Select a little bit larger region. ";
+
 // The sampling frequencies a transfer accepts, hertz.
 inline constexpr double kMinSamplingRate = 1;
 inline constexpr double kMaxSamplingRate = 1000000;
