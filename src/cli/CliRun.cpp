@@ -208,7 +208,7 @@ std::string LoadRecording(MainWindowModel& window, CliPlatform& platform,
 std::string SelectAndTransfer(MainWindowModel& window, const CliOptions& options) {
     RawFileModel& raw = window.RawFile();
     // The middle of a sample's stretch of the graph, so the index under it is exact.
-    const int n = WholeNumber(raw.View()["Label18"].caption);
+    const int n = raw.PlottedPoints();
     const double perPoint = n > 0 ? raw.View()["Picture2"].width / n : 0;
     const auto [first, last] = options.rawSelection.value_or(std::make_pair(0, n));
     raw.Fire("Picture2", Event::MouseDown, {.button = 1, .x = (first + 0.5) * perPoint});

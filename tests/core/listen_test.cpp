@@ -202,12 +202,12 @@ TEST_P(RecordCases, TransferGivesTheRecordedSamples) {
     ASSERT_TRUE(Raw().Fire("Command2", Event::Click));
     ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
     const int frames = input.requestedFrames;
-    EXPECT_EQ(C("Label2").caption, "(recording)");
-    EXPECT_EQ(C("Label7").caption, std::to_string(frames));
-    EXPECT_EQ(C("Label18").caption, std::to_string(frames));
+    EXPECT_EQ(Shown("Label2"), "(recording)");
+    EXPECT_EQ(Shown("Label7"), std::to_string(frames));
+    EXPECT_EQ(Shown("Label18"), std::to_string(frames));
     EXPECT_EQ(Raw().FrequencyText(), std::to_string(c.rate));
     Drag(c.first, c.last);
-    EXPECT_EQ(C("Label16").caption, std::to_string(c.transferred));
+    EXPECT_EQ(Shown("Label16"), std::to_string(c.transferred));
     ASSERT_TRUE(Transfer());
     const std::vector<double> recorded = RecordedSamples(input.sound);
     const DataList expected = SampleList(std::vector<double>(
@@ -292,7 +292,7 @@ TEST_P(RecordRefusals, SaidAndNothingChanges) {
     ASSERT_TRUE(Raw().Fire("Command2", Event::Click));
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find(c.message), std::string::npos) << platform.messages[0];
-    EXPECT_EQ(C("Label2").caption, "");
+    EXPECT_EQ(Shown("Label2"), "");
     EXPECT_FALSE(C("Picture2").visible);
 }
 
@@ -358,7 +358,7 @@ TEST_P(ListenCases, FramesFollowTheSoundAndStopKeepsTheLast) {
     EXPECT_EQ(State().sampleList, onScreen);
     EXPECT_EQ(State().spectrumList, spectrumOnScreen);
     EXPECT_EQ(State().rawFileName, "(recording)");
-    EXPECT_EQ(Raw().View()["Label2"].caption, "(recording)");
+    EXPECT_EQ(Shown("Label2"), "(recording)");
     EXPECT_EQ(Raw().FrequencyText(), std::to_string(c.rate));
     // Sound after the stop changes nothing.
     input.Feed(Tones({{c.tone * 2, 0.6}}, c.rate, c.rate));

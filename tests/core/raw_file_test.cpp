@@ -42,9 +42,9 @@ TEST_F(RawFileTest, FileLengthAndPlottedPoints) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
         Open(WriteRaw("f.raw", std::string(c.bytes, '\x80')));
-        EXPECT_EQ(C("Label7").caption, c.inFile);
-        EXPECT_EQ(C("Label18").caption, c.inGraph);
-        EXPECT_EQ(C("Label2").caption, "f.raw");
+        EXPECT_EQ(Shown("Label7"), c.inFile);
+        EXPECT_EQ(Shown("Label18"), c.inGraph);
+        EXPECT_EQ(Shown("Label2"), "f.raw");
         EXPECT_TRUE(C("Picture2").visible);
         EXPECT_FALSE(C("ProgressBar1").visible);
         EXPECT_EQ(C("ProgressBar1").value, 100);
@@ -72,10 +72,10 @@ TEST_F(RawFileTest, SelectedPointsAndThePowerOfTwoTransferred) {
         Model().Fire("mnuMultipleWavesItem", Event::Click);
         Open(path);
         Drag(c.first, c.last);
-        EXPECT_EQ(C("Label11").caption, std::to_string(c.first));
-        EXPECT_EQ(C("Label12").caption, std::to_string(c.last));
-        EXPECT_EQ(C("Label15").caption, c.selected);
-        EXPECT_EQ(C("Label16").caption, c.transferred);
+        EXPECT_EQ(Shown("Label11"), std::to_string(c.first));
+        EXPECT_EQ(Shown("Label12"), std::to_string(c.last));
+        EXPECT_EQ(Shown("Label15"), c.selected);
+        EXPECT_EQ(Shown("Label16"), c.transferred);
         ASSERT_TRUE(Transfer());
         if (c.hint) {
             EXPECT_TRUE(C(c.hint).visible);
@@ -167,14 +167,14 @@ TEST_F(RawFileTest, DraggingIsBoundedByTheGraph) {
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         Raw().Fire("Picture2", Event::MouseMove, {.button = 1, .x = s.x});
-        EXPECT_EQ(C("Label12").caption, s.last);
+        EXPECT_EQ(Shown("Label12"), s.last);
         EXPECT_DOUBLE_EQ(C("Picture3").width, s.bandWidth);
         EXPECT_DOUBLE_EQ(C("Picture4").left, -start);
     }
     // The right button clears the selection.
     Raw().Fire("Picture2", Event::MouseDown, {.button = 2, .x = start});
     EXPECT_FALSE(C("Picture3").visible);
-    EXPECT_EQ(C("Label16").caption, "");
+    EXPECT_EQ(Shown("Label16"), "");
 }
 
 TEST_F(RawFileTest, TransferRefusalsShowAHintAndChangeNothing) {
@@ -225,13 +225,13 @@ TEST_F(RawFileTest, FilesThatCannotBeUsedAreReportedAndChangeNothing) {
         platform.messages.clear();
         Open(c.path);
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(C("Label2").caption, "good.raw");
-        EXPECT_EQ(C("Label18").caption, "3000");
-        EXPECT_EQ(C("Label16").caption, "1024");
+        EXPECT_EQ(Shown("Label2"), "good.raw");
+        EXPECT_EQ(Shown("Label18"), "3000");
+        EXPECT_EQ(Shown("Label16"), "1024");
     }
     // Cancelling the dialog changes nothing either.
     ASSERT_TRUE(Raw().Fire("mnuOpen", Event::Click));
-    EXPECT_EQ(C("Label2").caption, "good.raw");
+    EXPECT_EQ(Shown("Label2"), "good.raw");
 }
 
 TEST_F(RawFileTest, LeavingWithoutATransferRestoresTheFunctionKindOnce) {

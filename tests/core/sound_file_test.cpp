@@ -121,10 +121,10 @@ TEST_F(SoundFileTest, TonesTransferAtTheFilesOwnRate) {
         Open(path);
         const int frames = static_cast<int>(c.seconds * c.layout.rate);
         EXPECT_EQ(Raw().BoundText("Text1"), std::to_string(c.layout.rate));
-        EXPECT_EQ(C("Label7").caption, std::to_string(frames));
-        EXPECT_EQ(C("Label18").caption, std::to_string(std::min(frames, kMaxRawSamples)));
+        EXPECT_EQ(Shown("Label7"), std::to_string(frames));
+        EXPECT_EQ(Shown("Label18"), std::to_string(std::min(frames, kMaxRawSamples)));
         EXPECT_EQ(C("Label22").visible, *c.cut != '\0');
-        EXPECT_EQ(C("Label22").caption, c.cut);
+        EXPECT_EQ(Shown("Label22"), c.cut);
         TransferSamples(0, 4200);
         EXPECT_EQ(State().dataSource, DataSource::RawFile);
         EXPECT_EQ(State().Get(Field::cyclesPerSecond), std::to_string(c.layout.rate));
@@ -241,8 +241,8 @@ TEST_F(SoundFileTest, ChannelChoiceIsKeptAndReplotsTheOpenFile) {
         EXPECT_EQ(C("Option2").checked, s.mean);
         EXPECT_EQ(Raw().Channels(), s.mean ? ChannelChoice::mean : ChannelChoice::first);
         // The selection stays; "Transfer" takes it from the channels now chosen.
-        EXPECT_EQ(C("Label11").caption, "10");
-        EXPECT_EQ(C("Label16").caption, "1024");
+        EXPECT_EQ(Shown("Label11"), "10");
+        EXPECT_EQ(Shown("Label16"), "1024");
         ASSERT_TRUE(Raw().Fire("Command1", Event::Click));
         EXPECT_EQ(State().sampleList.Line(1), s.value);
     }
@@ -280,9 +280,9 @@ TEST_F(SoundFileTest, FilesThatCannotBeDecodedAreReportedAndChangeNothing) {
         Open(path);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_NE(platform.messages[0].find(c.message), std::string::npos) << platform.messages[0];
-        EXPECT_EQ(C("Label2").caption, "good.wav");
+        EXPECT_EQ(Shown("Label2"), "good.wav");
         EXPECT_EQ(Raw().BoundText("Text1"), "16000");
-        EXPECT_EQ(C("Label7").caption, "3000");
+        EXPECT_EQ(Shown("Label7"), "3000");
     }
 }
 
@@ -381,11 +381,11 @@ TEST_F(SoundFileTest, ContentDecidesWhatIsDecoded) {
         if (outcome == "sound") {
             EXPECT_TRUE(platform.messages.empty());
             EXPECT_EQ(Raw().BoundText("Text1"), "12000");
-            EXPECT_EQ(C("Label7").caption, "2000");
+            EXPECT_EQ(Shown("Label7"), "2000");
         } else if (outcome == "raw") {
             EXPECT_TRUE(platform.messages.empty());
             EXPECT_EQ(Raw().BoundText("Text1"), "22050");
-            EXPECT_EQ(C("Label7").caption, std::to_string(std::filesystem::file_size(path)));
+            EXPECT_EQ(Shown("Label7"), std::to_string(std::filesystem::file_size(path)));
         } else {
             ASSERT_EQ(platform.messages.size(), 1u);
             EXPECT_EQ(platform.messages[0].rfind(outcome, 0), 0u) << platform.messages[0];

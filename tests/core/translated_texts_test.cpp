@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     Places, RecordingName,
     ::testing::Values(RecordingCase{"raw file window's name line",
                                     [](const RawFileModel& raw, const AnalysisState&) {
-                                        return raw.View()["Label2"].caption;
+                                        return raw.BoundText("Label2").value_or("");
                                     }},
                       RecordingCase{"main window's data source",
                                     [](const RawFileModel&, const AnalysisState& state) {

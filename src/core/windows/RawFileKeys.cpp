@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "platform/Translation.h"
-#include "state/NumberText.h"
 #include "windows/GraphKeys.h"
 #include "windows/RawFileModel.h"
 
@@ -18,8 +17,8 @@ constexpr int kLeftButton = 1, kRightButton = 2;
 }  // namespace
 
 void RawFileModel::Picture2_KeyPress(int key, int shift) {
-    const int n = WholeNumber(view_["Label18"].caption);
-    if (view_["Label2"].caption.empty() || n < 1) return;
+    const int n = plotted_;
+    if (!Plotted() || n < 1) return;
     // Sample i lies from x = i * W / n on: the cursor stops at each of the n + 1 places
     // a press or a drag reads, the right edge included.
     const double perPoint = TwipsPerPoint();
@@ -59,21 +58,18 @@ void RawFileModel::DragSelection(double from, double to) {
 Description RawFileModel::Describe(const std::string& control) const {
     if (control != "Picture2") return {};
     Description said{Translate("Form6", "Graph of the file"), ""};
-    const std::string& name = view_["Label2"].caption;
-    if (name.empty()) {
+    if (!Plotted()) {
         said.text = Translate("Form6", "No file opened yet.");
         return said;
     }
-    auto caption = [this](const char* label) { return view_[label].caption; };
     said.text = FillIn(Translate("Form6", "%1: %2 points shown of the file's %3."),
-                       {name, caption("Label18"), caption("Label7")});
-    if (view_["Label22"].visible) said.text += " " + caption("Label22") + ".";
-    if (view_["Picture3"].visible && !caption("Label15").empty())
+                       {PlottedName(), PlottedText(), FileLengthText()});
+    if (view_["Label22"].visible) said.text += " " + StretchNote() + ".";
+    if (view_["Picture3"].visible && selection_)
         said.text += " " + FillIn(Translate("Form6",
                                             "Selected: points %1 to %2, %3 points, %4 to be "
                                             "transferred."),
-                                  {caption("Label11"), caption("Label12"), caption("Label15"),
-                                   caption("Label16")});
+                                  {FirstText(), LastText(), SelectedText(), TransferText()});
     else
         said.text +=
             " " + Translate("Form6", "Nothing selected: press Enter at each end of a stretch.");

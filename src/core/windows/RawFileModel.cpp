@@ -1,5 +1,5 @@
-// The raw file window: its control table, opening and plotting a file, the selection
-// with the mouse and the transfer to the main window.
+// The raw file window: opening and plotting a file, the selection with the mouse and
+// the transfer to the main window (its control table is in RawFileControls.cpp).
 #include "windows/RawFileModel.h"
 
 #include <cmath>
@@ -15,226 +15,6 @@
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
-
-namespace {
-
-using K = ControlKind;
-using M = RawFileModel;
-using B = Behaviour<M>;
-
-using Row = ControlRow<M>;
-
-constexpr const char* kFrequencyHint =
-    "The frequency of the file must be a number of hertz from 1 to 1000000 (for example "
-    "22050). Type it in the box above and transfer again.";
-// The hint on a selection too small to transfer, as the table gives it; the same label
-// says instead what is wrong when the file is too short or the selection starts past
-// its end.
-constexpr const char* kFewPointsHint =
-    "The calculation will not produce good results with a number of points below  1024. "
-    "Select a little bit larger region. ";
-
-// The hints answer a click by hiding themselves.
-B Hint(B::Handler click) {
-    return {.click = std::move(click)};
-}
-
-constexpr double kLine = 255;
-// The hints share one place below the counts; one shows at a time.
-constexpr Place kHintPlace = {240, 5600, kRawFrameWidth, 900};
-
-}  // namespace
-
-const ControlTable<M>& M::Table() {
-    static const ControlTable<M> table = {
-        "Form6",
-        "FFT Quorbel - Files  *.raw",
-        kForm6Width,
-        kForm6Height,
-        {.unload = HANDLER(M, Form_Unload)},
-        {
-            {"mnuOpen", K::MenuItem, "", "Open", "", {.click = HANDLER(M, mnuOpen_Click)}},
-            // The frequency above the graph.
-            {"Label21",
-             K::Label,
-             "",
-             "Frequency of file .raw (modify by typing a new value if necessary):",
-             "",
-             {},
-             kPlain,
-             {240, 40, 4560, 420}},
-            {"Text1",
-             K::TextBox,
-             "",
-             "",
-             "",
-             {.text = [](const M& m) { return m.FrequencyText(); },
-              .type = [](M& m, const std::string& t) { m.TypeFrequency(t); }},
-             kPlain,
-             {4900, 100, 1200, 300}},
-            // The frame of the graph and the graph, drawn on although the selection band
-            // and the inverted plot seen through it lie over them.
-            {"Picture1",
-             K::Picture,
-             "",
-             "",
-             "",
-             {},
-             kDrawn,
-             {240, 480, kRawFrameWidth, kRawFrameHeight}},
-            {"Picture2",
-             K::Picture,
-             "Picture1",
-             "",
-             "",
-             {.mouseDown = HANDLER(M, Picture2_MouseDown),
-              .mouseMove = HANDLER(M, Picture2_MouseMove),
-              .keyPress = HANDLER(M, Picture2_KeyPress)},
-             kHidden | kDrawn,
-             {100, 200, kRawGraphWidth, kRawGraphHeight}},
-            {"Picture3", K::Picture, "Picture2", "", "", {}, kHidden, {0, 0, 0, kRawGraphHeight}},
-            {"Picture4",
-             K::Picture,
-             "Picture3",
-             "",
-             "",
-             {.mouseDown = HANDLER(M, Picture4_MouseDown)},
-             kPlain,
-             {0, 0, kRawGraphWidth, kRawGraphHeight}},
-            {"ProgressBar1",
-             K::ProgressBar,
-             "",
-             "",
-             "",
-             {},
-             kHidden,
-             {2160, 2040, 3000, 255},
-             {},
-             {0, 100}},
-            {"Option1",
-             K::Option,
-             "",
-             "First channel",
-             "Sound files with several channels: plot and transfer the first channel",
-             {.click = HANDLER(M, Option1_Click)},
-             kChecked,
-             {240, 3700, 2400, kLine}},
-            {"Option2",
-             K::Option,
-             "",
-             "Mean of the channels",
-             "Sound files with several channels: plot and transfer the mean of all channels",
-             {.click = HANDLER(M, Option2_Click)},
-             kPlain,
-             {2760, 3700, 2400, kLine}},
-            // The recording of the sound input beside the channel options: its length
-            // in seconds, then the button.
-            {"Text2",
-             K::TextBox,
-             "",
-             "",
-             "Length of the recording, seconds (at most 34000 samples at the input's rate)",
-             {.text = [](const M& m) { return m.RecordSecondsText(); },
-              .type = [](M& m, const std::string& t) { m.TypeRecordSeconds(t); }},
-             kPlain,
-             {5280, 3680, 560, 300}},
-            {"Label23", K::Label, "", "s", "", {}, kPlain, {5880, 3700, 300, kLine}},
-            {"Command2",
-             K::Button,
-             "",
-             "Record",
-             "Record the sound input for the seconds typed beside, and plot it",
-             {.click = HANDLER(M, Command2_Click)},
-             kPlain,
-             {6300, 3650, 1200, 345}},
-            {"Label22", K::Label, "", "", "", {}, kHidden, {3420, 4000, 4035, kLine}},
-            // The counts, the transfer and the file name below the graph.
-            {"Label3",
-             K::Label,
-             "",
-             "Points in the File:",
-             "",
-             {},
-             kPlain,
-             {240, 4300, 1800, kLine}},
-            {"Label7", K::Label, "", "", "", {}, kPlain, {2100, 4300, 1000, kLine}},
-            {"Label17",
-             K::Label,
-             "",
-             "Points in the graph:",
-             "",
-             {},
-             kPlain,
-             {3300, 4300, 1900, kLine}},
-            {"Label18", K::Label, "", "", "", {}, kPlain, {5250, 4300, 1000, kLine}},
-            {"Label8", K::Label, "", "Selection:", "", {}, kPlain, {240, 4600, 1000, kLine}},
-            {"Label9", K::Label, "", "Minimum:", "", {}, kPlain, {1300, 4600, 900, kLine}},
-            {"Label11", K::Label, "", "", "", {}, kPlain, {2250, 4600, 900, kLine}},
-            {"Label10", K::Label, "", "Maximum:", "", {}, kPlain, {3300, 4600, 900, kLine}},
-            {"Label12", K::Label, "", "", "", {}, kPlain, {4250, 4600, 900, kLine}},
-            {"Command1",
-             K::Button,
-             "",
-             "Transfer",
-             "Transfer selected points for FFT calculations",
-             {.click = HANDLER(M, Command1_Click)},
-             kPlain,
-             {6300, 4550, 1200, 400}},
-            {"Label13", K::Label, "", "Selected points:", "", {}, kPlain, {240, 4900, 1800, kLine}},
-            {"Label15", K::Label, "", "", "", {}, kPlain, {2100, 4900, 1000, kLine}},
-            {"Label14",
-             K::Label,
-             "",
-             "To be transferred:",
-             "",
-             {},
-             kPlain,
-             {3300, 4900, 1900, kLine}},
-            {"Label16", K::Label, "", "", "", {}, kPlain, {5250, 4900, 1000, kLine}},
-            {"Label2", K::Label, "", "", "", {}, kHidden, {240, 5250, 6000, kLine}},
-            // The full path: it is kept in a label too narrow to be read, here of no
-            // width at all, so that no part of it shows cut.
-            {"Label1", K::Label, "", "", "", {}, kPlain, {6300, 5250, 0, kLine}},
-            {"Label5", K::Label, "",
-             "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part of "
-             "the graph which will be used to make the Fourier Transform calculation.",
-             "", Hint(HANDLER(M, Label5_Click)), kPlain, kHintPlace},
-            {"Label4", K::Label, "",
-             "To perform the Fourier Transform calculation, a part of the graph must be "
-             "selected. Just drag the mouse over the graph (from left to right), with the left "
-             "button pressed.",
-             "", Hint(HANDLER(M, Label4_Click)), kHidden, kHintPlace},
-            {"Label6", K::Label, "", kFewPointsHint, "", Hint(HANDLER(M, Label6_Click)), kHidden,
-             kHintPlace},
-            {"Label19", K::Label, "", kFrequencyHint, "", Hint(HANDLER(M, Label19_Click)), kHidden,
-             kHintPlace},
-            // Which stretch of a file longer than the graph is shown.
-            {"HScroll1",
-             K::ScrollBar,
-             "",
-             "",
-             "Which part of the file the graph shows",
-             {.change = HANDLER(M, HScroll1_Change)},
-             kHidden,
-             {240, 4000, 3060, kLine},
-             {},
-             {0, 0, 0, 1, 20}},
-            {"mnuSpectrogram",
-             K::MenuItem,
-             "",
-             "Spectrogram...",
-             "",
-             {.click = HANDLER(M, mnuSpectrogram_Click)}},
-        }};
-    return table;
-}
-
-ViewState RawFileInitialView() {
-    ViewState view = ViewOfTable(M::Table());
-    AddKeyCursor(view, kRawKeyCursor, "Picture2", 0, kRawGraphHeight);
-    AddKeyCursor(view, kRawBandKeyCursor, "Picture4", 0, kRawGraphHeight, "Picture2");
-    return view;
-}
 
 namespace {
 
@@ -314,24 +94,22 @@ void RawFileModel::mnuOpen_Click() {
         return;
     }
     recording_.reset();
-    ShowPlotted(*read, *name, std::filesystem::path(*name).filename().string(), rate);
+    ShowPlotted(*read, *name, rate);
 }
 
-void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
-                               const std::string& name, std::optional<int> rate) {
+void RawFileModel::ShowPlotted(const RawRead& read, const std::filesystem::path& path,
+                               std::optional<int> rate) {
     view_["Picture2"].visible = false;
     SetPointer(kPointerHourglass);
     surfaces_.Picture2.Cls();
-    view_["Label1"].caption = path;
-    view_["Label2"].caption = name;
+    path_ = path;
     view_["Label2"].visible = true;
-    view_["Label7"].caption = std::to_string(read.length);
+    fileLength_ = read.length;
     // A new file has no selection yet.
     ClearSelection();
     Lerfile(read);
     // A sound file states its sampling frequency; a ".raw" file keeps the one typed.
     if (rate) frequency_ = std::to_string(*rate);
-    fileLength_ = read.length;
     ShowStretch(read);
     SetPointer(kPointerDefault);
 }
@@ -339,8 +117,55 @@ void RawFileModel::ShowPlotted(const RawRead& read, const std::string& path,
 void RawFileModel::ClearSelection() {
     keySelectionStart_.reset();
     view_["Picture3"].visible = false;
-    for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
-        view_[count].caption.clear();
+    selection_.reset();
+}
+
+// --- what the labels below the graph show
+
+std::string RawFileModel::PlottedName() const {
+    if (recording_) return Translate("Form6", kRecordingName);
+    return path_.filename().string();
+}
+
+std::string RawFileModel::FileLengthText() const {
+    return Plotted() ? std::to_string(fileLength_) : "";
+}
+
+std::string RawFileModel::PlottedText() const {
+    return Plotted() ? std::to_string(plotted_) : "";
+}
+
+std::string RawFileModel::FirstText() const {
+    return selection_ ? std::to_string(selection_->first) : "";
+}
+
+std::string RawFileModel::LastText() const {
+    return selection_ ? std::to_string(selection_->last) : "";
+}
+
+std::string RawFileModel::SelectedText() const {
+    return selection_ ? std::to_string(selection_->Count()) : "";
+}
+
+int RawFileModel::TransferPoints() const {
+    return selection_ ? TransferCount(selection_->Count()) : 0;
+}
+
+std::string RawFileModel::TransferText() const {
+    return selection_ ? std::to_string(TransferPoints()) : "";
+}
+
+std::string RawFileModel::StretchNote() const {
+    if (!Plotted() || fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples)) return "";
+    const std::uintmax_t last = stretchStart_ + static_cast<std::uintmax_t>(plotted_) - 1;
+    const std::vector<std::string> samples = {std::to_string(stretchStart_), std::to_string(last),
+                                              std::to_string(fileLength_)};
+    // The stretch's start in seconds, to the millisecond.
+    if (stretchRate_)
+        return FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
+                      {NumberText(std::round(stretchStart_ / *stretchRate_ * 1000) / 1000),
+                       samples[0], samples[1], samples[2]});
+    return FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
 }
 
 void RawFileModel::ShowStretch(const RawRead& read) {
@@ -352,37 +177,22 @@ void RawFileModel::ShowStretch(const RawRead& read) {
     const std::uintmax_t beyond = longer ? read.length - kMaxRawSamples : 0;
     bar.max = static_cast<int>((beyond + kStretchStep - 1) / kStretchStep);
     bar.value = static_cast<int>((read.start + kStretchStep - 1) / kStretchStep);
-    ControlState& note = view_["Label22"];
-    note.visible = longer;
-    if (!longer) {
-        note.caption.clear();
-        return;
-    }
-    const std::uintmax_t last = read.start + static_cast<std::uintmax_t>(read.n) - 1;
-    const std::vector<std::string> samples = {std::to_string(read.start), std::to_string(last),
-                                              std::to_string(read.length)};
-    // The stretch's start in seconds, to the millisecond, at the frequency typed.
+    view_["Label22"].visible = longer;
+    // The note gives the stretch's start at the frequency typed now.
     const std::optional<double> fs = ParseNumber(frequency_);
-    if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate)
-        note.caption = FillIn(Translate("Form6", "From %1 s: samples %2 to %3 of %4"),
-                              {NumberText(std::round(read.start / *fs * 1000) / 1000), samples[0],
-                               samples[1], samples[2]});
-    else
-        note.caption = FillIn(Translate("Form6", "Samples %1 to %2 of %3"), samples);
+    stretchRate_.reset();
+    if (fs && *fs >= kMinSamplingRate && *fs <= kMaxSamplingRate) stretchRate_ = *fs;
 }
 
 void RawFileModel::HScroll1_Change() {
-    const std::string& path = view_["Label1"].caption;
-    if (view_["Label2"].caption.empty() ||
-        fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples))
-        return;
+    if (!Plotted() || fileLength_ <= static_cast<std::uintmax_t>(kMaxRawSamples)) return;
     const std::uintmax_t start = std::min<std::uintmax_t>(
         static_cast<std::uintmax_t>(view_["HScroll1"].value) * kStretchStep,
         fileLength_ - kMaxRawSamples);
     std::string error;
     std::optional<int> rate;
     SetPointer(kPointerHourglass);
-    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, start);
+    const std::optional<RawRead> read = ReadPlotted(path_, &rate, &error, start);
     if (!read) {
         SetPointer(kPointerDefault);
         platform_.MessageBox(error);
@@ -394,8 +204,9 @@ void RawFileModel::HScroll1_Change() {
     SetPointer(kPointerDefault);
 }
 
-std::optional<RawRead> RawFileModel::ReadPlotted(const std::string& path, std::optional<int>* rate,
-                                                 std::string* error, std::uintmax_t start) const {
+std::optional<RawRead> RawFileModel::ReadPlotted(const std::filesystem::path& path,
+                                                 std::optional<int>* rate, std::string* error,
+                                                 std::uintmax_t start) const {
     if (IsRawName(path)) return ReadRawFile(path, error, start);
     std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error, start);
     if (!sound) return std::nullopt;
@@ -412,11 +223,10 @@ void RawFileModel::ChooseChannels(ChannelChoice choice) {
     if (recording_) return;
     // A plotted sound file is plotted again from the chosen channels; its selection
     // and the frequency typed stay.
-    const std::string& path = view_["Label1"].caption;
-    if (view_["Label2"].caption.empty() || IsRawName(path)) return;
+    if (!Plotted() || IsRawName(path_)) return;
     std::string error;
     std::optional<int> rate;
-    const std::optional<RawRead> read = ReadPlotted(path, &rate, &error, stretchStart_);
+    const std::optional<RawRead> read = ReadPlotted(path_, &rate, &error, stretchStart_);
     if (!read) {
         platform_.MessageBox(error);
         return;
@@ -446,7 +256,7 @@ void RawFileModel::Lerfile(const RawRead& read) {
     bar.visible = false;
     frame.Cls();
     view_["Picture2"].visible = true;
-    view_["Label18"].caption = std::to_string(read.n);
+    plotted_ = read.n;
 }
 
 // --- recording
@@ -496,7 +306,7 @@ void RawFileModel::Command2_Click() {
 void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
     HideHints();
     recording_ = std::move(samples);
-    ShowPlotted(RecordedRead(*recording_), "", Translate("Form6", kRecordingName), rate);
+    ShowPlotted(RecordedRead(*recording_), {}, rate);
 }
 
 void RawFileModel::SelectWhole() {
@@ -507,8 +317,7 @@ void RawFileModel::SelectWhole() {
 // --- selection
 
 double RawFileModel::TwipsPerPoint() const {
-    const int n = WholeNumber(view_["Label18"].caption);
-    return n > 0 ? view_["Picture2"].width / n : 0;
+    return plotted_ > 0 ? view_["Picture2"].width / plotted_ : 0;
 }
 
 void RawFileModel::StartSelection(double x) {
@@ -516,21 +325,16 @@ void RawFileModel::StartSelection(double x) {
     view_["Picture3"].width = 0;
     view_["Picture4"].left = -x;
     const double perPoint = TwipsPerPoint();
-    const std::string first =
-        std::to_string(perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0);
-    view_["Label11"].caption = first;
-    view_["Label12"].caption = first;
-    view_["Label15"].caption = "0";
-    view_["Label16"].caption = "0";
+    const int first = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
+    selection_ = Selection{first, first};
 }
 
 void RawFileModel::Picture2_MouseDown(int button, int, double x, double) {
     HideHints();
-    if (view_["Label2"].caption.empty()) return;
+    if (!Plotted()) return;
     if (button == 2) {
         view_["Picture3"].visible = false;
-        for (const char* count : {"Label11", "Label12", "Label15", "Label16"})
-            view_[count].caption.clear();
+        selection_.reset();
         return;
     }
     StartSelection(x);
@@ -546,7 +350,7 @@ void RawFileModel::Picture4_MouseDown(int button, int, double x, double) {
 }
 
 void RawFileModel::Picture2_MouseMove(int button, int, double x, double) {
-    if ((button & 1) == 0 || view_["Label2"].caption.empty()) return;
+    if ((button & 1) == 0 || !Plotted()) return;
     ControlState& band = view_["Picture3"];
     if (x <= band.left) return;
     const double W = view_["Picture2"].width;
@@ -554,13 +358,9 @@ void RawFileModel::Picture2_MouseMove(int button, int, double x, double) {
     band.width = x - band.left;
     band.visible = true;
     const double perPoint = TwipsPerPoint();
-    const int last = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
-    view_["Label12"].caption = std::to_string(last);
-    if (view_["Label11"].caption.empty()) view_["Label11"].caption = "0";
-    const int first = WholeNumber(view_["Label11"].caption);
-    const int selected = last - first;
-    view_["Label15"].caption = std::to_string(selected);
-    view_["Label16"].caption = std::to_string(TransferCount(selected));
+    // A drag that no press started selects from the first point.
+    if (!selection_) selection_ = Selection{};
+    selection_->last = perPoint > 0 ? static_cast<int>(std::floor(x / perPoint)) : 0;
 }
 
 // --- transfer
@@ -574,7 +374,7 @@ void RawFileModel::Command1_Click() {
         view_["Label4"].visible = true;
         return;
     }
-    if (WholeNumber(view_["Label16"].caption) < kMinTransfer) {
+    if (TransferPoints() < kMinTransfer) {
         view_["Label6"].caption = FewPointsHint();
         view_["Label6"].visible = true;
         return;
@@ -597,10 +397,9 @@ void RawFileModel::Command1_Click() {
 }
 
 std::string RawFileModel::FewPointsHint() const {
-    const long long samples = WholeNumber(view_["Label7"].caption);
-    const int plotted = WholeNumber(view_["Label18"].caption);
-    const int first = WholeNumber(view_["Label11"].caption);
-    if (samples < kMinTransfer)
+    const std::uintmax_t samples = fileLength_;
+    const int first = selection_ ? selection_->first : 0;
+    if (samples < static_cast<std::uintmax_t>(kMinTransfer))
         return FillIn(samples == 1 ? Translate("Form6",
                                                "The file holds only %1 sample: the calculation "
                                                "needs at least 1024. Open a longer file.")
@@ -608,28 +407,26 @@ std::string RawFileModel::FewPointsHint() const {
                                                "The file holds only %1 samples: the calculation "
                                                "needs at least 1024. Open a longer file."),
                       {std::to_string(samples)});
-    if (first >= plotted)
+    if (first >= plotted_)
         return FillIn(Translate("Form6",
                                 "The selection starts at point %1, past the end of the "
                                 "graph's %2 points. Drag over the graph from left to right, "
                                 "with the left button pressed."),
-                      {std::to_string(first), std::to_string(plotted)});
+                      {std::to_string(first), std::to_string(plotted_)});
     return kFewPointsHint;
 }
 
 void RawFileModel::SelDados() {
     // The selection counts the graph's points; the graph starts at the stretch shown.
-    const std::int64_t first =
-        static_cast<std::int64_t>(stretchStart_) + WholeNumber(view_["Label11"].caption);
-    const int N = WholeNumber(view_["Label16"].caption);
+    const std::int64_t first = static_cast<std::int64_t>(stretchStart_) + selection_->first;
+    const int N = TransferPoints();
     const double fs = *ParseNumber(frequency_);
     SetProgress(2);
     std::string error;
-    const std::string& path = view_["Label1"].caption;
     std::optional<DataList> samples = recording_ ? RecordedSampleList(*recording_, first, N, &error)
-                                      : IsRawName(path)
-                                          ? RawSampleList(path, first, N, &error)
-                                          : SoundSampleList(path, first, N, channels_, &error);
+                                      : IsRawName(path_)
+                                          ? RawSampleList(path_, first, N, &error)
+                                          : SoundSampleList(path_, first, N, channels_, &error);
     if (!samples) {
         surfaces_.Form6.Cls();
         platform_.MessageBox(error);
@@ -638,8 +435,7 @@ void RawFileModel::SelDados() {
     const double T = N / fs;
     // The window's length in seconds, cut to four decimals.
     const double T4 = std::floor(T * 10000) / 10000;
-    main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4),
-                         view_["Label2"].caption);
+    main_.TakeRawSamples(std::move(*samples), NumberText(fs), NumberText(T4), PlottedName());
     PrintStatus(QT_TRANSLATE_NOOP("Form6", "Plotting graph of the function..."));
     SetProgress(15);
     main_.Graf(6);
@@ -657,7 +453,7 @@ void RawFileModel::SelDados() {
 
 void RawFileModel::mnuSpectrogram_Click() {
     HideHints();
-    if (view_["Label2"].caption.empty()) {
+    if (!Plotted()) {
         view_["Label5"].visible = true;
         return;
     }
@@ -667,10 +463,9 @@ void RawFileModel::mnuSpectrogram_Click() {
             "Messages", "The spectrogram is made from a sound file: open one with \"Open\"."));
         return;
     }
-    const std::string& path = view_["Label1"].caption;
     // A ".raw" file is analysed at the frequency typed; a sound file states its own.
     double rate = 0;
-    if (IsRawName(path)) {
+    if (IsRawName(path_)) {
         const std::optional<double> fs = ParseNumber(frequency_);
         if (!fs || !(*fs >= kMinSamplingRate) || !(*fs <= kMaxSamplingRate)) {
             view_["Label19"].visible = true;
@@ -679,12 +474,8 @@ void RawFileModel::mnuSpectrogram_Click() {
         rate = *fs;
     }
     SetPointer(kPointerHourglass);
-    spectrogram_->Open(path, channels_, rate);
+    spectrogram_->Open(path_.string(), channels_, rate);
     SetPointer(kPointerDefault);
-}
-
-const ControlTable<RawFileModel>& RawFileTable() {
-    return RawFileModel::Table();
 }
 
 }  // namespace quorbel

@@ -3,6 +3,8 @@
 // file, plots it, lets the student drag a selection over the plot and transfers a
 // power of two of the selected samples to the main window, which analyses them.
 // Positions are twips; the graph Picture2 shows sample i at x = i * W / n.
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,6 +29,13 @@ class MainWindowModel;
 // in the user's language, also where the main window, the report and the worksheet
 // pictures name the data's source.
 inline constexpr const char* kRecordingName = QT_TRANSLATE_NOOP("Form6", "(recording)");
+
+// The hint on a selection too small to transfer, as the control table gives it; the
+// same label says instead what is wrong when the file is too short or the selection
+// starts past its end.
+inline constexpr const char* kFewPointsHint =
+    "The calculation will not produce good results with a number of points below  1024. "
+    "Select a little bit larger region. ";
 
 // The sampling frequencies a transfer accepts, hertz.
 inline constexpr double kMinSamplingRate = 1;
@@ -130,6 +139,16 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // Selects every plotted sample, as a drag from the left edge of the graph to its
     // right edge does.
     void SelectWhole();
+    // What is plotted: the name the window gives it (the file's name, "(recording)",
+    // or empty while nothing is plotted), the samples of the file or recording and the
+    // samples on the graph (a stretch of a file longer than kMaxRawSamples).
+    std::string PlottedName() const;
+    std::uintmax_t FileLength() const { return fileLength_; }
+    int PlottedPoints() const { return plotted_; }
+    // The count of samples a transfer takes: the largest power of two the selection
+    // holds, or 0.
+    int TransferPoints() const;
+
     // The length typed beside "Record", seconds ("0.5" at first).
     const std::string& RecordSecondsText() const { return recordSeconds_; }
     void TypeRecordSeconds(const std::string& text) { recordSeconds_ = text; }
@@ -141,14 +160,28 @@ class RawFileModel : public TableWindow<RawFileModel> {
     std::function<void()> onProgress;
 
   private:
+    // A file or a recording is plotted.
+    bool Plotted() const { return recording_ || !path_.empty(); }
+    // What the labels bound to the window's counts show; empty where nothing is
+    // counted yet (no file plotted, no selection made).
+    std::string PathText() const { return path_.string(); }
+    std::string FileLengthText() const;
+    std::string PlottedText() const;
+    std::string FirstText() const;
+    std::string LastText() const;
+    std::string SelectedText() const;
+    std::string TransferText() const;
+    // The note beside the scroll bar of a file longer than the graph: which samples
+    // the stretch shown holds, and from which second.
+    std::string StretchNote() const;
     void HideHints();
     // What Label6 says about a selection too small to transfer.
     std::string FewPointsHint() const;
     void SetPointer(int pointer) { view_.mousePointer = pointer; }
     void Lerfile(const RawRead& read);  // plots the samples read from the file
-    // Shows the samples read from `name` (a path, or "" for a recording) as the
-    // plotted file, with its sampling frequency when it states one.
-    void ShowPlotted(const RawRead& read, const std::string& path, const std::string& name,
+    // Shows the samples read from `path` (or, empty, the recording) as the plotted
+    // file, with its sampling frequency when it states one.
+    void ShowPlotted(const RawRead& read, const std::filesystem::path& path,
                      std::optional<int> rate);
     void StartSelection(double x);
     // Reads the selected samples from the file and gives them to the main window.
@@ -156,7 +189,7 @@ class RawFileModel : public TableWindow<RawFileModel> {
     double TwipsPerPoint() const;
     void ChooseChannels(ChannelChoice choice);
     // The plotted file read again, as its name says: decoded or as ".raw" bytes.
-    std::optional<RawRead> ReadPlotted(const std::string& path, std::optional<int>* rate,
+    std::optional<RawRead> ReadPlotted(const std::filesystem::path& path, std::optional<int>* rate,
                                        std::string* error, std::uintmax_t start = 0) const;
     // Sets the scroll bar and the note beside it for the stretch `read` holds.
     void ShowStretch(const RawRead& read);
@@ -171,11 +204,23 @@ class RawFileModel : public TableWindow<RawFileModel> {
     MainWindowModel& main_;
     std::string frequency_ = "22050";
     std::string recordSeconds_ = "0.5";
+    // The file plotted; empty while a recording, or nothing, is.
+    std::filesystem::path path_;
     // The samples of the recording shown, while no file is.
     std::optional<std::vector<double>> recording_;
     ChannelChoice channels_ = ChannelChoice::first;
     std::uintmax_t stretchStart_ = 0;  // the file's sample at the graph's left edge
     std::uintmax_t fileLength_ = 0;    // samples in the file shown
+    int plotted_ = 0;                  // samples on the graph, from stretchStart_ on
+    // The sampling frequency (hertz) typed when the stretch was shown, if it was one a
+    // transfer accepts: the stretch's note gives its start in seconds at it.
+    std::optional<double> stretchRate_;
+    // The points of the graph under the selection's two ends, while there is one.
+    struct Selection {
+        int first = 0, last = 0;
+        int Count() const { return last - first; }
+    };
+    std::optional<Selection> selection_;
     std::unique_ptr<RecordingSurface> ownSpectrogramPicture_;
     std::unique_ptr<SpectrogramWindowModel> spectrogram_;
 };
