@@ -448,6 +448,13 @@ TEST_F(MusicTest, ScaleSwitchRoundTripResetsTheMusicalControls) {
     EXPECT_FALSE(View()["mnuG"].enabled);
     EXPECT_FALSE(View()["mnuPrintftgrItem"].enabled);
     EXPECT_EQ(picture5.ClsCount() > 0, true);
+    // Another quantity over the musical scale leaves the FFT graph hidden under it.
+    for (const char* option : {"Option1", "Option2", "Option3", "Option8"}) {
+        Press(option, Event::MouseDown);
+        Click(option);
+        EXPECT_FALSE(View()["Picture1"].visible) << option;
+        EXPECT_TRUE(View()["Picture4"].visible) << option;
+    }
 
     Click("Command9");
     Click("Command10");

@@ -6,19 +6,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "CompanionRun.h"
 #include "QtViews.h"
 #include "platform/Platform.h"
+#include "state/ParamFile.h"
 #include "views/GraphWidget.h"
 #include "views/MainWindowView.h"
 #include "views/WindowView.h"
@@ -68,9 +72,41 @@ TEST_F(RawAndInverseViewsTest, InverseShowsTheTableAndBothGraphs) {
     const QImage drawn = form4->Surface().Image();
     EXPECT_GT(CountPixels(drawn, qRgb(0, 128, 0)), 100);
     EXPECT_GT(CountPixels(drawn, qRgb(192, 0, 0)), 100);
-    // A second run lists its own points in place of the first run's.
+}
+
+// Each run lists its own points, as the companion lists them for the same parameters:
+// a new amplitude, "Both" and "Inverse" again replace every row of the first run.
+TEST_F(RawAndInverseViewsTest, EachInverseRunListsItsOwnPoints) {
+    const auto listed = [&] {
+        QListWidget* list = In<QListWidget>(view_->InverseWindow(), "List1");
+        std::vector<std::string> rows;
+        for (int i = 0; i < list->count(); ++i) rows.push_back(list->item(i)->text().toStdString());
+        return rows;
+    };
+    const auto companion = [&](const std::string& record) {
+        const std::filesystem::path params = folder_ / "companion.wr";
+        std::ofstream(params, std::ios::binary) << record;
+        std::vector<std::string> lines =
+            testing::LinesOf(testing::RunCompanion({"--params", params.string(), "inverse"}).out);
+        // The figures, an empty line and the errors come before the table.
+        lines.erase(lines.begin(), lines.begin() + std::min<std::size_t>(7, lines.size()));
+        return lines;
+    };
+
     In<QAction>(view_.get(), "mnuInverse")->trigger();
-    EXPECT_EQ(In<QListWidget>(form4, "List1")->count(), 1024);
+    const std::vector<std::string> first = listed();
+    EXPECT_EQ(first, companion(ParamFile::DefaultRecord()));
+
+    QLineEdit* amplitude = In<QLineEdit>(view_.get(), "Text3(0)");
+    amplitude->selectAll();
+    QTest::keyClicks(amplitude, "9");
+    In<QPushButton>(view_.get(), "Command17")->click();
+    In<QAction>(view_.get(), "mnuInverse")->trigger();
+    std::string nine = ParamFile::DefaultRecord();
+    nine.replace(nine.find(",1,"), 3, ",9,");  // "1024,30,1,..." : a of row 1
+    const std::vector<std::string> second = listed();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second, companion(nine));
 }
 
 TEST_F(RawAndInverseViewsTest, RawFilePlotSelectionAndTransfer) {

@@ -84,7 +84,9 @@ void MainWindowModel::Grafduplo() {
 }
 
 void MainWindowModel::RestaurButt() {
-    view_["Picture1"].visible = true;
+    // Over the musical scale the FFT graph stays hidden: its title would show above
+    // the musical canvas, which starts lower. "Lin" shows it again.
+    view_["Picture1"].visible = !MusicalScaleShown();
     view_["Picture6"].visible = false;
     view_["Picture7"].visible = false;
     for (const char* name : {"Command8", "Command2", "Command7", "Command4", "Command6", "Label10",
