@@ -1965,18 +1965,6 @@ salida de error, ninguna lista).
         <translation>Los parámetros iniciales no se pueden leer de %1 (%2). Escríbalos y elija &quot;Guardar&quot; para escribir un archivo nuevo.</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
-        <translation>El campo &quot;%1&quot; contiene %2, %3 No se guardó nada.</translation>
-    </message>
-    <message>
-        <source>which is not a number of points from 1 to 32767.</source>
-        <translation>que no es un número de puntos de 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>which is not a number.</source>
-        <translation>que no es un número.</translation>
-    </message>
-    <message>
         <source>The opening parameters cannot be saved in %1 (%2).</source>
         <translation>Los parámetros iniciales no se pueden guardar en %1 (%2).</translation>
     </message>
@@ -2259,6 +2247,46 @@ salida de error, ninguna lista).
     <message>
         <source>the document could not be made</source>
         <translation>el documento no se pudo hacer</translation>
+    </message>
+    <message>
+        <source>no room is left: the disk is full or a limit on the size of files was reached</source>
+        <translation>no queda espacio: el disco está lleno o se alcanzó un límite del tamaño de los archivos</translation>
+    </message>
+    <message>
+        <source>its permissions allow neither reading nor writing it</source>
+        <translation>sus permisos no permiten ni leerlo ni escribirlo</translation>
+    </message>
+    <message>
+        <source>it is a link and its folder refuses the new file that would replace it (the file it leads to is not written through it)</source>
+        <translation>es un enlace y su carpeta rechaza el archivo nuevo que lo reemplazaría (el archivo al que lleva no se escribe a través de él)</translation>
+    </message>
+    <message>
+        <source>its permissions do not allow reading it</source>
+        <translation>sus permisos no permiten leerlo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>no se puede abrir (%1)</translation>
+    </message>
+    <message>
+        <source>which is not a number. Type a number and save again.</source>
+        <translation>que no es un número. Escriba un número y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
+        <translation>que no es un número entero de 1 a 32768. Escriba un número entero de puntos y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>which lies beyond the range of numbers. Type a smaller number and save again.</source>
+        <translation>que está fuera del rango de los números. Escriba un número menor y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, %3</source>
+        <translation>El campo &quot;%1&quot; contiene %2, %3</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>No se guardó nada.</translation>
     </message>
 </context>
 <context>

@@ -1955,18 +1955,6 @@ nenhuma lista).
         <translation>Os parâmetros iniciais não podem ser lidos de %1 (%2). Digite-os e escolha &quot;Salvar&quot; para gravar um novo arquivo.</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; holds %2, %3 Nothing was saved.</source>
-        <translation>O campo &quot;%1&quot; contém %2, %3 Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>which is not a number of points from 1 to 32767.</source>
-        <translation>que não é um número de pontos de 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>which is not a number.</source>
-        <translation>que não é um número.</translation>
-    </message>
-    <message>
         <source>The opening parameters cannot be saved in %1 (%2).</source>
         <translation>Os parâmetros iniciais não podem ser salvos em %1 (%2).</translation>
     </message>
@@ -2249,6 +2237,46 @@ nenhuma lista).
     <message>
         <source>the document could not be made</source>
         <translation>o documento não pôde ser feito</translation>
+    </message>
+    <message>
+        <source>no room is left: the disk is full or a limit on the size of files was reached</source>
+        <translation>não há mais espaço: o disco está cheio ou foi atingido um limite de tamanho de arquivos</translation>
+    </message>
+    <message>
+        <source>its permissions allow neither reading nor writing it</source>
+        <translation>suas permissões não permitem nem lê-lo nem gravá-lo</translation>
+    </message>
+    <message>
+        <source>it is a link and its folder refuses the new file that would replace it (the file it leads to is not written through it)</source>
+        <translation>é um link e sua pasta recusa o arquivo novo que o substituiria (o arquivo ao qual ele leva não é gravado através dele)</translation>
+    </message>
+    <message>
+        <source>its permissions do not allow reading it</source>
+        <translation>suas permissões não permitem lê-lo</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>não pode ser aberto (%1)</translation>
+    </message>
+    <message>
+        <source>which is not a number. Type a number and save again.</source>
+        <translation>que não é um número. Digite um número e salve novamente.</translation>
+    </message>
+    <message>
+        <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
+        <translation>que não é um número inteiro de 1 a 32768. Digite um número inteiro de pontos e salve novamente.</translation>
+    </message>
+    <message>
+        <source>which lies beyond the range of numbers. Type a smaller number and save again.</source>
+        <translation>que está fora do intervalo dos números. Digite um número menor e salve novamente.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, %3</source>
+        <translation>O campo &quot;%1&quot; contém %2, %3</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nada foi salvo.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The desktop program: one main window on the user's display.
 #include <QApplication>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -17,8 +18,6 @@
 #if defined(__unix__) && !defined(__APPLE__)
 #include <unistd.h>
 #include <xcb/xcb.h>
-
-#include <csignal>
 #endif
 
 namespace {
@@ -104,6 +103,11 @@ void Messages(QtMsgType type, const QMessageLogContext& context, const QString& 
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(SIGXFSZ)
+    // A limit on the size of files makes a write fail (EFBIG), said like a full disk,
+    // instead of ending the program with its temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     qtMessages = qInstallMessageHandler(Messages);
     DisplayHold display;
     if (const std::optional<NoDisplayReason> why = NoDisplay(display)) {

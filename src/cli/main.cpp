@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <clocale>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,6 +25,11 @@ void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) 
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(SIGXFSZ)
+    // A limit on the size of files makes a write fail (EFBIG), said like a full disk,
+    // instead of ending the program with its temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // The graphs are drawn into images only; without a display Qt is given the
     // offscreen platform rather than failing to connect to one.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

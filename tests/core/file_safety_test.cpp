@@ -20,6 +20,8 @@
 #include "state/ParamFile.h"
 
 #if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,7 +36,7 @@ namespace fs = std::filesystem;
 
 // --- what stands at the path
 
-enum class Target { fifo, folder, device, missing, readOnly, noWriteBitAtAll };
+enum class Target { fifo, folder, device, missing, readOnly, noWriteBitAtAll, noPermission };
 
 const char* NameOf(Target t) {
     switch (t) {
@@ -50,6 +52,8 @@ const char* NameOf(Target t) {
             return "ReadOnly";
         case Target::noWriteBitAtAll:
             return "NoWriteBitAtAll";
+        case Target::noPermission:
+            return "NoPermission";
     }
     return "";
 }
@@ -70,8 +74,11 @@ void Make(Target t, const fs::path& path, const std::string& content) {
             break;
         case Target::readOnly:
         case Target::noWriteBitAtAll:
+        case Target::noPermission:
             std::ofstream(path, std::ios::binary) << content;
-            ::chmod(path.c_str(), t == Target::readOnly ? 0444 : 0555);
+            ::chmod(path.c_str(), t == Target::readOnly       ? 0444
+                                  : t == Target::noPermission ? 0
+                                                              : 0555);
             break;
     }
 }
@@ -110,7 +117,9 @@ TEST_P(TargetKinds, WritersRefuseWhatIsNotARegularWritableFileAndReadersWhatIsNo
     } else {
         EXPECT_TRUE(written) << error;
     }
-    if (GetParam().target == Target::readOnly || GetParam().target == Target::noWriteBitAtAll) {
+    if (GetParam().target == Target::readOnly || GetParam().target == Target::noWriteBitAtAll ||
+        GetParam().target == Target::noPermission) {
+        ::chmod(path.c_str(), 0400);
         EXPECT_EQ(ReadAllOf(path), old);
     }
 }
@@ -124,7 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  "it is not a regular file (a device)"},
                       TargetCase{Target::missing, nullptr, "it does not exist"},
                       TargetCase{Target::readOnly, "it is read-only", nullptr},
-                      TargetCase{Target::noWriteBitAtAll, "it is read-only", nullptr}),
+                      TargetCase{Target::noWriteBitAtAll, "it is read-only", nullptr},
+                      TargetCase{Target::noPermission,
+                                 "its permissions allow neither reading nor writing it", nullptr}),
     [](const auto& info) { return std::string(NameOf(info.param.target)); });
 
 // The sound readers refuse the same things before opening them.
@@ -270,33 +281,51 @@ TEST_F(FileSafety, InPlaceWriteKeepsNoCopyOnceDone) {
 
 // --- temporaries an ended run left
 
+// The temporaries of any target in the folder, unless a running write holds them
+// locked; a second name only once it is old; never a file of the user's own naming.
 TEST_F(FileSafety, StartUpRemovesOnlyItsOwnStaleTemporaries) {
     struct Case {
         const char* name;
         int ageSeconds;
+        bool locked;  // by a write still running
         bool removed;
     };
-    const Case cases[] = {{"Zparamfile.wr.a1B2c3", 3600, true},
-                          {"Zparamfile.wr.ZZZZZZ", 120, true},
-                          {"Zparamfile.wr.bad.123456789", 3600, true},
-                          {"Zparamfile.wr.bad.Qw3rty", 3600, true},
-                          {"Zparamfile.wr.a1B2c3d", 3600, false},  // seven characters
-                          {"Zparamfile.wr.a1-2c3", 3600, false},
-                          {"Zparamfile.wr.bad", 3600, false},  // the kept file itself
-                          {"Zparamfile.wr.x1y2z3", 5, false},  // a write still running
-                          {"notes.txt", 3600, false}};
+    const Case cases[] = {{"Zparamfile.wr.quorbel-a1B2c3", 3600, false, true},
+                          {"Zparamfile.wr.quorbel-ZZZZZZ", 0, false, true},
+                          {"Zparamfile.wr.bad.quorbel-Qw3rty", 3600, false, true},
+                          {"chart.pdf.quorbel-x1y2z3", 0, false, true},
+                          {"Zparamfile.wr.quorbel-Runs00", 3600, true, false},
+                          {"Zparamfile.wr.quorbel-a1B2c3d", 3600, false, false},
+                          {"Zparamfile.wr.quorbel-a1-2c3", 3600, false, false},
+                          {"Zparamfile.wr.backup", 3600, false, false},
+                          {"Zparamfile.wr.a1B2c3", 3600, false, false},
+                          {"Zparamfile.wr.bad", 3600, false, false},
+                          {"notes.txt", 3600, false, false}};
     WriteParams(ParamFile::DefaultRecord());
     const auto now = fs::file_time_type::clock::now();
+    std::vector<int> locks;
     for (const Case& c : cases) {
         std::ofstream(dir_ / c.name) << "x";
         fs::last_write_time(dir_ / c.name, now - std::chrono::seconds(c.ageSeconds));
+        if (c.locked) {
+            locks.push_back(::open((dir_ / c.name).c_str(), O_RDONLY));
+            ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+        }
     }
+    // A second name of the file (a keeping ended before its rename) may still be
+    // renamed while it is new.
+    const fs::path second = dir_ / "Zparamfile.wr.bad.quorbel-Link00";
+    ASSERT_EQ(::link(path_.c_str(), second.c_str()), 0);
     ASSERT_TRUE(ParamFile(path_).RecoverAtStartup());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(fs::exists(dir_ / c.name), !c.removed);
     }
+    EXPECT_TRUE(fs::exists(second));
+    EXPECT_EQ(RemoveStaleTemporaries(path_, std::chrono::seconds(0)), 1);
+    EXPECT_FALSE(fs::exists(second));
     EXPECT_EQ(ReadParams(), ParamFile::DefaultRecord());
+    for (int fd : locks) ::close(fd);
 }
 
 TEST_F(FileSafety, PipeInPlaceOfTheWindowsParametersFileIsKeptAndReplaced) {

@@ -305,8 +305,13 @@ TEST_F(ParamFileRobustness, FolderRefusingTheTemporaryFileGetsTheFileWrittenInPl
         failWithErrno = refusal;
         const FileCalls calls{CreateTempRefused, System.write, System.rename};
         std::string error;
-        ASSERT_TRUE(ParamFile(path_, calls).WriteDefault(&error)) << error;
+        // Never without a copy of the old record.
+        EXPECT_FALSE(ParamFile(path_, calls).WriteDefault(&error));
+        EXPECT_EQ(ReadParams(), kElevenLines);
+        const fs::path copy = dir_ / "state" / "copy";
+        ASSERT_TRUE(ParamFile(path_, calls, copy).WriteDefault(&error)) << error;
         EXPECT_EQ(ReadParams(), kRecord);
+        EXPECT_FALSE(fs::exists(copy));
         struct stat after {};
         ::stat(path_.c_str(), &after);
         EXPECT_EQ(after.st_ino, before.st_ino);

@@ -388,10 +388,16 @@ void PrintTo(const KillCase& c, std::ostream* out) {
 class KilledWriters : public ::testing::TestWithParam<KillCase> {};
 
 // Runs the command-line companion; its exit status, or -1 when it was killed after
-// `killAfter` (negative: never).
-int RunCli(const std::vector<std::string>& arguments, std::chrono::microseconds killAfter) {
+// `killAfter` (negative: never) or ended by a signal. `sizeLimit` (bytes), when
+// positive, limits the size of the files it writes.
+int RunCli(const std::vector<std::string>& arguments, std::chrono::microseconds killAfter,
+           rlim_t sizeLimit = 0) {
     const pid_t child = ::fork();
     if (child == 0) {
+        if (sizeLimit > 0) {
+            const rlimit limit{sizeLimit, sizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(QUORBEL_CLI_PROGRAM));
         for (const std::string& word : arguments) argv.push_back(const_cast<char*>(word.c_str()));
@@ -440,6 +446,24 @@ TEST_P(KilledWriters, NeverLeaveABrokenTarget) {
     // The kills fell while the program ran, not only after it had finished.
     EXPECT_GE(runs, 10);
     EXPECT_GT(killed, runs / 5);
+    // What the kills left is removed by the next write to the folder.
+    ASSERT_EQ(RunCli(arguments, std::chrono::microseconds(-1)), 0);
+    for (const std::string& path : named(GetParam().files))
+        for (const std::string& name : NamesIn(fs::path(path).parent_path()))
+            EXPECT_FALSE(IsTemporaryName(name)) << name;
+}
+
+// A limit on the size of files is a failure the companion reports, like a full disk:
+// it is not ended by the limit's signal, and leaves no temporary.
+TEST_P(KilledWriters, FileSizeLimitIsReportedNotFatal) {
+    const QTemporaryDir folder;
+    const fs::path target = fs::path(folder.path().toStdString()) / "target";
+    std::vector<std::string> arguments = GetParam().arguments;
+    for (std::string& word : arguments)
+        if (word.rfind("TARGET", 0) == 0) word = target.string() + word.substr(6);
+    EXPECT_GT(RunCli(arguments, std::chrono::microseconds(-1), 2000), 0);
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path().toStdString()))
+        EXPECT_FALSE(IsTemporaryName(entry.path().filename().string())) << entry.path();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -471,7 +495,8 @@ TEST(CliCsv, FullDiskIsSaidWithoutTheInternalFile) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), cli::kExitMessage);
     EXPECT_EQ(ReadAllOf(said),
-              "The CSV cannot be made: the new content could not be written (File too large).\n");
+              "The CSV cannot be made: the new content could not be written (no room is left: "
+              "the disk is full or a limit on the size of files was reached).\n");
 }
 
 // --- the desktop program without a display it can use

@@ -1,12 +1,10 @@
 #include "state/FileReplace.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <system_error>
-#include <vector>
 
 #include "platform/Translation.h"
 #include "state/QuotedText.h"
@@ -26,8 +24,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A full disk, a full quota and a file-size limit are one failure to the user: no room
+// for the file. (The programs ignore SIGXFSZ, so a limit makes the write fail with
+// EFBIG instead of ending them.)
+bool NoRoom(int errorNumber) {
+#if defined(EDQUOT)
+    if (errorNumber == EDQUOT) return true;
+#endif
+    return errorNumber == ENOSPC || errorNumber == EFBIG;
+}
+
 void SetError(std::string* error, const std::string& what, int errorNumber) {
-    if (error) *error = what + " (" + std::strerror(errorNumber) + ")";
+    if (!error) return;
+    *error = what + " (" +
+             (NoRoom(errorNumber)
+                  ? Translate("Messages",
+                              "no room is left: the disk is full or a limit on the size of files "
+                              "was reached")
+                  : std::string(std::strerror(errorNumber))) +
+             ")";
 }
 
 void SetReason(std::string* error, const std::string& reason) {
@@ -94,16 +109,6 @@ bool WriteAll(const FileCalls& calls, int fd, std::string_view data) {
     return true;
 }
 
-// A new file beside `target` with a fresh unique name, opened for writing.
-int CreateBeside(const FileCalls& calls, const fs::path& target, std::string& name) {
-    std::string pattern = target.string() + ".XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    const int fd = calls.createTemp(buffer.data());
-    name = buffer.data();
-    return fd;
-}
-
 // What the old file was, so that its replacement is the same kind of file.
 struct OldFile {
     bool exists = false;
@@ -112,11 +117,12 @@ struct OldFile {
     long group = -1;
 };
 
-// Writes content into the fresh file fd, gives it the old file's mode (and owner) and
-// renames it to target. Every step is checked; the temporary file never outlives a
-// failure.
-bool FillAndRename(const FileCalls& calls, int fd, const std::string& temp, const fs::path& target,
+// Writes content into the fresh temporary file, gives it the old file's mode (and
+// owner) and renames it to target. Every step is checked; the temporary file never
+// outlives a failure.
+bool FillAndRename(const FileCalls& calls, TemporaryFile& temp, const fs::path& target,
                    std::string_view content, const OldFile& old, std::string* error) {
+    const int fd = temp.Fd();
     const char* failed = nullptr;
     int failure = 0;
     auto check = [&](bool ok, const char* step) {
@@ -139,17 +145,16 @@ bool FillAndRename(const FileCalls& calls, int fd, const std::string& temp, cons
               QT_TRANSLATE_NOOP("Messages", "the new content could not be saved to the disk"));
     check(CloseOf(calls, fd) == 0,
           QT_TRANSLATE_NOOP("Messages", "the new content could not be saved to the disk"));
+    temp.Closed();
     if (failed) {
-        std::remove(temp.c_str());
         SetError(error, Translate("Messages", failed), failure);
         return false;
     }
-    if (calls.rename(temp.c_str(), target.string().c_str()) != 0) {
-        const int renameErrno = errno;
-        std::remove(temp.c_str());
-        SetError(error, "the new file could not take the old one's place", renameErrno);
+    if (calls.rename(temp.Name().c_str(), target.string().c_str()) != 0) {
+        SetError(error, "the new file could not take the old one's place", errno);
         return false;
     }
+    temp.Placed();
     return true;
 }
 
@@ -168,6 +173,14 @@ bool Protected(const fs::path& path, const struct stat& st) {
     if ((st.st_mode & 0222) == 0) return true;
     if (st.st_uid == ::geteuid()) return (st.st_mode & S_IWUSR) == 0;
     return ::access(path.c_str(), W_OK) != 0;
+}
+
+// Why a protected file is left alone: one that may not even be read (mode 000, say) is
+// not merely read-only.
+std::string ProtectedReason(const fs::path& path, const struct stat& st) {
+    const bool readable = (st.st_mode & 0444) != 0 && ::access(path.c_str(), R_OK) == 0;
+    return readable ? Translate("Messages", "it is read-only")
+                    : Translate("Messages", "its permissions allow neither reading nor writing it");
 }
 
 const char* SpecialKind(mode_t mode) {
@@ -215,12 +228,13 @@ bool Overwrite(const FileCalls& calls, int fd, std::string_view content) {
 }
 
 // Rewrites the file in place. Between the truncation and the end of the write the
-// file is incomplete: the old content is kept at `copy` first (when given), so that a
-// program ended in between can be mended at the next start, and written back at once
-// if the new one cannot be written whole.
+// file is incomplete: the old content is kept at `copy` first (unless a copy of it is
+// already there, as when it is put back), so that a program ended in between can be
+// mended at the next start, and written back at once if the new one cannot be
+// written whole. A link is never opened: its own folder would have to take the new file.
 bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view content,
-                  const fs::path& copy, std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+                  const fs::path& copy, bool copyIsThere, std::string* error) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) {
         const int openErrno = errno;
         SetError(error, Translate("Messages", "it cannot be opened for writing"), openErrno);
@@ -239,7 +253,7 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
         SetError(error, Translate("Messages", "its old content could not be kept"), readErrno);
         return false;
     }
-    if (!copy.empty()) {
+    if (!copyIsThere) {
         std::string copyError;
         std::error_code ec;
         fs::create_directories(copy.parent_path(), ec);
@@ -260,8 +274,9 @@ bool WriteInPlace(const FileCalls& calls, const fs::path& path, std::string_view
     if (!ok)
         SetError(error, Translate("Messages", "the new content could not be written in place"),
                  writeErrno);
-    // The copy is needed no more once the file holds a whole record again.
-    if (!copy.empty() && restored) ::unlink(copy.c_str());
+    // The copy is needed no more once the file holds a whole content again, unless
+    // what was written back is the damaged content the copy is to mend.
+    if (restored && (ok || !copyIsThere)) ::unlink(copy.c_str());
     return ok;
 }
 #endif
@@ -306,8 +321,11 @@ std::optional<std::string> WhyNotWritable(const fs::path& path) {
 }
 #endif
 
-bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls& calls,
-                 std::string* error, const fs::path& inPlaceCopy) {
+namespace {
+
+// ReplaceFile; `copyIsThere` says the old content is already kept at inPlaceCopy.
+bool Replace(const fs::path& path, std::string_view content, const FileCalls& calls,
+             std::string* error, const fs::path& inPlaceCopy, bool copyIsThere) {
     if (const std::optional<std::string> why = WhyNotWritable(path)) {
         SetReason(error, *why);
         return false;
@@ -318,31 +336,52 @@ bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls
         return false;
     }
     OldFile old;
+    bool link = false;
 #if defined(_WIN32)
     (void)inPlaceCopy;
+    (void)copyIsThere;
 #else
+    // A link is what is replaced: the file it leads to is neither the old file nor
+    // written.
     struct stat st {};
-    old.exists = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    link = ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    old.exists = !link && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     if (old.exists && Protected(path, st)) {
-        SetReason(error, Translate("Messages", "it is read-only"));
+        SetReason(error, ProtectedReason(path, st));
         return false;
     }
     old.mode = old.exists ? static_cast<int>(st.st_mode & 07777) : NewFileMode();
     if (old.exists)
         old.owner = static_cast<long>(st.st_uid), old.group = static_cast<long>(st.st_gid);
 #endif
-    std::string temp;
-    const int fd = CreateBeside(calls, path, temp);
-    if (fd < 0) {
+    // A temporary that is a minute old and unlocked belongs to no write still running.
+    RemoveStaleTemporaries(path, std::chrono::seconds(60));
+    TemporaryFile temp(calls, path);
+    if (temp.Fd() < 0) {
         const int createErrno = errno;
 #if !defined(_WIN32)
-        if (old.exists && (createErrno == EACCES || createErrno == EROFS || createErrno == EPERM))
-            return WriteInPlace(calls, path, content, inPlaceCopy, error);
+        const bool refused = createErrno == EACCES || createErrno == EROFS || createErrno == EPERM;
+        if (refused && link) {
+            SetReason(error, Translate("Messages",
+                                       "it is a link and its folder refuses the new file that "
+                                       "would replace it (the file it leads to is not "
+                                       "written through it)"));
+            return false;
+        }
+        if (refused && old.exists && !inPlaceCopy.empty())
+            return WriteInPlace(calls, path, content, inPlaceCopy, copyIsThere, error);
 #endif
         SetError(error, Translate("Messages", "its folder refuses a new file"), createErrno);
         return false;
     }
-    return FillAndRename(calls, fd, temp, path, content, old, error);
+    return FillAndRename(calls, temp, path, content, old, error);
+}
+
+}  // namespace
+
+bool ReplaceFile(const fs::path& path, std::string_view content, const FileCalls& calls,
+                 std::string* error, const fs::path& inPlaceCopy) {
+    return Replace(path, content, calls, error, inPlaceCopy, false);
 }
 
 bool RestoreInterruptedWrite(const fs::path& path, const fs::path& copy,
@@ -371,11 +410,33 @@ bool RestoreInterruptedWrite(const fs::path& path, const fs::path& copy,
                   FillIn(Translate("Messages", "the copy %1 cannot be read"), {copy.string()}));
         return false;
     }
-    // Written back in place without a new copy: the copy stays until this succeeded.
-    if (!ReplaceFile(path, old, FileCalls::System(), error)) return false;
+    // Written back (in place where the folder refuses new files) with the copy as it
+    // is: it stays until this succeeded.
+    if (!Replace(path, old, FileCalls::System(), error, copy, true)) return false;
     fs::remove(copy, ec);
     return true;
 }
+
+namespace {
+
+// Six random letters or digits: a second name looks like a temporary, so that one an
+// ended program left is removed as one.
+std::string RandomSuffix(std::random_device& random) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    return suffix;
+}
+
+bool CannotKeep(const fs::path& path, const fs::path& kept, int errorNumber, std::string* error) {
+    SetError(error,
+             FillIn(Translate("Messages", "cannot keep %1 as %2"), {path.string(), kept.string()}),
+             errorNumber);
+    return false;
+}
+
+}  // namespace
 
 bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls,
               std::string* error) {
@@ -387,95 +448,44 @@ bool KeepFile(const fs::path& path, const fs::path& kept, const FileCalls& calls
     // place until it is replaced.
     std::random_device random;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const std::string name = kept.string() + "." + std::to_string(random());
+        const std::string name = kept.string() + kTemporaryMark + RandomSuffix(random);
         if (::link(path.c_str(), name.c_str()) == 0) {
             if (calls.rename(name.c_str(), kept.c_str()) == 0) return true;
             const int renameErrno = errno;
             ::unlink(name.c_str());
-            SetError(error,
-                     FillIn(Translate("Messages", "cannot keep %1 as %2"),
-                            {path.string(), kept.string()}),
-                     renameErrno);
-            return false;
+            return CannotKeep(path, kept, renameErrno, error);
         }
         if (errno != EEXIST) break;
+    }
+    // A folder has no second name: it is moved aside whole, over an older kept file.
+    if (fs::is_directory(status)) {
+        if (!fs::is_directory(fs::symlink_status(kept, ec))) ::unlink(kept.c_str());
+        if (calls.rename(path.c_str(), kept.c_str()) == 0) return true;
+        return CannotKeep(path, kept, errno, error);
     }
 #endif
     // No second names here: a copy of a regular file (a device or a pipe has nothing
     // to keep).
     if (!fs::is_regular_file(path, ec)) return true;
     std::FILE* in = std::fopen(path.string().c_str(), "rb");
-    std::string temp;
-    const int fd = in ? CreateBeside(calls, kept, temp) : -1;
-    if (fd < 0) {
+    if (!in) return CannotKeep(path, kept, errno, error);
+    TemporaryFile temp(calls, kept);
+    if (temp.Fd() < 0) {
         const int keepErrno = errno;
-        SetError(
-            error,
-            FillIn(Translate("Messages", "cannot keep %1 as %2"), {path.string(), kept.string()}),
-            keepErrno);
-        if (in) std::fclose(in);
-        return false;
+        std::fclose(in);
+        return CannotKeep(path, kept, keepErrno, error);
     }
     char chunk[4096];
     bool copied = true;
     for (size_t got; copied && (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
-        copied = WriteAll(calls, fd, std::string_view(chunk, got));
+        copied = WriteAll(calls, temp.Fd(), std::string_view(chunk, got));
     copied = copied && !std::ferror(in);
+    const int copyErrno = errno;
     std::fclose(in);
-    if (!copied) {
-        const int copyErrno = errno;
-        CloseOf(calls, fd);
-        std::remove(temp.c_str());
-        SetError(
-            error,
-            FillIn(Translate("Messages", "cannot keep %1 as %2"), {path.string(), kept.string()}),
-            copyErrno);
-        return false;
-    }
+    if (!copied) return CannotKeep(path, kept, copyErrno, error);
     OldFile fresh;
     fresh.mode = 0600;
-    return FillAndRename(calls, fd, temp, kept, {}, fresh, error);
-}
-
-namespace {
-
-bool AllOf(std::string_view text, int (*is)(int)) {
-    for (char c : text)
-        if (!is(static_cast<unsigned char>(c))) return false;
-    return !text.empty();
-}
-
-// "NAME.XXXXXX" (mkstemp's six letters or digits), "NAME.bad.XXXXXX" or
-// "NAME.bad.DIGITS" (the second name KeepFile gives before its rename).
-bool TemporaryName(const std::string& name, const std::string& target) {
-    if (name.size() <= target.size() + 1 || name.compare(0, target.size(), target) != 0 ||
-        name[target.size()] != '.')
-        return false;
-    std::string_view rest = std::string_view(name).substr(target.size() + 1);
-    const bool kept = rest.substr(0, 4) == "bad.";
-    if (kept) rest.remove_prefix(4);
-    if (rest.size() == 6 && AllOf(rest, [](int c) { return std::isalnum(c); })) return true;
-    return kept && AllOf(rest, [](int c) { return std::isdigit(c); });
-}
-
-}  // namespace
-
-int RemoveStaleTemporaries(const fs::path& path, std::chrono::seconds age) {
-    std::error_code ec;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string target = path.filename().string();
-    const auto now = fs::file_time_type::clock::now();
-    int removed = 0;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (!TemporaryName(name, target)) continue;
-        // Only regular files, never what a link points to.
-        if (!it->is_regular_file(ec) || it->is_symlink(ec)) continue;
-        const auto changed = it->last_write_time(ec);
-        if (ec || now - changed < age) continue;
-        if (fs::remove(it->path(), ec)) ++removed;
-    }
-    return removed;
+    return FillAndRename(calls, temp, kept, {}, fresh, error);
 }
 
 }  // namespace quorbel

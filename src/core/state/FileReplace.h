@@ -4,28 +4,15 @@
 // it renamed over the target. A failure at any point leaves the old file as it was.
 // Also: what a path holds before anything opens it, keeping a file under a second
 // name, and removing the temporaries an interrupted program left behind.
-#include <chrono>
-#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "state/FileCalls.h"
+#include "state/TemporaryFiles.h"
+
 namespace quorbel {
-
-// The system calls a replacement makes that can fail half-way. Tests replace them to
-// make a step fail; everyone else uses System(). A null sync or close is the system's.
-struct FileCalls {
-    // Creates and opens a file of a fresh unique name from pathTemplate, whose last six
-    // characters are XXXXXX and are replaced; never follows a link. As mkstemp.
-    int (*createTemp)(char* pathTemplate);
-    long (*write)(int fd, const void* data, size_t size);
-    int (*rename)(const char* from, const char* to);
-    int (*sync)(int fd) = nullptr;
-    int (*close)(int fd) = nullptr;
-
-    static const FileCalls& System();
-};
 
 // Why `path` cannot be read as a file, in the program's words ("it does not exist",
 // "it is a folder", "it is not a regular file (a named pipe)"), or nothing when it is
@@ -41,15 +28,18 @@ std::optional<std::string> WhyNotWritable(const std::filesystem::path& path);
 std::string CannotWriteMessage(const std::string& chosen, const std::string& reason);
 
 // Replaces the file at `path` with `content`. A fresh temporary file is created beside
-// it and renamed over it; it takes the old file's mode (and, for the superuser, its
-// owner). A target that is not a regular file, or a protected one (no write bit at
-// all, or none for the user, whoever runs the program), is left alone and the call
-// fails. When the folder refuses the temporary file but the file itself may be
-// written, it is rewritten in place: if `inPlaceCopy` is given, the old content is
-// first kept there (see RestoreInterruptedWrite), and the old content is written back
-// if the new one cannot be written. A missing folder is not created. False with `error`
+// it (see TemporaryFile) and renamed over it; it takes the old file's mode (and, for
+// the superuser, its owner). A link at `path` is replaced by the new file, never
+// written through: the file it leads to stays as it was. A target that is not a
+// regular file (a link to one included), or a protected one (no write bit at all, or
+// none for the user, whoever runs the program), is left alone and the call fails.
+// When the folder refuses the temporary file, the file is rewritten in place only if
+// `inPlaceCopy` is given: its old content is first kept there (see
+// RestoreInterruptedWrite), and written back if the new one cannot be written whole;
+// without it, or for a link, the call fails. A missing folder is not created. The
+// temporaries ended writes left in the folder are removed first. False with `error`
 // set to the reason, which never names the temporary file ("it is read-only", "the
-// new content could not be written (No space left on device)").
+// new content could not be written (no room is left: ...)").
 bool ReplaceFile(const std::filesystem::path& path, std::string_view content,
                  const FileCalls& calls, std::string* error,
                  const std::filesystem::path& inPlaceCopy = {});
@@ -66,12 +56,5 @@ bool RestoreInterruptedWrite(const std::filesystem::path& path, const std::files
 // there is no file at `path`.
 bool KeepFile(const std::filesystem::path& path, const std::filesystem::path& kept,
               const FileCalls& calls, std::string* error);
-
-// Removes what ReplaceFile and KeepFile leave beside `path` when the program is ended
-// before they finish: regular files named like their temporaries ("NAME.XXXXXX" with
-// six letters or digits, "NAME.bad.XXXXXX" or "NAME.bad.DIGITS" for a kept file) that were last
-// changed more than `age` ago, so a write of another running copy of the program is spared. The
-// number removed.
-int RemoveStaleTemporaries(const std::filesystem::path& path, std::chrono::seconds age);
 
 }  // namespace quorbel
