@@ -29,6 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const double number = quorbel::DecimalPrefix(value);
         if (value.empty() || !std::isfinite(number)) std::abort();
     }
-    if (!quorbel::PointsInBounds((*values)[0])) std::abort();
+    // Each value as read keeps to the rule the dialog saves by.
+    for (int i = 0; i < wanted; ++i)
+        if (quorbel::CheckParamValue(i, (*values)[static_cast<size_t>(i)]) !=
+            quorbel::ParamValueFault::none)
+            std::abort();
     return 0;
 }

@@ -68,8 +68,8 @@ class HostileFieldTest : public ModelFixture, public ::testing::WithParamInterfa
 TEST_P(HostileFieldTest, RefusedWithItsNameOrUsedAsANumber) {
     const FieldCase& c = GetParam();
     const bool dialog = std::string(c.window) == "dialog";
-    // The dialog reads the points as their leading number, rounded: "1,5" is 1 point;
-    // "-0" and forty digits lie outside 1..32767.
+    // The dialog's points are a whole number from 1 to 32768, as the file's reader
+    // takes them: none of these is one.
     const bool points = dialog && std::string(c.control) == "Text6";
     for (const Input& input : kInputs) {
         SCOPED_TRACE(std::string(c.control) + " <- \"" + input.text + "\"");
@@ -88,7 +88,7 @@ TEST_P(HostileFieldTest, RefusedWithItsNameOrUsedAsANumber) {
         ASSERT_TRUE(window.Type(c.control, input.text));
         ASSERT_TRUE(window.Fire(dialog ? "Command1" : "Command17", Event::Click));
 
-        const bool accepted = points ? std::string(input.text) == "1,5" : input.number;
+        const bool accepted = !points && input.number;
         if (accepted) {
             EXPECT_TRUE(platform.messages.empty());
             if (!dialog) {

@@ -1,8 +1,12 @@
 #include "state/ParamFile.h"
 
+#include <cerrno>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
 
@@ -23,9 +27,13 @@ std::string_view Trim(std::string_view s) {
 
 }  // namespace
 
-bool PointsInBounds(std::string_view text) {
-    const int N = WholeNumber(text);
-    return N >= kMinPoints && N <= kMaxPoints;
+ParamValueFault CheckParamValue(int position, std::string_view text) {
+    const std::optional<double> number = ParseNumber(text);
+    if (!number) return ParamValueFault::notANumber;
+    if (position == 0 &&
+        !(*number == std::trunc(*number) && *number >= kMinPoints && *number <= kMaxPoints))
+        return ParamValueFault::pointsOutOfBounds;
+    return ParamValueFault::none;
 }
 
 ParamFile::ParamFile(fs::path path, const FileCalls& calls)
@@ -90,20 +98,22 @@ std::optional<std::array<std::string, kParamValueCount>> ParseParamText(std::str
         if (last && !whole) break;  // the value may go on past what was read
         // A blank line holds no value, and neither does a comma that ends a line.
         if (!(Trim(field).empty() && (last || text[end] != ','))) {
-            std::optional<double> number = ParseNumber(field);
-            if (!number) {
-                SetError(error, "value " + std::to_string(count + 1) + " (" +
-                                    QuotedText(Trim(field)) + ") is not a number");
-                return std::nullopt;
+            switch (CheckParamValue(count, field)) {
+                case ParamValueFault::none:
+                    break;
+                case ParamValueFault::notANumber:
+                    SetError(error, "value " + std::to_string(count + 1) + " (" +
+                                        QuotedText(Trim(field)) + ") is not a number");
+                    return std::nullopt;
+                case ParamValueFault::pointsOutOfBounds:
+                    SetError(error, "value 1 (" + QuotedText(Trim(field)) +
+                                        "), the number of points, must be a whole number "
+                                        "between " +
+                                        std::to_string(kMinPoints) + " and " +
+                                        std::to_string(kMaxPoints));
+                    return std::nullopt;
             }
-            if (count == 0 && !PointsInBounds(field)) {
-                SetError(error, "value 1 (" + QuotedText(Trim(field)) +
-                                    "), the number of points, must lie between " +
-                                    std::to_string(kMinPoints) + " and " +
-                                    std::to_string(kMaxPoints));
-                return std::nullopt;
-            }
-            values[static_cast<size_t>(count++)] = NumberText(*number);
+            values[static_cast<size_t>(count++)] = NumberText(*ParseNumber(field));
         }
         if (last) break;
         text.remove_prefix(end + 1);
@@ -127,7 +137,11 @@ std::optional<std::array<std::string, kParamValueCount>> ParamFile::ReadValues(
     }
     std::ifstream in(path_, std::ios::binary);
     if (!in) {
-        SetError(error, "cannot open " + path_.string());
+        const int openErrno = errno;
+        SetError(error, openErrno == EACCES
+                            ? Translate("Messages", "its permissions do not allow reading it")
+                            : FillIn(Translate("Messages", "it cannot be opened (%1)"),
+                                     {std::strerror(openErrno)}));
         return std::nullopt;
     }
     // One byte more than is ever used tells whether the file goes on.

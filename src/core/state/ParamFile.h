@@ -8,9 +8,9 @@
 // The file moves between systems unchanged; only its folder differs per platform
 // (see DefaultPath). Every write goes to a temporary file in the same folder that is
 // then renamed over the old one, so a crash or a full disk never leaves a truncated
-// file behind (see ReplaceFile). Where the folder refuses new files, the file is
-// rewritten in place after its old record was kept in the program's state folder;
-// the next start puts that record back if the program was ended in between.
+// file behind (see ReplaceFile). Where the folder refuses new files, the program's own
+// file is rewritten in place after its old record was kept in the program's state
+// folder; the next start puts that record back if the program was ended in between.
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -55,9 +55,12 @@ std::optional<std::array<std::string, kParamValueCount>> ParseParamText(std::str
                                                                         int wanted, bool whole,
                                                                         std::string* error);
 
-// Whether the whole number of text (decimal-prefix reading, as the synthesis reads
-// it) lies within kMinPoints..kMaxPoints.
-bool PointsInBounds(std::string_view text);
+// The one rule for the values of the opening parameters, which the file's reader and
+// the opening-parameters dialog apply alike: every value is a number (the whole text,
+// blanks around it allowed, within the range of doubles), and the number of points
+// (position 0) a whole one from kMinPoints to kMaxPoints ("1024", "1e3", "2048.0").
+enum class ParamValueFault { none, notANumber, pointsOutOfBounds };
+ParamValueFault CheckParamValue(int position, std::string_view text);
 
 struct ParamRows {
     int points = 1024;
@@ -89,16 +92,16 @@ class ParamFile {
     const std::filesystem::path& Path() const { return path_; }
 
     // All 32 values. nullopt when the file is missing or unreadable, holds fewer
-    // than 32 values, a value is not a number or N lies outside kMinPoints..kMaxPoints;
-    // `error` then says which.
+    // than 32 values, or a value breaks the rule of CheckParamValue; `error` then says
+    // which.
     std::optional<ParamRecord> ReadAll(std::string* error = nullptr) const;
     // Positions 1 and 2 only (points, cycles).
     std::optional<std::array<std::string, 2>> ReadLeading(std::string* error = nullptr) const;
 
     // Keep the file, which cannot be used, beside it as Zparamfile.wr.bad (one copy,
     // the latest). A name that leads to no regular file (a pipe, a device) is given up
-    // once kept, so that the default record can take its place. True when kept or
-    // when there is no file.
+    // once kept, and a folder is moved there whole, so that the default record can take
+    // its place. True when kept or when there is no file.
     bool KeepUnusable(std::string* error = nullptr) const;
 
     // What a start does before reading the file: removes the temporary files an ended

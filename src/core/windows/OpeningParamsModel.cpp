@@ -6,8 +6,10 @@
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
+#include "synthesis/WaveSynthesis.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
+#include "windows/OpeningRecordRange.h"
 
 namespace quorbel {
 
@@ -17,9 +19,6 @@ using K = ControlKind;
 using M = OpeningParamsModel;
 using B = Behaviour<M>;
 
-// The largest number of points the 16-bit field can hold.
-constexpr double kMaxDialogPoints = 32767;
-
 // Beside the points field while it holds a number the transform of calculated waves
 // does not take; the value is still accepted.
 constexpr const char* kPointsHint = "The FFT needs 1024 points (a power of two).";
@@ -27,11 +26,39 @@ constexpr const char* kPointsHintTip =
     "With another number of points f(t) is drawn but not transformed.";
 static_assert(kCalculatedPoints == 1024, "the hint names the transform's number of points");
 
-// The points as "Save" reads them: the leading number rounded to a whole number, halves
-// to the even neighbour (text without a leading number counts as 0).
-double PointsOf(const std::string& text) {
-    return std::nearbyint(DecimalPrefix(text));
+// The value of the field at file position p as the file will hold it: its number
+// written as number text and read back. nullopt, with the end of the sentence that
+// refuses it, when the reader of the file would not take it.
+struct FieldValue {
+    std::optional<double> value;
+    const char* refusal = nullptr;
+};
+FieldValue Convert(int p, const std::string& text) {
+    switch (CheckParamValue(p, text)) {
+        case ParamValueFault::notANumber:
+            // Text in the points field is told what a number of points is.
+            if (p != 0)
+                return {std::nullopt,
+                        QT_TRANSLATE_NOOP("Messages",
+                                          "which is not a number. Type a number and save again.")};
+            [[fallthrough]];
+        case ParamValueFault::pointsOutOfBounds:
+            return {std::nullopt,
+                    QT_TRANSLATE_NOOP("Messages",
+                                      "which is not a whole number from 1 to 32768. "
+                                      "Type a whole number of points and save again.")};
+        case ParamValueFault::none:
+            break;
+    }
+    // The 15 digits of the file can round the largest numbers beyond the range.
+    const std::string written = NumberText(*ParseNumber(text));
+    if (CheckParamValue(p, written) != ParamValueFault::none)
+        return {std::nullopt, QT_TRANSLATE_NOOP("Messages",
+                                                "which lies beyond the range of numbers. Type a "
+                                                "smaller number and save again.")};
+    return {ParseNumber(written), nullptr};
 }
+static_assert(kMinPoints == 1 && kMaxPoints == 32768, "the refusal names the bounds");
 
 // The field of file position p: its control name and the name a message gives it.
 struct FieldName {
@@ -250,10 +277,9 @@ void OpeningParamsModel::SetFieldText(int position, const std::string& text) {
 }
 
 void OpeningParamsModel::ShowPointsHint() {
-    // Numbers outside the accepted range are refused by "Save" with a message instead.
-    const double points = PointsOf(FieldText(0));
-    view_["Label7"].visible =
-        points >= 1 && points <= kMaxDialogPoints && points != kCalculatedPoints;
+    // Text that is no number of points is refused by "Save" with a message instead.
+    view_["Label7"].visible = CheckParamValue(0, FieldText(0)) == ParamValueFault::none &&
+                              *ParseNumber(FieldText(0)) != kCalculatedPoints;
 }
 
 void OpeningParamsModel::Form_Load() {
@@ -281,27 +307,31 @@ void OpeningParamsModel::Form_Unload() {
 }
 
 std::optional<ParamRows> OpeningParamsModel::Converted() {
-    auto refuse = [this](int p, const std::string& why) {
-        platform_.MessageBox(
-            FillIn(Translate("Messages", "The field \"%1\" holds %2, %3 Nothing was saved."),
-                   {FieldOf(p).shown, QuotedText(FieldText(p)), why}));
-        return std::nullopt;
-    };
-    ParamRows rows;
-    const double points = PointsOf(FieldText(0));
-    if (!(points >= 1 && points <= kMaxDialogPoints))
-        return refuse(0, Translate("Messages", "which is not a number of points from 1 to 32767."));
-    rows.points = static_cast<int>(points);
-    std::optional<double> values[kParamValueCount];
-    for (int p = 1; p < kParamValueCount; ++p) {
-        values[p] = ParseNumber(FieldText(p));
-        if (!values[p] || !std::isfinite(*values[p]))
-            return refuse(p, Translate("Messages", "which is not a number."));
+    // The fields follow the rule the reader of the file applies, and the record the
+    // start-up's computations, so that a saved record is never set aside at the next
+    // start.
+    double values[kParamValueCount];
+    for (int p = 0; p < kParamValueCount; ++p) {
+        const FieldValue field = Convert(p, FieldText(p));
+        if (!field.value) {
+            platform_.MessageBox(FillIn(Translate("Messages", "The field \"%1\" holds %2, %3"),
+                                        {FieldOf(p).shown, QuotedText(FieldText(p)),
+                                         Translate("Messages", field.refusal)}));
+            return std::nullopt;
+        }
+        values[p] = *field.value;
     }
-    rows.cycles = *values[1];
+    ParamRows rows;
+    rows.points = static_cast<int>(values[0]);
+    rows.cycles = values[1];
     for (int i = 0; i < kWaveRows; ++i)
         for (int c = 0; c < 3; ++c)
-            rows.rows[static_cast<size_t>(i)][static_cast<size_t>(c)] = *values[2 + 3 * i + c];
+            rows.rows[static_cast<size_t>(i)][static_cast<size_t>(c)] = values[2 + 3 * i + c];
+    if (!OpeningRecordComputes(rows)) {
+        platform_.MessageBox(Translate("Messages", kValuesOutOfRange) + " " +
+                             Translate("Messages", "Nothing was saved."));
+        return std::nullopt;
+    }
     return rows;
 }
 
