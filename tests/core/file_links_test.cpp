@@ -108,17 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkCase{"FileInRefusingFolderWithCopy", false, true, true, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The dialog's "Save" on a parameters file that is a link in a refusing folder.
-TEST_F(FileLinks, ParametersSavedOverALinkLeaveItsFileAlone) {
-    const fs::path victim = Victim();
-    fs::create_symlink(victim, path_);
-    const FileCalls calls{CreateTempRefused, kSystem.write, kSystem.rename};
-    std::string error;
-    EXPECT_FALSE(ParamFile(path_, calls, dir_ / "state" / "copy").WriteFromWindow({}, &error));
-    EXPECT_EQ(error, kLinkRefused);
-    EXPECT_EQ(ReadAllOf(victim), "the user's notes");
-}
-
 // A full disk, a full quota and a file-size limit are one failure, said alike.
 TEST_F(FileLinks, NoRoomIsOneMessage) {
     std::vector<std::string> reasons;

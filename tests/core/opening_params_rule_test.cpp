@@ -83,12 +83,9 @@ TEST_F(DialogRefusals, NameTheFieldOrTheRange) {
         "again.";
     const Case cases[] = {
         {"Text2", "1e308", range},
-        {"Text3(0)", "1e308", range},
         {"Text4(0)", "1e308", range},
         {"Text6", "2,048", "The field \"Total number of points\" holds \"2,048\", " + points},
         {"Text6", "1.5", points},
-        {"Text6", "1024abc", points},
-        {"Text6", "1,5", points},
         {"Text2", "1,5",
          "The field \"Number of cycles (per second)\" holds \"1,5\", which is not a number. Type "
          "a number and save again."},

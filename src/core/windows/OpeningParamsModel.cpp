@@ -1,7 +1,5 @@
 #include "windows/OpeningParamsModel.h"
 
-#include <cmath>
-
 #include "fourier/TransformDriver.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"

@@ -50,8 +50,9 @@ class OpeningParamsModel : public TableWindow<OpeningParamsModel> {
     void mnuHelp_Click();  // shows the help text
     void Form_Click();     // the background or the help text: hides the help text
 
-    // The fields converted for writing; nullopt (after a message naming the field)
-    // when one cannot be used.
+    // The fields converted for writing; nullopt, after a message naming the field, when
+    // the file's reader would not take one, or, after a message on the range, when the
+    // start-up could not compute the record.
     std::optional<ParamRows> Converted();
     bool Save();
     // Shows the hint beside the points field (Label7) while the field holds a number of
