@@ -1,9 +1,11 @@
 // The opening-parameters dialog's fields on any text: fuzzed texts typed into fuzzed
 // fields, then "Save". A refusal leaves the file as it was; a saved record holds the
-// numbers typed and is taken unchanged by the next start, never set aside.
+// numbers typed (of the points, the leading number rounded) and is taken unchanged by
+// the next start, never set aside.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdlib.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -81,7 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<ParamRecord> record = ParamFile(params).ReadAll();
     Check(record.has_value());
     for (int p = 0; p < kParamValueCount; ++p) {
-        const std::optional<double> typed = ParseNumber(dialog.FieldText(p));
+        // The points are the leading number of their field, rounded.
+        const std::optional<double> typed =
+            p == 0 ? std::optional<double>(std::nearbyint(DecimalPrefix(dialog.FieldText(p))))
+                   : ParseNumber(dialog.FieldText(p));
         Check(typed && record->values[static_cast<size_t>(p)] == NumberText(*typed));
     }
     const std::string saved = Read(params);

@@ -64,20 +64,22 @@ TEST_P(OpeningParamsTest, WritesOnlyConvertedFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, OpeningParamsTest,
-    ::testing::Values(
-        SaveCase{"Unchanged", "", "", "Command1", "1024,30", ""},
-        SaveCase{"WholeNumberInOtherForms", "Text6", " 2.048e3 ", "Command1", "2048,30", ""},
-        SaveCase{"LargestPoints", "Text6", "32768", "Command1", "32768,30", ""},
-        SaveCase{"NoLeadingNumber", "Text6", "abc", "Command1", "",
-                 "\"Total number of points\" holds \"abc\""},
-        SaveCase{"TooManyPoints", "Text6", "40000", "Command1", "", "from 1 to 32768"},
-        SaveCase{"CyclesRoundedBeyondTheRange", "Text2", "1.7976931348623157e308", "Command1", "",
-                 "beyond the range of numbers"},
-        SaveCase{"CyclesNotANumber", "Text2", "3O", "Command1", "",
-                 "\"Number of cycles (per second)\""},
-        SaveCase{"RowNotANumber", "Text5(9)", "pi", "Command3", "", "\"φ (row 10)\""},
-        SaveCase{"Cancel", "Text6", "2048", "Command2", "", ""},
-        SaveCase{"CyclesSaved", "Text2", "25", "Command1", "1024,25", ""}),
+    ::testing::Values(SaveCase{"Unchanged", "", "", "Command1", "1024,30", ""},
+                      SaveCase{"LeadingNumber", "Text6", "1024abc", "Command1", "1024,30", ""},
+                      SaveCase{"HalfToEvenDown", "Text6", "512.5", "Command1", "512,30", ""},
+                      SaveCase{"HalfToEvenUp", "Text6", "513.5", "Command1", "514,30", ""},
+                      SaveCase{"LargestPoints", "Text6", "32768", "Command1", "32768,30", ""},
+                      SaveCase{"NoLeadingNumber", "Text6", "abc", "Command1", "",
+                               "\"Total number of points\" holds \"abc\""},
+                      SaveCase{"TooManyPoints", "Text6", "40000", "Command1", "",
+                               "from 1 to 32768"},
+                      SaveCase{"CyclesRoundedBeyondTheRange", "Text2", "1.7976931348623157e308",
+                               "Command1", "", "beyond the range of numbers"},
+                      SaveCase{"CyclesNotANumber", "Text2", "3O", "Command1", "",
+                               "\"Number of cycles (per second)\""},
+                      SaveCase{"RowNotANumber", "Text5(9)", "pi", "Command3", "", "\"φ (row 10)\""},
+                      SaveCase{"Cancel", "Text6", "2048", "Command2", "", ""},
+                      SaveCase{"CyclesSaved", "Text2", "25", "Command1", "1024,25", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct PointsHintCase {
@@ -121,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         PointsHintCase{"PowerOfTwoAbove", "2048", true}, PointsHintCase{"One", "1", true},
         PointsHintCase{"Largest", "32768", true}, PointsHintCase{"Transformed", "1024", false},
         PointsHintCase{"TransformedWithLetters", "1024abc", false},
-        PointsHintCase{"NotWhole", "1023.6", false}, PointsHintCase{"Empty", "", false},
+        PointsHintCase{"RoundsToTransformed", "1023.6", false}, PointsHintCase{"Empty", "", false},
         PointsHintCase{"Letters", "abc", false}, PointsHintCase{"Zero", "0", false},
         PointsHintCase{"Negative", "-8", false}, PointsHintCase{"TooMany", "40000", false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -146,7 +148,7 @@ TEST_F(OpeningParamsDialogTest, EffectiveNowRestartsTheMainWindowFromTheSavedVal
         const char* control;
         const char* text;
     };
-    for (const Edit& e : {Edit{"Text6", "1024"}, Edit{"Text2", "20"}, Edit{"Text3(3)", "4"},
+    for (const Edit& e : {Edit{"Text6", "1024.4"}, Edit{"Text2", "20"}, Edit{"Text3(3)", "4"},
                           Edit{"Text4(3)", "7"}, Edit{"Text5(0)", "1.5"}})
         ASSERT_TRUE(dialog.Type(e.control, e.text));
     ASSERT_TRUE(dialog.Fire("Command3", Event::Click));

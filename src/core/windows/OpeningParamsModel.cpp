@@ -1,5 +1,8 @@
 #include "windows/OpeningParamsModel.h"
 
+#include <cmath>
+#include <optional>
+
 #include "fourier/TransformDriver.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
@@ -31,7 +34,24 @@ struct FieldValue {
     std::optional<double> value;
     const char* refusal = nullptr;
 };
+// The points as "Save" reads them: the leading number of the text rounded to a whole
+// number, halves to the even neighbour ("1024abc" saves 1024, "512.5" saves 512), when
+// that lies from 1 to 32768. A comma is refused, as every other field refuses it:
+// "2,048" or "1,5" would otherwise save 2 or 1.
+std::optional<double> PointsOf(const std::string& text) {
+    const double points = std::nearbyint(DecimalPrefix(text));
+    if (text.find(',') != std::string::npos || !(points >= kMinPoints && points <= kMaxPoints))
+        return std::nullopt;
+    return points;
+}
+
 FieldValue Convert(int p, const std::string& text) {
+    if (p == 0) {
+        if (const std::optional<double> points = PointsOf(text)) return {points, nullptr};
+        return {std::nullopt, QT_TRANSLATE_NOOP("Messages",
+                                                "which is not a whole number from 1 to 32768. "
+                                                "Type a whole number of points and save again.")};
+    }
     switch (CheckParamValue(p, text)) {
         case ParamValueFault::notANumber:
             // Text in the points field is told what a number of points is.
@@ -276,8 +296,8 @@ void OpeningParamsModel::SetFieldText(int position, const std::string& text) {
 
 void OpeningParamsModel::ShowPointsHint() {
     // Text that is no number of points is refused by "Save" with a message instead.
-    view_["Label7"].visible = CheckParamValue(0, FieldText(0)) == ParamValueFault::none &&
-                              *ParseNumber(FieldText(0)) != kCalculatedPoints;
+    const std::optional<double> points = PointsOf(FieldText(0));
+    view_["Label7"].visible = points && *points != kCalculatedPoints;
 }
 
 void OpeningParamsModel::Form_Load() {
