@@ -157,14 +157,16 @@ Options, applied in this order:
   --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
                     to 60 seconds (2 when not given)
   -h, --help        print this help and stop
+  --                what follows is no option: a file whose name starts with -
 
 An option may also be written --name=value.
 
 Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), or when a control asked for cannot
-be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
-for a usage error or an opening-parameters file that cannot be used (one line
-on standard error, no list).
+printed on standard error, after the list), when a control asked for cannot be
+used in the state reached (a disabled menu entry, a hidden scroll bar), or when
+the output cannot be written (a full disk, a closed output); 2 for a usage error
+or an opening-parameters file that cannot be used (one line on standard error,
+no list).
 </source>
         <translation>Uso: fftquorbel-cli [OPCIÓN]... ORDEN
 
@@ -304,14 +306,17 @@ Opciones, aplicadas en este orden:
   --seconds S       wav y play: la duración del sonido de una onda calculada,
                     de 0.1 a 60 segundos (2 si no se da)
   -h, --help        imprimir esta ayuda y terminar
+  --                lo que sigue no es una opción: un archivo cuyo nombre
+                    empieza por -
 
 Una opción también puede escribirse --nombre=valor.
 
 Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
-mostró (cada mensaje se imprime en la salida de error, después de la lista), o
+mostró (cada mensaje se imprime en la salida de error, después de la lista),
 cuando un control pedido no se puede usar en el estado alcanzado (una entrada
-de menú desactivada, una barra de desplazamiento oculta); 2 para un error de
-uso o un archivo de parámetros iniciales que no se puede usar (una línea en la
+de menú desactivada, una barra de desplazamiento oculta), o cuando la salida no
+se puede escribir (un disco lleno, una salida cerrada); 2 para un error de uso
+o un archivo de parámetros iniciales que no se puede usar (una línea en la
 salida de error, ninguna lista).
 </translation>
     </message>
@@ -498,6 +503,14 @@ salida de error, ninguna lista).
     <message>
         <source>the sound was not played: %1</source>
         <translation>el sonido no se reprodujo: %1</translation>
+    </message>
+    <message>
+        <source>the output cannot be written</source>
+        <translation>la salida no se puede escribir</translation>
+    </message>
+    <message>
+        <source>the output cannot be written: %1</source>
+        <translation>la salida no se puede escribir: %1</translation>
     </message>
     <message>
         <source>cannot create a temporary folder: %1</source>

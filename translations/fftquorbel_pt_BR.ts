@@ -157,14 +157,16 @@ Options, applied in this order:
   --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
                     to 60 seconds (2 when not given)
   -h, --help        print this help and stop
+  --                what follows is no option: a file whose name starts with -
 
 An option may also be written --name=value.
 
 Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), or when a control asked for cannot
-be used in the state reached (a disabled menu entry, a hidden scroll bar); 2
-for a usage error or an opening-parameters file that cannot be used (one line
-on standard error, no list).
+printed on standard error, after the list), when a control asked for cannot be
+used in the state reached (a disabled menu entry, a hidden scroll bar), or when
+the output cannot be written (a full disk, a closed output); 2 for a usage error
+or an opening-parameters file that cannot be used (one line on standard error,
+no list).
 </source>
         <translation>Uso: fftquorbel-cli [OPÇÃO]... COMANDO
 
@@ -294,15 +296,18 @@ Opções, aplicadas nesta ordem:
   --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
                     a 60 segundos (2 quando omitida)
   -h, --help        imprimir esta ajuda e parar
+  --                o que segue não é uma opção: um arquivo cujo nome começa
+                    com -
 
 Uma opção também pode ser escrita --nome=valor.
 
 Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
-mostrou (cada mensagem é impressa na saída de erro, depois da lista), ou quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), quando
 um controle pedido não pode ser usado no estado alcançado (um item de menu
-desativado, uma barra de rolagem oculta); 2 para um erro de uso ou um arquivo
-de parâmetros iniciais que não pode ser usado (uma linha na saída de erro,
-nenhuma lista).
+desativado, uma barra de rolagem oculta), ou quando a saída não pode ser
+escrita (um disco cheio, uma saída fechada); 2 para um erro de uso ou um
+arquivo de parâmetros iniciais que não pode ser usado (uma linha na saída de
+erro, nenhuma lista).
 </translation>
     </message>
     <message>
@@ -488,6 +493,14 @@ nenhuma lista).
     <message>
         <source>the sound was not played: %1</source>
         <translation>o som não foi reproduzido: %1</translation>
+    </message>
+    <message>
+        <source>the output cannot be written</source>
+        <translation>a saída não pode ser escrita</translation>
+    </message>
+    <message>
+        <source>the output cannot be written: %1</source>
+        <translation>a saída não pode ser escrita: %1</translation>
     </message>
     <message>
         <source>cannot create a temporary folder: %1</source>

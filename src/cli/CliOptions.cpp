@@ -117,10 +117,17 @@ class Parser {
 
     ParseResult Run() {
         std::optional<Command> command;
+        // After "--" every word is a command or a file name, even one that starts
+        // with '-'.
+        bool optionsEnded = false;
         for (next_ = 0; next_ < arguments_.size();) {
             const std::string word = arguments_[next_++];
-            if (word == "--help" || word == "-h") return HelpRequest{};
-            if (word.rfind("-", 0) == 0 && word != "-") {
+            if (!optionsEnded && word == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (!optionsEnded && (word == "--help" || word == "-h")) return HelpRequest{};
+            if (!optionsEnded && word.rfind("-", 0) == 0 && word != "-") {
                 if (std::optional<UsageError> error = Option(word)) return *error;
                 continue;
             }
@@ -559,14 +566,16 @@ const std::string& HelpText() {
         "  --seconds S       wav and play: the length of a calculated wave's sound, 0.1\n"
         "                    to 60 seconds (2 when not given)\n"
         "  -h, --help        print this help and stop\n"
+        "  --                what follows is no option: a file whose name starts with -\n"
         "\n"
         "An option may also be written --name=value.\n"
         "\n"
         "Exit status: 0 when the window showed no message; 1 when it did (each message is\n"
-        "printed on standard error, after the list), or when a control asked for cannot\n"
-        "be used in the state reached (a disabled menu entry, a hidden scroll bar); 2\n"
-        "for a usage error or an opening-parameters file that cannot be used (one line\n"
-        "on standard error, no list).\n");
+        "printed on standard error, after the list), when a control asked for cannot be\n"
+        "used in the state reached (a disabled menu entry, a hidden scroll bar), or when\n"
+        "the output cannot be written (a full disk, a closed output); 2 for a usage error\n"
+        "or an opening-parameters file that cannot be used (one line on standard error,\n"
+        "no list).\n");
     return text;
 }
 

@@ -18,6 +18,7 @@
 #include "CliOptions.h"
 #include "CliPlatform.h"
 #include "CliSpectrogram.h"
+#include "DescriptorOutput.h"
 #include "RemoveOnSignal.h"
 #include "platform/Platform.h"
 #include "platform/Translation.h"
@@ -345,7 +346,8 @@ bool RenderExports(const MainWindowModel& window, Operator& user, CliPlatform& p
 // The CSV the window's "Export" menu wrote to `file`, printed as it stands.
 void PrintCsv(const fs::path& file, std::ostream& out) {
     std::ifstream in(file, std::ios::binary);
-    if (in) out << in.rdbuf();
+    // An empty stream would mark `out` failed although nothing failed.
+    if (in && in.peek() != std::ifstream::traits_type::eof()) out << in.rdbuf();
 }
 
 int PrintMessages(const CliPlatform& platform, std::ostream& err) {
@@ -371,9 +373,8 @@ int Play(MainWindowModel& window, Operator& user, CliPlatform& platform, std::os
     return kExitOk;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+// The command the words ask for, run to its end.
+int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     // The control index needs no window and no parameters.
     if (!arguments.empty() && arguments[0] == "controls")
         return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
@@ -539,6 +540,21 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     for (const std::string& line : lines) out << line << '\n';
     out.flush();
     return PrintMessages(platform, err);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(arguments, out, err);
+    if (out.flush()) return status;
+    // A list cut short is no list: the failure is said and the run fails with it.
+    const auto* descriptor = dynamic_cast<const DescriptorOutput*>(out.rdbuf());
+    const std::string reason = descriptor ? descriptor->Failure() : "";
+    ErrorLine(err,
+              reason.empty()
+                  ? Translate("CommandLine", "the output cannot be written")
+                  : FillIn(Translate("CommandLine", "the output cannot be written: %1"), {reason}));
+    return status == kExitOk ? kExitMessage : status;
 }
 
 }  // namespace quorbel::cli

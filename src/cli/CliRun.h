@@ -14,7 +14,9 @@ inline constexpr int kExitMessage = 1;  // the window showed at least one messag
 inline constexpr int kExitUsage = 2;    // bad command line or unusable parameters file
 
 // `arguments` are the words after the program name. The list goes to `out`, one line
-// per list line; the window's messages and any error go to `err`, one line each.
+// per list line; the window's messages and any error go to `err`, one line each. When
+// `out` fails (its buffer a DescriptorOutput, the system's reason is given) that is
+// said on `err` and the status is at least kExitMessage.
 // A QGuiApplication must exist: the image surfaces draw text with its fonts.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 

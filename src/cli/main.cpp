@@ -1,14 +1,19 @@
 // fftquorbel-cli: the main window's computations from the command line (see --help).
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <clocale>
 #include <csignal>
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "CliRun.h"
+#include "DescriptorOutput.h"
 #include "views/Translations.h"
 
 namespace {
@@ -22,19 +27,34 @@ void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) 
     }
 }
 
+// A standard stream the shell left closed keeps its number taken (by the null
+// device), so that no file the program opens later receives the list or the messages
+// meant for it. True when standard output was closed: the list then fails as written
+// to a closed descriptor.
+bool TakeClosedStandardStreams() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) != -1) continue;
+        outputClosed = outputClosed || fd == STDOUT_FILENO;
+        // The lowest free number is the one just found closed.
+        ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+    return outputClosed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool outputClosed = TakeClosedStandardStreams();
 #if defined(SIGXFSZ)
     // A limit on the size of files makes a write fail (EFBIG), said like a full disk,
     // instead of ending the program with its temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    // The graphs are drawn into images only; without a display Qt is given the
-    // offscreen platform rather than failing to connect to one.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The graphs are drawn into images only: Qt gets the offscreen platform whatever
+    // display the environment names, so a display that is gone or refuses us never
+    // stops the program.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 
     qInstallMessageHandler(QtMessages);
 
@@ -51,5 +71,9 @@ int main(int argc, char** argv) {
     // the same in every language.
     quorbel::InstallTranslationsFromEnvironment(app);
 
-    return quorbel::cli::RunCli(arguments, std::cout, std::cerr);
+    // Every write to standard output is checked: a full disk or a closed output is a
+    // message and exit status 1, not a list silently cut short.
+    quorbel::cli::DescriptorOutput standardOutput(outputClosed ? -1 : STDOUT_FILENO);
+    std::ostream out(&standardOutput);
+    return quorbel::cli::RunCli(arguments, out, std::cerr);
 }

@@ -30,7 +30,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(QuoteCase{"3O", "\"3O\""}, QuoteCase{"", "\"\""},
                       QuoteCase{std::string(40, '7'), "\"" + std::string(40, '7') + "\""},
                       QuoteCase{std::string(41, '7'), "\"" + std::string(40, '7') + "…\""},
-                      QuoteCase{std::string(10'000'000, 'x'), "\"" + std::string(40, 'x') + "…\""},
                       QuoteCase{"a\nb\rc\td", "\"a\\nb\\rc\\td\""},
                       QuoteCase{std::string("1\0002", 3), "\"1\\02\""},
                       QuoteCase{"\x1b[2J\x7f", "\"\\x1B[2J\\x7F\""},
@@ -40,6 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
                       QuoteCase{"\xff\xc3", "\"\\xFF\\xC3\""},  // not UTF-8, and a cut character
                       QuoteCase{"\xe0\x80\x80", "\"\\xE0\\x80\\x80\""}),  // overlong
     PrintedName());
+
+// Built when the test runs, not when the program starts.
+TEST(QuotedTextTest, TenMillionCharactersAreCutToForty) {
+    EXPECT_EQ(QuotedText(std::string(10'000'000, 'x')), "\"" + std::string(40, 'x') + "…\"");
+}
 
 using QuotedMessagesTest = ModelFixture;
 

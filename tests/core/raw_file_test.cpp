@@ -147,6 +147,11 @@ TEST_F(RawFileTest, TransferFillsTheAnalysisFields) {
         EXPECT_TRUE(View()["Command12"].visible);
         EXPECT_EQ(View()["Label3"].caption, "Frequency of File .raw");
     }
+    // A name with a line break in it is shown on one line, in the report as anywhere.
+    Open(WriteRaw("two\nlines\t.raw", Tone(8000, 440, 22050)));
+    Drag(0, 1100);
+    ASSERT_TRUE(Transfer());
+    EXPECT_EQ(State().rawFileName, "two?lines?.raw");
 }
 
 TEST_F(RawFileTest, DraggingIsBoundedByTheGraph) {

@@ -1,8 +1,10 @@
 // fftquorbel-cli run in-process: what it prints is what the main window holds after
 // the same clicks, errors are one line with status 2, the window's messages give
 // status 1, and the user's opening-parameters files are never written.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -21,6 +23,7 @@
 #include "../core/ModelFixture.h"
 #include "CliRun.h"
 #include "CompanionRun.h"
+#include "DescriptorOutput.h"
 #include "state/ParamFile.h"
 
 namespace quorbel {
@@ -194,6 +197,9 @@ TEST(CliErrors, UsageErrorsAreOneLineWithStatusTwo) {
         {"render", "a", "b"},
         {"--log", "--method", "complex", "--negative", "samples"},
         {"--log", "--show", "both", "samples"},
+        // After "--" no word is an option.
+        {"--", "--help"},
+        {"samples", "--", "--cos"},
     };
     for (const auto& arguments : cases) {
         std::string words;
@@ -235,6 +241,67 @@ TEST(CliErrors, HelpNamesEveryOptionAndCommand) {
           "both",     "multiple",  "sine",     "square",     "triangular", "controls"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
+}
+
+// After "--" a word that starts with '-' names a file.
+TEST(CliErrors, AfterTheDoubleDashAWordIsAFile) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path().toStdString());
+    {
+        std::ofstream out("-tone.raw", std::ios::binary);
+        for (int k = 0; k < 8000; ++k)
+            out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.2))));
+    }
+    const CliResult csv = RunCliWith({"csv", "spectrogram", "--", "-tone.raw"});
+    fs::current_path(before);
+    EXPECT_EQ(csv.status, cli::kExitOk);
+    EXPECT_GT(csv.out.size(), 2u);
+}
+
+// Whatever the command, output that cannot be written is said with the system's
+// reason and fails the run: a full disk, a closed descriptor, a stream in error.
+TEST(CliErrors, OutputThatCannotBeWrittenIsAMessageAndStatusOne) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string sound = (fs::path(dir.path().toStdString()) / "tone.raw").string();
+    {
+        std::ofstream out(sound, std::ios::binary);
+        for (int k = 0; k < 8000; ++k)
+            out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.2))));
+    }
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    const std::pair<int, const char*> targets[] = {{full, "No space left on device"},
+                                                   {-1, "Bad file descriptor"}};
+    const std::vector<std::vector<std::string>> commands = {{"samples"},
+                                                            {"report"},
+                                                            {"inverse"},
+                                                            {"csv", "samples"},
+                                                            {"--help"},
+                                                            {"controls", "Form5"},
+                                                            {"csv", "spectrogram", sound}};
+    for (const auto& [fd, reason] : targets) {
+        for (const std::vector<std::string>& arguments : commands) {
+            SCOPED_TRACE(arguments.front() + " " + arguments.back() + " into " + reason);
+            std::ostringstream err;
+            int status = -1;
+            {
+                cli::DescriptorOutput buffer(fd);
+                std::ostream out(&buffer);
+                status = cli::RunCli(arguments, out, err);
+            }
+            EXPECT_EQ(status, cli::kExitMessage);
+            EXPECT_EQ(err.str(), std::string("fftquorbel-cli: the output cannot be written: ") +
+                                     reason + "\n");
+        }
+    }
+    ::close(full);
+    std::ostringstream out, err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(cli::RunCli({"samples"}, out, err), cli::kExitMessage);
+    EXPECT_EQ(err.str(), "fftquorbel-cli: the output cannot be written\n");
 }
 
 // ---- The user's opening-parameters files --------------------------------------------

@@ -55,8 +55,10 @@ struct QuietCase {
     std::string name;
     const char* program;
     std::vector<QString> arguments;
-    int status;       // kStaysUp: the window, still running once started
-    const char* err;  // all it prints on standard error
+    int status;                     // kStaysUp: the window, still running once started
+    const char* err;                // all it prints on standard error
+    const char* display = nullptr;  // a display named to the program, not started
+    const char* output = nullptr;   // where standard output goes
 };
 void PrintTo(const QuietCase& c, std::ostream* os) {
     *os << c.name;
@@ -84,8 +86,10 @@ TEST_P(QuietStart, PrintsOnlyWhatFailed) {
         if (display->Name().isEmpty()) GTEST_SKIP() << "no virtual X server (Xvfb) here";
         environment.insert("DISPLAY", display->Name());
     }
+    if (c.display) environment.insert("DISPLAY", c.display);
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (c.output) program.setStandardOutputFile(QString::fromUtf8(c.output));
     program.start(QString::fromUtf8(c.program),
                   QStringList(c.arguments.begin(), c.arguments.end()));
     ASSERT_TRUE(program.waitForStarted(10000));
@@ -123,7 +127,21 @@ INSTANTIATE_TEST_SUITE_P(
                   {"play"},
                   1,
                   "fftquorbel-cli: No sound can be played: no sound server answers (Connection "
-                  "refused).\n"}),
+                  "refused).\n"},
+        // The companion draws offscreen whatever display it is told of.
+        QuietCase{"companion with a display that is gone",
+                  QUORBEL_CLI_PROGRAM,
+                  {"report"},
+                  0,
+                  "",
+                  ":9876"},
+        QuietCase{"companion into a full disk",
+                  QUORBEL_CLI_PROGRAM,
+                  {"samples"},
+                  1,
+                  "fftquorbel-cli: the output cannot be written: No space left on device\n",
+                  nullptr,
+                  "/dev/full"}),
     testing::PrintedName());
 
 #endif

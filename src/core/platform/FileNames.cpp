@@ -10,4 +10,10 @@ std::string WithDefaultExtension(const std::string& path, const std::string& ext
     return path + "." + extension;
 }
 
+std::string OneLineName(std::string name) {
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return name;
+}
+
 }  // namespace quorbel

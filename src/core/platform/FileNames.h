@@ -1,5 +1,5 @@
 #pragma once
-// File names chosen in a save dialog.
+// File names chosen in a save dialog, and file names shown in a line of text.
 #include <string>
 
 namespace quorbel {
@@ -9,5 +9,9 @@ namespace quorbel {
 // extension by the same rule before it asks about replacing an existing file, so the
 // question is always about the name finally written.
 std::string WithDefaultExtension(const std::string& path, const std::string& extension);
+
+// A file's name as a line of text shows it: each control character (a newline, a tab)
+// as '?', so that a line of the report or a title never breaks where the name does.
+std::string OneLineName(std::string name);
 
 }  // namespace quorbel

@@ -1,5 +1,6 @@
 // The main window's raw-data mode: the menu "Files  *.raw...", "Raw data renewal",
 // the transfer from the raw file window, and the secondary windows' surfaces.
+#include "platform/FileNames.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "surface/RecordingSurface.h"
@@ -93,7 +94,7 @@ void MainWindowModel::TakeRawSamples(DataList samples, const std::string& fs, co
     SetField(Field::dataExtensionSeconds, T4);
     SetField(Field::windowSeconds, T4);
     SetField(Field::windowPoints, N);
-    state_.rawFileName = fileName;
+    state_.rawFileName = OneLineName(fileName);
     state_.sampleList = std::move(samples);
 }
 
