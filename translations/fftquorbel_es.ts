@@ -1773,6 +1773,22 @@ salida de error, ninguna lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>it ends before the length it states</source>
+        <translation>termina antes de la longitud que declara</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after %2 s (%3): the spectrogram stops there.</source>
+        <translation>El archivo %1 está dañado después de %2 s (%3): el espectrograma se detiene allí.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after sample %2 (%3): only the samples before the damage are shown.</source>
+        <translation>El archivo %1 está dañado después de la muestra %2 (%3): solo se muestran las muestras anteriores al daño.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file: its header can be read, but none of its samples can be decoded (%2).</source>
+        <translation>El archivo %1 es un archivo de sonido dañado: su cabecera se puede leer, pero ninguna de sus muestras se puede decodificar (%2).</translation>
+    </message>
+    <message>
         <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
         <translation>El archivo de parámetros iniciales %1 no se pudo restaurar desde su copia guardada: %2.</translation>
     </message>

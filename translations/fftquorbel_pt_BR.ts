@@ -1763,6 +1763,22 @@ nenhuma lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>it ends before the length it states</source>
+        <translation>ele termina antes do comprimento que declara</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after %2 s (%3): the spectrogram stops there.</source>
+        <translation>O arquivo %1 está danificado depois de %2 s (%3): o espectrograma para ali.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after sample %2 (%3): only the samples before the damage are shown.</source>
+        <translation>O arquivo %1 está danificado depois da amostra %2 (%3): só as amostras antes do dano são mostradas.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file: its header can be read, but none of its samples can be decoded (%2).</source>
+        <translation>O arquivo %1 é um arquivo de som danificado: seu cabeçalho pode ser lido, mas nenhuma de suas amostras pode ser decodificada (%2).</translation>
+    </message>
+    <message>
         <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
         <translation>O arquivo de parâmetros iniciais %1 não pôde ser restaurado da cópia guardada: %2.</translation>
     </message>
