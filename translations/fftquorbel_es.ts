@@ -1773,6 +1773,26 @@ salida de error, ninguna lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>the sound server stopped taking samples, so the sound was cut off.</source>
+        <translation>el servidor de sonido dejó de aceptar muestras, así que el sonido se interrumpió.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples, and its sound server did not answer within %1 s.</source>
+        <translation>la entrada de sonido dejó de dar muestras, y su servidor de sonido no respondió en %1 s.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples after %1 of the %2 asked for: its sound server does not answer.</source>
+        <translation>la entrada de sonido dejó de dar muestras después de %1 de las %2 pedidas: su servidor de sonido no responde.</translation>
+    </message>
+    <message>
+        <source>The sound stopped before its end: %1</source>
+        <translation>El sonido se detuvo antes de terminar: %1</translation>
+    </message>
+    <message>
+        <source>Listening stopped: %1</source>
+        <translation>La escucha se detuvo: %1</translation>
+    </message>
+    <message>
         <source>it ends before the length it states</source>
         <translation>termina antes de la longitud que declara</translation>
     </message>

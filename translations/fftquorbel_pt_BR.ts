@@ -1763,6 +1763,26 @@ nenhuma lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>the sound server stopped taking samples, so the sound was cut off.</source>
+        <translation>o servidor de som parou de aceitar amostras, então o som foi interrompido.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples, and its sound server did not answer within %1 s.</source>
+        <translation>a entrada de som parou de dar amostras, e seu servidor de som não respondeu em %1 s.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples after %1 of the %2 asked for: its sound server does not answer.</source>
+        <translation>a entrada de som parou de dar amostras depois de %1 das %2 pedidas: seu servidor de som não responde.</translation>
+    </message>
+    <message>
+        <source>The sound stopped before its end: %1</source>
+        <translation>O som parou antes do fim: %1</translation>
+    </message>
+    <message>
+        <source>Listening stopped: %1</source>
+        <translation>A escuta parou: %1</translation>
+    </message>
+    <message>
         <source>it ends before the length it states</source>
         <translation>ele termina antes do comprimento que declara</translation>
     </message>
