@@ -1786,6 +1786,42 @@ salida de error, ninguna lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>the sound server stopped taking samples, so the sound was cut off.</source>
+        <translation>el servidor de sonido dejó de aceptar muestras, así que el sonido se interrumpió.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples, and its sound server did not answer within %1 s.</source>
+        <translation>la entrada de sonido dejó de dar muestras, y su servidor de sonido no respondió en %1 s.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples after %1 of the %2 asked for: its sound server does not answer.</source>
+        <translation>la entrada de sonido dejó de dar muestras después de %1 de las %2 pedidas: su servidor de sonido no responde.</translation>
+    </message>
+    <message>
+        <source>The sound stopped before its end: %1</source>
+        <translation>El sonido se detuvo antes de terminar: %1</translation>
+    </message>
+    <message>
+        <source>Listening stopped: %1</source>
+        <translation>La escucha se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>it ends before the length it states</source>
+        <translation>termina antes de la longitud que declara</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after %2 s (%3): the spectrogram stops there.</source>
+        <translation>El archivo %1 está dañado después de %2 s (%3): el espectrograma se detiene allí.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after sample %2 (%3): only the samples before the damage are shown.</source>
+        <translation>El archivo %1 está dañado después de la muestra %2 (%3): solo se muestran las muestras anteriores al daño.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file: its header can be read, but none of its samples can be decoded (%2).</source>
+        <translation>El archivo %1 es un archivo de sonido dañado: su cabecera se puede leer, pero ninguna de sus muestras se puede decodificar (%2).</translation>
+    </message>
+    <message>
         <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
         <translation>El archivo de parámetros iniciales %1 no se pudo restaurar desde su copia guardada: %2.</translation>
     </message>

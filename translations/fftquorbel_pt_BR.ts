@@ -1776,6 +1776,42 @@ erro, nenhuma lista).
 <context>
     <name>Messages</name>
     <message>
+        <source>the sound server stopped taking samples, so the sound was cut off.</source>
+        <translation>o servidor de som parou de aceitar amostras, então o som foi interrompido.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples, and its sound server did not answer within %1 s.</source>
+        <translation>a entrada de som parou de dar amostras, e seu servidor de som não respondeu em %1 s.</translation>
+    </message>
+    <message>
+        <source>the sound input stopped giving samples after %1 of the %2 asked for: its sound server does not answer.</source>
+        <translation>a entrada de som parou de dar amostras depois de %1 das %2 pedidas: seu servidor de som não responde.</translation>
+    </message>
+    <message>
+        <source>The sound stopped before its end: %1</source>
+        <translation>O som parou antes do fim: %1</translation>
+    </message>
+    <message>
+        <source>Listening stopped: %1</source>
+        <translation>A escuta parou: %1</translation>
+    </message>
+    <message>
+        <source>it ends before the length it states</source>
+        <translation>ele termina antes do comprimento que declara</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after %2 s (%3): the spectrogram stops there.</source>
+        <translation>O arquivo %1 está danificado depois de %2 s (%3): o espectrograma para ali.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged after sample %2 (%3): only the samples before the damage are shown.</source>
+        <translation>O arquivo %1 está danificado depois da amostra %2 (%3): só as amostras antes do dano são mostradas.</translation>
+    </message>
+    <message>
+        <source>The file %1 is a damaged sound file: its header can be read, but none of its samples can be decoded (%2).</source>
+        <translation>O arquivo %1 é um arquivo de som danificado: seu cabeçalho pode ser lido, mas nenhuma de suas amostras pode ser decodificada (%2).</translation>
+    </message>
+    <message>
         <source>The opening-parameters file %1 could not be restored from its kept copy: %2.</source>
         <translation>O arquivo de parâmetros iniciais %1 não pôde ser restaurado da cópia guardada: %2.</translation>
     </message>

@@ -47,6 +47,8 @@ int WriteCsv(const CliOptions& options, double rawRate, ChannelChoice channels, 
     if (!spectrogram) return Failed(error, err);
     WriteSpectrogramCsv(*spectrogram, out);
     out.flush();
+    if (const std::optional<std::string>& failure = spectrogram->Failure())
+        return Failed(*failure, err);
     return kExitOk;
 }
 
@@ -62,8 +64,11 @@ int WritePicture(const CliOptions& options, double rawRate, ChannelChoice channe
     window.Type("Text2", std::to_string(*options.hop));
     if (window.Open(options.spectrogramFile, channels, rawRate)) {
         while (window.Analysing()) window.AnalyseSlice();
-        platform.saveAnswers.push_back(options.outputFile);
-        window.Fire("Command1", Event::Click);
+        // A picture that stops at damage in the file is not written.
+        if (platform.messages.empty()) {
+            platform.saveAnswers.push_back(options.outputFile);
+            window.Fire("Command1", Event::Click);
+        }
     }
     for (const std::string& message : platform.messages) Failed(message, err);
     return platform.messages.empty() ? kExitOk : kExitMessage;

@@ -9,6 +9,7 @@
 #include "CaseName.h"
 #include "FakeSoundInput.h"
 #include "RawWindowFixture.h"
+#include "RecordingSoundOutput.h"
 #include "fourier/InverseComparison.h"
 #include "fourier/TransformDriver.h"
 #include "sound/LivePeak.h"
@@ -389,6 +390,39 @@ TEST_F(SoundWindowTest, StopBeforeAFrameKeepsNothing) {
     EXPECT_NE(platform.messages[0].find("Too little sound"), std::string::npos);
     EXPECT_EQ(Model().Source(), DataSource::Calculated);
     EXPECT_EQ(input.stops, 1);
+}
+
+// An input or output that stops by itself (its server stopped answering) is said in
+// the window; the live view ends and its items are usable again.
+TEST_F(SoundWindowTest, SoundThatStopsByItselfIsSaid) {
+    RecordingSoundOutput output;
+    platform.audio = &output;
+    Loaded();
+    int shown = 0;
+    Model().onLiveFrame = [&shown] { ++shown; };
+    Press("mnuListenItem");
+    input.Feed(Tones({{440, 0.5}}, input.rate, 9000));
+    ASSERT_TRUE(View()["Label30"].visible);
+    platform.messages.clear();
+    ASSERT_TRUE(input.onStopped);
+    input.Stop();
+    const int before = shown;
+    input.onStopped("the server went.");
+    EXPECT_FALSE(Model().Listening());
+    EXPECT_TRUE(View()["mnuListenItem"].enabled);
+    EXPECT_FALSE(View()["mnuStopListenItem"].enabled);
+    EXPECT_FALSE(View()["Label30"].visible);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Listening stopped: the server went."});
+    EXPECT_EQ(shown, before + 1);
+    // Told again once it stopped: nothing more.
+    input.onStopped("again.");
+    EXPECT_EQ(platform.messages.size(), 1u);
+
+    Press("mnuPlayFtItem");
+    ASSERT_EQ(output.played.size(), 1u);
+    ASSERT_TRUE(output.onCut);
+    output.onCut("the server went.");
+    EXPECT_EQ(platform.messages.back(), "The sound stopped before its end: the server went.");
 }
 
 TEST_F(SoundWindowTest, ClosingTheWindowStopsTheInput) {

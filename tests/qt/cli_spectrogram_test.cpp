@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,6 +112,37 @@ TEST_F(CliSpectrogram, FilesWithoutASpectrogramSaySo) {
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(std::filesystem::exists(Path("short.png")));
+}
+
+// A FLAC file cut in half: its first part analysed, then the damage said with exit
+// status 1 and no picture; cut after its header: nothing analysed.
+TEST_F(CliSpectrogram, DamagedFilesSaySoAndExit1) {
+    const std::string whole = Path("whole.flac");
+    std::vector<double> x(40000);
+    for (size_t k = 0; k < x.size(); ++k) x[k] = 0.5 * std::sin(kTwoPi * 10 * k / 1024.0);
+    WriteMonoSound(whole, 8000, x, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    std::string bytes;
+    {
+        std::ifstream in(whole, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    struct Cut {
+        const char* name;
+        size_t bytes;
+        const char* message;
+    };
+    for (const Cut& cut : {Cut{"half.flac", bytes.size() / 2, "is damaged after "},
+                           Cut{"header.flac", 100, "none of its samples can be decoded"}}) {
+        SCOPED_TRACE(cut.name);
+        std::ofstream(Path(cut.name), std::ios::binary) << bytes.substr(0, cut.bytes);
+        const CompanionRun picture = RunCompanion({"spectrogram", Path(cut.name), Path("cut.png")});
+        EXPECT_EQ(picture.status, cli::kExitMessage);
+        EXPECT_NE(picture.err.find(cut.message), std::string::npos) << picture.err;
+        EXPECT_FALSE(std::filesystem::exists(Path("cut.png")));
+        const CompanionRun csv = RunCompanion({"csv", "spectrogram", Path(cut.name)});
+        EXPECT_EQ(csv.status, cli::kExitMessage);
+        EXPECT_NE(csv.err.find(cut.message), std::string::npos) << csv.err;
+    }
 }
 
 struct UsageCase {

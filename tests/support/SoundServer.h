@@ -5,6 +5,8 @@
 // default input. Plain C++ and POSIX, so that tests with and without Qt can use it.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <numbers>
 #include <optional>
@@ -35,6 +38,59 @@ inline std::optional<std::string> SoundServerAddress() {
     if (!server || !*server) return std::nullopt;
     return std::string(server);
 }
+
+// The test server stopped (SIGSTOP) while this lives, then let go on again: it keeps
+// its clients' connections and answers none of them, as a server that hangs does.
+class FrozenServer {
+  public:
+    FrozenServer() {
+        const std::optional<std::string> address = SoundServerAddress();
+        const std::string prefix = "unix:";
+        if (!address || address->rfind(prefix, 0) != 0) return;
+        const std::filesystem::path socket = address->substr(prefix.size());
+        std::ifstream in(socket.parent_path() / "pid");
+        if (in >> pid_ && pid_ > 0 && ::kill(pid_, SIGSTOP) != 0) pid_ = -1;
+    }
+    FrozenServer(const FrozenServer&) = delete;
+    FrozenServer& operator=(const FrozenServer&) = delete;
+    ~FrozenServer() {
+        if (pid_ > 0) ::kill(pid_, SIGCONT);
+    }
+    bool Frozen() const { return pid_ > 0; }
+
+  private:
+    pid_t pid_ = -1;
+};
+
+// A Unix socket that takes connections and never answers on them: a sound server that
+// hangs from the start, for PULSE_SERVER=unix:Path().
+class DeafSocket {
+  public:
+    explicit DeafSocket(const std::filesystem::path& path) : path_(path) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(fd_, 16) != 0) {
+            if (fd_ >= 0) ::close(fd_);
+            fd_ = -1;
+        }
+    }
+    DeafSocket(const DeafSocket&) = delete;
+    DeafSocket& operator=(const DeafSocket&) = delete;
+    ~DeafSocket() {
+        if (fd_ >= 0) ::close(fd_);
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    bool Listening() const { return fd_ >= 0; }
+    std::string Address() const { return "unix:" + path_.string(); }
+
+  private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+};
 
 // A folder of its own in the temporary folder for a test's sound files, removed with
 // everything in it when the test ends.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/Translation.h"
@@ -101,12 +102,16 @@ double ChannelSample(const double* frame, int channels, ChannelChoice choice) {
     return sum / channels;
 }
 
-// Moves to instant `first`: by seeking where the file allows it, else by decoding
-// the instants before it. False when the file ends before it.
-bool SkipTo(Opened& opened, sf_count_t first) {
+// Moves to instant `first`: by seeking where the file allows it, else (a codec that
+// cannot seek: GSM 6.10, G.721, ...) by opening `path` again and decoding the instants
+// before it. False when the file ends before it.
+bool SkipTo(Opened& opened, const std::filesystem::path& path, sf_count_t first) {
     if (first <= 0) return true;
     if (opened.info.seekable && sf_seek(opened.file.get(), first, SEEK_SET) == first) return true;
-    if (sf_seek(opened.file.get(), 0, SEEK_SET) != 0) return false;
+    std::string ignored;
+    std::optional<Opened> again = Open(path, &ignored);
+    if (!again) return false;
+    opened = std::move(*again);
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * opened.info.channels);
     for (sf_count_t done = 0; done < first;) {
         const sf_count_t got =
@@ -117,8 +122,29 @@ bool SkipTo(Opened& opened, sf_count_t first) {
     return true;
 }
 
-// Up to `count` samples from the file's current instant on, one per frame.
-std::vector<double> Decode(Opened& opened, sf_count_t count, ChannelChoice choice) {
+// Why decoding stopped, when the decoder stopped on damage rather than at the end: the
+// library's words without its "Error : " and its full stop, as they go in brackets.
+std::optional<std::string> DecodeFailure(const Opened& opened) {
+    if (sf_error(opened.file.get()) == SF_ERR_NO_ERROR) return std::nullopt;
+    std::string why = sf_strerror(opened.file.get());
+    for (const char* prefix : {"Error : ", "Error: "})
+        if (why.rfind(prefix, 0) == 0) why.erase(0, std::char_traits<char>::length(prefix));
+    while (!why.empty() && (why.back() == '.' || why.back() == ' ')) why.pop_back();
+    if (why.empty()) why = "error " + std::to_string(sf_error(opened.file.get()));
+    return why;
+}
+
+std::string NothingDecoded(const std::string& name, const std::string& why) {
+    return FillIn(Translate("Messages",
+                            "The file %1 is a damaged sound file: its header can be read, but "
+                            "none of its samples can be decoded (%2)."),
+                  {name, why});
+}
+
+// Up to `count` samples from the file's current instant on, one per frame; fewer
+// when the file ends or (*failure says why) its decoding stops on damage.
+std::vector<double> Decode(Opened& opened, sf_count_t count, ChannelChoice choice,
+                           std::optional<std::string>* failure = nullptr) {
     const int channels = opened.info.channels;
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * channels);
     std::vector<double> samples;
@@ -127,6 +153,7 @@ std::vector<double> Decode(Opened& opened, sf_count_t count, ChannelChoice choic
         const sf_count_t wanted =
             std::min(kChunkFrames, count - static_cast<sf_count_t>(samples.size()));
         const sf_count_t got = sf_readf_double(opened.file.get(), frames.data(), wanted);
+        if (got < wanted && failure) *failure = DecodeFailure(opened);
         if (got <= 0) break;
         for (sf_count_t f = 0; f < got; ++f)
             samples.push_back(RawScaleSample(
@@ -147,35 +174,45 @@ std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, Channe
                                        std::string* error, std::uintmax_t start) {
     std::optional<Opened> opened = Open(path, error);
     if (!opened) return std::nullopt;
+    const std::string name = QuotedText(path.filename().string());
     SoundRead read;
     read.rate = opened->info.samplerate;
     read.channels = opened->info.channels;
     const sf_count_t first = static_cast<sf_count_t>(start);
-    if (!SkipTo(*opened, first)) {
+    if (!SkipTo(*opened, path, first)) {
         *error = FillIn(Translate("Messages",
                                   "The file %1 is shorter than when it was plotted; open it "
                                   "again."),
-                        {QuotedText(path.filename().string())});
+                        {name});
         return std::nullopt;
     }
     // n + 1 points are plotted; the last comes from beyond a short file.
-    std::vector<double> samples = Decode(*opened, kMaxRawSamples + 1, choice);
-    // Some files do not state their length; what could be decoded counts then.
+    std::optional<std::string> failure;
+    std::vector<double> samples = Decode(*opened, kMaxRawSamples + 1, choice, &failure);
+    // Some files do not state their length; what could be decoded counts then, and
+    // so it does for a file whose decoding stops on damage: it ends there.
     const sf_count_t stated = opened->info.frames;
-    const sf_count_t frames = stated > 0 && stated < SF_COUNT_MAX
-                                  ? std::max<sf_count_t>(stated, first + samples.size())
-                                  : first + static_cast<sf_count_t>(samples.size());
+    const sf_count_t decoded = first + static_cast<sf_count_t>(samples.size());
+    const sf_count_t frames = !failure && stated > 0 && stated < SF_COUNT_MAX
+                                  ? std::max<sf_count_t>(stated, decoded)
+                                  : decoded;
     if (samples.empty() || frames <= 0) {
-        *error = start > 0 ? FillIn(Translate("Messages",
-                                              "The file %1 is shorter than when it was "
-                                              "plotted; open it again."),
-                                    {QuotedText(path.filename().string())})
-                           : FillIn(Translate("Messages",
-                                              "The file %1 is empty: it holds no samples to "
-                                              "plot."),
-                                    {QuotedText(path.filename().string())});
+        *error = failure     ? NothingDecoded(name, *failure)
+                 : start > 0 ? FillIn(Translate("Messages",
+                                                "The file %1 is shorter than when it was "
+                                                "plotted; open it again."),
+                                      {name})
+                             : FillIn(Translate("Messages",
+                                                "The file %1 is empty: it holds no samples to "
+                                                "plot."),
+                                      {name});
         return std::nullopt;
     }
+    if (failure)
+        read.damage = FillIn(Translate("Messages",
+                                       "The file %1 is damaged after sample %2 (%3): only the "
+                                       "samples before the damage are shown."),
+                             {name, std::to_string(decoded), *failure});
     RawRead& raw = read.samples;
     raw.length = static_cast<std::uintmax_t>(frames);
     raw.start = start;
@@ -196,7 +233,7 @@ std::optional<DataList> SoundSampleList(const std::filesystem::path& path, std::
     std::optional<Opened> opened = Open(path, error);
     if (!opened) return std::nullopt;
     std::vector<double> samples;
-    if (SkipTo(*opened, first)) samples = Decode(*opened, N, choice);
+    if (SkipTo(*opened, path, first)) samples = Decode(*opened, N, choice);
     if (samples.size() < static_cast<size_t>(N)) {
         *error = FillIn(Translate("Messages",
                                   "The file %1 is shorter than when it was plotted; open it "
@@ -233,6 +270,8 @@ class SoundFileStream : public SoundStream {
             const sf_count_t wanted =
                 std::min<sf_count_t>(chunk_, static_cast<sf_count_t>(count - done));
             const sf_count_t got = sf_readf_double(opened_.file.get(), frames_.data(), wanted);
+            // The decoder says why at the short read; the next read would clear it.
+            if (got < wanted && !failure_) failure_ = DecodeFailure(opened_);
             if (got <= 0) break;
             for (sf_count_t f = 0; f < got; ++f)
                 out[done++] = RawScaleSample(ChannelSample(
@@ -241,6 +280,7 @@ class SoundFileStream : public SoundStream {
         }
         return done;
     }
+    std::optional<std::string> Failure() const override { return failure_; }
 
   private:
     Opened opened_;
@@ -248,15 +288,21 @@ class SoundFileStream : public SoundStream {
     std::int64_t length_;
     sf_count_t chunk_ = 1;
     std::vector<double> frames_;
+    std::optional<std::string> failure_;
 };
 
-// The instants of a file whose header does not state them, counted by decoding it.
-sf_count_t CountFrames(Opened& opened) {
+// The instants of a file whose header does not state them, counted by decoding it;
+// nothing (and *failure says why) when decoding stops on damage.
+std::optional<sf_count_t> CountFrames(Opened& opened, std::string* failure) {
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * opened.info.channels);
     sf_count_t count = 0;
     for (sf_count_t got;
          (got = sf_readf_double(opened.file.get(), frames.data(), kChunkFrames)) > 0;)
         count += got;
+    if (const std::optional<std::string> why = DecodeFailure(opened)) {
+        *failure = *why;
+        return std::nullopt;
+    }
     return count;
 }
 
@@ -266,15 +312,35 @@ std::unique_ptr<SoundStream> OpenSoundFileStream(const std::filesystem::path& pa
                                                  ChannelChoice choice, std::string* error) {
     std::optional<Opened> opened = Open(path, error);
     if (!opened) return nullptr;
+    const std::string name = QuotedText(path.filename().string());
     sf_count_t length = opened->info.frames;
+    std::string failure;
     if (length <= 0 || length >= SF_COUNT_MAX) {
-        length = CountFrames(*opened);
-        opened = Open(path, error);
-        if (!opened) return nullptr;
+        const std::optional<sf_count_t> counted = CountFrames(*opened, &failure);
+        if (!counted) {
+            *error = FillIn(Translate("Messages", "The file %1 is a damaged sound file (%2)."),
+                            {name, failure});
+            return nullptr;
+        }
+        length = *counted;
+    } else {
+        // A file damaged right after its header is refused now, not once its
+        // analysis has started; one that decodes to nothing is empty.
+        std::vector<double> frame(static_cast<size_t>(opened->info.channels));
+        if (sf_readf_double(opened->file.get(), frame.data(), 1) != 1) {
+            if (const std::optional<std::string> why = DecodeFailure(*opened)) {
+                *error = NothingDecoded(name, *why);
+                return nullptr;
+            }
+            length = 0;
+        }
     }
+    // Read from its start again, opened anew: not every codec can seek back.
+    opened = Open(path, error);
+    if (!opened) return nullptr;
     if (length <= 0) {
         *error = FillIn(Translate("Messages", "The file %1 is empty: it holds no samples to plot."),
-                        {QuotedText(path.filename().string())});
+                        {name});
         return nullptr;
     }
     return std::make_unique<SoundFileStream>(std::move(*opened), choice, length);

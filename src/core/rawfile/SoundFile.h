@@ -42,11 +42,15 @@ struct SoundRead {
     RawRead samples;
     int rate = 0;  // sampling frequency, hertz
     int channels = 0;
+    // Not empty when decoding stopped on damage within the samples read: the file
+    // then ends there, and this sentence says so.
+    std::string damage;
 };
 
 // Decodes the samples of `path` from sample `start` on as ReadRawFile reads a ".raw"
-// file. Nothing (and *error says why) when the file cannot be decoded, holds no
-// sample or ends before `start`.
+// file (a codec that cannot seek is decoded from the file's start). Nothing (and
+// *error says why) when the file cannot be decoded, holds no sample, is damaged before
+// its first sample or ends before `start`.
 std::optional<SoundRead> ReadSoundFile(const std::filesystem::path& path, ChannelChoice choice,
                                        std::string* error, std::uintmax_t start = 0);
 

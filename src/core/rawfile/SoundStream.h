@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "rawfile/SoundFile.h"
@@ -24,6 +25,9 @@ class SoundStream {
     // Up to `count` next samples into out[0..count); fewer only at the end of the
     // sound (or when the file was cut short since it was opened).
     virtual std::size_t Read(double* out, std::size_t count) = 0;
+    // Why Read gave fewer samples than Length() promised, when the decoder stopped on
+    // damage (its own words); nothing while it has not, or when the sound just ended.
+    virtual std::optional<std::string> Failure() const { return std::nullopt; }
     // The bytes this reader holds beyond the object itself.
     virtual std::size_t BufferBytes() const { return 0; }
 };

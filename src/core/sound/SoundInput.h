@@ -30,6 +30,11 @@ class SoundInput {
     using Take = std::function<void(const std::vector<double>& samples)>;
     virtual bool Start(Take take, std::string* error) = 0;
     virtual void Stop() = 0;
+
+    // Told, with the reason (a sentence), when the input started by Start stops by
+    // itself: no sample came for a while (its sound server stopped answering). It is
+    // stopped then, as by Stop.
+    std::function<void(const std::string& why)> onStopped;
 };
 
 // The tooltip of what records or listens when there is no input: the reason, or a

@@ -2,6 +2,7 @@
 // The default sound output as the window models see it, through the platform: is
 // there one, at which rate does it play, and play a sound on it. The Qt layer plays
 // through the desktop's sound server; the tests record what would have been played.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,10 @@ class SoundOutput {
     // Starts playing `sound` on the default output, in place of any sound still
     // playing. False, with the reason in `error`, when it cannot be played.
     virtual bool Play(const Sound& sound, std::string* error) = 0;
+
+    // Told, with the reason (a sentence), when a sound that started playing stops
+    // before its end (its sound server stopped answering).
+    std::function<void(const std::string& why)> onCut;
 };
 
 }  // namespace quorbel

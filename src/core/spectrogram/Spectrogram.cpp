@@ -1,9 +1,11 @@
 #include "spectrogram/Spectrogram.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/Translation.h"
+#include "state/NumberText.h"
 #include "state/QuotedText.h"
 
 namespace quorbel {
@@ -50,17 +52,19 @@ std::unique_ptr<Spectrogram> Spectrogram::Start(std::unique_ptr<SoundStream> str
         return nullptr;
     }
     info.columns = SpectrogramColumns(info.frames, info.bins);
-    return std::unique_ptr<Spectrogram>(new Spectrogram(std::move(stream), info));
+    return std::unique_ptr<Spectrogram>(new Spectrogram(std::move(stream), info, name));
 }
 
-Spectrogram::Spectrogram(std::unique_ptr<SoundStream> stream, const SpectrogramInfo& info)
+Spectrogram::Spectrogram(std::unique_ptr<SoundStream> stream, const SpectrogramInfo& info,
+                         const std::string& name)
     : stream_(std::move(stream)),
       info_(info),
       transform_(info.settings.frame),
       samples_(static_cast<std::size_t>(info.settings.frame) + kReadBlock),
       power_(static_cast<std::size_t>(info.bins)),
       sums_(static_cast<std::size_t>(info.columns) * static_cast<std::size_t>(info.bins)),
-      counts_(static_cast<std::size_t>(info.columns)) {}
+      counts_(static_cast<std::size_t>(info.columns)),
+      name_(name) {}
 
 bool Spectrogram::Fill() {
     const std::size_t frame = static_cast<std::size_t>(info_.settings.frame);
@@ -80,8 +84,13 @@ bool Spectrogram::Fill() {
 bool Spectrogram::Advance(std::int64_t frames) {
     const int bins = info_.bins;
     for (std::int64_t n = 0; n < frames && !done_; ++n) {
-        if (framesDone_ >= info_.frames || !Fill()) {
+        if (framesDone_ >= info_.frames) {
             done_ = true;
+            break;
+        }
+        if (!Fill()) {
+            done_ = true;
+            StopEarly();
             break;
         }
         transform_.Power(samples_.data() + begin_, power_.data());
@@ -99,6 +108,17 @@ bool Spectrogram::Advance(std::int64_t frames) {
     }
     if (framesDone_ >= info_.frames) done_ = true;
     return done_;
+}
+
+void Spectrogram::StopEarly() {
+    // The frame that could not be filled starts at this sample.
+    const double seconds = static_cast<double>(framesDone_) * info_.settings.hop / info_.rate;
+    const std::optional<std::string> why = stream_->Failure();
+    failure_ =
+        FillIn(Translate("Messages",
+                         "The file %1 is damaged after %2 s (%3): the spectrogram stops there."),
+               {QuotedText(name_), NumberText(std::floor(seconds * 100) / 100),
+                why ? *why : Translate("Messages", "it ends before the length it states")});
 }
 
 int Spectrogram::Percent() const {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,8 +48,12 @@ class Spectrogram {
                                               std::string* error);
 
     // Analyses up to `frames` more frames; true once every frame is done (or the
-    // file ended early).
+    // sound ended early: Failure() then says so).
     bool Advance(std::int64_t frames);
+    // Why the analysis stopped before the sound's last frame (the file is damaged
+    // there, or became shorter while it was read), a sentence naming the file and
+    // the second; nothing while it has not.
+    const std::optional<std::string>& Failure() const { return failure_; }
     bool Done() const { return done_; }
     std::int64_t FramesDone() const { return framesDone_; }
     // 0 .. 100.
@@ -72,9 +77,12 @@ class Spectrogram {
     std::size_t Bytes() const;
 
   private:
-    Spectrogram(std::unique_ptr<SoundStream> stream, const SpectrogramInfo& info);
+    Spectrogram(std::unique_ptr<SoundStream> stream, const SpectrogramInfo& info,
+                const std::string& name);
     // Makes samples[begin_ .. begin_ + frame) hold the next frame; false at the end.
     bool Fill();
+    // Ends the analysis before the sound's last frame, saying why.
+    void StopEarly();
 
     std::unique_ptr<SoundStream> stream_;
     SpectrogramInfo info_;
@@ -86,6 +94,8 @@ class Spectrogram {
     std::vector<int> counts_;    // frames summed per column
     std::int64_t framesDone_ = 0;
     bool done_ = false;
+    std::string name_;
+    std::optional<std::string> failure_;
     int changedFirst_ = 0, changedEnd_ = 0;
 };
 

@@ -59,6 +59,9 @@ void MainWindowModel::mnuListenItem_Click() {
     liveFrame_.clear();
     sinceFrame_ = 0;
     liveRate_ = input->Rate();
+    input->onStopped = [this, alive = std::weak_ptr<int>(alive_)](const std::string& why) {
+        if (!alive.expired()) InputStopped(why);
+    };
     std::string error;
     if (liveRate_ < 1 ||
         !input->Start([this](const std::vector<double>& samples) { TakeLiveSamples(samples); },
@@ -77,6 +80,16 @@ void MainWindowModel::StopInput() {
     if (!listening_) return;
     listening_ = false;
     if (SoundInput* input = platform_.Input()) input->Stop();
+}
+
+void MainWindowModel::InputStopped(const std::string& why) {
+    if (!listening_) return;
+    listening_ = false;
+    UpdateListenItems();
+    // The read-out spoke of a sound that is no longer heard.
+    ShowLiveReadout(LiveReadout::None);
+    platform_.MessageBox(FillIn(Translate("Messages", "Listening stopped: %1"), {why}));
+    if (onLiveFrame) onLiveFrame();
 }
 
 void MainWindowModel::mnuStopListenItem_Click() {

@@ -341,8 +341,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // checks the entry of that length, if it has one. False, nothing changed, outside.
     bool SetSoundSeconds(double seconds);
     // Asks the platform whether sound can be played: the items that play are enabled,
-    // or disabled with the reason as their tooltip. Asked once, when the window loads.
+    // or disabled with the reason as their tooltip. Asked when the window loads.
     void CheckSoundOutput();
+    // The sound server has answered a question the window did not wait for: the
+    // items that play, listen and record follow its answer.
+    void SoundServerAnswered();
 
   private:
     void mnuPlayFtItem_Click();         // "Play f(t)"
@@ -355,6 +358,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void UpdateSoundItems();
     // The output to play on, or nothing with a message saying why there is none.
     SoundOutput* PlayingOutput();
+    // Plays `sound`, or says why it cannot; a sound cut off later is said then.
+    void PlayOn(SoundOutput& output, const Sound& sound);
     std::optional<std::string> soundUnavailable_;
     bool soundChecked_ = false;
     double soundSeconds_ = kDefaultSoundSeconds;
@@ -370,7 +375,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // after the window has left its raw-data mode, goes through the raw file window's
     // transfer, which sets that mode.
     void LiveFrame();
-    // Told after every frame drawn, so that a view shows it.
+    // Told after every frame drawn, and when the input or the output stops by itself,
+    // so that a view shows it.
     std::function<void()> onLiveFrame;
 
   private:
@@ -380,6 +386,11 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // Samples handed in by the input while it is listening.
     void TakeLiveSamples(const std::vector<double>& samples);
     void StopInput();
+    // The input stopped by itself (its server stopped answering): said, and the live
+    // view ends as "Stop listening" would end it, keeping the frame on screen.
+    void InputStopped(const std::string& why);
+    // Lives as long as the window: what the input and output tell later checks it.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     // "Listen", "Stop listening" and "Record" enabled as the input and the live view
     // allow, with the reason as tooltip when there is no input.
     void UpdateListenItems();

@@ -50,6 +50,12 @@ void MainWindowModel::UpdateSoundItems() {
                                                               : kRecoveredNotYet;
 }
 
+void MainWindowModel::SoundServerAnswered() {
+    soundChecked_ = false;
+    CheckSoundOutput();
+    UpdateListenItems();
+}
+
 SoundOutput* MainWindowModel::PlayingOutput() {
     CheckSoundOutput();
     if (soundUnavailable_) {
@@ -121,9 +127,18 @@ std::optional<Sound> MainWindowModel::FunctionSoundNow() {
 void MainWindowModel::mnuPlayFtItem_Click() {
     SoundOutput* output = PlayingOutput();
     if (!output) return;
-    const std::optional<Sound> sound = FunctionSoundNow();
+    if (const std::optional<Sound> sound = FunctionSoundNow()) PlayOn(*output, *sound);
+}
+
+void MainWindowModel::PlayOn(SoundOutput& output, const Sound& sound) {
+    output.onCut = [this, alive = std::weak_ptr<int>(alive_)](const std::string& why) {
+        if (alive.expired()) return;
+        platform_.MessageBox(
+            FillIn(Translate("Messages", "The sound stopped before its end: %1"), {why}));
+        if (onLiveFrame) onLiveFrame();
+    };
     std::string error;
-    if (sound && !output->Play(*sound, &error))
+    if (!output.Play(sound, &error))
         platform_.MessageBox(
             FillIn(Translate("Messages", "The sound cannot be played: %1"), {error}));
 }
@@ -148,9 +163,7 @@ void MainWindowModel::mnuPlayRecoveredItem_Click() {
         platform_.MessageBox(error);
         return;
     }
-    if (!output->Play(*sound, &error))
-        platform_.MessageBox(
-            FillIn(Translate("Messages", "The sound cannot be played: %1"), {error}));
+    PlayOn(*output, *sound);
 }
 
 void MainWindowModel::mnuSaveSoundItem_Click() {

@@ -88,13 +88,16 @@ void RawFileModel::mnuOpen_Click() {
     // plotted file and its selection as they were.
     std::string error;
     std::optional<int> rate;
-    const std::optional<RawRead> read = ReadPlotted(*name, &rate, &error);
+    std::string damage;
+    const std::optional<RawRead> read = ReadPlotted(*name, &rate, &error, 0, &damage);
     if (!read) {
         platform_.MessageBox(error);
         return;
     }
     recording_.reset();
     ShowPlotted(*read, *name, rate);
+    // What could be decoded is shown, and the damage after it said.
+    if (!damage.empty()) platform_.MessageBox(damage);
 }
 
 void RawFileModel::ShowPlotted(const RawRead& read, const std::filesystem::path& path,
@@ -206,11 +209,12 @@ void RawFileModel::HScroll1_Change() {
 
 std::optional<RawRead> RawFileModel::ReadPlotted(const std::filesystem::path& path,
                                                  std::optional<int>* rate, std::string* error,
-                                                 std::uintmax_t start) const {
+                                                 std::uintmax_t start, std::string* damage) const {
     if (IsRawName(path)) return ReadRawFile(path, error, start);
     std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error, start);
     if (!sound) return std::nullopt;
     *rate = sound->rate;
+    if (damage) *damage = sound->damage;
     return std::move(sound->samples);
 }
 

@@ -188,9 +188,11 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void SelDados();
     double TwipsPerPoint() const;
     void ChooseChannels(ChannelChoice choice);
-    // The plotted file read again, as its name says: decoded or as ".raw" bytes.
+    // The plotted file read again, as its name says: decoded or as ".raw" bytes; a
+    // sound file damaged after the samples read says so in *damage when it is given.
     std::optional<RawRead> ReadPlotted(const std::filesystem::path& path, std::optional<int>* rate,
-                                       std::string* error, std::uintmax_t start = 0) const;
+                                       std::string* error, std::uintmax_t start = 0,
+                                       std::string* damage = nullptr) const;
     // Sets the scroll bar and the note beside it for the stretch `read` holds.
     void ShowStretch(const RawRead& read);
     void ClearSelection();

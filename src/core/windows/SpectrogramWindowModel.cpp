@@ -207,6 +207,9 @@ void SpectrogramWindowModel::AnalyseSlice() {
     const auto [first, end] = spectrogram_->TakeChangedColumns();
     DrawSpectrogramColumns(picture_, layout_, *spectrogram_, first, end);
     ShowProgress();
+    // The picture keeps what was analysed up to the damage.
+    if (const std::optional<std::string>& failure = spectrogram_->Failure())
+        platform_.MessageBox(*failure);
 }
 
 void SpectrogramWindowModel::ShowProgress() {

@@ -9,6 +9,7 @@
 
 #include "audio/SoundServerProbe.h"
 #include "platform/Translation.h"
+#include "state/NumberText.h"
 
 namespace quorbel {
 
@@ -18,28 +19,31 @@ constexpr const char* kNoInput = QT_TRANSLATE_NOOP(
     "Messages",
     "No sound input can be used: there is no microphone or other recording device, or "
     "no sound server is running.");
-// A server that has not answered by then is not waited for (as for the output).
-constexpr std::chrono::milliseconds kServerDeadline{2000};
-// Beyond the recording's own length, the time a recording may take before it is given
-// up (the server's start-up and its buffers).
+// Beyond the recording's own length, the time a recording whose server answers may
+// take before it is given up (the server's start-up and its buffers).
 constexpr int kRecordGraceMs = 3000;
 // The device is read this often while listening, so that frames follow the sound.
 constexpr int kReadEveryMs = 20;
 
 }  // namespace
 
-QtSoundInput::QtSoundInput(QObject* parent) : QObject(parent) {}
+QtSoundInput::QtSoundInput(QObject* parent, std::chrono::milliseconds stallDeadline)
+    : QObject(parent), stallDeadline_(stallDeadline) {}
 
 QtSoundInput::~QtSoundInput() {
     Close();
 }
 
-bool QtSoundInput::Choose(std::string* error) {
-    // Without a server the toolkit is not asked at all (SoundServerProbe.h).
-    if (SoundServerSilenceOnce(kServerDeadline)) {
+bool QtSoundInput::Choose(std::string* error, bool ask) {
+    // Without a server the toolkit is not asked at all (SoundServerProbe.h); nor while
+    // the server is being asked, and nobody waits for its answer.
+    const ServerSilence silence =
+        ask ? SoundServerSilence(stallDeadline_) : KnownSoundServerSilence();
+    if (silence) {
         *error = Translate("Messages", kNoInput);
         return false;
     }
+    if (!SoundServerAnsweredLast()) return true;
     device_ = QMediaDevices::defaultAudioInput();
     if (device_.isNull()) {
         *error = Translate("Messages", kNoInput);
@@ -69,13 +73,16 @@ std::optional<std::string> QtSoundInput::Unavailable() {
 
 int QtSoundInput::Rate() {
     std::string error;
-    if (!source_ && !Choose(&error)) return 0;
+    // The device's rate is known only once the server has answered.
+    if (!source_ && !Choose(&error, !SoundServerAnsweredLast())) return 0;
     return format_.sampleRate();
 }
 
 bool QtSoundInput::Open(std::string* error) {
     Close();
-    if (!Choose(error)) return false;
+    // Asked again: a server that stopped answering since would keep the toolkit
+    // waiting for half a minute.
+    if (!Choose(error, true)) return false;
     source_ = std::make_unique<QAudioSource>(device_, format_);
     // Small buffers: the live view shows the sound within a frame or two.
     source_->setBufferSize(format_.bytesForDuration(4 * kReadEveryMs * 1000));
@@ -87,6 +94,7 @@ bool QtSoundInput::Open(std::string* error) {
         return false;
     }
     connect(stream_, &QIODevice::readyRead, this, &QtSoundInput::Drain);
+    watch_ = std::make_unique<SoundServerWatch>(stallDeadline_);
     return true;
 }
 
@@ -99,6 +107,7 @@ void QtSoundInput::Close() {
     }
     stream_ = nullptr;
     pending_.clear();
+    watch_.reset();
 }
 
 void QtSoundInput::Drain() {
@@ -107,6 +116,7 @@ void QtSoundInput::Drain() {
     const int width = format_.bytesPerSample();
     const qsizetype count = pending_.size() / width;
     if (count == 0) return;
+    if (watch_) watch_->Moved();
     std::vector<double> samples(static_cast<std::size_t>(count));
     const char* bytes = pending_.constData();
     for (qsizetype i = 0; i < count; ++i)
@@ -134,7 +144,13 @@ std::optional<std::vector<double>> QtSoundInput::Record(int frames, std::string*
         return std::nullopt;
     }
     QTimer poll;
-    connect(&poll, &QTimer::timeout, this, &QtSoundInput::Drain);
+    bool stalled = false;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        Drain();
+        if (!watch_ || !watch_->Gone()) return;
+        stalled = true;
+        loop.quit();
+    });
     poll.start(kReadEveryMs);
     const int lengthMs = static_cast<int>(1000.0 * frames / format_.sampleRate());
     QTimer::singleShot(lengthMs + kRecordGraceMs, &loop, &QEventLoop::quit);
@@ -143,9 +159,15 @@ std::optional<std::vector<double>> QtSoundInput::Record(int frames, std::string*
     Close();
     take_ = nullptr;
     if (recorded.size() < static_cast<std::size_t>(frames)) {
-        *error =
-            FillIn(Translate("Messages", "the sound input gave %1 of the %2 samples asked for."),
-                   {std::to_string(recorded.size()), std::to_string(frames)});
+        const std::vector<std::string> counts = {std::to_string(recorded.size()),
+                                                 std::to_string(frames)};
+        *error = stalled ? FillIn(Translate("Messages",
+                                            "the sound input stopped giving samples after %1 of "
+                                            "the %2 asked for: its sound server does not answer."),
+                                  counts)
+                         : FillIn(Translate("Messages",
+                                            "the sound input gave %1 of the %2 samples asked for."),
+                                  counts);
         return std::nullopt;
     }
     return recorded;
@@ -158,7 +180,17 @@ bool QtSoundInput::Start(Take take, std::string* error) {
         return false;
     }
     auto* poll = new QTimer(source_.get());
-    connect(poll, &QTimer::timeout, this, &QtSoundInput::Drain);
+    connect(poll, &QTimer::timeout, this, [this] {
+        Drain();
+        if (!take_ || !watch_ || !watch_->Gone()) return;
+        Stop();
+        const double seconds = std::chrono::duration<double>(stallDeadline_).count();
+        if (onStopped)
+            onStopped(FillIn(Translate("Messages",
+                                       "the sound input stopped giving samples, and its sound "
+                                       "server did not answer within %1 s."),
+                             {NumberText(seconds)}));
+    });
     poll->start(kReadEveryMs);
     return true;
 }

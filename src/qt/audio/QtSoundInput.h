@@ -6,8 +6,10 @@
 #include <QAudioFormat>
 #include <QObject>
 #include <QPointer>
+#include <chrono>
 #include <memory>
 
+#include "audio/SoundServerProbe.h"
 #include "sound/SoundInput.h"
 
 class QAudioSource;
@@ -19,21 +21,30 @@ class QtSoundInput : public QObject, public SoundInput {
     Q_OBJECT
 
   public:
-    explicit QtSoundInput(QObject* parent = nullptr);
+    // An input whose samples stop and whose sound server then does not answer within
+    // `stallDeadline` is given up (SoundServerWatch).
+    explicit QtSoundInput(QObject* parent = nullptr,
+                          std::chrono::milliseconds stallDeadline = std::chrono::seconds(2));
     ~QtSoundInput() override;
 
-    // Asked of the toolkit at every call, so that a device plugged in later is found.
+    // What is known of the sound server (SoundServerProbe.h), then the toolkit's
+    // default input, asked at every call so that a device plugged in later is found.
     std::optional<std::string> Unavailable() override;
     int Rate() override;
     // Waits in a local event loop that takes no user input, so that no other handler
-    // runs meanwhile; gives up a few seconds after the recording's own length.
+    // runs meanwhile; gives up once the sound server stops answering, and a few
+    // seconds after the recording's own length whatever the device does.
     std::optional<std::vector<double>> Record(int frames, std::string* error) override;
+    // Listening stops by itself (onStopped is told) once the sound server stops
+    // answering.
     bool Start(Take take, std::string* error) override;
     void Stop() override;
 
   private:
     // The device and the format it is read in; false (and *error) when there is none.
-    bool Choose(std::string* error);
+    // The server is asked again first when `ask` is set, else what is known counts.
+    bool Choose(std::string* error, bool ask = false);
+
     // Starts reading; the samples arrive through Drain.
     bool Open(std::string* error);
     void Close();
@@ -46,6 +57,8 @@ class QtSoundInput : public QObject, public SoundInput {
     QPointer<QIODevice> stream_;
     Take take_;
     QByteArray pending_;  // bytes of an incomplete sample
+    std::chrono::milliseconds stallDeadline_;
+    std::unique_ptr<SoundServerWatch> watch_;  // while reading
 };
 
 }  // namespace quorbel

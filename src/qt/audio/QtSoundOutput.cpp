@@ -15,9 +15,8 @@ namespace quorbel {
 
 namespace {
 
-// The server may take a moment to start on a desktop that starts it on demand; a
-// server that has not answered by then is not waited for.
-constexpr std::chrono::milliseconds kServerDeadline{2000};
+// A playing sound is watched this often for samples taken.
+constexpr int kWatchEveryMs = 100;
 // Beyond the output's buffer, what the server may still take to play the last samples.
 constexpr int kDrainMarginMs = 100;
 constexpr qint64 kBufferMicroseconds = 250000;
@@ -40,21 +39,23 @@ std::string ErrorText(QAudio::Error error) {
 
 }  // namespace
 
-QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
+QtSoundOutput::QtSoundOutput(QObject* parent, std::chrono::milliseconds stallDeadline)
+    : QObject(parent), stallDeadline_(stallDeadline) {
+    watch_.setInterval(kWatchEveryMs);
+    connect(&watch_, &QTimer::timeout, this, &QtSoundOutput::Watch);
+}
 
 QtSoundOutput::~QtSoundOutput() {
     Stop();
 }
 
 std::optional<std::string> QtSoundOutput::Unavailable() {
-    if (!unavailable_) {
-        std::optional<std::string> why = SoundServerSilenceOnce(kServerDeadline);
-        if (!why && QMediaDevices::defaultAudioOutput().isNull())
-            why = Translate("Messages", "the sound server has no output device");
-        if (why) *why += ".";
-        unavailable_ = why;
-    }
-    return *unavailable_;
+    std::optional<std::string> why = KnownSoundServerSilence();
+    // Qt Multimedia is asked only once a server has answered (SoundServerProbe.h).
+    if (!why && SoundServerAnsweredLast() && QMediaDevices::defaultAudioOutput().isNull())
+        why = Translate("Messages", "the sound server has no output device");
+    if (why) *why += ".";
+    return why;
 }
 
 int QtSoundOutput::DeviceRate() {
@@ -63,6 +64,7 @@ int QtSoundOutput::DeviceRate() {
 }
 
 void QtSoundOutput::Stop() {
+    watch_.stop();
     if (sink_) {
         sink_->stop();
         sink_.reset();
@@ -72,6 +74,12 @@ void QtSoundOutput::Stop() {
 
 bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
     Stop();
+    // Asked again at every sound: a server that stopped answering since would keep Qt
+    // Multimedia waiting for half a minute.
+    if (const ServerSilence silence = SoundServerSilence(stallDeadline_)) {
+        if (error) *error = *silence + ".";
+        return false;
+    }
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
         if (error) *error = Translate("Messages", "there is no sound output device.");
@@ -105,7 +113,29 @@ bool QtSoundOutput::Play(const Sound& sound, std::string* error) {
         Stop();
         return false;
     }
+    lastPosition_ = 0;
+    server_ = std::make_unique<SoundServerWatch>(stallDeadline_);
+    watch_.start();
     return true;
+}
+
+void QtSoundOutput::Watch() {
+    if (!sink_ || buffer_.pos() >= buffer_.size()) {
+        // Every sample has been handed on: the rest is the server's.
+        watch_.stop();
+        return;
+    }
+    if (buffer_.pos() != lastPosition_) {
+        lastPosition_ = buffer_.pos();
+        server_->Moved();
+        return;
+    }
+    if (!server_->Gone()) return;
+    const std::string why =
+        Translate("Messages", "the sound server stopped taking samples, so the sound was cut off.");
+    if (cutHere_) cutHere_(why);
+    Stop();
+    if (onCut) onCut(why);
 }
 
 bool QtSoundOutput::WaitUntilPlayed(int marginMs, std::string* error) {
@@ -114,8 +144,14 @@ bool QtSoundOutput::WaitUntilPlayed(int marginMs, std::string* error) {
         return false;
     }
     QEventLoop loop;
-    bool ended = false, played = false;
+    bool ended = false, played = false, cut = false;
+    cutHere_ = [&](const std::string& why) {
+        cut = true;
+        if (error) *error = why;
+        loop.quit();
+    };
     const auto check = [&] {
+        if (cut) return;
         const QAudio::State state = sink_->state();
         if (state != QAudio::IdleState && state != QAudio::StoppedState) return;
         // Idle once the last sample is out; stopped only on failure.
@@ -131,6 +167,8 @@ bool QtSoundOutput::WaitUntilPlayed(int marginMs, std::string* error) {
     timer.start(lengthMs_ + marginMs);
     check();
     if (!ended) loop.exec();
+    cutHere_ = nullptr;
+    if (cut) return false;
     if (!ended && error) *error = Translate("Messages", "the sound was not played in time.");
     if (played) {
         // Idle means the last sample has been handed to the sound server, which still

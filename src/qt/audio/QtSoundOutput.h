@@ -6,8 +6,12 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <functional>
 #include <memory>
 
+#include "audio/SoundServerProbe.h"
 #include "sound/SoundOutput.h"
 
 namespace quorbel {
@@ -16,25 +20,35 @@ class QtSoundOutput : public QObject, public SoundOutput {
     Q_OBJECT
 
   public:
-    explicit QtSoundOutput(QObject* parent = nullptr);
+    // A sound whose samples stop moving and whose sound server then does not answer
+    // within `stallDeadline` is given up (onCut is told; SoundServerWatch).
+    explicit QtSoundOutput(QObject* parent = nullptr,
+                           std::chrono::milliseconds stallDeadline = std::chrono::seconds(2));
     ~QtSoundOutput() override;
 
-    // Asks the sound server (two seconds at most), then Qt Multimedia for the default
-    // output device. The answer is kept: Qt Multimedia connects to the server once.
+    // What is known of the sound server (SoundServerProbe.h), then Qt Multimedia's
+    // default output device once the server has answered.
     std::optional<std::string> Unavailable() override;
     // The default device's preferred rate; kSoundRate when it names none.
     int DeviceRate() override;
     bool Play(const Sound& sound, std::string* error) override;
 
     // Runs the event loop until the sound started last has been played (true), has
-    // failed, or its length and `marginMs` more have passed (false, with the reason in
-    // `error`).
+    // failed, has stopped moving, or its length and `marginMs` more have passed
+    // (false, with the reason in `error`).
     bool WaitUntilPlayed(int marginMs, std::string* error);
 
   private:
     void Stop();
+    // Gives the sound up once its sound server stops answering.
+    void Watch();
 
-    std::optional<std::optional<std::string>> unavailable_;  // asked once
+    std::chrono::milliseconds stallDeadline_;
+    QTimer watch_;
+    std::unique_ptr<SoundServerWatch> server_;  // while a sound plays
+    qint64 lastPosition_ = 0;
+    // What WaitUntilPlayed does when the sound is cut off, told why.
+    std::function<void(const std::string&)> cutHere_;
     std::unique_ptr<QAudioSink> sink_;
     QByteArray samples_;
     int lengthMs_ = 0;  // of the sound started last

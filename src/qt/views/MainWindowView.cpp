@@ -24,6 +24,7 @@
 #include "ControlBinder.h"
 #include "GraphWidget.h"
 #include "WindowView.h"
+#include "audio/SoundServerProbe.h"
 #include "surface/Fonts.h"
 #include "windows/WindowRegistry.h"
 
@@ -54,6 +55,10 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
         rawFile->Graph("Picture2")->Surface(), rawFile->Graph("Picture4")->Surface()});
     rawSurfaces_->Spectrogram = &SpectrogramWindow()->Graph("Picture1")->Surface();
     SplashWindow()->setWindowFlag(Qt::FramelessWindowHint);
+    // The sound server is asked without waiting for it, before the model first wants
+    // to know: the Sound menu and "Record" follow its answer when it comes (within
+    // SoundServerProbe.h's deadline).
+    AskSoundServerLater(this, [this] { RunCall([this] { model_->SoundServerAnswered(); }); });
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{
