@@ -84,11 +84,16 @@ bool Spectrogram::Advance(std::int64_t frames) {
             done_ = true;
             break;
         }
-        transform_.Power(samples_.data() + begin_, power_.data());
         const int column = static_cast<int>(framesDone_ * info_.columns / info_.frames);
         float* sums = &sums_[static_cast<std::size_t>(column) * bins];
-        for (int b = 0; b < bins; ++b)
-            sums[b] += static_cast<float>(power_[static_cast<size_t>(b)]);
+        // The powers go straight into the column's sums, unless they are listed.
+        if (onFrame) {
+            transform_.Power(samples_.data() + begin_, power_.data());
+            for (int b = 0; b < bins; ++b)
+                sums[b] += static_cast<float>(power_[static_cast<size_t>(b)]);
+        } else {
+            transform_.AddPower(samples_.data() + begin_, sums);
+        }
         ++counts_[static_cast<std::size_t>(column)];
         if (changedFirst_ == changedEnd_) changedFirst_ = column;
         changedFirst_ = std::min(changedFirst_, column);
