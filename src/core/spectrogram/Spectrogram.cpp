@@ -117,6 +117,21 @@ double Spectrogram::Power(int column, int bin) const {
     return sums_[static_cast<std::size_t>(column) * info_.bins + bin] / count;
 }
 
+bool Spectrogram::MeanPower(int first, int end, double* power) const {
+    std::int64_t frames = 0;
+    for (int c = first; c < end; ++c) frames += counts_[static_cast<std::size_t>(c)];
+    if (frames == 0) return false;
+    const std::size_t bins = static_cast<std::size_t>(info_.bins);
+    const float* sums = &sums_[static_cast<std::size_t>(first) * bins];
+    for (std::size_t b = 0; b < bins; ++b) power[b] = sums[b];
+    for (int c = first + 1; c < end; ++c) {
+        sums += bins;
+        for (std::size_t b = 0; b < bins; ++b) power[b] += sums[b];
+    }
+    for (std::size_t b = 0; b < bins; ++b) power[b] /= static_cast<double>(frames);
+    return true;
+}
+
 std::pair<int, int> Spectrogram::TakeChangedColumns() {
     const std::pair<int, int> changed{changedFirst_, changedEnd_};
     changedFirst_ = changedEnd_ = 0;

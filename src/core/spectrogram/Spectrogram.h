@@ -61,6 +61,9 @@ class Spectrogram {
     double Power(int column, int bin) const;
     // Its level, decibels.
     double Level(int column, int bin) const { return PowerDb(Power(column, bin)); }
+    // The mean power of every bin over all the frames of columns first .. end - 1, into
+    // power[0 .. bins); false, leaving it as it was, while none of them holds a frame.
+    bool MeanPower(int first, int end, double* power) const;
     // The columns changed since the last call, first and one past the last (equal
     // when none changed).
     std::pair<int, int> TakeChangedColumns();
