@@ -28,6 +28,7 @@
 #include "state/NumberText.h"
 #include "state/ParamFile.h"
 #include "surface/ImageSurface.h"
+#include "surface/PictureFile.h"
 #include "surface/TextGridSurface.h"
 #include "windows/MainWindowModel.h"
 
@@ -295,7 +296,7 @@ bool Render(const fs::path& folder,
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         std::string error = Translate("Messages", "the image could not be encoded");
-        if (!surface->Image().save(&buffer, "PNG") ||
+        if (!WritePng(surface->Image(), buffer) ||
             !ReplaceFile(path,
                          std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                          FileCalls::System(), &error)) {

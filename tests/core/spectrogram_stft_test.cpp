@@ -11,6 +11,7 @@
 #include <random>
 
 #include "CaseName.h"
+#include "GeneratedStream.h"
 #include "MonoSoundFile.h"
 #include "rawfile/SoundStream.h"
 #include "spectrogram/Spectrogram.h"
@@ -19,29 +20,6 @@ namespace quorbel::testing {
 namespace {
 
 constexpr double kTwoPi = 6.28318530717959;
-
-// A sound made sample by sample, never held whole; it remembers the largest block
-// asked for.
-class GeneratedStream : public SoundStream {
-  public:
-    GeneratedStream(double rate, std::int64_t length, std::function<double(std::int64_t)> sample)
-        : rate_(rate), length_(length), sample_(std::move(sample)) {}
-    double Rate() const override { return rate_; }
-    std::int64_t Length() const override { return length_; }
-    std::size_t Read(double* out, std::size_t count) override {
-        largestRead = std::max(largestRead, count);
-        std::size_t n = 0;
-        for (; n < count && next_ < length_; ++n) out[n] = sample_(next_++);
-        return n;
-    }
-    std::size_t largestRead = 0;
-
-  private:
-    double rate_;
-    std::int64_t length_;
-    std::function<double(std::int64_t)> sample_;
-    std::int64_t next_ = 0;
-};
 
 std::function<double(std::int64_t)> Tone(double hertz, double rate, double amplitude = 1) {
     return [=](std::int64_t k) { return amplitude * std::sin(kTwoPi * hertz * k / rate); };
@@ -207,6 +185,34 @@ TEST(SpectrogramColumns, AverageTheFramesTheyCover) {
         EXPECT_NEAR(spectrogram->Power(column, 32), mean, mean * 1e-6) << "column " << column;
     }
 }
+
+// --- the columns take the same powers whether the frames are listed or not
+
+class ListedOrNot : public ::testing::TestWithParam<int> {};
+
+TEST_P(ListedOrNot, GiveTheSameColumns) {
+    const int frame = GetParam();
+    // A hop that is not a power of two: frames start at every alignment.
+    const StftSettings settings{frame, frame / 3 + 1};
+    const auto sound = [] {
+        return std::make_unique<GeneratedStream>(8000, 40 * 16384, [](std::int64_t k) {
+            return std::sin(0.37 * k) * std::cos(1e-6 * k * k) + 0.01 * ((k * 7919) % 101 - 50);
+        });
+    };
+    auto listed = StartOn(sound(), settings), unlisted = StartOn(sound(), settings);
+    ASSERT_TRUE(listed && unlisted);
+    listed->onFrame = [](std::int64_t, const std::vector<double>&) {};
+    listed->Advance(1 << 30);
+    unlisted->Advance(1 << 30);
+    // The noise leaves no bin empty.
+    for (int c = 0; c < listed->Info().columns; ++c)
+        for (int b = 0; b < listed->Info().bins; ++b) {
+            ASSERT_EQ(listed->Power(c, b), unlisted->Power(c, b)) << c << " " << b;
+            ASSERT_GT(listed->Power(c, b), 0) << c << " " << b;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Spectrogram, ListedOrNot, ::testing::Values(256, 2048, 16384));
 
 // --- files that give no spectrogram
 

@@ -70,9 +70,10 @@ TEST_F(SpectrogramWindow, FillsInSliceBySliceWithItsProgress) {
     // picture's width and none is left empty (black).
     ASSERT_TRUE(S().Fire("Option1", Event::Click));
     const SpectrogramLayout& l = S().Layout();
+    const int rows = SpectrogramCellsFor(Picture(), l, S().Shown()->Info()).rows;
     double covered = 0;
     for (const auto& raster : Picture().Rasters()) {
-        if (raster.rows != 1024) continue;
+        if (raster.rows != rows) continue;
         covered += raster.x2 - raster.x1;
         EXPECT_EQ(std::count(raster.pixels.begin(), raster.pixels.end(), colors::kBlack), 0);
     }

@@ -93,11 +93,16 @@ bool Spectrogram::Advance(std::int64_t frames) {
             StopEarly();
             break;
         }
-        transform_.Power(samples_.data() + begin_, power_.data());
         const int column = static_cast<int>(framesDone_ * info_.columns / info_.frames);
         float* sums = &sums_[static_cast<std::size_t>(column) * bins];
-        for (int b = 0; b < bins; ++b)
-            sums[b] += static_cast<float>(power_[static_cast<size_t>(b)]);
+        // The powers go straight into the column's sums, unless they are listed.
+        if (onFrame) {
+            transform_.Power(samples_.data() + begin_, power_.data());
+            for (int b = 0; b < bins; ++b)
+                sums[b] += static_cast<float>(power_[static_cast<size_t>(b)]);
+        } else {
+            transform_.AddPower(samples_.data() + begin_, sums);
+        }
         ++counts_[static_cast<std::size_t>(column)];
         if (changedFirst_ == changedEnd_) changedFirst_ = column;
         changedFirst_ = std::min(changedFirst_, column);
@@ -130,6 +135,33 @@ double Spectrogram::Power(int column, int bin) const {
     const int count = counts_[static_cast<std::size_t>(column)];
     if (count == 0) return 0;
     return sums_[static_cast<std::size_t>(column) * info_.bins + bin] / count;
+}
+
+namespace {
+// total[0 .. count) += sums[0 .. count), four at a time through pointers that share no
+// memory, so that the compiler does them in vector registers.
+void AddSums(double* __restrict total, const float* __restrict sums, std::size_t count) {
+    std::size_t b = 0;
+    for (; b + 4 <= count; b += 4) {
+        total[b] += sums[b];
+        total[b + 1] += sums[b + 1];
+        total[b + 2] += sums[b + 2];
+        total[b + 3] += sums[b + 3];
+    }
+    for (; b < count; ++b) total[b] += sums[b];
+}
+}  // namespace
+
+bool Spectrogram::MeanPower(int first, int end, double* power) const {
+    std::int64_t frames = 0;
+    for (int c = first; c < end; ++c) frames += counts_[static_cast<std::size_t>(c)];
+    if (frames == 0) return false;
+    const std::size_t bins = static_cast<std::size_t>(info_.bins);
+    std::fill(power, power + bins, 0.0);
+    for (int c = first; c < end; ++c)
+        AddSums(power, &sums_[static_cast<std::size_t>(c) * bins], bins);
+    for (std::size_t b = 0; b < bins; ++b) power[b] /= static_cast<double>(frames);
+    return true;
 }
 
 std::pair<int, int> Spectrogram::TakeChangedColumns() {

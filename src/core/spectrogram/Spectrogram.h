@@ -1,7 +1,7 @@
 #pragma once
 // The spectrogram of a whole sound, computed in slices so that a window stays usable
 // while a long file is analysed. The sound is streamed: a block of samples and one
-// frame's buffers are held, never the file. The picture is a grid of at most
+// frame's buffers are held, never the file. The analysis is a grid of at most
 // kMaxSpectrogramColumns columns by frame/2 + 1 bins; a column holds the mean power of
 // the frames that fall into it (frame k into column k * columns / frames), so its
 // memory depends on the frame, never on the sound's length.
@@ -66,6 +66,9 @@ class Spectrogram {
     double Power(int column, int bin) const;
     // Its level, decibels.
     double Level(int column, int bin) const { return PowerDb(Power(column, bin)); }
+    // The mean power of every bin over all the frames of columns first .. end - 1, into
+    // power[0 .. bins); false, leaving it as it was, while none of them holds a frame.
+    bool MeanPower(int first, int end, double* power) const;
     // The columns changed since the last call, first and one past the last (equal
     // when none changed).
     std::pair<int, int> TakeChangedColumns();

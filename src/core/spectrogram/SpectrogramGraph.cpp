@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -24,8 +25,8 @@ constexpr double kLegendGap = 200, kLegendWidth = 250;
 constexpr double kTick = 60;
 // The musical axis: the piano's keys A0 (21) to C8 (108), half a key beyond each.
 constexpr double kLowestKey = 21, kHighestKey = 108;
-// Cell rows of the drawn picture on the musical axis, and at most on the linear one.
-constexpr int kMusicalRows = 1024, kMaxLinearRows = 1024;
+// Cell rows of the drawn picture at most.
+constexpr int kMaxRows = 1024;
 // Columns drawn per piece, so that the picture in colours never needs much memory.
 constexpr int kColumnsPerPiece = 256;
 constexpr Color kAxisColor = colors::kBlack;
@@ -195,17 +196,35 @@ void DrawSpectrogramFrame(Surface& pic, const SpectrogramLayout& layout,
     DrawLegend(pic, layout);
 }
 
-void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
-                            const Spectrogram& spectrogram, int first, int end) {
-    const SpectrogramInfo& info = spectrogram.Info();
-    first = std::max(first, 0);
-    end = std::min(end, info.columns);
-    if (first >= end) return;
-    const int rows = layout.axis == SpectrogramAxis::musical ? kMusicalRows
-                                                             : std::min(info.bins, kMaxLinearRows);
-    // The bins each row shows, top row first.
+SpectrogramCells SpectrogramCellsFor(const Surface& pic, const SpectrogramLayout& layout,
+                                     const SpectrogramInfo& info) {
+    // Whole pixels, and at least one cell each way however small the surface.
+    const auto pixels = [&pic](double twips) {
+        return std::max(1, static_cast<int>(std::lround(twips * pic.PixelsPerTwip())));
+    };
+    const int rows =
+        layout.axis == SpectrogramAxis::musical ? kMaxRows : std::min(info.bins, kMaxRows);
+    return {std::min(info.columns, pixels(layout.right - layout.left)),
+            std::min(rows, pixels(layout.bottom - layout.top))};
+}
+
+namespace {
+
+// Drawn column d of `drawn` shows the grid's columns d * grid / drawn up to the next
+// drawn column's first: every grid column is under exactly one drawn column.
+int FirstGridColumn(int d, int grid, int drawn) {
+    return static_cast<int>(static_cast<std::int64_t>(d) * grid / drawn);
+}
+int DrawnColumnOver(int column, int grid, int drawn) {
+    return static_cast<int>((static_cast<std::int64_t>(column + 1) * drawn - 1) / grid);
+}
+
+// The bins each cell row shows, top row first: lowest and highest.
+void RowBins(const SpectrogramLayout& layout, const SpectrogramInfo& info, int rows,
+             std::vector<int>& lowBin, std::vector<int>& highBin) {
     const double binHz = info.BinHz();
-    std::vector<int> lowBin(static_cast<size_t>(rows)), highBin(static_cast<size_t>(rows));
+    lowBin.resize(static_cast<size_t>(rows));
+    highBin.resize(static_cast<size_t>(rows));
     const double rowHeight = (layout.bottom - layout.top) / rows;
     for (int r = 0; r < rows; ++r) {
         const double fHigh = layout.FrequencyAtY(layout.top + r * rowHeight);
@@ -216,20 +235,37 @@ void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
         lowBin[static_cast<size_t>(r)] = std::clamp(lo, 0, info.bins - 1);
         highBin[static_cast<size_t>(r)] = std::clamp(hi, 0, info.bins - 1);
     }
-    const double columnWidth = (layout.right - layout.left) / info.columns;
+}
+
+}  // namespace
+
+void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
+                            const Spectrogram& spectrogram, int first, int end) {
+    const SpectrogramInfo& info = spectrogram.Info();
+    first = std::max(first, 0);
+    end = std::min(end, info.columns);
+    if (first >= end) return;
+    const auto [columns, rows] = SpectrogramCellsFor(pic, layout, info);
+    std::vector<int> lowBin, highBin;
+    RowBins(layout, info, rows, lowBin, highBin);
+    const double columnWidth = (layout.right - layout.left) / columns;
+    std::vector<double> power(static_cast<size_t>(info.bins));
     std::vector<Color> cells;
-    for (int from = first; from < end; from += kColumnsPerPiece) {
-        const int to = std::min(end, from + kColumnsPerPiece);
+    const int drawnEnd = DrawnColumnOver(end - 1, info.columns, columns) + 1;
+    for (int from = DrawnColumnOver(first, info.columns, columns); from < drawnEnd;
+         from += kColumnsPerPiece) {
+        const int to = std::min(drawnEnd, from + kColumnsPerPiece);
         const int count = to - from;
         cells.assign(static_cast<size_t>(count) * rows, kEmptyCell);
-        for (int c = from; c < to; ++c) {
-            if (!spectrogram.Filled(c)) continue;
+        for (int d = from; d < to; ++d) {
+            if (!spectrogram.MeanPower(FirstGridColumn(d, info.columns, columns),
+                                       FirstGridColumn(d + 1, info.columns, columns), power.data()))
+                continue;
             for (int r = 0; r < rows; ++r) {
-                double power = 0;
-                for (int b = lowBin[static_cast<size_t>(r)]; b <= highBin[static_cast<size_t>(r)];
-                     ++b)
-                    power = std::max(power, spectrogram.Power(c, b));
-                cells[static_cast<size_t>(r) * count + (c - from)] = LevelColor(PowerDb(power));
+                const auto low = power.begin() + lowBin[static_cast<size_t>(r)];
+                const auto high = power.begin() + highBin[static_cast<size_t>(r)] + 1;
+                cells[static_cast<size_t>(r) * count + (d - from)] =
+                    LevelColor(PowerDb(*std::max_element(low, high)));
             }
         }
         pic.Raster(layout.left + from * columnWidth, layout.top, layout.left + to * columnWidth,

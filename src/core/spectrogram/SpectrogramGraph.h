@@ -45,13 +45,24 @@ SpectrogramLayout SpectrogramLayoutFor(double width, double height, const Spectr
 // clamped at both ends.
 Color LevelColor(double db);
 
+// The cells the picture is drawn in, as many as the surface has pixels over it and no
+// more than the analysis holds: at most one column per column of the grid (a drawn
+// column shows the mean power of all the frames of the grid columns under it) and at
+// most 1024 rows, on the linear axis no more than the bins.
+struct SpectrogramCells {
+    int columns = 1, rows = 1;
+};
+SpectrogramCells SpectrogramCellsFor(const Surface& pic, const SpectrogramLayout& layout,
+                                     const SpectrogramInfo& info);
+
 // Clears the surface and draws everything but the cells: the title, the axes with
 // their labels, the keyboard of the musical axis, the legend, and the picture's area
 // in black (columns not analysed yet).
 void DrawSpectrogramFrame(Surface& pic, const SpectrogramLayout& layout,
                           const SpectrogramInfo& info, const std::string& title);
 
-// Draws the cells of columns first .. end - 1. A cell row takes the loudest bin whose
+// Draws the cells over the grid's columns first .. end - 1 (SpectrogramCellsFor: a drawn
+// column partly in that range is drawn whole). A cell row takes the loudest bin whose
 // frequency falls into it, or the nearest bin where none does.
 void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
                             const Spectrogram& spectrogram, int first, int end);

@@ -39,17 +39,28 @@ double StftFrameTime(std::int64_t k, const StftSettings& settings, double rate);
 class FrameTransform {
   public:
     explicit FrameTransform(int frame);
+    // The array is found inside a buffer of its own: no copies.
+    FrameTransform(const FrameTransform&) = delete;
+    FrameTransform& operator=(const FrameTransform&) = delete;
     int Bins() const { return frame_ / 2 + 1; }
     // The power of bins 0 .. frame/2 of samples[0 .. frame): the squared modulus over
     // the square of half the weights' sum, so that 10 log10 of it is the level in dB.
     void Power(const double* samples, double* power);
+    // The same powers, each rounded to single precision, added to sums[0 .. frame/2].
+    void AddPower(const double* samples, float* sums);
     std::size_t BufferBytes() const;
 
   private:
+    // Weights samples[0 .. frame) into the transform's array and transforms them.
+    void Transform(const double* samples);
+
     int frame_;
     std::vector<double> weights_;
     double halfSum_ = 0;
-    std::vector<double> data_;  // the one-based layout REALFT works on
+    std::vector<double> buffer_;
+    // The one-based layout REALFT works on, inside buffer_ where data_[1] starts a
+    // 64-byte line: the transform's vector loads then never straddle two lines.
+    double* data_ = nullptr;
 };
 
 // A power as a level, decibels; kSilenceDb for no power.

@@ -88,6 +88,10 @@ class Surface {
     // the current point stays where it was.
     void Raster(double x1, double y1, double x2, double y2, int columns, int rows,
                 const std::vector<Color>& pixels);
+    // The device pixels per twip that a Raster lands on: a picture needs no more cells
+    // than that across its box. Surfaces without pixels of their own count those of a
+    // 96-dpi screen (15 twips a pixel).
+    virtual double PixelsPerTwip() const { return 96.0 / 1440.0; }
 
     // Prints the items at the current point. With stayOnLine the current point stays
     // behind the last item; otherwise it moves to the left edge of the next line.

@@ -93,6 +93,10 @@ void ViewportSurface::DoFillRect(double x1, double y1, double x2, double y2, Col
     target_->FillRect(left + dx_, top + dy_, right + dx_, bottom + dy_, color);
 }
 
+double ViewportSurface::PixelsPerTwip() const {
+    return target_->PixelsPerTwip();
+}
+
 void ViewportSurface::DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
                                const std::vector<Color>& pixels) {
     if (clip_.Contains(x1, y1) && clip_.Contains(x2, y2))

@@ -35,6 +35,8 @@ class ViewportSurface : public Surface {
     double TextWidth(const std::string& text) const override;
     double TextHeight() const override;
     double AverageCharWidth() const override;
+    // The target's: the drawing lands on it at the same scale.
+    double PixelsPerTwip() const override;
 
   protected:
     // Erasing fills the clip rectangle with the (translated) background colour.

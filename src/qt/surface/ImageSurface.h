@@ -26,6 +26,10 @@ class ImageSurface : public PainterSurface {
     void Resize(double widthTwips, double heightTwips);
 
     double DevicePixelRatio() const { return devicePixelRatio_; }
+    // The image's own pixels: the logical ones times the device pixel ratio.
+    double PixelsPerTwip() const override {
+        return PainterSurface::PixelsPerTwip() * devicePixelRatio_;
+    }
 
     // The picture so far. Pending painting is finished first, so the image may be
     // copied or shown safely.

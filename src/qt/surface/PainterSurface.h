@@ -27,6 +27,8 @@ class PainterSurface : public Surface {
     double TextWidth(const std::string& text) const override;
     double TextHeight() const override;
     double AverageCharWidth() const override;
+    // The device's logical pixels.
+    double PixelsPerTwip() const override { return dpi_ / kTwipsPerInch; }
 
   protected:
     // dpi: the device's logical pixels per inch; lineWidth: the width of lines and

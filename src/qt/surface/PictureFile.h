@@ -8,10 +8,17 @@
 #include <QByteArray>
 #include <string>
 
+class QImage;
+class QIODevice;
+
 #include "platform/Platform.h"
 #include "state/FileReplace.h"
 
 namespace quorbel {
+
+// `image` as a PNG file on `device`, compressed at a fast level; false when it cannot
+// be encoded.
+bool WritePng(const QImage& image, QIODevice& device);
 
 // The content of the file; empty, with the reason in `error`, when it cannot be made.
 QByteArray PictureBytes(const PictureRequest& request, std::string* error);
