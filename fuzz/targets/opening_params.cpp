@@ -3,7 +3,6 @@
 // numbers typed (of the points, the leading number rounded) and is taken unchanged by
 // the next start, never set aside.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <stdlib.h>
 
 #include <cmath>
 #include <cstddef>
@@ -14,6 +13,7 @@
 #include <iterator>
 #include <string>
 
+#include "FuzzFolder.h"
 #include "RecordingPlatform.h"
 #include "state/NumberText.h"
 #include "surface/RecordingSurface.h"
@@ -23,15 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace quorbel;
-
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        std::string name = (fs::temp_directory_path() / "quorbel-fuzz-XXXXXX").string();
-        if (!mkdtemp(name.data())) std::abort();
-        return fs::path(name);
-    }();
-    return folder;
-}
+using fuzz::Folder;
 
 std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -4,7 +4,6 @@
 // arithmetic run on any bytes. Whatever happens, nothing may crash, and the lists the
 // graphs are drawn from must keep their layout.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzFolder.h"
 #include "RecordingPlatform.h"
 #include "report/Report.h"
 #include "surface/RecordingSurface.h"
@@ -24,16 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace quorbel;
-
-// One folder for the whole run; each input rewrites its two files.
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        std::string name = (fs::temp_directory_path() / "quorbel-fuzz-XXXXXX").string();
-        if (!mkdtemp(name.data())) std::abort();
-        return fs::path(name);
-    }();
-    return folder;
-}
+using fuzz::Folder;
 
 void Write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
