@@ -7,8 +7,6 @@
 #include <benchmark/benchmark.h>
 #include <sndfile.h>
 
-#include <QByteArray>
-#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -19,6 +17,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "bench_application.h"
 #include "bench_folder.h"
 #include "bench_ratio.h"
 #include "fourier/RealFt.h"
@@ -71,16 +70,6 @@ class RecordingFile {
 const RecordingFile& Recording() {
     static const RecordingFile file;
     return file;
-}
-
-// The companion draws with fonts, so it needs an application object; without a display.
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "quorbel_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(argc, argv);
 }
 
 void WholePicture(benchmark::State& state) {

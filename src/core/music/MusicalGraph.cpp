@@ -1,5 +1,6 @@
 #include "music/MusicalGraph.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorbel {
@@ -107,24 +108,55 @@ void Logscale2(Surface& pic, const MusicalSpectrum& spectrum) {
     const double y0 = base.y0, yTop = base.yTop;
     const double yScale = spectrum.ymax != 0 ? (y0 - yTop) / spectrum.ymax : 0;
     auto y = [&](double v) { return y0 - yScale * sign * v; };
-
-    pic.SetBackColor(kCanvasBack);
-    pic.SetForeColor(colors::kWhite);
-    pic.Cls();
-    pic.Line(0, y0, W, y0, colors::kBlack);
     const std::vector<double>& values = spectrum.ygraf;
-    if (!values.empty()) {
+    // Without a usable sampling frequency no bin has a place on the axis.
+    const bool placed = spectrum.binHz > 0 && std::isfinite(spectrum.binHz);
+
+    auto clear = [&] {
+        pic.SetBackColor(kCanvasBack);
+        pic.SetForeColor(colors::kWhite);
+        pic.Cls();
+        pic.Line(0, y0, W, y0, colors::kBlack);
+    };
+    auto curve = [&] {
+        if (values.empty()) return;
         // The zero-frequency value stands at the left edge, moved by the shift.
         pic.PSet(spectrum.shift, y(values[0]));
-        // Without a usable sampling frequency no bin has a place on the axis.
-        const bool placed = spectrum.binHz > 0 && std::isfinite(spectrum.binHz);
         for (size_t i = 1; placed && i < values.size(); ++i)
             pic.LineTo(MusicalX(static_cast<double>(i) * spectrum.binHz, spectrum.shift),
                        y(values[i]), colors::kDarkRed);
+    };
+    auto scale = [&] {
+        DrawFrequencyAxis(pic, y0, spectrum.shift);
+        Escmus2(pic);
+        DrawKeyboard(pic, kKeyboardLeft, kKeyboardTop, kKeyboardWidth, kKeyboardHeight);
+    };
+
+    // The scale and the keyboard are drawn over the curve. While the curve keeps above
+    // the axis line (two pixels clear of it) nothing of the two meets, so a surface that
+    // keeps pictures lays down the scale it drew last time and only the curve is drawn:
+    // this is what the live view does many times a second.
+    const double axisClear = y0 + 200 - 2 / pic.PixelsPerTwip();
+    const bool apart = sign > 0 && std::all_of(values.begin(), values.end(),
+                                               [&](double v) { return y(v) < axisClear; });
+    if (!pic.KeepsPictures() || !apart) {
+        clear();
+        curve();
+        scale();
+        return;
     }
-    DrawFrequencyAxis(pic, y0, spectrum.shift);
-    Escmus2(pic);
-    DrawKeyboard(pic, kKeyboardLeft, kKeyboardTop, kKeyboardWidth, kKeyboardHeight);
+    pic.DrawKept({W, H, sign, spectrum.shift}, [&] {
+        clear();
+        scale();
+    });
+    // The curve as it is drawn after clear(); then the state the scale left.
+    const double x = pic.CurrentX(), yEnd = pic.CurrentY();
+    const Color fore = pic.ForeColor();
+    pic.SetForeColor(colors::kWhite);
+    curve();
+    pic.SetForeColor(fore);
+    pic.SetCurrentX(x);
+    pic.SetCurrentY(yEnd);
 }
 
 void Escmus2(Surface& pic) {

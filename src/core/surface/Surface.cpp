@@ -12,6 +12,25 @@ void Surface::Cls() {
     currentY_ = 0;
 }
 
+void Surface::DrawKept(const std::vector<double>& key, const std::function<void()>& draw) {
+    const DrawingState from = State();
+    if (KeepsPictures() && !keptKey_.empty() && keptKey_ == key && keptFrom_ == from &&
+        RestorePicture()) {
+        currentX_ = keptState_.currentX;
+        currentY_ = keptState_.currentY;
+        font_ = keptState_.font;
+        foreColor_ = keptState_.foreColor;
+        backColor_ = keptState_.backColor;
+        return;
+    }
+    draw();
+    if (!KeepsPictures() || key.empty()) return;
+    KeepPicture();
+    keptKey_ = key;
+    keptFrom_ = from;
+    keptState_ = State();
+}
+
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
     DoLine(x1, y1, x2, y2, color.value_or(foreColor_));
     currentX_ = x2;

@@ -9,6 +9,7 @@
 // line, the blanks around numbers and the movement of the current point - live here
 // once, so every surface prints alike.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -124,6 +125,15 @@ class Surface {
     virtual double TextHeight() const = 0;
     virtual double AverageCharWidth() const = 0;
 
+    // A picture that begins with a part which stays the same from one drawing to the
+    // next (a scale, a keyboard and their labels): `draw` draws that part from a Cls on.
+    // A surface that keeps pictures (KeepsPictures) lays down its copy instead while
+    // `key`, which names everything else the part depends on, and the current point,
+    // font and colours it starts from are unchanged; they are then as `draw` left them.
+    // Others simply draw.
+    void DrawKept(const std::vector<double>& key, const std::function<void()>& draw);
+    virtual bool KeepsPictures() const { return false; }
+
     // Writes the picture as a Windows bitmap (".bmp") file, replacing an old file only
     // once the new one is complete. False, with the reason in `error`, when the surface
     // keeps no picture of its own or the file cannot be written.
@@ -134,6 +144,13 @@ class Surface {
     }
 
   protected:
+    // A surface that keeps pictures: KeepPicture copies the pixels drawn so far,
+    // RestorePicture puts that copy back (false when it has none), ForgetPicture drops it
+    // (the surface's size changed).
+    virtual void KeepPicture() {}
+    virtual bool RestorePicture() { return false; }
+    void ForgetPicture() { keptKey_.clear(); }
+
     virtual void DoCls() = 0;
     virtual void DoLine(double x1, double y1, double x2, double y2, Color color) = 0;
     virtual void DoPoint(double x, double y, Color color) = 0;
@@ -156,6 +173,17 @@ class Surface {
     FontState font_;
     Color foreColor_ = colors::kBlack;
     Color backColor_ = colors::kWhite;
+
+    // The kept picture's key, the state its drawing started from and the state it left.
+    struct DrawingState {
+        double currentX, currentY;
+        FontState font;
+        Color foreColor, backColor;
+        bool operator==(const DrawingState&) const = default;
+    };
+    DrawingState State() const { return {currentX_, currentY_, font_, foreColor_, backColor_}; }
+    std::vector<double> keptKey_;
+    DrawingState keptFrom_{}, keptState_{};
 };
 
 }  // namespace quorbel

@@ -32,8 +32,12 @@ std::vector<double> Magnitudes(const DataList& spectrum) {
     std::vector<double> magnitudes(static_cast<std::size_t>(std::max(N, 0)));
     if (N < 1) return magnitudes;
     magnitudes[0] = std::abs(spectrum.Value(1));
-    for (int k = 1; k < N; ++k)
-        magnitudes[k] = std::hypot(spectrum.Value(2 * k + 1), spectrum.Value(2 * k + 2));
+    // The bins are far from overflow (the transform of samples no larger than 128), so the plain
+    // square root serves, at a fraction of hypot's cost, many times a second.
+    for (int k = 1; k < N; ++k) {
+        const double re = spectrum.Value(2 * k + 1), im = spectrum.Value(2 * k + 2);
+        magnitudes[k] = std::sqrt(re * re + im * im);
+    }
     return magnitudes;
 }
 

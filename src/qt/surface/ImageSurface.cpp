@@ -35,6 +35,8 @@ ImageSurface::ImageSurface(double widthTwips, double heightTwips, double dpi,
 
 void ImageSurface::CreateImage() {
     EndPainting();
+    kept_ = QImage();
+    ForgetPicture();
     image_ = QImage(DevicePixels(widthTwips_, Dpi(), devicePixelRatio_),
                     DevicePixels(heightTwips_, Dpi(), devicePixelRatio_), QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio_);
@@ -49,6 +51,18 @@ void ImageSurface::Resize(double widthTwips, double heightTwips) {
     widthTwips_ = widthTwips;
     heightTwips_ = heightTwips;
     CreateImage();
+}
+
+void ImageSurface::KeepPicture() {
+    EndPainting();
+    kept_ = image_;
+}
+
+bool ImageSurface::RestorePicture() {
+    if (kept_.isNull()) return false;
+    EndPainting();
+    image_ = kept_;
+    return true;
 }
 
 const QImage& ImageSurface::Image() const {

@@ -41,9 +41,14 @@ class ImageSurface : public PainterSurface {
     // The bytes of that file.
     QByteArray BitmapBytes() const;
 
+    // A kept picture costs one copy of the image when painting goes on over it.
+    bool KeepsPictures() const override { return true; }
+
   protected:
     QPaintDevice* Device() const override { return &image_; }
     void DoCls() override;
+    void KeepPicture() override;
+    bool RestorePicture() override;
 
   private:
     void CreateImage();
@@ -52,6 +57,7 @@ class ImageSurface : public PainterSurface {
     double heightTwips_;
     double devicePixelRatio_;
     mutable QImage image_;
+    QImage kept_;  // shares image_'s pixels until either is painted on
 };
 
 }  // namespace quorbel

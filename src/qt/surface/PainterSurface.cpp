@@ -32,6 +32,7 @@ QPainter& PainterSurface::Painter() {
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
         painter_->setBrush(Qt::NoBrush);
+        linePen_.reset();
     }
     return *painter_;
 }
@@ -45,11 +46,14 @@ void PainterSurface::EndPainting() const {
 
 QPainter& PainterSurface::GeometryPainter(Color color) {
     QPainter& painter = Painter();
+    // A curve is thousands of lines of one colour: the pen is made when the colour changes.
+    if (linePen_ == color) return painter;
     // Cosmetic: the same width whatever the twips scale.
     QPen pen(ToQColor(color));
     pen.setCosmetic(true);
     pen.setWidthF(lineWidth_);
     painter.setPen(pen);
+    linePen_ = color;
     return painter;
 }
 
@@ -100,6 +104,7 @@ void PainterSurface::DoText(double x, double y, const std::string& text) {
     painter.resetTransform();
     painter.setFont(font);
     painter.setPen(ToQColor(ForeColor()));
+    linePen_.reset();
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), str);
     painter.restore();
 }

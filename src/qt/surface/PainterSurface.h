@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTransform>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Fonts.h"
@@ -61,6 +62,7 @@ class PainterSurface : public Surface {
     // Twips to logical pixels.
     QTransform twipsToPixels_;
     mutable std::unique_ptr<QPainter> painter_;
+    std::optional<Color> linePen_;  // the colour of the painter's line pen, when it has one
     mutable TextFontResolver fonts_;
 };
 
