@@ -9,5 +9,8 @@ namespace quorbel::bench {
 // `ours` and `reference` are full benchmark names as registered (for example
 // "FOUR1/1024"). Pairs whose benchmarks were filtered out of the run are skipped.
 bool RegisterRatio(std::string ours, std::string reference);
+// The same for one of the benchmarks' counters (a child process's CPU time or memory,
+// which the benchmarks' own times do not see).
+bool RegisterCounterRatio(std::string ours, std::string reference, std::string counter);
 
 }  // namespace quorbel::bench

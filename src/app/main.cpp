@@ -1,5 +1,6 @@
 // The desktop program: one main window on the user's display.
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -100,6 +101,23 @@ void Messages(QtMsgType type, const QMessageLogContext& context, const QString& 
     qtMessages(type, context, text);
 }
 
+// For measuring start-up (bench/startup_bench.cpp): with QUORBEL_EXIT_AFTER_FIRST_PAINT
+// set, the program ends as soon as its first paint has reached the screen, without
+// writing anything.
+class ExitAfterFirstPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !ending_) {
+            ending_ = true;
+            QTimer::singleShot(0, [] { std::_Exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool ending_ = false;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +164,8 @@ int main(int argc, char** argv) {
                                                "The opening-parameters file %1 could not be "
                                                "restored from its kept copy: %2."),
                             {paramFile.string(), error}));
+    ExitAfterFirstPaint exitAfterFirstPaint;
+    if (std::getenv("QUORBEL_EXIT_AFTER_FIRST_PAINT")) app.installEventFilter(&exitAfterFirstPaint);
     quorbel::MainWindowView window(platform, paramFile);
     platform.SetWindow(&window);
     if (!window.Load()) return 1;
