@@ -30,7 +30,7 @@
 namespace quorbel {
 namespace {
 
-using Windows = WindowView* (MainWindowView::*)() const;
+using Windows = WindowView* (MainWindowView::*)();
 
 // One main window started from a parameter file of its own.
 struct Started {

@@ -20,7 +20,7 @@
 namespace quorbel {
 namespace {
 
-using Windows = WindowView* (MainWindowView::*)() const;
+using Windows = WindowView* (MainWindowView::*)();
 
 struct NameCase {
     const char* control;

@@ -41,7 +41,7 @@ bool Dark(QRgb c) {
 TEST_F(SecondaryWindowsTest, HelpPagesShowTheirRunsAndGreekLetters) {
     struct Case {
         const char* menu;
-        WindowView* (MainWindowView::*window)() const;
+        WindowView* (MainWindowView::*window)();
     };
     for (const Case& c : {Case{"mnuNyq", &MainWindowView::NyquistWindow},
                           Case{"mnuPhaseItem", &MainWindowView::PhaseWindow}}) {

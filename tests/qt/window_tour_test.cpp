@@ -36,7 +36,7 @@ struct Step {
     const char* name;
     std::function<void(Tour&)> act;
     // The secondary window the step shows (nullptr: the main window only).
-    WindowView* (MainWindowView::*window)() const = nullptr;
+    WindowView* (MainWindowView::*window)() = nullptr;
 };
 struct TourCase {
     const char* name;
@@ -353,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, Tour, ::testing::ValuesIn(kTours),
 
 // The keyboard goes through each window's controls in reading order: down a column,
 // along a row, then on to the next column to the right.
-using Windows = WindowView* (MainWindowView::*)() const;
+using Windows = WindowView* (MainWindowView::*)();
 struct TabCase {
     const char* name;
     Windows window;

@@ -37,6 +37,20 @@ void ImageSurface::CreateImage() {
     EndPainting();
     kept_ = QImage();
     ForgetPicture();
+    // The pixels are made when first drawn on or shown: a window that is never opened
+    // costs no memory for its pictures.
+    image_ = QImage();
+    blank_ = Background(BackColor());
+}
+
+QSizeF ImageSurface::LogicalSize() const {
+    return QSizeF(DevicePixels(widthTwips_, Dpi(), devicePixelRatio_),
+                  DevicePixels(heightTwips_, Dpi(), devicePixelRatio_)) /
+           devicePixelRatio_;
+}
+
+QImage& ImageSurface::Pixels() const {
+    if (!image_.isNull()) return image_;
     image_ = QImage(DevicePixels(widthTwips_, Dpi(), devicePixelRatio_),
                     DevicePixels(heightTwips_, Dpi(), devicePixelRatio_), QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio_);
@@ -44,7 +58,8 @@ void ImageSurface::CreateImage() {
     const int dotsPerMeter = static_cast<int>(std::lround(Dpi() / 0.0254));
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
-    image_.fill(Background(BackColor()));
+    image_.fill(blank_);
+    return image_;
 }
 
 void ImageSurface::Resize(double widthTwips, double heightTwips) {
@@ -55,7 +70,7 @@ void ImageSurface::Resize(double widthTwips, double heightTwips) {
 
 void ImageSurface::KeepPicture() {
     EndPainting();
-    kept_ = image_;
+    kept_ = Pixels();
 }
 
 bool ImageSurface::RestorePicture() {
@@ -67,7 +82,7 @@ bool ImageSurface::RestorePicture() {
 
 const QImage& ImageSurface::Image() const {
     EndPainting();
-    return image_;
+    return Pixels();
 }
 
 QByteArray ImageSurface::BitmapBytes() const {
@@ -94,7 +109,10 @@ bool ImageSurface::SaveBitmap(const std::string& path, std::string* error, const
 
 void ImageSurface::DoCls() {
     EndPainting();
-    image_.fill(Background(BackColor()));
+    if (image_.isNull())
+        blank_ = Background(BackColor());  // the image, when made, starts cleared
+    else
+        image_.fill(Background(BackColor()));
 }
 
 }  // namespace quorbel

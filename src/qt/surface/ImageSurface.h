@@ -5,6 +5,7 @@
 // Twips map to pixels at a logical DPI (1440 twips per inch); on a HiDPI screen the
 // image carries a device pixel ratio, so it has that many more pixels per logical pixel
 // and stays sharp. Lines and points are one logical pixel wide.
+#include <QColor>
 #include <QImage>
 #include <string>
 
@@ -31,6 +32,9 @@ class ImageSurface : public PainterSurface {
         return PainterSurface::PixelsPerTwip() * devicePixelRatio_;
     }
 
+    // The picture's size in logical pixels, whatever its device pixel ratio.
+    QSizeF LogicalSize() const;
+
     // The picture so far. Pending painting is finished first, so the image may be
     // copied or shown safely.
     const QImage& Image() const;
@@ -45,19 +49,22 @@ class ImageSurface : public PainterSurface {
     bool KeepsPictures() const override { return true; }
 
   protected:
-    QPaintDevice* Device() const override { return &image_; }
+    QPaintDevice* Device() const override { return &Pixels(); }
     void DoCls() override;
     void KeepPicture() override;
     bool RestorePicture() override;
 
   private:
     void CreateImage();
+    // The image, made (filled with the background of its creation) on first use.
+    QImage& Pixels() const;
 
     double widthTwips_;
     double heightTwips_;
     double devicePixelRatio_;
     mutable QImage image_;
-    QImage kept_;  // shares image_'s pixels until either is painted on
+    QColor blank_;  // the colour a new image starts in
+    QImage kept_;   // shares image_'s pixels until either is painted on
 };
 
 }  // namespace quorbel

@@ -32,15 +32,26 @@ int TwipsToPixels(const QWidget* widget, double twips) {
     return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
 }
 
-ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar)
+ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar,
+                             const SurfaceSource& surfaces)
     : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
-    CreateControls(initial, owner);
+    CreateControls(initial, owner, surfaces);
     // The keys the window's table gives its controls.
     for (const auto& [name, control] : initial.controls)
         if (!control.shortcut.empty())
             SetShortcut(name,
                         QKeySequence(ToQString(control.shortcut), QKeySequence::PortableText));
+}
+
+bool ControlBinder::IsDrawingArea(const ViewState& initial, const std::string& name) {
+    const auto found = initial.controls.find(name);
+    if (found == initial.controls.end() || found->second.kind != ControlKind::Picture) return false;
+    const bool container =
+        std::any_of(initial.controls.begin(), initial.controls.end(), [&name](const auto& other) {
+            return other.second.parent == name && other.second.kind == ControlKind::Picture;
+        });
+    return !container || found->second.drawn;
 }
 
 QWidget* ControlBinder::Widget(const std::string& name) const {
@@ -106,7 +117,8 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
     }
 }
 
-void ControlBinder::CreateControls(const ViewState& initial, QWidget* background) {
+void ControlBinder::CreateControls(const ViewState& initial, QWidget* background,
+                                   const SurfaceSource& surfaces) {
     // Table order: what holds a control comes before it, and the order of creation is
     // the order the window reads.
     for (const std::string& name : initial.order) {
@@ -141,19 +153,14 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
                 widget = new QGroupBox(parent);
                 break;
             case ControlKind::Picture: {
-                const bool container =
-                    std::any_of(initial.controls.begin(), initial.controls.end(),
-                                [&name](const auto& other) {
-                                    return other.second.parent == name &&
-                                           other.second.kind == ControlKind::Picture;
-                                }) &&
-                    !control.drawn;
-                if (container) {
+                if (!IsDrawingArea(initial, name)) {
                     widget = new QWidget(parent);
                 } else {
                     // A drawing area has the size its table row gives, in twips.
-                    auto* graph = new GraphWidget(std::max(control.width, 1.0),
-                                                  std::max(control.height, 1.0), parent);
+                    ImageSurface* kept = surfaces ? surfaces(name) : nullptr;
+                    auto* graph = kept ? new GraphWidget(*kept, parent)
+                                       : new GraphWidget(std::max(control.width, 1.0),
+                                                         std::max(control.height, 1.0), parent);
                     graphs_[name] = graph;
                     widget = graph;
                 }

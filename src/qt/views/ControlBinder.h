@@ -27,6 +27,7 @@ class QListWidget;
 namespace quorbel {
 
 class GraphWidget;
+class ImageSurface;
 
 // A length in twips as whole pixels of `widget`'s screen (1440 twips per inch at its
 // logical DPI), cut toward zero as widget geometry is.
@@ -36,10 +37,19 @@ class ControlBinder : public QObject {
     Q_OBJECT
 
   public:
+    // The surface a drawing area of that name shows, when its owner keeps one; nullptr:
+    // the area makes its own.
+    using SurfaceSource = std::function<ImageSurface*(const std::string& control)>;
+
     // Builds the widgets of `initial` as children of `owner`, and its menus in
     // `menuBar` when one is given. Drawing areas exist from here on, so a model can be
     // built on their surfaces before Attach.
-    ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar = nullptr);
+    ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar = nullptr,
+                  const SurfaceSource& surfaces = {});
+
+    // Whether the control of that name is a drawing area (a picture box that holds no
+    // other picture boxes, or one drawn on) rather than a container.
+    static bool IsDrawingArea(const ViewState& initial, const std::string& name);
 
     // Hands every widget event to `window`; `run` wraps each call (the view counts the
     // handlers in progress and syncs afterwards).
@@ -69,7 +79,7 @@ class ControlBinder : public QObject {
 
   private:
     void CreateMenus(const ViewState& initial, QMenuBar* menuBar);
-    void CreateControls(const ViewState& initial, QWidget* owner);
+    void CreateControls(const ViewState& initial, QWidget* owner, const SurfaceSource& surfaces);
     void SyncWidget(const std::string& name, const ControlState& control);
     void SyncAccessible(const std::string& name, QWidget* widget);
     void Entitle(const std::string& name, const QString& caption);

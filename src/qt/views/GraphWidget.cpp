@@ -82,8 +82,17 @@ int KeyCodeOf(int key) {
     }
 }
 
+std::unique_ptr<ImageSurface> GraphWidget::MakeSurface(double widthTwips, double heightTwips) {
+    return std::make_unique<ImageSurface>(widthTwips, heightTwips, ScreenDpi(), ScreenPixelRatio());
+}
+
 GraphWidget::GraphWidget(double widthTwips, double heightTwips, QWidget* parent)
-    : QWidget(parent), surface_(widthTwips, heightTwips, ScreenDpi(), ScreenPixelRatio()) {
+    : GraphWidget(*MakeSurface(widthTwips, heightTwips).release(), parent) {
+    own_.reset(surface_);
+}
+
+GraphWidget::GraphWidget(ImageSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(&surface) {
     // The model follows the mouse over a graph even when no button is held.
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -112,7 +121,7 @@ void GraphWidget::SetMousePointer(int pointer) {
 
 QSize GraphWidget::sizeHint() const {
     // The image's size in logical pixels, whatever its device pixel ratio.
-    return surface_.Image().deviceIndependentSize().toSize();
+    return surface_->LogicalSize().toSize();
 }
 
 void GraphWidget::paintEvent(QPaintEvent*) {
@@ -121,7 +130,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     // button strip): the rest is the window's own background.
     if (!QRect(QPoint(0, 0), sizeHint()).contains(rect()))
         painter.fillRect(rect(), palette().window());
-    painter.drawImage(QPointF(0, 0), surface_.Image());
+    painter.drawImage(QPointF(0, 0), surface_->Image());
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (hasFocus()) {
         // The keyboard's focus: a frame around the part of the graph in view (the

@@ -1,11 +1,12 @@
 #pragma once
-// One drawing area of a window. It owns the ImageSurface the window model draws on
-// and shows it: the surface's persistent picture, then the line objects that lie
-// over this area (cursor and guide lines, which the model moves without redrawing
-// the picture). Mouse events are handed on in the units the model works in, and the
-// keys of a graph that takes them (it then shows when it has the keyboard focus).
+// One drawing area of a window. It shows the ImageSurface the window model draws on
+// (its own, or one its owner keeps): the surface's persistent picture, then the line objects that
+// lie over this area (cursor and guide lines, which the model moves without redrawing the picture).
+// Mouse events are handed on in the units the model works in, and the keys of a graph that takes
+// them (it then shows when it has the keyboard focus).
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "surface/ImageSurface.h"
@@ -38,9 +39,14 @@ class GraphWidget : public QWidget {
     // The surface has the given size in twips at the primary screen's logical DPI and
     // device pixel ratio; the widget keeps the size of that picture.
     GraphWidget(double widthTwips, double heightTwips, QWidget* parent = nullptr);
+    // Shows `surface`, which its owner keeps while the widget exists: a window made on
+    // first use shows what the model has drawn on it since start-up.
+    explicit GraphWidget(ImageSurface& surface, QWidget* parent = nullptr);
+    // A surface of that size as a graph makes its own.
+    static std::unique_ptr<ImageSurface> MakeSurface(double widthTwips, double heightTwips);
 
-    ImageSurface& Surface() { return surface_; }
-    const ImageSurface& Surface() const { return surface_; }
+    ImageSurface& Surface() { return *surface_; }
+    const ImageSurface& Surface() const { return *surface_; }
 
     // The line objects drawn over the picture; invisible ones are skipped.
     void SetLines(std::vector<LineObject> lines, std::vector<FocusLine> focusLines = {});
@@ -67,10 +73,11 @@ class GraphWidget : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_.Dpi(); }
+    double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_->Dpi(); }
     void Forward(const MouseHandler& handler, int button, const QMouseEvent& event) const;
 
-    ImageSurface surface_;
+    std::unique_ptr<ImageSurface> own_;  // none when the owner keeps the surface
+    ImageSurface* surface_;
     std::vector<LineObject> lines_;
     std::vector<FocusLine> focusLines_;
     KeyHandler onKey_;

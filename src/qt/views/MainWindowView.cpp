@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
@@ -45,28 +46,24 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     setCentralWidget(controls_);
     // The window keeps its start-up size: nothing shown or hidden changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The secondary windows, each built from the table its registry entry names.
-    for (const WindowEntry& entry : SecondaryWindows())
-        windows_[entry.name] =
-            new WindowView(this, entry.initial(), entry.pictureWidth, entry.pictureHeight);
-    WindowView* rawFile = RawFileWindow();
-    rawSurfaces_ = std::make_unique<RawFileSurfaces>(RawFileSurfaces{
-        rawFile->Surface(), rawFile->Graph("Picture1")->Surface(),
-        rawFile->Graph("Picture2")->Surface(), rawFile->Graph("Picture4")->Surface()});
-    rawSurfaces_->Spectrogram = &SpectrogramWindow()->Graph("Picture1")->Surface();
-    SplashWindow()->setWindowFlag(Qt::FramelessWindowHint);
+    // The secondary windows are made when first shown or asked for; the pictures the
+    // model draws on in them exist from the start (without pixels until drawn on).
+    MakeSecondarySurfaces();
+    rawSurfaces_ = std::make_unique<RawFileSurfaces>(
+        RawFileSurfaces{KeptSurface("Form6"), KeptSurface("Form6", "Picture1"),
+                        KeptSurface("Form6", "Picture2"), KeptSurface("Form6", "Picture4")});
+    rawSurfaces_->Spectrogram = &KeptSurface("FormSpectrogram", "Picture1");
     // The sound server is asked without waiting for it, before the model first wants
     // to know: the Sound menu and "Record" follow its answer when it comes (within
     // SoundServerProbe.h's deadline).
     AskSoundServerLater(this, [this] { RunCall([this] { model_->SoundServerAnswered(); }); });
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
-        MainWindowSurfaces{
-            Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
-            Graph("Picture8")->Surface(), Graph("Picture9")->Surface(), ReportWindow()->Surface(),
-            &Graph("Picture5")->Surface(), &InverseWindow()->Surface(), rawSurfaces_.get(),
-            &BitmapWindow()->Surface(), &NyquistWindow()->Graph("Picture1")->Surface(),
-            &PhaseWindow()->Graph("Picture1")->Surface()});
+        MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),
+                           Graph("Picture8")->Surface(), Graph("Picture9")->Surface(),
+                           KeptSurface("Form5"), &Graph("Picture5")->Surface(),
+                           &KeptSurface("Form4"), rawSurfaces_.get(), &KeptSurface("Form8"),
+                           &KeptSurface("Form3", "Picture1"), &KeptSurface("Form7", "Picture1")});
     // While the window listens, frames come many times a second and the raw file
     // window's progress has nothing to show.
     model_->RawFile().onProgress = [this] {
@@ -78,10 +75,7 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
-    auto run = [this](const std::function<void()>& call) { RunCall(call); };
-    controls_->Attach(*model_, run);
-    for (const WindowEntry& entry : SecondaryWindows())
-        windows_.at(entry.name)->Attach(entry.model(*model_), run);
+    controls_->Attach(*model_, [this](const std::function<void()>& call) { RunCall(call); });
     slices_ = new QTimer(this);
     slices_->setInterval(0);
     connect(slices_, &QTimer::timeout, this,
@@ -89,9 +83,53 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     Sync();
 }
 
-std::vector<WindowView*> MainWindowView::Views() const {
+void MainWindowView::MakeSecondarySurfaces() {
+    for (const WindowEntry& entry : SecondaryWindows()) {
+        if (entry.pictureWidth > 0 && entry.pictureHeight > 0)
+            surfaces_[entry.name] =
+                GraphWidget::MakeSurface(entry.pictureWidth, entry.pictureHeight);
+        const ViewState initial = entry.initial();
+        for (const auto& [name, control] : initial.controls)
+            if (ControlBinder::IsDrawingArea(initial, name))
+                surfaces_[std::string(entry.name) + "." + name] = GraphWidget::MakeSurface(
+                    std::max(control.width, 1.0), std::max(control.height, 1.0));
+    }
+}
+
+ImageSurface& MainWindowView::KeptSurface(const std::string& window, const std::string& control) {
+    return *surfaces_.at(control.empty() ? window : window + "." + control);
+}
+
+WindowView* MainWindowView::Secondary(const char* name) {
+    if (const auto found = windows_.find(name); found != windows_.end()) return found->second;
+    const WindowEntry* entry = FindWindowEntry(name);
+    if (!entry || entry == &WindowRegistry().front()) throw std::out_of_range(name);
+    const std::string window = name;
+    auto* view = new WindowView(
+        this, entry->initial(), entry->pictureWidth, entry->pictureHeight,
+        [this, window](const std::string& control) -> ImageSurface* {
+            auto found = surfaces_.find(control == window ? window : window + "." + control);
+            return found == surfaces_.end() ? nullptr : found->second.get();
+        });
+    if (window == "frmSplash") view->setWindowFlag(Qt::FramelessWindowHint);
+    windows_[window] = view;
+    view->Attach(entry->model(*model_),
+                 [this](const std::function<void()>& call) { RunCall(call); });
+    view->Sync();
+    return view;
+}
+
+std::vector<WindowView*> MainWindowView::BuiltViews() const {
     std::vector<WindowView*> views = {controls_};
-    for (const WindowEntry& entry : SecondaryWindows()) views.push_back(windows_.at(entry.name));
+    for (const WindowEntry& entry : SecondaryWindows())
+        if (const auto found = windows_.find(entry.name); found != windows_.end())
+            views.push_back(found->second);
+    return views;
+}
+
+std::vector<WindowView*> MainWindowView::Views() {
+    std::vector<WindowView*> views = {controls_};
+    for (const WindowEntry& entry : SecondaryWindows()) views.push_back(Secondary(entry.name));
     return views;
 }
 
@@ -99,9 +137,12 @@ MainWindowView::~MainWindowView() {
     if (waitCursor_) QApplication::restoreOverrideCursor();
     if (slices_) slices_->stop();
     // Nothing may reach the model once it is gone: the views let go of it first, then
-    // it goes while the surfaces it draws on still exist.
-    for (WindowView* view : Views()) view->Detach();
+    // it goes while the surfaces it draws on still exist; the secondary windows go
+    // before the surfaces they show.
+    for (WindowView* view : BuiltViews()) view->Detach();
     model_.reset();
+    for (const auto& [name, view] : windows_) delete view;
+    windows_.clear();
 }
 
 bool MainWindowView::Load() {
@@ -110,10 +151,6 @@ bool MainWindowView::Load() {
     --running_;
     Sync();
     return loaded;
-}
-
-WindowView* MainWindowView::Secondary(const char* name) const {
-    return windows_.at(name);
 }
 
 GraphWidget* MainWindowView::Graph(const std::string& name) const {
@@ -148,7 +185,10 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
-    for (WindowView* window : Views()) window->Sync();
+    // A secondary window is made when the model first shows it.
+    for (const WindowEntry& entry : SecondaryWindows())
+        if (!windows_.count(entry.name) && entry.model(*model_).View().shown) Secondary(entry.name);
+    for (WindowView* window : BuiltViews()) window->Sync();
     ApplyPointer(view.mousePointer);
     ScheduleSlices();
 }

@@ -20,6 +20,7 @@
 namespace quorbel {
 
 class GraphWidget;
+class ImageSurface;
 class WindowView;
 
 class MainWindowView : public QMainWindow {
@@ -44,21 +45,23 @@ class MainWindowView : public QMainWindow {
     // The drawing area of that name (Picture1, Picture2, Picture8, Picture9).
     GraphWidget* Graph(const std::string& name) const;
     // The view of the main window's own controls.
-    WindowView* Controls() const { return controls_; }
-    WindowView* ReportWindow() const { return Secondary("Form5"); }
-    WindowView* InverseWindow() const { return Secondary("Form4"); }
-    WindowView* RawFileWindow() const { return Secondary("Form6"); }
-    WindowView* BitmapWindow() const { return Secondary("Form8"); }
-    WindowView* OpeningParamsWindow() const { return Secondary("Form2"); }
-    WindowView* NyquistWindow() const { return Secondary("Form3"); }
-    WindowView* PhaseWindow() const { return Secondary("Form7"); }
-    WindowView* AboutWindow() const { return Secondary("frmAbout"); }
-    WindowView* SplashWindow() const { return Secondary("frmSplash"); }
-    WindowView* SpectrogramWindow() const { return Secondary("FormSpectrogram"); }
+    WindowView* Controls() { return controls_; }
+    // The secondary windows' views, each made on first use (when the model first shows
+    // the window, or when asked for here).
+    WindowView* ReportWindow() { return Secondary("Form5"); }
+    WindowView* InverseWindow() { return Secondary("Form4"); }
+    WindowView* RawFileWindow() { return Secondary("Form6"); }
+    WindowView* BitmapWindow() { return Secondary("Form8"); }
+    WindowView* OpeningParamsWindow() { return Secondary("Form2"); }
+    WindowView* NyquistWindow() { return Secondary("Form3"); }
+    WindowView* PhaseWindow() { return Secondary("Form7"); }
+    WindowView* AboutWindow() { return Secondary("frmAbout"); }
+    WindowView* SplashWindow() { return Secondary("frmSplash"); }
+    WindowView* SpectrogramWindow() { return Secondary("FormSpectrogram"); }
     // The view of the secondary window of that name (as the window registry names it).
-    WindowView* Secondary(const char* name) const;
-    // Every window view, the main window's first.
-    std::vector<WindowView*> Views() const;
+    WindowView* Secondary(const char* name);
+    // Every window view, the main window's first (those not yet made are made).
+    std::vector<WindowView*> Views();
 
   protected:
     bool event(QEvent* event) override;
@@ -70,6 +73,11 @@ class MainWindowView : public QMainWindow {
     void RunCall(Call&& call);
 
     void ApplyPointer(int pointer);
+    // The pictures of the secondary windows, by "Window" (its own) or "Window.Control".
+    void MakeSecondarySurfaces();
+    ImageSurface& KeptSurface(const std::string& window, const std::string& control = {});
+    // The views made so far, the main window's first.
+    std::vector<WindowView*> BuiltViews() const;
     // The spectrogram is analysed a slice at a time from the event loop while its
     // window wants it, so the windows answer in between.
     void ScheduleSlices();
@@ -78,7 +86,10 @@ class MainWindowView : public QMainWindow {
     // model draws on, so the model, declared after them, goes first; the views are
     // detached from it before.
     WindowView* controls_ = nullptr;
-    std::map<std::string, WindowView*> windows_;  // the secondary windows, by name
+    // The secondary windows' pictures: the model draws on them from the start, their
+    // windows show them once made.
+    std::map<std::string, std::unique_ptr<ImageSurface>> surfaces_;
+    std::map<std::string, WindowView*> windows_;  // the secondary windows made, by name
     QTimer* slices_ = nullptr;
     std::unique_ptr<RawFileSurfaces> rawSurfaces_;  // the raw file window's, for the model
     std::unique_ptr<MainWindowModel> model_;

@@ -46,26 +46,28 @@ class Background : public QWidget {
 }  // namespace
 
 WindowView::WindowView(QWidget* owner, const ViewState& initial, double pictureWidth,
-                       double pictureHeight)
+                       double pictureHeight, const SurfaceSource& surfaces)
     : QWidget(owner, Qt::Window) {
     auto* menuBar = new QMenuBar(this);
-    Build(initial, menuBar, pictureWidth, pictureHeight);
+    Build(initial, menuBar, pictureWidth, pictureHeight, surfaces);
     menuBar->setVisible(!menuBar->actions().isEmpty());
     layout()->setMenuBar(menuBar);
 }
 
 WindowView::WindowView(const ViewState& initial, QMainWindow* main) : QWidget(main) {
-    Build(initial, main->menuBar(), 0, 0);
+    Build(initial, main->menuBar(), 0, 0, {});
 }
 
 void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictureWidth,
-                       double pictureHeight) {
+                       double pictureHeight, const SurfaceSource& surfaces) {
     name_ = initial.name;
     setObjectName(QString::fromStdString(name_));
     setFont(MakeFont(FontState{}));
     setWindowTitle(TranslatedText(name_.c_str(), initial.caption));
     if (pictureWidth > 0 && pictureHeight > 0) {
-        area_ = new GraphWidget(pictureWidth, pictureHeight, this);
+        ImageSurface* kept = surfaces ? surfaces(name_) : nullptr;
+        area_ = kept ? new GraphWidget(*kept, this)
+                     : new GraphWidget(pictureWidth, pictureHeight, this);
         area_->setObjectName(QString::fromStdString(name_ + "Area"));
         client_ = area_;
     } else {
@@ -82,7 +84,7 @@ void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictu
     layout->setSpacing(0);
     layout->addWidget(client_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    binder_ = new ControlBinder(initial, client_, menuBar);
+    binder_ = new ControlBinder(initial, client_, menuBar, surfaces);
 }
 
 ImageSurface& WindowView::Surface() {

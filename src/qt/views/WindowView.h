@@ -27,11 +27,16 @@ class WindowView : public QWidget {
   public:
     using Runner = std::function<void(const std::function<void()>&)>;
 
+    // The surface a drawing area shows when its owner keeps one: asked by the control's
+    // name, and by the window's name for the window's own picture; nullptr: the area
+    // makes its own.
+    using SurfaceSource = std::function<ImageSurface*(const std::string& name)>;
+
     // A top-level window of `owner`. When the window draws on itself, its client area
     // is a picture of pictureWidth x pictureHeight twips, of which the client size of
     // the table is shown.
     WindowView(QWidget* owner, const ViewState& initial, double pictureWidth = 0,
-               double pictureHeight = 0);
+               double pictureHeight = 0, const SurfaceSource& surfaces = {});
     // The central part of `main`, whose menu bar takes the table's menus.
     WindowView(const ViewState& initial, QMainWindow* main);
 
@@ -66,7 +71,7 @@ class WindowView : public QWidget {
 
   private:
     void Build(const ViewState& initial, QMenuBar* menuBar, double pictureWidth,
-               double pictureHeight);
+               double pictureHeight, const SurfaceSource& surfaces);
 
     std::string name_;
     Window* window_ = nullptr;
