@@ -134,7 +134,7 @@ ServerSilence KnownSoundServerSilence() {
 }
 
 void AskSoundServerLater(QObject* context, std::function<void()> answered,
-                         std::chrono::milliseconds deadline) {
+                         std::chrono::milliseconds deadline, std::chrono::milliseconds after) {
     auto* timer = new QTimer(context);
     // Counted until answered, or until a context that goes first ends it.
     ++questionsLater;
@@ -144,11 +144,15 @@ void AskSoundServerLater(QObject* context, std::function<void()> answered,
         *counted = false;
     };
     QObject::connect(timer, &QObject::destroyed, uncount);
-    auto question = std::make_shared<SoundServerQuestion>(deadline);
+    auto question = std::make_shared<std::unique_ptr<SoundServerQuestion>>();
     QObject::connect(timer, &QTimer::timeout, timer,
-                     [timer, question, uncount, answered = std::move(answered)] {
+                     [timer, question, deadline, uncount, answered = std::move(answered)] {
+                         if (!*question) {
+                             *question = std::make_unique<SoundServerQuestion>(deadline);
+                             timer->setInterval(kStepEveryMs);
+                         }
                          const std::optional<ServerSilence> answer =
-                             question->Step(std::chrono::milliseconds(0));
+                             (*question)->Step(std::chrono::milliseconds(0));
                          if (!answer) return;
                          timer->stop();
                          timer->deleteLater();
@@ -156,7 +160,7 @@ void AskSoundServerLater(QObject* context, std::function<void()> answered,
                          uncount();
                          if (answered) answered();
                      });
-    timer->start(kStepEveryMs);
+    timer->start(static_cast<int>(after.count()));
 }
 
 }  // namespace quorbel

@@ -80,8 +80,10 @@ ServerSilence KnownSoundServerSilence();
 
 // Starts a question that nobody waits for: a timer of `context` works on it, and
 // `answered` is told on that object's thread once its answer is the last one.
-// Nothing is told when `context` goes first.
+// Nothing is told when `context` goes first. The server is first called `after` that
+// long (the question counts as running from now on).
 void AskSoundServerLater(QObject* context, std::function<void()> answered,
-                         std::chrono::milliseconds deadline = kSoundServerDeadline);
+                         std::chrono::milliseconds deadline = kSoundServerDeadline,
+                         std::chrono::milliseconds after = std::chrono::milliseconds(0));
 
 }  // namespace quorbel
