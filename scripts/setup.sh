@@ -32,7 +32,7 @@ if [ "$purpose" = test ]; then
     desktop-file-utils appstream       # the installed tree's validators
     libbenchmark-dev libfftw3-dev      # the benchmarks and their reference
     clang libclang-rt-14-dev           # fuzzing
-    python3-numpy python3-matplotlib   # the spectrogram benchmark's reference
+    python3-numpy python3-matplotlib sox  # the spectrogram benchmark's references
     pulseaudio pulseaudio-utils        # the tests' own sound server, parec and paplay
   )
 fi
