@@ -46,9 +46,9 @@ std::vector<double> Magnitudes(const DataList& spectrum) {
 void MainWindowModel::UpdateListenItems() {
     const std::optional<std::string> why = WhyNoSoundInput(platform_.Input());
     ControlState& listen = view_["mnuListenItem"];
-    listen.enabled = !why && !listening_;
+    listen.enabled = !why && !live_.listening;
     listen.tooltip = why ? *why : "Show the spectrum of the sound input as it comes";
-    view_["mnuStopListenItem"].enabled = listening_;
+    view_["mnuStopListenItem"].enabled = live_.listening;
     raw_->SetInputAvailable(why);
 }
 
@@ -59,15 +59,15 @@ void MainWindowModel::mnuListenItem_Click() {
         platform_.MessageBox(*why);
         return;
     }
-    liveRing_.Clear();
-    liveFrame_.clear();
-    sinceFrame_ = 0;
-    liveRate_ = input->Rate();
+    live_.ring.Clear();
+    live_.frame.clear();
+    live_.sinceFrame = 0;
+    live_.rate = input->Rate();
     input->onStopped = [this, alive = std::weak_ptr<int>(alive_)](const std::string& why) {
         if (!alive.expired()) InputStopped(why);
     };
     std::string error;
-    if (liveRate_ < 1 ||
+    if (live_.rate < 1 ||
         !input->Start([this](const std::vector<double>& samples) { TakeLiveSamples(samples); },
                       &error)) {
         platform_.MessageBox(FillIn(
@@ -75,20 +75,20 @@ void MainWindowModel::mnuListenItem_Click() {
             {error.empty() ? Translate("Messages", "it states no sampling frequency.") : error}));
         return;
     }
-    listening_ = true;
+    live_.listening = true;
     ShowLiveReadout(LiveReadout::Listening);
     UpdateListenItems();
 }
 
 void MainWindowModel::StopInput() {
-    if (!listening_) return;
-    listening_ = false;
+    if (!live_.listening) return;
+    live_.listening = false;
     if (SoundInput* input = platform_.Input()) input->Stop();
 }
 
 void MainWindowModel::InputStopped(const std::string& why) {
-    if (!listening_) return;
-    listening_ = false;
+    if (!live_.listening) return;
+    live_.listening = false;
     UpdateListenItems();
     // The read-out spoke of a sound that is no longer heard.
     ShowLiveReadout(LiveReadout::None);
@@ -99,12 +99,12 @@ void MainWindowModel::InputStopped(const std::string& why) {
 void MainWindowModel::mnuStopListenItem_Click() {
     StopInput();
     UpdateListenItems();
-    if (liveFrame_.empty()) {
+    if (live_.frame.empty()) {
         ShowLiveReadout(LiveReadout::None);
         platform_.MessageBox(FillIn(Translate("Messages",
                                               "Too little sound was heard for a frame "
                                               "of %1 samples: nothing was kept."),
-                                    {std::to_string(liveLength_)}));
+                                    {std::to_string(live_.length)}));
         return;
     }
     TransferLiveFrame();
@@ -113,43 +113,44 @@ void MainWindowModel::mnuStopListenItem_Click() {
 void MainWindowModel::ChooseLiveLength(int index) {
     const int length = kMinLiveSamples << index;
     if (!IsLiveLength(length)) return;
-    liveLength_ = length;
+    live_.length = length;
     for (int i = 0; (kMinLiveSamples << i) <= kMaxLiveSamples; ++i)
         SetCheck(Indexed("mnuLiveLengthItem", i), i == index);
 }
 
 void MainWindowModel::TakeLiveSamples(const std::vector<double>& samples) {
-    if (!listening_) return;
-    liveRing_.Push(samples);
-    sinceFrame_ += samples.size();
+    if (!live_.listening) return;
+    live_.ring.Push(samples);
+    live_.sinceFrame += samples.size();
     const std::size_t step =
-        static_cast<std::size_t>(std::max(liveRate_ / kLiveFramesPerSecond, 1));
-    if (sinceFrame_ < step || liveRing_.Size() < static_cast<std::size_t>(liveLength_)) return;
+        static_cast<std::size_t>(std::max(live_.rate / kLiveFramesPerSecond, 1));
+    if (live_.sinceFrame < step || live_.ring.Size() < static_cast<std::size_t>(live_.length))
+        return;
     // The remainder counts towards the next frame, so that frames keep their pace
     // whatever the size of the input's chunks.
-    sinceFrame_ %= step;
+    live_.sinceFrame %= step;
     LiveFrame();
     if (onLiveFrame) onLiveFrame();
 }
 
 void MainWindowModel::LiveFrame() {
-    const int N = liveLength_;
-    if (liveRing_.Size() < static_cast<std::size_t>(N) || liveRate_ < 1) return;
-    liveRing_.Last(static_cast<std::size_t>(N), liveFrame_);
-    for (double& x : liveFrame_) x = RawScaleSample(x);
+    const int N = live_.length;
+    if (live_.ring.Size() < static_cast<std::size_t>(N) || live_.rate < 1) return;
+    live_.ring.Last(static_cast<std::size_t>(N), live_.frame);
+    for (double& x : live_.frame) x = RawScaleSample(x);
     // The mode, the fields and the graphs of raw data come from a transfer; once they
     // are set, a frame only renews the samples, their transform and the graph.
     const bool ready = Source() == DataSource::RawFile &&
                        WholeNumber(state_.Get(Field::totalPoints)) == N &&
-                       DecimalPrefix(state_.Get(Field::cyclesPerSecond)) == liveRate_;
+                       DecimalPrefix(state_.Get(Field::cyclesPerSecond)) == live_.rate;
     if (!ready) {
         TransferLiveFrame();
     } else {
-        state_.sampleList = SampleList(liveFrame_);
+        state_.sampleList = SampleList(live_.frame);
         state_.spectrumList = RealSpectrumList(state_.sampleList, N / 2);
         GrafFt(N / 2);
     }
-    const double binHz = static_cast<double>(liveRate_) / N;
+    const double binHz = static_cast<double>(live_.rate) / N;
     ShowLiveReadout(LiveReadout::Peak, StrongestPeakHertz(Magnitudes(state_.spectrumList), binHz));
 }
 
@@ -162,11 +163,11 @@ void MainWindowModel::ShowLiveReadout(LiveReadout readout, std::optional<double>
 }
 
 void MainWindowModel::TransferLiveFrame() {
-    transferringLive_ = true;
-    raw_->ShowRecording(liveFrame_, liveRate_);
+    live_.transferring = true;
+    raw_->ShowRecording(live_.frame, live_.rate);
     raw_->SelectWhole();
     raw_->Fire("Command1", Event::Click);
-    transferringLive_ = false;
+    live_.transferring = false;
 }
 
 }  // namespace quorbel

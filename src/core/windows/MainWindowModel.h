@@ -14,7 +14,7 @@
 #include "music/MusicalGraph.h"
 #include "platform/Platform.h"
 #include "report/Report.h"
-#include "sound/SampleRing.h"
+#include "sound/LiveState.h"
 #include "sound/Sound.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
@@ -367,9 +367,9 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
   public:
     // --- the live view of the sound input (menu "Sound"): the spectrum of its last N
     // samples, drawn on the FFT graph or the musical graph as they come
-    bool Listening() const { return listening_; }
+    bool Listening() const { return live_.listening; }
     // The samples each frame analyses (8192 at first).
-    int LiveLength() const { return liveLength_; }
+    int LiveLength() const { return live_.length; }
     // Draws a frame from the last LiveLength() samples heard: their transform on the
     // graph shown, and the strongest peak in Label30. The first frame, and every one
     // after the window has left its raw-data mode, goes through the raw file window's
@@ -401,14 +401,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // It belongs to the sound heard: a function or a file's data takes it away.
     enum class LiveReadout { None, Listening, Peak };
     void ShowLiveReadout(LiveReadout readout, std::optional<double> hertz = std::nullopt);
-    bool transferringLive_ = false;  // the raw file window's transfer is the live frame's
-
-    SampleRing liveRing_{kMaxLiveSamples};
-    std::vector<double> liveFrame_;  // the samples of the frame on screen, raw scale
-    int liveLength_ = kDefaultLiveSamples;
-    int liveRate_ = 0;
-    bool listening_ = false;
-    std::size_t sinceFrame_ = 0;  // samples heard since the last frame
+    LiveState live_;
 
   public:
     // --- printing, the bitmap and the opening-parameters dialog

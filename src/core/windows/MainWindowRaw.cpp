@@ -85,7 +85,7 @@ void MainWindowModel::TakeRawSamples(DataList samples, const std::string& fs, co
     const std::string N = samples.Line(0);
     ClearMarks();
     // The live view's read-out names the peak of the sound heard, not of a file's.
-    if (!transferringLive_) ShowLiveReadout(LiveReadout::None);
+    if (!live_.transferring) ShowLiveReadout(LiveReadout::None);
     state_.dataSource = DataSource::RawFile;
     SetField(Field::totalPoints, N);
     SetField(Field::cyclesPerSecond, fs);
