@@ -86,12 +86,12 @@ std::optional<ProgramAnswer> AnswerOf(const MainWindowModel& main, const std::st
         const auto width = HalfWidthPoints(graph.values);
         if (!width) return std::nullopt;
         const double hertz = std::round(*width * perPoint * 1000) / 1000;
-        return ProgramAnswer{hertz, NumberText(hertz), perPoint};
+        return ProgramAnswer{hertz, NumberText(hertz), 0.001};
     }
     const std::vector<ReportRow> rows = Rows(main);
     if (check == "peak count") {
         const double n = static_cast<double>(rows.size());
-        return ProgramAnswer{n, NumberText(n), 1};
+        return ProgramAnswer{n, NumberText(n), 0};
     }
     if (rows.empty()) return std::nullopt;
     const std::string what = check.substr(check.rfind(' ') + 1);

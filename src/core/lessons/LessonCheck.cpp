@@ -52,7 +52,7 @@ class Checker {
     }
 
     void YourTurn(int index, const Step& step) {
-        ApplySettings(main_, session_.StateOf(index + 1, false), lesson_.folder);
+        ApplySettings(main_, Merged(session_.StateOf(index, false), step.settings), lesson_.folder);
         for (const Difference& d : Differences(main_, step.settings))
             Error(d.wanted.line, FillIn(Translate("Lessons", "the window cannot be set so: %1"),
                                         {DifferenceText(d)}));
@@ -70,7 +70,9 @@ class Checker {
         const std::optional<ProgramAnswer> program = session_.Expected();
         q.teacher = step.choices.empty() ? NumberText(step.answer.value_or(0))
                                          : step.choices[static_cast<size_t>(step.correctChoice - 1)].text.original;
-        if (step.check.empty()) {
+        if (step.check.empty() && step.kind == StepKind::Predict && !step.choices.empty()) {
+            // A choice between ideas, told by what the window then shows.
+        } else if (step.check.empty()) {
             Warn(step.line, Translate("Lessons", "the question is not checked against the program's "
                                                  "numbers (no \"check:\")"));
         } else if (!IsCheck(step.check)) {
@@ -85,7 +87,7 @@ class Checker {
                 Warn(step.line, Translate("Lessons", "the window shows the answer before the "
                                                      "prediction is asked"));
         }
-        Visible(index, step, q.teacher);
+        Visible(step, q.teacher);
         Feedback(step);
         result_.questions.push_back(std::move(q));
     }
@@ -120,10 +122,9 @@ class Checker {
                                           {program.text}));
     }
 
-    void Visible(int index, const Step& step, const std::string& answer) {
+    void Visible(const Step& step, const std::string& answer) {
         if (!step.choices.empty()) return;
-        std::string before = step.text.original + "\n" + step.ask.original;
-        if (index > 0) before += "\n" + lesson_.steps[static_cast<size_t>(index - 1)].text.original;
+        const std::string before = step.text.original + "\n" + step.ask.original;
         if (HasWord(before, answer))
             Warn(step.line, FillIn(Translate("Lessons", "the answer %1 can be read before its "
                                                         "question is asked"),

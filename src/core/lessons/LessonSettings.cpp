@@ -2,6 +2,7 @@
 // window holds, and writing the window's state as lesson lines.
 #include "lessons/LessonSettings.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "lessons/LessonLines.h"
@@ -146,6 +147,17 @@ std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::st
 
 std::vector<Setting> Merged(const std::vector<Setting>& earlier, const std::vector<Setting>& later) {
     std::vector<Setting> merged = earlier;
+    // A sound file and a calculated function take each other's place: the later one
+    // is what the window analyses.
+    const auto has = [&later](const char* key) {
+        return std::any_of(later.begin(), later.end(), [key](const Setting& s) { return s.key == key; });
+    };
+    if (has("Sound file"))
+        std::erase_if(merged, [](const Setting& s) { return s.key == "Waves"; });
+    if (has("Waves"))
+        std::erase_if(merged, [](const Setting& s) {
+            return s.key == "Sound file" || s.key == "Sampling frequency" || s.key == "Selection";
+        });
     for (const Setting& s : later) {
         bool replaced = false;
         for (Setting& m : merged)
