@@ -44,6 +44,7 @@ inline constexpr const char* kMusicKeyCursor = "Picture5Cursor";
 template <class M>
 struct ControlTable;
 class MainWindowModel;
+class LessonsWindowModel;
 
 // The entry of the "Window" menu that chooses `window` ("mnuWindowHannItem").
 std::string WindowMenuItem(WindowFunction window);
@@ -207,8 +208,6 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // which has no zero complement.
     int WindowedPoints() const;
 
-  private:
-  public:
     // --- spectrum display
     // Builds the displayed values of the chosen quantity from the spectrum and redraws
     // the FFT graph (and the two half-height graphs while they can be chosen).
@@ -430,10 +429,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
+    LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
 
   private:
     void mnuNyq_Click();         // "Nyquist"
     void mnuPhaseItem_Click();   // "Phase"
+    void mnuExamplesItem_Click();  // "Examples": the lessons
     void mnuAboutItem_Click();   // "About"
     void mnuSplashItem_Click();  // "Splash observe"
     void Command13_Click();      // "Splash"
@@ -591,6 +592,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel phase_;
     AboutWindowModel about_;
     SplashWindowModel splash_;
+    std::shared_ptr<LessonsWindowModel> lessons_;  // shared: its type is complete only where used
 };
 
 }  // namespace quorbel

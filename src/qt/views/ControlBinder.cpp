@@ -285,6 +285,12 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
         } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
             connect(bar, &QAbstractSlider::valueChanged, this,
                     [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
+        } else if (auto* list = qobject_cast<QListWidget*>(widget);
+                   list && window.Answers(n, Event::Change)) {
+            // A row chosen by the user (a click, the keyboard): Sync blocks the signals.
+            connect(list, &QListWidget::currentRowChanged, this, [this, n](int row) {
+                if (row >= 0) Fire(n, Event::Change, {.value = row});
+            });
         }
     }
     for (const auto& [name, graph] : graphs_) {
@@ -363,6 +369,7 @@ void ControlBinder::Sync() {
     // Names come from the labels' texts as just shown.
     for (const auto& [name, widget] : widgets_) SyncAccessible(name, widget);
     SyncGraphs();
+    SyncHighlight(view.highlight);
     if (view.focus != focus_) {
         focus_ = view.focus;
         if (QWidget* widget = Widget(focus_)) widget->setFocus();
@@ -512,6 +519,7 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         bar->setRange(control.min, control.max);
         bar->setValue(control.value);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const QSignalBlocker block(list);
         SyncRows(list, control.items);
     }
 }
@@ -550,6 +558,28 @@ void ControlBinder::Place(QWidget* widget, const ControlState& control) {
     const QRect rect(TwipsToPixels(widget, control.left), TwipsToPixels(widget, control.top),
                      TwipsToPixels(widget, control.width), TwipsToPixels(widget, control.height));
     if (widget->geometry() != rect) widget->setGeometry(rect);
+}
+
+// A frame drawn around the control a lesson points to, over whatever lies near it; it
+// lets the mouse through to the control.
+void ControlBinder::SyncHighlight(const std::string& control) {
+    QWidget* target = Widget(control);
+    if (!target || !target->isVisible()) {
+        if (highlight_) highlight_->hide();
+        return;
+    }
+    QWidget* top = target->window();
+    if (!highlight_ || highlight_->parentWidget() != top) {
+        delete highlight_;
+        highlight_ = new QFrame(top);
+        highlight_->setObjectName(QStringLiteral("lessonHighlight"));
+        highlight_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        highlight_->setStyleSheet(QStringLiteral("border: 3px solid #e07000; background: transparent;"));
+    }
+    const QPoint at = target->mapTo(top, QPoint(0, 0));
+    highlight_->setGeometry(QRect(at, target->size()).adjusted(-4, -4, 4, 4));
+    highlight_->show();
+    highlight_->raise();
 }
 
 void ControlBinder::SyncGraphs() {
