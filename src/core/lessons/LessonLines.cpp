@@ -50,7 +50,7 @@ std::string Trim(std::string_view text) {
 std::variant<std::vector<LessonLine>, std::vector<LessonProblem>> SplitLessonLines(
     std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (Trim(bytes).find_first_not_of("\r\n") == std::string::npos)
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return std::vector<LessonProblem>{{0, Translate("Lessons", "the file is empty")}};
     if (const std::string why = WhyNotText(bytes); !why.empty())
         return std::vector<LessonProblem>{{0, why}};
