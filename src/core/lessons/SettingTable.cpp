@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "lessons/LessonLines.h"
+#include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -70,6 +71,14 @@ std::vector<SettingOption> WindowOptions() {
         options.push_back({names[i].c_str(), {}, items[i].c_str()});
     return options;
 }
+
+// The names of the settings that are no caption of the main window, as the
+// messages of a "your turn" step say them.
+[[maybe_unused]] constexpr const char* kSettingNames[] = {
+    QT_TRANSLATE_NOOP("Lessons", "Sound file"), QT_TRANSLATE_NOOP("Lessons", "Sampling frequency"),
+    QT_TRANSLATE_NOOP("Lessons", "Selection"),  QT_TRANSLATE_NOOP("Lessons", "Sum of"),
+    QT_TRANSLATE_NOOP("Lessons", "Simple wave"), QT_TRANSLATE_NOOP("Lessons", "Frequencies"),
+    QT_TRANSLATE_NOOP("Lessons", "Scale")};
 
 }  // namespace
 

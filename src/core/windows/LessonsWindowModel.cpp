@@ -171,7 +171,7 @@ void LessonsWindowModel::lstSteps_Change() {
 
 void LessonsWindowModel::cmdOpen_Click() {
     const std::optional<std::string> path =
-        platform_.OpenFileName(Translate(kContext, "Lesson (lesson.txt)") + "|lesson.txt", 0);
+        platform_.OpenFileName(Translate("FormLessons", "Lesson (lesson.txt)") + "|lesson.txt", 0);
     if (path) OpenLesson(*path);
 }
 
@@ -183,7 +183,7 @@ void LessonsWindowModel::cmdTeacher_Click() {
 void LessonsWindowModel::cmdCopy_Click() {
     const std::string lines = StateLines(main_);
     feedback_ = platform_.CopyText(lines)
-                    ? Translate(kContext, "The main window's state is on the clipboard:") + "\n" + lines
+                    ? Translate("FormLessons", "The main window's state is on the clipboard:") + "\n" + lines
                     : lines;
     Refresh();
 }

@@ -15,7 +15,6 @@ using namespace lessons;
 
 namespace {
 
-constexpr const char* kContext = "FormLessons";
 
 struct Region {
     const char* name;
@@ -30,15 +29,15 @@ constexpr Region kRegions[] = {{"fft graph", "Picture1"},
 std::string KindWord(StepKind kind) {
     switch (kind) {
         case StepKind::Predict:
-            return Translate(kContext, "predict");
+            return Translate("FormLessons", "predict");
         case StepKind::Observe:
-            return Translate(kContext, "observe");
+            return Translate("FormLessons", "observe");
         case StepKind::YourTurn:
-            return Translate(kContext, "your turn");
+            return Translate("FormLessons", "your turn");
         case StepKind::Question:
             break;
     }
-    return Translate(kContext, "question");
+    return Translate("FormLessons", "question");
 }
 
 std::string Join(const std::string& a, const std::string& b) {
@@ -84,7 +83,7 @@ std::string LessonsWindowModel::EntryRow(const LessonEntry& entry) const {
                              : p.text;
             break;
         }
-    return FillIn(Translate(kContext, "%1 (broken: %2)"), {entry.folder.filename().string(), why});
+    return FillIn(Translate("FormLessons", "%1 (broken: %2)"), {entry.folder.filename().string(), why});
 }
 
 std::string LessonsWindowModel::AnswerText(const Step& step) const {
@@ -104,16 +103,16 @@ std::string LessonsWindowModel::StepRow(int index) const {
 }
 
 std::string LessonsWindowModel::TitleText() const {
-    if (!session_) return Translate(kContext, "Choose a lesson in the list.");
+    if (!session_) return Translate("FormLessons", "Choose a lesson in the list.");
     const Lesson& lesson = session_->Read();
     return lesson.title.In(language_) + "\n" + lesson.aim.In(language_) + " " +
-           FillIn(Translate(kContext, "(about %1 minutes)"), {std::to_string(lesson.minutes)});
+           FillIn(Translate("FormLessons", "(about %1 minutes)"), {std::to_string(lesson.minutes)});
 }
 
 std::string LessonsWindowModel::StepText() const {
     if (!session_) return "";
-    if (finished_) return Translate(kContext, "Summary");
-    return FillIn(Translate(kContext, "Step %1 of %2: %3"),
+    if (finished_) return Translate("FormLessons", "Summary");
+    return FillIn(Translate("FormLessons", "Step %1 of %2: %3"),
                   {std::to_string(session_->StepIndex() + 1), std::to_string(session_->StepCount()),
                    KindWord(session_->Current().kind)});
 }
@@ -124,12 +123,12 @@ std::string LessonsWindowModel::BodyText() const {
     const Step& step = session_->Current();
     std::string text = Join(step.text.In(language_), step.ask.In(language_));
     if (!step.lookAt.empty())
-        text = Join(text, FillIn(Translate(kContext, "Look at: %1"), {Translate("Form1", step.lookAt)}));
+        text = Join(text, FillIn(Translate("FormLessons", "Look at: %1"), {Translate("Form1", step.lookAt)}));
     if (!step.image.empty())
-        text = Join(text, FillIn(Translate(kContext, "Picture: %1"),
+        text = Join(text, FillIn(Translate("FormLessons", "Picture: %1"),
                                  {(session_->Read().folder / step.image).string()}));
     if (teacher_ && step.Asks())
-        text = Join(text, FillIn(Translate(kContext, "Answer: %1"), {AnswerText(step)}));
+        text = Join(text, FillIn(Translate("FormLessons", "Answer: %1"), {AnswerText(step)}));
     return text;
 }
 
@@ -139,8 +138,8 @@ std::string LessonsWindowModel::FeedbackText() const {
     for (const LessonProblem& p : session_->Problems()) text = Join(text, p.text);
     if (session_->Current().kind != StepKind::YourTurn) return text;
     const std::vector<Difference> left = session_->StillDiffers();
-    if (left.empty()) return Join(text, Translate(kContext, "Done: press Next."));
-    std::string still = Translate(kContext, "Still to set:");
+    if (left.empty()) return Join(text, Translate("FormLessons", "Done: press Next."));
+    std::string still = Translate("FormLessons", "Still to set:");
     for (const Difference& d : left) still += "\n" + DifferenceText(d);
     return Join(text, still);
 }
