@@ -36,8 +36,8 @@ bool Shipped(const fs::path& path) {
 struct Bench {
     Bench() : platform(""), paramFile(Folder()) {
         std::ofstream(paramFile, std::ios::binary) << ParamFile::DefaultRecord();
-        window = std::make_unique<MainWindowModel>(
-            platform, ParamFile(paramFile), MainWindowSurfaces{p1, p2, p8, p9, form5});
+        window = std::make_unique<MainWindowModel>(platform, ParamFile(paramFile),
+                                                   MainWindowSurfaces{p1, p2, p8, p9, form5});
     }
     fs::path Folder() const { return fs::path(folder.path().toStdString()) / "Zparamfile.wr"; }
 
@@ -57,8 +57,9 @@ void PrintQuestions(const LessonCheck& check, std::ostream& out) {
                        q.question})
             << '\n';
         out << "    "
-            << FillIn(Translate("CommandLine", "the program's numbers give: %1; the lesson's "
-                                               "answer: %2"),
+            << FillIn(Translate("CommandLine",
+                                "the program's numbers give: %1; the lesson's "
+                                "answer: %2"),
                       {q.program.empty() ? "-" : q.program, q.teacher})
             << '\n';
     }
@@ -70,17 +71,20 @@ int CheckLessonCommand(const std::vector<std::string>& arguments, std::ostream& 
                        std::ostream& err) {
     bool strict = false;
     std::vector<std::string> paths;
-    for (const std::string& a : arguments) (a == "--strict" ? (void)(strict = true) : paths.push_back(a));
+    for (const std::string& a : arguments)
+        (a == "--strict" ? (void)(strict = true) : paths.push_back(a));
     if (paths.size() != 1) {
         err << "fftquorbel-cli: "
-            << Translate("CommandLine", "usage: fftquorbel-cli lesson [--strict] LESSON-FOLDER") << '\n';
+            << Translate("CommandLine", "usage: fftquorbel-cli lesson [--strict] LESSON-FOLDER")
+            << '\n';
         return kExitUsage;
     }
     const fs::path path = paths[0];
     const LessonRead read = ReadLesson(path);
     Bench bench;
     if (read.lesson && !bench.window->Form_Load()) {
-        err << "fftquorbel-cli: " << Translate("CommandLine", "the main window cannot start") << '\n';
+        err << "fftquorbel-cli: " << Translate("CommandLine", "the main window cannot start")
+            << '\n';
         return kExitUsage;
     }
     const LessonCheck check = CheckLesson(*bench.window, read, strict || Shipped(path));

@@ -33,9 +33,9 @@ struct Typed {
 };
 
 TEST(StudentNumber, TakesThePointAndTheComma) {
-    const Typed cases[] = {{"2.5", 2.5},        {"2,5", 2.5},   {" 324 ", 324}, {"-0,25", -0.25},
-                           {"2,5x", {}},         {"1,000.5", {}}, {"1,2,3", {}},  {"", {}},
-                           {"abc", {}},          {",5", 0.5},     {"1e3", 1000}};
+    const Typed cases[] = {{"2.5", 2.5}, {"2,5", 2.5},    {" 324 ", 324}, {"-0,25", -0.25},
+                           {"2,5x", {}}, {"1,000.5", {}}, {"1,2,3", {}},  {"", {}},
+                           {"abc", {}},  {",5", 0.5},     {"1e3", 1000}};
     for (const Typed& c : cases) EXPECT_EQ(StudentNumber(c.text), c.number) << c.text;
 }
 
@@ -99,11 +99,21 @@ struct CheckName {
 
 TEST(ProgramAnswer, NamesTheChecksItKnows) {
     const CheckName cases[] = {
-        {"peak 1 frequency", true},  {"peak 12 amplitude", true}, {"peak 2 phase", true},
-        {"peak 3 note", true},       {"tallest peak note", true}, {"peak count", true},
-        {"resolution", true},        {"line width", true},        {"peak 0 frequency", false},
-        {"peak x frequency", false}, {"peak 1 colour", false},    {"peak frequency", false},
-        {"", false},                 {"tallest peak", false},     {"peak 1.5 frequency", false},
+        {"peak 1 frequency", true},
+        {"peak 12 amplitude", true},
+        {"peak 2 phase", true},
+        {"peak 3 note", true},
+        {"tallest peak note", true},
+        {"peak count", true},
+        {"resolution", true},
+        {"line width", true},
+        {"peak 0 frequency", false},
+        {"peak x frequency", false},
+        {"peak 1 colour", false},
+        {"peak frequency", false},
+        {"", false},
+        {"tallest peak", false},
+        {"peak 1.5 frequency", false},
     };
     for (const CheckName& c : cases) EXPECT_EQ(IsCheck(c.name), c.known) << c.name;
 }
@@ -113,16 +123,19 @@ class ProgramNumbers : public ModelFixture {};
 TEST_F(ProgramNumbers, OfASquareWave) {
     Loaded();
     std::vector<Setting> settings;
-    for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
-             {"Waves", "Simple waves"}, {"cycles", "10"}, {"Simple wave", "Square wave"},
-             {"Display", "rho"}})
+    for (const auto& [key, value] :
+         std::vector<std::pair<const char*, const char*>>{{"Waves", "Simple waves"},
+                                                          {"cycles", "10"},
+                                                          {"Simple wave", "Square wave"},
+                                                          {"Display", "rho"}})
         settings.push_back(*ReadMainSetting(key, value, 1)->setting);
     ASSERT_TRUE(ApplySettings(Model(), settings, dir_).empty());
     const auto number = [&](const char* check) {
         const auto answer = AnswerOf(Model(), check);
         return answer && answer->number ? *answer->number : -1.0;
     };
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(number(("peak " + std::to_string(k) + " frequency").c_str()), 10 * (2 * k - 1));
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(number(("peak " + std::to_string(k) + " frequency").c_str()), 10 * (2 * k - 1));
     EXPECT_EQ(number("peak 1 amplitude"), 100);
     EXPECT_NEAR(number("peak 2 amplitude"), 100.0 / 3, 0.5);
     EXPECT_NEAR(number("peak 3 amplitude"), 20, 0.5);

@@ -128,9 +128,10 @@ TEST(LessonFile, TranslationsFallBackToTheOriginal) {
 }
 
 TEST(LessonFile, ChoicesKeepTheirFeedbackAndTranslations) {
-    const LessonRead read = Parse(
-        kGood + "step: question\nask: which?\nchoice: A4\nchoice.pt: Lá 4\nfeedback: tallest\n"
-                "feedback.es: el más alto\nchoice: A3\nanswer: 2\ncheck: peak 1 note\n");
+    const LessonRead read =
+        Parse(kGood +
+              "step: question\nask: which?\nchoice: A4\nchoice.pt: Lá 4\nfeedback: tallest\n"
+              "feedback.es: el más alto\nchoice: A3\nanswer: 2\ncheck: peak 1 note\n");
     ASSERT_TRUE(read.lesson);
     const Step& step = read.lesson->steps[2];
     ASSERT_EQ(step.choices.size(), 2u);
@@ -148,10 +149,18 @@ struct Typed {
 
 TEST(Typeset, GreekLettersSuperscriptsAndSubscripts) {
     const Typed cases[] = {
-        {"\\nu = 10 Hz", "ν = 10 Hz"}, {"2\\pi\\nu t", "2πν t"},     {"x^2", "x²"},
-        {"10^{-3} s", "10⁻³ s"},       {"f_0", "f₀"},               {"T_{12}", "T₁₂"},
-        {"\\Delta f", "Δ f"},          {"a^b stays", "a^b stays"},  {"\\unknown", "\\unknown"},
-        {"ν already", "ν already"},     {"end^", "end^"},            {"f_{n+1}", "fₙ₊₁"},
+        {"\\nu = 10 Hz", "ν = 10 Hz"},
+        {"2\\pi\\nu t", "2πν t"},
+        {"x^2", "x²"},
+        {"10^{-3} s", "10⁻³ s"},
+        {"f_0", "f₀"},
+        {"T_{12}", "T₁₂"},
+        {"\\Delta f", "Δ f"},
+        {"a^b stays", "a^b stays"},
+        {"\\unknown", "\\unknown"},
+        {"ν already", "ν already"},
+        {"end^", "end^"},
+        {"f_{n+1}", "fₙ₊₁"},
     };
     for (const Typed& c : cases) EXPECT_EQ(Typeset(c.written), c.shown) << c.written;
 }

@@ -172,7 +172,8 @@ TEST_F(LessonsWindow, CopiesTheWindowStateAsLessonLines) {
     EXPECT_TRUE(Window().Fire("cmdCopy", Event::Click));
     ASSERT_EQ(platform.copied.size(), 1u);
     const std::string& lines = platform.copied[0];
-    for (const char* line : {"Waves: Simple waves\n", "Simple wave: Square wave\n", "Window: Hamming\n"})
+    for (const char* line :
+         {"Waves: Simple waves\n", "Simple wave: Square wave\n", "Window: Hamming\n"})
         EXPECT_NE(lines.find(line), std::string::npos) << lines;
     EXPECT_EQ(lines.find("Wave 1:"), std::string::npos);
 }

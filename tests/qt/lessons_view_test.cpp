@@ -54,8 +54,8 @@ TEST_F(LessonsView, ExamplesOpensTheWindowAndARowOpensTheLesson) {
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     const QWidget* graph = view_->Graph("Picture1");
-    EXPECT_TRUE(frame->geometry().contains(
-        QRect(graph->mapTo(view_.get(), QPoint(0, 0)), graph->size())));
+    EXPECT_TRUE(
+        frame->geometry().contains(QRect(graph->mapTo(view_.get(), QPoint(0, 0)), graph->size())));
     // The next step frames the cycles field, beside its label.
     QTest::mouseClick(Child<QWidget>(window, "cmdNext"), Qt::LeftButton);
     const QWidget* cycles = Child<QWidget>(view_.get(), "Text2");

@@ -26,8 +26,8 @@ constexpr KindWord kKinds[] = {{StepKind::Predict, "predict"},
                                {StepKind::Question, "question"}};
 
 // The keys whose values are texts a student reads, and so take translations.
-constexpr const char* kTextKeys[] = {"title", "aim",    "summary", "text",    "ask",
-                                     "hint",  "explain", "choice", "feedback", "right"};
+constexpr const char* kTextKeys[] = {"title", "aim",     "summary", "text",     "ask",
+                                     "hint",  "explain", "choice",  "feedback", "right"};
 
 bool IsTextKey(const std::string& key) {
     for (const char* k : kTextKeys)
@@ -57,10 +57,10 @@ class Parser {
 
     void Line(const LessonLine& line) {
         const auto [key, language] = SplitLanguage(line.lowerKey);
-        if (!language.empty() && language.find_first_not_of("abcdefghijklmnopqrstuvwxyz_") !=
-                                     std::string::npos)
-            return Error(line.number, FillIn(Translate("Lessons", "\"%1\" is no language"),
-                                             {language}));
+        if (!language.empty() &&
+            language.find_first_not_of("abcdefghijklmnopqrstuvwxyz_") != std::string::npos)
+            return Error(line.number,
+                         FillIn(Translate("Lessons", "\"%1\" is no language"), {language}));
         if (key == "title" || key == "aim" || key == "summary")
             return AddText(key == "title" ? lesson_.title
                            : key == "aim" ? lesson_.aim
@@ -98,8 +98,9 @@ class Parser {
     std::optional<double> Number(const LessonLine& line) {
         const std::optional<double> number = ParseNumber(line.value);
         if (!number)
-            Error(line.number, FillIn(Translate("Lessons", "\"%1\" is not a number (write it as "
-                                                           "3.5, with a point)"),
+            Error(line.number, FillIn(Translate("Lessons",
+                                                "\"%1\" is not a number (write it as "
+                                                "3.5, with a point)"),
                                       {line.value}));
         return number;
     }
@@ -117,8 +118,9 @@ class Parser {
         feedback_ = nullptr;
         for (const KindWord& k : kKinds)
             if (LowerAscii(line.value) == k.word) return void(step_->kind = k.kind);
-        Error(line.number, FillIn(Translate("Lessons", "\"%1\" is no kind of step (predict, "
-                                                       "observe, your turn, question)"),
+        Error(line.number, FillIn(Translate("Lessons",
+                                            "\"%1\" is no kind of step (predict, "
+                                            "observe, your turn, question)"),
                                   {line.value}));
     }
 
@@ -134,15 +136,17 @@ class Parser {
                 s.choices.push_back({{}, {}, line.number});
                 feedback_ = &s.choices.back().feedback;
             } else if (s.choices.empty()) {
-                return Error(line.number, Translate("Lessons", "a translated choice comes "
-                                                               "before its \"choice:\""));
+                return Error(line.number, Translate("Lessons",
+                                                    "a translated choice comes "
+                                                    "before its \"choice:\""));
             }
             return AddText(s.choices.back().text, language, line.value);
         }
         if (key == "feedback") {
             if (!feedback_)
-                return Error(line.number, Translate("Lessons", "\"feedback:\" follows no "
-                                                               "\"choice:\" or \"mistake:\""));
+                return Error(line.number, Translate("Lessons",
+                                                    "\"feedback:\" follows no "
+                                                    "\"choice:\" or \"mistake:\""));
             return AddText(*feedback_, language, line.value);
         }
         if (key == "mistake") {
@@ -151,7 +155,8 @@ class Parser {
             feedback_ = &s.mistakes.back().feedback;
             return;
         }
-        if (key == "check") return void((s.check = LowerAscii(line.value), s.checkLine = line.number));
+        if (key == "check")
+            return void((s.check = LowerAscii(line.value), s.checkLine = line.number));
         if (key == "answer") {
             s.answerLine = line.number;
             if (const std::optional<double> value = Number(line)) s.answer = value;
@@ -187,16 +192,17 @@ class Parser {
         }
         const std::optional<SettingRead> read = ReadMainSetting(line.key, line.value, line.number);
         if (!read)
-            return Error(line.number,
-                         FillIn(Translate("Lessons", "\"%1\" is neither a key of lessons nor a "
-                                                     "setting of the main window"),
-                                {line.key}));
+            return Error(line.number, FillIn(Translate("Lessons",
+                                                       "\"%1\" is neither a key of lessons nor a "
+                                                       "setting of the main window"),
+                                             {line.key}));
         if (!read->error.empty()) return Error(line.number, read->error);
         if (read->setting->key == "Sound file") {
             std::error_code error;
             if (!fs::is_regular_file(lesson_.folder / read->setting->value, error))
-                return Error(line.number, FillIn(Translate("Lessons", "the sound \"%1\" is not "
-                                                                      "in the lesson's folder"),
+                return Error(line.number, FillIn(Translate("Lessons",
+                                                           "the sound \"%1\" is not "
+                                                           "in the lesson's folder"),
                                                  {read->setting->value}));
         }
         step_->settings.push_back(*read->setting);
@@ -207,12 +213,14 @@ class Parser {
         if (s.text.Empty() && s.ask.Empty())
             Error(s.line, Translate("Lessons", "the step has no \"text:\""));
         if (s.kind == StepKind::YourTurn && s.settings.empty())
-            Error(s.line, Translate("Lessons", "a \"your turn\" step needs the settings the "
-                                               "student must make"));
+            Error(s.line, Translate("Lessons",
+                                    "a \"your turn\" step needs the settings the "
+                                    "student must make"));
         if (!s.Asks()) {
             if (s.answerLine || !s.choices.empty() || !s.mistakes.empty())
-                Error(s.line, Translate("Lessons", "only predict and question steps take "
-                                                   "answers, choices and mistakes"));
+                Error(s.line, Translate("Lessons",
+                                        "only predict and question steps take "
+                                        "answers, choices and mistakes"));
             return;
         }
         if (!s.choices.empty()) {
@@ -220,17 +228,17 @@ class Parser {
                 Error(s.line, Translate("Lessons", "a choice question needs two choices or more"));
             const int count = static_cast<int>(s.choices.size());
             if (s.answer && (*s.answer != WholeOf(*s.answer) || *s.answer < 1 || *s.answer > count))
-                Error(s.answerLine, FillIn(Translate("Lessons", "the answer of a choice question "
-                                                                "is the number of the right "
-                                                                "choice, 1 to %1"),
+                Error(s.answerLine, FillIn(Translate("Lessons",
+                                                     "the answer of a choice question "
+                                                     "is the number of the right "
+                                                     "choice, 1 to %1"),
                                            {std::to_string(count)}));
             else if (s.answer)
                 s.correctChoice = WholeOf(*s.answer), s.answer.reset();
         }
         if (!s.answer && s.correctChoice == 0 && s.answerLine == 0)
             Error(s.line, Translate("Lessons", "the question has no \"answer:\""));
-        if (s.choices.empty() && !s.tolerance && s.answer)
-            s.tolerance = 0;
+        if (s.choices.empty() && !s.tolerance && s.answer) s.tolerance = 0;
     }
 
     Lesson lesson_;

@@ -96,9 +96,9 @@ std::optional<ProgramAnswer> AnswerOf(const MainWindowModel& main, const std::st
     if (rows.empty()) return std::nullopt;
     const std::string what = check.substr(check.rfind(' ') + 1);
     if (check.rfind("tallest peak ", 0) == 0) {
-        const auto tallest = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-            return a.amplitude < b.amplitude;
-        });
+        const auto tallest = std::max_element(
+            rows.begin(), rows.end(),
+            [](const auto& a, const auto& b) { return a.amplitude < b.amplitude; });
         return RowAnswer(*tallest, what);
     }
     const int n = WholeNumber(check.substr(5));
@@ -110,7 +110,8 @@ std::optional<double> StudentNumber(const std::string& text) {
     if (const std::optional<double> n = ParseNumber(text)) return n;
     // One comma and no point: the decimal mark of the student's language.
     std::string pointed = text;
-    if (std::count(pointed.begin(), pointed.end(), ',') != 1 || pointed.find('.') != std::string::npos)
+    if (std::count(pointed.begin(), pointed.end(), ',') != 1 ||
+        pointed.find('.') != std::string::npos)
         return std::nullopt;
     std::replace(pointed.begin(), pointed.end(), ',', '.');
     return ParseNumber(pointed);
@@ -145,8 +146,9 @@ Verdict JudgeNumber(const Step& step, double expected, const std::string& typed,
                     const std::string& language) {
     const std::optional<double> n = StudentNumber(typed);
     if (!n)
-        return {false, FillIn(Translate("Lessons", "\"%1\" is not a number: write it as 2.5 or 2,5"),
-                              {typed})};
+        return {false,
+                FillIn(Translate("Lessons", "\"%1\" is not a number: write it as 2.5 or 2,5"),
+                       {typed})};
     const double tolerance = step.tolerance.value_or(0);
     const bool right = std::abs(*n - expected) <= tolerance + 1e-9 * std::abs(expected);
     std::string mistake;
@@ -154,8 +156,9 @@ Verdict JudgeNumber(const Step& step, double expected, const std::string& typed,
         if (!right && std::abs(*n - m.value) <= tolerance + 1e-9 * std::abs(m.value))
             mistake = m.feedback.In(language);
     if (step.kind == StepKind::Predict) {
-        const std::string shown = FillIn(Translate("Lessons", "You predicted %1; the window shows %2."),
-                                         {NumberText(*n), NumberText(expected)});
+        const std::string shown =
+            FillIn(Translate("Lessons", "You predicted %1; the window shows %2."),
+                   {NumberText(*n), NumberText(expected)});
         return {right, right ? Join(RightText(step, language), shown)
                              : Join(Join(shown, mistake), step.explain.In(language))};
     }
@@ -168,7 +171,8 @@ Verdict JudgeChoice(const Step& step, int chosen, int misses, const std::string&
         return {false, Translate("Lessons", "Choose one of the answers.")};
     const Choice& correct = step.choices[static_cast<size_t>(step.correctChoice - 1)];
     const bool right = chosen == step.correctChoice;
-    const std::string feedback = step.choices[static_cast<size_t>(chosen - 1)].feedback.In(language);
+    const std::string feedback =
+        step.choices[static_cast<size_t>(chosen - 1)].feedback.In(language);
     if (step.kind == StepKind::Predict)
         return {right, right ? Join(RightText(step, language), feedback)
                              : Join(feedback, step.explain.In(language))};

@@ -46,7 +46,9 @@ class Checker {
     }
 
   private:
-    void Error(int line, const std::string& text) { result_.problems.push_back({line, text, true}); }
+    void Error(int line, const std::string& text) {
+        result_.problems.push_back({line, text, true});
+    }
     void Warn(int line, const std::string& text) {
         result_.problems.push_back({line, text, strict_});
     }
@@ -60,7 +62,9 @@ class Checker {
     }
 
     void Question(int index, const Step& step) {
-        CheckedQuestion q{index + 1, step.line, step.kind, step.ask.Empty() ? step.text.original : step.ask.original, "", ""};
+        CheckedQuestion q{index + 1, step.line,
+                          step.kind, step.ask.Empty() ? step.text.original : step.ask.original,
+                          "",        ""};
         const std::optional<ProgramAnswer> before =
             step.check.empty() ? std::nullopt : AnswerOf(main_, step.check);
         if (step.choices.empty())
@@ -68,24 +72,29 @@ class Checker {
         else
             session_.AnswerChoice(step.correctChoice);
         const std::optional<ProgramAnswer> program = session_.Expected();
-        q.teacher = step.choices.empty() ? NumberText(step.answer.value_or(0))
-                                         : step.choices[static_cast<size_t>(step.correctChoice - 1)].text.original;
+        q.teacher = step.choices.empty()
+                        ? NumberText(step.answer.value_or(0))
+                        : step.choices[static_cast<size_t>(step.correctChoice - 1)].text.original;
         if (step.check.empty() && step.kind == StepKind::Predict && !step.choices.empty()) {
             // A choice between ideas, told by what the window then shows.
         } else if (step.check.empty()) {
-            Warn(step.line, Translate("Lessons", "the question is not checked against the program's "
-                                                 "numbers (no \"check:\")"));
+            Warn(step.line, Translate("Lessons",
+                                      "the question is not checked against the program's "
+                                      "numbers (no \"check:\")"));
         } else if (!IsCheck(step.check)) {
-            Error(step.checkLine, FillIn(Translate("Lessons", "\"%1\" names no number of the program"),
-                                         {step.check}));
+            Error(step.checkLine,
+                  FillIn(Translate("Lessons", "\"%1\" names no number of the program"),
+                         {step.check}));
         } else if (!program) {
-            Error(step.checkLine, FillIn(Translate("Lessons", "the window shows no %1 here"), {step.check}));
+            Error(step.checkLine,
+                  FillIn(Translate("Lessons", "the window shows no %1 here"), {step.check}));
         } else {
             q.program = program->text;
             Compare(step, *program);
             if (step.kind == StepKind::Predict && before && before->text == program->text)
-                Warn(step.line, Translate("Lessons", "the window shows the answer before the "
-                                                     "prediction is asked"));
+                Warn(step.line, Translate("Lessons",
+                                          "the window shows the answer before the "
+                                          "prediction is asked"));
         }
         Visible(step, q.teacher);
         Feedback(step);
@@ -95,30 +104,36 @@ class Checker {
     void Compare(const Step& step, const ProgramAnswer& program) {
         if (step.choices.empty()) {
             if (!program.number) {
-                Error(step.checkLine, Translate("Lessons", "a number question needs a number to check"));
+                Error(step.checkLine,
+                      Translate("Lessons", "a number question needs a number to check"));
                 return;
             }
             const double tolerance = step.tolerance.value_or(0);
             if (std::abs(*step.answer - *program.number) > tolerance + 1e-9)
                 Error(step.answerLine,
-                      FillIn(Translate("Lessons", "the answer is %1, but the program's numbers give %2"),
+                      FillIn(Translate("Lessons",
+                                       "the answer is %1, but the program's numbers give %2"),
                              {NumberText(*step.answer), program.text}));
             if (tolerance < program.shown)
                 Warn(step.toleranceLine ? step.toleranceLine : step.line,
-                     FillIn(Translate("Lessons", "the tolerance %1 is finer than the window shows "
-                                                 "(steps of %2)"),
+                     FillIn(Translate("Lessons",
+                                      "the tolerance %1 is finer than the window shows "
+                                      "(steps of %2)"),
                             {NumberText(tolerance), NumberText(program.shown)}));
             for (const Mistake& m : step.mistakes)
                 if (std::abs(m.value - *step.answer) <= tolerance)
-                    Error(m.line, Translate("Lessons", "this mistake is taken for the right answer"));
+                    Error(m.line,
+                          Translate("Lessons", "this mistake is taken for the right answer"));
             return;
         }
-        const std::string& right = step.choices[static_cast<size_t>(step.correctChoice - 1)].text.original;
-        const bool matches = program.number ? HasWord(right, program.text) : HasWord(right, program.text) ||
-                                                                                   right == program.text;
+        const std::string& right =
+            step.choices[static_cast<size_t>(step.correctChoice - 1)].text.original;
+        const bool matches = program.number ? HasWord(right, program.text)
+                                            : HasWord(right, program.text) || right == program.text;
         if (!matches)
-            Error(step.answerLine, FillIn(Translate("Lessons", "the right choice does not say %1, "
-                                                               "which the program's numbers give"),
+            Error(step.answerLine, FillIn(Translate("Lessons",
+                                                    "the right choice does not say %1, "
+                                                    "which the program's numbers give"),
                                           {program.text}));
     }
 
@@ -126,26 +141,32 @@ class Checker {
         if (!step.choices.empty()) return;
         const std::string before = step.text.original + "\n" + step.ask.original;
         if (HasWord(before, answer))
-            Warn(step.line, FillIn(Translate("Lessons", "the answer %1 can be read before its "
-                                                        "question is asked"),
+            Warn(step.line, FillIn(Translate("Lessons",
+                                             "the answer %1 can be read before its "
+                                             "question is asked"),
                                    {answer}));
     }
 
     void Feedback(const Step& step) {
         if (step.choices.empty() && step.mistakes.empty())
-            Warn(step.line, Translate("Lessons", "no typical wrong number has its feedback "
-                                                 "(\"mistake:\" and \"feedback:\")"));
+            Warn(step.line, Translate("Lessons",
+                                      "no typical wrong number has its feedback "
+                                      "(\"mistake:\" and \"feedback:\")"));
         for (size_t c = 0; c < step.choices.size(); ++c)
             if (static_cast<int>(c) + 1 != step.correctChoice && step.choices[c].feedback.Empty())
-                Warn(step.choices[c].line, Translate("Lessons", "this wrong choice has no feedback"));
+                Warn(step.choices[c].line,
+                     Translate("Lessons", "this wrong choice has no feedback"));
         for (const Mistake& m : step.mistakes)
-            if (m.feedback.Empty()) Warn(m.line, Translate("Lessons", "this mistake has no feedback"));
+            if (m.feedback.Empty())
+                Warn(m.line, Translate("Lessons", "this mistake has no feedback"));
         if (step.kind == StepKind::Question && (step.hint.Empty() || step.explain.Empty()))
-            Warn(step.line, Translate("Lessons", "the question needs a \"hint:\" and an \"explain:\""));
+            Warn(step.line,
+                 Translate("Lessons", "the question needs a \"hint:\" and an \"explain:\""));
     }
 
     void Translated(const Step& step) {
-        std::vector<const LessonText*> texts = {&step.text, &step.ask, &step.hint, &step.explain, &step.right};
+        std::vector<const LessonText*> texts = {&step.text, &step.ask, &step.hint, &step.explain,
+                                                &step.right};
         for (const Choice& c : step.choices) texts.push_back(&c.text), texts.push_back(&c.feedback);
         for (const Mistake& m : step.mistakes) texts.push_back(&m.feedback);
         for (const LessonText* t : texts) Languages(step.line, *t);
@@ -154,16 +175,20 @@ class Checker {
     void Languages(int line, const LessonText& text) {
         for (const char* language : kLessonLanguages)
             if (!text.Empty() && !text.translated.count(language))
-                Error(line, FillIn(Translate("Lessons", "a text has no translation \"%1\""), {language}));
+                Error(line,
+                      FillIn(Translate("Lessons", "a text has no translation \"%1\""), {language}));
     }
 
     void Strict(const std::set<StepKind>& kinds) {
-        for (const StepKind kind : {StepKind::Predict, StepKind::Observe, StepKind::YourTurn, StepKind::Question})
+        for (const StepKind kind :
+             {StepKind::Predict, StepKind::Observe, StepKind::YourTurn, StepKind::Question})
             if (!kinds.count(kind))
-                Error(0, FillIn(Translate("Lessons", "the lesson has no \"%1\" step"), {StepKindWord(kind)}));
+                Error(0, FillIn(Translate("Lessons", "the lesson has no \"%1\" step"),
+                                {StepKindWord(kind)}));
         if (lesson_.steps.empty() || lesson_.steps.back().kind != StepKind::Question)
             Error(0, Translate("Lessons", "the lesson does not end with a question"));
-        for (const LessonText* t : {&lesson_.title, &lesson_.aim, &lesson_.summary}) Languages(0, *t);
+        for (const LessonText* t : {&lesson_.title, &lesson_.aim, &lesson_.summary})
+            Languages(0, *t);
     }
 
     LessonSession session_;
@@ -182,8 +207,8 @@ bool LessonCheck::Good() const {
 }
 
 std::string ProblemLine(const LessonProblem& problem) {
-    const std::string text = problem.error ? problem.text
-                                           : FillIn(Translate("Lessons", "warning: %1"), {problem.text});
+    const std::string text =
+        problem.error ? problem.text : FillIn(Translate("Lessons", "warning: %1"), {problem.text});
     if (problem.line <= 0) return text;
     return FillIn(Translate("Lessons", "line %1: %2"), {std::to_string(problem.line), text});
 }

@@ -57,7 +57,8 @@ std::vector<LessonEntry> FindLessons(const std::vector<fs::path>& folders) {
     for (const fs::path& folder : folders) {
         std::error_code error;
         std::vector<fs::path> found;
-        for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error))
             if (fs::exists(it->path() / kLessonFileName, error)) found.push_back(it->path());
         std::sort(found.begin(), found.end());
         for (const fs::path& lesson : found) lessons.push_back({lesson, ReadLesson(lesson)});
@@ -87,7 +88,8 @@ bool LessonProgress::Keep(const fs::path& lesson, int step, std::string* error) 
     steps_[lesson.lexically_normal().string()] = step;
     std::string content;
     for (const auto& [name, at] : steps_)
-        if (name.find('\n') == std::string::npos) content += name + "\t" + std::to_string(at) + "\n";
+        if (name.find('\n') == std::string::npos)
+            content += name + "\t" + std::to_string(at) + "\n";
     std::error_code made;
     fs::create_directories(file_.parent_path(), made);
     std::string why;

@@ -16,8 +16,7 @@
 namespace quorbel::lessons {
 
 // The folders searched, in order, without the same folder twice.
-std::vector<std::filesystem::path> LessonFolders(
-    const std::vector<std::filesystem::path>& shipped);
+std::vector<std::filesystem::path> LessonFolders(const std::vector<std::filesystem::path>& shipped);
 std::filesystem::path UserLessonFolder();
 
 struct LessonEntry {

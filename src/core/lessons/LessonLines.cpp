@@ -10,7 +10,11 @@ namespace {
 size_t Utf8Length(std::string_view text, size_t at) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
-    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+    size_t length = lead < 0x80         ? 1
+                    : (lead >> 5) == 6  ? 2
+                    : (lead >> 4) == 14 ? 3
+                    : (lead >> 3) == 30 ? 4
+                                        : 0;
     if (length == 0 || at + length > text.size()) return 0;
     for (size_t i = 1; i < length; ++i)
         if ((byte(at + i) & 0xC0) != 0x80) return 0;
@@ -69,11 +73,13 @@ std::variant<std::vector<LessonLine>, std::vector<LessonProblem>> SplitLessonLin
         const size_t colon = line.find(':');
         if (colon == std::string::npos || colon == 0) {
             problems.push_back(
-                {number, Translate("Lessons", "expected \"key: value\" (a key, a colon, a value)")});
+                {number,
+                 Translate("Lessons", "expected \"key: value\" (a key, a colon, a value)")});
             continue;
         }
         const std::string key = Trim(std::string_view(line).substr(0, colon));
-        lines.push_back({number, key, LowerAscii(key), Trim(std::string_view(line).substr(colon + 1))});
+        lines.push_back(
+            {number, key, LowerAscii(key), Trim(std::string_view(line).substr(colon + 1))});
     }
     if (!problems.empty()) return problems;
     return lines;

@@ -58,8 +58,9 @@ void LessonSession::Apply(bool answered) {
         }
         if (!opened)
             problems_.push_back(
-                {step.line, FillIn(Translate("Lessons", "\"open: %1\" names no entry of the main "
-                                                        "window's menus"),
+                {step.line, FillIn(Translate("Lessons",
+                                             "\"open: %1\" names no entry of the main "
+                                             "window's menus"),
                                    {entry})});
     }
     if (step.Asks() && (step.kind == StepKind::Question || answered))

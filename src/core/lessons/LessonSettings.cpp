@@ -48,7 +48,8 @@ std::string JoinNumbers(const std::vector<double>& numbers) {
 
 std::string OptionList(const SettingSpec& spec) {
     std::string list;
-    for (const SettingOption& o : spec.options) list += (list.empty() ? "" : ", ") + std::string(o.caption);
+    for (const SettingOption& o : spec.options)
+        list += (list.empty() ? "" : ", ") + std::string(o.caption);
     return list;
 }
 
@@ -60,12 +61,14 @@ std::string ReadValue(const SettingSpec& spec, const std::string& value, std::st
                 for (const char* also : o.also)
                     if (Loose(value) == also) return o.caption;
             }
-            error = FillIn(Translate("Lessons", "\"%1\" is not one of: %2"), {value, OptionList(spec)});
+            error =
+                FillIn(Translate("Lessons", "\"%1\" is not one of: %2"), {value, OptionList(spec)});
             return "";
         case SettingKind::Number:
         case SettingKind::Count: {
             const std::optional<double> n = ParseNumber(value);
-            if (!n || (spec.kind == SettingKind::Count && (*n < 0 || *n > 9 || *n != std::floor(*n))))
+            if (!n ||
+                (spec.kind == SettingKind::Count && (*n < 0 || *n > 9 || *n != std::floor(*n))))
                 error = FillIn(Translate("Lessons", "\"%1\" is not a number this setting takes"),
                                {value});
             return n ? NumberText(*n) : "";
@@ -73,7 +76,8 @@ std::string ReadValue(const SettingSpec& spec, const std::string& value, std::st
         case SettingKind::Wave: {
             const auto numbers = WaveNumbers(value);
             if (!numbers)
-                error = FillIn(Translate("Lessons", "\"%1\" is not a wave row \"a, b, φ\""), {value});
+                error =
+                    FillIn(Translate("Lessons", "\"%1\" is not a wave row \"a, b, φ\""), {value});
             return numbers ? JoinNumbers(*numbers) : "";
         }
         case SettingKind::File:
@@ -84,10 +88,13 @@ std::string ReadValue(const SettingSpec& spec, const std::string& value, std::st
             const std::string loose = Loose(value);
             if (loose == "all") return "all";
             const size_t to = loose.find(" to ");
-            const double first = to == std::string::npos ? -1 : ParseNumber(loose.substr(0, to)).value_or(-1);
-            const double last = to == std::string::npos ? -1 : ParseNumber(loose.substr(to + 4)).value_or(-1);
+            const double first =
+                to == std::string::npos ? -1 : ParseNumber(loose.substr(0, to)).value_or(-1);
+            const double last =
+                to == std::string::npos ? -1 : ParseNumber(loose.substr(to + 4)).value_or(-1);
             if (first < 0 || last <= first) {
-                error = Translate("Lessons", "a selection is \"all\" or \"FIRST to LAST\" (samples)");
+                error =
+                    Translate("Lessons", "a selection is \"all\" or \"FIRST to LAST\" (samples)");
                 return "";
             }
             return NumberText(first) + " to " + NumberText(last);
@@ -133,7 +140,8 @@ std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::st
             if (loose.rfind("wave ", 0) != 0) continue;
             canonical = "Wave " + Trim(loose.substr(5));
             if (WaveRow(canonical) < 0)
-                return SettingRead{std::nullopt, Translate("Lessons", "the wave table has rows 1 to 10")};
+                return SettingRead{std::nullopt,
+                                   Translate("Lessons", "the wave table has rows 1 to 10")};
             named = true;
         }
         if (!named) continue;
@@ -145,15 +153,16 @@ std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::st
     return std::nullopt;
 }
 
-std::vector<Setting> Merged(const std::vector<Setting>& earlier, const std::vector<Setting>& later) {
+std::vector<Setting> Merged(const std::vector<Setting>& earlier,
+                            const std::vector<Setting>& later) {
     std::vector<Setting> merged = earlier;
     // A sound file and a calculated function take each other's place: the later one
     // is what the window analyses.
     const auto has = [&later](const char* key) {
-        return std::any_of(later.begin(), later.end(), [key](const Setting& s) { return s.key == key; });
+        return std::any_of(later.begin(), later.end(),
+                           [key](const Setting& s) { return s.key == key; });
     };
-    if (has("Sound file"))
-        std::erase_if(merged, [](const Setting& s) { return s.key == "Waves"; });
+    if (has("Sound file")) std::erase_if(merged, [](const Setting& s) { return s.key == "Waves"; });
     if (has("Waves"))
         std::erase_if(merged, [](const Setting& s) {
             return s.key == "Sound file" || s.key == "Sampling frequency" || s.key == "Selection";
@@ -167,7 +176,8 @@ std::vector<Setting> Merged(const std::vector<Setting>& earlier, const std::vect
     return merged;
 }
 
-std::vector<Difference> Differences(const MainWindowModel& main, const std::vector<Setting>& target) {
+std::vector<Difference> Differences(const MainWindowModel& main,
+                                    const std::vector<Setting>& target) {
     std::vector<Difference> differences;
     for (const Setting& s : target) {
         if (s.window != kMainWindowName) continue;
@@ -183,11 +193,14 @@ std::vector<Difference> Differences(const MainWindowModel& main, const std::vect
 std::string DifferenceText(const Difference& d) {
     const SettingSpec* spec = FindSpec(d.wanted.key);
     const int row = WaveRow(d.wanted.key);
-    const std::string key = row >= 0 ? FillIn(Translate("Lessons", "Wave %1"), {std::to_string(row + 1)})
-                                     : Translate(spec ? spec->context : "Lessons", d.wanted.key);
+    const std::string key = row >= 0
+                                ? FillIn(Translate("Lessons", "Wave %1"), {std::to_string(row + 1)})
+                                : Translate(spec ? spec->context : "Lessons", d.wanted.key);
     const char* context = spec ? spec->context : "Lessons";
-    const std::string wanted = Translate(spec && spec->kind == SettingKind::Choice ? "Form1" : context, d.wanted.value);
-    const std::string now = d.now.empty() ? Translate("Lessons", "nothing") : Translate("Form1", d.now);
+    const std::string wanted =
+        Translate(spec && spec->kind == SettingKind::Choice ? "Form1" : context, d.wanted.value);
+    const std::string now =
+        d.now.empty() ? Translate("Lessons", "nothing") : Translate("Form1", d.now);
     return FillIn(Translate("Lessons", "%1: %2 (now %3)"), {key, wanted, now});
 }
 

@@ -39,8 +39,7 @@ std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::st
                                            int line);
 
 // The settings of `later` replace those of `earlier` with the same window and key.
-std::vector<Setting> Merged(const std::vector<Setting>& earlier,
-                            const std::vector<Setting>& later);
+std::vector<Setting> Merged(const std::vector<Setting>& earlier, const std::vector<Setting>& later);
 
 // Brings the windows into the settings, in the order the main window needs them
 // (the function, its parameters and "Both", then method, window function,

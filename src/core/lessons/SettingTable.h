@@ -21,9 +21,9 @@ enum class SettingKind {
 };
 
 struct SettingOption {
-    const char* caption;           // as the window shows it
+    const char* caption;            // as the window shows it
     std::vector<const char*> also;  // other names a teacher may write, lower case
-    const char* control;           // what chooses it
+    const char* control;            // what chooses it
 };
 
 struct SettingSpec {

@@ -7,10 +7,10 @@ namespace quorbel::lessons {
 namespace {
 
 constexpr std::pair<const char*, const char*> kGreek[] = {
-    {"alpha", "α"}, {"beta", "β"},   {"gamma", "γ"},  {"delta", "δ"}, {"Delta", "Δ"},
+    {"alpha", "α"},   {"beta", "β"},  {"gamma", "γ"},  {"delta", "δ"}, {"Delta", "Δ"},
     {"epsilon", "ε"}, {"theta", "θ"}, {"lambda", "λ"}, {"mu", "μ"},    {"nu", "ν"},
-    {"pi", "π"},    {"rho", "ρ"},    {"sigma", "σ"},  {"Sigma", "Σ"}, {"tau", "τ"},
-    {"phi", "φ"},   {"omega", "ω"},  {"Omega", "Ω"}};
+    {"pi", "π"},      {"rho", "ρ"},   {"sigma", "σ"},  {"Sigma", "Σ"}, {"tau", "τ"},
+    {"phi", "φ"},     {"omega", "ω"}, {"Omega", "Ω"}};
 
 constexpr const char* kDigits = "0123456789+-=()n";
 constexpr const char* kSuper[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷",
@@ -38,8 +38,7 @@ std::string Typeset(std::string_view text) {
         const char c = text[i];
         if (c == '\\') {
             size_t end = i + 1;
-            while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end])))
-                ++end;
+            while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
             const std::string_view name = text.substr(i + 1, end - i - 1);
             bool found = false;
             for (const auto& [word, letter] : kGreek)

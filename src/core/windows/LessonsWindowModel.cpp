@@ -122,7 +122,11 @@ bool LessonsWindowModel::OpenLesson(const std::filesystem::path& path) {
     brokenMessage_.clear();
     if (!opened_->read.lesson) {
         for (const LessonProblem& p : opened_->read.problems)
-            if (p.error) brokenMessage_ += path.string() + ": " + FillIn(Translate("Lessons", "line %1: %2"), {std::to_string(p.line), p.text}) + "\n";
+            if (p.error)
+                brokenMessage_ +=
+                    path.string() + ": " +
+                    FillIn(Translate("Lessons", "line %1: %2"), {std::to_string(p.line), p.text}) +
+                    "\n";
         Refresh();
         return false;
     }
@@ -183,7 +187,8 @@ void LessonsWindowModel::cmdTeacher_Click() {
 void LessonsWindowModel::cmdCopy_Click() {
     const std::string lines = StateLines(main_);
     feedback_ = platform_.CopyText(lines)
-                    ? Translate("FormLessons", "The main window's state is on the clipboard:") + "\n" + lines
+                    ? Translate("FormLessons", "The main window's state is on the clipboard:") +
+                          "\n" + lines
                     : lines;
     Refresh();
 }
@@ -196,8 +201,8 @@ void LessonsWindowModel::ChooseOption(int index) {
 void LessonsWindowModel::cmdCheck_Click() {
     if (!session_ || finished_) return;
     const Step& step = session_->Current();
-    const Verdict verdict = step.choices.empty() ? session_->AnswerNumber(typed_)
-                                                 : session_->AnswerChoice(chosen_);
+    const Verdict verdict =
+        step.choices.empty() ? session_->AnswerNumber(typed_) : session_->AnswerChoice(chosen_);
     feedback_ = verdict.feedback;
     Refresh();
 }

@@ -103,7 +103,6 @@ class LessonsWindowModel : public TableWindow<LessonsWindowModel> {
     std::string feedback_;
     bool teacher_ = false;
     bool finished_ = false;
-
 };
 
 }  // namespace quorbel

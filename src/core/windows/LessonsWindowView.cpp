@@ -15,7 +15,6 @@ using namespace lessons;
 
 namespace {
 
-
 struct Region {
     const char* name;
     const char* control;
@@ -79,11 +78,13 @@ std::string LessonsWindowModel::EntryRow(const LessonEntry& entry) const {
     std::string why;
     for (const LessonProblem& p : entry.read.problems)
         if (p.error) {
-            why = p.line > 0 ? FillIn(Translate("Lessons", "line %1: %2"), {std::to_string(p.line), p.text})
+            why = p.line > 0 ? FillIn(Translate("Lessons", "line %1: %2"),
+                                      {std::to_string(p.line), p.text})
                              : p.text;
             break;
         }
-    return FillIn(Translate("FormLessons", "%1 (broken: %2)"), {entry.folder.filename().string(), why});
+    return FillIn(Translate("FormLessons", "%1 (broken: %2)"),
+                  {entry.folder.filename().string(), why});
 }
 
 std::string LessonsWindowModel::AnswerText(const Step& step) const {
@@ -123,7 +124,8 @@ std::string LessonsWindowModel::BodyText() const {
     const Step& step = session_->Current();
     std::string text = Join(step.text.In(language_), step.ask.In(language_));
     if (!step.lookAt.empty())
-        text = Join(text, FillIn(Translate("FormLessons", "Look at: %1"), {Translate("Form1", step.lookAt)}));
+        text = Join(text, FillIn(Translate("FormLessons", "Look at: %1"),
+                                 {Translate("Form1", step.lookAt)}));
     if (!step.image.empty())
         text = Join(text, FillIn(Translate("FormLessons", "Picture: %1"),
                                  {(session_->Read().folder / step.image).string()}));
@@ -164,7 +166,8 @@ void LessonsWindowModel::Refresh() {
     for (int i = 0; i < kMaxLessonChoices; ++i) {
         ControlState& option = view_[Indexed("optChoice", i)];
         option.visible = choices && i < static_cast<int>(step->choices.size());
-        option.caption = option.visible ? step->choices[static_cast<size_t>(i)].text.In(language_) : "";
+        option.caption =
+            option.visible ? step->choices[static_cast<size_t>(i)].text.In(language_) : "";
         option.checked = chosen_ == i + 1;
     }
     view_["cmdBack"].enabled = open && (finished_ || session_->StepIndex() > 0);
@@ -172,7 +175,7 @@ void LessonsWindowModel::Refresh() {
     view_["cmdRestore"].enabled = stepShown;
     view_["cmdRestart"].enabled = open;
     view_["cmdTeacher"].caption = teacher_ ? QT_TRANSLATE_NOOP("FormLessons", "Student view")
-                                          : QT_TRANSLATE_NOOP("FormLessons", "Teacher preview");
+                                           : QT_TRANSLATE_NOOP("FormLessons", "Teacher preview");
     view_["lblSteps"].visible = view_["lstSteps"].visible = teacher_ && open;
     std::vector<std::string>& steps = view_["lstSteps"].items;
     steps.clear();

@@ -2,9 +2,9 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPrintDialog>
