@@ -82,8 +82,9 @@ class LessonsWindowModel : public TableWindow<LessonsWindowModel> {
     void FindLessons();
     void Start(const lessons::Lesson& lesson);
     void GoTo(int step);
-    // Captions, rows, what is shown and what can be pressed, from the state.
-    void Refresh();
+    // Captions, rows, what is shown and what can be pressed, from the state; with the
+    // frame around the main window's control the step points to.
+    void Refresh(bool highlight = true);
     void ShowHighlight();
     std::string EntryRow(const lessons::LessonEntry& entry) const;
     std::string StepRow(int index) const;

@@ -68,8 +68,10 @@ std::string LookAtControl(const ViewState& main, const std::string& lookAt) {
 }
 
 const ViewState& LessonsWindowModel::View() const {
-    // Read whenever the window is shown again: the main window may have changed since.
-    const_cast<LessonsWindowModel*>(this)->Refresh();
+    // Read whenever the window is shown again: the main window may have changed since
+    // (a "your turn" step set up). The frame in the main window follows the handlers
+    // of this window only, so that the main window, shown first, is never behind it.
+    const_cast<LessonsWindowModel*>(this)->Refresh(false);
     return view_;
 }
 
@@ -123,7 +125,9 @@ std::string LessonsWindowModel::BodyText() const {
     if (finished_) return session_->Read().summary.In(language_);
     const Step& step = session_->Current();
     std::string text = Join(step.text.In(language_), step.ask.In(language_));
-    if (!step.lookAt.empty())
+    // A control named by its own name ("lblAliasing") is only framed: the text says
+    // what it is.
+    if (!step.lookAt.empty() && !main_.View().controls.count(Trim(step.lookAt)))
         text = Join(text, FillIn(Translate("FormLessons", "Look at: %1"),
                                  {Translate("Form1", step.lookAt)}));
     if (!step.image.empty())
@@ -151,7 +155,7 @@ void LessonsWindowModel::ShowHighlight() {
     main_.Highlight(shown ? LookAtControl(main_.View(), session_->Current().lookAt) : "");
 }
 
-void LessonsWindowModel::Refresh() {
+void LessonsWindowModel::Refresh(bool highlight) {
     std::vector<std::string>& rows = view_["lstLessons"].items;
     rows.clear();
     for (const LessonEntry& e : entries_) rows.push_back(EntryRow(e));
@@ -181,7 +185,7 @@ void LessonsWindowModel::Refresh() {
     steps.clear();
     for (int i = 0; open && i < session_->StepCount(); ++i) steps.push_back(StepRow(i));
     view_["lstSteps"].max = std::max(0, static_cast<int>(steps.size()) - 1);
-    ShowHighlight();
+    if (highlight) ShowHighlight();
 }
 
 }  // namespace quorbel
