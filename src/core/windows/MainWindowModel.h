@@ -432,15 +432,16 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
 
   private:
-    void mnuNyq_Click();           // "Nyquist"
-    void mnuPhaseItem_Click();     // "Phase"
+    void mnuNyq_Click();         // "Nyquist"
+    void mnuPhaseItem_Click();   // "Phase"
+    void mnuAboutItem_Click();   // "About"
+    void mnuSplashItem_Click();  // "Splash observe"
+    void Command13_Click();      // "Splash"
+    void PhaseExample();         // the phase page's "Example"
+    void PhaseReset();           // the phase page's "Reset"
+    void Label18_Click();        // the slider hint hides itself
+
     void mnuExamplesItem_Click();  // "Examples": the lessons
-    void mnuAboutItem_Click();     // "About"
-    void mnuSplashItem_Click();    // "Splash observe"
-    void Command13_Click();        // "Splash"
-    void PhaseExample();           // the phase page's "Example"
-    void PhaseReset();             // the phase page's "Reset"
-    void Label18_Click();          // the slider hint hides itself
     // Marks the fields of every wave at or above the Nyquist frequency and shows the
     // hint under the table (lblAliasing) while the function's frame is shown.
     void ShowAliasing();
