@@ -1693,10 +1693,6 @@ salida de error, ninguna lista).
         <translation>Mire: %1</translation>
     </message>
     <message>
-        <source>Picture: %1</source>
-        <translation>Imagen: %1</translation>
-    </message>
-    <message>
         <source>Answer: %1</source>
         <translation>Respuesta: %1</translation>
     </message>

@@ -1683,10 +1683,6 @@ erro, nenhuma lista).
         <translation>Observe: %1</translation>
     </message>
     <message>
-        <source>Picture: %1</source>
-        <translation>Imagem: %1</translation>
-    </message>
-    <message>
         <source>Answer: %1</source>
         <translation>Resposta: %1</translation>
     </message>

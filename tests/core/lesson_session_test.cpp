@@ -96,6 +96,33 @@ TEST_F(LessonRun, AQuestionOpensNextWhenRightOrExplained) {
     EXPECT_TRUE(s.CanGoNext());
 }
 
+TEST_F(LessonRun, AStepOpensAnotherWindowAndPressesItsButtons) {
+    for (const char* window : {"Form5", "FFT Quorbel - Report"}) {
+        const LessonRead read = ParseLesson(
+            std::string("title: T\naim: A\nminutes: 1\nsummary: S\nstep: observe\ntext: t\n"
+                        "open: Report\n") +
+                "step: observe\ntext: t\nopen: Report\nin window: " + window + "\nClose: click\n",
+            folder_ / "lesson.txt");
+        ASSERT_TRUE(read.lesson) << read.problems[0].text;
+        LessonSession s(Model(), *read.lesson, "");
+        s.GoTo(0);
+        EXPECT_TRUE(s.Problems().empty());
+        EXPECT_TRUE(Model().Report().View().shown);
+        s.GoTo(1);
+        EXPECT_TRUE(s.Problems().empty()) << s.Problems()[0].text;
+        EXPECT_FALSE(Model().Report().View().shown) << window;
+    }
+    const LessonRead wrong = ParseLesson(
+        "title: T\naim: A\nminutes: 1\nsummary: S\nstep: observe\ntext: t\nopen: Nowhere\n"
+        "in window: Form5\nNo such button: click\n",
+        folder_ / "lesson.txt");
+    LessonSession s(Model(), *wrong.lesson, "");
+    s.GoTo(0);
+    ASSERT_EQ(s.Problems().size(), 2u);
+    EXPECT_EQ(s.Problems()[0].line, 5);
+    EXPECT_EQ(s.Problems()[1].line, 9);
+}
+
 class LessonsWindow : public LessonRun {
   protected:
     LessonsWindow() {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -64,6 +65,23 @@ TEST_F(LessonsView, ExamplesOpensTheWindowAndARowOpensTheLesson) {
     // Closing the window takes the frame away.
     window->close();
     EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(LessonsView, AStepShowsItsPicture) {
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString((lesson_ / "red.png").string())));
+    std::ofstream(lesson_ / "lesson.txt") << "title: Test\naim: a\nminutes: 1\nsummary: s\n"
+                                             "step: observe\ntext: look\nimage: red.png\n";
+    ASSERT_TRUE(view_->OpenLesson(lesson_));
+    WindowView* window = view_->Secondary("FormLessons");
+    auto* label = Child<QLabel>(window, "imgStep");
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    const QImage shown = label->pixmap().toImage();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
+    EXPECT_LT(Child<QLabel>(window, "lblText")->width(), label->x());
 }
 
 TEST_F(LessonsView, OpenLessonShowsTheWindow) {

@@ -23,8 +23,14 @@ LessonSession::LessonSession(MainWindowModel& main, Lesson lesson, std::string l
 
 std::vector<Setting> LessonSession::StateOf(int index, bool answered) const {
     std::vector<Setting> state = LessonStart();
-    for (int i = 0; i < index && i < StepCount(); ++i)
-        state = Merged(state, lesson_.steps[static_cast<size_t>(i)].settings);
+    // The main window's settings carry on; those of other windows (often a button
+    // pressed there) belong to their own step.
+    for (int i = 0; i < index && i < StepCount(); ++i) {
+        std::vector<Setting> main;
+        for (const Setting& s : lesson_.steps[static_cast<size_t>(i)].settings)
+            if (s.window == kMainWindowName) main.push_back(s);
+        state = Merged(state, main);
+    }
     if (index < 0 || index >= StepCount()) return state;
     const Step& step = lesson_.steps[static_cast<size_t>(index)];
     const bool shown = step.kind == StepKind::Observe || step.kind == StepKind::Question ||
@@ -46,9 +52,16 @@ void LessonSession::Restore() {
 void LessonSession::Apply(bool answered) {
     const Step& step = Current();
     problems_.clear();
-    const std::vector<LessonProblem> failed =
-        ApplySettings(main_, StateOf(index_, answered), lesson_.folder);
-    problems_.insert(problems_.end(), failed.begin(), failed.end());
+    // The main window first, then the windows the step opens from its menus, then
+    // what the step sets in those windows.
+    std::vector<Setting> main, others;
+    for (const Setting& s : StateOf(index_, answered))
+        (s.window == kMainWindowName ? main : others).push_back(s);
+    const auto apply = [this](const std::vector<Setting>& settings) {
+        const std::vector<LessonProblem> failed = ApplySettings(main_, settings, lesson_.folder);
+        problems_.insert(problems_.end(), failed.begin(), failed.end());
+    };
+    apply(main);
     for (const std::string& entry : step.opens) {
         bool opened = false;
         for (const std::string& name : main_.View().order) {
@@ -63,6 +76,7 @@ void LessonSession::Apply(bool answered) {
                                              "window's menus"),
                                    {entry})});
     }
+    apply(others);
     if (step.Asks() && (step.kind == StepKind::Question || answered))
         expected_ = step.check.empty() ? std::nullopt : AnswerOf(main_, step.check);
     else

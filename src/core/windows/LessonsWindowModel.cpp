@@ -23,6 +23,7 @@ constexpr const char* kContext = "FormLessons";
 constexpr double kLeft = 120, kListWidth = 3000, kRight = 3300, kRightWidth = 7380;
 constexpr double kButton = 345, kLine = 255;
 constexpr double kAnswerTop = 3900, kChoicePitch = 330, kBottom = 6840;
+constexpr double kPictureWidth = 2700;
 
 }  // namespace
 
@@ -53,6 +54,9 @@ const ControlTable<M>& M::Table() {
                      {kRight, 780, kRightWidth, kLine}),
             R::Label("lblText", "", "", {.text = [](const M& m) { return m.BodyText(); }}, kBorder,
                      {kRight, 1080, kRightWidth, 2700}),
+            // A step's picture, beside its text.
+            R::Label("imgStep", "", "", {}, kHidden,
+                     {kRight + kRightWidth - kPictureWidth, 1080, kPictureWidth, 2700}),
             R::TextBox("txtAnswer", "", "Your answer",
                        {.text = [](const M& m) { return m.typed_; },
                         .type = [](M& m, const std::string& t) { m.TypeAnswer(t); }},

@@ -6,6 +6,7 @@
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/ControlTable.h"
+#include "windows/LabelPicture.h"
 #include "windows/LessonsWindowModel.h"
 #include "windows/MainWindowModel.h"
 
@@ -130,9 +131,6 @@ std::string LessonsWindowModel::BodyText() const {
     if (!step.lookAt.empty() && !main_.View().controls.count(Trim(step.lookAt)))
         text = Join(text, FillIn(Translate("FormLessons", "Look at: %1"),
                                  {Translate("Form1", step.lookAt)}));
-    if (!step.image.empty())
-        text = Join(text, FillIn(Translate("FormLessons", "Picture: %1"),
-                                 {(session_->Read().folder / step.image).string()}));
     if (teacher_ && step.Asks())
         text = Join(text, FillIn(Translate("FormLessons", "Answer: %1"), {AnswerText(step)}));
     return text;
@@ -165,6 +163,12 @@ void LessonsWindowModel::Refresh(bool highlight) {
     const Step* step = stepShown ? &session_->Current() : nullptr;
     const bool asks = step && step->Asks();
     const bool choices = asks && !step->choices.empty();
+    // A step's picture stands at the right of its text, which gives it room.
+    const bool picture = step && !step->image.empty();
+    view_["imgStep"].visible = picture;
+    view_["imgStep"].picture =
+        picture ? kPictureFile + (session_->Read().folder / step->image).string() : "";
+    view_["lblText"].width = picture ? 7380 - 2820 : 7380;
     view_["txtAnswer"].visible = asks && !choices;
     view_["cmdCheck"].visible = asks;
     for (int i = 0; i < kMaxLessonChoices; ++i) {

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "GraphWidget.h"
@@ -24,6 +25,7 @@
 #include "Translations.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
+#include "windows/LabelPicture.h"
 #include "windows/Mnemonics.h"
 
 namespace quorbel {
@@ -488,6 +490,8 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
                 button->setShortcut(QKeySequence(key->second));
         }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (control.picture.rfind(kPictureFile, 0) == 0)
+            return ShowPictureFile(label, control.picture.substr(std::strlen(kPictureFile)));
         const QString picture = label->property("picture").toString();
         if (!picture.isEmpty()) {
             if (label->pixmap().size() != label->size())

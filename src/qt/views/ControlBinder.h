@@ -22,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -80,6 +81,8 @@ class ControlBinder : public QObject {
     QString LabelledName(const std::string& name) const;
     void SyncGraphs();
     void SyncHighlight(const std::string& control);
+    // A picture file (a lesson's) shown whole in the label, its proportions kept.
+    static void ShowPictureFile(QLabel* label, const std::string& path);
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SyncBackground(QLineEdit* edit, std::optional<Color> back);

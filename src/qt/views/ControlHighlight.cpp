@@ -1,5 +1,8 @@
-// The frame a lesson draws around the control it points the student to.
+// What a lesson adds to a window's look: the frame around the control it points the
+// student to, and the pictures of its steps.
 #include <QFrame>
+#include <QLabel>
+#include <QPixmap>
 
 #include "ControlBinder.h"
 
@@ -26,6 +29,20 @@ void ControlBinder::SyncHighlight(const std::string& control) {
     highlight_->setGeometry(QRect(at, target->size()).adjusted(-4, -4, 4, 4));
     highlight_->show();
     highlight_->raise();
+}
+
+void ControlBinder::ShowPictureFile(QLabel* label, const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    const QSize size = label->size();
+    if (label->property("pictureFile").toString() == file &&
+        label->property("pictureSize").toSize() == size)
+        return;
+    label->setProperty("pictureFile", file);
+    label->setProperty("pictureSize", size);
+    label->setAlignment(Qt::AlignCenter);
+    const QPixmap picture(file);
+    if (picture.isNull()) return label->setText(file);  // not a picture Qt can read
+    label->setPixmap(picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 }  // namespace quorbel
