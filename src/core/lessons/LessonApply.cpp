@@ -27,9 +27,9 @@ class Applier {
         std::vector<Setting> main;
         for (const Setting& s : settings)
             (s.window == kMainWindowName ? main : others_).push_back(s);
-        for (const SettingSpec& spec : SettingTable())
+        for (const SettingEntry& entry : SettingTable())
             for (const Setting& s : main)
-                if (FindSpec(s.key) == &spec) ordered_.push_back({&spec, s});
+                if (FindEntry(s.key) == &entry) ordered_.push_back({&entry, s});
         DropOtherFunctions();
         if (const Setting* sound = Find("Sound file"))
             Sound(*sound);
@@ -44,7 +44,7 @@ class Applier {
 
   private:
     struct Ordered {
-        const SettingSpec* spec;
+        const SettingEntry* entry;
         Setting setting;
     };
 
@@ -88,9 +88,9 @@ class Applier {
     // A choice is made only where the window holds another: a click on the option
     // already chosen could compute again, or switch back (the scale's button).
     void Choose(const Setting& s) {
-        const SettingSpec& spec = *FindSpec(s.key);
-        if (spec.now && spec.now(main_) == s.value) return;
-        for (const SettingOption& o : spec.options)
+        const SettingEntry& entry = *FindEntry(s.key);
+        if (entry.now && entry.now(main_) == s.value) return;
+        for (const SettingOption& o : entry.options)
             if (s.value == o.caption) {
                 const bool menu = std::string(o.control).rfind("mnu", 0) == 0;
                 if (!(menu || s.key == "Scale" ? Click(o.control) : Press(o.control))) Fail(s);
@@ -136,12 +136,12 @@ class Applier {
     }
 
     void Force(const Setting& s) {
-        for (const SettingOption& o : FindSpec(s.key)->options)
+        for (const SettingOption& o : FindEntry(s.key)->options)
             if (s.value == o.caption && !Click(o.control)) Fail(s);
     }
 
     static const char* OptionOf(const Setting& s) {
-        for (const SettingOption& o : FindSpec(s.key)->options)
+        for (const SettingOption& o : FindEntry(s.key)->options)
             if (s.value == o.caption) return o.control;
         return "";
     }

@@ -46,29 +46,29 @@ std::string JoinNumbers(const std::vector<double>& numbers) {
     return out;
 }
 
-std::string OptionList(const SettingSpec& spec) {
+std::string OptionList(const SettingEntry& entry) {
     std::string list;
-    for (const SettingOption& o : spec.options)
+    for (const SettingOption& o : entry.options)
         list += (list.empty() ? "" : ", ") + std::string(o.caption);
     return list;
 }
 
-std::string ReadValue(const SettingSpec& spec, const std::string& value, std::string& error) {
-    switch (spec.kind) {
+std::string ReadValue(const SettingEntry& entry, const std::string& value, std::string& error) {
+    switch (entry.kind) {
         case SettingKind::Choice:
-            for (const SettingOption& o : spec.options) {
+            for (const SettingOption& o : entry.options) {
                 if (Loose(value) == Loose(o.caption)) return o.caption;
                 for (const char* also : o.also)
                     if (Loose(value) == also) return o.caption;
             }
-            error =
-                FillIn(Translate("Lessons", "\"%1\" is not one of: %2"), {value, OptionList(spec)});
+            error = FillIn(Translate("Lessons", "\"%1\" is not one of: %2"),
+                           {value, OptionList(entry)});
             return "";
         case SettingKind::Number:
         case SettingKind::Count: {
             const std::optional<double> n = ParseNumber(value);
             if (!n ||
-                (spec.kind == SettingKind::Count && (*n < 0 || *n > 9 || *n != std::floor(*n))))
+                (entry.kind == SettingKind::Count && (*n < 0 || *n > 9 || *n != std::floor(*n))))
                 error = FillIn(Translate("Lessons", "\"%1\" is not a number this setting takes"),
                                {value});
             return n ? NumberText(*n) : "";
@@ -132,11 +132,11 @@ std::string WaveNow(const MainWindowModel& m, int row) {
 std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::string& value,
                                            int line) {
     const std::string loose = Loose(key);
-    for (const SettingSpec& spec : SettingTable()) {
-        bool named = loose == Loose(spec.key);
-        for (const char* also : spec.also) named = named || loose == also;
-        std::string canonical = spec.key;
-        if (spec.kind == SettingKind::Wave) {
+    for (const SettingEntry& entry : SettingTable()) {
+        bool named = loose == Loose(entry.key);
+        for (const char* also : entry.also) named = named || loose == also;
+        std::string canonical = entry.key;
+        if (entry.kind == SettingKind::Wave) {
             if (loose.rfind("wave ", 0) != 0) continue;
             canonical = "Wave " + Trim(loose.substr(5));
             if (WaveRow(canonical) < 0)
@@ -146,7 +146,7 @@ std::optional<SettingRead> ReadMainSetting(const std::string& key, const std::st
         }
         if (!named) continue;
         SettingRead read;
-        const std::string v = ReadValue(spec, value, read.error);
+        const std::string v = ReadValue(entry, value, read.error);
         if (read.error.empty()) read.setting = Setting{kMainWindowName, canonical, v, line};
         return read;
     }
@@ -182,23 +182,23 @@ std::vector<Difference> Differences(const MainWindowModel& main,
     for (const Setting& s : target) {
         if (s.window != kMainWindowName) continue;
         const int row = WaveRow(s.key);
-        const SettingSpec* spec = FindSpec(s.key);
-        if (!spec || (!spec->now && row < 0)) continue;
-        const std::string now = row >= 0 ? WaveNow(main, row) : spec->now(main);
+        const SettingEntry* entry = FindEntry(s.key);
+        if (!entry || (!entry->now && row < 0)) continue;
+        const std::string now = row >= 0 ? WaveNow(main, row) : entry->now(main);
         if (!Same(s, now)) differences.push_back({s, now});
     }
     return differences;
 }
 
 std::string DifferenceText(const Difference& d) {
-    const SettingSpec* spec = FindSpec(d.wanted.key);
+    const SettingEntry* entry = FindEntry(d.wanted.key);
     const int row = WaveRow(d.wanted.key);
     const std::string key = row >= 0
                                 ? FillIn(Translate("Lessons", "Wave %1"), {std::to_string(row + 1)})
-                                : Translate(spec ? spec->context : "Lessons", d.wanted.key);
-    const char* context = spec ? spec->context : "Lessons";
+                                : Translate(entry ? entry->context : "Lessons", d.wanted.key);
+    const char* context = entry ? entry->context : "Lessons";
     const std::string wanted =
-        Translate(spec && spec->kind == SettingKind::Choice ? "Form1" : context, d.wanted.value);
+        Translate(entry && entry->kind == SettingKind::Choice ? "Form1" : context, d.wanted.value);
     const std::string now =
         d.now.empty() ? Translate("Lessons", "nothing") : Translate("Form1", d.now);
     return FillIn(Translate("Lessons", "%1: %2 (now %3)"), {key, wanted, now});
@@ -211,25 +211,25 @@ std::string StateLines(const MainWindowModel& main) {
     };
     const bool raw = main.Source() == DataSource::RawFile;
     const bool simple = !raw && main.Choices().function == FunctionKind::SimpleWaves;
-    for (const SettingSpec& spec : SettingTable()) {
-        const std::string key = spec.key;
+    for (const SettingEntry& entry : SettingTable()) {
+        const std::string key = entry.key;
         if (raw ? (key == "Waves" || key == "Sum of" || key == "Number of cycles (per second)" ||
                    key == "Phase" || key == "Simple wave" || key == "Change (*1/2)")
                 : (key == "Sampling frequency" || key == "Sound file"))
             continue;
         if ((simple && key == "Sum of") || (!simple && (key == "Simple wave" || key == "Phase")))
             continue;
-        if (spec.kind == SettingKind::Wave) {
+        if (entry.kind == SettingKind::Wave) {
             if (raw || simple) continue;
             for (int row = 0; row < kTableRows; ++row)
                 add("Wave " + std::to_string(row + 1), WaveNow(main, row));
             continue;
         }
-        if (spec.kind == SettingKind::Selection) {
+        if (entry.kind == SettingKind::Selection) {
             if (raw) add(key, "all");
             continue;
         }
-        if (spec.now) add(key, spec.now(main));
+        if (entry.now) add(key, entry.now(main));
     }
     return lines;
 }

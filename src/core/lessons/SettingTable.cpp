@@ -89,8 +89,8 @@ int Halvings(const MainWindowModel& m) {
     return static_cast<int>(std::lround(std::log2(total / window)));
 }
 
-const std::vector<SettingSpec>& SettingTable() {
-    static const std::vector<SettingSpec> table = {
+const std::vector<SettingEntry>& SettingTable() {
+    static const std::vector<SettingEntry> table = {
         {"Sound file", "Lessons", {"sound"}, K::File, {}, "", SoundNow},
         {"Sampling frequency",
          "Lessons",
@@ -209,10 +209,10 @@ int WaveRow(const std::string& key) {
     return static_cast<int>(*row) - 1;
 }
 
-const SettingSpec* FindSpec(const std::string& key) {
+const SettingEntry* FindEntry(const std::string& key) {
     const std::string name = WaveRow(key) >= 0 ? "Wave" : key;
-    for (const SettingSpec& spec : SettingTable())
-        if (name == spec.key) return &spec;
+    for (const SettingEntry& entry : SettingTable())
+        if (name == entry.key) return &entry;
     return nullptr;
 }
 

@@ -26,7 +26,7 @@ struct SettingOption {
     const char* control;            // what chooses it
 };
 
-struct SettingSpec {
+struct SettingEntry {
     const char* key;                // the caption of the setting ("Window")
     const char* context;            // where its translation is kept: "Form1" or "Lessons"
     std::vector<const char*> also;  // other names, lower case ("cycles")
@@ -38,9 +38,9 @@ struct SettingSpec {
 };
 
 // In the order the settings are applied.
-const std::vector<SettingSpec>& SettingTable();
+const std::vector<SettingEntry>& SettingTable();
 // The setting of that canonical key ("Wave 3" finds "Wave"), or nullptr.
-const SettingSpec* FindSpec(const std::string& key);
+const SettingEntry* FindEntry(const std::string& key);
 // The row of a "Wave N" key, 0-based; -1 for another key.
 int WaveRow(const std::string& key);
 
