@@ -516,6 +516,34 @@ salida de error, ninguna lista).
         <source>cannot create a temporary folder: %1</source>
         <translation>no se puede crear una carpeta temporal: %1</translation>
     </message>
+    <message>
+        <source>step %1 (line %2), %3: %4</source>
+        <translation>paso %1 (línea %2), %3: %4</translation>
+    </message>
+    <message>
+        <source>the program&apos;s numbers give: %1; the lesson&apos;s answer: %2</source>
+        <translation>los números del programa dan: %1; la respuesta de la lección: %2</translation>
+    </message>
+    <message>
+        <source>usage: fftquorbel-cli lesson [--strict] LESSON-FOLDER</source>
+        <translation>uso: fftquorbel-cli lesson [--strict] CARPETA-DE-LA-LECCIÓN</translation>
+    </message>
+    <message>
+        <source>the main window cannot start</source>
+        <translation>la ventana principal no puede iniciarse</translation>
+    </message>
+    <message>
+        <source>lesson: %1 (%2 steps, %3 minutes)</source>
+        <translation>lección: %1 (%2 pasos, %3 minutos)</translation>
+    </message>
+    <message>
+        <source>the lesson is good</source>
+        <translation>la lección está bien</translation>
+    </message>
+    <message>
+        <source>the lesson is broken</source>
+        <translation>la lección tiene errores</translation>
+    </message>
 </context>
 <context>
     <name>Filters</name>
@@ -1543,6 +1571,141 @@ salida de error, ninguna lista).
     </message>
 </context>
 <context>
+    <name>FormLessons</name>
+    <message>
+        <source>Student view</source>
+        <translation>Vista del alumno</translation>
+    </message>
+    <message>
+        <source>Teacher preview</source>
+        <translation>Vista previa del profesor</translation>
+    </message>
+    <message>
+        <source>A lesson folder of your own, or its lesson.txt</source>
+        <translation>Una carpeta de lección propia, o su lesson.txt</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Copy window state as lesson lines</source>
+        <translation>Copiar el estado de la ventana como líneas de lección</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Lessons</source>
+        <translation>FFT Quorbel - Lecciones</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lecciones</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Open a lesson...</source>
+        <translation>Abrir una lección...</translation>
+    </message>
+    <message>
+        <source>Put the main window back as this step set it</source>
+        <translation>Devolver la ventana principal al estado que fijó este paso</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Restore this step</source>
+        <translation>Restaurar este paso</translation>
+    </message>
+    <message>
+        <source>Show the answers and every step</source>
+        <translation>Mostrar las respuestas y todos los pasos</translation>
+    </message>
+    <message>
+        <source>Start this lesson again from its first step</source>
+        <translation>Empezar esta lección de nuevo desde el primer paso</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s settings, as the lines of a lesson&apos;s step</source>
+        <translation>Los ajustes de la ventana principal, como las líneas de un paso de lección</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Su respuesta</translation>
+    </message>
+    <message>
+        <source>Lesson (lesson.txt)</source>
+        <translation>Lección (lesson.txt)</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s state is on the clipboard:</source>
+        <translation>El estado de la ventana principal está en el portapapeles:</translation>
+    </message>
+    <message>
+        <source>predict</source>
+        <translation>predecir</translation>
+    </message>
+    <message>
+        <source>observe</source>
+        <translation>observar</translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation>su turno</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>pregunta</translation>
+    </message>
+    <message>
+        <source>%1 (broken: %2)</source>
+        <translation>%1 (con errores: %2)</translation>
+    </message>
+    <message>
+        <source>Choose a lesson in the list.</source>
+        <translation>Elija una lección de la lista.</translation>
+    </message>
+    <message>
+        <source>(about %1 minutes)</source>
+        <translation>(unos %1 minutos)</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Paso %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Look at: %1</source>
+        <translation>Mire: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Done: press Next.</source>
+        <translation>Listo: pulse Siguiente.</translation>
+    </message>
+    <message>
+        <source>Still to set:</source>
+        <translation>Falta ajustar:</translation>
+    </message>
+</context>
+<context>
     <name>FormSpectrogram</name>
     <message>
         <source> - analysing...</source>
@@ -1781,6 +1944,297 @@ salida de error, ninguna lista).
     <message>
         <source>peak is flat; the rectangular window has the narrowest peak, so it separates close tones best.</source>
         <translation>pico es plano; la rectangular tiene el pico más estrecho, por eso separa mejor tonos cercanos.</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>&quot;%1&quot; is no language</source>
+        <translation>&quot;%1&quot; no es un idioma</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first &quot;step:&quot;</source>
+        <translation>&quot;%1&quot; viene antes del primer &quot;step:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;title:&quot;</source>
+        <translation>la lección no tiene &quot;title:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;aim:&quot;</source>
+        <translation>la lección no tiene &quot;aim:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;summary:&quot;</source>
+        <translation>la lección no tiene &quot;summary:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;minutes:&quot;</source>
+        <translation>la lección no tiene &quot;minutes:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no step</source>
+        <translation>la lección no tiene ningún paso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (write it as 3.5, with a point)</source>
+        <translation>&quot;%1&quot; no es un número (escríbalo como 3.5, con punto)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of step (predict, observe, your turn, question)</source>
+        <translation>&quot;%1&quot; no es un tipo de paso (predict, observe, your turn, question)</translation>
+    </message>
+    <message>
+        <source>a translated choice comes before its &quot;choice:&quot;</source>
+        <translation>una opción traducida viene antes de su &quot;choice:&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;feedback:&quot; follows no &quot;choice:&quot; or &quot;mistake:&quot;</source>
+        <translation>&quot;feedback:&quot; no sigue a ningún &quot;choice:&quot; o &quot;mistake:&quot;</translation>
+    </message>
+    <message>
+        <source>a tolerance cannot be negative</source>
+        <translation>una tolerancia no puede ser negativa</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; is not in the lesson&apos;s folder</source>
+        <translation>la imagen &quot;%1&quot; no está en la carpeta de la lección</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a key of lessons nor a setting of the main window</source>
+        <translation>&quot;%1&quot; no es ni una clave de lecciones ni un ajuste de la ventana principal</translation>
+    </message>
+    <message>
+        <source>the sound &quot;%1&quot; is not in the lesson&apos;s folder</source>
+        <translation>el sonido &quot;%1&quot; no está en la carpeta de la lección</translation>
+    </message>
+    <message>
+        <source>the step has no &quot;text:&quot;</source>
+        <translation>el paso no tiene &quot;text:&quot;</translation>
+    </message>
+    <message>
+        <source>a &quot;your turn&quot; step needs the settings the student must make</source>
+        <translation>un paso &quot;your turn&quot; necesita los ajustes que el alumno debe hacer</translation>
+    </message>
+    <message>
+        <source>only predict and question steps take answers, choices and mistakes</source>
+        <translation>solo los pasos predict y question aceptan respuestas, opciones y errores</translation>
+    </message>
+    <message>
+        <source>a choice question needs two choices or more</source>
+        <translation>una pregunta de opciones necesita dos opciones o más</translation>
+    </message>
+    <message>
+        <source>the answer of a choice question is the number of the right choice, 1 to %1</source>
+        <translation>la respuesta de una pregunta de opciones es el número de la opción correcta, de 1 a %1</translation>
+    </message>
+    <message>
+        <source>the question has no &quot;answer:&quot;</source>
+        <translation>la pregunta no tiene &quot;answer:&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson file</source>
+        <translation>%1 no es un archivo de lección</translation>
+    </message>
+    <message>
+        <source>the file is too large for a lesson</source>
+        <translation>el archivo es demasiado grande para una lección</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>Not quite: look again, and try once more.</source>
+        <translation>Todavía no: mire de nuevo e inténtelo otra vez.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>La respuesta es %1.</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number: write it as 2.5 or 2,5</source>
+        <translation>&quot;%1&quot; no es un número: escríbalo como 2.5 o 2,5</translation>
+    </message>
+    <message>
+        <source>You predicted %1; the window shows %2.</source>
+        <translation>Usted predijo %1; la ventana muestra %2.</translation>
+    </message>
+    <message>
+        <source>Choose one of the answers.</source>
+        <translation>Elija una de las respuestas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1: %2&quot; could not be set</source>
+        <translation>&quot;%1: %2&quot; no se pudo ajustar</translation>
+    </message>
+    <message>
+        <source>the window cannot be set so: %1</source>
+        <translation>la ventana no se puede ajustar así: %1</translation>
+    </message>
+    <message>
+        <source>the question is not checked against the program&apos;s numbers (no &quot;check:&quot;)</source>
+        <translation>la pregunta no se comprueba con los números del programa (sin &quot;check:&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no number of the program</source>
+        <translation>&quot;%1&quot; no nombra ningún número del programa</translation>
+    </message>
+    <message>
+        <source>the window shows no %1 here</source>
+        <translation>la ventana no muestra ningún %1 aquí</translation>
+    </message>
+    <message>
+        <source>the window shows the answer before the prediction is asked</source>
+        <translation>la ventana muestra la respuesta antes de pedir la predicción</translation>
+    </message>
+    <message>
+        <source>a number question needs a number to check</source>
+        <translation>una pregunta numérica necesita un número que comprobar</translation>
+    </message>
+    <message>
+        <source>the answer is %1, but the program&apos;s numbers give %2</source>
+        <translation>la respuesta es %1, pero los números del programa dan %2</translation>
+    </message>
+    <message>
+        <source>the tolerance %1 is finer than the window shows (steps of %2)</source>
+        <translation>la tolerancia %1 es más fina de lo que muestra la ventana (pasos de %2)</translation>
+    </message>
+    <message>
+        <source>this mistake is taken for the right answer</source>
+        <translation>este error se toma por la respuesta correcta</translation>
+    </message>
+    <message>
+        <source>the right choice does not say %1, which the program&apos;s numbers give</source>
+        <translation>la opción correcta no dice %1, que dan los números del programa</translation>
+    </message>
+    <message>
+        <source>the answer %1 can be read before its question is asked</source>
+        <translation>la respuesta %1 se puede leer antes de hacer la pregunta</translation>
+    </message>
+    <message>
+        <source>no typical wrong number has its feedback (&quot;mistake:&quot; and &quot;feedback:&quot;)</source>
+        <translation>ningún número erróneo típico tiene su comentario (&quot;mistake:&quot; y &quot;feedback:&quot;)</translation>
+    </message>
+    <message>
+        <source>this wrong choice has no feedback</source>
+        <translation>esta opción errónea no tiene comentario</translation>
+    </message>
+    <message>
+        <source>this mistake has no feedback</source>
+        <translation>este error no tiene comentario</translation>
+    </message>
+    <message>
+        <source>the question needs a &quot;hint:&quot; and an &quot;explain:&quot;</source>
+        <translation>la pregunta necesita un &quot;hint:&quot; y un &quot;explain:&quot;</translation>
+    </message>
+    <message>
+        <source>a text has no translation &quot;%1&quot;</source>
+        <translation>un texto no tiene la traducción &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;%1&quot; step</source>
+        <translation>la lección no tiene ningún paso &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson does not end with a question</source>
+        <translation>la lección no termina con una pregunta</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is not text (it holds control bytes)</source>
+        <translation>el archivo no es texto (contiene bytes de control)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>el archivo no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>expected &quot;key: value&quot; (a key, a colon, a value)</source>
+        <translation>se esperaba &quot;clave: valor&quot; (una clave, dos puntos, un valor)</translation>
+    </message>
+    <message>
+        <source>&quot;open: %1&quot; names no entry of the main window&apos;s menus</source>
+        <translation>&quot;open: %1&quot; no nombra ninguna entrada de los menús de la ventana principal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: %2</source>
+        <translation>&quot;%1&quot; no es uno de estos: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number this setting takes</source>
+        <translation>&quot;%1&quot; no es un número que este ajuste acepte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a wave row &quot;a, b, φ&quot;</source>
+        <translation>&quot;%1&quot; no es una fila de onda &quot;a, b, φ&quot;</translation>
+    </message>
+    <message>
+        <source>a sound is named by its file in the lesson&apos;s folder</source>
+        <translation>un sonido se nombra por su archivo en la carpeta de la lección</translation>
+    </message>
+    <message>
+        <source>a selection is &quot;all&quot; or &quot;FIRST to LAST&quot; (samples)</source>
+        <translation>una selección es &quot;all&quot; o &quot;PRIMERA to ÚLTIMA&quot; (muestras)</translation>
+    </message>
+    <message>
+        <source>the wave table has rows 1 to 10</source>
+        <translation>la tabla de ondas tiene las filas 1 a 10</translation>
+    </message>
+    <message>
+        <source>Wave %1</source>
+        <translation>Onda %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>%1: %2 (now %3)</source>
+        <translation>%1: %2 (ahora %3)</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Sampling frequency</source>
+        <translation>Frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Sum of</source>
+        <translation>Suma de</translation>
+    </message>
+    <message>
+        <source>Simple wave</source>
+        <translation>Onda simple</translation>
+    </message>
+    <message>
+        <source>Frequencies</source>
+        <translation>Frecuencias</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
     </message>
 </context>
 <context>

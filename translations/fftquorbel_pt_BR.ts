@@ -506,6 +506,34 @@ erro, nenhuma lista).
         <source>cannot create a temporary folder: %1</source>
         <translation>não é possível criar uma pasta temporária: %1</translation>
     </message>
+    <message>
+        <source>step %1 (line %2), %3: %4</source>
+        <translation>passo %1 (linha %2), %3: %4</translation>
+    </message>
+    <message>
+        <source>the program&apos;s numbers give: %1; the lesson&apos;s answer: %2</source>
+        <translation>os números do programa dão: %1; a resposta da lição: %2</translation>
+    </message>
+    <message>
+        <source>usage: fftquorbel-cli lesson [--strict] LESSON-FOLDER</source>
+        <translation>uso: fftquorbel-cli lesson [--strict] PASTA-DA-LIÇÃO</translation>
+    </message>
+    <message>
+        <source>the main window cannot start</source>
+        <translation>a janela principal não pode iniciar</translation>
+    </message>
+    <message>
+        <source>lesson: %1 (%2 steps, %3 minutes)</source>
+        <translation>lição: %1 (%2 passos, %3 minutos)</translation>
+    </message>
+    <message>
+        <source>the lesson is good</source>
+        <translation>a lição está boa</translation>
+    </message>
+    <message>
+        <source>the lesson is broken</source>
+        <translation>a lição está com defeito</translation>
+    </message>
 </context>
 <context>
     <name>Filters</name>
@@ -1533,6 +1561,141 @@ erro, nenhuma lista).
     </message>
 </context>
 <context>
+    <name>FormLessons</name>
+    <message>
+        <source>Student view</source>
+        <translation>Visão do aluno</translation>
+    </message>
+    <message>
+        <source>Teacher preview</source>
+        <translation>Prévia do professor</translation>
+    </message>
+    <message>
+        <source>A lesson folder of your own, or its lesson.txt</source>
+        <translation>Uma pasta de lição sua, ou o seu lesson.txt</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Copy window state as lesson lines</source>
+        <translation>Copiar o estado da janela como linhas de lição</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Lessons</source>
+        <translation>FFT Quorbel - Lições</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lições</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Open a lesson...</source>
+        <translation>Abrir uma lição...</translation>
+    </message>
+    <message>
+        <source>Put the main window back as this step set it</source>
+        <translation>Devolver a janela principal ao estado que este passo definiu</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Restore this step</source>
+        <translation>Restaurar este passo</translation>
+    </message>
+    <message>
+        <source>Show the answers and every step</source>
+        <translation>Mostrar as respostas e todos os passos</translation>
+    </message>
+    <message>
+        <source>Start this lesson again from its first step</source>
+        <translation>Começar esta lição de novo pelo primeiro passo</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Passos</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s settings, as the lines of a lesson&apos;s step</source>
+        <translation>As configurações da janela principal, como as linhas de um passo de lição</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>A sua resposta</translation>
+    </message>
+    <message>
+        <source>Lesson (lesson.txt)</source>
+        <translation>Lição (lesson.txt)</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s state is on the clipboard:</source>
+        <translation>O estado da janela principal está na área de transferência:</translation>
+    </message>
+    <message>
+        <source>predict</source>
+        <translation>prever</translation>
+    </message>
+    <message>
+        <source>observe</source>
+        <translation>observar</translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation>sua vez</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>pergunta</translation>
+    </message>
+    <message>
+        <source>%1 (broken: %2)</source>
+        <translation>%1 (com defeito: %2)</translation>
+    </message>
+    <message>
+        <source>Choose a lesson in the list.</source>
+        <translation>Escolha uma lição na lista.</translation>
+    </message>
+    <message>
+        <source>(about %1 minutes)</source>
+        <translation>(cerca de %1 minutos)</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Passo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Look at: %1</source>
+        <translation>Observe: %1</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Resposta: %1</translation>
+    </message>
+    <message>
+        <source>Done: press Next.</source>
+        <translation>Pronto: pressione Avançar.</translation>
+    </message>
+    <message>
+        <source>Still to set:</source>
+        <translation>Ainda falta ajustar:</translation>
+    </message>
+</context>
+<context>
     <name>FormSpectrogram</name>
     <message>
         <source> - analysing...</source>
@@ -1771,6 +1934,297 @@ erro, nenhuma lista).
     <message>
         <source>peak is flat; the rectangular window has the narrowest peak, so it separates close tones best.</source>
         <translation>pico é plano; a retangular tem o pico mais estreito e por isso separa melhor tons próximos.</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>&quot;%1&quot; is no language</source>
+        <translation>&quot;%1&quot; não é uma língua</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first &quot;step:&quot;</source>
+        <translation>&quot;%1&quot; vem antes do primeiro &quot;step:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;title:&quot;</source>
+        <translation>a lição não tem &quot;title:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;aim:&quot;</source>
+        <translation>a lição não tem &quot;aim:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;summary:&quot;</source>
+        <translation>a lição não tem &quot;summary:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;minutes:&quot;</source>
+        <translation>a lição não tem &quot;minutes:&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no step</source>
+        <translation>a lição não tem nenhum passo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number (write it as 3.5, with a point)</source>
+        <translation>&quot;%1&quot; não é um número (escreva-o como 3.5, com ponto)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no kind of step (predict, observe, your turn, question)</source>
+        <translation>&quot;%1&quot; não é um tipo de passo (predict, observe, your turn, question)</translation>
+    </message>
+    <message>
+        <source>a translated choice comes before its &quot;choice:&quot;</source>
+        <translation>uma escolha traduzida vem antes do seu &quot;choice:&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;feedback:&quot; follows no &quot;choice:&quot; or &quot;mistake:&quot;</source>
+        <translation>&quot;feedback:&quot; não segue nenhum &quot;choice:&quot; ou &quot;mistake:&quot;</translation>
+    </message>
+    <message>
+        <source>a tolerance cannot be negative</source>
+        <translation>uma tolerância não pode ser negativa</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; is not in the lesson&apos;s folder</source>
+        <translation>a imagem &quot;%1&quot; não está na pasta da lição</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a key of lessons nor a setting of the main window</source>
+        <translation>&quot;%1&quot; não é nem uma chave de lições nem uma configuração da janela principal</translation>
+    </message>
+    <message>
+        <source>the sound &quot;%1&quot; is not in the lesson&apos;s folder</source>
+        <translation>o som &quot;%1&quot; não está na pasta da lição</translation>
+    </message>
+    <message>
+        <source>the step has no &quot;text:&quot;</source>
+        <translation>o passo não tem &quot;text:&quot;</translation>
+    </message>
+    <message>
+        <source>a &quot;your turn&quot; step needs the settings the student must make</source>
+        <translation>um passo &quot;your turn&quot; precisa das configurações que o aluno deve fazer</translation>
+    </message>
+    <message>
+        <source>only predict and question steps take answers, choices and mistakes</source>
+        <translation>só os passos predict e question aceitam respostas, escolhas e erros</translation>
+    </message>
+    <message>
+        <source>a choice question needs two choices or more</source>
+        <translation>uma pergunta de escolha precisa de duas escolhas ou mais</translation>
+    </message>
+    <message>
+        <source>the answer of a choice question is the number of the right choice, 1 to %1</source>
+        <translation>a resposta de uma pergunta de escolha é o número da escolha certa, de 1 a %1</translation>
+    </message>
+    <message>
+        <source>the question has no &quot;answer:&quot;</source>
+        <translation>a pergunta não tem &quot;answer:&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson file</source>
+        <translation>%1 não é um arquivo de lição</translation>
+    </message>
+    <message>
+        <source>the file is too large for a lesson</source>
+        <translation>o arquivo é grande demais para uma lição</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>Not quite: look again, and try once more.</source>
+        <translation>Ainda não: olhe de novo e tente outra vez.</translation>
+    </message>
+    <message>
+        <source>The answer is %1.</source>
+        <translation>A resposta é %1.</translation>
+    </message>
+    <message>
+        <source>Right!</source>
+        <translation>Certo!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number: write it as 2.5 or 2,5</source>
+        <translation>&quot;%1&quot; não é um número: escreva-o como 2.5 ou 2,5</translation>
+    </message>
+    <message>
+        <source>You predicted %1; the window shows %2.</source>
+        <translation>Você previu %1; a janela mostra %2.</translation>
+    </message>
+    <message>
+        <source>Choose one of the answers.</source>
+        <translation>Escolha uma das respostas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1: %2&quot; could not be set</source>
+        <translation>&quot;%1: %2&quot; não pôde ser ajustado</translation>
+    </message>
+    <message>
+        <source>the window cannot be set so: %1</source>
+        <translation>a janela não pode ser ajustada assim: %1</translation>
+    </message>
+    <message>
+        <source>the question is not checked against the program&apos;s numbers (no &quot;check:&quot;)</source>
+        <translation>a pergunta não é conferida com os números do programa (sem &quot;check:&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no number of the program</source>
+        <translation>&quot;%1&quot; não nomeia nenhum número do programa</translation>
+    </message>
+    <message>
+        <source>the window shows no %1 here</source>
+        <translation>a janela não mostra nenhum %1 aqui</translation>
+    </message>
+    <message>
+        <source>the window shows the answer before the prediction is asked</source>
+        <translation>a janela mostra a resposta antes de a previsão ser pedida</translation>
+    </message>
+    <message>
+        <source>a number question needs a number to check</source>
+        <translation>uma pergunta numérica precisa de um número para conferir</translation>
+    </message>
+    <message>
+        <source>the answer is %1, but the program&apos;s numbers give %2</source>
+        <translation>a resposta é %1, mas os números do programa dão %2</translation>
+    </message>
+    <message>
+        <source>the tolerance %1 is finer than the window shows (steps of %2)</source>
+        <translation>a tolerância %1 é mais fina do que a janela mostra (passos de %2)</translation>
+    </message>
+    <message>
+        <source>this mistake is taken for the right answer</source>
+        <translation>este erro é tomado pela resposta certa</translation>
+    </message>
+    <message>
+        <source>the right choice does not say %1, which the program&apos;s numbers give</source>
+        <translation>a escolha certa não diz %1, que os números do programa dão</translation>
+    </message>
+    <message>
+        <source>the answer %1 can be read before its question is asked</source>
+        <translation>a resposta %1 pode ser lida antes de a pergunta ser feita</translation>
+    </message>
+    <message>
+        <source>no typical wrong number has its feedback (&quot;mistake:&quot; and &quot;feedback:&quot;)</source>
+        <translation>nenhum número errado típico tem o seu comentário (&quot;mistake:&quot; e &quot;feedback:&quot;)</translation>
+    </message>
+    <message>
+        <source>this wrong choice has no feedback</source>
+        <translation>esta escolha errada não tem comentário</translation>
+    </message>
+    <message>
+        <source>this mistake has no feedback</source>
+        <translation>este erro não tem comentário</translation>
+    </message>
+    <message>
+        <source>the question needs a &quot;hint:&quot; and an &quot;explain:&quot;</source>
+        <translation>a pergunta precisa de um &quot;hint:&quot; e de um &quot;explain:&quot;</translation>
+    </message>
+    <message>
+        <source>a text has no translation &quot;%1&quot;</source>
+        <translation>um texto não tem a tradução &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson has no &quot;%1&quot; step</source>
+        <translation>a lição não tem nenhum passo &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the lesson does not end with a question</source>
+        <translation>a lição não termina com uma pergunta</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is not text (it holds control bytes)</source>
+        <translation>o arquivo não é texto (contém bytes de controle)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>o arquivo não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>expected &quot;key: value&quot; (a key, a colon, a value)</source>
+        <translation>esperava-se &quot;chave: valor&quot; (uma chave, dois-pontos, um valor)</translation>
+    </message>
+    <message>
+        <source>&quot;open: %1&quot; names no entry of the main window&apos;s menus</source>
+        <translation>&quot;open: %1&quot; não nomeia nenhum item dos menus da janela principal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of: %2</source>
+        <translation>&quot;%1&quot; não é um destes: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number this setting takes</source>
+        <translation>&quot;%1&quot; não é um número que esta configuração aceite</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a wave row &quot;a, b, φ&quot;</source>
+        <translation>&quot;%1&quot; não é uma linha de onda &quot;a, b, φ&quot;</translation>
+    </message>
+    <message>
+        <source>a sound is named by its file in the lesson&apos;s folder</source>
+        <translation>um som é nomeado pelo seu arquivo na pasta da lição</translation>
+    </message>
+    <message>
+        <source>a selection is &quot;all&quot; or &quot;FIRST to LAST&quot; (samples)</source>
+        <translation>uma seleção é &quot;all&quot; ou &quot;PRIMEIRA to ÚLTIMA&quot; (amostras)</translation>
+    </message>
+    <message>
+        <source>the wave table has rows 1 to 10</source>
+        <translation>a tabela de ondas tem as linhas 1 a 10</translation>
+    </message>
+    <message>
+        <source>Wave %1</source>
+        <translation>Onda %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>%1: %2 (now %3)</source>
+        <translation>%1: %2 (agora %3)</translation>
+    </message>
+    <message>
+        <source>Sound file</source>
+        <translation>Arquivo de som</translation>
+    </message>
+    <message>
+        <source>Sampling frequency</source>
+        <translation>Frequência de amostragem</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Seleção</translation>
+    </message>
+    <message>
+        <source>Sum of</source>
+        <translation>Soma de</translation>
+    </message>
+    <message>
+        <source>Simple wave</source>
+        <translation>Onda simples</translation>
+    </message>
+    <message>
+        <source>Frequencies</source>
+        <translation>Frequências</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 // The desktop program: one main window on the user's display.
 #include <QApplication>
+#include <QFile>
+#include <QStringList>
 #include <QTimer>
 #include <clocale>
 #include <csignal>
@@ -170,5 +172,15 @@ int main(int argc, char** argv) {
     platform.SetWindow(&window);
     if (!window.Load()) return 1;
     window.show();
+    // fftquorbel --lesson PATH: the lesson in that folder, open beside the window.
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word.startsWith(QStringLiteral("--lesson="))) {
+            window.OpenLesson(QFile::encodeName(word.mid(9)).toStdString());
+        } else if (word == QStringLiteral("--lesson") && i + 1 < arguments.size()) {
+            window.OpenLesson(QFile::encodeName(arguments[++i]).toStdString());
+        }
+    }
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "CliControls.h"
+#include "CliLesson.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
 #include "CliSpectrogram.h"
@@ -379,6 +380,8 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     // The control index needs no window and no parameters.
     if (!arguments.empty() && arguments[0] == "controls")
         return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
+    if (!arguments.empty() && arguments[0] == "lesson")
+        return CheckLessonCommand({arguments.begin() + 1, arguments.end()}, out, err);
     const ParseResult parsed = ParseCliOptions(arguments);
     if (std::holds_alternative<HelpRequest>(parsed)) {
         out << Translate("CommandLine", HelpText());

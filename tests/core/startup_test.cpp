@@ -162,7 +162,7 @@ TEST_F(StartupTest, ControlsWhenTheWindowOpens) {
     EXPECT_TRUE(v["mnuMultipleWavesItem"].checked);
     EXPECT_TRUE(v["mnuLineItem"].checked);
     EXPECT_TRUE(v["mnuprstupItem"].enabled);
-    EXPECT_FALSE(v["mnuExamplesItem"].enabled);
+    EXPECT_TRUE(v["mnuExamplesItem"].enabled);  // the lessons
     EXPECT_TRUE(v["Option8"].checked);
     EXPECT_TRUE(v["Option6"].checked);
     EXPECT_TRUE(v["Frame1"].visible);

@@ -42,6 +42,8 @@ done <<TABLE
 -f share/metainfo/$id.metainfo.xml
 -f share/fftquorbel/translations/fftquorbel_pt_BR.qm
 -f share/fftquorbel/translations/fftquorbel_es.qm
+-f share/fftquorbel/lessons/01-square-wave/lesson.txt
+-f share/fftquorbel/lessons/02-real-sound/harmonics.wav
 TABLE
 
 # The menu entry starts an installed program and names an installed icon.
@@ -63,6 +65,12 @@ portuguese="$(LANGUAGE=pt_BR "$root/bin/fftquorbel-cli" --help)"
 spanish="$(LANGUAGE=es "$root/bin/fftquorbel-cli" --help)"
 [[ "$spanish" == "Uso: fftquorbel-cli [OPCIÓN]"* ]] \
   || fail "the installed fftquorbel-cli does not find its Spanish translation"
+
+# ... and checks the installed lessons strictly, as shipped lessons (an installed
+# program finds them beside itself).
+for lesson in "$root"/share/fftquorbel/lessons/*/; do
+  "$root/bin/fftquorbel-cli" lesson "$lesson" > /dev/null || fail "the installed lesson $lesson is broken"
+done
 
 # desktop-file-validate reports hints (such as an entry in two main categories) that
 # are no fault; errors and warnings are.

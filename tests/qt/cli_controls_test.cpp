@@ -18,6 +18,7 @@
 #include "CompanionRun.h"
 #include "EveryWindow.h"
 #include "windows/ControlIndex.h"
+#include "windows/LessonsWindowModel.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -80,6 +81,7 @@ const std::map<std::string, std::function<TableFacts()>>& FactsByName() {
         {"frmAbout", [] { return FactsOf(AboutWindowTable()); }},
         {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
         {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
+        {"FormLessons", [] { return FactsOf(LessonsWindowTable()); }},
     };
     return facts;
 }

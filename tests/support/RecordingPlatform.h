@@ -45,6 +45,11 @@ class RecordingPlatform : public Platform {
         return answer;
     }
 
+    bool CopyText(const std::string& text) override {
+        copied.push_back(text);
+        return true;
+    }
+    std::vector<std::string> copied;  // what was put on the clipboard
     bool StartProgram(const std::string& program) override {
         startedPrograms.push_back(program);
         return true;

@@ -75,6 +75,11 @@ class Platform {
     // Starts another program in a normal window and returns at once; false when it
     // cannot be started.
     virtual bool StartProgram(const std::string& program) = 0;
+    // Puts `text` on the clipboard; false where there is none.
+    virtual bool CopyText(const std::string& text) {
+        (void)text;
+        return false;
+    }
     // Draws the picture on a fresh surface of the platform and writes it to its file,
     // which is replaced only once the picture is complete. False, with the reason in
     // `error`, when the file cannot be written or pictures cannot be made here.

@@ -217,7 +217,8 @@ const ControlTable<M>& M::Table() {
             R::Item("mnuAboutItem", "mnuHelp", "About", HANDLER(M, mnuAboutItem_Click)),
             R::Item("mnuNyq", "mnuHelp", "Nyquist", HANDLER(M, mnuNyq_Click)),
             R::Item("mnuPhaseItem", "mnuHelp", "Phase", HANDLER(M, mnuPhaseItem_Click)),
-            R::Item("mnuExamplesItem", "mnuHelp", "Examples", nullptr, kDisabled),
+            // The lessons, in the Lessons window.
+            R::Item("mnuExamplesItem", "mnuHelp", "Examples", HANDLER(M, mnuExamplesItem_Click)),
 
             // The left column, top: the function to be analysed. The panoramic musical
             // view lies over this part of the column, whose frames it hides.

@@ -1,5 +1,6 @@
 // The main window's help pages, the phase example, and the about and splash windows.
 #include "state/NumberText.h"
+#include "windows/LessonsWindowModel.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -17,6 +18,18 @@ void MainWindowModel::mnuNyq_Click() {
 
 void MainWindowModel::mnuPhaseItem_Click() {
     phase_.Show();
+}
+
+LessonsWindowModel& MainWindowModel::Lessons() {
+    // Where the student stands in each lesson is kept beside the opening parameters.
+    if (!lessons_)
+        lessons_ = std::make_shared<LessonsWindowModel>(
+            platform_, *this, paramFile_.Path().parent_path() / "lessons-progress");
+    return *lessons_;
+}
+
+void MainWindowModel::mnuExamplesItem_Click() {
+    Lessons().Show();
 }
 
 void MainWindowModel::PhaseExample() {

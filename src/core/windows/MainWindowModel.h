@@ -44,6 +44,7 @@ inline constexpr const char* kMusicKeyCursor = "Picture5Cursor";
 template <class M>
 struct ControlTable;
 class MainWindowModel;
+class LessonsWindowModel;
 
 // The entry of the "Window" menu that chooses `window` ("mnuWindowHannItem").
 std::string WindowMenuItem(WindowFunction window);
@@ -207,8 +208,6 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // which has no zero complement.
     int WindowedPoints() const;
 
-  private:
-  public:
     // --- spectrum display
     // Builds the displayed values of the chosen quantity from the spectrum and redraws
     // the FFT graph (and the two half-height graphs while they can be chosen).
@@ -423,6 +422,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
+    LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
 
   private:
     void mnuNyq_Click();         // "Nyquist"
@@ -433,6 +433,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void PhaseExample();         // the phase page's "Example"
     void PhaseReset();           // the phase page's "Reset"
     void Label18_Click();        // the slider hint hides itself
+
+    void mnuExamplesItem_Click();  // "Examples": the lessons
     // Marks the fields of every wave at or above the Nyquist frequency and shows the
     // hint under the table (lblAliasing) while the function's frame is shown.
     void ShowAliasing();
@@ -584,6 +586,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel phase_;
     AboutWindowModel about_;
     SplashWindowModel splash_;
+    std::shared_ptr<LessonsWindowModel> lessons_;  // shared: its type is complete only where used
 };
 
 }  // namespace quorbel

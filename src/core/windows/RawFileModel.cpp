@@ -83,21 +83,25 @@ void RawFileModel::mnuOpen_Click() {
     HideHints();
     const std::optional<std::string> name =
         platform_.OpenFileName(kSoundFileFilters, kSoundFileFilter);
-    if (!name) return;
+    if (name) OpenPath(*name);
+}
+
+bool RawFileModel::OpenPath(const std::filesystem::path& name) {
     // The file is read before anything changes: one that cannot be used leaves the
     // plotted file and its selection as they were.
     std::string error;
     std::optional<int> rate;
     std::string damage;
-    const std::optional<RawRead> read = ReadPlotted(*name, &rate, &error, 0, &damage);
+    const std::optional<RawRead> read = ReadPlotted(name, &rate, &error, 0, &damage);
     if (!read) {
         platform_.MessageBox(error);
-        return;
+        return false;
     }
     recording_.reset();
-    ShowPlotted(*read, *name, rate);
+    ShowPlotted(*read, name, rate);
     // What could be decoded is shown, and the damage after it said.
     if (!damage.empty()) platform_.MessageBox(damage);
+    return true;
 }
 
 void RawFileModel::ShowPlotted(const RawRead& read, const std::filesystem::path& path,

@@ -139,6 +139,9 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // Selects every plotted sample, as a drag from the left edge of the graph to its
     // right edge does.
     void SelectWhole();
+    // Opens and plots the file at `path` as "Open" does with the file chosen; false,
+    // the window's message shown, when it cannot be read.
+    bool OpenPath(const std::filesystem::path& path);
     // What is plotted: the name the window gives it (the file's name, "(recording)",
     // or empty while nothing is plotted), the samples of the file or recording and the
     // samples on the graph (a stretch of a file longer than kMaxRawSamples).

@@ -79,6 +79,8 @@ struct ViewState {
     bool minimized = false;  // shown as an icon only
     int raised = 0;          // how often the window was brought to the front
     std::string focus;       // the control that has the input focus
+    // The control a lesson points the student to: the view draws a frame around it.
+    std::string highlight;
     std::map<std::string, ControlState> controls;
     std::vector<std::string> order;  // control names in the order the window lists them
     std::map<std::string, LineObject> lines;

@@ -165,6 +165,9 @@ class TableWindow : public Window {
   public:
     const ViewState& View() const override { return view_; }
 
+    // A lesson points the student to `control` ("" for none); the view frames it.
+    void Highlight(const std::string& control) { view_.highlight = control; }
+
     // The behaviour and binding columns of this window's table, by control name.
     const std::map<std::string, Behaviour<M>>& Behaviours() const { return behaviours_; }
 

@@ -1,6 +1,7 @@
 #include "windows/WindowRegistry.h"
 
 #include "report/Report.h"
+#include "windows/LessonsWindowModel.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -44,6 +45,8 @@ const std::vector<WindowEntry>& WindowRegistry() {
          [](M& main) -> Window& { return main.Splash(); }},
         {"FormSpectrogram", SpectrogramWindowInitialView, IndexOf<SpectrogramWindowTable>,
          [](M& main) -> Window& { return main.RawFile().Spectrogram(); }},
+        {"FormLessons", LessonsWindowInitialView, IndexOf<LessonsWindowTable>,
+         [](M& main) -> Window& { return main.Lessons(); }},
     };
     return windows;
 }

@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "GraphWidget.h"
@@ -24,6 +25,7 @@
 #include "Translations.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
+#include "windows/LabelPicture.h"
 #include "windows/Mnemonics.h"
 
 namespace quorbel {
@@ -292,6 +294,12 @@ void ControlBinder::Attach(Window& window, std::function<void(const std::functio
         } else if (auto* bar = qobject_cast<QAbstractSlider*>(widget)) {
             connect(bar, &QAbstractSlider::valueChanged, this,
                     [this, n](int value) { Fire(n, Event::Change, {.value = value}); });
+        } else if (auto* list = qobject_cast<QListWidget*>(widget);
+                   list && window.Answers(n, Event::Change)) {
+            // A row chosen by the user (a click, the keyboard): Sync blocks the signals.
+            connect(list, &QListWidget::currentRowChanged, this, [this, n](int row) {
+                if (row >= 0) Fire(n, Event::Change, {.value = row});
+            });
         }
     }
     for (const auto& [name, graph] : graphs_) {
@@ -370,6 +378,7 @@ void ControlBinder::Sync() {
     // Names come from the labels' texts as just shown.
     for (const auto& [name, widget] : widgets_) SyncAccessible(name, widget);
     SyncGraphs();
+    SyncHighlight(view.highlight);
     if (view.focus != focus_) {
         focus_ = view.focus;
         if (QWidget* widget = Widget(focus_)) widget->setFocus();
@@ -488,6 +497,8 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
                 button->setShortcut(QKeySequence(key->second));
         }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (control.picture.rfind(kPictureFile, 0) == 0)
+            return ShowPictureFile(label, control.picture.substr(std::strlen(kPictureFile)));
         const QString picture = label->property("picture").toString();
         if (!picture.isEmpty()) {
             if (label->pixmap().size() != label->size())
@@ -519,6 +530,7 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         bar->setRange(control.min, control.max);
         bar->setValue(control.value);
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        const QSignalBlocker block(list);
         SyncRows(list, control.items);
     }
 }

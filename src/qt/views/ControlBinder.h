@@ -15,12 +15,14 @@
 #include "windows/Window.h"
 
 class QAbstractButton;
+class QFrame;
 class QAction;
 class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QWidget;
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -88,6 +90,9 @@ class ControlBinder : public QObject {
     static bool HasCaption(const QWidget* widget);
     QString LabelledName(const std::string& name) const;
     void SyncGraphs();
+    void SyncHighlight(const std::string& control);
+    // A picture file (a lesson's) shown whole in the label, its proportions kept.
+    static void ShowPictureFile(QLabel* label, const std::string& path);
     void Place(QWidget* widget, const ControlState& control);
     void ApplyLook(QWidget* widget, const ControlState& control);
     void SyncBackground(QLineEdit* edit, std::optional<Color> back);
@@ -110,6 +115,7 @@ class ControlBinder : public QObject {
     std::map<std::string, QString> menuCaptions_;  // menus' and entries' captions as shown
     bool captionsChanged_ = false;
     std::map<std::string, QString> keys_;  // the keys given to buttons, kept over captions
+    QFrame* highlight_ = nullptr;          // around the control a lesson points to
 };
 
 }  // namespace quorbel

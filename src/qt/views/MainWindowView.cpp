@@ -24,9 +24,11 @@
 
 #include "ControlBinder.h"
 #include "GraphWidget.h"
+#include "LessonFolders.h"
 #include "WindowView.h"
 #include "audio/SoundServerProbe.h"
 #include "surface/Fonts.h"
+#include "windows/LessonsWindowModel.h"
 #include "windows/WindowRegistry.h"
 
 namespace quorbel {
@@ -78,6 +80,7 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     };
     // The hourglass shows as soon as a handler asks for it, while it still works.
     model_->onMousePointerChange = [this](int pointer) { ApplyPointer(pointer); };
+    model_->Lessons().SetShippedFolders(ShippedLessonFolders());
     controls_->Attach(*model_, [this](const std::function<void()>& call) { RunCall(call); });
     slices_ = new QTimer(this);
     slices_->setInterval(0);
@@ -154,6 +157,12 @@ bool MainWindowView::Load() {
     --running_;
     Sync();
     return loaded;
+}
+
+bool MainWindowView::OpenLesson(const std::filesystem::path& path) {
+    bool opened = false;
+    RunCall([&] { opened = model_->Lessons().OpenLesson(path); });
+    return opened;
 }
 
 GraphWidget* MainWindowView::Graph(const std::string& name) const {

@@ -39,6 +39,9 @@ class MainWindowView : public QMainWindow {
 
     // Copies the model's view state and fields into the widgets.
     void Sync();
+    // Opens the lesson in `path` in the Lessons window (fftquorbel --lesson PATH);
+    // false when it is broken (the window says why).
+    bool OpenLesson(const std::filesystem::path& path);
 
     MainWindowModel& Model() { return *model_; }
     const MainWindowModel& Model() const { return *model_; }

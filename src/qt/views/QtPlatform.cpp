@@ -1,8 +1,10 @@
 #include "QtPlatform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPrintDialog>
@@ -137,6 +139,13 @@ std::optional<std::string> QtPlatform::SaveFileName(const std::string& english) 
     const QStringList names = dialog.selectedFiles();
     if (names.isEmpty() || names.first().isEmpty()) return std::nullopt;
     return QFile::encodeName(names.first()).toStdString();
+}
+
+bool QtPlatform::CopyText(const std::string& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return false;
+    clipboard->setText(QString::fromStdString(text));
+    return true;
 }
 
 bool QtPlatform::StartProgram(const std::string& program) {

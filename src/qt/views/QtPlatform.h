@@ -41,6 +41,7 @@ class QtPlatform : public Platform {
     std::unique_ptr<PrintJob> StartPrinting() override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
     bool StartProgram(const std::string& program) override;
+    bool CopyText(const std::string& text) override;
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
     // The desktop's default sound output, through Qt Multimedia (QtSoundOutput.h).
