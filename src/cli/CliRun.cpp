@@ -17,6 +17,7 @@
 #include "CliControls.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
+#include "CliNmr.h"
 #include "CliSpectrogram.h"
 #include "DescriptorOutput.h"
 #include "RemoveOnSignal.h"
@@ -379,6 +380,9 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     // The control index needs no window and no parameters.
     if (!arguments.empty() && arguments[0] == "controls")
         return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
+    // NMR data is read by the NMR processing alone, not through the main window.
+    if (!arguments.empty() && arguments[0] == "nmr")
+        return RunNmr({arguments.begin() + 1, arguments.end()}, out, err);
     const ParseResult parsed = ParseCliOptions(arguments);
     if (std::holds_alternative<HelpRequest>(parsed)) {
         out << Translate("CommandLine", HelpText());
