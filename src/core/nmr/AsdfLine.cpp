@@ -118,7 +118,7 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
             *error = Damaged("a data line holds a character that is not a number (damaged)");
             return false;
         }
-        if (token->kind == Kind::dif || token->kind == Kind::dup) {
+        if (token->kind == Kind::dif) {
             if (values_.empty() && !checkPending_) {
                 *error = Damaged("a data line starts with a difference (damaged)");
                 return false;
