@@ -44,6 +44,8 @@ const std::vector<WindowEntry>& WindowRegistry() {
          [](M& main) -> Window& { return main.Splash(); }},
         {"FormSpectrogram", SpectrogramWindowInitialView, IndexOf<SpectrogramWindowTable>,
          [](M& main) -> Window& { return main.RawFile().Spectrogram(); }},
+        {"FormNmr", NmrWindowInitialView, IndexOf<NmrWindowTable>,
+         [](M& main) -> Window& { return main.Nmr(); }},
     };
     return windows;
 }
