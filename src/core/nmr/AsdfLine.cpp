@@ -60,17 +60,14 @@ std::optional<double> Plain(std::string_view line, std::size_t& i) {
     return ParseNumber(line.substr(start, i - start));
 }
 
-std::string Damaged(const char* why) {
-    return Translate("Messages", why);
-}
-
 }  // namespace
 
 bool AsdfTable::Add(double value, std::string* error) {
     if (checkPending_) {
         checkPending_ = false;
         if (values_.empty() || std::abs(value - values_.back()) > 1e-9 * (1 + std::abs(value))) {
-            *error = Damaged("a line's check value does not repeat the last value (damaged)");
+            *error = Translate("Messages",
+                               "a line's check value does not repeat the last value (damaged)");
             return false;
         }
         return true;
@@ -87,14 +84,15 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
     if (i == line.size()) return true;  // a blank line
     const std::optional<double> x = Plain(line, i);
     if (!x) {
-        *error = Damaged("a data line does not start with its abscissa (damaged)");
+        *error = Translate("Messages", "a data line does not start with its abscissa (damaged)");
         return false;
     }
     // The abscissa is that of the line's first ordinate, the check value included.
     checkPending_ = endedInDif_;
     const double index = static_cast<double>(values_.size()) - (checkPending_ ? 1 : 0);
     if (step_ != 0 && std::abs(*x - (first_ + index * step_)) > 0.5 * std::abs(step_)) {
-        *error = Damaged("a data line's abscissa does not follow the previous line (damaged)");
+        *error = Translate("Messages",
+                           "a data line's abscissa does not follow the previous line (damaged)");
         return false;
     }
     Kind previous = Kind::sqz;
@@ -115,18 +113,19 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
             token->value = Continue(line, i, token->value);
         }
         if (!token || !std::isfinite(token->value)) {
-            *error = Damaged("a data line holds a character that is not a number (damaged)");
+            *error = Translate("Messages",
+                               "a data line holds a character that is not a number (damaged)");
             return false;
         }
         if (token->kind == Kind::dif) {
             if (values_.empty() && !checkPending_) {
-                *error = Damaged("a data line starts with a difference (damaged)");
+                *error = Translate("Messages", "a data line starts with a difference (damaged)");
                 return false;
             }
         }
         if (token->kind == Kind::dup) {
             if (!any || token->value < 1 || token->value > 1e7) {
-                *error = Damaged("a repeat count stands where it cannot (damaged)");
+                *error = Translate("Messages", "a repeat count stands where it cannot (damaged)");
                 return false;
             }
             for (int r = 1; r < static_cast<int>(token->value); ++r) {
@@ -138,7 +137,7 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
         }
         if (token->kind == Kind::dif) {
             if (checkPending_) {
-                *error = Damaged("a line's check value is missing (damaged)");
+                *error = Translate("Messages", "a line's check value is missing (damaged)");
                 return false;
             }
             lastDifference = token->value;
@@ -149,7 +148,7 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
         previous = token->kind;
         any = true;
         if (values_.size() > (std::size_t{1} << 26)) {
-            *error = Damaged("the table holds too many points");
+            *error = Translate("Messages", "the table holds too many points");
             return false;
         }
     }

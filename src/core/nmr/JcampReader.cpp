@@ -12,10 +12,6 @@ namespace quorbel::nmr {
 
 namespace {
 
-std::string Message(const char* text) {
-    return Translate("Messages", text);
-}
-
 // The comma-separated columns of an NTUPLES label ("VAR_DIM= 8192, 8192, 8192").
 std::vector<std::string> Columns(const Labels& labels, const std::string& key) {
     std::vector<std::string> columns;
@@ -68,7 +64,8 @@ std::optional<OpenPage> StartPage(const Labels& labels, const std::string& symbo
     const std::optional<double> dim = ColumnNumber(labels, "VAR_DIM", column);
     if (column == symbols.size() || xColumn == symbols.size() || !dim || !(*dim >= 1) ||
         *dim > (1 << 26)) {
-        *error = Message("a page names an ordinate the NTUPLES block does not describe");
+        *error =
+            Translate("Messages", "a page names an ordinate the NTUPLES block does not describe");
         return std::nullopt;
     }
     const double xFactor = ColumnNumber(labels, "FACTOR", xColumn).value_or(1.0);
@@ -94,7 +91,8 @@ bool FinishPage(std::optional<OpenPage>& open, JcampData& data, std::string* err
     if (!open) return true;
     const std::vector<double>& raw = open->table.Values();
     if (raw.size() != open->expected) {
-        *error = Message("a page holds fewer or more points than VAR_DIM says (damaged?)");
+        *error =
+            Translate("Messages", "a page holds fewer or more points than VAR_DIM says (damaged?)");
         return false;
     }
     open->page.values.reserve(raw.size());
@@ -111,7 +109,7 @@ JcampRead ParseJcamp(std::string_view text) {
     data.labels = ReadLabels(text);
     if (data.labels.find("JCAMPDX") == data.labels.end() &&
         data.labels.find("TITLE") == data.labels.end())
-        return {std::nullopt, Message("it is not a JCAMP-DX file")};
+        return {std::nullopt, Translate("Messages", "it is not a JCAMP-DX file")};
     std::optional<OpenPage> open;
     std::string error;
     std::size_t start = 0;
@@ -130,7 +128,8 @@ JcampRead ParseJcamp(std::string_view text) {
         if (equals == std::string_view::npos || LabelKey(line.substr(2, equals - 2)) != "DATATABLE")
             continue;
         const std::optional<std::string> symbol = TableSymbol(line.substr(equals + 1));
-        if (!symbol) return {std::nullopt, Message("a data table's form is not supported")};
+        if (!symbol)
+            return {std::nullopt, Translate("Messages", "a data table's form is not supported")};
         open = StartPage(data.labels, *symbol, &error);
         if (!open) return {std::nullopt, error};
     }
@@ -142,8 +141,8 @@ FidRead JcampFid(const JcampData& data) {
     const auto type = data.labels.find("DATATYPE");
     const std::string dataType = type == data.labels.end() ? "" : LabelKey(type->second);
     if (dataType == "NMRSPECTRUM")
-        return {std::nullopt, Message("it holds a processed spectrum, not an FID")};
-    if (dataType != "NMRFID") return {std::nullopt, Message("it is not an NMR FID")};
+        return {std::nullopt, Translate("Messages", "it holds a processed spectrum, not an FID")};
+    if (dataType != "NMRFID") return {std::nullopt, Translate("Messages", "it is not an NMR FID")};
     const JcampPage* real = nullptr;
     const JcampPage* imaginary = nullptr;
     for (const JcampPage& page : data.pages) {
@@ -153,7 +152,8 @@ FidRead JcampFid(const JcampData& data) {
         if (!isImaginary && !real) real = &page;
     }
     if (!real || !imaginary || real->values.size() != imaginary->values.size())
-        return {std::nullopt, Message("it lacks a real and an imaginary page of equal length")};
+        return {std::nullopt,
+                Translate("Messages", "it lacks a real and an imaginary page of equal length")};
     Fid fid;
     fid.points.resize(real->values.size());
     for (std::size_t k = 0; k < fid.points.size(); ++k)

@@ -11,10 +11,6 @@ namespace quorbel::nmr {
 
 namespace {
 
-std::string Message(const char* text, const std::vector<std::string>& args = {}) {
-    return FillIn(Translate("Messages", text), args);
-}
-
 bool Positive(const std::optional<double>& value) {
     return value && std::isfinite(*value) && *value > 0;
 }
@@ -76,18 +72,21 @@ std::optional<std::string> ReadParameters(const Labels& acquisition, const Label
                                           int complexPoints, Fid& fid) {
     const std::optional<double> aqMod = LabelNumber(acquisition, "$AQ_MOD");
     if (aqMod && *aqMod != 1 && *aqMod != 3)
-        return Message("Quadrature mode AQ_mod %1 is not supported (only 1 and 3).",
-                       {NumberText(*aqMod)});
+        return FillIn(
+            Translate("Messages", "Quadrature mode AQ_mod %1 is not supported (only 1 and 3)."),
+            {NumberText(*aqMod)});
     const std::optional<double> sweep = LabelNumber(acquisition, "$SW_H");
-    if (!Positive(sweep)) return Message("The spectral width SW_h is missing.");
+    if (!Positive(sweep)) return Translate("Messages", "The spectral width SW_h is missing.");
     fid.sweepHz = *sweep;
     const std::optional<double> delay = GroupDelayOf(acquisition);
-    if (!delay) return Message("The digital filter's delay is unknown (no GRPDLY, DSPFVS, DECIM).");
+    if (!delay)
+        return Translate("Messages",
+                         "The digital filter's delay is unknown (no GRPDLY, DSPFVS, DECIM).");
     fid.groupDelay = *delay;
     ReadProcessing(acquisition, processing, complexPoints, fid.sweepHz, fid.stored);
     if (!(fid.stored.sf > 0) || !std::isfinite(fid.stored.sf) ||
         !std::isfinite(fid.stored.offsetPpm))
-        return Message("The spectrometer frequency (SF or BF1) is missing.");
+        return Translate("Messages", "The spectrometer frequency (SF or BF1) is missing.");
     fid.labels = acquisition;
     if (processing != nullptr && processing != &acquisition)
         fid.labels.insert(processing->begin(), processing->end());

@@ -20,8 +20,8 @@ constexpr const char* kPictureFilter =
     QT_TRANSLATE_NOOP("Filters", "PNG images|*.png|SVG drawings|*.svg|PDF documents|*.pdf");
 // A drag shorter than this (twips) is a click.
 constexpr double kDragTwips = 60;
-// A click finds the highest point within this many pixels.
-constexpr double kSnapTwips = 120;
+// A click finds the highest point within this many twips (three pixels).
+constexpr double kSnapTwips = 45;
 
 std::string Rounded(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
