@@ -453,11 +453,12 @@ escribe.
               luego, por trama, su tiempo central (s) y el nivel en dB de los
               puntos 0 .. trama/2
   nmr DATOS csv|peaks|SALIDA.png|SALIDA.svg|SALIDA.pdf
-              un espectro de RMN a partir del FID en DATOS (carpeta de un experimento
-              o archivo JCAMP-DX) con sus parámetros guardados: csv da ppm, real,
-              imaginaria por punto, ppm más alto primero; peaks da ppm, Hz, altura;
-              --lb HZ, --gb FRACCIÓN (gaussiana, con --lb negativo), --si N,
-              --phc0 GRADOS, --phc1 GRADOS, --auto-phase, --worksheet los cambian
+              un espectro de RMN a partir del FID en DATOS (carpeta de un
+              experimento o archivo JCAMP-DX) con sus parámetros guardados:
+              csv da ppm, real, imaginaria por punto, ppm más alto primero;
+              peaks da ppm, Hz, altura; --lb HZ, --gb FRACCIÓN (gaussiana, con
+              --lb negativo), --si N, --phc0 GRADOS, --phc1 GRADOS,
+              --auto-phase, --worksheet los cambian
   wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
               archivo WAV mono de 16 bits (tras todas las opciones): una onda
               calculada sintetizada a 44100 Hz durante --seconds, o las

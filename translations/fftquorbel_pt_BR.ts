@@ -448,11 +448,12 @@ Comandos:
               depois, por quadro, seu tempo central (s) e o nível em dB dos
               pontos 0 .. quadro/2
   nmr DADOS csv|peaks|SAIDA.png|SAIDA.svg|SAIDA.pdf
-              um espectro de RMN a partir do FID em DADOS (pasta de um experimento
-              ou arquivo JCAMP-DX) com seus parâmetros guardados: csv dá ppm, real,
-              imaginária por ponto, ppm mais alto primeiro; peaks dá ppm, Hz, altura;
-              --lb HZ, --gb FRAÇÃO (gaussiana, com --lb negativo), --si N,
-              --phc0 GRAUS, --phc1 GRAUS, --auto-phase, --worksheet os alteram
+              um espectro de RMN a partir do FID em DADOS (pasta de um
+              experimento ou arquivo JCAMP-DX) com seus parâmetros guardados:
+              csv dá ppm, real, imaginária por ponto, ppm mais alto primeiro;
+              peaks dá ppm, Hz, altura; --lb HZ, --gb FRAÇÃO (gaussiana, com
+              --lb negativo), --si N, --phc0 GRAUS, --phc1 GRAUS, --auto-phase,
+              --worksheet os alteram
   wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
               WAV mono de 16 bits (após todas as opções): uma onda calculada
               sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
