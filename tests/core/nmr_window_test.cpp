@@ -39,6 +39,8 @@ TEST_F(NmrWindow, OpensAnExperimentWithItsStoredParameters) {
     EXPECT_EQ(*window.BoundText("Text4"), "-107.786");
     EXPECT_TRUE(window.View()["Option2"].checked);
     EXPECT_FALSE(window.Peaks().empty());
+    EXPECT_EQ(window.View()["Label4"].caption.rfind("aspirin-1h/1: 8192 complex points", 0), 0u)
+        << window.View()["Label4"].caption;
     EXPECT_NE(window.View()["Label4"].caption.find("near zero"), std::string::npos);
 }
 

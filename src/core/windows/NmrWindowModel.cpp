@@ -66,10 +66,16 @@ bool NmrWindowModel::Open(const std::string& path) {
         platform_.MessageBox(read.error);
         return false;
     }
-    const std::filesystem::path p(path);
-    const std::string name = p.filename() == "fid" || p.filename() == "acqus"
-                                 ? p.parent_path().filename().string()
-                                 : p.filename().string();
+    // An experiment is named by its folder and the sample's folder above it
+    // ("strychnine-1h/10"), a JCAMP-DX file by its name.
+    std::filesystem::path folder(path);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) folder = folder.parent_path();
+    const std::string name = std::filesystem::is_directory(path, ec) ||
+                                     folder / "fid" == std::filesystem::path(path) ||
+                                     folder / "acqus" == std::filesystem::path(path)
+                                 ? (folder.parent_path().filename() / folder.filename()).string()
+                                 : std::filesystem::path(path).filename().string();
     ShowFid(std::move(*read.fid), name);
     return true;
 }
