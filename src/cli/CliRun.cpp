@@ -15,9 +15,9 @@
 #include <sstream>
 
 #include "CliControls.h"
+#include "CliNmr.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
-#include "CliNmr.h"
 #include "CliSpectrogram.h"
 #include "DescriptorOutput.h"
 #include "RemoveOnSignal.h"
