@@ -72,6 +72,10 @@ bool AsdfTable::Add(double value, std::string* error) {
         }
         return true;
     }
+    if (values_.size() >= (std::size_t{1} << 26)) {
+        *error = Translate("Messages", "the table holds too many points");
+        return false;
+    }
     values_.push_back(value);
     return true;
 }
@@ -147,10 +151,6 @@ bool AsdfTable::AddLine(std::string_view line, std::string* error) {
         }
         previous = token->kind;
         any = true;
-        if (values_.size() > (std::size_t{1} << 26)) {
-            *error = Translate("Messages", "the table holds too many points");
-            return false;
-        }
     }
     endedInDif_ = any && previous == Kind::dif;
     return true;

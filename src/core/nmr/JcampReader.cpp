@@ -96,7 +96,16 @@ bool FinishPage(std::optional<OpenPage>& open, JcampData& data, std::string* err
         return false;
     }
     open->page.values.reserve(raw.size());
-    for (const double v : raw) open->page.values.push_back(v * open->factor);
+    for (const double v : raw) {
+        // Values beyond any detector's would overflow the transform.
+        if (!(std::abs(v * open->factor) < 1e100)) {
+            *error = Translate("Messages",
+                               "a data line holds a character that is not a number "
+                               "(damaged)");
+            return false;
+        }
+        open->page.values.push_back(v * open->factor);
+    }
     data.pages.push_back(std::move(open->page));
     open.reset();
     return true;

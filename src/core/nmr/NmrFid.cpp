@@ -30,7 +30,9 @@ int PowerOfTwoAtLeast(double points) {
 // analogue filter (DIGMOD 0), the published table for the older digital filters.
 std::optional<double> GroupDelayOf(const Labels& labels) {
     const std::optional<double> stored = LabelNumber(labels, "$GRPDLY");
-    if (stored && std::isfinite(*stored) && *stored >= 0) return *stored;
+    // A delay beyond any filter's (a few thousand points at most) is damage, not a delay.
+    if (stored && std::isfinite(*stored) && *stored >= 0)
+        return *stored < 1e5 ? std::optional<double>(*stored) : std::nullopt;
     const std::optional<double> digmod = LabelNumber(labels, "$DIGMOD");
     if (!digmod || *digmod == 0) return 0.0;
     const std::optional<double> dspfvs = LabelNumber(labels, "$DSPFVS");
@@ -76,7 +78,9 @@ std::optional<std::string> ReadParameters(const Labels& acquisition, const Label
             Translate("Messages", "Quadrature mode AQ_mod %1 is not supported (only 1 and 3)."),
             {NumberText(*aqMod)});
     const std::optional<double> sweep = LabelNumber(acquisition, "$SW_H");
-    if (!Positive(sweep)) return Translate("Messages", "The spectral width SW_h is missing.");
+    // Widths and frequencies far outside any spectrometer's would only overflow the axis.
+    if (!Positive(sweep) || *sweep < 1e-3 || *sweep > 1e9)
+        return Translate("Messages", "The spectral width SW_h is missing.");
     fid.sweepHz = *sweep;
     const std::optional<double> delay = GroupDelayOf(acquisition);
     if (!delay)
@@ -84,8 +88,7 @@ std::optional<std::string> ReadParameters(const Labels& acquisition, const Label
                          "The digital filter's delay is unknown (no GRPDLY, DSPFVS, DECIM).");
     fid.groupDelay = *delay;
     ReadProcessing(acquisition, processing, complexPoints, fid.sweepHz, fid.stored);
-    if (!(fid.stored.sf > 0) || !std::isfinite(fid.stored.sf) ||
-        !std::isfinite(fid.stored.offsetPpm))
+    if (!(fid.stored.sf > 1e-3) || !(fid.stored.sf < 1e5) || !std::isfinite(fid.stored.offsetPpm))
         return Translate("Messages", "The spectrometer frequency (SF or BF1) is missing.");
     fid.labels = acquisition;
     if (processing != nullptr && processing != &acquisition)

@@ -105,8 +105,10 @@ void DrawSpectrum(Surface& surface, const Spectrum& spectrum, const SpectrumView
     if (spectrum.Size() == 0 || view.leftPpm == view.rightPpm) return;
     // Only the points within the view (one more on each side, so the trace reaches the
     // edges).
-    const double p1 = spectrum.PointAt(view.leftPpm);
-    const double p2 = spectrum.PointAt(view.rightPpm);
+    // Clamped before any conversion to int: a view far off the spectrum stays drawable.
+    const double edge = spectrum.Size();
+    const double p1 = std::clamp(spectrum.PointAt(view.leftPpm), -1.0, edge);
+    const double p2 = std::clamp(spectrum.PointAt(view.rightPpm), -1.0, edge);
     const int first =
         std::clamp(static_cast<int>(std::floor(std::min(p1, p2))) - 1, 0, spectrum.Size() - 1);
     const int last =
