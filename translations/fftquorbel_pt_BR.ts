@@ -168,7 +168,7 @@ the output cannot be written (a full disk, a closed output); 2 for a usage error
 or an opening-parameters file that cannot be used (one line on standard error,
 no list).
 </source>
-        <translation>Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
 
 Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
 listas de dados, uma linha da lista por linha de saída. A janela é operada
@@ -534,6 +534,314 @@ erro, nenhuma lista).
         <source>the lesson is broken</source>
         <translation>a lição está com defeito</translation>
     </message>
+    <message>
+        <source>%1 needs a number</source>
+        <translation>%1 precisa de um número</translation>
+    </message>
+    <message>
+        <source>nmr does not take %1</source>
+        <translation>nmr não aceita %1</translation>
+    </message>
+    <message>
+        <source>nmr takes one data path and one output</source>
+        <translation>nmr aceita um caminho de dados e uma saída</translation>
+    </message>
+    <message>
+        <source>nmr needs the data (folder or JCAMP-DX file) and csv, peaks or a picture file (.png, .svg, .pdf)</source>
+        <translation>nmr precisa dos dados (pasta ou arquivo JCAMP-DX) e de csv, peaks ou um arquivo de imagem (.png, .svg, .pdf)</translation>
+    </message>
+    <message>
+        <source>--si needs a power of two from 16 to 4194304</source>
+        <translation>--si precisa de uma potência de dois de 16 a 4194304</translation>
+    </message>
+    <message>
+        <source>nmr writes csv, peaks or a .png, .svg or .pdf file</source>
+        <translation>nmr escreve csv, peaks ou um arquivo .png, .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
+
+Computes what the FFT Quorbel main window computes and prints one of its data
+lists, one list line per output line. The window is operated exactly as a user
+would, starting from the built-in default opening parameters or from a copy of
+the --params file; the program&apos;s own opening-parameters file is never read or
+written.
+
+Commands:
+  samples     sampleList: N, the N samples of f(t), the largest absolute sample
+  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
+              complex method: an empty header line, then Re/Im pairs)
+  graph       graphValueList: the values of the FFT graph
+  displayed   displayedValueList: the values as drawn on the FFT graph
+  report      the report (menu &quot;Report&quot;) as plain text: each item at its
+              character column, Greek letters as Unicode
+  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
+              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
+              music.png (the musical canvas) in place of fft.png, or with --show
+              both fft-imaginary.png and fft-real.png; prints the paths written,
+              one per line.
+              With --svg also ft.svg and the SVG drawing of the graph shown:
+              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
+              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.
+              With --worksheet every picture is made &quot;for a worksheet&quot; (menu
+              &quot;Export&quot;): axes with quantities, units and round numbers, a
+              title and the marks over the graph; not with --show both
+  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
+              empty line, Maximum error= and Maximum relative error= (%), then
+              the table rows: original value, recovered value from column 27
+  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
+              the report) written to FILE as PDF
+  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
+              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
+  csv samples|spectrum
+              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
+              line, then index, time (s) or frequency (Hz), real, imaginary and
+              modulus per point; samples have imaginary part 0
+  spectrogram FILE OUT.png
+              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
+              the raw file window, then &quot;Export PNG&quot;): time across, frequency
+              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
+              each the mean of the frames it covers; with --worksheet the
+              picture for a worksheet (axes, title, colour legend in dB)
+  csv spectrogram FILE
+              the spectrogram&apos;s frames as CSV: a header line, then per frame its
+              centre time (s), then the level in dB of bins 0 .. frame/2
+  nmr DATA csv|peaks|OUT.png|OUT.svg|OUT.pdf
+              an NMR spectrum from the FID in DATA (an experiment folder or a
+              JCAMP-DX file) with its stored parameters: csv gives ppm, real,
+              imaginary per point, highest ppm first; peaks gives ppm, Hz, height;
+              --lb HZ, --gb FRACTION (Gaussian, with a negative --lb), --si N,
+              --phc0 DEG, --phc1 DEG, --auto-phase, --worksheet change them
+  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
+              mono WAV file (after every option): a calculated wave synthesised
+              at 44100 Hz for --seconds, or the transferred samples of --raw at
+              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
+              scale
+  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
+              ends once it has been played. Without a sound server or output
+              device: a message on standard error and exit status 1
+  controls [WINDOW]
+              the index of the windows&apos; controls, read from their tables: one
+              line per control with its kind, caption, the events it answers
+              and their handlers (every window, or the one named, e.g. Form1);
+              takes no option
+
+Options, applied in this order:
+  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
+                    in &quot;.raw&quot;, else a sound file recognised by its content:
+                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
+                    window, type --fs, drag from the first to the last sample
+                    of --select and press &quot;Transfer&quot;
+  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
+                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
+                    file)
+  --channels C      a sound file of several channels gives its first channel
+                    (C = first, the default) or the mean of the channels (mean)
+  --listen S        analyse a sound of the default input: record S seconds
+                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
+                    --select (by default the whole recording) and press
+                    &quot;Transfer&quot;; no input: a message and exit status 1
+  --select F,L      the samples dragged over: L - F selected points, of which
+                    a power of two from 1024 to 16384 is transferred
+  --params FILE     start from the opening parameters in FILE (32 values: N,
+                    cycles, then a, b and phase of ten wave rows). FILE is only
+                    read: the window works on a copy of it.
+  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
+                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
+                    wave&apos;s option button); the default is the multiple waves
+  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
+  --cycles X        the field &quot;Number of cycles (per second)&quot;
+  --phase X         the phase of a simple wave, in radians
+                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
+  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
+                    (&quot;Imaginary parts set to zero&quot;)
+  --window W        the window function (menu &quot;Window&quot;) that weighs the data
+                    window before the transform: rect (&quot;Rectangular&quot;, the
+                    default), hann, hamming, blackman or flattop (&quot;Flat top&quot;);
+                    samples still prints f(t) unweighted
+  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
+  --show Q          what the FFT graph shows: rho (the default), imag, real,
+                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
+  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
+  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
+                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
+  --scroll S        move the scroll bar of the expanded graph to S (the first
+                    bin shown; needs --expand)
+  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
+                    semitone (-10 to 10; needs --log)
+  --svg             render: also the SVG drawings
+  --pdf             render: also the PDF pictures
+  --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
+  --percent         render --worksheet: spectra in percent of the largest
+  --frame N         spectrogram: points per frame, a power of two from 256 to
+                    16384 (default 2048), Hann-weighted
+  --hop N           spectrogram: points from one frame to the next, 1 to the
+                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
+                    file&apos;s rate, 22050 by default) and --channels
+  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
+                    to 60 seconds (2 when not given)
+  -h, --help        print this help and stop
+  --                what follows is no option: a file whose name starts with -
+
+An option may also be written --name=value.
+
+Exit status: 0 when the window showed no message; 1 when it did (each message is
+printed on standard error, after the list), when a control asked for cannot be
+used in the state reached (a disabled menu entry, a hidden scroll bar), or when
+the output cannot be written (a full disk, a closed output); 2 for a usage error
+or an opening-parameters file that cannot be used (one line on standard error,
+no list).
+</source>
+        <translation>Uso: fftquorbel-cli [OPÇÃO]... COMANDO
+
+Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
+listas de dados, uma linha da lista por linha de saída. A janela é operada
+exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
+embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
+iniciais do próprio programa nunca é lido nem gravado.
+
+Comandos:
+  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
+  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
+              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
+              pares Re/Im)
+  graph       graphValueList: os valores do gráfico da FFT
+  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
+  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
+              sua coluna de caracteres, letras gregas em Unicode
+  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
+              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
+              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
+              ou com --show both fft-imaginary.png e fft-real.png; imprime os
+              caminhos gravados, um por linha.
+              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
+              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
+              Com --pdf também as imagens PDF ft.pdf, e fft.pdf ou music.pdf.
+              Com --worksheet toda imagem é feita &quot;para uma folha de
+              exercícios&quot; (menu &quot;Exportar&quot;): eixos com grandezas, unidades e
+              números redondos, um título e as marcas sobre o gráfico; não
+              com --show both
+  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
+              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
+              linhas da tabela: valor original, valor recuperado a partir da
+              coluna 27
+  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
+              escala e o relatório) gravada em FILE como PDF
+  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
+              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
+  csv samples|spectrum
+              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
+              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
+              real, imaginária e módulo por ponto; as amostras têm parte
+              imaginária 0
+  spectrogram FILE OUT.png
+              o espectrograma de todo o arquivo de som FILE (menu
+              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
+              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
+              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
+              dos quadros que cobre; com --worksheet a imagem para uma folha
+              de exercícios (eixos, título, legenda de cores em dB)
+  csv spectrogram FILE
+              os quadros do espectrograma como CSV: uma linha de cabeçalho,
+              depois, por quadro, seu tempo central (s) e o nível em dB dos
+              pontos 0 .. quadro/2
+  nmr DADOS csv|peaks|SAIDA.png|SAIDA.svg|SAIDA.pdf
+              um espectro de RMN a partir do FID em DADOS (pasta de um
+              experimento ou arquivo JCAMP-DX) com seus parâmetros guardados:
+              csv dá ppm, real, imaginária por ponto, ppm mais alto primeiro;
+              peaks dá ppm, Hz, altura; --lb HZ, --gb FRAÇÃO (gaussiana, com
+              --lb negativo), --si N, --phc0 GRAUS, --phc1 GRAUS, --auto-phase,
+              --worksheet os alteram
+  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
+              WAV mono de 16 bits (após todas as opções): uma onda calculada
+              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
+              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
+              pico em 0.8 do fundo de escala
+  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
+              quando acaba de tocar. Sem servidor de som ou dispositivo de
+              saída: uma mensagem na saída de erro e código de saída 1
+  controls [WINDOW]
+              o índice dos controles das janelas, lido das suas tabelas: uma
+              linha por controle com seu tipo, legenda, os eventos a que
+              responde e seus tratadores (todas as janelas, ou a indicada,
+              p. ex. Form1); não aceita opções
+
+Opções, aplicadas nesta ordem:
+  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
+                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
+                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
+                    arquivos brutos, digitar --fs, arrastar da primeira à
+                    última amostra de --select e pressionar &quot;Transferir&quot;
+  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
+                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
+                    próprio arquivo para um arquivo de som)
+  --channels C      um arquivo de som com vários canais fornece o primeiro
+                    canal (C = first, o padrão) ou a média dos canais (mean)
+  --listen S        analisar um som da entrada padrão: gravar S segundos (0.1
+                    a 10) na janela de arquivos brutos (&quot;Gravar&quot;), arrastar
+                    sobre --select (por padrão a gravação inteira) e pressionar
+                    &quot;Transferir&quot;; sem entrada: uma mensagem e código de saída 1
+  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
+                    quais uma potência de dois de 1024 a 16384 é transferida
+  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
+                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
+                    é lido: a janela trabalha numa cópia dele.
+  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
+                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
+                    botão de opção da onda); o padrão são as ondas múltiplas
+  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
+  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
+  --phase X         a fase de uma onda simples, em radianos
+                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
+  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
+                    (&quot;Partes imaginárias iguais a zero&quot;)
+  --window W        a função janela (menu &quot;Janela&quot;) que pondera a janela de
+                    dados antes da transformada: rect (&quot;Retangular&quot;, o
+                    padrão), hann, hamming, blackman ou flattop (&quot;Flat top&quot;);
+                    samples continua imprimindo f(t) sem ponderação
+  --negative        &quot;Mostrar também frequências negativas&quot; (requer
+                    --method complex)
+  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
+                    realg (real com máximo global) ou both (&quot;Ambos,
+                    separadamente&quot;)
+  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
+  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
+                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
+                    do gráfico)
+  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
+                    primeiro ponto mostrado; requer --expand)
+  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
+                    piano
+  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
+                    décimos de semitom (-10 a 10; requer --log)
+  --svg             render: também os desenhos SVG
+  --pdf             render: também as imagens PDF
+  --worksheet       render, spectrogram: as imagens &quot;para uma folha de
+                    exercícios&quot;
+  --percent         render --worksheet: espectros em porcentagem do maior
+  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
+                    a 16384 (padrão 2048), com janela de Hann
+  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
+                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
+                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
+  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
+                    a 60 segundos (2 quando omitida)
+  -h, --help        imprimir esta ajuda e parar
+  --                o que segue não é uma opção: um arquivo cujo nome começa
+                    com -
+
+Uma opção também pode ser escrita --nome=valor.
+
+Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
+mostrou (cada mensagem é impressa na saída de erro, depois da lista), quando
+um controle pedido não pode ser usado no estado alcançado (um item de menu
+desativado, uma barra de rolagem oculta), ou quando a saída não pode ser
+escrita (um disco cheio, uma saída fechada); 2 para um erro de uso ou um
+arquivo de parâmetros iniciais que não pode ser usado (uma linha na saída de
+erro, nenhuma lista).
+</translation>
+    </message>
 </context>
 <context>
     <name>Filters</name>
@@ -568,6 +876,14 @@ erro, nenhuma lista).
     <message>
         <source>PDF documents|*.pdf</source>
         <translation>Documentos PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>NMR data (fid, acqus, JCAMP-DX)|fid;acqus;*.dx;*.jdx;*.jcamp|All files|*</source>
+        <translation>Dados de RMN (fid, acqus, JCAMP-DX)|fid;acqus;*.dx;*.jdx;*.jcamp|Todos os arquivos|*</translation>
+    </message>
+    <message>
+        <source>PNG images|*.png|SVG drawings|*.svg|PDF documents|*.pdf</source>
+        <translation>Imagens PNG|*.png|Desenhos SVG|*.svg|Documentos PDF|*.pdf</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1536,18 @@ erro, nenhuma lista).
         <source>The imaginary parts (i) of the transform, one bar per frequency.</source>
         <translation>As partes imaginárias (i) da transformada, uma barra por frequência.</translation>
     </message>
+    <message>
+        <source>A spectrum from a free induction decay, read or simulated</source>
+        <translation>Um espectro a partir de um decaimento de indução livre, lido ou simulado</translation>
+    </message>
+    <message>
+        <source>NMR</source>
+        <translation>RMN</translation>
+    </message>
+    <message>
+        <source>NMR spectrum...</source>
+        <translation>Espectro de RMN...</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1693,6 +2021,325 @@ erro, nenhuma lista).
     <message>
         <source>Still to set:</source>
         <translation>Ainda falta ajustar:</translation>
+    </message>
+</context>
+<context>
+    <name>FormNmr</name>
+    <message>
+        <source>Open an experiment or press &quot;Simulate&quot; for a FID made from lines.</source>
+        <translation>Abra um experimento ou pressione &quot;Simular&quot; para um FID feito de linhas.</translation>
+    </message>
+    <message>
+        <source>simulated: ethanol in CDCl₃ at 400 MHz, with noise</source>
+        <translation>simulado: etanol em CDCl₃ a 400 MHz, com ruído</translation>
+    </message>
+    <message>
+        <source>Pivot: %1 ppm</source>
+        <translation>Pivô: %1 ppm</translation>
+    </message>
+    <message>
+        <source>%1: %2 complex points at %3 Hz (SW), SF %4 MHz, SI %5.</source>
+        <translation>%1: %2 pontos complexos a %3 Hz (SW), SF %4 MHz, SI %5.</translation>
+    </message>
+    <message>
+        <source>The first %1 points are near zero: the digital filter delays the signal, removed as a linear phase.</source>
+        <translation>Os primeiros %1 pontos são quase zero: o filtro digital atrasa o sinal, o que se remove como uma fase linear.</translation>
+    </message>
+    <message>
+        <source>δ %1 ppm, %2 Hz, intensity %3</source>
+        <translation>δ %1 ppm, %2 Hz, intensidade %3</translation>
+    </message>
+    <message>
+        <source>Cursors %1 and %2 ppm: Δδ %3 ppm, Δν %4 Hz</source>
+        <translation>Cursores %1 e %2 ppm: Δδ %3 ppm, Δν %4 Hz</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ppm: width at half height %2 Hz</source>
+        <translation>Pico em %1 ppm: largura à meia altura %2 Hz</translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation>S/R %1</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 ppm; %3 peaks; strongest at %4</source>
+        <translation>De %1 a %2 ppm; %3 picos; o mais forte em %4</translation>
+    </message>
+    <message>
+        <source>FID</source>
+        <translation>FID</translation>
+    </message>
+    <message>
+        <source>A FID made from lines (ethanol) with noise, to see what each step does</source>
+        <translation>Um FID feito de linhas (etanol) com ruído, para ver o que cada passo faz</translation>
+    </message>
+    <message>
+        <source>Apply the parameters typed</source>
+        <translation>Aplicar os parâmetros digitados</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>CHCl₃ 7.26</source>
+        <translation>CHCl₃ 7,26</translation>
+    </message>
+    <message>
+        <source>CSV...</source>
+        <translation>CSV...</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Limpar marcas</translation>
+    </message>
+    <message>
+        <source>Click a peak to give it the reference value</source>
+        <translation>Clique em um pico para lhe dar o valor de referência</translation>
+    </message>
+    <message>
+        <source>Click two peaks: their distance in ppm and in hertz</source>
+        <translation>Clique em dois picos: a distância entre eles em ppm e em hertz</translation>
+    </message>
+    <message>
+        <source>Click where the first-order phase turns about</source>
+        <translation>Clique onde a fase de primeira ordem gira</translation>
+    </message>
+    <message>
+        <source>Cursors</source>
+        <translation>Cursores</translation>
+    </message>
+    <message>
+        <source>DMSO 2.50</source>
+        <translation>DMSO 2,50</translation>
+    </message>
+    <message>
+        <source>Drag across a multiplet to integrate it</source>
+        <translation>Arraste sobre um multipleto para integrá-lo</translation>
+    </message>
+    <message>
+        <source>Drag across a part to expand it</source>
+        <translation>Arraste sobre uma parte para ampliá-la</translation>
+    </message>
+    <message>
+        <source>Drag across a part with no signal</source>
+        <translation>Arraste sobre uma parte sem sinal</translation>
+    </message>
+    <message>
+        <source>Each region: its ppm range and its hydrogens</source>
+        <translation>Cada região: sua faixa em ppm e seus hidrogênios</translation>
+    </message>
+    <message>
+        <source>Expand</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>Exponencial</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - NMR</source>
+        <translation>FFT Quorbel - RMN</translation>
+    </message>
+    <message>
+        <source>First-order phase over the whole spectrum, degrees</source>
+        <translation>Fase de primeira ordem sobre todo o espectro, graus</translation>
+    </message>
+    <message>
+        <source>Flat baseline</source>
+        <translation>Linha de base plana</translation>
+    </message>
+    <message>
+        <source>GB:</source>
+        <translation>GB:</translation>
+    </message>
+    <message>
+        <source>Gaussian</source>
+        <translation>Gaussiana</translation>
+    </message>
+    <message>
+        <source>Gaussian maximum as a fraction (0 to 1) of the FID</source>
+        <translation>Máximo da gaussiana como fração (0 a 1) do FID</translation>
+    </message>
+    <message>
+        <source>Hydrogens of the first region: the others follow</source>
+        <translation>Hidrogênios da primeira região: as outras acompanham</translation>
+    </message>
+    <message>
+        <source>Integrals</source>
+        <translation>Integrais</translation>
+    </message>
+    <message>
+        <source>Integrate</source>
+        <translation>Integrar</translation>
+    </message>
+    <message>
+        <source>Integrate above a polynomial fitted outside the regions</source>
+        <translation>Integrar acima de um polinômio ajustado fora das regiões</translation>
+    </message>
+    <message>
+        <source>Integrate from zero</source>
+        <translation>Integrar a partir de zero</translation>
+    </message>
+    <message>
+        <source>LB (Hz):</source>
+        <translation>LB (Hz):</translation>
+    </message>
+    <message>
+        <source>Let the program find the phases that make every line absorptive</source>
+        <translation>Deixar o programa encontrar as fases que tornam todas as linhas absortivas</translation>
+    </message>
+    <message>
+        <source>Line broadening in hertz</source>
+        <translation>Alargamento de linha em hertz</translation>
+    </message>
+    <message>
+        <source>Mouse on the spectrum</source>
+        <translation>Mouse no espectro</translation>
+    </message>
+    <message>
+        <source>No apodization: the FID as acquired</source>
+        <translation>Sem apodização: o FID como adquirido</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Ruído</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Open an experiment folder&apos;s fid or acqus file, or a JCAMP-DX file</source>
+        <translation>Abrir o arquivo fid ou acqus da pasta de um experimento, ou um arquivo JCAMP-DX</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>PHC0 (°):</source>
+        <translation>PHC0 (°):</translation>
+    </message>
+    <message>
+        <source>PHC1 (°):</source>
+        <translation>PHC1 (°):</translation>
+    </message>
+    <message>
+        <source>Peak clicked is (ppm):</source>
+        <translation>O pico clicado é (ppm):</translation>
+    </message>
+    <message>
+        <source>Peaks: ppm, Hz, height</source>
+        <translation>Picos: ppm, Hz, altura</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Imagem...</translation>
+    </message>
+    <message>
+        <source>Pivot</source>
+        <translation>Pivô</translation>
+    </message>
+    <message>
+        <source>Points (SI):</source>
+        <translation>Pontos (SI):</translation>
+    </message>
+    <message>
+        <source>Polynomial baseline</source>
+        <translation>Linha de base polinomial</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Processar</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Processamento</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referência</translation>
+    </message>
+    <message>
+        <source>Reference value: tetramethylsilane, 0 ppm</source>
+        <translation>Valor de referência: tetrametilsilano, 0 ppm</translation>
+    </message>
+    <message>
+        <source>Reference value: the DMSO left in DMSO-d₆, 2.50 ppm</source>
+        <translation>Valor de referência: o DMSO residual no DMSO-d₆, 2,50 ppm</translation>
+    </message>
+    <message>
+        <source>Reference value: the chloroform left in CDCl₃, 7.26 ppm</source>
+        <translation>Valor de referência: o clorofórmio residual no CDCl₃, 7,26 ppm</translation>
+    </message>
+    <message>
+        <source>Region 1 is (H):</source>
+        <translation>A região 1 é (H):</translation>
+    </message>
+    <message>
+        <source>Remove the integrals, the noise region and the cursors</source>
+        <translation>Remover as integrais, a região de ruído e os cursores</translation>
+    </message>
+    <message>
+        <source>Save the spectrum as CSV: ppm, real, imaginary</source>
+        <translation>Salvar o espectro como CSV: ppm, real, imaginária</translation>
+    </message>
+    <message>
+        <source>Save the spectrum as shown: PNG, SVG or PDF</source>
+        <translation>Salvar o espectro como mostrado: PNG, SVG ou PDF</translation>
+    </message>
+    <message>
+        <source>Show the whole spectrum again</source>
+        <translation>Mostrar de novo o espectro inteiro</translation>
+    </message>
+    <message>
+        <source>Simulate</source>
+        <translation>Simular</translation>
+    </message>
+    <message>
+        <source>TMS 0</source>
+        <translation>TMS 0</translation>
+    </message>
+    <message>
+        <source>The peaks of the spectrum, strongest first</source>
+        <translation>Os picos do espectro, os mais fortes primeiro</translation>
+    </message>
+    <message>
+        <source>The value a peak clicked in Reference mode gets</source>
+        <translation>O valor que recebe um pico clicado no modo Referência</translation>
+    </message>
+    <message>
+        <source>Turn the first-order phase about the pivot: the pivot&apos;s phase stays put</source>
+        <translation>Girar a fase de primeira ordem em torno do pivô: a fase do pivô não muda</translation>
+    </message>
+    <message>
+        <source>Turn the zero-order phase</source>
+        <translation>Girar a fase de ordem zero</translation>
+    </message>
+    <message>
+        <source>Whole spectrum</source>
+        <translation>Espectro inteiro</translation>
+    </message>
+    <message>
+        <source>Zero filling: complex points of the spectrum, a power of two</source>
+        <translation>Preenchimento com zeros: pontos complexos do espectro, uma potência de dois</translation>
+    </message>
+    <message>
+        <source>Zero-order phase, degrees</source>
+        <translation>Fase de ordem zero, graus</translation>
+    </message>
+    <message>
+        <source>exp(-a·t - b·t²) with LB negative and GB the fraction of the acquisition time where it peaks: narrower lines</source>
+        <translation>exp(-a·t - b·t²) com LB negativo e GB a fração do tempo de aquisição onde ela é máxima: linhas mais estreitas</translation>
+    </message>
+    <message>
+        <source>exp(-π·LB·t): broader lines, less noise (LB in Hz)</source>
+        <translation>exp(-π·LB·t): linhas mais largas, menos ruído (LB em Hz)</translation>
     </message>
 </context>
 <context>
@@ -2781,6 +3428,134 @@ erro, nenhuma lista).
         <source>Nothing was saved.</source>
         <translation>Nada foi salvo.</translation>
     </message>
+    <message>
+        <source>it is a 2D experiment (only 1D is read)</source>
+        <translation>é um experimento 2D (só 1D é lido)</translation>
+    </message>
+    <message>
+        <source>the data type (DTYPA, BYTORDA) is not supported</source>
+        <translation>o tipo de dados (DTYPA, BYTORDA) não é suportado</translation>
+    </message>
+    <message>
+        <source>TD is missing</source>
+        <translation>falta TD</translation>
+    </message>
+    <message>
+        <source>it holds fewer points than TD says (damaged?)</source>
+        <translation>contém menos pontos do que TD diz (danificado?)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 não pode ser usado: %2</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>é grande demais</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>The size SI must be a power of two from 16 to 4194304.</source>
+        <translation>O tamanho SI deve ser uma potência de dois de 16 a 4194304.</translation>
+    </message>
+    <message>
+        <source>The spectrometer frequency SF must be a positive number.</source>
+        <translation>A frequência do espectrômetro SF deve ser um número positivo.</translation>
+    </message>
+    <message>
+        <source>LB, GB, PHC0 and PHC1 must be numbers of sensible size.</source>
+        <translation>LB, GB, PHC0 e PHC1 devem ser números de tamanho razoável.</translation>
+    </message>
+    <message>
+        <source>The Gaussian window needs GB between 0 and 1.</source>
+        <translation>A janela gaussiana precisa de GB entre 0 e 1.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 deve ser um número.</translation>
+    </message>
+    <message>
+        <source>The reference value must be a number of ppm.</source>
+        <translation>O valor de referência deve ser um número de ppm.</translation>
+    </message>
+    <message>
+        <source>a line&apos;s check value does not repeat the last value (damaged)</source>
+        <translation>o valor de verificação de uma linha não repete o último valor (danificado)</translation>
+    </message>
+    <message>
+        <source>a data line does not start with its abscissa (damaged)</source>
+        <translation>uma linha de dados não começa com sua abscissa (danificado)</translation>
+    </message>
+    <message>
+        <source>a data line&apos;s abscissa does not follow the previous line (damaged)</source>
+        <translation>a abscissa de uma linha de dados não segue a linha anterior (danificado)</translation>
+    </message>
+    <message>
+        <source>a data line holds a character that is not a number (damaged)</source>
+        <translation>uma linha de dados contém um caractere que não é número (danificado)</translation>
+    </message>
+    <message>
+        <source>a data line starts with a difference (damaged)</source>
+        <translation>uma linha de dados começa com uma diferença (danificado)</translation>
+    </message>
+    <message>
+        <source>a repeat count stands where it cannot (damaged)</source>
+        <translation>uma contagem de repetição está onde não pode estar (danificado)</translation>
+    </message>
+    <message>
+        <source>a line&apos;s check value is missing (damaged)</source>
+        <translation>falta o valor de verificação de uma linha (danificado)</translation>
+    </message>
+    <message>
+        <source>the table holds too many points</source>
+        <translation>a tabela contém pontos demais</translation>
+    </message>
+    <message>
+        <source>a page names an ordinate the NTUPLES block does not describe</source>
+        <translation>uma página cita uma ordenada que o bloco NTUPLES não descreve</translation>
+    </message>
+    <message>
+        <source>a page holds fewer or more points than VAR_DIM says (damaged?)</source>
+        <translation>uma página contém menos ou mais pontos do que VAR_DIM diz (danificado?)</translation>
+    </message>
+    <message>
+        <source>it is not a JCAMP-DX file</source>
+        <translation>não é um arquivo JCAMP-DX</translation>
+    </message>
+    <message>
+        <source>a data table&apos;s form is not supported</source>
+        <translation>a forma de uma tabela de dados não é suportada</translation>
+    </message>
+    <message>
+        <source>it holds a processed spectrum, not an FID</source>
+        <translation>contém um espectro processado, não um FID</translation>
+    </message>
+    <message>
+        <source>it is not an NMR FID</source>
+        <translation>não é um FID de RMN</translation>
+    </message>
+    <message>
+        <source>it lacks a real and an imaginary page of equal length</source>
+        <translation>faltam uma página real e uma imaginária de mesmo comprimento</translation>
+    </message>
+    <message>
+        <source>Quadrature mode AQ_mod %1 is not supported (only 1 and 3).</source>
+        <translation>O modo de quadratura AQ_mod %1 não é suportado (só 1 e 3).</translation>
+    </message>
+    <message>
+        <source>The spectral width SW_h is missing.</source>
+        <translation>Falta a largura espectral SW_h.</translation>
+    </message>
+    <message>
+        <source>The digital filter&apos;s delay is unknown (no GRPDLY, DSPFVS, DECIM).</source>
+        <translation>O atraso do filtro digital é desconhecido (sem GRPDLY, DSPFVS, DECIM).</translation>
+    </message>
+    <message>
+        <source>The spectrometer frequency (SF or BF1) is missing.</source>
+        <translation>Falta a frequência do espectrômetro (SF ou BF1).</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -2998,6 +3773,14 @@ erro, nenhuma lista).
     <message>
         <source>of a sum of cosines, %1 cycles per second</source>
         <translation>de uma soma de cossenos, %1 ciclos por segundo</translation>
+    </message>
+    <message>
+        <source>chemical shift (ppm)</source>
+        <translation>deslocamento químico (ppm)</translation>
+    </message>
+    <message>
+        <source>intensity (arbitrary units)</source>
+        <translation>intensidade (unidades arbitrárias)</translation>
     </message>
 </context>
 <context>

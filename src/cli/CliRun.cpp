@@ -16,6 +16,7 @@
 
 #include "CliControls.h"
 #include "CliLesson.h"
+#include "CliNmr.h"
 #include "CliOptions.h"
 #include "CliPlatform.h"
 #include "CliSpectrogram.h"
@@ -382,6 +383,9 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
         return PrintControls({arguments.begin() + 1, arguments.end()}, out, err);
     if (!arguments.empty() && arguments[0] == "lesson")
         return CheckLessonCommand({arguments.begin() + 1, arguments.end()}, out, err);
+    // NMR data is read by the NMR processing alone, not through the main window.
+    if (!arguments.empty() && arguments[0] == "nmr")
+        return RunNmr({arguments.begin() + 1, arguments.end()}, out, err);
     const ParseResult parsed = ParseCliOptions(arguments);
     if (std::holds_alternative<HelpRequest>(parsed)) {
         out << Translate("CommandLine", HelpText());

@@ -155,6 +155,7 @@ const SecondaryCase kSecondary[] = {
      "Command1"},
     {"RawFile", [](MainWindowModel& m) -> Window& { return m.RawFile(); }, "mnuFilesrawItem",
      "Command17"},
+    {"Nmr", [](MainWindowModel& m) -> Window& { return m.Nmr(); }, "mnuNmrItem", "Command17"},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, SecondaryWindow, ::testing::ValuesIn(kSecondary),

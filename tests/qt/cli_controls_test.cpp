@@ -82,6 +82,7 @@ const std::map<std::string, std::function<TableFacts()>>& FactsByName() {
         {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
         {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
         {"FormLessons", [] { return FactsOf(LessonsWindowTable()); }},
+        {"FormNmr", [] { return FactsOf(NmrWindowTable()); }},
     };
     return facts;
 }

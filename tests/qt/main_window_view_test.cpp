@@ -62,7 +62,7 @@ TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList captions;
     for (QAction* action : view_->menuBar()->actions()) captions << Caption(action->text());
     EXPECT_EQ(captions, QStringList({"File", "Graph", "Waves", "Method", "Window", "Inverse",
-                                     "Sound", "Help"}));
+                                     "Sound", "NMR", "Help"}));
 
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())

@@ -57,6 +57,10 @@ void MainWindowModel::mnuAboutItem_Click() {
     about_.Show();
 }
 
+void MainWindowModel::mnuNmrItem_Click() {
+    nmr_->Show();
+}
+
 void MainWindowModel::mnuSplashItem_Click() {
     splash_.ShowForViewing();
 }

@@ -18,6 +18,8 @@ struct MainWindowSurfaces {
     Surface* Form8 = nullptr;                // the bitmap window's picture (BitmapWindowModel.h)
     Surface* Form3Picture = nullptr;         // the Nyquist help page (HelpWindows.h)
     Surface* Form7Picture = nullptr;         // the phase help page
+    Surface* NmrSpectrum = nullptr;          // the NMR window's graphs (NmrWindowModel.h)
+    Surface* NmrFid = nullptr;
 };
 
 // Sizes of the graph areas in twips.

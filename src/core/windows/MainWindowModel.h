@@ -26,6 +26,7 @@
 #include "windows/InverseWindowModel.h"
 #include "windows/MainWindowChoices.h"
 #include "windows/MainWindowLayout.h"
+#include "windows/NmrWindowModel.h"
 #include "windows/OpeningParamsModel.h"
 #include "windows/RawFileModel.h"
 #include "windows/ReportWindowModel.h"
@@ -423,12 +424,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
     LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
+    NmrWindowModel& Nmr() { return *nmr_; }
 
   private:
     void mnuNyq_Click();         // "Nyquist"
     void mnuPhaseItem_Click();   // "Phase"
     void mnuAboutItem_Click();   // "About"
     void mnuSplashItem_Click();  // "Splash observe"
+    void mnuNmrItem_Click();     // "NMR spectrum..."
     void Command13_Click();      // "Splash"
     void PhaseExample();         // the phase page's "Example"
     void PhaseReset();           // the phase page's "Reset"
@@ -580,6 +583,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void CreateSecondaryWindows();
     std::unique_ptr<InverseWindowModel> inverse_;
     std::unique_ptr<RawFileModel> raw_;
+    std::unique_ptr<NmrWindowModel> nmr_;
     BitmapWindowModel bitmap_;
     OpeningParamsModel params_;
     HelpWindowModel nyquist_;

@@ -34,6 +34,7 @@ void MainWindowModel::CreateSecondaryWindows() {
     raw_ =
         std::make_unique<RawFileModel>(platform_, surfaces_.Form6 ? *surfaces_.Form6 : own, *this);
     raw_->Form_Load();
+    nmr_ = std::make_unique<NmrWindowModel>(platform_, surfaces_.NmrSpectrum, surfaces_.NmrFid);
     UpdateListenItems();
 }
 

@@ -47,6 +47,8 @@ const std::vector<WindowEntry>& WindowRegistry() {
          [](M& main) -> Window& { return main.RawFile().Spectrogram(); }},
         {"FormLessons", LessonsWindowInitialView, IndexOf<LessonsWindowTable>,
          [](M& main) -> Window& { return main.Lessons(); }},
+        {"FormNmr", NmrWindowInitialView, IndexOf<NmrWindowTable>,
+         [](M& main) -> Window& { return main.Nmr(); }},
     };
     return windows;
 }
