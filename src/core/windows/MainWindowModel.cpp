@@ -2,6 +2,7 @@
 // activation, clicks on the window, unload and exit.
 #include "windows/MainWindowModel.h"
 
+#include "platform/DecimalMark.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
@@ -197,8 +198,8 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
     }
     Refuse(FillIn(Translate("Messages",
                             "The field \"%1\" holds %2, which is not a number. Type a "
-                            "number and calculate again."),
-                  {name, QuotedText(text)}));
+                            "number, with %3 as the decimal mark, and calculate again."),
+                  {name, QuotedText(text), DecimalMarksAccepted()}));
     return std::nullopt;
 }
 
