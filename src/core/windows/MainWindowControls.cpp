@@ -35,6 +35,15 @@ B FieldBox(Field field, int row = 0) {
             .type = [field, row](M& m, const std::string& t) { m.SetField(field, t, row); }};
 }
 
+// The "Help" menu's entry of topic i: the topics window shown on that topic.
+Row TopicItem(int i) {
+    const HelpTopicEntry& entry = HelpTopics()[i];
+    const HelpTopic topic = entry.topic;
+    return R::Item(
+        entry.menuItem, "mnuHelp", entry.title,
+        {[topic](M& m, const EventArgs&) { m.HelpTopicsWindow().ShowTopic(topic); }, "ShowTopic"});
+}
+
 // A label showing a state item instead of a caption of its own.
 B StateLabel(std::string AnalysisState::*item) {
     return {.text = [item](const M& m) { return m.State().*item; }};
@@ -214,6 +223,16 @@ const ControlTable<M>& M::Table() {
              {},
              {kLiveLengths, 0, 0, liveLength}},
             R::Menu("mnuHelp", "", "Help"),
+            // A page for each part of the program (HelpTopics.h), then the pages kept
+            // from the first version and the about window.
+            TopicItem(0),
+            TopicItem(1),
+            TopicItem(2),
+            TopicItem(3),
+            TopicItem(4),
+            TopicItem(5),
+            TopicItem(6),
+            R::Separator("mnuTopicsSep", "mnuHelp"),
             R::Item("mnuAboutItem", "mnuHelp", "About", HANDLER(M, mnuAboutItem_Click)),
             R::Item("mnuNyq", "mnuHelp", "Nyquist", HANDLER(M, mnuNyq_Click)),
             R::Item("mnuPhaseItem", "mnuHelp", "Phase", HANDLER(M, mnuPhaseItem_Click)),

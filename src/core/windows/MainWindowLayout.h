@@ -18,6 +18,7 @@ struct MainWindowSurfaces {
     Surface* Form8 = nullptr;                // the bitmap window's picture (BitmapWindowModel.h)
     Surface* Form3Picture = nullptr;         // the Nyquist help page (HelpWindows.h)
     Surface* Form7Picture = nullptr;         // the phase help page
+    Surface* FormTopicsPicture = nullptr;    // the help topics' page (HelpTopics.h)
 };
 
 // Sizes of the graph areas in twips.

@@ -23,7 +23,8 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       phase_(
           HelpPageKind::Phase, surfaces.Form7Picture, [this] { PhaseExample(); },
           [this] { PhaseReset(); }),
-      about_(platform) {
+      about_(platform),
+      topics_(surfaces.FormTopicsPicture) {
     CreateSecondaryWindows();
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of

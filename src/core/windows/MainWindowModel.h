@@ -22,6 +22,7 @@
 #include "surface/Surface.h"
 #include "synthesis/Aliasing.h"
 #include "windows/BitmapWindowModel.h"
+#include "windows/HelpTopics.h"
 #include "windows/HelpWindows.h"
 #include "windows/InverseWindowModel.h"
 #include "windows/MainWindowChoices.h"
@@ -430,6 +431,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel& PhaseHelp() { return phase_; }
     AboutWindowModel& About() { return about_; }
     SplashWindowModel& Splash() { return splash_; }
+    HelpTopicsModel& HelpTopicsWindow() { return topics_; }
 
   private:
     void mnuNyq_Click();         // "Nyquist"
@@ -591,6 +593,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     HelpWindowModel phase_;
     AboutWindowModel about_;
     SplashWindowModel splash_;
+    HelpTopicsModel topics_;
 };
 
 }  // namespace quorbel

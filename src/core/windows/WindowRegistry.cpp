@@ -44,6 +44,8 @@ const std::vector<WindowEntry>& WindowRegistry() {
          [](M& main) -> Window& { return main.Splash(); }},
         {"FormSpectrogram", SpectrogramWindowInitialView, IndexOf<SpectrogramWindowTable>,
          [](M& main) -> Window& { return main.RawFile().Spectrogram(); }},
+        {"FormTopics", HelpTopicsInitialView, IndexOf<HelpTopicsTable>,
+         [](M& main) -> Window& { return main.HelpTopicsWindow(); }},
     };
     return windows;
 }

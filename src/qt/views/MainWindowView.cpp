@@ -66,7 +66,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
             Graph("Picture8")->Surface(), Graph("Picture9")->Surface(), ReportWindow()->Surface(),
             &Graph("Picture5")->Surface(), &InverseWindow()->Surface(), rawSurfaces_.get(),
             &BitmapWindow()->Surface(), &NyquistWindow()->Graph("Picture1")->Surface(),
-            &PhaseWindow()->Graph("Picture1")->Surface()});
+            &PhaseWindow()->Graph("Picture1")->Surface(),
+            &HelpTopicsWindow()->Graph("Picture1")->Surface()});
     // While the window listens, frames come many times a second and the raw file
     // window's progress has nothing to show.
     model_->RawFile().onProgress = [this] {

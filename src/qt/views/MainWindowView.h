@@ -52,6 +52,7 @@ class MainWindowView : public QMainWindow {
     WindowView* OpeningParamsWindow() const { return Secondary("Form2"); }
     WindowView* NyquistWindow() const { return Secondary("Form3"); }
     WindowView* PhaseWindow() const { return Secondary("Form7"); }
+    WindowView* HelpTopicsWindow() const { return Secondary("FormTopics"); }
     WindowView* AboutWindow() const { return Secondary("frmAbout"); }
     WindowView* SplashWindow() const { return Secondary("frmSplash"); }
     WindowView* SpectrogramWindow() const { return Secondary("FormSpectrogram"); }
