@@ -12,6 +12,7 @@
 #include "platform/DecimalMark.h"
 #include "platform/Translation.h"
 #include "views/Translations.h"
+#include "views/WindowView.h"
 
 namespace quorbel {
 namespace {
