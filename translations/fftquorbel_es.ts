@@ -1230,6 +1230,10 @@ salida de error, ninguna lista).
         <source>Windows and aliasing</source>
         <translation>Ventanas y aliasing</translation>
     </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

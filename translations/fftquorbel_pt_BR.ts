@@ -1220,6 +1220,10 @@ erro, nenhuma lista).
         <source>Windows and aliasing</source>
         <translation>Janelas e aliasing</translation>
     </message>
+    <message>
+        <source>Topics</source>
+        <translation>Tópicos</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

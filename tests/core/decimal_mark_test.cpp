@@ -157,7 +157,9 @@ TEST_P(EveryTypedBox, StoresTheCommaAsThePoint) {
     }
     // The windows with number boxes have at least one reachable when they are loaded.
     const std::string name = GetParam().name;
-    if (name == "Form1" || name == "Form2" || name == "Form6") EXPECT_GT(typed, 0);
+    if (name == "Form1" || name == "Form2" || name == "Form6") {
+        EXPECT_GT(typed, 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EveryTypedBox, EveryWindow(), WindowName());

@@ -169,8 +169,9 @@ TEST(WrappedHelpPage, BreaksAtBlanksWithinTheMargins) {
         for (const auto& [y, line] : lines) {
             const std::string ink = line.substr(0, line.find_last_not_of(' ') + 1);
             const bool oneWord = ink.find(' ') == std::string::npos;
-            if (!oneWord)
+            if (!oneWord) {
                 EXPECT_LE(ends[y] - (line.size() - ink.size()) * 110, width - kHelpMargin) << line;
+            }
             EXPECT_NE(line.front(), ':') << line;
             EXPECT_NE(line.front(), ' ') << line;
         }
@@ -184,8 +185,12 @@ TEST(WrappedHelpPage, BreaksAtBlanksWithinTheMargins) {
             wanted.erase(std::remove(wanted.begin(), wanted.end(), ' '), wanted.end());
             EXPECT_NE(compact.find(wanted), std::string::npos) << part;
         }
-        if (width >= 20000) EXPECT_EQ(lines.size(), 3u);
-        if (width <= 2200) EXPECT_GT(lines.size(), 8u);
+        if (width >= 20000) {
+            EXPECT_EQ(lines.size(), 3u);
+        }
+        if (width <= 2200) {
+            EXPECT_GT(lines.size(), 8u);
+        }
     }
 }
 

@@ -80,6 +80,7 @@ const std::map<std::string, std::function<TableFacts()>>& FactsByName() {
         {"frmAbout", [] { return FactsOf(AboutWindowTable()); }},
         {"frmSplash", [] { return FactsOf(SplashWindowTable()); }},
         {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
+        {"FormTopics", [] { return FactsOf(HelpTopicsTable()); }},
     };
     return facts;
 }

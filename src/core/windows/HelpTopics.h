@@ -1,8 +1,8 @@
 #pragma once
-// The help topics window ("FFT Quorbel - Help"): a page for each part of the program
+// The help topics window ("FFT Quorbel - Help"): a page for each of the program's tools
 // beyond the Nyquist and phase pages, set on its picture with the topics' buttons in a
-// column on its left. Each topic has an entry of its own in the main window's "Help"
-// menu, which shows the window on that topic; a button shows another.
+// column on its left. Each topic has an entry of its own in the main window's menu
+// "Help", "Topics", which shows the window on that topic; a button shows another.
 #include <memory>
 #include <string>
 

@@ -35,12 +35,12 @@ B FieldBox(Field field, int row = 0) {
             .type = [field, row](M& m, const std::string& t) { m.SetField(field, t, row); }};
 }
 
-// The "Help" menu's entry of topic i: the topics window shown on that topic.
+// The entry of topic i in "Help", "Topics": the topics window shown on that topic.
 Row TopicItem(int i) {
     const HelpTopicEntry& entry = HelpTopics()[i];
     const HelpTopic topic = entry.topic;
     return R::Item(
-        entry.menuItem, "mnuHelp", entry.title,
+        entry.menuItem, "mnuTopics", entry.title,
         {[topic](M& m, const EventArgs&) { m.HelpTopicsWindow().ShowTopic(topic); }, "ShowTopic"});
 }
 
@@ -223,8 +223,9 @@ const ControlTable<M>& M::Table() {
              {},
              {kLiveLengths, 0, 0, liveLength}},
             R::Menu("mnuHelp", "", "Help"),
-            // A page for each part of the program (HelpTopics.h), then the pages kept
-            // from the first version and the about window.
+            // "Topics": a page for each of the program's tools (HelpTopics.h), in a menu
+            // of their own so that every entry of "Help" keeps a letter of its own.
+            R::Menu("mnuTopics", "mnuHelp", "Topics"),
             TopicItem(0),
             TopicItem(1),
             TopicItem(2),
@@ -232,7 +233,6 @@ const ControlTable<M>& M::Table() {
             TopicItem(4),
             TopicItem(5),
             TopicItem(6),
-            R::Separator("mnuTopicsSep", "mnuHelp"),
             R::Item("mnuAboutItem", "mnuHelp", "About", HANDLER(M, mnuAboutItem_Click)),
             R::Item("mnuNyq", "mnuHelp", "Nyquist", HANDLER(M, mnuNyq_Click)),
             R::Item("mnuPhaseItem", "mnuHelp", "Phase", HANDLER(M, mnuPhaseItem_Click)),
