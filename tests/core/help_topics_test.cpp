@@ -60,7 +60,9 @@ TEST_P(TopicPages, FitTheirPictureWhole) {
             const std::string ink = text.text.substr(0, text.text.find_last_not_of(' ') + 1);
             EXPECT_LE(text.x1 + page.TextWidth(ink), kTopicPageWidth - kHelpMargin) << ink;
             EXPECT_LE(text.y1 + page.TextHeight(), kTopicPageHeight) << ink;
-            if (text.x1 == kHelpMargin) EXPECT_FALSE(ink.starts_with(":")) << ink;
+            if (text.x1 == kHelpMargin) {
+                EXPECT_FALSE(ink.starts_with(":")) << ink;
+            }
             all += text.text;
         }
         for (const HelpLine& line : HelpTopicPage(entry.topic).lines) {
@@ -84,8 +86,9 @@ TEST_P(TopicPages, NameControlsByTheirCaptions) {
     for (const HelpTopicEntry& entry : HelpTopics())
         for (const HelpLine& line : HelpTopicPage(entry.topic).lines)
             for (const HelpRun& run : TranslatedHelpLine(line))
-                if (run.style == HelpRun::Style::Emphasis)
+                if (run.style == HelpRun::Style::Emphasis) {
                     EXPECT_TRUE(captions.count(run.text)) << entry.title << ": " << run.text;
+                }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TopicPages, ::testing::Values("", "pt_BR", "es"),
