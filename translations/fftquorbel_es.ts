@@ -1568,6 +1568,38 @@ salida de error, ninguna lista).
         <source>NMR spectrum...</source>
         <translation>Espectro de RMN...</translation>
     </message>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportación e impresión</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de armónicos</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Archivos y grabación</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>Menú Sonido</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Ventanas y aliasing</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1872,6 +1904,22 @@ salida de error, ninguna lista).
     <message>
         <source>(recording)</source>
         <translation>(grabación)</translation>
+    </message>
+    <message>
+        <source>The recording has one channel.</source>
+        <translation>La grabación tiene un canal.</translation>
+    </message>
+    <message>
+        <source>The file has one channel.</source>
+        <translation>El archivo tiene un canal.</translation>
+    </message>
+    <message>
+        <source>The file has %1 channels: the first is analysed.</source>
+        <translation>El archivo tiene %1 canales: se analiza el primero.</translation>
+    </message>
+    <message>
+        <source>The file has %1 channels: their mean is analysed.</source>
+        <translation>El archivo tiene %1 canales: se analiza su media.</translation>
     </message>
 </context>
 <context>
@@ -2426,6 +2474,41 @@ salida de error, ninguna lista).
     </message>
 </context>
 <context>
+    <name>FormTopics</name>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportación e impresión</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ayuda</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de armónicos</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Archivos y grabación</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>Menú Sonido</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Ventanas y aliasing</translation>
+    </message>
+</context>
+<context>
     <name>Graphs</name>
     <message>
         <source>frequency, (Hz)</source>
@@ -2601,6 +2684,166 @@ salida de error, ninguna lista).
     <message>
         <source>peak is flat; the rectangular window has the narrowest peak, so it separates close tones best.</source>
         <translation>pico es plano; la rectangular tiene el pico más estrecho, por eso separa mejor tonos cercanos.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Export PNG&lt;/i&gt; saves the picture as shown; with &lt;i&gt;for a worksheet&lt;/i&gt; checked in the menu &lt;i&gt;Export&lt;/i&gt; it gets axes, the legend and a title.</source>
+        <translation>&lt;i&gt;Exportar PNG&lt;/i&gt; guarda la imagen tal como se ve; con &lt;i&gt;para una hoja de trabajo&lt;/i&gt; marcado en el menú &lt;i&gt;Exportar&lt;/i&gt; tiene ejes, la leyenda y un título.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Fix&lt;/i&gt; leaves the marks where they are, as lines over the graph&apos;s height, while the mouse moves on; &lt;i&gt;Move&lt;/i&gt; lets them follow again; &lt;i&gt;Cancel&lt;/i&gt; takes them away. Starting a horizontal expansion takes them away too.</source>
+        <translation>&lt;i&gt;Fijar&lt;/i&gt; deja las marcas donde están, como líneas a lo alto del gráfico, mientras el ratón sigue; &lt;i&gt;Mover&lt;/i&gt; hace que vuelvan a seguirlo; &lt;i&gt;Cancelar&lt;/i&gt; las quita. Iniciar una expansión horizontal también las quita.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Hann&lt;/i&gt;, &lt;i&gt;Hamming&lt;/i&gt; and &lt;i&gt;Blackman&lt;/i&gt; widen the peaks a little and lower that leakage a great deal: small side peaks that vanish with them were leakage, not signals. &lt;i&gt;Flat top&lt;/i&gt; has the widest peak, but reads the amplitude of a tone truly even between two bins.</source>
+        <translation>&lt;i&gt;Hann&lt;/i&gt;, &lt;i&gt;Hamming&lt;/i&gt; y &lt;i&gt;Blackman&lt;/i&gt; ensanchan un poco los picos y reducen mucho esa fuga: los pequeños picos laterales que desaparecen con ellas eran fuga, no señales. &lt;i&gt;Flat top&lt;/i&gt; tiene el pico más ancho, pero lee fielmente la amplitud de un tono incluso entre dos puntos.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Linear frequency&lt;/i&gt; shows 0 Hz to half the sampling rate, &lt;i&gt;Musical (keyboard)&lt;/i&gt; octaves beside a piano keyboard. Under the pointer the window reads the time, the frequency with its nearest note, and the level.</source>
+        <translation>&lt;i&gt;Frecuencia lineal&lt;/i&gt; muestra de 0 Hz a la mitad de la frecuencia de muestreo, &lt;i&gt;Musical (teclado)&lt;/i&gt; octavas junto a un teclado de piano. Bajo el puntero la ventana lee el tiempo, la frecuencia con su nota más cercana y el nivel.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Listen&lt;/i&gt; turns the main window into a live analyser: about 25 times a second it transforms the latest samples of the sound input (as many as chosen under &lt;i&gt;Samples analysed&lt;/i&gt;) and draws them on the FFT graph or the musical graph, with the strongest peak&apos;s frequency and note. &lt;i&gt;Stop listening&lt;/i&gt; keeps the last spectrum as data from a file, for the report, the inverse and printing.</source>
+        <translation>&lt;i&gt;Escuchar&lt;/i&gt; convierte la ventana principal en un analizador en vivo: unas 25 veces por segundo transforma las últimas muestras de la entrada de sonido (tantas como se elijan en &lt;i&gt;Muestras analizadas&lt;/i&gt;) y las dibuja en el gráfico de la FFT o en el gráfico musical, con la frecuencia y la nota del pico más fuerte. &lt;i&gt;Dejar de escuchar&lt;/i&gt; conserva el último espectro como datos de archivo, para el informe, la inversa y la impresión.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Play f(t)&lt;/i&gt; plays the function analysed. A calculated wave sounds for the time checked under &lt;i&gt;Sound length&lt;/i&gt; (1, 2 or 5 seconds), each row of the table at b times the cycles per second; data from a file plays the samples transferred, at the file&apos;s sampling frequency.</source>
+        <translation>&lt;i&gt;Reproducir f(t)&lt;/i&gt; reproduce la función analizada. Una onda calculada suena durante el tiempo marcado en &lt;i&gt;Duración del sonido&lt;/i&gt; (1, 2 o 5 segundos), cada fila de la tabla a b veces los ciclos por segundo; los datos de un archivo reproducen las muestras transferidas, a la frecuencia de muestreo del archivo.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Play recovered function&lt;/i&gt; (after &lt;i&gt;Inverse&lt;/i&gt;) plays what the inverse transform gives back. &lt;i&gt;Save f(t) as sound...&lt;/i&gt; writes the sound of &lt;i&gt;Play f(t)&lt;/i&gt; as a WAV file.</source>
+        <translation>&lt;i&gt;Reproducir la función recuperada&lt;/i&gt; (después de &lt;i&gt;Inversa&lt;/i&gt;) reproduce lo que devuelve la transformada inversa. &lt;i&gt;Guardar f(t) como sonido...&lt;/i&gt; escribe el sonido de &lt;i&gt;Reproducir f(t)&lt;/i&gt; como archivo WAV.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Print FFT graph&lt;/i&gt; prints the graph with the report on one page; without a printer it asks for a PDF file to write. &lt;i&gt;Report&lt;/i&gt; shows the report in a window.</source>
+        <translation>&lt;i&gt;Imprimir gráfico de la FFT&lt;/i&gt; imprime el gráfico con el informe en una página; sin impresora pide un archivo PDF que escribir. &lt;i&gt;Informe&lt;/i&gt; muestra el informe en una ventana.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Record&lt;/i&gt; records the sound input for the seconds typed beside it and shows the recording as an opened file, ready to select and transfer. Without a sound input it is disabled and its tooltip says why.</source>
+        <translation>&lt;i&gt;Grabar&lt;/i&gt; graba la entrada de sonido durante los segundos escritos al lado y muestra la grabación como un archivo abierto, lista para seleccionar y transferir. Sin entrada de sonido está desactivado y su descripción emergente dice por qué.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Spectrogram...&lt;/i&gt; in the menu of the raw file window shows the whole file that is open: time across, frequency upward, and the level of each moment and frequency in colour, from dark (-120 dB) to yellow (0 dB, a sine of full amplitude). The legend is on the right.</source>
+        <translation>&lt;i&gt;Espectrograma...&lt;/i&gt; en el menú de la ventana de archivos muestra el archivo abierto entero: el tiempo en horizontal, la frecuencia hacia arriba, y el nivel de cada instante y frecuencia en color, de oscuro (-120 dB) a amarillo (0 dB, un seno de amplitud máxima). La leyenda está a la derecha.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Spectrogram...&lt;/i&gt; in this window&apos;s menu shows the whole file over time (see the topic Spectrogram).</source>
+        <translation>&lt;i&gt;Espectrograma...&lt;/i&gt; en el menú de esta ventana muestra el archivo entero a lo largo del tiempo (vea el tema Espectrograma).</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Transfer&lt;/i&gt; hands those samples to the main window, which draws them as f(t) beside their spectrum; the file window is then minimised.</source>
+        <translation>&lt;i&gt;Transferir&lt;/i&gt; entrega esas muestras a la ventana principal, que las dibuja como f(t) junto a su espectro; la ventana del archivo se minimiza entonces.</translation>
+    </message>
+    <message>
+        <source>A file of several channels: the line under the options says how many it has and which is analysed. &lt;i&gt;First channel&lt;/i&gt; takes the first, &lt;i&gt;Mean of the channels&lt;/i&gt; their mean; the choice holds for the files opened later.</source>
+        <translation>Un archivo de varios canales: la línea bajo las opciones dice cuántos tiene y cuál se analiza. &lt;i&gt;Primer canal&lt;/i&gt; toma el primero, &lt;i&gt;Media de los canales&lt;/i&gt; su media; la elección vale también para los archivos que se abran después.</translation>
+    </message>
+    <message>
+        <source>A window lowers all peaks by about the same factor; the &lt;i&gt;Report&lt;/i&gt; gives amplitudes in percent of the largest, so they need no correction. The graph of f(t) draws the window&apos;s shape over the samples as a thin grey curve. Try a sine of 30.37 cycles with each window.</source>
+        <translation>Una ventana reduce todos los picos en casi el mismo factor; el &lt;i&gt;Informe&lt;/i&gt; da las amplitudes en porcentaje de la mayor, así que no necesitan corrección. El gráfico de f(t) dibuja la forma de la ventana sobre las muestras como una curva gris fina. Pruebe un seno de 30,37 ciclos con cada ventana.</translation>
+    </message>
+    <message>
+        <source>Aliasing: a wave at or above half the number of points per second (512 Hz with 1024 points in one second) cannot be told from a lower one. Its fields in the wave table, or the cycles field of a simple wave, turn light red, and a hint under the table says where it appears, for example &quot;570 Hz is above 512 Hz and appears at 454 Hz&quot;. The wave is still computed: the folded peak is what the transform shows (see Help: &lt;i&gt;Nyquist&lt;/i&gt;).</source>
+        <translation>Aliasing: una onda en la mitad del número de puntos por segundo o por encima de ella (512 Hz con 1024 puntos en un segundo) no se puede distinguir de una más baja. Sus campos en la tabla de ondas, o el campo de ciclos de una onda simple, se vuelven rojo claro, y una indicación bajo la tabla dice dónde aparece, por ejemplo &quot;570 Hz está por encima de 512 Hz y aparece en 454 Hz&quot;. La onda se sigue calculando: el pico reflejado es lo que muestra la transformada (vea Ayuda: &lt;i&gt;Nyquist&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <source>Alt with the underlined letter opens a menu and chooses its entries. Tab goes through the fields and buttons in reading order, the wave table a row at a time; Space presses the button that has the focus.</source>
+        <translation>Alt con la letra subrayada abre un menú y elige sus entradas. Tab recorre los campos y botones en orden de lectura, la tabla de ondas una fila cada vez; Espacio pulsa el botón que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>CSV files and reports write numbers with a point, and CSV columns have English names, so every student&apos;s file reads alike.</source>
+        <translation>Los archivos CSV y los informes escriben los números con punto, y las columnas del CSV tienen nombres en inglés, para que el archivo de cada alumno se lea igual.</translation>
+    </message>
+    <message>
+        <source>Ctrl+B &lt;i&gt;Both&lt;/i&gt;, Ctrl+T &lt;i&gt;Only f(t)&lt;/i&gt;, Ctrl+F &lt;i&gt;Only FFT&lt;/i&gt;, Ctrl+L &lt;i&gt;Log&lt;/i&gt; or &lt;i&gt;Lin&lt;/i&gt;, Ctrl+R &lt;i&gt;Report&lt;/i&gt;, Ctrl+I &lt;i&gt;Inverse&lt;/i&gt;.</source>
+        <translation>Ctrl+B &lt;i&gt;Ambos&lt;/i&gt;, Ctrl+T &lt;i&gt;Solo f(t)&lt;/i&gt;, Ctrl+F &lt;i&gt;Solo FFT&lt;/i&gt;, Ctrl+L &lt;i&gt;Log&lt;/i&gt; o &lt;i&gt;Lin&lt;/i&gt;, Ctrl+R &lt;i&gt;Informe&lt;/i&gt;, Ctrl+I &lt;i&gt;Inversa&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <source>Drag over the graph from left to right with the left button held to select the samples to analyse; the right button takes the selection away. Below the graph, &lt;i&gt;Selected points&lt;/i&gt; counts the selection and &lt;i&gt;To be transferred&lt;/i&gt; the largest power of two it holds, from 1024 to 16384.</source>
+        <translation>Arrastre sobre el gráfico de izquierda a derecha con el botón izquierdo pulsado para seleccionar las muestras que analizar; el botón derecho quita la selección. Bajo el gráfico, &lt;i&gt;Puntos seleccionados&lt;/i&gt; cuenta la selección y &lt;i&gt;A transferir&lt;/i&gt; la mayor potencia de dos que contiene, de 1024 a 16384.</translation>
+    </message>
+    <message>
+        <source>Enter or Space there does what a click does. On the FFT graph it marks the peak near the cursor, sets a limit of the expansion after &lt;i&gt;Horizontal&lt;/i&gt; (Escape drops a first limit) or, with &lt;i&gt;Show&lt;/i&gt;, places the harmonic markers. On the raw file graph a first Enter starts a selection at the cursor, a second ends it, and Escape takes it away.</source>
+        <translation>Intro o Espacio allí hace lo que hace un clic. En el gráfico de la FFT marca el pico cerca del cursor, fija un límite de la expansión después de &lt;i&gt;Horizontal&lt;/i&gt; (Esc descarta un primer límite) o, con &lt;i&gt;Mostrar&lt;/i&gt;, coloca los marcadores de armónicos. En el gráfico del archivo un primer Intro inicia una selección en el cursor, un segundo la termina, y Esc la quita.</translation>
+    </message>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportaciones y hojas de trabajo</translation>
+    </message>
+    <message>
+        <source>From the keyboard: with &lt;i&gt;Show&lt;/i&gt; pressed, Enter or Space on the graph places the marks at its cursor.</source>
+        <translation>Con el teclado: con &lt;i&gt;Mostrar&lt;/i&gt; pulsado, Intro o Espacio en el gráfico coloca las marcas en su cursor.</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de armónicos</translation>
+    </message>
+    <message>
+        <source>In the menu &lt;i&gt;Waves&lt;/i&gt; choose &lt;i&gt;Files  *.raw...&lt;/i&gt;. In the window that opens, the menu &lt;i&gt;Open&lt;/i&gt; reads a sound file (WAV, FLAC, Ogg, AIFF and more) or a headerless 8-bit .raw file and draws it. A sound file fills in its own sampling frequency; for a .raw file type it in the box above the graph.</source>
+        <translation>En el menú &lt;i&gt;Ondas&lt;/i&gt; elija &lt;i&gt;Archivos  *.raw...&lt;/i&gt;. En la ventana que se abre, el menú &lt;i&gt;Abrir&lt;/i&gt; lee un archivo de sonido (WAV, FLAC, Ogg, AIFF y otros) o un archivo .raw de 8 bits sin cabecera y lo dibuja. Un archivo de sonido indica su propia frecuencia de muestreo; para un archivo .raw escríbala en la casilla sobre el gráfico.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>El teclado</translation>
+    </message>
+    <message>
+        <source>Long frames separate close frequencies but blur quick changes; short frames follow quick changes but blur close frequencies.</source>
+        <translation>Las tramas largas separan frecuencias cercanas pero difuminan los cambios rápidos; las tramas cortas siguen los cambios rápidos pero difuminan las frecuencias cercanas.</translation>
+    </message>
+    <message>
+        <source>Move until the marks fall on peaks: those peaks are the harmonics of the first. The read-out under the buttons gives the frequency under the pointer with its note.</source>
+        <translation>Muévase hasta que las marcas caigan sobre picos: esos picos son los armónicos del primero. La lectura bajo los botones da la frecuencia bajo el puntero con su nota.</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Archivos de sonido y grabación</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>El menú Sonido</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>The FFT graph, the musical graph and the graph of the raw file window take the focus too, and then show an orange cursor line. Left and Right move it a step (with Shift ten steps), Home and End to the ends; the read-out follows it.</source>
+        <translation>El gráfico de la FFT, el gráfico musical y el gráfico de la ventana de archivos también reciben el foco, y entonces muestran una línea de cursor naranja. Izquierda y Derecha la mueven un paso (con Mayús diez pasos), Inicio y Fin hasta los extremos; la lectura la sigue.</translation>
+    </message>
+    <message>
+        <source>The graph shows at most 34000 samples: a longer file gets a scroll bar under the graph that chooses the stretch shown.</source>
+        <translation>El gráfico muestra como máximo 34000 muestras: un archivo más largo tiene una barra de desplazamiento bajo el gráfico que elige el tramo mostrado.</translation>
+    </message>
+    <message>
+        <source>The harmonic markers show which peaks belong to one note: they stand at 1, 2, 3 ... times the frequency under the pointer.</source>
+        <translation>Los marcadores de armónicos muestran qué picos pertenecen a una nota: están en 1, 2, 3 ... veces la frecuencia bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>The menu &lt;i&gt;Export&lt;/i&gt; in &lt;i&gt;File&lt;/i&gt; saves the samples or the spectrum as CSV for a spreadsheet, the report as text, and the graph of f(t), the FFT graph and the musical graph as PNG, SVG or PDF. &lt;i&gt;PNG at double resolution&lt;/i&gt; makes finer PNG pictures.</source>
+        <translation>El menú &lt;i&gt;Exportar&lt;/i&gt; en &lt;i&gt;Archivo&lt;/i&gt; guarda las muestras o el espectro como CSV para una hoja de cálculo, el informe como texto, y el gráfico de f(t), el gráfico de la FFT y el gráfico musical como PNG, SVG o PDF. &lt;i&gt;PNG a doble resolución&lt;/i&gt; hace imágenes PNG más finas.</translation>
+    </message>
+    <message>
+        <source>The menu &lt;i&gt;Window&lt;/i&gt; weighs the samples with a window function before the transform. &lt;i&gt;Rectangular&lt;/i&gt; (the first choice) takes them as they are: its peaks are the narrowest, so it separates close tones best, but a tone between two frequencies of the transform leaks into bins far from its peak.</source>
+        <translation>El menú &lt;i&gt;Ventana&lt;/i&gt; pondera las muestras con una función ventana antes de la transformada. &lt;i&gt;Rectangular&lt;/i&gt; (la primera opción) las toma tal como son: sus picos son los más estrechos, así que separa mejor tonos cercanos, pero un tono entre dos frecuencias de la transformada se filtra a puntos lejos de su pico.</translation>
+    </message>
+    <message>
+        <source>Under &lt;i&gt;Harmonics&lt;/i&gt; press &lt;i&gt;Show&lt;/i&gt;. Then, on the FFT graph or on the musical graph (&lt;i&gt;Log&lt;/i&gt;), press the right button of the mouse on the first peak and drag with the button held: the marks follow the pointer, one at its frequency and the others at 2 to 11 times it (to 17 times on the musical graph). On the musical graph they appear only once the pointer moves.</source>
+        <translation>Bajo &lt;i&gt;Armónicos&lt;/i&gt; pulse &lt;i&gt;Mostrar&lt;/i&gt;. Después, en el gráfico de la FFT o en el gráfico musical (&lt;i&gt;Log&lt;/i&gt;), pulse el botón derecho del ratón sobre el primer pico y arrastre con el botón pulsado: las marcas siguen al puntero, una en su frecuencia y las otras en 2 a 11 veces ella (hasta 17 veces en el gráfico musical). En el gráfico musical solo aparecen cuando el puntero se mueve.</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Ventanas y aliasing</translation>
+    </message>
+    <message>
+        <source>With &lt;i&gt;for a worksheet&lt;/i&gt; checked, the pictures are made for paper: a white ground, a frame, both axes with their quantity and unit ticked at round numbers, a title naming the function or the file, and the marks the window shows (harmonic markers, the marked peak, an expanded range). &lt;i&gt;Spectrum in % of the largest, as in the report&lt;/i&gt; ticks the spectrum&apos;s axis in percent.</source>
+        <translation>Con &lt;i&gt;para una hoja de trabajo&lt;/i&gt; marcado, las imágenes se hacen para papel: fondo blanco, un marco, los dos ejes con su magnitud y unidad marcados en números redondos, un título que nombra la función o el archivo, y las marcas que muestra la ventana (marcadores de armónicos, el pico marcado, un rango expandido). &lt;i&gt;Espectro en % del mayor, como en el informe&lt;/i&gt; marca el eje del espectro en porcentaje.</translation>
+    </message>
+    <message>
+        <source>Without a sound device these entries are disabled, and their tooltips say why.</source>
+        <translation>Sin dispositivo de sonido estas entradas están desactivadas, y sus descripciones emergentes dicen por qué.</translation>
+    </message>
+    <message>
+        <source>The file is cut into frames of as many points as typed in &lt;i&gt;Frame (points)&lt;/i&gt; (a power of two from 256 to 16384), one starting every &lt;i&gt;Hop (points)&lt;/i&gt; points; each frame is weighted by a Hann window and transformed. Type new values and press &lt;i&gt;Analyse&lt;/i&gt;. A long file fills in from the left while the progress bar moves.</source>
+        <translation>El archivo se corta en tramas de tantos puntos como se escriban en &lt;i&gt;Trama (puntos)&lt;/i&gt; (una potencia de dos de 256 a 16384), una empezando cada &lt;i&gt;Salto (puntos)&lt;/i&gt; puntos; cada trama se pondera con una ventana de Hann y se transforma. Escriba nuevos valores y pulse &lt;i&gt;Analizar&lt;/i&gt;. Un archivo largo se va llenando desde la izquierda mientras avanza la barra de progreso.</translation>
     </message>
 </context>
 <context>
@@ -3078,7 +3321,7 @@ salida de error, ninguna lista).
     </message>
     <message>
         <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation>El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
+        <translation type="vanished">El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
     </message>
     <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
@@ -3430,7 +3673,7 @@ salida de error, ninguna lista).
     </message>
     <message>
         <source>which is not a number. Type a number and save again.</source>
-        <translation>que no es un número. Escriba un número y guarde de nuevo.</translation>
+        <translation type="vanished">que no es un número. Escriba un número y guarde de nuevo.</translation>
     </message>
     <message>
         <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
@@ -3575,6 +3818,22 @@ salida de error, ninguna lista).
     <message>
         <source>The spectrometer frequency (SF or BF1) is missing.</source>
         <translation>Falta la frecuencia del espectrómetro (SF o BF1).</translation>
+    </message>
+    <message>
+        <source>a point (0.5)</source>
+        <translation>un punto (0.5)</translation>
+    </message>
+    <message>
+        <source>a comma or a point (0,5 or 0.5)</source>
+        <translation>una coma o un punto (0,5 o 0.5)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number, with %3 as the decimal mark, and calculate again.</source>
+        <translation>El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número, con %3 como separador decimal, y vuelva a calcular.</translation>
+    </message>
+    <message>
+        <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
+        <translation>que no es un número. Escriba un número, con %1 como separador decimal, y guarde de nuevo.</translation>
     </message>
 </context>
 <context>

@@ -1548,6 +1548,38 @@ erro, nenhuma lista).
         <source>NMR spectrum...</source>
         <translation>Espectro de RMN...</translation>
     </message>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportações e impressão</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de harmônicos</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Arquivos e gravação</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>Menu Som</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Janelas e aliasing</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Tópicos</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1852,6 +1884,22 @@ erro, nenhuma lista).
     <message>
         <source>(recording)</source>
         <translation>(gravação)</translation>
+    </message>
+    <message>
+        <source>The recording has one channel.</source>
+        <translation>A gravação tem um canal.</translation>
+    </message>
+    <message>
+        <source>The file has one channel.</source>
+        <translation>O arquivo tem um canal.</translation>
+    </message>
+    <message>
+        <source>The file has %1 channels: the first is analysed.</source>
+        <translation>O arquivo tem %1 canais: o primeiro é analisado.</translation>
+    </message>
+    <message>
+        <source>The file has %1 channels: their mean is analysed.</source>
+        <translation>O arquivo tem %1 canais: a média deles é analisada.</translation>
     </message>
 </context>
 <context>
@@ -2406,6 +2454,41 @@ erro, nenhuma lista).
     </message>
 </context>
 <context>
+    <name>FormTopics</name>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportações e impressão</translation>
+    </message>
+    <message>
+        <source>FFT Quorbel - Help</source>
+        <translation>FFT Quorbel - Ajuda</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de harmônicos</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Arquivos e gravação</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>Menu Som</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Janelas e aliasing</translation>
+    </message>
+</context>
+<context>
     <name>Graphs</name>
     <message>
         <source>frequency, (Hz)</source>
@@ -2581,6 +2664,166 @@ erro, nenhuma lista).
     <message>
         <source>peak is flat; the rectangular window has the narrowest peak, so it separates close tones best.</source>
         <translation>pico é plano; a retangular tem o pico mais estreito e por isso separa melhor tons próximos.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Export PNG&lt;/i&gt; saves the picture as shown; with &lt;i&gt;for a worksheet&lt;/i&gt; checked in the menu &lt;i&gt;Export&lt;/i&gt; it gets axes, the legend and a title.</source>
+        <translation>&lt;i&gt;Exportar PNG&lt;/i&gt; salva a imagem como mostrada; com &lt;i&gt;para uma folha de exercícios&lt;/i&gt; marcado no menu &lt;i&gt;Exportar&lt;/i&gt; ela ganha eixos, a legenda e um título.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Fix&lt;/i&gt; leaves the marks where they are, as lines over the graph&apos;s height, while the mouse moves on; &lt;i&gt;Move&lt;/i&gt; lets them follow again; &lt;i&gt;Cancel&lt;/i&gt; takes them away. Starting a horizontal expansion takes them away too.</source>
+        <translation>&lt;i&gt;Fixar&lt;/i&gt; deixa as marcas onde estão, como linhas na altura do gráfico, enquanto o mouse segue; &lt;i&gt;Mover&lt;/i&gt; faz com que voltem a segui-lo; &lt;i&gt;Cancelar&lt;/i&gt; as retira. Iniciar uma expansão horizontal também as retira.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Hann&lt;/i&gt;, &lt;i&gt;Hamming&lt;/i&gt; and &lt;i&gt;Blackman&lt;/i&gt; widen the peaks a little and lower that leakage a great deal: small side peaks that vanish with them were leakage, not signals. &lt;i&gt;Flat top&lt;/i&gt; has the widest peak, but reads the amplitude of a tone truly even between two bins.</source>
+        <translation>&lt;i&gt;Hann&lt;/i&gt;, &lt;i&gt;Hamming&lt;/i&gt; e &lt;i&gt;Blackman&lt;/i&gt; alargam um pouco os picos e reduzem muito esse vazamento: pequenos picos laterais que somem com elas eram vazamento, não sinais. &lt;i&gt;Flat top&lt;/i&gt; tem o pico mais largo, mas lê fielmente a amplitude de um tom mesmo entre dois pontos.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Linear frequency&lt;/i&gt; shows 0 Hz to half the sampling rate, &lt;i&gt;Musical (keyboard)&lt;/i&gt; octaves beside a piano keyboard. Under the pointer the window reads the time, the frequency with its nearest note, and the level.</source>
+        <translation>&lt;i&gt;Frequência linear&lt;/i&gt; mostra de 0 Hz até a metade da taxa de amostragem, &lt;i&gt;Musical (teclado)&lt;/i&gt; oitavas ao lado de um teclado de piano. Sob o ponteiro a janela lê o tempo, a frequência com sua nota mais próxima e o nível.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Listen&lt;/i&gt; turns the main window into a live analyser: about 25 times a second it transforms the latest samples of the sound input (as many as chosen under &lt;i&gt;Samples analysed&lt;/i&gt;) and draws them on the FFT graph or the musical graph, with the strongest peak&apos;s frequency and note. &lt;i&gt;Stop listening&lt;/i&gt; keeps the last spectrum as data from a file, for the report, the inverse and printing.</source>
+        <translation>&lt;i&gt;Ouvir&lt;/i&gt; transforma a janela principal num analisador ao vivo: cerca de 25 vezes por segundo transforma as últimas amostras da entrada de som (tantas quanto escolhidas em &lt;i&gt;Amostras analisadas&lt;/i&gt;) e as desenha no gráfico da FFT ou no gráfico musical, com a frequência e a nota do pico mais forte. &lt;i&gt;Parar de ouvir&lt;/i&gt; mantém o último espectro como dados de arquivo, para o relatório, a inversa e a impressão.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Play f(t)&lt;/i&gt; plays the function analysed. A calculated wave sounds for the time checked under &lt;i&gt;Sound length&lt;/i&gt; (1, 2 or 5 seconds), each row of the table at b times the cycles per second; data from a file plays the samples transferred, at the file&apos;s sampling frequency.</source>
+        <translation>&lt;i&gt;Tocar f(t)&lt;/i&gt; toca a função analisada. Uma onda calculada soa pelo tempo marcado em &lt;i&gt;Duração do som&lt;/i&gt; (1, 2 ou 5 segundos), cada linha da tabela a b vezes os ciclos por segundo; dados de um arquivo tocam as amostras transferidas, na frequência de amostragem do arquivo.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Play recovered function&lt;/i&gt; (after &lt;i&gt;Inverse&lt;/i&gt;) plays what the inverse transform gives back. &lt;i&gt;Save f(t) as sound...&lt;/i&gt; writes the sound of &lt;i&gt;Play f(t)&lt;/i&gt; as a WAV file.</source>
+        <translation>&lt;i&gt;Tocar a função recuperada&lt;/i&gt; (depois de &lt;i&gt;Inversa&lt;/i&gt;) toca o que a transformada inversa devolve. &lt;i&gt;Salvar f(t) como som...&lt;/i&gt; grava o som de &lt;i&gt;Tocar f(t)&lt;/i&gt; como arquivo WAV.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Print FFT graph&lt;/i&gt; prints the graph with the report on one page; without a printer it asks for a PDF file to write. &lt;i&gt;Report&lt;/i&gt; shows the report in a window.</source>
+        <translation>&lt;i&gt;Imprimir gráfico da FFT&lt;/i&gt; imprime o gráfico com o relatório numa página; sem impressora pede um arquivo PDF para gravar. &lt;i&gt;Relatório&lt;/i&gt; mostra o relatório numa janela.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Record&lt;/i&gt; records the sound input for the seconds typed beside it and shows the recording as an opened file, ready to select and transfer. Without a sound input it is disabled and its tooltip says why.</source>
+        <translation>&lt;i&gt;Gravar&lt;/i&gt; grava a entrada de som pelos segundos digitados ao lado e mostra a gravação como um arquivo aberto, pronta para selecionar e transferir. Sem entrada de som fica desativado e sua dica diz por quê.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Spectrogram...&lt;/i&gt; in the menu of the raw file window shows the whole file that is open: time across, frequency upward, and the level of each moment and frequency in colour, from dark (-120 dB) to yellow (0 dB, a sine of full amplitude). The legend is on the right.</source>
+        <translation>&lt;i&gt;Espectrograma...&lt;/i&gt; no menu da janela de arquivos mostra o arquivo aberto inteiro: o tempo na horizontal, a frequência para cima, e o nível de cada instante e frequência em cor, do escuro (-120 dB) ao amarelo (0 dB, um seno de amplitude máxima). A legenda fica à direita.</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Spectrogram...&lt;/i&gt; in this window&apos;s menu shows the whole file over time (see the topic Spectrogram).</source>
+        <translation>&lt;i&gt;Espectrograma...&lt;/i&gt; no menu desta janela mostra o arquivo inteiro ao longo do tempo (veja o tópico Espectrograma).</translation>
+    </message>
+    <message>
+        <source>&lt;i&gt;Transfer&lt;/i&gt; hands those samples to the main window, which draws them as f(t) beside their spectrum; the file window is then minimised.</source>
+        <translation>&lt;i&gt;Transferir&lt;/i&gt; entrega essas amostras à janela principal, que as desenha como f(t) ao lado do seu espectro; a janela do arquivo é então minimizada.</translation>
+    </message>
+    <message>
+        <source>A file of several channels: the line under the options says how many it has and which is analysed. &lt;i&gt;First channel&lt;/i&gt; takes the first, &lt;i&gt;Mean of the channels&lt;/i&gt; their mean; the choice holds for the files opened later.</source>
+        <translation>Um arquivo de vários canais: a linha sob as opções diz quantos ele tem e qual é analisado. &lt;i&gt;Primeiro canal&lt;/i&gt; toma o primeiro, &lt;i&gt;Média dos canais&lt;/i&gt; a média deles; a escolha vale também para os arquivos abertos depois.</translation>
+    </message>
+    <message>
+        <source>A window lowers all peaks by about the same factor; the &lt;i&gt;Report&lt;/i&gt; gives amplitudes in percent of the largest, so they need no correction. The graph of f(t) draws the window&apos;s shape over the samples as a thin grey curve. Try a sine of 30.37 cycles with each window.</source>
+        <translation>Uma janela reduz todos os picos por quase o mesmo fator; o &lt;i&gt;Relatório&lt;/i&gt; dá as amplitudes em porcentagem da maior, por isso não precisam de correção. O gráfico de f(t) desenha a forma da janela sobre as amostras como uma curva cinza fina. Experimente um seno de 30,37 ciclos com cada janela.</translation>
+    </message>
+    <message>
+        <source>Aliasing: a wave at or above half the number of points per second (512 Hz with 1024 points in one second) cannot be told from a lower one. Its fields in the wave table, or the cycles field of a simple wave, turn light red, and a hint under the table says where it appears, for example &quot;570 Hz is above 512 Hz and appears at 454 Hz&quot;. The wave is still computed: the folded peak is what the transform shows (see Help: &lt;i&gt;Nyquist&lt;/i&gt;).</source>
+        <translation>Aliasing: uma onda na metade do número de pontos por segundo ou acima dela (512 Hz com 1024 pontos em um segundo) não pode ser distinguida de uma mais baixa. Seus campos na tabela de ondas, ou o campo de ciclos de uma onda simples, ficam vermelho-claros, e uma dica sob a tabela diz onde ela aparece, por exemplo &quot;570 Hz está acima de 512 Hz e aparece em 454 Hz&quot;. A onda ainda é calculada: o pico rebatido é o que a transformada mostra (veja Ajuda: &lt;i&gt;Nyquist&lt;/i&gt;).</translation>
+    </message>
+    <message>
+        <source>Alt with the underlined letter opens a menu and chooses its entries. Tab goes through the fields and buttons in reading order, the wave table a row at a time; Space presses the button that has the focus.</source>
+        <translation>Alt com a letra sublinhada abre um menu e escolhe suas entradas. Tab percorre os campos e botões na ordem de leitura, a tabela de ondas uma linha de cada vez; Espaço pressiona o botão que tem o foco.</translation>
+    </message>
+    <message>
+        <source>CSV files and reports write numbers with a point, and CSV columns have English names, so every student&apos;s file reads alike.</source>
+        <translation>Arquivos CSV e relatórios escrevem os números com ponto, e as colunas do CSV têm nomes em inglês, para que o arquivo de cada aluno seja lido da mesma forma.</translation>
+    </message>
+    <message>
+        <source>Ctrl+B &lt;i&gt;Both&lt;/i&gt;, Ctrl+T &lt;i&gt;Only f(t)&lt;/i&gt;, Ctrl+F &lt;i&gt;Only FFT&lt;/i&gt;, Ctrl+L &lt;i&gt;Log&lt;/i&gt; or &lt;i&gt;Lin&lt;/i&gt;, Ctrl+R &lt;i&gt;Report&lt;/i&gt;, Ctrl+I &lt;i&gt;Inverse&lt;/i&gt;.</source>
+        <translation>Ctrl+B &lt;i&gt;Ambos&lt;/i&gt;, Ctrl+T &lt;i&gt;Só f(t)&lt;/i&gt;, Ctrl+F &lt;i&gt;Só FFT&lt;/i&gt;, Ctrl+L &lt;i&gt;Log&lt;/i&gt; ou &lt;i&gt;Lin&lt;/i&gt;, Ctrl+R &lt;i&gt;Relatório&lt;/i&gt;, Ctrl+I &lt;i&gt;Inversa&lt;/i&gt;.</translation>
+    </message>
+    <message>
+        <source>Drag over the graph from left to right with the left button held to select the samples to analyse; the right button takes the selection away. Below the graph, &lt;i&gt;Selected points&lt;/i&gt; counts the selection and &lt;i&gt;To be transferred&lt;/i&gt; the largest power of two it holds, from 1024 to 16384.</source>
+        <translation>Arraste sobre o gráfico da esquerda para a direita com o botão esquerdo pressionado para selecionar as amostras a analisar; o botão direito desfaz a seleção. Abaixo do gráfico, &lt;i&gt;Pontos selecionados&lt;/i&gt; conta a seleção e &lt;i&gt;A transferir&lt;/i&gt; a maior potência de dois que ela contém, de 1024 a 16384.</translation>
+    </message>
+    <message>
+        <source>Enter or Space there does what a click does. On the FFT graph it marks the peak near the cursor, sets a limit of the expansion after &lt;i&gt;Horizontal&lt;/i&gt; (Escape drops a first limit) or, with &lt;i&gt;Show&lt;/i&gt;, places the harmonic markers. On the raw file graph a first Enter starts a selection at the cursor, a second ends it, and Escape takes it away.</source>
+        <translation>Enter ou Espaço ali faz o que um clique faz. No gráfico da FFT marca o pico perto do cursor, define um limite da expansão depois de &lt;i&gt;Horizontal&lt;/i&gt; (Esc descarta um primeiro limite) ou, com &lt;i&gt;Mostrar&lt;/i&gt;, coloca os marcadores de harmônicos. No gráfico do arquivo um primeiro Enter inicia uma seleção no cursor, um segundo a termina, e Esc a retira.</translation>
+    </message>
+    <message>
+        <source>Exports and worksheets</source>
+        <translation>Exportações e folhas de exercícios</translation>
+    </message>
+    <message>
+        <source>From the keyboard: with &lt;i&gt;Show&lt;/i&gt; pressed, Enter or Space on the graph places the marks at its cursor.</source>
+        <translation>Pelo teclado: com &lt;i&gt;Mostrar&lt;/i&gt; pressionado, Enter ou Espaço no gráfico coloca as marcas no seu cursor.</translation>
+    </message>
+    <message>
+        <source>Harmonic markers</source>
+        <translation>Marcadores de harmônicos</translation>
+    </message>
+    <message>
+        <source>In the menu &lt;i&gt;Waves&lt;/i&gt; choose &lt;i&gt;Files  *.raw...&lt;/i&gt;. In the window that opens, the menu &lt;i&gt;Open&lt;/i&gt; reads a sound file (WAV, FLAC, Ogg, AIFF and more) or a headerless 8-bit .raw file and draws it. A sound file fills in its own sampling frequency; for a .raw file type it in the box above the graph.</source>
+        <translation>No menu &lt;i&gt;Ondas&lt;/i&gt; escolha &lt;i&gt;Arquivos  *.raw...&lt;/i&gt;. Na janela que se abre, o menu &lt;i&gt;Abrir&lt;/i&gt; lê um arquivo de som (WAV, FLAC, Ogg, AIFF e outros) ou um arquivo .raw de 8 bits sem cabeçalho e o desenha. Um arquivo de som preenche sua própria frequência de amostragem; para um arquivo .raw digite-a na caixa acima do gráfico.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>O teclado</translation>
+    </message>
+    <message>
+        <source>Long frames separate close frequencies but blur quick changes; short frames follow quick changes but blur close frequencies.</source>
+        <translation>Quadros longos separam frequências próximas mas borram mudanças rápidas; quadros curtos seguem mudanças rápidas mas borram frequências próximas.</translation>
+    </message>
+    <message>
+        <source>Move until the marks fall on peaks: those peaks are the harmonics of the first. The read-out under the buttons gives the frequency under the pointer with its note.</source>
+        <translation>Mova até as marcas caírem sobre picos: esses picos são os harmônicos do primeiro. A leitura sob os botões dá a frequência sob o ponteiro com sua nota.</translation>
+    </message>
+    <message>
+        <source>Sound files and recording</source>
+        <translation>Arquivos de som e gravação</translation>
+    </message>
+    <message>
+        <source>Sound menu</source>
+        <translation>O menu Som</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Espectrograma</translation>
+    </message>
+    <message>
+        <source>The FFT graph, the musical graph and the graph of the raw file window take the focus too, and then show an orange cursor line. Left and Right move it a step (with Shift ten steps), Home and End to the ends; the read-out follows it.</source>
+        <translation>O gráfico da FFT, o gráfico musical e o gráfico da janela de arquivos também recebem o foco, e então mostram uma linha de cursor laranja. Esquerda e Direita a movem um passo (com Shift dez passos), Home e End até as pontas; a leitura a acompanha.</translation>
+    </message>
+    <message>
+        <source>The graph shows at most 34000 samples: a longer file gets a scroll bar under the graph that chooses the stretch shown.</source>
+        <translation>O gráfico mostra no máximo 34000 amostras: um arquivo mais longo ganha uma barra de rolagem sob o gráfico que escolhe o trecho mostrado.</translation>
+    </message>
+    <message>
+        <source>The harmonic markers show which peaks belong to one note: they stand at 1, 2, 3 ... times the frequency under the pointer.</source>
+        <translation>Os marcadores de harmônicos mostram quais picos pertencem a uma nota: ficam em 1, 2, 3 ... vezes a frequência sob o ponteiro.</translation>
+    </message>
+    <message>
+        <source>The menu &lt;i&gt;Export&lt;/i&gt; in &lt;i&gt;File&lt;/i&gt; saves the samples or the spectrum as CSV for a spreadsheet, the report as text, and the graph of f(t), the FFT graph and the musical graph as PNG, SVG or PDF. &lt;i&gt;PNG at double resolution&lt;/i&gt; makes finer PNG pictures.</source>
+        <translation>O menu &lt;i&gt;Exportar&lt;/i&gt; em &lt;i&gt;Arquivo&lt;/i&gt; salva as amostras ou o espectro como CSV para uma planilha, o relatório como texto, e o gráfico de f(t), o gráfico da FFT e o gráfico musical como PNG, SVG ou PDF. &lt;i&gt;PNG em resolução dupla&lt;/i&gt; faz imagens PNG mais finas.</translation>
+    </message>
+    <message>
+        <source>The menu &lt;i&gt;Window&lt;/i&gt; weighs the samples with a window function before the transform. &lt;i&gt;Rectangular&lt;/i&gt; (the first choice) takes them as they are: its peaks are the narrowest, so it separates close tones best, but a tone between two frequencies of the transform leaks into bins far from its peak.</source>
+        <translation>O menu &lt;i&gt;Janela&lt;/i&gt; pondera as amostras com uma função janela antes da transformada. &lt;i&gt;Retangular&lt;/i&gt; (a primeira escolha) as toma como são: seus picos são os mais estreitos, por isso separa melhor tons próximos, mas um tom entre duas frequências da transformada vaza para pontos longe do seu pico.</translation>
+    </message>
+    <message>
+        <source>Under &lt;i&gt;Harmonics&lt;/i&gt; press &lt;i&gt;Show&lt;/i&gt;. Then, on the FFT graph or on the musical graph (&lt;i&gt;Log&lt;/i&gt;), press the right button of the mouse on the first peak and drag with the button held: the marks follow the pointer, one at its frequency and the others at 2 to 11 times it (to 17 times on the musical graph). On the musical graph they appear only once the pointer moves.</source>
+        <translation>Sob &lt;i&gt;Harmônicos&lt;/i&gt; pressione &lt;i&gt;Mostrar&lt;/i&gt;. Depois, no gráfico da FFT ou no gráfico musical (&lt;i&gt;Log&lt;/i&gt;), pressione o botão direito do mouse sobre o primeiro pico e arraste com o botão pressionado: as marcas seguem o ponteiro, uma na sua frequência e as outras em 2 a 11 vezes ela (até 17 vezes no gráfico musical). No gráfico musical elas só aparecem quando o ponteiro se move.</translation>
+    </message>
+    <message>
+        <source>Windows and aliasing</source>
+        <translation>Janelas e aliasing</translation>
+    </message>
+    <message>
+        <source>With &lt;i&gt;for a worksheet&lt;/i&gt; checked, the pictures are made for paper: a white ground, a frame, both axes with their quantity and unit ticked at round numbers, a title naming the function or the file, and the marks the window shows (harmonic markers, the marked peak, an expanded range). &lt;i&gt;Spectrum in % of the largest, as in the report&lt;/i&gt; ticks the spectrum&apos;s axis in percent.</source>
+        <translation>Com &lt;i&gt;para uma folha de exercícios&lt;/i&gt; marcado, as imagens são feitas para papel: fundo branco, moldura, os dois eixos com sua grandeza e unidade marcados em números redondos, um título que nomeia a função ou o arquivo, e as marcas que a janela mostra (marcadores de harmônicos, o pico marcado, uma faixa expandida). &lt;i&gt;Espectro em % do maior, como no relatório&lt;/i&gt; marca o eixo do espectro em porcentagem.</translation>
+    </message>
+    <message>
+        <source>Without a sound device these entries are disabled, and their tooltips say why.</source>
+        <translation>Sem dispositivo de som essas entradas ficam desativadas, e suas dicas dizem por quê.</translation>
+    </message>
+    <message>
+        <source>The file is cut into frames of as many points as typed in &lt;i&gt;Frame (points)&lt;/i&gt; (a power of two from 256 to 16384), one starting every &lt;i&gt;Hop (points)&lt;/i&gt; points; each frame is weighted by a Hann window and transformed. Type new values and press &lt;i&gt;Analyse&lt;/i&gt;. A long file fills in from the left while the progress bar moves.</source>
+        <translation>O arquivo é cortado em quadros de tantos pontos quantos digitados em &lt;i&gt;Quadro (pontos)&lt;/i&gt; (uma potência de dois de 256 a 16384), um começando a cada &lt;i&gt;Passo (pontos)&lt;/i&gt; pontos; cada quadro é ponderado por uma janela de Hann e transformado. Digite novos valores e pressione &lt;i&gt;Analisar&lt;/i&gt;. Um arquivo longo se preenche a partir da esquerda enquanto a barra de progresso avança.</translation>
     </message>
 </context>
 <context>
@@ -3058,7 +3301,7 @@ erro, nenhuma lista).
     </message>
     <message>
         <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation>O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
+        <translation type="vanished">O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
     </message>
     <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
@@ -3410,7 +3653,7 @@ erro, nenhuma lista).
     </message>
     <message>
         <source>which is not a number. Type a number and save again.</source>
-        <translation>que não é um número. Digite um número e salve novamente.</translation>
+        <translation type="vanished">que não é um número. Digite um número e salve novamente.</translation>
     </message>
     <message>
         <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
@@ -3555,6 +3798,22 @@ erro, nenhuma lista).
     <message>
         <source>The spectrometer frequency (SF or BF1) is missing.</source>
         <translation>Falta a frequência do espectrômetro (SF ou BF1).</translation>
+    </message>
+    <message>
+        <source>a point (0.5)</source>
+        <translation>um ponto (0.5)</translation>
+    </message>
+    <message>
+        <source>a comma or a point (0,5 or 0.5)</source>
+        <translation>uma vírgula ou um ponto (0,5 ou 0.5)</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number, with %3 as the decimal mark, and calculate again.</source>
+        <translation>O campo &quot;%1&quot; contém %2, que não é um número. Digite um número, com %3 como separador decimal, e calcule de novo.</translation>
+    </message>
+    <message>
+        <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
+        <translation>que não é um número. Digite um número, com %1 como separador decimal, e salve novamente.</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/DecimalMark.h"
 #include "platform/Translation.h"
 #include "state/ParamFile.h"
 #include "surface/Fonts.h"
@@ -155,6 +156,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorbel.fftquorbel"));
     quorbel::RegisterFontSubstitutions();
     quorbel::InstallTranslationsFromEnvironment(app);
+    // A student types decimals as the language writes them; the companion, which
+    // scripts drive, keeps the point.
+    quorbel::SetTypedDecimalMarks(quorbel::LanguageDecimalMarks(quorbel::EnvironmentLanguage()));
 
     quorbel::QtPlatform platform;
     const std::filesystem::path paramFile = quorbel::ParamFile::DefaultPath();

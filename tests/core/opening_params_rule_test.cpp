@@ -93,7 +93,7 @@ TEST_F(DialogRefusals, NameTheFieldOrTheRange) {
         {"Text6", "abc", points},
         {"Text2", "1,5",
          "The field \"Number of cycles (per second)\" holds \"1,5\", which is not a number. Type "
-         "a number and save again."},
+         "a number, with a point (0.5) as the decimal mark, and save again."},
     };
     Loaded();
     OpeningParamsModel& dialog = Model().OpeningParams();

@@ -288,7 +288,8 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "mnuPlayFtItem",
                     "The field \"Number of cycles (per second)\" holds \"ten\", which is not a "
-                    "number. Type a number and calculate again."},
+                    "number. Type a number, with a point (0.5) as the decimal mark, and calculate "
+                    "again."},
         RefusalCase{"a silent recording",
                     [](MainWindowModel& m, RecordingSoundOutput&) {
                         m.TakeRawSamples(SampleList(std::vector<double>(64, 0.0)), "8000", "0.008",

@@ -83,6 +83,7 @@ const std::map<std::string, std::function<TableFacts()>>& FactsByName() {
         {"FormSpectrogram", [] { return FactsOf(SpectrogramWindowTable()); }},
         {"FormLessons", [] { return FactsOf(LessonsWindowTable()); }},
         {"FormNmr", [] { return FactsOf(NmrWindowTable()); }},
+        {"FormTopics", [] { return FactsOf(HelpTopicsTable()); }},
     };
     return facts;
 }

@@ -4,6 +4,7 @@
 // its graphs are where they were at start-up. A second run of these tests sets the
 // device pixel ratio to 2 (QT_SCALE_FACTOR in the test's environment).
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "RecordingPlatform.h"
 #include "views/ControlBinder.h"
@@ -71,6 +73,20 @@ class Tour : public ::testing::TestWithParam<TourCase> {
         std::ofstream out(sound_, std::ios::binary);
         for (int k = 0; k < 6000; ++k)
             out.put(static_cast<char>(128 + std::lround(100 * std::sin(k * 0.0855))));
+        // Three channels, one tone in each.
+        chords_ = (folder / "three.wav").string();
+        SF_INFO info{};
+        info.samplerate = 8000;
+        info.channels = 3;
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+        SNDFILE* file = sf_open(chords_.c_str(), SFM_WRITE, &info);
+        ASSERT_NE(file, nullptr);
+        std::vector<short> frames;
+        for (int k = 0; k < 4000; ++k)
+            for (double f : {0.3, 0.4, 0.5})
+                frames.push_back(static_cast<short>(9000 * std::sin(k * f)));
+        sf_writef_short(file, frames.data(), 4000);
+        sf_close(file);
     }
 
   public:
@@ -105,6 +121,7 @@ class Tour : public ::testing::TestWithParam<TourCase> {
     MainWindowView& View() { return *view_; }
     RecordingPlatform& Platform() { return platform_; }
     const std::string& Sound() const { return sound_; }
+    const std::string& ThreeChannels() const { return chords_; }
 
     void CheckWindow(WindowView* window);
     void CheckMainWindow();
@@ -114,6 +131,7 @@ class Tour : public ::testing::TestWithParam<TourCase> {
     RecordingPlatform platform_;
     std::unique_ptr<MainWindowView> view_;
     std::string sound_;
+    std::string chords_;
     QSize size_;
     std::map<std::string, QRect> graphs_;
     int musicalTop_ = 0;
@@ -313,6 +331,8 @@ const TourCase kTours[] = {
           &MainWindowView::OpeningParamsWindow},
          {"Nyquist page", [](Tour& t) { t.Menu("mnuNyq"); }, &MainWindowView::NyquistWindow},
          {"phase page", [](Tour& t) { t.Menu("mnuPhaseItem"); }, &MainWindowView::PhaseWindow},
+         {"help topics", [](Tour& t) { t.Menu("mnuTopicWindowsItem"); },
+          &MainWindowView::HelpTopicsWindow},
          {"about", [](Tour& t) { t.Menu("mnuAboutItem"); }, &MainWindowView::AboutWindow},
          {"splash", [](Tour& t) { t.Menu("mnuSplashItem"); }, &MainWindowView::SplashWindow},
      }},
@@ -345,6 +365,16 @@ const TourCase kTours[] = {
           [](Tour& t) {
               t.Fire(t.Model(), "Picture5", Event::MouseMove, {.x = 15900, .y = 1000});
           }},
+         {"three channels, the first analysed",
+          [](Tour& t) {
+              t.Model().RawFile().Show();
+              t.Platform().openAnswers.push_back(t.ThreeChannels());
+              t.Menu("mnuOpen", t.View().RawFileWindow());
+          },
+          &MainWindowView::RawFileWindow},
+         {"three channels, their mean analysed",
+          [](Tour& t) { t.Click("Option2", t.View().RawFileWindow()); },
+          &MainWindowView::RawFileWindow},
      }},
 };
 

@@ -1,6 +1,7 @@
 #include "windows/HelpPages.h"
 
 #include <string_view>
+#include <vector>
 
 #include "platform/Translation.h"
 
@@ -149,34 +150,112 @@ HelpLine TranslatedHelpLine(const HelpLine& line) {
     return translated == english ? line : DecodeHelpLine(translated);
 }
 
-void DrawHelpPage(Surface& surface, const HelpPage& page) {
+namespace {
+
+void DrawHeading(Surface& surface, const HelpPage& page) {
     surface.Cls();
     surface.SetFontName("Times New Roman");
     surface.SetFontSize(14);
     surface.SetFontBold(true);
     surface.SetFontItalic(false);
     surface.SetForeColor(colors::kBlack);
-    surface.SetCurrentX(240);
+    surface.SetCurrentX(kHelpMargin);
     surface.SetCurrentY(120);
     surface.PrintText(Translate("Help", page.heading));
     surface.PrintText("");
-    for (const HelpLine& english : page.lines) {
-        surface.SetCurrentX(240);
-        for (const HelpRun& run : TranslatedHelpLine(english)) {
-            const bool plain = run.style == HelpRun::Style::Plain;
-            surface.SetFontName(run.style == HelpRun::Style::Greek ? "Symbol" : "Times New Roman");
-            surface.SetFontSize(11);
-            surface.SetFontBold(run.style == HelpRun::Style::Emphasis);
-            surface.SetFontItalic(run.style == HelpRun::Style::Emphasis);
-            surface.SetForeColor(plain ? colors::kBlack : kHelpEmphasis);
-            surface.PrintText(run.text, true);
-        }
-        surface.PrintText("");
-    }
+}
+
+void SetRunFont(Surface& surface, HelpRun::Style style) {
+    surface.SetFontName(style == HelpRun::Style::Greek ? "Symbol" : "Times New Roman");
+    surface.SetFontSize(11);
+    surface.SetFontBold(style == HelpRun::Style::Emphasis);
+    surface.SetFontItalic(style == HelpRun::Style::Emphasis);
+    surface.SetForeColor(style == HelpRun::Style::Plain ? colors::kBlack : kHelpEmphasis);
+}
+
+void EndPage(Surface& surface) {
     surface.SetFontName("Times New Roman");
     surface.SetFontBold(false);
     surface.SetFontItalic(false);
     surface.SetForeColor(colors::kBlack);
+}
+
+// A word of a paragraph: its pieces in their styles (a word may change style within
+// it, as a colon after an emphasised caption does), the last one ending in the blank
+// after the word, if any.
+using HelpWord = std::vector<HelpRun>;
+
+std::vector<HelpWord> WordsOf(const HelpLine& line) {
+    std::vector<HelpWord> words(1);
+    for (const HelpRun& run : line) {
+        for (const char c : run.text) {
+            HelpWord& word = words.back();
+            if (word.empty() || word.back().style != run.style) word.push_back({run.style, ""});
+            word.back().text += c;
+            if (c == ' ') words.emplace_back();
+        }
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+// The width of `word` without its closing blank, each piece in its own font.
+double InkWidth(Surface& surface, const HelpWord& word) {
+    double width = 0;
+    for (const HelpRun& piece : word) {
+        SetRunFont(surface, piece.style);
+        const bool last = &piece == &word.back();
+        width += surface.TextWidth(last ? piece.text.substr(0, piece.text.find_last_not_of(' ') + 1)
+                                        : piece.text);
+    }
+    return width;
+}
+
+// Sets the paragraph from the left margin on, going to a new line before a word that
+// would pass `right`; a word longer than a line stands alone on it.
+void SetParagraph(Surface& surface, const HelpLine& line, double right) {
+    surface.SetCurrentX(kHelpMargin);
+    for (const HelpWord& word : WordsOf(line)) {
+        if (surface.CurrentX() > kHelpMargin &&
+            surface.CurrentX() + InkWidth(surface, word) > right) {
+            surface.PrintText("");
+            surface.SetCurrentX(kHelpMargin);
+        }
+        for (const HelpRun& piece : word) {
+            SetRunFont(surface, piece.style);
+            surface.PrintText(piece.text, true);
+        }
+    }
+    surface.PrintText("");
+}
+
+}  // namespace
+
+void DrawHelpPage(Surface& surface, const HelpPage& page) {
+    DrawHeading(surface, page);
+    for (const HelpLine& english : page.lines) {
+        surface.SetCurrentX(kHelpMargin);
+        for (const HelpRun& run : TranslatedHelpLine(english)) {
+            SetRunFont(surface, run.style);
+            surface.PrintText(run.text, true);
+        }
+        surface.PrintText("");
+    }
+    EndPage(surface);
+}
+
+void DrawWrappedHelpPage(Surface& surface, const HelpPage& page) {
+    DrawHeading(surface, page);
+    const double right = surface.Width() - kHelpMargin;
+    for (const HelpLine& english : page.lines) {
+        if (english.empty()) {
+            SetRunFont(surface, HelpRun::Style::Plain);
+            surface.SetCurrentY(surface.CurrentY() + surface.TextHeight() / 2);
+            continue;
+        }
+        SetParagraph(surface, TranslatedHelpLine(english), right);
+    }
+    EndPage(surface);
 }
 
 }  // namespace quorbel

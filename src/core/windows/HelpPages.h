@@ -1,5 +1,5 @@
 #pragma once
-// The texts of the two help pages and how they are set: Times New Roman, a bold
+// The texts of the help pages and how they are set: Times New Roman, a bold
 // heading, and body lines made of runs. Emphasised runs stand out in bold italic dark
 // blue; Greek runs are written in the "Symbol" font (f shows as φ).
 #include <string>
@@ -36,6 +36,14 @@ HelpLine TranslatedHelpLine(const HelpLine& line);
 // Clears `surface` and sets the page on it from its top-left corner, in the user's
 // language.
 void DrawHelpPage(Surface& surface, const HelpPage& page);
+
+// The same for a page whose body lines are paragraphs: each is broken into lines at
+// its blanks so that none passes the surface's right margin (a word longer than a
+// line stands alone on it), and an empty line leaves a gap of half a line.
+void DrawWrappedHelpPage(Surface& surface, const HelpPage& page);
+
+// Where a page's text stands from the surface's left edge, and keeps from its right.
+inline constexpr double kHelpMargin = 240;
 
 // The colour of emphasised runs.
 inline constexpr Color kHelpEmphasis = colors::kDarkBlue;

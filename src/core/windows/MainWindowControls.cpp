@@ -35,6 +35,15 @@ B FieldBox(Field field, int row = 0) {
             .type = [field, row](M& m, const std::string& t) { m.SetField(field, t, row); }};
 }
 
+// The entry of topic i in "Help", "Topics": the topics window shown on that topic.
+Row TopicItem(int i) {
+    const HelpTopicEntry& entry = HelpTopics()[i];
+    const HelpTopic topic = entry.topic;
+    return R::Item(
+        entry.menuItem, "mnuTopics", entry.title,
+        {[topic](M& m, const EventArgs&) { m.HelpTopicsWindow().ShowTopic(topic); }, "ShowTopic"});
+}
+
 // A label showing a state item instead of a caption of its own.
 B StateLabel(std::string AnalysisState::*item) {
     return {.text = [item](const M& m) { return m.State().*item; }};
@@ -217,6 +226,16 @@ const ControlTable<M>& M::Table() {
             R::Item("mnuNmrItem", "mnuNmr", "NMR spectrum...", HANDLER(M, mnuNmrItem_Click), kPlain,
                     "A spectrum from a free induction decay, read or simulated"),
             R::Menu("mnuHelp", "", "Help"),
+            // "Topics": a page for each of the program's tools (HelpTopics.h), in a menu
+            // of their own so that every entry of "Help" keeps a letter of its own.
+            R::Menu("mnuTopics", "mnuHelp", "Topics"),
+            TopicItem(0),
+            TopicItem(1),
+            TopicItem(2),
+            TopicItem(3),
+            TopicItem(4),
+            TopicItem(5),
+            TopicItem(6),
             R::Item("mnuAboutItem", "mnuHelp", "About", HANDLER(M, mnuAboutItem_Click)),
             R::Item("mnuNyq", "mnuHelp", "Nyquist", HANDLER(M, mnuNyq_Click)),
             R::Item("mnuPhaseItem", "mnuHelp", "Phase", HANDLER(M, mnuPhaseItem_Click)),

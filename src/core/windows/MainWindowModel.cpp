@@ -2,6 +2,7 @@
 // activation, clicks on the window, unload and exit.
 #include "windows/MainWindowModel.h"
 
+#include "platform/DecimalMark.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
@@ -22,7 +23,8 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
       phase_(
           HelpPageKind::Phase, surfaces.Form7Picture, [this] { PhaseExample(); },
           [this] { PhaseReset(); }),
-      about_(platform) {
+      about_(platform),
+      topics_(surfaces.FormTopicsPicture) {
     CreateSecondaryWindows();
     // While "Both, separately" is selected no single quantity is on the graph: any
     // change of plotState other than a display-option press makes the next choice of
@@ -197,8 +199,8 @@ std::optional<double> MainWindowModel::FieldNumber(Field field, int row) {
     }
     Refuse(FillIn(Translate("Messages",
                             "The field \"%1\" holds %2, which is not a number. Type a "
-                            "number and calculate again."),
-                  {name, QuotedText(text)}));
+                            "number, with %3 as the decimal mark, and calculate again."),
+                  {name, QuotedText(text), DecimalMarksAccepted()}));
     return std::nullopt;
 }
 

@@ -22,6 +22,7 @@
 #include "surface/Surface.h"
 #include "synthesis/Aliasing.h"
 #include "windows/BitmapWindowModel.h"
+#include "windows/HelpTopics.h"
 #include "windows/HelpWindows.h"
 #include "windows/InverseWindowModel.h"
 #include "windows/MainWindowChoices.h"
@@ -425,6 +426,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     SplashWindowModel& Splash() { return splash_; }
     LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
     NmrWindowModel& Nmr() { return *nmr_; }
+    HelpTopicsModel& HelpTopicsWindow() { return topics_; }
 
   private:
     void mnuNyq_Click();         // "Nyquist"
@@ -591,6 +593,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     AboutWindowModel about_;
     SplashWindowModel splash_;
     std::shared_ptr<LessonsWindowModel> lessons_;  // shared: its type is complete only where used
+    HelpTopicsModel topics_;
 };
 
 }  // namespace quorbel

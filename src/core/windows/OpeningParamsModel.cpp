@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "fourier/TransformDriver.h"
+#include "platform/DecimalMark.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "state/QuotedText.h"
@@ -58,7 +59,8 @@ FieldValue Convert(int p, const std::string& text) {
             if (p != 0)
                 return {std::nullopt,
                         QT_TRANSLATE_NOOP("Messages",
-                                          "which is not a number. Type a number and save again.")};
+                                          "which is not a number. Type a number, with %1 as "
+                                          "the decimal mark, and save again.")};
             [[fallthrough]];
         case ParamValueFault::pointsOutOfBounds:
             return {std::nullopt,
@@ -332,9 +334,10 @@ std::optional<ParamRows> OpeningParamsModel::Converted() {
     for (int p = 0; p < kParamValueCount; ++p) {
         const FieldValue field = Convert(p, FieldText(p));
         if (!field.value) {
-            platform_.MessageBox(FillIn(Translate("Messages", "The field \"%1\" holds %2, %3"),
-                                        {FieldOf(p).shown, QuotedText(FieldText(p)),
-                                         Translate("Messages", field.refusal)}));
+            platform_.MessageBox(
+                FillIn(Translate("Messages", "The field \"%1\" holds %2, %3"),
+                       {FieldOf(p).shown, QuotedText(FieldText(p)),
+                        FillIn(Translate("Messages", field.refusal), {DecimalMarksAccepted()})}));
             return std::nullopt;
         }
         values[p] = *field.value;

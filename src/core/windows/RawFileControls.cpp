@@ -22,7 +22,7 @@ constexpr const char* kFrequencyHint =
 
 constexpr double kLine = 255;
 // The hints share one place below the counts; one shows at a time.
-constexpr Place kHintPlace = {240, 5600, kRawFrameWidth, 900};
+constexpr Place kHintPlace = {240, 5900, kRawFrameWidth, 900};
 
 // The window's labels lie on the window itself.
 Row Label(const char* name, const char* caption, Place at, int flags = kPlain, B on = {}) {
@@ -83,6 +83,8 @@ const ControlTable<M>& M::Table() {
                       "Sound files with several channels: plot and transfer the mean of all "
                       "channels",
                       {.click = HANDLER(M, Option2_Click)}, kPlain, {2760, 3700, 2400, kLine}),
+            // Below the options: how many channels the file has, and which is analysed.
+            Shows("Label24", &M::ChannelsText, {240, 4000, kRawFrameWidth, kLine}),
             // The recording of the sound input beside the channel options: its length
             // in seconds, then the button.
             R::TextBox("Text2", "",
@@ -95,27 +97,27 @@ const ControlTable<M>& M::Table() {
             R::Button("Command2", "", "Record",
                       "Record the sound input for the seconds typed beside, and plot it",
                       HANDLER(M, Command2_Click), kPlain, {6300, 3650, 1200, 345}),
-            Shows("Label22", &M::StretchNote, {3420, 4000, 4035, kLine}, kHidden),
+            Shows("Label22", &M::StretchNote, {3420, 4300, 4035, kLine}, kHidden),
             // The counts, the transfer and the file name below the graph.
-            Label("Label3", "Points in the File:", {240, 4300, 1800, kLine}),
-            Shows("Label7", &M::FileLengthText, {2100, 4300, 1000, kLine}),
-            Label("Label17", "Points in the graph:", {3300, 4300, 1900, kLine}),
-            Shows("Label18", &M::PlottedText, {5250, 4300, 1000, kLine}),
-            Label("Label8", "Selection:", {240, 4600, 1000, kLine}),
-            Label("Label9", "Minimum:", {1300, 4600, 900, kLine}),
-            Shows("Label11", &M::FirstText, {2250, 4600, 900, kLine}),
-            Label("Label10", "Maximum:", {3300, 4600, 900, kLine}),
-            Shows("Label12", &M::LastText, {4250, 4600, 900, kLine}),
+            Label("Label3", "Points in the File:", {240, 4600, 1800, kLine}),
+            Shows("Label7", &M::FileLengthText, {2100, 4600, 1000, kLine}),
+            Label("Label17", "Points in the graph:", {3300, 4600, 1900, kLine}),
+            Shows("Label18", &M::PlottedText, {5250, 4600, 1000, kLine}),
+            Label("Label8", "Selection:", {240, 4900, 1000, kLine}),
+            Label("Label9", "Minimum:", {1300, 4900, 900, kLine}),
+            Shows("Label11", &M::FirstText, {2250, 4900, 900, kLine}),
+            Label("Label10", "Maximum:", {3300, 4900, 900, kLine}),
+            Shows("Label12", &M::LastText, {4250, 4900, 900, kLine}),
             R::Button("Command1", "", "Transfer", "Transfer selected points for FFT calculations",
-                      HANDLER(M, Command1_Click), kPlain, {6300, 4550, 1200, 400}),
-            Label("Label13", "Selected points:", {240, 4900, 1800, kLine}),
-            Shows("Label15", &M::SelectedText, {2100, 4900, 1000, kLine}),
-            Label("Label14", "To be transferred:", {3300, 4900, 1900, kLine}),
-            Shows("Label16", &M::TransferText, {5250, 4900, 1000, kLine}),
-            Shows("Label2", &M::PlottedName, {240, 5250, 6000, kLine}, kHidden),
+                      HANDLER(M, Command1_Click), kPlain, {6300, 4850, 1200, 400}),
+            Label("Label13", "Selected points:", {240, 5200, 1800, kLine}),
+            Shows("Label15", &M::SelectedText, {2100, 5200, 1000, kLine}),
+            Label("Label14", "To be transferred:", {3300, 5200, 1900, kLine}),
+            Shows("Label16", &M::TransferText, {5250, 5200, 1000, kLine}),
+            Shows("Label2", &M::PlottedName, {240, 5550, 6000, kLine}, kHidden),
             // The full path: it is shown in a label too narrow to be read, here of no
             // width at all, so that no part of it shows cut.
-            Shows("Label1", &M::PathText, {6300, 5250, 0, kLine}),
+            Shows("Label1", &M::PathText, {6300, 5550, 0, kLine}),
             Hint("Label5",
                  "Use the menu \"Open\" to plot the data of some file *.raw.Then select the part "
                  "of the graph which will be used to make the Fourier Transform calculation.",
@@ -129,7 +131,7 @@ const ControlTable<M>& M::Table() {
             Hint("Label19", kFrequencyHint, HANDLER(M, Label19_Click)),
             // Which stretch of a file longer than the graph is shown.
             R::ScrollBar("HScroll1", "", "Which part of the file the graph shows",
-                         HANDLER(M, HScroll1_Change), kHidden, {240, 4000, 3060, kLine},
+                         HANDLER(M, HScroll1_Change), kHidden, {240, 4300, 3060, kLine},
                          {0, 0, 0, 1, 20}),
             R::Item("mnuSpectrogram", "", "Spectrogram...", HANDLER(M, mnuSpectrogram_Click)),
         }};

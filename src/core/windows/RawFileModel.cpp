@@ -19,7 +19,7 @@ namespace quorbel {
 namespace {
 
 // The progress texts are printed at this place on the window.
-constexpr double kStatusX = 1480, kStatusY = 4760;
+constexpr double kStatusX = 1480, kStatusY = 5060;
 // ... and at this height on the frame of the graph.
 constexpr double kReadingStatusY = 1200;
 
@@ -92,12 +92,14 @@ bool RawFileModel::OpenPath(const std::filesystem::path& name) {
     std::string error;
     std::optional<int> rate;
     std::string damage;
-    const std::optional<RawRead> read = ReadPlotted(name, &rate, &error, 0, &damage);
+    int channels = 1;
+    const std::optional<RawRead> read = ReadPlotted(name, &rate, &error, 0, &damage, &channels);
     if (!read) {
         platform_.MessageBox(error);
         return false;
     }
     recording_.reset();
+    channelCount_ = channels;
     ShowPlotted(*read, name, rate);
     // What could be decoded is shown, and the damage after it said.
     if (!damage.empty()) platform_.MessageBox(damage);
@@ -132,6 +134,16 @@ void RawFileModel::ClearSelection() {
 std::string RawFileModel::PlottedName() const {
     if (recording_) return Translate("Form6", kRecordingName);
     return path_.filename().string();
+}
+
+std::string RawFileModel::ChannelsText() const {
+    if (!Plotted()) return "";
+    if (recording_) return Translate("Form6", "The recording has one channel.");
+    if (channelCount_ <= 1) return Translate("Form6", "The file has one channel.");
+    return FillIn(channels_ == ChannelChoice::first
+                      ? Translate("Form6", "The file has %1 channels: the first is analysed.")
+                      : Translate("Form6", "The file has %1 channels: their mean is analysed."),
+                  {std::to_string(channelCount_)});
 }
 
 std::string RawFileModel::FileLengthText() const {
@@ -213,12 +225,14 @@ void RawFileModel::HScroll1_Change() {
 
 std::optional<RawRead> RawFileModel::ReadPlotted(const std::filesystem::path& path,
                                                  std::optional<int>* rate, std::string* error,
-                                                 std::uintmax_t start, std::string* damage) const {
+                                                 std::uintmax_t start, std::string* damage,
+                                                 int* channels) const {
     if (IsRawName(path)) return ReadRawFile(path, error, start);
     std::optional<SoundRead> sound = ReadSoundFile(path, channels_, error, start);
     if (!sound) return std::nullopt;
     *rate = sound->rate;
     if (damage) *damage = sound->damage;
+    if (channels) *channels = sound->channels;
     return std::move(sound->samples);
 }
 
@@ -314,6 +328,7 @@ void RawFileModel::Command2_Click() {
 void RawFileModel::ShowRecording(std::vector<double> samples, int rate) {
     HideHints();
     recording_ = std::move(samples);
+    channelCount_ = 1;
     ShowPlotted(RecordedRead(*recording_), {}, rate);
 }
 

@@ -42,7 +42,7 @@ inline constexpr double kMinSamplingRate = 1;
 inline constexpr double kMaxSamplingRate = 1000000;
 
 // The window's client area and its drawing areas, in twips.
-inline constexpr double kForm6Width = 7700, kForm6Height = 6700;
+inline constexpr double kForm6Width = 7700, kForm6Height = 7000;
 inline constexpr double kRawFrameWidth = 7215, kRawFrameHeight = 3135;
 inline constexpr double kRawGraphWidth = 6965, kRawGraphHeight = 2685;
 // A long file is shown a stretch of kMaxRawSamples at a time; its scroll bar moves
@@ -127,6 +127,12 @@ class RawFileModel : public TableWindow<RawFileModel> {
     void TypeFrequency(const std::string& text) { frequency_ = text; }
     // Kept while the program runs, for every sound file opened.
     ChannelChoice Channels() const { return channels_; }
+    // The channels of what is plotted (a ".raw" file and a recording have one); 0
+    // while nothing is.
+    int ChannelCount() const { return Plotted() ? channelCount_ : 0; }
+    // Below the channel options: how many channels there are and which is analysed
+    // ("3 channels in the file: the first is analysed"); empty while nothing is plotted.
+    std::string ChannelsText() const;
 
     // The spectrogram window of the file shown.
     SpectrogramWindowModel& Spectrogram() { return *spectrogram_; }
@@ -195,7 +201,8 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // sound file damaged after the samples read says so in *damage when it is given.
     std::optional<RawRead> ReadPlotted(const std::filesystem::path& path, std::optional<int>* rate,
                                        std::string* error, std::uintmax_t start = 0,
-                                       std::string* damage = nullptr) const;
+                                       std::string* damage = nullptr,
+                                       int* channels = nullptr) const;
     // Sets the scroll bar and the note beside it for the stretch `read` holds.
     void ShowStretch(const RawRead& read);
     void ClearSelection();
@@ -214,6 +221,7 @@ class RawFileModel : public TableWindow<RawFileModel> {
     // The samples of the recording shown, while no file is.
     std::optional<std::vector<double>> recording_;
     ChannelChoice channels_ = ChannelChoice::first;
+    int channelCount_ = 0;             // of the file or recording plotted
     std::uintmax_t stretchStart_ = 0;  // the file's sample at the graph's left edge
     std::uintmax_t fileLength_ = 0;    // samples in the file shown
     int plotted_ = 0;                  // samples on the graph, from stretchStart_ on

@@ -5,6 +5,7 @@
 
 #include "windows/ControlIndex.h"
 #include "windows/HelpPages.h"
+#include "windows/HelpTopics.h"
 
 namespace quorbel {
 
@@ -22,7 +23,9 @@ std::vector<UserText> TableAndHelpTexts() {
         add(entry.window, entry.caption);
         add(entry.window, entry.tooltip);
     }
-    for (const HelpPage* page : {&NyquistPage(), &PhasePage()}) {
+    std::vector<const HelpPage*> pages = {&NyquistPage(), &PhasePage()};
+    for (const HelpTopicEntry& topic : HelpTopics()) pages.push_back(&HelpTopicPage(topic.topic));
+    for (const HelpPage* page : pages) {
         add("Help", page->heading);
         for (const HelpLine& line : page->lines) add("Help", EncodeHelpLine(line));
     }

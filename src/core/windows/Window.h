@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/DecimalMark.h"
 #include "windows/ViewState.h"
 
 namespace quorbel {
@@ -198,7 +199,9 @@ class TableWindow : public Window {
     bool Type(const std::string& control, const std::string& text) override {
         const Behaviour<M>* row = BehaviourOf(control);
         if (!row || !row->type || !Reachable(control) || view_[control].locked) return false;
-        row->type(static_cast<M&>(*this), text);
+        // Every box the user types into holds a number: a student's decimal comma
+        // becomes the program's point here, where the text enters the window.
+        row->type(static_cast<M&>(*this), EnteredNumberText(text));
         return true;
     }
 

@@ -49,6 +49,8 @@ const std::vector<WindowEntry>& WindowRegistry() {
          [](M& main) -> Window& { return main.Lessons(); }},
         {"FormNmr", NmrWindowInitialView, IndexOf<NmrWindowTable>,
          [](M& main) -> Window& { return main.Nmr(); }},
+        {"FormTopics", HelpTopicsInitialView, IndexOf<HelpTopicsTable>,
+         [](M& main) -> Window& { return main.HelpTopicsWindow(); }},
     };
     return windows;
 }

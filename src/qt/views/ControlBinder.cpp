@@ -23,6 +23,7 @@
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
 #include "Translations.h"
+#include "platform/DecimalMark.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
 #include "windows/LabelPicture.h"
@@ -513,8 +514,9 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
         edit->setReadOnly(control.locked);
         SyncBackground(edit, control.backColor);
         const QString text = ToQString(window_->BoundText(name).value_or(""));
-        // Only a real change is written back, so the caret stays where the user types.
-        if (edit->text() != text) {
+        // Only a real change is written back, so the caret stays where the user types;
+        // a student's "0,5", which the window holds as "0.5", stays as typed.
+        if (ToQString(EnteredNumberText(edit->text().toStdString())) != text) {
             const QSignalBlocker block(edit);
             edit->setText(text);
         }

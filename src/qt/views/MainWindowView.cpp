@@ -69,7 +69,8 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
                            KeptSurface("Form5"), &Graph("Picture5")->Surface(),
                            &KeptSurface("Form4"), rawSurfaces_.get(), &KeptSurface("Form8"),
                            &KeptSurface("Form3", "Picture1"), &KeptSurface("Form7", "Picture1"),
-                           &KeptSurface("FormNmr", "Picture1"), &KeptSurface("FormNmr", "Picture2")});
+                           &KeptSurface("FormNmr", "Picture1"), &KeptSurface("FormNmr", "Picture2"),
+                           &KeptSurface("FormTopics", "Picture1")});
     // While the window listens, frames come many times a second and the raw file
     // window's progress has nothing to show.
     model_->RawFile().onProgress = [this] {

@@ -58,6 +58,7 @@ class MainWindowView : public QMainWindow {
     WindowView* OpeningParamsWindow() { return Secondary("Form2"); }
     WindowView* NyquistWindow() { return Secondary("Form3"); }
     WindowView* PhaseWindow() { return Secondary("Form7"); }
+    WindowView* HelpTopicsWindow() { return Secondary("FormTopics"); }
     WindowView* AboutWindow() { return Secondary("frmAbout"); }
     WindowView* SplashWindow() { return Secondary("frmSplash"); }
     WindowView* SpectrogramWindow() { return Secondary("FormSpectrogram"); }

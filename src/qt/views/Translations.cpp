@@ -74,9 +74,12 @@ bool InstallTranslations(QCoreApplication& app, const std::string& language) {
     return true;
 }
 
+std::string EnvironmentLanguage() {
+    return ChooseLanguage(Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LANG"));
+}
+
 bool InstallTranslationsFromEnvironment(QCoreApplication& app) {
-    return InstallTranslations(
-        app, ChooseLanguage(Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LANG")));
+    return InstallTranslations(app, EnvironmentLanguage());
 }
 
 void RemoveTranslations(QCoreApplication& app) {

@@ -2,8 +2,9 @@
 // The user's language for both programs: the translation file of the language chosen
 // from LANGUAGE, LC_ALL and LANG, found beside the installed program
 // (share/fftquorbel/translations) or in the build tree, installed into the
-// application and handed to the core as its translator. Numbers are never touched:
-// every field and drawing keeps the program's period decimal separator.
+// application and handed to the core as its translator. Numbers keep the program's
+// period decimal separator in every field and drawing; only the desktop program lets
+// its fields take the decimal comma of the user's language as typed (DecimalMark.h).
 #include <QString>
 #include <string>
 
@@ -16,7 +17,10 @@ namespace quorbel {
 // translation file for it was found (the program then speaks English).
 bool InstallTranslations(QCoreApplication& app, const std::string& language);
 
-// The language the environment asks for (ChooseLanguage), installed.
+// The language the environment asks for (ChooseLanguage): "pt_BR", "es" or "" (English).
+std::string EnvironmentLanguage();
+
+// The language the environment asks for, installed.
 bool InstallTranslationsFromEnvironment(QCoreApplication& app);
 
 // Back to English: the translators removed from the application and the core.
