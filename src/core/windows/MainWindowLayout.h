@@ -20,7 +20,7 @@ struct MainWindowSurfaces {
     Surface* Form7Picture = nullptr;         // the phase help page
     Surface* NmrSpectrum = nullptr;          // the NMR window's graphs (NmrWindowModel.h)
     Surface* NmrFid = nullptr;
-    Surface* FormTopicsPicture = nullptr;    // the help topics' page (HelpTopics.h)
+    Surface* FormTopicsPicture = nullptr;  // the help topics' page (HelpTopics.h)
 };
 
 // Sizes of the graph areas in twips.
