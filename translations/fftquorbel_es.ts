@@ -1980,7 +1980,7 @@ salida de error, ninguna lista).
     </message>
     <message>
         <source>Copy window state as lesson lines</source>
-        <translation>Copiar el estado de la ventana como líneas de lección</translation>
+        <translation>Copiar estado como lección</translation>
     </message>
     <message>
         <source>FFT Quorbel - Lessons</source>

@@ -1960,7 +1960,7 @@ erro, nenhuma lista).
     </message>
     <message>
         <source>Copy window state as lesson lines</source>
-        <translation>Copiar o estado da janela como linhas de lição</translation>
+        <translation>Copiar estado como lição</translation>
     </message>
     <message>
         <source>FFT Quorbel - Lessons</source>

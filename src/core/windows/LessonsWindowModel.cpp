@@ -100,6 +100,8 @@ LessonsWindowModel::LessonsWindowModel(Platform& platform, MainWindowModel& main
         return std::string(value ? value : "");
     };
     language_ = ChooseLanguage(variable("LANGUAGE"), variable("LC_ALL"), variable("LANG"));
+    // No lesson is chosen yet: a click on any row, the first too, opens its lesson.
+    view_["lstLessons"].value = -1;
 }
 
 void LessonsWindowModel::SetShippedFolders(std::vector<std::filesystem::path> folders) {
@@ -122,6 +124,12 @@ bool LessonsWindowModel::OpenLesson(const std::filesystem::path& path) {
     view_.shown = true;
     ++view_.raised;
     opened_ = LessonEntry{path, ReadLesson(path)};
+    // The list shows the lesson when it is one of its rows.
+    int row = -1;
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (std::error_code ignored; std::filesystem::equivalent(entries_[i].folder, path, ignored))
+            row = static_cast<int>(i);
+    view_["lstLessons"].value = row;
     session_.reset();
     brokenMessage_.clear();
     if (!opened_->read.lesson) {

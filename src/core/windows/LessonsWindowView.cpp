@@ -189,6 +189,7 @@ void LessonsWindowModel::Refresh(bool highlight) {
     steps.clear();
     for (int i = 0; open && i < session_->StepCount(); ++i) steps.push_back(StepRow(i));
     view_["lstSteps"].max = std::max(0, static_cast<int>(steps.size()) - 1);
+    view_["lstSteps"].value = open ? session_->StepIndex() : -1;  // the step shown
     if (highlight) ShowHighlight();
 }
 

@@ -31,6 +31,25 @@
 
 namespace quorbel {
 
+namespace {
+
+// A list of choices: a row is chosen by a click or the keyboard, never by the list
+// itself, which makes its first row current when it takes the focus with none.
+class ChoiceList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const QSignalBlocker block(this);
+        const int chosen = currentRow();
+        QListWidget::focusInEvent(event);
+        if (currentRow() != chosen) setCurrentRow(chosen);
+    }
+};
+
+}  // namespace
+
 int TwipsToPixels(const QWidget* widget, double twips) {
     return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
 }
@@ -179,7 +198,7 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
                 widget = new QProgressBar(parent);
                 break;
             case ControlKind::ListBox:
-                widget = new QListWidget(parent);
+                widget = new ChoiceList(parent);
                 break;
             default:
                 break;  // menus are built by CreateMenus
@@ -534,6 +553,11 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         const QSignalBlocker block(list);
         SyncRows(list, control.items);
+        // A list whose rows are choices shows the row the window has chosen (none: -1).
+        if (window_ && window_->Answers(name, Event::Change)) {
+            const int chosen = control.value < list->count() ? control.value : -1;
+            if (list->currentRow() != chosen) list->setCurrentRow(chosen);
+        }
     }
 }
 
