@@ -12,7 +12,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include <random>
 #include <string>
 
+#include "bench_application.h"
 #include "bench_ratio.h"
 #include "nmr/NmrGraph.h"
 #include "nmr/NmrProcessing.h"
@@ -180,15 +180,6 @@ void Numpy64k(benchmark::State& state) {
         }
         state.SetIterationTime(seconds);
     }
-}
-
-void NeedApplication() {
-    static int argc = 1;
-    static char name[] = "quorbel_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(argc, argv);
 }
 
 // The spectrum drawn on the picture the NMR window shows (600 x 300 pixels).
