@@ -11,6 +11,7 @@
 
 #include "fourier/FftKernels.h"
 #include "fourier/FftPasses.h"
+#include "fourier/FftScalar.h"
 #include "fourier/FftTables.h"
 
 namespace quorbel {
@@ -18,26 +19,6 @@ namespace quorbel {
 namespace {
 
 constexpr int kLargestLog2 = 30;
-
-// One complex point per step; the butterfly passes of FOUR1 are written for any width.
-struct ScalarPoint {
-    static constexpr int kWidth = 1;
-    struct Reg {
-        double re;
-        double im;
-    };
-    static Reg Load(const double* p) { return {p[0], p[1]}; }
-    static void Store(double* p, Reg v) {
-        p[0] = v.re;
-        p[1] = v.im;
-    }
-    static Reg Twiddles(const double* w) { return {w[0], w[1]}; }
-    static Reg Rotate(Reg b, Reg t) {
-        return {t.re * b.re - t.im * b.im, t.re * b.im + t.im * b.re};
-    }
-    static Reg Add(Reg a, Reg t) { return {a.re + t.re, a.im + t.im}; }
-    static Reg Sub(Reg a, Reg t) { return {a.re - t.re, a.im - t.im}; }
-};
 
 // The twiddle factors in the layout of FOUR1's tables (stage `half` at pair index
 // half - 1), each one computed from its own angle so that no error accumulates along a

@@ -12,30 +12,11 @@
 #endif
 
 #include "fourier/FftPasses.h"
+#include "fourier/FftScalar.h"
 
 namespace quorbel {
 
 namespace {
-
-// One complex point per step, written as the scalar butterfly always was.
-struct ScalarPoint {
-    static constexpr int kWidth = 1;
-    struct Reg {
-        double re;
-        double im;
-    };
-    static Reg Load(const double* p) { return {p[0], p[1]}; }
-    static void Store(double* p, Reg v) {
-        p[0] = v.re;
-        p[1] = v.im;
-    }
-    static Reg Twiddles(const double* w) { return {w[0], w[1]}; }
-    static Reg Rotate(Reg b, Reg t) {
-        return {t.re * b.re - t.im * b.im, t.re * b.im + t.im * b.re};
-    }
-    static Reg Add(Reg a, Reg t) { return {a.re + t.re, a.im + t.im}; }
-    static Reg Sub(Reg a, Reg t) { return {a.re - t.re, a.im - t.im}; }
-};
 
 #ifdef QUORBEL_FFT_X86
 // One complex point per SSE2 register, real part in the low lane.
