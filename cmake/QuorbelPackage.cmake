@@ -31,8 +31,11 @@ and prints their data lists, reports and pictures.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORBEL_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Depends is worked out by dpkg-shlibdeps from the libraries the programs link.
+# Depends is worked out by dpkg-shlibdeps from the libraries the programs and the media
+# module link, beside the two libraries the programs load by name on first use (the
+# sound file and rate conversion libraries: sound/SoundLibraries.h).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsndfile1, libsamplerate0")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

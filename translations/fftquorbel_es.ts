@@ -3835,6 +3835,14 @@ salida de error, ninguna lista).
         <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
         <translation>que no es un número. Escriba un número, con %1 como separador decimal, y guarde de nuevo.</translation>
     </message>
+    <message>
+        <source>The library %1 cannot be loaded (%2)</source>
+        <translation>No se puede cargar la biblioteca %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The program&apos;s sound, printing and SVG module cannot be loaded (%1)</source>
+        <translation>No se puede cargar el módulo de sonido, impresión y SVG del programa (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

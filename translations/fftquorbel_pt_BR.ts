@@ -3815,6 +3815,14 @@ erro, nenhuma lista).
         <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
         <translation>que não é um número. Digite um número, com %1 como separador decimal, e salve novamente.</translation>
     </message>
+    <message>
+        <source>The library %1 cannot be loaded (%2)</source>
+        <translation>Não é possível carregar a biblioteca %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The program&apos;s sound, printing and SVG module cannot be loaded (%1)</source>
+        <translation>Não é possível carregar o módulo de som, impressão e SVG do programa (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "audio/QtSoundInput.h"
 #include "platform/Paper.h"
 #include "surface/PictureFile.h"
 #include "surface/PrinterSurface.h"
@@ -65,12 +64,13 @@ bool CliPlatform::ExportPicture(const PictureRequest& request, std::string* erro
 }
 
 void CliPlatform::UseSoundOutput() {
-    if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
+    // Without the media module there is no sound output: the window says so.
+    if (MediaModule* media = Media(); media && !sound_) sound_ = media->MakeSoundOutput();
 }
 
 SoundInput* CliPlatform::Input() {
     if (!records) return nullptr;
-    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    if (!input_) input_ = LaterSoundInput();
     return input_.get();
 }
 

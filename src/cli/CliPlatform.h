@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/QtSoundOutput.h"
+#include "media/MediaModule.h"
 #include "platform/Platform.h"
 #include "sound/SoundInput.h"
 #include "surface/RecordingSurface.h"
@@ -35,11 +35,11 @@ class CliPlatform : public Platform {
     // No program is started from a run; the window goes on as if it had been.
     bool StartProgram(const std::string& program) override;
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
-    // The default sound output for a run that plays (QtSoundOutput.h); other runs
-    // have none, so they never ask the sound server.
+    // The default sound output for a run that plays (MediaModule.h); other runs have
+    // none, so they never load the sound libraries nor ask the sound server.
     SoundOutput* Audio() override { return sound_.get(); }
     void UseSoundOutput();
-    QtSoundOutput* Player() { return sound_.get(); }
+    PlayerOutput* Player() { return sound_.get(); }
     // The system's default recording device, made on first use; none unless the run
     // records, so that other runs never reach for the sound server.
     SoundInput* Input() override;
@@ -53,7 +53,7 @@ class CliPlatform : public Platform {
   private:
     std::string pdfFile_;
     std::vector<std::unique_ptr<RecordingSurface>> pages_;
-    std::unique_ptr<QtSoundOutput> sound_;
+    std::unique_ptr<PlayerOutput> sound_;
     std::unique_ptr<SoundInput> input_;
 };
 

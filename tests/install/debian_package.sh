@@ -15,7 +15,7 @@ fail() {
   exit 1
 }
 
-for tool in dpkg-deb dpkg-shlibdeps file lintian readelf; do
+for tool in dpkg-deb dpkg-shlibdeps file lintian readelf strings; do
   command -v "$tool" > /dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
 done
 
@@ -51,14 +51,18 @@ TABLE
 [ -z "$(field Homepage)" ] || fail "a Homepage is set: $(field Homepage)"
 
 # Depends names, with a version from its symbols file, the package of every library
-# the programs load: a hand list would miss one or carry no version.
+# the programs and their media module load: a hand list would miss one or carry no
+# version. The libraries the programs load by name on first use are named in them.
 depends="$(field Depends)"
 [ -n "$depends" ] || fail "no Depends"
 ldconfig="$(command -v ldconfig || echo /sbin/ldconfig)"
 cache="$("$ldconfig" -p)"
 declare -A library=()
-for program in "$root"/usr/bin/*; do
-  for soname in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+module="$(find "$root/usr/lib" -name fftquorbel-media.so)"
+[ -f "$module" ] || fail "the media module is not packaged"
+for program in "$root"/usr/bin/* "$module"; do
+  for soname in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') \
+    $(strings "$program" | grep -E '^lib[a-z0-9]+\.so\.[0-9]+$' || true); do
     path="$(awk -v s="$soname" '$1 == s && !found { print $NF; found = 1 }' <<< "$cache")"
     [ -n "$path" ] || fail "$soname of $(basename "$program") is not a library of this machine"
     library[$soname]="$path"
@@ -135,6 +139,10 @@ done <<TABLE
 report
 --wave square --cycles 10 graph
 TABLE
+# It draws an SVG picture with its packaged media module.
+env -u LD_LIBRARY_PATH "$cli" render "$scratch/pictures" --svg > /dev/null \
+  && grep -q '<svg' "$scratch/pictures/ft.svg" \
+  || fail "the packaged fftquorbel-cli drew no SVG picture with its media module"
 # The window program loads its libraries and says, without a display, that it needs one.
 status=0
 env -u LD_LIBRARY_PATH -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LANGUAGE=en \

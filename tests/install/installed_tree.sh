@@ -66,6 +66,11 @@ spanish="$(LANGUAGE=es "$root/bin/fftquorbel-cli" --help)"
 [[ "$spanish" == "Uso: fftquorbel-cli [OPCIÓN]"* ]] \
   || fail "the installed fftquorbel-cli does not find its Spanish translation"
 
+# ... and draws SVG pictures with the installed media module.
+"$root/bin/fftquorbel-cli" render "$scratch/pictures" --svg > /dev/null \
+  && grep -q '<svg' "$scratch/pictures/fft.svg" \
+  || fail "the installed fftquorbel-cli drew no SVG picture with its media module"
+
 # ... and checks the installed lessons strictly, as shipped lessons (an installed
 # program finds them beside itself).
 for lesson in "$root"/share/fftquorbel/lessons/*/; do

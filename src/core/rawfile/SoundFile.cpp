@@ -1,7 +1,5 @@
 #include "rawfile/SoundFile.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -10,6 +8,7 @@
 
 #include "platform/Translation.h"
 #include "rawfile/SoundStream.h"
+#include "sound/SoundLibraries.h"
 #include "state/FileReplace.h"
 #include "state/QuotedText.h"
 
@@ -21,7 +20,7 @@ namespace {
 constexpr sf_count_t kChunkFrames = 4096;
 
 struct Closer {
-    void operator()(SNDFILE* file) const { sf_close(file); }
+    void operator()(SNDFILE* file) const { Sndfile()->close(file); }
 };
 using SoundHandle = std::unique_ptr<SNDFILE, Closer>;
 
@@ -33,8 +32,8 @@ struct Opened {
 // The reason libsndfile gives, in the program's words; its own text follows only
 // where it adds something (the system's error, the damage it found).
 std::string OpenFailure(const std::string& name, SNDFILE* failed) {
-    const int code = sf_error(failed);
-    const std::string library = sf_strerror(failed);
+    const int code = Sndfile()->error(failed);
+    const std::string library = Sndfile()->strerror(failed);
     switch (code) {
         case SF_ERR_UNRECOGNISED_FORMAT:
             return FillIn(Translate("Messages",
@@ -78,8 +77,14 @@ std::optional<Opened> Open(const std::filesystem::path& path, std::string* error
                         {name});
         return std::nullopt;
     }
+    std::string missing;
+    if (!Sndfile(&missing)) {
+        *error =
+            FillIn(Translate("Messages", "The file %1 cannot be opened: %2."), {name, missing});
+        return std::nullopt;
+    }
     Opened opened;
-    opened.file.reset(sf_open(path.string().c_str(), SFM_READ, &opened.info));
+    opened.file.reset(Sndfile()->open(path.string().c_str(), SFM_READ, &opened.info));
     if (!opened.file) {
         *error = OpenFailure(name, nullptr);
         return std::nullopt;
@@ -107,15 +112,16 @@ double ChannelSample(const double* frame, int channels, ChannelChoice choice) {
 // before it. False when the file ends before it.
 bool SkipTo(Opened& opened, const std::filesystem::path& path, sf_count_t first) {
     if (first <= 0) return true;
-    if (opened.info.seekable && sf_seek(opened.file.get(), first, SEEK_SET) == first) return true;
+    if (opened.info.seekable && Sndfile()->seek(opened.file.get(), first, SEEK_SET) == first)
+        return true;
     std::string ignored;
     std::optional<Opened> again = Open(path, &ignored);
     if (!again) return false;
     opened = std::move(*again);
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * opened.info.channels);
     for (sf_count_t done = 0; done < first;) {
-        const sf_count_t got =
-            sf_readf_double(opened.file.get(), frames.data(), std::min(kChunkFrames, first - done));
+        const sf_count_t got = Sndfile()->readfDouble(opened.file.get(), frames.data(),
+                                                      std::min(kChunkFrames, first - done));
         if (got <= 0) return false;
         done += got;
     }
@@ -125,12 +131,12 @@ bool SkipTo(Opened& opened, const std::filesystem::path& path, sf_count_t first)
 // Why decoding stopped, when the decoder stopped on damage rather than at the end: the
 // library's words without its "Error : " and its full stop, as they go in brackets.
 std::optional<std::string> DecodeFailure(const Opened& opened) {
-    if (sf_error(opened.file.get()) == SF_ERR_NO_ERROR) return std::nullopt;
-    std::string why = sf_strerror(opened.file.get());
+    if (Sndfile()->error(opened.file.get()) == SF_ERR_NO_ERROR) return std::nullopt;
+    std::string why = Sndfile()->strerror(opened.file.get());
     for (const char* prefix : {"Error : ", "Error: "})
         if (why.rfind(prefix, 0) == 0) why.erase(0, std::char_traits<char>::length(prefix));
     while (!why.empty() && (why.back() == '.' || why.back() == ' ')) why.pop_back();
-    if (why.empty()) why = "error " + std::to_string(sf_error(opened.file.get()));
+    if (why.empty()) why = "error " + std::to_string(Sndfile()->error(opened.file.get()));
     return why;
 }
 
@@ -152,7 +158,7 @@ std::vector<double> Decode(Opened& opened, sf_count_t count, ChannelChoice choic
     while (static_cast<sf_count_t>(samples.size()) < count) {
         const sf_count_t wanted =
             std::min(kChunkFrames, count - static_cast<sf_count_t>(samples.size()));
-        const sf_count_t got = sf_readf_double(opened.file.get(), frames.data(), wanted);
+        const sf_count_t got = Sndfile()->readfDouble(opened.file.get(), frames.data(), wanted);
         if (got < wanted && failure) *failure = DecodeFailure(opened);
         if (got <= 0) break;
         for (sf_count_t f = 0; f < got; ++f)
@@ -269,7 +275,8 @@ class SoundFileStream : public SoundStream {
         while (done < count) {
             const sf_count_t wanted =
                 std::min<sf_count_t>(chunk_, static_cast<sf_count_t>(count - done));
-            const sf_count_t got = sf_readf_double(opened_.file.get(), frames_.data(), wanted);
+            const sf_count_t got =
+                Sndfile()->readfDouble(opened_.file.get(), frames_.data(), wanted);
             // The decoder says why at the short read; the next read would clear it.
             if (got < wanted && !failure_) failure_ = DecodeFailure(opened_);
             if (got <= 0) break;
@@ -297,7 +304,7 @@ std::optional<sf_count_t> CountFrames(Opened& opened, std::string* failure) {
     std::vector<double> frames(static_cast<size_t>(kChunkFrames) * opened.info.channels);
     sf_count_t count = 0;
     for (sf_count_t got;
-         (got = sf_readf_double(opened.file.get(), frames.data(), kChunkFrames)) > 0;)
+         (got = Sndfile()->readfDouble(opened.file.get(), frames.data(), kChunkFrames)) > 0;)
         count += got;
     if (const std::optional<std::string> why = DecodeFailure(opened)) {
         *failure = *why;
@@ -327,7 +334,7 @@ std::unique_ptr<SoundStream> OpenSoundFileStream(const std::filesystem::path& pa
         // A file damaged right after its header is refused now, not once its
         // analysis has started; one that decodes to nothing is empty.
         std::vector<double> frame(static_cast<size_t>(opened->info.channels));
-        if (sf_readf_double(opened->file.get(), frame.data(), 1) != 1) {
+        if (Sndfile()->readfDouble(opened->file.get(), frame.data(), 1) != 1) {
             if (const std::optional<std::string> why = DecodeFailure(*opened)) {
                 *error = NothingDecoded(name, *why);
                 return nullptr;

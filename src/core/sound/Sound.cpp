@@ -1,11 +1,10 @@
 #include "sound/Sound.h"
 
-#include <samplerate.h>
-
 #include <algorithm>
 #include <cmath>
 
 #include "platform/Translation.h"
+#include "sound/SoundLibraries.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -75,7 +74,13 @@ std::optional<Sound> FunctionSound(const WaveFunction& function, double seconds,
 std::optional<Sound> Resampled(const Sound& sound, int rate, std::string* error) {
     if (sound.rate == rate) return sound;
     const double ratio = rate / sound.rate;
-    if (!(sound.rate > 0) || src_is_valid_ratio(ratio) == 0) {
+    std::string missing;
+    const SamplerateCalls* samplerate = Samplerate(&missing);
+    if (!samplerate) {
+        if (error) *error = missing + ".";
+        return std::nullopt;
+    }
+    if (!(sound.rate > 0) || samplerate->isValidRatio(ratio) == 0) {
         if (error)
             *error = FillIn(Translate("Messages",
                                       "A sound of %1 samples per second cannot be converted "
@@ -92,10 +97,10 @@ std::optional<Sound> Resampled(const Sound& sound, int rate, std::string* error)
     data.output_frames = static_cast<long>(out.size());
     data.src_ratio = ratio;
     data.end_of_input = 1;
-    if (const int failure = src_simple(&data, SRC_SINC_BEST_QUALITY, 1); failure != 0) {
+    if (const int failure = samplerate->simple(&data, SRC_SINC_BEST_QUALITY, 1); failure != 0) {
         if (error)
             *error = FillIn(Translate("Messages", "The sound cannot be converted: %1."),
-                            {src_strerror(failure)});
+                            {samplerate->strerror(failure)});
         return std::nullopt;
     }
     Sound converted{static_cast<double>(rate), {}};

@@ -1,12 +1,11 @@
 #include "sound/WavFile.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "platform/Translation.h"
+#include "sound/SoundLibraries.h"
 #include "state/FileReplace.h"
 
 namespace quorbel {
@@ -57,11 +56,13 @@ sf_count_t Tell(void* user) {
 }  // namespace
 
 std::optional<std::string> WavBytes(const Sound& sound, std::string* error) {
+    const SndfileCalls* sndfile = Sndfile(error);
+    if (!sndfile) return std::nullopt;
     SF_INFO info{};
     info.samplerate = static_cast<int>(std::lround(sound.rate));
     info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    if (info.samplerate < 1 || !sf_format_check(&info)) {
+    if (info.samplerate < 1 || !sndfile->formatCheck(&info)) {
         if (error)
             *error =
                 "a sound file cannot have a rate of " + std::to_string(info.samplerate) + " hertz";
@@ -69,18 +70,18 @@ std::optional<std::string> WavBytes(const Sound& sound, std::string* error) {
     }
     SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
     MemoryFile memory;
-    SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
+    SNDFILE* file = sndfile->openVirtual(&io, SFM_WRITE, &info, &memory);
     if (!file) {
-        if (error) *error = sf_strerror(nullptr);
+        if (error) *error = sndfile->strerror(nullptr);
         return std::nullopt;
     }
     // Samples beyond full scale are cut, not wrapped round.
-    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    sndfile->command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     const auto count = static_cast<sf_count_t>(sound.samples.size());
-    const bool written = sf_write_double(file, sound.samples.data(), count) == count;
-    if (!written && error) *error = sf_strerror(file);
+    const bool written = sndfile->writeDouble(file, sound.samples.data(), count) == count;
+    if (!written && error) *error = sndfile->strerror(file);
     // Closing completes the header with the length of the data.
-    if (sf_close(file) != 0 && written) {
+    if (sndfile->close(file) != 0 && written) {
         if (error) *error = Translate("Messages", "the sound file could not be completed");
         return std::nullopt;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Exported pictures: a drawing made again on a fresh surface and written as a PNG
 // image (an ImageSurface at 96 dpi and the request's device pixel ratio) or as an SVG
-// drawing (the same painter surface on Qt's SVG generator, in 96-dpi pixels) or as a
+// drawing (the same painter surface on Qt's SVG generator, in 96-dpi pixels, drawn by the
+// media module: MediaModule.h) or as a
 // one-page PDF document of the picture's size (a PrinterSurface on Qt's PDF writer). The
 // file is written by ReplaceFile: under a temporary name in its folder, renamed over
 // the old one only when complete.

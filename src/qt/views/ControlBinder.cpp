@@ -21,8 +21,8 @@
 #include <optional>
 
 #include "GraphWidget.h"
-#include "ProgramPicture.h"
 #include "Translations.h"
+#include "media/MediaModule.h"
 #include "platform/DecimalMark.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
@@ -521,8 +521,9 @@ void ControlBinder::SyncWidget(const std::string& name, const ControlState& cont
             return ShowPictureFile(label, control.picture.substr(std::strlen(kPictureFile)));
         const QString picture = label->property("picture").toString();
         if (!picture.isEmpty()) {
-            if (label->pixmap().size() != label->size())
-                label->setPixmap(ProgramPicture(label->size(), label->devicePixelRatioF()));
+            MediaModule* media = label->pixmap().size() != label->size() ? Media() : nullptr;
+            if (media)
+                label->setPixmap(media->ProgramPicture(label->size(), label->devicePixelRatioF()));
             return;
         }
         const std::optional<std::string> bound = window_->BoundText(name);

@@ -26,7 +26,7 @@
 #include "GraphWidget.h"
 #include "LessonFolders.h"
 #include "WindowView.h"
-#include "audio/SoundServerProbe.h"
+#include "media/MediaModule.h"
 #include "surface/Fonts.h"
 #include "windows/LessonsWindowModel.h"
 #include "windows/WindowRegistry.h"
@@ -57,11 +57,11 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     rawSurfaces_->Spectrogram = &KeptSurface("FormSpectrogram", "Picture1");
     // The sound server is asked without waiting for it, before the model first wants
     // to know: the Sound menu and "Record" follow its answer when it comes (within
-    // SoundServerProbe.h's deadline). Calling it waits until the window is on the
-    // screen, which it would otherwise delay.
-    AskSoundServerLater(
-        this, [this] { RunCall([this] { model_->SoundServerAnswered(); }); }, kSoundServerDeadline,
-        std::chrono::milliseconds(150));
+    // two seconds). Calling it waits until the window is on the screen, which loading
+    // the sound libraries and calling the server would otherwise delay (MediaModule.h).
+    AskSoundServerAfter(
+        this, [this] { RunCall([this] { model_->SoundServerAnswered(); }); },
+        std::chrono::seconds(2), std::chrono::milliseconds(150));
     model_ = std::make_unique<MainWindowModel>(
         platform, ParamFile(paramFile),
         MainWindowSurfaces{Graph("Picture1")->Surface(), Graph("Picture2")->Surface(),

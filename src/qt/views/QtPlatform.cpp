@@ -7,14 +7,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QStringList>
 
-#include "audio/QtSoundInput.h"
-#include "audio/QtSoundOutput.h"
 #include "platform/Translation.h"
 #include "surface/Fonts.h"
 #include "surface/PictureFile.h"
@@ -63,19 +58,21 @@ void QtPlatform::Quit() {
                               Qt::QueuedConnection);
 }
 
-QPrinter& QtPlatform::Printer() {
+PrinterChoice* QtPlatform::Printer() {
     if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // The sheet of the user's locale, until the set-up chooses another.
-        printer_->setPageLayout(PageLayoutOf(LocalePaper()));
+        std::string why;
+        MediaModule* media = Media(&why);
+        if (!media) {
+            MessageBox(why + ".");
+            return nullptr;
+        }
+        printer_ = media->MakePrinter();
     }
-    return *printer_;
+    return printer_.get();
 }
 
 void QtPlatform::PrinterSetup() {
-    QPrintDialog dialog(&Printer(), window_);
-    dialog.setWindowTitle(QCoreApplication::translate("Messages", "Print setup"));
-    dialog.exec();
+    if (PrinterChoice* printer = Printer()) printer->Setup(window_);
 }
 
 std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
@@ -87,19 +84,14 @@ std::unique_ptr<PrintJob> QtPlatform::PdfJob() {
     return PdfPrintJob(
         QFile::encodeName(name).toStdString(),
         [this](const std::string& message) { MessageBox(message); }, FileCalls::System(),
-        Printer().pageLayout());
+        printer_ ? printer_->Layout() : PageLayoutOf(LocalePaper()));
 }
 
 std::unique_ptr<PrintJob> QtPlatform::StartPrinting() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) return PdfJob();
-    QPrintDialog dialog(&Printer(), window_);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-    auto job = std::make_unique<DevicePrintJob>(Printer());
-    if (!job->Active()) {
-        MessageBox(Translate("Messages", "The printer cannot be used."));
-        return nullptr;
-    }
-    return job;
+    PrinterChoice* printer = Printer();
+    if (!printer) return nullptr;
+    if (!printer->Installed()) return PdfJob();
+    return printer->Start(window_, [this](const std::string& message) { MessageBox(message); });
 }
 
 namespace {
@@ -157,12 +149,12 @@ bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error
 }
 
 SoundOutput* QtPlatform::Audio() {
-    if (!sound_) sound_ = std::make_unique<QtSoundOutput>();
+    if (!sound_) sound_ = LaterSoundOutput();
     return sound_.get();
 }
 
 SoundInput* QtPlatform::Input() {
-    if (!input_) input_ = std::make_unique<QtSoundInput>();
+    if (!input_) input_ = LaterSoundInput();
     return input_.get();
 }
 

@@ -8,14 +8,8 @@
 #include <map>
 #include <memory>
 
+#include "media/MediaModule.h"
 #include "platform/Platform.h"
-#include "sound/SoundInput.h"
-
-class QPrinter;
-
-namespace quorbel {
-class QtSoundOutput;
-}
 
 namespace quorbel {
 
@@ -44,13 +38,13 @@ class QtPlatform : public Platform {
     bool CopyText(const std::string& text) override;
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
-    // The desktop's default sound output, through Qt Multimedia (QtSoundOutput.h).
+    // The desktop's default sound output and recording device, made on first use
+    // (MediaModule.h).
     SoundOutput* Audio() override;
-    // The system's default recording device (QtSoundInput.h), made on first use.
     SoundInput* Input() override;
 
   private:
-    QPrinter& Printer();
+    PrinterChoice* Printer();
     std::unique_ptr<PrintJob> PdfJob();
 
     QPointer<QWidget> window_;
@@ -61,8 +55,8 @@ class QtPlatform : public Platform {
     };
     std::map<std::string, OpenDialogMemory> openMemory_;
     // Created on first use and kept, so the printer chosen stays chosen.
-    std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QtSoundOutput> sound_;  // created on first use
+    std::unique_ptr<PrinterChoice> printer_;
+    std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<SoundInput> input_;
 };
 

@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "audio/SoundServerProbe.h"
-#include "sound/SoundOutput.h"
+#include "media/MediaModule.h"
 
 namespace quorbel {
 
-class QtSoundOutput : public QObject, public SoundOutput {
+class QtSoundOutput : public QObject, public PlayerOutput {
     Q_OBJECT
 
   public:
@@ -33,10 +33,7 @@ class QtSoundOutput : public QObject, public SoundOutput {
     int DeviceRate() override;
     bool Play(const Sound& sound, std::string* error) override;
 
-    // Runs the event loop until the sound started last has been played (true), has
-    // failed, has stopped moving, or its length and `marginMs` more have passed
-    // (false, with the reason in `error`).
-    bool WaitUntilPlayed(int marginMs, std::string* error);
+    bool WaitUntilPlayed(int marginMs, std::string* error) override;
 
   private:
     void Stop();

@@ -1,9 +1,8 @@
-#include "ProgramPicture.h"
-
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
 
+#include "MediaParts.h"
 #include "ProgramPictureSvg.h"
 
 namespace quorbel {
