@@ -2,7 +2,8 @@
 // keeps its scale and keyboard from one drawing to the next: every picture has exactly
 // the pixels of the same graph drawn afresh, and leaves the surface in the same state,
 // whatever the spectrum does (peaks reaching down over the scale, inverted peaks, a
-// value that is not a number, a change of tuning or of the surface's font).
+// value that is not a number, a change of tuning or of the surface's font). A picture
+// drawn before it is first shown gets the same pixels too.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +13,7 @@
 
 #include "music/MusicalGraph.h"
 #include "surface/ImageSurface.h"
+#include "surface/SymbolFont.h"
 
 namespace quorbel {
 namespace {
@@ -66,6 +68,37 @@ TEST(KeptPicture, EveryFrameMatchesTheGraphDrawnAfresh) {
     }
     // Most frames were drawn over the kept scale.
     EXPECT_GE(kept.restored, 15);
+}
+
+// A picture drawn while nobody looks at it is painted when first shown: the same pixels,
+// whatever changed between its primitives (colours, fonts, a symbol font taking the
+// text font before it, an erasure).
+TEST(KeptPicture, DrawingOnAHiddenPictureGivesThePixelsDrawnAtOnce) {
+    std::minstd_rand random(11);
+    std::uniform_real_distribution<double> unit(0, 1);
+    MusicalSpectrum spectrum;
+    spectrum.binHz = 44100.0 / 8192;
+    spectrum.ymax = 100;
+    for (int i = 0; i < 4096; ++i) spectrum.ygraf.push_back(100 * std::pow(unit(random), 8));
+    auto draw = [&](ImageSurface& pic) {
+        pic.Line(0, 0, 3000, 2000, 0x0000FF);
+        pic.Cls();
+        Logscale2(pic, spectrum);
+        pic.SetForeColor(0x008000);
+        pic.SetFontName("Times New Roman");
+        pic.SetFontBold(true);
+        pic.PrintText("f(t) = ");
+        pic.SetFontName("Symbol");
+        pic.PrintText("w p");
+        pic.Raster(100, 100, 900, 500, 2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF});
+        pic.Circle(4000, 1500, 300);
+    };
+    ImageSurface shownFirst(music::kCanvasWidth, music::kCanvasHeight);
+    shownFirst.Image();
+    draw(shownFirst);
+    ImageSurface hidden(music::kCanvasWidth, music::kCanvasHeight);
+    draw(hidden);
+    EXPECT_EQ(hidden.Image(), shownFirst.Image());
 }
 
 }  // namespace

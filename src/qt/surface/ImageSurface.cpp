@@ -40,6 +40,7 @@ void ImageSurface::CreateImage() {
     // The pixels are made when first drawn on or shown: a window that is never opened
     // costs no memory for its pictures.
     image_ = QImage();
+    ForgetDeferred();
     blank_ = Background(BackColor());
 }
 
@@ -59,7 +60,23 @@ QImage& ImageSurface::Pixels() const {
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
     image_.fill(blank_);
+    auto* self = const_cast<ImageSurface*>(this);
+    self->PaintDeferred();
+    EndPainting();
     return image_;
+}
+
+QPaintDevice* ImageSurface::MetricsDevice() const {
+    if (!image_.isNull()) return &image_;
+    if (metrics_.isNull()) {
+        // Text measures by the device's logical resolution alone.
+        metrics_ = QImage(1, 1, QImage::Format_RGB32);
+        metrics_.setDevicePixelRatio(devicePixelRatio_);
+        const int dotsPerMeter = static_cast<int>(std::lround(Dpi() / 0.0254));
+        metrics_.setDotsPerMeterX(dotsPerMeter);
+        metrics_.setDotsPerMeterY(dotsPerMeter);
+    }
+    return &metrics_;
 }
 
 void ImageSurface::Resize(double widthTwips, double heightTwips) {
@@ -109,9 +126,10 @@ bool ImageSurface::SaveBitmap(const std::string& path, std::string* error, const
 
 void ImageSurface::DoCls() {
     EndPainting();
-    if (image_.isNull())
+    if (image_.isNull()) {
+        ForgetDeferred();
         blank_ = Background(BackColor());  // the image, when made, starts cleared
-    else
+    } else
         image_.fill(Background(BackColor()));
 }
 

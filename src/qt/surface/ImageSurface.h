@@ -50,21 +50,27 @@ class ImageSurface : public PainterSurface {
 
   protected:
     QPaintDevice* Device() const override { return &Pixels(); }
+    QPaintDevice* MetricsDevice() const override;
+    // Until the pixels are wanted (shown, read or kept), drawing is kept and painted
+    // then: a picture drawn while hidden costs no pixels.
+    bool Deferring() const override { return image_.isNull(); }
     void DoCls() override;
     void KeepPicture() override;
     bool RestorePicture() override;
 
   private:
     void CreateImage();
-    // The image, made (filled with the background of its creation) on first use.
+    // The image, made on first use: filled with the background of its creation, with
+    // what was drawn before painted on it.
     QImage& Pixels() const;
 
     double widthTwips_;
     double heightTwips_;
     double devicePixelRatio_;
     mutable QImage image_;
-    QColor blank_;  // the colour a new image starts in
-    QImage kept_;   // shares image_'s pixels until either is painted on
+    QColor blank_;            // the colour a new image starts in
+    mutable QImage metrics_;  // one pixel of the image's resolution, for measuring text
+    QImage kept_;             // shares image_'s pixels until either is painted on
 };
 
 }  // namespace quorbel

@@ -61,20 +61,36 @@ double PainterSurface::PixelsToTwips(double logicalPixels) const {
     return logicalPixels / dpi_ * kTwipsPerInch;
 }
 
+template <class Paint>
+void PainterSurface::Draw(Paint&& paint) {
+    if (Deferring())
+        deferred_.emplace_back(std::forward<Paint>(paint));
+    else
+        paint();
+}
+
+void PainterSurface::PaintDeferred() {
+    std::vector<std::function<void()>> pending;
+    pending.swap(deferred_);
+    for (const std::function<void()>& paint : pending) paint();
+}
+
 void PainterSurface::DoLine(double x1, double y1, double x2, double y2, Color color) {
-    GeometryPainter(color).drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    Draw([=, this] { GeometryPainter(color).drawLine(QPointF(x1, y1), QPointF(x2, y2)); });
 }
 
 void PainterSurface::DoPoint(double x, double y, Color color) {
-    GeometryPainter(color).drawPoint(QPointF(x, y));
+    Draw([=, this] { GeometryPainter(color).drawPoint(QPointF(x, y)); });
 }
 
 void PainterSurface::DoCircle(double cx, double cy, double radius, Color color) {
-    GeometryPainter(color).drawEllipse(QPointF(cx, cy), radius, radius);
+    Draw([=, this] { GeometryPainter(color).drawEllipse(QPointF(cx, cy), radius, radius); });
 }
 
 void PainterSurface::DoFillRect(double x1, double y1, double x2, double y2, Color color) {
-    Painter().fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(color));
+    Draw([=, this] {
+        Painter().fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), ToQColor(color));
+    });
 }
 
 void PainterSurface::DoRaster(double x1, double y1, double x2, double y2, int columns, int rows,
@@ -87,13 +103,23 @@ void PainterSurface::DoRaster(double x1, double y1, double x2, double y2, int co
             line[c] = qRgb(RedOf(cells[c]), GreenOf(cells[c]), BlueOf(cells[c]));
     }
     // Each cell keeps its colour: no smoothing between cells.
-    QPainter& painter = Painter();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), image);
+    Draw([=, this, image = std::move(image)] {
+        QPainter& painter = Painter();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), image);
+    });
 }
 
 void PainterSurface::DoText(double x, double y, const std::string& text) {
+    // The font is resolved now: a symbol font takes the text font used last.
     const auto [font, str] = fonts_.Resolve(Font(), text);
+    Draw([=, this, font = font, str = str, color = ForeColor()] {
+        PaintText(x, y, font, str, color);
+    });
+}
+
+void PainterSurface::PaintText(double x, double y, const QFont& font, const QString& text,
+                               Color color) {
     QPainter& painter = Painter();
     // Fonts are sized in logical pixels, so text is placed through the twips mapping
     // but drawn without it; the surface's position is the top-left corner of the text,
@@ -103,25 +129,25 @@ void PainterSurface::DoText(double x, double y, const std::string& text) {
     painter.save();
     painter.resetTransform();
     painter.setFont(font);
-    painter.setPen(ToQColor(ForeColor()));
+    painter.setPen(ToQColor(color));
     linePen_.reset();
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), str);
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     painter.restore();
 }
 
 double PainterSurface::TextWidth(const std::string& text) const {
     const auto [font, str] = fonts_.Resolve(Font(), text);
-    return PixelsToTwips(QFontMetricsF(font, Device()).horizontalAdvance(str));
+    return PixelsToTwips(QFontMetricsF(font, MetricsDevice()).horizontalAdvance(str));
 }
 
 double PainterSurface::TextHeight() const {
     // A printed line is the font's height plus its external leading, so lines printed
     // one under the other neither touch nor overlap.
-    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), Device()).lineSpacing());
+    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), MetricsDevice()).lineSpacing());
 }
 
 double PainterSurface::AverageCharWidth() const {
-    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), Device()).averageCharWidth());
+    return PixelsToTwips(QFontMetricsF(fonts_.FontFor(Font()), MetricsDevice()).averageCharWidth());
 }
 
 }  // namespace quorbel

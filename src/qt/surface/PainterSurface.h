@@ -4,6 +4,7 @@
 // logical DPI; lines and points are not antialiased, text is.
 #include <QPainter>
 #include <QTransform>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,8 +37,15 @@ class PainterSurface : public Surface {
     // points in logical pixels.
     PainterSurface(double dpi, double lineWidth);
 
-    // The device drawn on; fonts are measured on it.
+    // The device drawn on; fonts are measured on MetricsDevice, a device of the same
+    // resolution that need not hold the pixels.
     virtual QPaintDevice* Device() const = 0;
+    virtual QPaintDevice* MetricsDevice() const { return Device(); }
+    // While true, what is drawn is kept, in order and with the fonts and colours it is
+    // drawn in, and painted when PaintDeferred is called: the same pixels, later.
+    virtual bool Deferring() const { return false; }
+    void PaintDeferred();
+    void ForgetDeferred() { deferred_.clear(); }
     // The painter, begun on the device with the twips mapping on first use.
     QPainter& Painter();
     // Ends the painter (kept open between primitives, because beginning one per line
@@ -55,6 +63,10 @@ class PainterSurface : public Surface {
 
   private:
     QPainter& GeometryPainter(Color color);
+    // Paints now, or keeps `paint` for later while deferring.
+    template <class Paint>
+    void Draw(Paint&& paint);
+    void PaintText(double x, double y, const QFont& font, const QString& text, Color color);
     double PixelsToTwips(double logicalPixels) const;
 
     double dpi_;
@@ -64,6 +76,7 @@ class PainterSurface : public Surface {
     mutable std::unique_ptr<QPainter> painter_;
     std::optional<Color> linePen_;  // the colour of the painter's line pen, when it has one
     mutable TextFontResolver fonts_;
+    std::vector<std::function<void()>> deferred_;
 };
 
 }  // namespace quorbel
