@@ -23,6 +23,7 @@
 #include "GraphWidget.h"
 #include "ProgramPicture.h"
 #include "Translations.h"
+#include "Zoom.h"
 #include "platform/DecimalMark.h"
 #include "surface/Fonts.h"
 #include "windows/ControlNames.h"
@@ -51,7 +52,8 @@ class ChoiceList : public QListWidget {
 }  // namespace
 
 int TwipsToPixels(const QWidget* widget, double twips) {
-    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
+    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX() *
+                            ScreenZoom());
 }
 
 ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar,
@@ -59,11 +61,19 @@ ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar*
     : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner, surfaces);
-    // The keys the window's table gives its controls.
-    for (const auto& [name, control] : initial.controls)
-        if (!control.shortcut.empty())
-            SetShortcut(name,
-                        QKeySequence(ToQString(control.shortcut), QKeySequence::PortableText));
+    // The keys the window's table gives its controls; a menu entry may have a second
+    // key after "; " (the same key with and without Shift).
+    for (const auto& [name, control] : initial.controls) {
+        if (control.shortcut.empty()) continue;
+        const QStringList keys = ToQString(control.shortcut).split(QStringLiteral("; "));
+        SetShortcut(name, QKeySequence(keys.front(), QKeySequence::PortableText));
+        if (const auto found = actions_.find(name); found != actions_.end() && keys.size() > 1) {
+            QList<QKeySequence> all;
+            for (const QString& key : keys)
+                all.append(QKeySequence(key, QKeySequence::PortableText));
+            found->second->setShortcuts(all);
+        }
+    }
 }
 
 bool ControlBinder::IsDrawingArea(const ViewState& initial, const std::string& name) {
@@ -214,7 +224,7 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
 }
 
 void ControlBinder::ApplyLook(QWidget* widget, const ControlState& control) {
-    if (control.font) widget->setFont(MakeFont(*control.font));
+    if (control.font) SetZoomedFont(widget, *control.font);
     if (control.foreColor || control.backColor) {
         QPalette palette = widget->palette();
         auto color = [](Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); };

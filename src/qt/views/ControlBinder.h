@@ -32,7 +32,7 @@ class GraphWidget;
 class ImageSurface;
 
 // A length in twips as whole pixels of `widget`'s screen (1440 twips per inch at its
-// logical DPI), cut toward zero as widget geometry is.
+// logical DPI) at the windows' zoom (Zoom.h), cut toward zero as widget geometry is.
 int TwipsToPixels(const QWidget* widget, double twips);
 
 class ControlBinder : public QObject {

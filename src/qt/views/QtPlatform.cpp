@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScreen>
 #include <QStringList>
 
 #include "audio/QtSoundInput.h"
@@ -154,6 +155,14 @@ bool QtPlatform::StartProgram(const std::string& program) {
 
 bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
     return WritePictureFile(request, error);
+}
+
+std::optional<ScreenArea> QtPlatform::AvailableScreen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return std::nullopt;
+    const QRect area = screen->availableGeometry();
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
+    return ScreenArea{area.width() * twipsPerPixel, area.height() * twipsPerPixel};
 }
 
 SoundOutput* QtPlatform::Audio() {

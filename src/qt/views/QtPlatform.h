@@ -45,6 +45,8 @@ class QtPlatform : public Platform {
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
     // The desktop's default sound output, through Qt Multimedia (QtSoundOutput.h).
+    // The primary screen's available geometry (the desktop's panels left out).
+    std::optional<ScreenArea> AvailableScreen() const override;
     SoundOutput* Audio() override;
     // The system's default recording device (QtSoundInput.h), made on first use.
     SoundInput* Input() override;
