@@ -569,6 +569,14 @@ salida de error, ninguna lista).
         <translation>nmr escribe csv, peaks o un archivo .png, .svg o .pdf</translation>
     </message>
     <message>
+        <source>--zoom and --axes apply to render only</source>
+        <translation>--zoom y --axes valen solo para render</translation>
+    </message>
+    <message>
+        <source>--zoom takes 100, 125, 150 or 200, not %1</source>
+        <translation>--zoom acepta 100, 125, 150 o 200, no %1</translation>
+    </message>
+    <message>
         <source>Usage: fftquorbel-cli [OPTION]... COMMAND
 
 Computes what the FFT Quorbel main window computes and prints one of its data
@@ -684,6 +692,8 @@ Options, applied in this order:
   --pdf             render: also the PDF pictures
   --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
   --percent         render --worksheet: spectra in percent of the largest
+  --zoom PERCENT    render: the window&apos;s graphs at 100, 125, 150 or 200 %
+  --axes            render: f(t) and the FFT graph with axes (menu &quot;View&quot;)
   --frame N         spectrogram: points per frame, a power of two from 256 to
                     16384 (default 2048), Hann-weighted
   --hop N           spectrogram: points from one frame to the next, 1 to the
@@ -839,6 +849,8 @@ Opciones, aplicadas en este orden:
   --pdf             render: también las imágenes PDF
   --worksheet       render, spectrogram: las imágenes &quot;para una hoja de trabajo&quot;
   --percent         render --worksheet: espectros en porcentaje del mayor
+  --zoom PERCENT    render: los gráficos de la ventana al 100, 125, 150 o 200 %
+  --axes            render: f(t) y el gráfico de la FFT con ejes (menú &quot;Ver&quot;)
   --frame N         spectrogram: puntos por trama, una potencia de dos de 256
                     a 16384 (por defecto 2048), con ventana de Hann
   --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
@@ -1599,6 +1611,34 @@ salida de error, ninguna lista).
     <message>
         <source>Topics</source>
         <translation>Temas</translation>
+    </message>
+    <message>
+        <source>At this size the window would not fit the screen</source>
+        <translation>A este tamaño la ventana no cabría en la pantalla</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Ejes</translation>
+    </message>
+    <message>
+        <source>Normal size</source>
+        <translation>Tamaño normal</translation>
+    </message>
+    <message>
+        <source>Scales of time and amplitude on f(t), of value on the FFT graph</source>
+        <translation>Escalas de tiempo y amplitud en f(t), de valor en el gráfico de la FFT</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
     </message>
 </context>
 <context>
@@ -3834,6 +3874,10 @@ salida de error, ninguna lista).
     <message>
         <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
         <translation>que no es un número. Escriba un número, con %1 como separador decimal, y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>The view settings cannot be kept in %1 (%2).</source>
+        <translation>Las preferencias de visualización no se pueden guardar en %1 (%2).</translation>
     </message>
 </context>
 <context>

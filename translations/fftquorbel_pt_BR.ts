@@ -559,6 +559,14 @@ erro, nenhuma lista).
         <translation>nmr escreve csv, peaks ou um arquivo .png, .svg ou .pdf</translation>
     </message>
     <message>
+        <source>--zoom and --axes apply to render only</source>
+        <translation>--zoom e --axes valem só para render</translation>
+    </message>
+    <message>
+        <source>--zoom takes 100, 125, 150 or 200, not %1</source>
+        <translation>--zoom aceita 100, 125, 150 ou 200, não %1</translation>
+    </message>
+    <message>
         <source>Usage: fftquorbel-cli [OPTION]... COMMAND
 
 Computes what the FFT Quorbel main window computes and prints one of its data
@@ -674,6 +682,8 @@ Options, applied in this order:
   --pdf             render: also the PDF pictures
   --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
   --percent         render --worksheet: spectra in percent of the largest
+  --zoom PERCENT    render: the window&apos;s graphs at 100, 125, 150 or 200 %
+  --axes            render: f(t) and the FFT graph with axes (menu &quot;View&quot;)
   --frame N         spectrogram: points per frame, a power of two from 256 to
                     16384 (default 2048), Hann-weighted
   --hop N           spectrogram: points from one frame to the next, 1 to the
@@ -820,6 +830,8 @@ Opções, aplicadas nesta ordem:
   --worksheet       render, spectrogram: as imagens &quot;para uma folha de
                     exercícios&quot;
   --percent         render --worksheet: espectros em porcentagem do maior
+  --zoom PERCENT    render: os gráficos da janela a 100, 125, 150 ou 200 %
+  --axes            render: f(t) e o gráfico da FFT com eixos (menu &quot;Exibir&quot;)
   --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
                     a 16384 (padrão 2048), com janela de Hann
   --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
@@ -1579,6 +1591,34 @@ erro, nenhuma lista).
     <message>
         <source>Topics</source>
         <translation>Tópicos</translation>
+    </message>
+    <message>
+        <source>At this size the window would not fit the screen</source>
+        <translation>Neste tamanho a janela não caberia na tela</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Eixos</translation>
+    </message>
+    <message>
+        <source>Normal size</source>
+        <translation>Tamanho normal</translation>
+    </message>
+    <message>
+        <source>Scales of time and amplitude on f(t), of value on the FFT graph</source>
+        <translation>Escalas de tempo e amplitude em f(t), de valor no gráfico da FFT</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
     </message>
 </context>
 <context>
@@ -3814,6 +3854,10 @@ erro, nenhuma lista).
     <message>
         <source>which is not a number. Type a number, with %1 as the decimal mark, and save again.</source>
         <translation>que não é um número. Digite um número, com %1 como separador decimal, e salve novamente.</translation>
+    </message>
+    <message>
+        <source>The view settings cannot be kept in %1 (%2).</source>
+        <translation>As preferências de exibição não podem ser guardadas em %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,7 @@ std::string ViewSettingsText(const ViewSettings& settings) {
 
 ViewSettings ParseViewSettings(std::string_view text) {
     ViewSettings settings;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // an editor's byte-order mark
     while (!text.empty()) {
         const size_t end = text.find('\n');
         const std::string_view line = Trimmed(text.substr(0, end));
