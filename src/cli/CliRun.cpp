@@ -416,14 +416,15 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
 
     // The graphs at the window's sizes on a 96 dpi screen, at the zoom asked for: the
     // same pictures on that many more pixels.
-    const double zoom = options.zoom.value_or(100) / 100.0;
-    ImageSurface picture1(kPicture1Width, kPicture1Height, 96, zoom);
-    ImageSurface picture2(kPicture2Width, kPicture2Height, 96, zoom);
-    ImageSurface picture8(kHalfGraphWidth, kHalfGraphHeight, 96, zoom);
-    ImageSurface picture9(kHalfGraphWidth, kHalfGraphHeight, 96, zoom);
+    ImageSurface picture1(kPicture1Width, kPicture1Height);
+    ImageSurface picture2(kPicture2Width, kPicture2Height);
+    ImageSurface picture8(kHalfGraphWidth, kHalfGraphHeight);
+    ImageSurface picture9(kHalfGraphWidth, kHalfGraphHeight);
     // The report window's text laid out on character columns.
     TextGridSurface form5(kReportWidth, kReportHeight);
-    ImageSurface picture5(music::kCanvasWidth, music::kCanvasHeight, 96, zoom);
+    ImageSurface picture5(music::kCanvasWidth, music::kCanvasHeight);
+    for (ImageSurface* graph : {&picture1, &picture2, &picture8, &picture9, &picture5})
+        graph->SetZoom(options.zoom.value_or(100) / 100.0);
     // The bitmap window's picture at its outer size.
     ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
     CliPlatform platform(options.command == Command::print ? options.outputFile : "");

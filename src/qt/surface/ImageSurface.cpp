@@ -207,7 +207,7 @@ void ImageSurface::Replay(const Primitive& p) {
         case Primitive::Kind::Box:
             return PainterSurface::DoFillRect(p.x1, p.y1, p.x2, p.y2, p.color);
         case Primitive::Kind::Raster: {
-            const Raster& raster = rasters_[p.item];
+            const RasterCells& raster = rasters_[p.item];
             return PainterSurface::DoRaster(p.x1, p.y1, p.x2, p.y2, raster.columns, raster.rows,
                                             raster.pixels);
         }
@@ -215,7 +215,7 @@ void ImageSurface::Replay(const Primitive& p) {
             // Printed in the font and colour it had; the surface's own stay as they are.
             const FontState font = Font();
             const Color fore = ForeColor();
-            const Text& text = texts_[p.item];
+            const TextItem& text = texts_[p.item];
             SetFontName(text.font.name);
             SetFontSize(text.font.size);
             SetFontBold(text.font.bold);
@@ -237,6 +237,8 @@ void ImageSurface::SetZoom(double zoom) {
     EndPainting();
     const QImage old = image_;
     zoom_ = zoom;
+    // Lines grow with the rest: as many device pixels wide as the zoom.
+    SetLineWidth(zoom);
     image_ = QImage();
     if (old.isNull()) {
         kept_ = QImage();

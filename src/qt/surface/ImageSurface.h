@@ -7,7 +7,7 @@
 // and stays sharp. Lines and points are one logical pixel wide.
 //
 // A zoom multiplies the ratio: the same picture in twips drawn on more pixels, text,
-// lines and all, as a sharper screen would get it. What was drawn since the last Cls is
+// lines (as many pixels wide as the zoom) and all. What was drawn since the last Cls is
 // kept as a list of the drawing's primitives, so that a new zoom draws the picture
 // again at the new size instead of stretching its pixels (a picture of more than
 // kMaxKeptPrimitives primitives is stretched).
@@ -88,11 +88,11 @@ class ImageSurface : public PainterSurface {
         Color color;
         size_t item;
     };
-    struct Raster {
+    struct RasterCells {
         int columns, rows;
         std::vector<Color> pixels;
     };
-    struct Text {
+    struct TextItem {
         std::string text;
         FontState font;
     };
@@ -114,8 +114,8 @@ class ImageSurface : public PainterSurface {
     double devicePixelRatio_;
     double zoom_ = 1;
     std::vector<Primitive> primitives_;
-    std::vector<Raster> rasters_;
-    std::vector<Text> texts_;
+    std::vector<RasterCells> rasters_;
+    std::vector<TextItem> texts_;
     bool replayable_ = true;  // every primitive since the last Cls is kept
     std::optional<Mark> keptMark_;
     mutable QImage image_;
