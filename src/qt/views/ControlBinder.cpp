@@ -61,19 +61,11 @@ ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar*
     : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner, surfaces);
-    // The keys the window's table gives its controls; a menu entry may have a second
-    // key after "; " (the same key with and without Shift).
-    for (const auto& [name, control] : initial.controls) {
-        if (control.shortcut.empty()) continue;
-        const QStringList keys = ToQString(control.shortcut).split(QStringLiteral("; "));
-        SetShortcut(name, QKeySequence(keys.front(), QKeySequence::PortableText));
-        if (const auto found = actions_.find(name); found != actions_.end() && keys.size() > 1) {
-            QList<QKeySequence> all;
-            for (const QString& key : keys)
-                all.append(QKeySequence(key, QKeySequence::PortableText));
-            found->second->setShortcuts(all);
-        }
-    }
+    // The keys the window's table gives its controls (a second one after "; ").
+    for (const auto& [name, control] : initial.controls)
+        if (!control.shortcut.empty())
+            SetShortcut(name, QKeySequence::listFromString(ToQString(control.shortcut),
+                                                           QKeySequence::PortableText));
 }
 
 bool ControlBinder::IsDrawingArea(const ViewState& initial, const std::string& name) {
@@ -98,12 +90,12 @@ GraphWidget* ControlBinder::Graph(const std::string& name) const {
 
 // --- building
 
-void ControlBinder::SetShortcut(const std::string& control, const QKeySequence& key) {
+void ControlBinder::SetShortcut(const std::string& control, const QList<QKeySequence>& keys) {
     if (const auto found = actions_.find(control); found != actions_.end())
-        found->second->setShortcut(key);
+        found->second->setShortcuts(keys);
     else if (auto* button = qobject_cast<QAbstractButton*>(Widget(control)))
-        button->setShortcut(key);
-    keys_[control] = key.toString();
+        button->setShortcut(keys.front());
+    keys_[control] = keys.front().toString();
 }
 
 void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
@@ -120,8 +112,6 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 // An entry's tooltip says why it is disabled, where the table says so.
                 menu->setToolTipsVisible(true);
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
-                // A disabled entry's tooltip says why it cannot be used.
-                menu->setToolTipsVisible(true);
                 menus_[name] = menu;
                 break;
             }
