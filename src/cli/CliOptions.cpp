@@ -117,8 +117,7 @@ class Parser {
 
     ParseResult Run() {
         std::optional<Command> command;
-        // After "--" every word is a command or a file name, even one that starts
-        // with '-'.
+        // After "--" every word is a command or a file name, even one starting with '-'.
         bool optionsEnded = false;
         for (next_ = 0; next_ < arguments_.size();) {
             const std::string word = arguments_[next_++];
@@ -208,6 +207,9 @@ class Parser {
             return Usage(QT_TRANSLATE_NOOP("CommandLine", "--svg applies to render only"));
         if (options_.pdf && options_.command != Command::render)
             return Usage(QT_TRANSLATE_NOOP("CommandLine", "--pdf applies to render only"));
+        if ((options_.zoom || options_.axes) && options_.command != Command::render)
+            return Usage(
+                QT_TRANSLATE_NOOP("CommandLine", "--zoom and --axes apply to render only"));
         if (options_.worksheet && options_.command != Command::render)
             return Usage(QT_TRANSLATE_NOOP("CommandLine",
                                            "--worksheet applies to render and spectrogram only"));
@@ -302,6 +304,7 @@ class Parser {
         if (name == "--pdf") return flag(options_.pdf);
         if (name == "--worksheet") return flag(options_.worksheet);
         if (name == "--percent") return flag(options_.percent);
+        if (name == "--axes") return flag(options_.axes);
 
         if (!IsValueOption(name))
             return Usage(QT_TRANSLATE_NOOP("CommandLine", "unknown option %1 (see --help)"),
@@ -404,6 +407,13 @@ class Parser {
                     QT_TRANSLATE_NOOP("CommandLine",
                                       "--seconds needs a number of seconds from 0.1 to 60, not %1"),
                     {Quoted(value)});
+        } else if (name == "--zoom") {
+            for (int percent : {100, 125, 150, 200})  // the steps of the menu "View"
+                if (value == std::to_string(percent)) options_.zoom = percent;
+            if (!options_.zoom)
+                return Usage(
+                    QT_TRANSLATE_NOOP("CommandLine", "--zoom takes 100, 125, 150 or 200, not %1"),
+                    {Quoted(value)});
         } else if (name == "--tuning") {
             options_.tuning = WholeWord(value);
             if (!options_.tuning || *options_.tuning < -kMaxTuning || *options_.tuning > kMaxTuning)
@@ -417,9 +427,9 @@ class Parser {
 
     static bool IsValueOption(const std::string& name) {
         for (const char* option :
-             {"--params", "--method", "--show", "--wave", "--cycles", "--phase", "--halve",
-              "--expand", "--scroll", "--tuning", "--raw", "--fs", "--select", "--channels",
-              "--frame", "--hop", "--seconds", "--listen", "--window"})
+             {"--params", "--method", "--show",    "--wave",   "--cycles", "--phase",  "--halve",
+              "--expand", "--scroll", "--tuning",  "--raw",    "--fs",     "--select", "--channels",
+              "--frame",  "--hop",    "--seconds", "--listen", "--window", "--zoom"})
             if (name == option) return true;
         return false;
     }
@@ -564,6 +574,8 @@ const std::string& HelpText() {
         "  --pdf             render: also the PDF pictures\n"
         "  --worksheet       render, spectrogram: the pictures \"for a worksheet\"\n"
         "  --percent         render --worksheet: spectra in percent of the largest\n"
+        "  --zoom PERCENT    render: the window's graphs at 100, 125, 150 or 200 %\n"
+        "  --axes            render: f(t) and the FFT graph with axes (menu \"View\")\n"
         "  --frame N         spectrogram: points per frame, a power of two from 256 to\n"
         "                    16384 (default 2048), Hann-weighted\n"
         "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"

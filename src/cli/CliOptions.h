@@ -79,6 +79,8 @@ struct CliOptions {
     bool pdf = false;                    // render also writes PDF pictures
     bool worksheet = false;              // render the pictures "for a worksheet"
     bool percent = false;                // worksheet spectra in % of the largest
+    std::optional<int> zoom;             // render: the graphs at this percent ("View")
+    bool axes = false;                   // render: f(t) and the FFT with axes ("Axes")
     // The sound of "spectrogram FILE OUT.png" and "csv spectrogram FILE", and its
     // frame and hop in points (--frame, --hop; a quarter of the frame by default).
     std::string spectrogramFile;

@@ -414,7 +414,8 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     const std::optional<std::string> startBytes = PrepareParamFile(options, working, err);
     if (!startBytes) return kExitUsage;
 
-    // The graphs at the window's sizes on a 96 dpi screen.
+    // The graphs at the window's sizes on a 96 dpi screen, at the zoom asked for: the
+    // same pictures on that many more pixels.
     ImageSurface picture1(kPicture1Width, kPicture1Height);
     ImageSurface picture2(kPicture2Width, kPicture2Height);
     ImageSurface picture8(kHalfGraphWidth, kHalfGraphHeight);
@@ -422,6 +423,8 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     // The report window's text laid out on character columns.
     TextGridSurface form5(kReportWidth, kReportHeight);
     ImageSurface picture5(music::kCanvasWidth, music::kCanvasHeight);
+    for (ImageSurface* graph : {&picture1, &picture2, &picture8, &picture9, &picture5})
+        graph->SetZoom(options.zoom.value_or(100) / 100.0);
     // The bitmap window's picture at its outer size.
     ImageSurface form8(kBitmapOuterWidth, kBitmapOuterHeight);
     CliPlatform platform(options.command == Command::print ? options.outputFile : "");
@@ -463,7 +466,8 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
         options.csvData == CsvData::samples ? "mnuExportSamplesItem" : "mnuExportSpectrumItem";
     if (options.seconds) window.SetSoundSeconds(*options.seconds);
     if (options.command == Command::wav) platform.saveAnswers.push_back(options.outputFile);
-    if (!Operate(user, options) || (options.command == Command::csv && !user.Click(csvItem)) ||
+    if ((options.axes && !user.Click("mnuAxesItem")) || !Operate(user, options) ||
+        (options.command == Command::csv && !user.Click(csvItem)) ||
         (options.command == Command::wav && !user.Click("mnuSaveSoundItem")) ||
         (options.command == Command::report && !user.Click("mnuReport")) ||
         (options.command == Command::inverse && !user.Click("mnuInverse")) ||

@@ -61,8 +61,8 @@ TEST_F(MainWindowViewTest, StartsFromItsOwnParameterFileWithTheProgramTitle) {
 TEST_F(MainWindowViewTest, MenuBarHoldsTheMenusInOrder) {
     QStringList captions;
     for (QAction* action : view_->menuBar()->actions()) captions << Caption(action->text());
-    EXPECT_EQ(captions, QStringList({"File", "Graph", "Waves", "Method", "Window", "Inverse",
-                                     "Sound", "NMR", "Help"}));
+    EXPECT_EQ(captions, QStringList({"File", "View", "Graph", "Waves", "Method", "Window",
+                                     "Inverse", "Sound", "NMR", "Help"}));
 
     QStringList file;
     for (QAction* action : Widget<QMenu>("mnuFile")->actions())

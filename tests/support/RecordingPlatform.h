@@ -61,6 +61,9 @@ class RecordingPlatform : public Platform {
 
     std::vector<std::string> messages;
     bool quitRequested = false;
+    // The screen the windows are told of; none unless a test gives one.
+    std::optional<ScreenArea> AvailableScreen() const override { return screen; }
+    std::optional<ScreenArea> screen;
     std::vector<std::optional<std::string>> openAnswers;
     std::vector<std::string> openFilters;
     std::vector<int> openInitialFilters;

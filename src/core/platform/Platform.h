@@ -46,6 +46,12 @@ struct PictureRequest {
     std::function<void(Surface&)> draw;
 };
 
+// The part of the screen a window may take (less the desktop's panels), in twips at
+// the screen's logical DPI (1440 a logical inch).
+struct ScreenArea {
+    double width = 0, height = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -88,6 +94,9 @@ class Platform {
         if (error) *error = "pictures cannot be made here";
         return false;
     }
+    // The screen the main window is on; nothing where there is no screen (the
+    // command-line companion) or it is not known.
+    virtual std::optional<ScreenArea> AvailableScreen() const { return std::nullopt; }
     // The default sound output; nullptr where sound cannot be played at all.
     virtual SoundOutput* Audio() { return nullptr; }
     // The default sound input (SoundInput.h), owned by the platform; nullptr where the

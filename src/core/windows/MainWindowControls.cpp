@@ -44,6 +44,20 @@ Row TopicItem(int i) {
         {[topic](M& m, const EventArgs&) { m.HelpTopicsWindow().ShowTopic(topic); }, "ShowTopic"});
 }
 
+// An entry of "View" that shows every window at `percent` of its size.
+Row ZoomItem(int percent) {
+    constexpr const char* names[] = {"mnuZoom100Item", "mnuZoom125Item", "mnuZoom150Item",
+                                     "mnuZoom200Item"};
+    constexpr const char* captions[] = {"100 %", "125 %", "150 %", "200 %"};
+    const size_t at = percent == 100 ? 0 : percent == 125 ? 1 : percent == 150 ? 2 : 3;
+    return R::Item(names[at], "mnuView", captions[at],
+                   {[percent](M& m, const EventArgs&) { m.SetZoom(percent); }, "SetZoom"},
+                   kCheckable | (percent == 100 ? kChecked : kPlain));
+}
+B::Handler ZoomStep(int direction) {
+    return {[direction](M& m, const EventArgs&) { m.StepZoom(direction); }, "StepZoom"};
+}
+
 // A label showing a state item instead of a caption of its own.
 B StateLabel(std::string AnalysisState::*item) {
     return {.text = [item](const M& m) { return m.State().*item; }};
@@ -150,6 +164,20 @@ const ControlTable<M>& M::Table() {
                     HANDLER(M, mnuExportPercentItem_Click), kCheckable | kDisabled),
             R::Separator("mnuFileSep", "mnuFile"),
             R::Item("mnuExitItem", "mnuFile", "Exit", HANDLER(M, mnuExitItem_Click)),
+            // Every window larger or smaller, and the graphs' axes.
+            R::Menu("mnuView", "", "View"),
+            ZoomItem(100),
+            ZoomItem(125),
+            ZoomItem(150),
+            ZoomItem(200),
+            R::Separator("mnuZoomSep", "mnuView"),
+            R::Item("mnuZoomInItem", "mnuView", "Zoom in", ZoomStep(1)),
+            R::Item("mnuZoomOutItem", "mnuView", "Zoom out", ZoomStep(-1), kDisabled),
+            R::Item("mnuZoomResetItem", "mnuView", "Normal size", ZoomStep(0), kDisabled),
+            R::Separator("mnuAxesSep", "mnuView"),
+            R::Item("mnuAxesItem", "mnuView", "Axes",
+                    {[](M& m, const EventArgs&) { m.SetAxes(!m.Viewing().axes); }, "SetAxes"},
+                    kCheckable, "Scales of time and amplitude on f(t), of value on the FFT graph"),
             R::Menu("mnuGraph", "", "Graph"),
             R::Menu("mnuG", "mnuGraph", "Graph of the Original function"),
             R::Item("mnuLineItem", "mnuG", "Line", HANDLER(M, mnuLineItem_Click),
@@ -491,6 +519,10 @@ const std::vector<ControlShortcut>& MainWindowShortcuts() {
         {"Command3", "Ctrl+L"},    // "Log", or "Lin" on the musical scale
         {"mnuReport", "Ctrl+R"},   // "Report"
         {"mnuInverse", "Ctrl+I"},  // "Inverse"
+        // "View": larger (also Ctrl+=, the same key without Shift), smaller, normal size.
+        {"mnuZoomInItem", "Ctrl++; Ctrl+="},
+        {"mnuZoomOutItem", "Ctrl+-"},
+        {"mnuZoomResetItem", "Ctrl+0"},
     };
     return keys;
 }

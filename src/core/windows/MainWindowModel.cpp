@@ -35,6 +35,7 @@ MainWindowModel::MainWindowModel(Platform& platform, ParamFile paramFile,
 }
 
 bool MainWindowModel::Form_Load() {
+    LoadViewSettings();  // the first graphs are drawn with the axes the user keeps
     inStartup_ = true;
     firstPass_ = StartupPass();
     bool loaded = firstPass_.outcome == StartupResult::used;

@@ -19,6 +19,7 @@
 #include "spectrum/SpectrumGraph.h"
 #include "state/AnalysisState.h"
 #include "state/ParamFile.h"
+#include "state/ViewSettings.h"
 #include "surface/Surface.h"
 #include "synthesis/Aliasing.h"
 #include "windows/BitmapWindowModel.h"
@@ -95,15 +96,13 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool TuningShown() const;
     // Where the samples come from.
     DataSource Source() const;
-    // The quantity the single graph holds;
-    // None also before any quantity is chosen.
+    // The quantity the single graph holds; None also before any is chosen.
     Quantity DisplayedQuantity() const;
     // The graphs in words: the FFT graph's peaks (frequency and amplitude, as the
     // report lists them), the function of f(t) and its range, the others briefly.
     Description Describe(const std::string& control) const override;
 
-    // Told whenever the window's mouse pointer changes (the hourglass of a long
-    // operation must show while the handler still runs).
+    // Told when the mouse pointer changes (a long handler's hourglass shows at once).
     std::function<void(int pointer)> onMousePointerChange;
 
     // Field edits, from the keyboard or from a program. The aliasing marks follow.
@@ -112,8 +111,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
         ShowAliasing();
     }
 
-    // After every event the aliasing marks follow what the event changed (the fields,
-    // the function kind, the frames shown).
+    // After every event the aliasing marks follow what it changed.
     bool Fire(const std::string& control, Event event, const EventArgs& args = {}) override {
         const bool handled = TableWindow::Fire(control, event, args);
         ShowAliasing();
@@ -123,15 +121,13 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     std::vector<AliasedWave> AliasedWavesNow() const;
 
     // --- window life cycle
-    // The start-up sequence. When the opening parameters cannot be read or used, the
-    // default record replaces the file silently and the sequence runs again. False
-    // only when the default file itself cannot be written (a message says why).
+    // The start-up sequence; unusable opening parameters are replaced silently by the
+    // default record. False only when that cannot be written (a message says why).
     bool Form_Load();
     // Shows again the frame and the mode of the data last used when the window comes back.
     void Form_Activate();
-    // How one pass of the start-up sequence ended: the opening parameters were used,
-    // could not be read, or held a value the window refused (`refusal` says why; the
-    // message is not shown, the default record replaces the file).
+    // How one pass of the start-up ended: the parameters were used, unreadable, or
+    // refused (`refusal` says why; not shown, the default record replaces the file).
     struct StartupResult {
         enum Outcome { used, unreadable, refused } outcome = used;
         std::string refusal;
@@ -246,11 +242,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The frequency under the pointer; the right button moves the guide line.
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void Picture1_MouseUp(int button, int shift, double x, double y);  // hides the guide line
-    // The keyboard on the FFT graph (GraphKeys.h): the cursor moves a displayed point
-    // at a time with the read-out of a pointer there; Enter clicks there as the mode
-    // asks (the right button while the harmonic markers are on or the limits of an
-    // expansion are being set, the left one otherwise or with Ctrl); Escape drops
-    // limits half set.
+    // The keyboard on the FFT graph (GraphKeys.h): the cursor moves a point at a time
+    // with the read-out; Enter clicks there as the mode asks; Escape drops half limits.
     void Picture1_KeyPress(int key, int shift);
     // The read-out's frequency under x (twips on the FFT graph), rounded to three
     // decimals; nothing where none can be computed.
@@ -283,10 +276,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The frequency and note under the pointer; the right button moves the markers.
     void Picture5_MouseMove(int button, int shift, double x, double y);
     void Image1_MouseMove(int button, int shift, double x, double y);  // the keyboard's cursor
-    // The keyboard on the musical canvas: the cursor moves a tenth of a semitone at a
-    // time (a semitone with Shift) with the read-out of a pointer there, the view
-    // following it; Enter places the harmonic markers there while they are on, as a
-    // right-button drag does.
+    // The keyboard on the musical canvas: the cursor moves 1/10 semitone (Shift: one)
+    // with the read-out, the view following; Enter places the markers while they are on.
     void Picture5_KeyPress(int key, int shift);
     // The musical view slid so that x (twips on the canvas) is well inside it.
     void ScrollMusicalViewTo(double x);
@@ -427,6 +418,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
     NmrWindowModel& Nmr() { return *nmr_; }
     HelpTopicsModel& HelpTopicsWindow() { return topics_; }
+
+    // --- "View" (MainWindowZoom.cpp): every window's zoom and the graphs' axes, kept for
+    // the user (ViewSettings.h); only the zooms the screen holds are offered
+    const ViewSettings& Viewing() const { return viewing_; }
+    void LoadViewSettings();       // read and fitted to the screen (by Form_Load)
+    void SetZoom(int percent);     // an offered step of kZoomSteps; others are ignored
+    void StepZoom(int direction);  // +1 larger, -1 smaller, 0 back to 100 %
+    void SetAxes(bool shown);      // and draws the graphs again
 
   private:
     void mnuNyq_Click();         // "Nyquist"
@@ -577,6 +576,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     MainWindowSurfaces surfaces_;
     AnalysisState state_;
     MainWindowChoices choices_;
+    ViewSettings viewing_;
     ReportWindowModel report_;
     bool inStartup_ = false;
     // Surfaces for the secondary windows when the builder of the window supplies none.

@@ -5,6 +5,7 @@
 #include "spectrum/LinearScale.h"
 #include "spectrum/SpectrumGraph.h"
 #include "state/NumberText.h"
+#include "windows/MainWindowAxes.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -53,6 +54,7 @@ void MainWindowModel::Grafmesmo(int) {
         Logscale2(MusicalSign());
     } else {
         DrawFftGraph(surfaces_.Picture1, true);
+        DrawFftAxes(*this, surfaces_.Picture1);
         if (choices_.bitmapDrawn) bitmap_.DrawCurve(state_.displayedValueList);
     }
     if (state_.PlotStateValue() > 1) state_.SetPlotState("10");

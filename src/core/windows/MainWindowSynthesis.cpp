@@ -8,6 +8,7 @@
 #include "state/QuotedText.h"
 #include "synthesis/SampleGraph.h"
 #include "synthesis/WaveSynthesis.h"
+#include "windows/MainWindowAxes.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -38,7 +39,7 @@ bool MainWindowModel::SamplesInRange(const DataList& samples) {
 }
 
 void MainWindowModel::DrawSamples() {
-    DrawFtGraph(surfaces_.Picture2);
+    DrawFtOnScreen(*this, surfaces_.Picture2);
     state_.SetPlotState("2");
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/NumberText.h"
+#include "windows/MainWindowAxes.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel {
@@ -45,7 +46,7 @@ void MainWindowModel::ChooseWindow(WindowFunction window) {
     SetPointer(kPointerHourglass);
     Choose(&MainWindowChoices::window, window);
     // The samples stay as they are; only the shape drawn over them changes.
-    DrawFtGraph(surfaces_.Picture2);
+    DrawFtOnScreen(*this, surfaces_.Picture2);
     Command5_Click();
     SetPointer(kPointerDefault);
 }

@@ -99,6 +99,37 @@ std::vector<AxisTick> LinearTicks(double a, double pa, double b, double pb, doub
     return ticks;
 }
 
+void DrawAxisTicks(Surface& page, const WorksheetAxis& x, const WorksheetAxis& y,
+                   const TwipsRect& plot, bool yInside) {
+    Font(page, 8, false);
+    const double lineHeight = page.TextHeight();
+    for (const AxisTick& tick : x.ticks) {
+        const double at = plot.left + tick.position;
+        if (at < plot.left - 1 || at > plot.right + 1) continue;
+        page.Line(at, plot.bottom, at, plot.bottom + kTickLength, kFrameColor);
+        Text(page, at - page.TextWidth(tick.label) / 2, plot.bottom + kTickLength + 20, tick.label);
+    }
+    for (const AxisTick& tick : y.ticks) {
+        const double at = plot.top + tick.position;
+        if (at < plot.top - 1 || at > plot.bottom + 1) continue;
+        if (!yInside) {
+            page.Line(plot.left - kTickLength, at, plot.left, at, kFrameColor);
+            Text(page, plot.left - kTickLength - 60 - page.TextWidth(tick.label),
+                 at - lineHeight / 2, tick.label);
+            continue;
+        }
+        // Inside the plot each number stands on a ground of its own over the drawing,
+        // and the top one is kept below the plot's upper edge.
+        const double width = page.TextWidth(tick.label);
+        const double textTop = std::max(plot.top, at - lineHeight / 2);
+        const double textLeft = plot.left + kTickLength + 30;
+        page.FillRect(textLeft - 15, textTop, textLeft + width + 15, textTop + lineHeight,
+                      page.BackColor());
+        page.Line(plot.left, at, plot.left + kTickLength, at, kFrameColor);
+        Text(page, textLeft, textTop, tick.label);
+    }
+}
+
 double WorksheetWidth(const WorksheetPicture& picture) {
     return Margins::left + (picture.shown.right - picture.shown.left) + Margins::right +
            (picture.colourScale ? Margins::colourScale : 0);
@@ -151,21 +182,9 @@ void DrawWorksheet(Surface& page, const WorksheetPicture& picture) {
     Frame(page, left, top, right, bottom);
     if (picture.colourScale) ColourBar(page, *picture.colourScale, right + 300, top, bottom);
 
+    DrawAxisTicks(page, picture.x, picture.y, {left, top, right, bottom});
     Font(page, 8, false);
     const double lineHeight = page.TextHeight();
-    for (const AxisTick& tick : picture.x.ticks) {
-        const double x = left + tick.position;
-        if (x < left - 1 || x > right + 1) continue;
-        page.Line(x, bottom, x, bottom + kTickLength, kFrameColor);
-        Text(page, x - page.TextWidth(tick.label) / 2, bottom + kTickLength + 20, tick.label);
-    }
-    for (const AxisTick& tick : picture.y.ticks) {
-        const double y = top + tick.position;
-        if (y < top - 1 || y > bottom + 1) continue;
-        page.Line(left - kTickLength, y, left, y, kFrameColor);
-        Text(page, left - kTickLength - 60 - page.TextWidth(tick.label), y - lineHeight / 2,
-             tick.label);
-    }
 
     Font(page, 9, false);
     const double xTitleTop = bottom + kTickLength + 40 + lineHeight;

@@ -77,6 +77,14 @@ struct WorksheetMargins {
     static constexpr double colourScale = 1700;  // a colour legend right of the plot
 };
 
+// The ticks and numbers of both axes on the edges of the plot box `plot` of `page`:
+// the x axis's below its bottom edge, the y axis's left of its left edge (or, with
+// yInside, right of it, each number on the surface's ground over what is drawn there).
+// Ticks beyond the box are left out. The worksheet pictures draw their axes with it,
+// and so do the window's graphs when it shows their axes.
+void DrawAxisTicks(Surface& page, const WorksheetAxis& x, const WorksheetAxis& y,
+                   const TwipsRect& plot, bool yInside = false);
+
 double WorksheetWidth(const WorksheetPicture& picture);
 double WorksheetHeight(const WorksheetPicture& picture);
 

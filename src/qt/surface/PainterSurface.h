@@ -52,6 +52,11 @@ class PainterSurface : public Surface {
     // is slow).
     void EndPainting() const;
     bool Painting() const { return painter_ != nullptr; }
+    // The width of lines and points from now on, logical pixels.
+    void SetLineWidth(double width) {
+        lineWidth_ = width;
+        linePen_.reset();
+    }
 
     void DoLine(double x1, double y1, double x2, double y2, Color color) override;
     void DoPoint(double x, double y, Color color) override;

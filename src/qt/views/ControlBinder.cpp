@@ -22,6 +22,7 @@
 
 #include "GraphWidget.h"
 #include "Translations.h"
+#include "Zoom.h"
 #include "media/MediaModule.h"
 #include "platform/DecimalMark.h"
 #include "surface/Fonts.h"
@@ -51,7 +52,8 @@ class ChoiceList : public QListWidget {
 }  // namespace
 
 int TwipsToPixels(const QWidget* widget, double twips) {
-    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX());
+    return static_cast<int>(twips / ImageSurface::kTwipsPerInch * widget->logicalDpiX() *
+                            ScreenZoom());
 }
 
 ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar* menuBar,
@@ -59,11 +61,11 @@ ControlBinder::ControlBinder(const ViewState& initial, QWidget* owner, QMenuBar*
     : QObject(owner), context_(initial.name) {
     CreateMenus(initial, menuBar);
     CreateControls(initial, owner, surfaces);
-    // The keys the window's table gives its controls.
+    // The keys the window's table gives its controls (a second one after "; ").
     for (const auto& [name, control] : initial.controls)
         if (!control.shortcut.empty())
-            SetShortcut(name,
-                        QKeySequence(ToQString(control.shortcut), QKeySequence::PortableText));
+            SetShortcut(name, QKeySequence::listFromString(ToQString(control.shortcut),
+                                                           QKeySequence::PortableText));
 }
 
 bool ControlBinder::IsDrawingArea(const ViewState& initial, const std::string& name) {
@@ -88,12 +90,12 @@ GraphWidget* ControlBinder::Graph(const std::string& name) const {
 
 // --- building
 
-void ControlBinder::SetShortcut(const std::string& control, const QKeySequence& key) {
+void ControlBinder::SetShortcut(const std::string& control, const QList<QKeySequence>& keys) {
     if (const auto found = actions_.find(control); found != actions_.end())
-        found->second->setShortcut(key);
+        found->second->setShortcuts(keys);
     else if (auto* button = qobject_cast<QAbstractButton*>(Widget(control)))
-        button->setShortcut(key);
-    keys_[control] = key.toString();
+        button->setShortcut(keys.front());
+    keys_[control] = keys.front().toString();
 }
 
 void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
@@ -110,8 +112,6 @@ void ControlBinder::CreateMenus(const ViewState& initial, QMenuBar* menuBar) {
                 // An entry's tooltip says why it is disabled, where the table says so.
                 menu->setToolTipsVisible(true);
                 menu->menuAction()->setObjectName(QString::fromStdString(name));
-                // A disabled entry's tooltip says why it cannot be used.
-                menu->setToolTipsVisible(true);
                 menus_[name] = menu;
                 break;
             }
@@ -214,7 +214,7 @@ void ControlBinder::CreateControls(const ViewState& initial, QWidget* background
 }
 
 void ControlBinder::ApplyLook(QWidget* widget, const ControlState& control) {
-    if (control.font) widget->setFont(MakeFont(*control.font));
+    if (control.font) SetZoomedFont(widget, *control.font);
     if (control.foreColor || control.backColor) {
         QPalette palette = widget->palette();
         auto color = [](Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); };

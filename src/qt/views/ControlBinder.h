@@ -5,6 +5,8 @@
 // keeps the keyboard order the table's reading order, reports every widget event to
 // the model's entry point, and copies the model's whole ViewState back into the
 // widgets, each placed at its twips rectangle.
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -17,7 +19,6 @@
 class QAbstractButton;
 class QFrame;
 class QAction;
-class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -32,7 +33,7 @@ class GraphWidget;
 class ImageSurface;
 
 // A length in twips as whole pixels of `widget`'s screen (1440 twips per inch at its
-// logical DPI), cut toward zero as widget geometry is.
+// logical DPI) at the windows' zoom (Zoom.h), cut toward zero as widget geometry is.
 int TwipsToPixels(const QWidget* widget, double twips);
 
 class ControlBinder : public QObject {
@@ -65,7 +66,8 @@ class ControlBinder : public QObject {
 
     // The key that clicks a button or chooses a menu entry: a menu shows it beside
     // the entry, a button's tooltip after its text, and Qt hands it to assistive tools.
-    void SetShortcut(const std::string& control, const QKeySequence& key);
+    // A menu entry takes every key given; a button the first.
+    void SetShortcut(const std::string& control, const QList<QKeySequence>& keys);
 
     QWidget* Widget(const std::string& name) const;
     GraphWidget* Graph(const std::string& name) const;

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPen>
 #include <QScreen>
+#include <algorithm>
+
+#include "Zoom.h"
 
 namespace quorbel {
 
@@ -33,8 +36,8 @@ int ButtonCode(Qt::MouseButtons buttons) {
 
 void DrawLine(QPainter& painter, const LineObject& line) {
     QPen pen(QColor(RedOf(line.BorderColor), GreenOf(line.BorderColor), BlueOf(line.BorderColor)));
-    pen.setCosmetic(true);  // one pixel wide at any scale
-    pen.setWidth(1);
+    pen.setCosmetic(true);  // one pixel wide at any scale, that many more at a zoom
+    pen.setWidthF(std::max(1.0, ScreenZoom()));
     painter.setPen(pen);
     painter.drawLine(QPointF(line.X1, line.Y1), QPointF(line.X2, line.Y2));
 }
@@ -83,7 +86,18 @@ int KeyCodeOf(int key) {
 }
 
 std::unique_ptr<ImageSurface> GraphWidget::MakeSurface(double widthTwips, double heightTwips) {
-    return std::make_unique<ImageSurface>(widthTwips, heightTwips, ScreenDpi(), ScreenPixelRatio());
+    auto surface =
+        std::make_unique<ImageSurface>(widthTwips, heightTwips, ScreenDpi(), ScreenPixelRatio());
+    surface->SetZoom(ScreenZoom());
+    return surface;
+}
+
+void GraphWidget::SetZoom(double zoom) {
+    if (zoom == surface_->Zoom()) return;
+    surface_->SetZoom(zoom);
+    updateGeometry();
+    if (sizePolicy().horizontalPolicy() == QSizePolicy::Fixed) resize(sizeHint());
+    update();
 }
 
 GraphWidget::GraphWidget(double widthTwips, double heightTwips, QWidget* parent)
@@ -120,8 +134,8 @@ void GraphWidget::SetMousePointer(int pointer) {
 }
 
 QSize GraphWidget::sizeHint() const {
-    // The image's size in logical pixels, whatever its device pixel ratio.
-    return surface_->LogicalSize().toSize();
+    // The image's size in logical pixels, whatever its device pixel ratio, at its zoom.
+    return surface_->ZoomedSize().toSize();
 }
 
 void GraphWidget::paintEvent(QPaintEvent*) {
@@ -130,7 +144,7 @@ void GraphWidget::paintEvent(QPaintEvent*) {
     // button strip): the rest is the window's own background.
     if (!QRect(QPoint(0, 0), sizeHint()).contains(rect()))
         painter.fillRect(rect(), palette().window());
-    painter.drawImage(QPointF(0, 0), surface_->Image());
+    painter.drawImage(QRectF(QPointF(0, 0), surface_->ZoomedSize()), surface_->Image());
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (hasFocus()) {
         // The keyboard's focus: a frame around the part of the graph in view (the

@@ -37,13 +37,17 @@ class GraphWidget : public QWidget {
     };
 
     // The surface has the given size in twips at the primary screen's logical DPI and
-    // device pixel ratio; the widget keeps the size of that picture.
+    // device pixel ratio, at the windows' zoom (Zoom.h); the widget keeps the size of
+    // that picture.
     GraphWidget(double widthTwips, double heightTwips, QWidget* parent = nullptr);
     // Shows `surface`, which its owner keeps while the widget exists: a window made on
     // first use shows what the model has drawn on it since start-up.
     explicit GraphWidget(ImageSurface& surface, QWidget* parent = nullptr);
     // A surface of that size as a graph makes its own.
     static std::unique_ptr<ImageSurface> MakeSurface(double widthTwips, double heightTwips);
+
+    // The picture drawn again at `zoom`, and the widget's size with it.
+    void SetZoom(double zoom);
 
     ImageSurface& Surface() { return *surface_; }
     const ImageSurface& Surface() const { return *surface_; }
@@ -73,7 +77,9 @@ class GraphWidget : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    double TwipsPerPixel() const { return ImageSurface::kTwipsPerInch / surface_->Dpi(); }
+    double TwipsPerPixel() const {
+        return ImageSurface::kTwipsPerInch / (surface_->Dpi() * surface_->Zoom());
+    }
     void Forward(const MouseHandler& handler, int button, const QMouseEvent& event) const;
 
     std::unique_ptr<ImageSurface> own_;  // none when the owner keeps the surface

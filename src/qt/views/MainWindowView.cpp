@@ -26,6 +26,7 @@
 #include "GraphWidget.h"
 #include "LessonFolders.h"
 #include "WindowView.h"
+#include "Zoom.h"
 #include "media/MediaModule.h"
 #include "surface/Fonts.h"
 #include "windows/LessonsWindowModel.h"
@@ -38,7 +39,7 @@ MainWindowView::MainWindowView(Platform& platform, const std::filesystem::path& 
     : QMainWindow(parent) {
     RegisterFontSubstitutions();
     // The controls' own font, whose metrics the tables' places were made for.
-    setFont(MakeFont(FontState{}));
+    SetZoomedFont(this, FontState{});
 
     // Every window is built from the table its model starts with; the drawing areas
     // must exist before the model, which draws on them from its first handler on.
@@ -199,12 +200,22 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 void MainWindowView::Sync() {
     const ViewState& view = model_->View();
     setWindowTitle(ToQString(view.caption));
+    if (model_->Viewing().zoom != zoom_) ApplyZoom();
     // A secondary window is made when the model first shows it.
     for (const WindowEntry& entry : SecondaryWindows())
         if (!windows_.count(entry.name) && entry.model(*model_).View().shown) Secondary(entry.name);
     for (WindowView* window : BuiltViews()) window->Sync();
     ApplyPointer(view.mousePointer);
     ScheduleSlices();
+}
+
+void MainWindowView::ApplyZoom() {
+    zoom_ = model_->Viewing().zoom;
+    SetScreenZoom(zoom_ / 100.0);
+    RezoomFonts(this);
+    for (const auto& [name, surface] : surfaces_) surface->SetZoom(ScreenZoom());
+    for (WindowView* window : BuiltViews()) window->ApplyZoom();
+    adjustSize();
 }
 
 void MainWindowView::ScheduleSlices() {

@@ -77,6 +77,9 @@ class MainWindowView : public QMainWindow {
     void RunCall(Call&& call);
 
     void ApplyPointer(int pointer);
+    // Every window, and every picture kept for one, at the zoom the model holds.
+    void ApplyZoom();
+    int zoom_ = 100;  // percent, as applied
     // The pictures of the secondary windows, by "Window" (its own) or "Window.Control".
     void MakeSecondarySurfaces();
     ImageSurface& KeptSurface(const std::string& window, const std::string& control = {});

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QProcess>
+#include <QScreen>
 #include <QStringList>
 
 #include "platform/Translation.h"
@@ -146,6 +147,14 @@ bool QtPlatform::StartProgram(const std::string& program) {
 
 bool QtPlatform::ExportPicture(const PictureRequest& request, std::string* error) {
     return WritePictureFile(request, error);
+}
+
+std::optional<ScreenArea> QtPlatform::AvailableScreen() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return std::nullopt;
+    const QRect area = screen->availableGeometry();
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInch();
+    return ScreenArea{area.width() * twipsPerPixel, area.height() * twipsPerPixel};
 }
 
 SoundOutput* QtPlatform::Audio() {

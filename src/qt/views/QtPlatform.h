@@ -38,6 +38,8 @@ class QtPlatform : public Platform {
     bool CopyText(const std::string& text) override;
     // Written by WritePictureFile (PictureFile.h).
     bool ExportPicture(const PictureRequest& request, std::string* error) override;
+    // The primary screen's available geometry (the desktop's panels left out).
+    std::optional<ScreenArea> AvailableScreen() const override;
     // The desktop's default sound output and recording device, made on first use
     // (MediaModule.h).
     SoundOutput* Audio() override;

@@ -11,6 +11,7 @@
 #include "ControlBinder.h"
 #include "GraphWidget.h"
 #include "Translations.h"
+#include "Zoom.h"
 #include "surface/Fonts.h"
 
 namespace quorbel {
@@ -62,7 +63,7 @@ void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictu
                        double pictureHeight, const SurfaceSource& surfaces) {
     name_ = initial.name;
     setObjectName(QString::fromStdString(name_));
-    setFont(MakeFont(FontState{}));
+    SetZoomedFont(this, FontState{});
     setWindowTitle(TranslatedText(name_.c_str(), initial.caption));
     if (pictureWidth > 0 && pictureHeight > 0) {
         ImageSurface* kept = surfaces ? surfaces(name_) : nullptr;
@@ -77,8 +78,9 @@ void WindowView::Build(const ViewState& initial, QMenuBar* menuBar, double pictu
         client_ = background;
     }
     // The client area keeps the size of the table, whatever is shown or hidden.
-    client_->setFixedSize(TwipsToPixels(this, std::max(initial.width, 0.0)),
-                          TwipsToPixels(this, std::max(initial.height, 0.0)));
+    clientWidth_ = std::max(initial.width, 0.0);
+    clientHeight_ = std::max(initial.height, 0.0);
+    client_->setFixedSize(TwipsToPixels(this, clientWidth_), TwipsToPixels(this, clientHeight_));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -139,6 +141,17 @@ void WindowView::Sync() {
         wasMinimized_ = view.minimized;
         if (view.minimized && view.shown) showMinimized();
     }
+}
+
+void WindowView::ApplyZoom() {
+    const double zoom = ScreenZoom();
+    RezoomFonts(this);
+    if (area_) area_->SetZoom(zoom);
+    for (const auto& [name, graph] : binder_->Graphs()) graph->SetZoom(zoom);
+    client_->setFixedSize(TwipsToPixels(this, clientWidth_), TwipsToPixels(this, clientHeight_));
+    // The controls take their places at the new size.
+    Sync();
+    if (isWindow()) adjustSize();
 }
 
 void WindowView::RepaintNow() {

@@ -61,6 +61,9 @@ class WindowView : public QWidget {
     // Copies the model into the widgets and paints them at once, while a handler still
     // runs (the progress of a long step).
     void RepaintNow();
+    // Shows the window at the windows' zoom (Zoom.h): its client area, controls, fonts
+    // and pictures at that size.
+    void ApplyZoom();
     // Fires an event of the window itself; false when it has no handler for it.
     bool FireWindow(Event event, const EventArgs& args = {});
 
@@ -74,6 +77,7 @@ class WindowView : public QWidget {
                double pictureHeight, const SurfaceSource& surfaces);
 
     std::string name_;
+    double clientWidth_ = 0, clientHeight_ = 0;  // twips, from the table
     Window* window_ = nullptr;
     Runner run_;
     GraphWidget* area_ = nullptr;
