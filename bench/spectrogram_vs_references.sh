@@ -11,7 +11,7 @@
 #
 #   bench/spectrogram_vs_references.sh BUILD/src/cli/fftquorbel-cli
 #
-# Needs /usr/bin/time, python3 with numpy and matplotlib, and sox (scripts/setup.sh test).
+# Needs python3 with numpy and matplotlib, and sox (scripts/setup.sh test).
 set -euo pipefail
 
 cli="${1:?usage: spectrogram_vs_references.sh PATH/TO/fftquorbel-cli}"
@@ -64,12 +64,24 @@ ax.set_ylabel("Hz")
 fig.savefig(sys.argv[2])
 PY
 
-# "cpu_seconds maxrss_kB" of a command: the median of five runs by CPU time.
+# "cpu_seconds maxrss_kB" of a command: the median of five runs by CPU time, read from
+# the system's accounting of each finished child to the microsecond.
 measure() {
-  for _ in 1 2 3 4 5; do
-    /usr/bin/time -f "%U %S %M" -o "$work/time" "$@" >/dev/null 2>&1
-    awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$work/time"
-  done | sort -n | sed -n 3p
+  "$python" - "$@" <<'PY'
+import os, statistics, sys
+runs = []
+for _ in range(5):
+    pid = os.fork()
+    if pid == 0:
+        null = os.open(os.devnull, os.O_WRONLY)
+        os.dup2(null, 1)
+        os.dup2(null, 2)
+        os.execvp(sys.argv[1], sys.argv[1:])
+    _, status, usage = os.wait4(pid, 0)
+    runs.append((usage.ru_utime + usage.ru_stime, usage.ru_maxrss))
+runs.sort()
+print("%.4f %d" % runs[2])
+PY
 }
 
 make_wav "$work/3min.wav" 3
