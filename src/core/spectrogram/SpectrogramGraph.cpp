@@ -11,6 +11,7 @@
 #include "music/NoteName.h"
 #include "platform/Translation.h"
 #include "spectrogram/Viridis.h"
+#include "spectrum/ReadoutPrecision.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -283,7 +284,9 @@ std::string SpectrogramReadout(const SpectrogramLayout& layout, const Spectrogra
         static_cast<int>((x - layout.left) / (layout.right - layout.left) * info.columns), 0,
         info.columns - 1);
     const int bin = std::clamp(static_cast<int>(std::lround(f / info.BinHz())), 0, info.bins - 1);
-    std::string text = Fixed(t, 3) + " s   " + WithNoteName(Fixed(f, 1) + " Hz", f);
+    // The frequency to the precision of the bins (ReadoutPrecision.h).
+    std::string text =
+        Fixed(t, 3) + " s   " + WithNoteName(FrequencyReadout(f, info.BinHz()) + " Hz", f);
     if (spectrogram.Filled(column))
         text += "   " + Fixed(spectrogram.Level(column, bin), 1) + " dB";
     return text;
