@@ -219,6 +219,9 @@ class Parser {
         if (options_.log && options_.negative)
             return Usage(QT_TRANSLATE_NOOP(
                 "CommandLine", "--log shows positive frequencies only (no --negative)"));
+        if (options_.decibels && (options_.log || options_.shown == Shown::both))
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine", "--db draws the linear FFT graph (not --log or --show both)"));
         if (options_.log && options_.shown == Shown::both)
             return Usage(
                 QT_TRANSLATE_NOOP("CommandLine", "--log needs a single graph (not --show both)"));
@@ -263,8 +266,8 @@ class Parser {
                 "the spectrogram takes its file after the command (no --raw, --select)"));
         if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
             options_.method || options_.negative || options_.shown || options_.halvings ||
-            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg ||
-            options_.pdf || options_.percent ||
+            options_.expand || options_.scroll || options_.log || options_.decibels ||
+            options_.tuning || options_.svg || options_.pdf || options_.percent ||
             (options_.worksheet && options_.command == Command::csv))
             return Usage(QT_TRANSLATE_NOOP(
                 "CommandLine",
@@ -298,6 +301,7 @@ class Parser {
         if (name == "--cos") return flag(options_.cosine);
         if (name == "--negative") return flag(options_.negative);
         if (name == "--log") return flag(options_.log);
+        if (name == "--db") return flag(options_.decibels);
         if (name == "--svg") return flag(options_.svg);
         if (name == "--pdf") return flag(options_.pdf);
         if (name == "--worksheet") return flag(options_.worksheet);
@@ -558,6 +562,8 @@ const std::string& HelpText() {
         "  --scroll S        move the scroll bar of the expanded graph to S (the first\n"
         "                    bin shown; needs --expand)\n"
         "  --log             press \"Log\": the musical scale, over a piano keyboard\n"
+        "  --db              press \"dB\": the modulus on the FFT graph in decibels of its\n"
+        "                    largest value, down to -100 dB (the lists stay as they are)\n"
         "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
         "                    semitone (-10 to 10; needs --log)\n"
         "  --svg             render: also the SVG drawings\n"

@@ -24,6 +24,9 @@ struct FftGraphExtras {
     // are switched on and when the graph is calculated again).
     double floorDb = kDefaultFloorDb;
     std::string floorText = "-100";
+    // The text last refused when the graph was calculated: said once, not at every
+    // frame of the live view.
+    std::string refusedFloorText;
     std::optional<HeldSpectrum> held;
 };
 

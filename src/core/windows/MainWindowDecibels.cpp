@@ -70,6 +70,7 @@ bool MainWindowModel::ReadFloor() {
                   "The field \"Floor (dB)\" holds %1. Type a negative number of "
                   "decibels, from %2 up to below 0, with %3 as the decimal mark."),
         {QuotedText(extras_.floorText), NumberText(kLowestFloorDb), DecimalMarksAccepted()}));
+    extras_.refusedFloorText = extras_.floorText;
     return false;
 }
 

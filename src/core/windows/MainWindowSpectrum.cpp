@@ -42,6 +42,8 @@ void MainWindowModel::GrafFt(int ftnpont) {
     if (Both()) state_.spectrumMode = Quantity::None;
     state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
     state_.displayedValueList = state_.graphValueList;
+    // A floor typed but never drawn is said with the graph it was meant for.
+    if (extras_.decibels && extras_.floorText != extras_.refusedFloorText) ReadFloor();
     if (raw) raw_->SetProgress(90);
     Grafmesmo();
 }
