@@ -102,8 +102,7 @@ std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
             text += " " + Translate("Form1", "The first limit is set.");
     } else {
         const double f = KeyboardFrequency(view_.Line(kMusicKeyCursor).X1);
-        cursorAt(
-            WithNoteName(FrequencyReadout(f, BinHertz()) + " Hz", ReadoutValue(f, BinHertz())));
+        cursorAt(WithNoteName(FrequencyReadout(f, BinHertz()) + " Hz", f));
     }
     if (MarkersShown() && !MarkersFrozen())
         text += " " + Translate("Form1", "Enter places the harmonic markers at the cursor.");

@@ -71,7 +71,7 @@ std::optional<double> MainWindowModel::FrequencyUnder(double x) const {
         f = f * fs / (2.0 * N);
     }
     if (!std::isfinite(f)) return std::nullopt;
-    return ReadoutValue(f, BinHertz());
+    return f;
 }
 
 void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
@@ -85,8 +85,8 @@ void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     if (!f) return;
     const double W = surfaces_.Picture1.Width();
     ControlState& readout = view_["Label9"];
-    const double r = *f;
-    readout.caption = WithNoteName(FrequencyReadout(r, BinHertz()), r);
+    // The hertz to the bins' precision, the note where the pointer stands.
+    readout.caption = WithNoteName(FrequencyReadout(*f, BinHertz()), *f);
     readout.visible = true;
     if (button & kRightButton) {
         LineObject& guide = view_.Line("Line1");

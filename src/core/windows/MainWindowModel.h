@@ -253,8 +253,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // expansion are being set, the left one otherwise or with Ctrl); Escape drops
     // limits half set.
     void Picture1_KeyPress(int key, int shift);
-    // The read-out's frequency under x (twips on the FFT graph), rounded as the read-out
-    // shows it (ReadoutPrecision.h); nothing where none can be computed.
+    // The frequency under x (twips on the FFT graph), which the read-outs round to the
+    // bins' precision (ReadoutPrecision.h); nothing where none can be computed.
     std::optional<double> FrequencyUnder(double x) const;
     double FftCursorX(int point) const;  // where a pointer over displayed point `point` lies
     // Drops the limits of an expansion being chosen, and the line a first limit drew.

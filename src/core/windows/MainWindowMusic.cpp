@@ -254,8 +254,8 @@ void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
     const double f = KeyboardFrequency(x);
     if (!std::isfinite(f)) return;
     ControlState& readout = view_["Label9"];
-    const double r = ReadoutValue(f, BinHertz());
-    readout.caption = WithNoteName(FrequencyReadout(f, BinHertz()), r);
+    // The hertz to the bins' precision; the note where the pointer stands on the keyboard.
+    readout.caption = WithNoteName(FrequencyReadout(f, BinHertz()), f);
     readout.visible = true;
     if (button == kRightButton && MarkersShown()) {
         view_["Label11"].visible = false;
@@ -299,7 +299,7 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
     // The read-out shows the frequency under the pointer to the bins' precision; the
     // markers stand at the harmonics of its whole number of hertz.
     const double under = (Nzero + (n - 1) * X / W) * unit;
-    readout.caption = WithNoteName(FrequencyReadout(under, unit), ReadoutValue(under, unit));
+    readout.caption = WithNoteName(FrequencyReadout(under, unit), under);
     readout.visible = true;
     if (Button != kRightButton || MarkersFrozen()) return;
     if (X < 0 || X > W) {
