@@ -26,6 +26,27 @@ DataList DecibelList(const DataList& displayed, double reference, double floorDb
     return list;
 }
 
+double LargestHeld(const HeldSpectrum& held, const SpectrumAxis& axis, bool whole) {
+    const double last = axis.firstHertz + (axis.points - 1) * axis.binHertz;
+    double largest = 0;
+    for (size_t i = 0; i < std::min(held.hertz.size(), held.values.size()); ++i) {
+        const bool shown = held.hertz[i] >= axis.firstHertz && held.hertz[i] <= last;
+        if ((whole || shown) && std::fabs(held.values[i]) > largest)
+            largest = std::fabs(held.values[i]);
+    }
+    return largest;
+}
+
+DataList WithScaleMaximum(const DataList& displayed, double M) {
+    const int n = displayed.Whole(0);
+    DataList list;
+    list.Reserve(n + 3);
+    for (int line = 0; line <= n; ++line) list.AddLineOf(displayed, line);
+    list.AddNumber(M);
+    list.AddLineOf(displayed, n + 2);
+    return list;
+}
+
 double ClampedY(double height, double y0, double ytop, double M, double H) {
     const double y = M != 0 ? y0 - height / M * (y0 - ytop) : y0;
     return std::clamp(y, 0.0, H);

@@ -46,6 +46,12 @@ struct SpectrumAxis {
     }
 };
 
+// The largest |value| of the held points on the axis shown (every point with `whole`).
+double LargestHeld(const HeldSpectrum& held, const SpectrumAxis& axis, bool whole);
+
+// `displayed` with the scale maximum M instead of its own.
+DataList WithScaleMaximum(const DataList& displayed, double M);
+
 // The held trace in grey on the axis shown; `level` turns a held value into the
 // height above the axis y0 in the units whose scale maximum M lies at ytop. Heights
 // are kept within the graph. Points off the axis's frequencies are left out (the

@@ -35,4 +35,12 @@ struct FftGraphExtras {
 // legend. Returns the height of the axis, twips.
 double DrawFftTraces(Surface& pic, const MainWindowModel& window, bool labels = true);
 
+// The scales both traces share: the linear scale maximum (the trace's own, or the held
+// one's largest value on the axis shown when that is larger), and the value at 0 dB
+// (the largest of either whole spectrum), so that neither runs off the graph.
+struct FftTraceScales {
+    double linear = 0, reference = 0;
+};
+FftTraceScales TraceScales(const MainWindowModel& window);
+
 }  // namespace quorbel

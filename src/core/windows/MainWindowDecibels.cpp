@@ -1,6 +1,7 @@
 // The FFT graph in decibels of its largest value, and a spectrum held under the next
 // ones in grey with a legend naming both. Only the drawing changes: the lists and the
 // report keep the values of the transform.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/DecimalMark.h"
@@ -120,6 +121,29 @@ void MainWindowModel::UseExtra(FftExtra extra) {
     if (view_["Picture1"].visible) Grafmesmo();
 }
 
+namespace {
+
+SpectrumAxis AxisShown(const MainWindowModel& window) {
+    const DataList& shown = window.State().displayedValueList;
+    const int n = shown.Whole(0);
+    return {shown.Whole(n + 2) * window.BinHertz(), window.BinHertz(), n};
+}
+
+}  // namespace
+
+FftTraceScales TraceScales(const MainWindowModel& window) {
+    const AnalysisState& state = window.State();
+    const int n = state.displayedValueList.Whole(0);
+    const int N = state.graphValueList.Whole(0);
+    // 0 dB is the largest value of the whole graph, whatever part of it is shown.
+    FftTraceScales scales{state.displayedValueList.Value(n + 1), state.graphValueList.Value(N + 1)};
+    if (const std::optional<HeldSpectrum>& held = window.Extras().held; held && n > 0) {
+        scales.linear = std::max(scales.linear, LargestHeld(*held, AxisShown(window), false));
+        scales.reference = std::max(scales.reference, LargestHeld(*held, AxisShown(window), true));
+    }
+    return scales;
+}
+
 double DrawFftTraces(Surface& pic, const MainWindowModel& window, bool labels) {
     const AnalysisState& state = window.State();
     const FftGraphExtras& extras = window.Extras();
@@ -128,26 +152,23 @@ double DrawFftTraces(Surface& pic, const MainWindowModel& window, bool labels) {
     const double H = pic.Height();
     const double y0 = LinearTraceAxis(H), ytop = LinearTraceTop(H);
     const bool db = DecibelsDrawn(window);
-    // 0 dB is the largest value of the whole graph, whatever part of it is shown.
-    const int N = state.graphValueList.Whole(0);
-    const double reference = state.graphValueList.Value(N + 1);
-    const double floor = extras.floorDb;
+    const FftTraceScales scales = TraceScales(window);
+    const double reference = scales.reference, floor = extras.floorDb;
     if (extras.held && n > 0) {
-        const SpectrumAxis axis{shown.Whole(n + 2) * window.BinHertz(), window.BinHertz(), n};
-        // The held values are drawn on the scale of the trace shown, so that both read
-        // alike; in decibels both are levels of the same 0 dB.
+        // Both traces on one scale, so that they read alike.
         if (db)
-            DrawHeldTrace(pic, *extras.held, axis, y0, ytop, -floor,
+            DrawHeldTrace(pic, *extras.held, AxisShown(window), y0, ytop, -floor,
                           [&](double v) { return DecibelLevel(v, reference, floor) - floor; });
         else
-            DrawHeldTrace(pic, *extras.held, axis, y0, ytop, shown.Value(n + 1),
+            DrawHeldTrace(pic, *extras.held, AxisShown(window), y0, ytop, scales.linear,
                           [](double v) { return v; });
     }
     if (db) {
         DrawTraceBetween(pic, DecibelList(shown, reference, floor), y0, ytop);
         if (labels) DrawDecibelScale(pic, y0, ytop, floor);
     } else {
-        DrawTraceBetween(pic, shown, y0, ytop);
+        DrawTraceBetween(pic, extras.held ? WithScaleMaximum(shown, scales.linear) : shown, y0,
+                         ytop);
     }
     if (labels && extras.held && n > 0)
         DrawTraceLegend(

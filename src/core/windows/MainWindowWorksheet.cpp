@@ -186,7 +186,8 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
         picture.y.ticks = LinearTicks(extras_.floorDb, y0, 0, ytop, 0, picture.shown.bottom);
     } else {
         picture.y.title = SpectrumValueTitle(quantity);
-        picture.y.ticks = SpectrumValueTicks(y0, ytop, shown.Value(n + 1), picture.shown.bottom);
+        picture.y.ticks =
+            SpectrumValueTicks(y0, ytop, TraceScales(*this).linear, picture.shown.bottom);
     }
     if (extras_.held) {
         picture.legend.push_back(FillIn(Translate("Form1", "Held: %1"), {extras_.held->name}) +
