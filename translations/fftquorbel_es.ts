@@ -40,287 +40,6 @@
         <translation>--fs requiere un número de hercios de 1 a 1000000</translation>
     </message>
     <message>
-        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
-
-Computes what the FFT Quorbel main window computes and prints one of its data
-lists, one list line per output line. The window is operated exactly as a user
-would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program&apos;s own opening-parameters file is never read or
-written.
-
-Commands:
-  samples     sampleList: N, the N samples of f(t), the largest absolute sample
-  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
-              complex method: an empty header line, then Re/Im pairs)
-  graph       graphValueList: the values of the FFT graph
-  displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu &quot;Report&quot;) as plain text: each item at its
-              character column, Greek letters as Unicode
-  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
-              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
-              music.png (the musical canvas) in place of fft.png, or with --show
-              both fft-imaginary.png and fft-real.png; prints the paths written,
-              one per line.
-              With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
-              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.
-              With --worksheet every picture is made &quot;for a worksheet&quot; (menu
-              &quot;Export&quot;): axes with quantities, units and round numbers, a
-              title and the marks over the graph; not with --show both
-  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
-              empty line, Maximum error= and Maximum relative error= (%), then
-              the table rows: original value, recovered value from column 27
-  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
-              the report) written to FILE as PDF
-  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
-              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
-  csv samples|spectrum
-              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
-              line, then index, time (s) or frequency (Hz), real, imaginary and
-              modulus per point; samples have imaginary part 0
-  spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
-              the raw file window, then &quot;Export PNG&quot;): time across, frequency
-              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
-              each the mean of the frames it covers; with --worksheet the
-              picture for a worksheet (axes, title, colour legend in dB)
-  csv spectrogram FILE
-              the spectrogram&apos;s frames as CSV: a header line, then per frame its
-              centre time (s), then the level in dB of bins 0 .. frame/2
-  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
-              mono WAV file (after every option): a calculated wave synthesised
-              at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
-              scale
-  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
-              ends once it has been played. Without a sound server or output
-              device: a message on standard error and exit status 1
-  controls [WINDOW]
-              the index of the windows&apos; controls, read from their tables: one
-              line per control with its kind, caption, the events it answers
-              and their handlers (every window, or the one named, e.g. Form1);
-              takes no option
-
-Options, applied in this order:
-  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in &quot;.raw&quot;, else a sound file recognised by its content:
-                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
-                    window, type --fs, drag from the first to the last sample
-                    of --select and press &quot;Transfer&quot;
-  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
-                    file)
-  --channels C      a sound file of several channels gives its first channel
-                    (C = first, the default) or the mean of the channels (mean)
-  --listen S        analyse a sound of the default input: record S seconds
-                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
-                    --select (by default the whole recording) and press
-                    &quot;Transfer&quot;; no input: a message and exit status 1
-  --select F,L      the samples dragged over: L - F selected points, of which
-                    a power of two from 1024 to 16384 is transferred
-  --params FILE     start from the opening parameters in FILE (32 values: N,
-                    cycles, then a, b and phase of ten wave rows). FILE is only
-                    read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
-                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
-                    wave&apos;s option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
-  --cycles X        the field &quot;Number of cycles (per second)&quot;
-  --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
-  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
-                    (&quot;Imaginary parts set to zero&quot;)
-  --window W        the window function (menu &quot;Window&quot;) that weighs the data
-                    window before the transform: rect (&quot;Rectangular&quot;, the
-                    default), hann, hamming, blackman or flattop (&quot;Flat top&quot;);
-                    samples still prints f(t) unweighted
-  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
-  --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
-  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
-  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
-                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
-  --scroll S        move the scroll bar of the expanded graph to S (the first
-                    bin shown; needs --expand)
-  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
-  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
-                    semitone (-10 to 10; needs --log)
-  --svg             render: also the SVG drawings
-  --pdf             render: also the PDF pictures
-  --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
-  --percent         render --worksheet: spectra in percent of the largest
-  --frame N         spectrogram: points per frame, a power of two from 256 to
-                    16384 (default 2048), Hann-weighted
-  --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
-                    file&apos;s rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
-                    to 60 seconds (2 when not given)
-  -h, --help        print this help and stop
-  --                what follows is no option: a file whose name starts with -
-
-An option may also be written --name=value.
-
-Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), when a control asked for cannot be
-used in the state reached (a disabled menu entry, a hidden scroll bar), or when
-the output cannot be written (a full disk, a closed output); 2 for a usage error
-or an opening-parameters file that cannot be used (one line on standard error,
-no list).
-</source>
-        <translation type="vanished">Uso: fftquorbel-cli [OPCIÓN]... ORDEN
-
-Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
-listas de datos, una línea de la lista por línea de salida. La ventana se
-maneja exactamente como lo haría un usuario, a partir de los parámetros
-iniciales predeterminados incorporados o de una copia del archivo de --params;
-el archivo de parámetros iniciales del propio programa nunca se lee ni se
-escribe.
-
-Órdenes:
-  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
-              absoluto
-  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
-              Re/Im; método complejo: una línea de cabecera vacía, luego pares
-              Re/Im)
-  graph       graphValueList: los valores del gráfico de la FFT
-  displayed   displayedValueList: los valores tal como se dibujan en el
-              gráfico de la FFT
-  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
-              su columna de caracteres, letras griegas en Unicode
-  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
-              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
-              FFT), o con --log music.png (el lienzo musical) en lugar de
-              fft.png, o con --show both fft-imaginary.png y fft-real.png;
-              imprime las rutas escritas, una por línea.
-              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
-              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
-              Con --pdf también las imágenes PDF ft.pdf, y fft.pdf o music.pdf.
-              Con --worksheet cada imagen se hace &quot;para una hoja de
-              trabajo&quot; (menú &quot;Exportar&quot;): ejes con magnitudes, unidades y
-              números redondos, un título y las marcas sobre el gráfico; no
-              con --show both
-  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
-              línea vacía, Error máximo= y Error relativo máximo= (%), luego
-              las filas de la tabla: valor original, valor recuperado desde la
-              columna 27
-  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
-              su escala y el informe) escrita en FILE como PDF
-  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
-              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
-              imagen&quot;
-  csv samples|spectrum
-              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
-              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
-              real, imaginaria y módulo por punto; las muestras tienen parte
-              imaginaria 0
-  spectrogram FILE OUT.png
-              el espectrograma de todo el archivo de sonido FILE (menú
-              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
-              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
-              niveles de -120 a 0 dB del fondo de escala; como máximo 4096
-              columnas, cada una la media de las tramas que cubre; con
-              --worksheet la imagen para una hoja de trabajo (ejes,
-              título, leyenda de colores en dB)
-  csv spectrogram FILE
-              las tramas del espectrograma como CSV: una línea de cabecera,
-              luego, por trama, su tiempo central (s) y el nivel en dB de los
-              puntos 0 .. trama/2
-  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
-              archivo WAV mono de 16 bits (tras todas las opciones): una onda
-              calculada sintetizada a 44100 Hz durante --seconds, o las
-              muestras transferidas de --raw a la frecuencia del archivo; con
-              entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
-  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
-              sonido predeterminada; termina cuando se ha reproducido. Sin
-              servidor de sonido ni dispositivo de salida: un mensaje en la
-              salida de error y estado de salida 1
-  controls [WINDOW]
-              el índice de los controles de las ventanas, leído de sus tablas:
-              una línea por control con su tipo, título, los eventos a los que
-              responde y sus manejadores (todas las ventanas, o la indicada,
-              p. ej. Form1); no admite opciones
-
-Opciones, aplicadas en este orden:
-  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
-                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
-                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
-                    se lee) en la ventana de archivos brutos, escribir --fs,
-                    arrastrar de la primera a la última muestra de --select y
-                    pulsar &quot;Transferir&quot;
-  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
-                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
-                    propia del archivo para un archivo de sonido)
-  --channels C      un archivo de sonido de varios canales da su primer canal
-                    (C = first, lo predeterminado) o la media de los canales
-                    (mean)
-  --listen S        analizar un sonido de la entrada predeterminada: grabar S
-                    segundos (0.1 a 10) en la ventana de archivos brutos
-                    (&quot;Grabar&quot;), arrastrar sobre --select (por defecto toda la
-                    grabación) y pulsar &quot;Transferir&quot;; sin entrada: un mensaje y
-                    estado de salida 1
-  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
-                    los que se transfiere una potencia de dos de 1024 a 16384
-  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
-                    ciclos, luego a, b y fase de diez filas de ondas). FILE
-                    solo se lee: la ventana trabaja sobre una copia.
-  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
-                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
-                    botón de opción de la onda); lo predeterminado son las
-                    ondas múltiples
-  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
-  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
-  --phase X         la fase de una onda simple, en radianes
-                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
-  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
-                    (&quot;Partes imaginarias iguales a cero&quot;)
-  --window W        la función ventana (menú &quot;Ventana&quot;) que pondera la
-                    ventana de datos antes de la transformada: rect
-                    (&quot;Rectangular&quot;, lo predeterminado), hann, hamming,
-                    blackman o flattop (&quot;Flat top&quot;); samples sigue
-                    imprimiendo f(t) sin ponderar
-  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
-                    --method complex)
-  --show Q          lo que muestra el gráfico de la FFT: rho (lo
-                    predeterminado), imag, real, realg (real con máximo global)
-                    o both (&quot;Ambos, por separado&quot;)
-  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
-  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
-                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
-                    ancho del gráfico)
-  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
-                    (el primer punto mostrado; requiere --expand)
-  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
-  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
-                    décimas de semitono (-10 a 10; requiere --log)
-  --svg             render: también los dibujos SVG
-  --pdf             render: también las imágenes PDF
-  --worksheet       render, spectrogram: las imágenes &quot;para una hoja de trabajo&quot;
-  --percent         render --worksheet: espectros en porcentaje del mayor
-  --frame N         spectrogram: puntos por trama, una potencia de dos de 256
-                    a 16384 (por defecto 2048), con ventana de Hann
-  --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
-                    trama (por defecto un cuarto de la trama); con --fs (la
-                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
-                    --channels
-  --seconds S       wav y play: la duración del sonido de una onda calculada,
-                    de 0.1 a 60 segundos (2 si no se da)
-  -h, --help        imprimir esta ayuda y terminar
-  --                lo que sigue no es una opción: un archivo cuyo nombre
-                    empieza por -
-
-Una opción también puede escribirse --nombre=valor.
-
-Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
-mostró (cada mensaje se imprime en la salida de error, después de la lista),
-cuando un control pedido no se puede usar en el estado alcanzado (una entrada
-de menú desactivada, una barra de desplazamiento oculta), o cuando la salida no
-se puede escribir (un disco lleno, una salida cerrada); 2 para un error de uso
-o un archivo de parámetros iniciales que no se puede usar (una línea en la
-salida de error, ninguna lista).
-</translation>
-    </message>
-    <message>
         <source>controls takes at most one window name</source>
         <translation>controls admite como máximo un nombre de ventana</translation>
     </message>
@@ -569,300 +288,6 @@ salida de error, ninguna lista).
         <translation>nmr escribe csv, peaks o un archivo .png, .svg o .pdf</translation>
     </message>
     <message>
-        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
-
-Computes what the FFT Quorbel main window computes and prints one of its data
-lists, one list line per output line. The window is operated exactly as a user
-would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program&apos;s own opening-parameters file is never read or
-written.
-
-Commands:
-  samples     sampleList: N, the N samples of f(t), the largest absolute sample
-  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
-              complex method: an empty header line, then Re/Im pairs)
-  graph       graphValueList: the values of the FFT graph
-  displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu &quot;Report&quot;) as plain text: each item at its
-              character column, Greek letters as Unicode
-  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
-              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
-              music.png (the musical canvas) in place of fft.png, or with --show
-              both fft-imaginary.png and fft-real.png; prints the paths written,
-              one per line.
-              With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
-              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.
-              With --worksheet every picture is made &quot;for a worksheet&quot; (menu
-              &quot;Export&quot;): axes with quantities, units and round numbers, a
-              title and the marks over the graph; not with --show both
-  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
-              empty line, Maximum error= and Maximum relative error= (%), then
-              the table rows: original value, recovered value from column 27
-  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
-              the report) written to FILE as PDF
-  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
-              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
-  csv samples|spectrum
-              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
-              line, then index, time (s) or frequency (Hz), real, imaginary and
-              modulus per point; samples have imaginary part 0
-  spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
-              the raw file window, then &quot;Export PNG&quot;): time across, frequency
-              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
-              each the mean of the frames it covers; with --worksheet the
-              picture for a worksheet (axes, title, colour legend in dB)
-  csv spectrogram FILE
-              the spectrogram&apos;s frames as CSV: a header line, then per frame its
-              centre time (s), then the level in dB of bins 0 .. frame/2
-  nmr DATA csv|peaks|OUT.png|OUT.svg|OUT.pdf
-              an NMR spectrum from the FID in DATA (an experiment folder or a
-              JCAMP-DX file) with its stored parameters: csv gives ppm, real,
-              imaginary per point, highest ppm first; peaks gives ppm, Hz, height;
-              --lb HZ, --gb FRACTION (Gaussian, with a negative --lb), --si N,
-              --phc0 DEG, --phc1 DEG, --auto-phase, --worksheet change them
-  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
-              mono WAV file (after every option): a calculated wave synthesised
-              at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
-              scale
-  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
-              ends once it has been played. Without a sound server or output
-              device: a message on standard error and exit status 1
-  controls [WINDOW]
-              the index of the windows&apos; controls, read from their tables: one
-              line per control with its kind, caption, the events it answers
-              and their handlers (every window, or the one named, e.g. Form1);
-              takes no option
-
-Options, applied in this order:
-  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in &quot;.raw&quot;, else a sound file recognised by its content:
-                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
-                    window, type --fs, drag from the first to the last sample
-                    of --select and press &quot;Transfer&quot;
-  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
-                    file)
-  --channels C      a sound file of several channels gives its first channel
-                    (C = first, the default) or the mean of the channels (mean)
-  --listen S        analyse a sound of the default input: record S seconds
-                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
-                    --select (by default the whole recording) and press
-                    &quot;Transfer&quot;; no input: a message and exit status 1
-  --select F,L      the samples dragged over: L - F selected points, of which
-                    a power of two from 1024 to 16384 is transferred
-  --params FILE     start from the opening parameters in FILE (32 values: N,
-                    cycles, then a, b and phase of ten wave rows). FILE is only
-                    read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
-                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
-                    wave&apos;s option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
-  --cycles X        the field &quot;Number of cycles (per second)&quot;
-  --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
-  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
-                    (&quot;Imaginary parts set to zero&quot;)
-  --window W        the window function (menu &quot;Window&quot;) that weighs the data
-                    window before the transform: rect (&quot;Rectangular&quot;, the
-                    default), hann, hamming, blackman or flattop (&quot;Flat top&quot;);
-                    samples still prints f(t) unweighted
-  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
-  --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
-  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
-  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
-                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
-  --scroll S        move the scroll bar of the expanded graph to S (the first
-                    bin shown; needs --expand)
-  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
-  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
-                    semitone (-10 to 10; needs --log)
-  --svg             render: also the SVG drawings
-  --pdf             render: also the PDF pictures
-  --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
-  --percent         render --worksheet: spectra in percent of the largest
-  --frame N         spectrogram: points per frame, a power of two from 256 to
-                    16384 (default 2048), Hann-weighted
-  --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
-                    file&apos;s rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
-                    to 60 seconds (2 when not given)
-  -h, --help        print this help and stop
-  --                what follows is no option: a file whose name starts with -
-
-An option may also be written --name=value.
-
-Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), when a control asked for cannot be
-used in the state reached (a disabled menu entry, a hidden scroll bar), or when
-the output cannot be written (a full disk, a closed output); 2 for a usage error
-or an opening-parameters file that cannot be used (one line on standard error,
-no list).
-</source>
-        <translation type="vanished">Uso: fftquorbel-cli [OPCIÓN]... ORDEN
-
-Calcula lo que calcula la ventana principal de FFT Quorbel e imprime una de sus
-listas de datos, una línea de la lista por línea de salida. La ventana se
-maneja exactamente como lo haría un usuario, a partir de los parámetros
-iniciales predeterminados incorporados o de una copia del archivo de --params;
-el archivo de parámetros iniciales del propio programa nunca se lee ni se
-escribe.
-
-Órdenes:
-  samples     sampleList: N, las N muestras de f(t), la mayor muestra en valor
-              absoluto
-  spectrum    spectrumList: la transformada (REALFT: N, H0, HN, luego pares
-              Re/Im; método complejo: una línea de cabecera vacía, luego pares
-              Re/Im)
-  graph       graphValueList: los valores del gráfico de la FFT
-  displayed   displayedValueList: los valores tal como se dibujan en el
-              gráfico de la FFT
-  report      el informe (menú &quot;Informe&quot;) como texto plano: cada elemento en
-              su columna de caracteres, letras griegas en Unicode
-  render DIR  las imágenes de los gráficos mostrados como archivos PNG en DIR
-              (se crea si no existe): ft.png (f(t)) y fft.png (el gráfico de la
-              FFT), o con --log music.png (el lienzo musical) en lugar de
-              fft.png, o con --show both fft-imaginary.png y fft-real.png;
-              imprime las rutas escritas, una por línea.
-              Con --svg también ft.svg y el dibujo SVG del gráfico mostrado:
-              fft.svg, o music.svg con --log (menú &quot;Exportar&quot;)
-              Con --pdf también las imágenes PDF ft.pdf, y fft.pdf o music.pdf.
-              Con --worksheet cada imagen se hace &quot;para una hoja de
-              trabajo&quot; (menú &quot;Exportar&quot;): ejes con magnitudes, unidades y
-              números redondos, un título y las marcas sobre el gráfico; no
-              con --show both
-  inverse     menú &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, una
-              línea vacía, Error máximo= y Error relativo máximo= (%), luego
-              las filas de la tabla: valor original, valor recuperado desde la
-              columna 27
-  print FILE  la página de &quot;Imprimir gráfico de la FFT&quot; (el gráfico mostrado,
-              su escala y el informe) escrita en FILE como PDF
-  bitmap FILE la imagen de &quot;Crear mapa de bits del gráfico de la FFT&quot; guardada
-              en FILE como mapa de bits de Windows (.bmp), como hace &quot;Guardar
-              imagen&quot;
-  csv samples|spectrum
-              las muestras o el espectro como CSV (menú &quot;Exportar&quot;): una línea
-              de cabecera, luego índice, tiempo (s) o frecuencia (Hz), parte
-              real, imaginaria y módulo por punto; las muestras tienen parte
-              imaginaria 0
-  spectrogram FILE OUT.png
-              el espectrograma de todo el archivo de sonido FILE (menú
-              &quot;Espectrograma...&quot; de la ventana de archivos brutos, luego
-              &quot;Exportar PNG&quot;): tiempo en horizontal, frecuencia hacia arriba,
-              niveles de -120 a 0 dB del fondo de escala; como máximo 4096
-              columnas, cada una la media de las tramas que cubre; con
-              --worksheet la imagen para una hoja de trabajo (ejes,
-              título, leyenda de colores en dB)
-  csv spectrogram FILE
-              las tramas del espectrograma como CSV: una línea de cabecera,
-              luego, por trama, su tiempo central (s) y el nivel en dB de los
-              puntos 0 .. trama/2
-  nmr DATOS csv|peaks|SALIDA.png|SALIDA.svg|SALIDA.pdf
-              un espectro de RMN a partir del FID en DATOS (carpeta de un
-              experimento o archivo JCAMP-DX) con sus parámetros guardados:
-              csv da ppm, real, imaginaria por punto, ppm más alto primero;
-              peaks da ppm, Hz, altura; --lb HZ, --gb FRACCIÓN (gaussiana, con
-              --lb negativo), --si N, --phc0 GRADOS, --phc1 GRADOS,
-              --auto-phase, --worksheet los cambian
-  wav FILE    el sonido de &quot;Guardar f(t) como sonido...&quot; escrito en FILE como
-              archivo WAV mono de 16 bits (tras todas las opciones): una onda
-              calculada sintetizada a 44100 Hz durante --seconds, o las
-              muestras transferidas de --raw a la frecuencia del archivo; con
-              entrada y salida suaves de 10 ms, pico en 0.8 del fondo de escala
-  play        &quot;Reproducir f(t)&quot;: el mismo sonido reproducido en la salida de
-              sonido predeterminada; termina cuando se ha reproducido. Sin
-              servidor de sonido ni dispositivo de salida: un mensaje en la
-              salida de error y estado de salida 1
-  controls [WINDOW]
-              el índice de los controles de las ventanas, leído de sus tablas:
-              una línea por control con su tipo, título, los eventos a los que
-              responde y sus manejadores (todas las ventanas, o la indicada,
-              p. ej. Form1); no admite opciones
-
-Opciones, aplicadas en este orden:
-  --raw FILE        analizar un sonido: abrir FILE (bytes de 8 bits cuando el
-                    nombre termina en &quot;.raw&quot;; si no, un archivo de sonido
-                    reconocido por su contenido: WAV, FLAC, Ogg, AIFF, ...; solo
-                    se lee) en la ventana de archivos brutos, escribir --fs,
-                    arrastrar de la primera a la última muestra de --select y
-                    pulsar &quot;Transferir&quot;
-  --fs HZ           la frecuencia de muestreo del archivo, de 1 a 1000000
-                    (si no se da: 22050 para un archivo &quot;.raw&quot;, la frecuencia
-                    propia del archivo para un archivo de sonido)
-  --channels C      un archivo de sonido de varios canales da su primer canal
-                    (C = first, lo predeterminado) o la media de los canales
-                    (mean)
-  --listen S        analizar un sonido de la entrada predeterminada: grabar S
-                    segundos (0.1 a 10) en la ventana de archivos brutos
-                    (&quot;Grabar&quot;), arrastrar sobre --select (por defecto toda la
-                    grabación) y pulsar &quot;Transferir&quot;; sin entrada: un mensaje y
-                    estado de salida 1
-  --select F,L      las muestras arrastradas: L - F puntos seleccionados, de
-                    los que se transfiere una potencia de dos de 1024 a 16384
-  --params FILE     partir de los parámetros iniciales de FILE (32 valores: N,
-                    ciclos, luego a, b y fase de diez filas de ondas). FILE
-                    solo se lee: la ventana trabaja sobre una copia.
-  --wave KIND       tipo de función: multiple (menú &quot;Ondas múltiples&quot;), o
-                    sine, square, triangular (menú &quot;Ondas simples&quot;, luego el
-                    botón de opción de la onda); lo predeterminado son las
-                    ondas múltiples
-  --cos             la suma de ondas múltiples con cosenos (opción &quot;Cos&quot;)
-  --cycles X        el campo &quot;Número de ciclos (por segundo)&quot;
-  --phase X         la fase de una onda simple, en radianes
-                    (tras --cos, --cycles o --phase: &quot;Ambos&quot; recalcula)
-  --method M        realft (&quot;Mediante REALFT&quot;, lo predeterminado) o complex
-                    (&quot;Partes imaginarias iguales a cero&quot;)
-  --window W        la función ventana (menú &quot;Ventana&quot;) que pondera la
-                    ventana de datos antes de la transformada: rect
-                    (&quot;Rectangular&quot;, lo predeterminado), hann, hamming,
-                    blackman o flattop (&quot;Flat top&quot;); samples sigue
-                    imprimiendo f(t) sin ponderar
-  --negative        &quot;Mostrar también frecuencias negativas&quot; (requiere
-                    --method complex)
-  --show Q          lo que muestra el gráfico de la FFT: rho (lo
-                    predeterminado), imag, real, realg (real con máximo global)
-                    o both (&quot;Ambos, por separado&quot;)
-  --halve K         pulsar &quot;Cambiar (*1/2)&quot; K veces (0 a 1000)
-  --expand X1,X2    pulsar &quot;Horizontal&quot;, luego hacer clic con el botón derecho
-                    en el gráfico de la FFT en X1 y en X2 (twips, 0 a 7665 a lo
-                    ancho del gráfico)
-  --scroll S        mover la barra de desplazamiento del gráfico expandido a S
-                    (el primer punto mostrado; requiere --expand)
-  --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
-  --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
-                    décimas de semitono (-10 a 10; requiere --log)
-  --svg             render: también los dibujos SVG
-  --pdf             render: también las imágenes PDF
-  --worksheet       render, spectrogram: las imágenes &quot;para una hoja de trabajo&quot;
-  --percent         render --worksheet: espectros en porcentaje del mayor
-  --frame N         spectrogram: puntos por trama, una potencia de dos de 256
-                    a 16384 (por defecto 2048), con ventana de Hann
-  --hop N           spectrogram: puntos de una trama a la siguiente, de 1 a la
-                    trama (por defecto un cuarto de la trama); con --fs (la
-                    frecuencia de un archivo &quot;.raw&quot;, 22050 por defecto) y
-                    --channels
-  --seconds S       wav y play: la duración del sonido de una onda calculada,
-                    de 0.1 a 60 segundos (2 si no se da)
-  -h, --help        imprimir esta ayuda y terminar
-  --                lo que sigue no es una opción: un archivo cuyo nombre
-                    empieza por -
-
-Una opción también puede escribirse --nombre=valor.
-
-Estado de salida: 0 cuando la ventana no mostró ningún mensaje; 1 cuando lo
-mostró (cada mensaje se imprime en la salida de error, después de la lista),
-cuando un control pedido no se puede usar en el estado alcanzado (una entrada
-de menú desactivada, una barra de desplazamiento oculta), o cuando la salida no
-se puede escribir (un disco lleno, una salida cerrada); 2 para un error de uso
-o un archivo de parámetros iniciales que no se puede usar (una línea en la
-salida de error, ninguna lista).
-</translation>
-    </message>
-    <message>
         <source>--zoom and --axes apply to render only</source>
         <translation>--zoom y --axes valen solo para render</translation>
     </message>
@@ -871,6 +296,10 @@ salida de error, ninguna lista).
         <translation>--zoom acepta 100, 125, 150 o 200, no %1</translation>
     </message>
     <message>
+        <source>--db draws the linear FFT graph (not --log or --show both)</source>
+        <translation>--db dibuja el gráfico FFT lineal (no --log ni --show both)</translation>
+    </message>
+    <message>
         <source>Usage: fftquorbel-cli [OPTION]... COMMAND
 
 Computes what the FFT Quorbel main window computes and prints one of its data
@@ -980,6 +409,8 @@ Options, applied in this order:
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
   --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --db              press &quot;dB&quot;: the modulus on the FFT graph in decibels of its
+                    largest value, down to -100 dB (the lists stay as they are)
   --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
@@ -1137,6 +568,8 @@ Opciones, aplicadas en este orden:
   --scroll S        mover la barra de desplazamiento del gráfico expandido a S
                     (el primer punto mostrado; requiere --expand)
   --log             pulsar &quot;Log&quot;: la escala musical, sobre un teclado de piano
+  --db              pulsar &quot;dB&quot;: el módulo en el gráfico FFT en decibelios
+                    de su mayor valor, hasta -100 dB (las listas no cambian)
   --tuning S        &quot;Afinación - Sí&quot;, luego el control de afinación a S
                     décimas de semitono (-10 a 10; requiere --log)
   --svg             render: también los dibujos SVG
@@ -1933,6 +1366,50 @@ salida de error, ninguna lista).
     <message>
         <source>Zoom out</source>
         <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Retenido: %1</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Ahora: %1</translation>
+    </message>
+    <message>
+        <source>Floor (dB):</source>
+        <translation>Suelo (dB):</translation>
+    </message>
+    <message>
+        <source>Hold spectrum</source>
+        <translation>Retener espectro</translation>
+    </message>
+    <message>
+        <source>Keep the spectrum shown as a grey trace under the next ones</source>
+        <translation>Mantener el espectro mostrado como un trazo gris bajo los siguientes</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Liberar</translation>
+    </message>
+    <message>
+        <source>Remove the held spectrum</source>
+        <translation>Quitar el espectro retenido</translation>
+    </message>
+    <message>
+        <source>Show the modulus in decibels of its largest value, down to the floor</source>
+        <translation>Mostrar el módulo en decibelios de su mayor valor, hasta el suelo</translation>
+    </message>
+    <message>
+        <source>The level drawn on the axis, a negative number of dB</source>
+        <translation>El nivel dibujado sobre el eje, un número negativo de dB</translation>
     </message>
 </context>
 <context>
@@ -2806,6 +2283,14 @@ salida de error, ninguna lista).
         <source>Save the picture as shown as a PNG image</source>
         <translation>Guardar la imagen, tal como se muestra, en PNG</translation>
     </message>
+    <message>
+        <source>Show the whole sound again after a zoom into a stretch of it (Escape)</source>
+        <translation>Mostrar de nuevo el sonido completo tras ampliar un tramo de él (Escape)</translation>
+    </message>
+    <message>
+        <source>Whole sound</source>
+        <translation>Sonido completo</translation>
+    </message>
 </context>
 <context>
     <name>FormTopics</name>
@@ -3654,10 +3139,6 @@ salida de error, ninguna lista).
         <translation>Fase</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation type="vanished">El campo &quot;%1&quot; contiene %2, que no es un número. Escriba un número y vuelva a calcular.</translation>
-    </message>
-    <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
         <translation>No es posible imprimir el informe porque se cambiaron los parámetros. Haga clic en AMBOS para recalcular y trazar los gráficos y vuelva a intentarlo</translation>
     </message>
@@ -4006,10 +3487,6 @@ salida de error, ninguna lista).
         <translation>no se puede abrir (%1)</translation>
     </message>
     <message>
-        <source>which is not a number. Type a number and save again.</source>
-        <translation type="vanished">que no es un número. Escriba un número y guarde de nuevo.</translation>
-    </message>
-    <message>
         <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
         <translation>que no es un número entero de 1 a 32768. Escriba un número entero de puntos y guarde de nuevo.</translation>
     </message>
@@ -4180,6 +3657,10 @@ salida de error, ninguna lista).
     <message>
         <source>The view settings cannot be kept in %1 (%2).</source>
         <translation>Las preferencias de visualización no se pueden guardar en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The field &quot;Floor (dB)&quot; holds %1. Type a negative number of decibels, from %2 up to below 0, with %3 as the decimal mark.</source>
+        <translation>El campo &quot;Suelo (dB)&quot; contiene %1. Escriba un número negativo de decibelios, de %2 hasta por debajo de 0, con %3 como separador decimal.</translation>
     </message>
 </context>
 <context>
@@ -4406,6 +3887,10 @@ salida de error, ninguna lista).
     <message>
         <source>intensity (arbitrary units)</source>
         <translation>intensidad (unidades arbitrarias)</translation>
+    </message>
+    <message>
+        <source> (grey)</source>
+        <translation> (gris)</translation>
     </message>
 </context>
 <context>

@@ -40,277 +40,6 @@
         <translation>--fs requer um número de hertz de 1 a 1000000</translation>
     </message>
     <message>
-        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
-
-Computes what the FFT Quorbel main window computes and prints one of its data
-lists, one list line per output line. The window is operated exactly as a user
-would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program&apos;s own opening-parameters file is never read or
-written.
-
-Commands:
-  samples     sampleList: N, the N samples of f(t), the largest absolute sample
-  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
-              complex method: an empty header line, then Re/Im pairs)
-  graph       graphValueList: the values of the FFT graph
-  displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu &quot;Report&quot;) as plain text: each item at its
-              character column, Greek letters as Unicode
-  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
-              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
-              music.png (the musical canvas) in place of fft.png, or with --show
-              both fft-imaginary.png and fft-real.png; prints the paths written,
-              one per line.
-              With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
-              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.
-              With --worksheet every picture is made &quot;for a worksheet&quot; (menu
-              &quot;Export&quot;): axes with quantities, units and round numbers, a
-              title and the marks over the graph; not with --show both
-  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
-              empty line, Maximum error= and Maximum relative error= (%), then
-              the table rows: original value, recovered value from column 27
-  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
-              the report) written to FILE as PDF
-  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
-              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
-  csv samples|spectrum
-              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
-              line, then index, time (s) or frequency (Hz), real, imaginary and
-              modulus per point; samples have imaginary part 0
-  spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
-              the raw file window, then &quot;Export PNG&quot;): time across, frequency
-              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
-              each the mean of the frames it covers; with --worksheet the
-              picture for a worksheet (axes, title, colour legend in dB)
-  csv spectrogram FILE
-              the spectrogram&apos;s frames as CSV: a header line, then per frame its
-              centre time (s), then the level in dB of bins 0 .. frame/2
-  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
-              mono WAV file (after every option): a calculated wave synthesised
-              at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
-              scale
-  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
-              ends once it has been played. Without a sound server or output
-              device: a message on standard error and exit status 1
-  controls [WINDOW]
-              the index of the windows&apos; controls, read from their tables: one
-              line per control with its kind, caption, the events it answers
-              and their handlers (every window, or the one named, e.g. Form1);
-              takes no option
-
-Options, applied in this order:
-  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in &quot;.raw&quot;, else a sound file recognised by its content:
-                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
-                    window, type --fs, drag from the first to the last sample
-                    of --select and press &quot;Transfer&quot;
-  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
-                    file)
-  --channels C      a sound file of several channels gives its first channel
-                    (C = first, the default) or the mean of the channels (mean)
-  --listen S        analyse a sound of the default input: record S seconds
-                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
-                    --select (by default the whole recording) and press
-                    &quot;Transfer&quot;; no input: a message and exit status 1
-  --select F,L      the samples dragged over: L - F selected points, of which
-                    a power of two from 1024 to 16384 is transferred
-  --params FILE     start from the opening parameters in FILE (32 values: N,
-                    cycles, then a, b and phase of ten wave rows). FILE is only
-                    read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
-                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
-                    wave&apos;s option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
-  --cycles X        the field &quot;Number of cycles (per second)&quot;
-  --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
-  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
-                    (&quot;Imaginary parts set to zero&quot;)
-  --window W        the window function (menu &quot;Window&quot;) that weighs the data
-                    window before the transform: rect (&quot;Rectangular&quot;, the
-                    default), hann, hamming, blackman or flattop (&quot;Flat top&quot;);
-                    samples still prints f(t) unweighted
-  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
-  --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
-  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
-  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
-                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
-  --scroll S        move the scroll bar of the expanded graph to S (the first
-                    bin shown; needs --expand)
-  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
-  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
-                    semitone (-10 to 10; needs --log)
-  --svg             render: also the SVG drawings
-  --pdf             render: also the PDF pictures
-  --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
-  --percent         render --worksheet: spectra in percent of the largest
-  --frame N         spectrogram: points per frame, a power of two from 256 to
-                    16384 (default 2048), Hann-weighted
-  --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
-                    file&apos;s rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
-                    to 60 seconds (2 when not given)
-  -h, --help        print this help and stop
-  --                what follows is no option: a file whose name starts with -
-
-An option may also be written --name=value.
-
-Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), when a control asked for cannot be
-used in the state reached (a disabled menu entry, a hidden scroll bar), or when
-the output cannot be written (a full disk, a closed output); 2 for a usage error
-or an opening-parameters file that cannot be used (one line on standard error,
-no list).
-</source>
-        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
-
-Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
-listas de dados, uma linha da lista por linha de saída. A janela é operada
-exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
-embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
-iniciais do próprio programa nunca é lido nem gravado.
-
-Comandos:
-  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
-  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
-              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
-              pares Re/Im)
-  graph       graphValueList: os valores do gráfico da FFT
-  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
-  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
-              sua coluna de caracteres, letras gregas em Unicode
-  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
-              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
-              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
-              ou com --show both fft-imaginary.png e fft-real.png; imprime os
-              caminhos gravados, um por linha.
-              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
-              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
-              Com --pdf também as imagens PDF ft.pdf, e fft.pdf ou music.pdf.
-              Com --worksheet toda imagem é feita &quot;para uma folha de
-              exercícios&quot; (menu &quot;Exportar&quot;): eixos com grandezas, unidades e
-              números redondos, um título e as marcas sobre o gráfico; não
-              com --show both
-  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
-              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
-              linhas da tabela: valor original, valor recuperado a partir da
-              coluna 27
-  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
-              escala e o relatório) gravada em FILE como PDF
-  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
-              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
-  csv samples|spectrum
-              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
-              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
-              real, imaginária e módulo por ponto; as amostras têm parte
-              imaginária 0
-  spectrogram FILE OUT.png
-              o espectrograma de todo o arquivo de som FILE (menu
-              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
-              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
-              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
-              dos quadros que cobre; com --worksheet a imagem para uma folha
-              de exercícios (eixos, título, legenda de cores em dB)
-  csv spectrogram FILE
-              os quadros do espectrograma como CSV: uma linha de cabeçalho,
-              depois, por quadro, seu tempo central (s) e o nível em dB dos
-              pontos 0 .. quadro/2
-  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
-              WAV mono de 16 bits (após todas as opções): uma onda calculada
-              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
-              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
-              pico em 0.8 do fundo de escala
-  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
-              quando acaba de tocar. Sem servidor de som ou dispositivo de
-              saída: uma mensagem na saída de erro e código de saída 1
-  controls [WINDOW]
-              o índice dos controles das janelas, lido das suas tabelas: uma
-              linha por controle com seu tipo, legenda, os eventos a que
-              responde e seus tratadores (todas as janelas, ou a indicada,
-              p. ex. Form1); não aceita opções
-
-Opções, aplicadas nesta ordem:
-  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
-                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
-                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
-                    arquivos brutos, digitar --fs, arrastar da primeira à
-                    última amostra de --select e pressionar &quot;Transferir&quot;
-  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
-                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
-                    próprio arquivo para um arquivo de som)
-  --channels C      um arquivo de som com vários canais fornece o primeiro
-                    canal (C = first, o padrão) ou a média dos canais (mean)
-  --listen S        analisar um som da entrada padrão: gravar S segundos (0.1
-                    a 10) na janela de arquivos brutos (&quot;Gravar&quot;), arrastar
-                    sobre --select (por padrão a gravação inteira) e pressionar
-                    &quot;Transferir&quot;; sem entrada: uma mensagem e código de saída 1
-  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
-                    quais uma potência de dois de 1024 a 16384 é transferida
-  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
-                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
-                    é lido: a janela trabalha numa cópia dele.
-  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
-                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
-                    botão de opção da onda); o padrão são as ondas múltiplas
-  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
-  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
-  --phase X         a fase de uma onda simples, em radianos
-                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
-  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
-                    (&quot;Partes imaginárias iguais a zero&quot;)
-  --window W        a função janela (menu &quot;Janela&quot;) que pondera a janela de
-                    dados antes da transformada: rect (&quot;Retangular&quot;, o
-                    padrão), hann, hamming, blackman ou flattop (&quot;Flat top&quot;);
-                    samples continua imprimindo f(t) sem ponderação
-  --negative        &quot;Mostrar também frequências negativas&quot; (requer
-                    --method complex)
-  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
-                    realg (real com máximo global) ou both (&quot;Ambos,
-                    separadamente&quot;)
-  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
-  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
-                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
-                    do gráfico)
-  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
-                    primeiro ponto mostrado; requer --expand)
-  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
-                    piano
-  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
-                    décimos de semitom (-10 a 10; requer --log)
-  --svg             render: também os desenhos SVG
-  --pdf             render: também as imagens PDF
-  --worksheet       render, spectrogram: as imagens &quot;para uma folha de
-                    exercícios&quot;
-  --percent         render --worksheet: espectros em porcentagem do maior
-  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
-                    a 16384 (padrão 2048), com janela de Hann
-  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
-                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
-                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
-  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
-                    a 60 segundos (2 quando omitida)
-  -h, --help        imprimir esta ajuda e parar
-  --                o que segue não é uma opção: um arquivo cujo nome começa
-                    com -
-
-Uma opção também pode ser escrita --nome=valor.
-
-Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
-mostrou (cada mensagem é impressa na saída de erro, depois da lista), quando
-um controle pedido não pode ser usado no estado alcançado (um item de menu
-desativado, uma barra de rolagem oculta), ou quando a saída não pode ser
-escrita (um disco cheio, uma saída fechada); 2 para um erro de uso ou um
-arquivo de parâmetros iniciais que não pode ser usado (uma linha na saída de
-erro, nenhuma lista).
-</translation>
-    </message>
-    <message>
         <source>controls takes at most one window name</source>
         <translation>controls aceita no máximo um nome de janela</translation>
     </message>
@@ -559,290 +288,6 @@ erro, nenhuma lista).
         <translation>nmr escreve csv, peaks ou um arquivo .png, .svg ou .pdf</translation>
     </message>
     <message>
-        <source>Usage: fftquorbel-cli [OPTION]... COMMAND
-
-Computes what the FFT Quorbel main window computes and prints one of its data
-lists, one list line per output line. The window is operated exactly as a user
-would, starting from the built-in default opening parameters or from a copy of
-the --params file; the program&apos;s own opening-parameters file is never read or
-written.
-
-Commands:
-  samples     sampleList: N, the N samples of f(t), the largest absolute sample
-  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;
-              complex method: an empty header line, then Re/Im pairs)
-  graph       graphValueList: the values of the FFT graph
-  displayed   displayedValueList: the values as drawn on the FFT graph
-  report      the report (menu &quot;Report&quot;) as plain text: each item at its
-              character column, Greek letters as Unicode
-  render DIR  the pictures of the graphs shown as PNG files in DIR (made if
-              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log
-              music.png (the musical canvas) in place of fft.png, or with --show
-              both fft-imaginary.png and fft-real.png; prints the paths written,
-              one per line.
-              With --svg also ft.svg and the SVG drawing of the graph shown:
-              fft.svg, or music.svg with --log (menu &quot;Export&quot;)
-              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.
-              With --worksheet every picture is made &quot;for a worksheet&quot; (menu
-              &quot;Export&quot;): axes with quantities, units and round numbers, a
-              title and the marks over the graph; not with --show both
-  inverse     menu &quot;Inverse&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, an
-              empty line, Maximum error= and Maximum relative error= (%), then
-              the table rows: original value, recovered value from column 27
-  print FILE  the page of &quot;Print FFT graph&quot; (the graph shown, its scale and
-              the report) written to FILE as PDF
-  bitmap FILE the picture of &quot;Create bitmap of the FFT graph&quot; saved to FILE
-              as a Windows bitmap (.bmp), as &quot;Save image&quot; does
-  csv samples|spectrum
-              the samples or the spectrum as CSV (menu &quot;Export&quot;): a header
-              line, then index, time (s) or frequency (Hz), real, imaginary and
-              modulus per point; samples have imaginary part 0
-  spectrogram FILE OUT.png
-              the spectrogram of the whole sound FILE (menu &quot;Spectrogram...&quot; of
-              the raw file window, then &quot;Export PNG&quot;): time across, frequency
-              up, levels from -120 to 0 dB of full scale; at most 4096 columns,
-              each the mean of the frames it covers; with --worksheet the
-              picture for a worksheet (axes, title, colour legend in dB)
-  csv spectrogram FILE
-              the spectrogram&apos;s frames as CSV: a header line, then per frame its
-              centre time (s), then the level in dB of bins 0 .. frame/2
-  nmr DATA csv|peaks|OUT.png|OUT.svg|OUT.pdf
-              an NMR spectrum from the FID in DATA (an experiment folder or a
-              JCAMP-DX file) with its stored parameters: csv gives ppm, real,
-              imaginary per point, highest ppm first; peaks gives ppm, Hz, height;
-              --lb HZ, --gb FRACTION (Gaussian, with a negative --lb), --si N,
-              --phc0 DEG, --phc1 DEG, --auto-phase, --worksheet change them
-  wav FILE    the sound of &quot;Save f(t) as sound...&quot; written to FILE as a 16-bit
-              mono WAV file (after every option): a calculated wave synthesised
-              at 44100 Hz for --seconds, or the transferred samples of --raw at
-              the file&apos;s rate; faded in and out over 10 ms, peak at 0.8 of full
-              scale
-  play        &quot;Play f(t)&quot;: the same sound played on the default sound output;
-              ends once it has been played. Without a sound server or output
-              device: a message on standard error and exit status 1
-  controls [WINDOW]
-              the index of the windows&apos; controls, read from their tables: one
-              line per control with its kind, caption, the events it answers
-              and their handlers (every window, or the one named, e.g. Form1);
-              takes no option
-
-Options, applied in this order:
-  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends
-                    in &quot;.raw&quot;, else a sound file recognised by its content:
-                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file
-                    window, type --fs, drag from the first to the last sample
-                    of --select and press &quot;Transfer&quot;
-  --fs HZ           the file&apos;s sampling frequency, 1 to 1000000 (when not given:
-                    22050 for a &quot;.raw&quot; file, the file&apos;s own rate for a sound
-                    file)
-  --channels C      a sound file of several channels gives its first channel
-                    (C = first, the default) or the mean of the channels (mean)
-  --listen S        analyse a sound of the default input: record S seconds
-                    (0.1 to 10) in the raw file window (&quot;Record&quot;), drag over
-                    --select (by default the whole recording) and press
-                    &quot;Transfer&quot;; no input: a message and exit status 1
-  --select F,L      the samples dragged over: L - F selected points, of which
-                    a power of two from 1024 to 16384 is transferred
-  --params FILE     start from the opening parameters in FILE (32 values: N,
-                    cycles, then a, b and phase of ten wave rows). FILE is only
-                    read: the window works on a copy of it.
-  --wave KIND       function kind: multiple (menu &quot;Multiple waves&quot;), or
-                    sine, square, triangular (menu &quot;Simple waves&quot;, then the
-                    wave&apos;s option button); the default is the multiple waves
-  --cos             the multiple-wave sum with cosines (option &quot;Cos&quot;)
-  --cycles X        the field &quot;Number of cycles (per second)&quot;
-  --phase X         the phase of a simple wave, in radians
-                    (after --cos, --cycles or --phase: &quot;Both&quot; recalculates)
-  --method M        realft (&quot;Through REALFT&quot;, the default) or complex
-                    (&quot;Imaginary parts set to zero&quot;)
-  --window W        the window function (menu &quot;Window&quot;) that weighs the data
-                    window before the transform: rect (&quot;Rectangular&quot;, the
-                    default), hann, hamming, blackman or flattop (&quot;Flat top&quot;);
-                    samples still prints f(t) unweighted
-  --negative        &quot;Show also negative frequencies&quot; (needs --method complex)
-  --show Q          what the FFT graph shows: rho (the default), imag, real,
-                    realg (real with global maximum) or both (&quot;Both, separately&quot;)
-  --halve K         press &quot;Change (*1/2)&quot; K times (0 to 1000)
-  --expand X1,X2    press &quot;Horizontal&quot;, then click the right button on the FFT
-                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)
-  --scroll S        move the scroll bar of the expanded graph to S (the first
-                    bin shown; needs --expand)
-  --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
-  --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
-                    semitone (-10 to 10; needs --log)
-  --svg             render: also the SVG drawings
-  --pdf             render: also the PDF pictures
-  --worksheet       render, spectrogram: the pictures &quot;for a worksheet&quot;
-  --percent         render --worksheet: spectra in percent of the largest
-  --frame N         spectrogram: points per frame, a power of two from 256 to
-                    16384 (default 2048), Hann-weighted
-  --hop N           spectrogram: points from one frame to the next, 1 to the
-                    frame (default a quarter of the frame); with --fs (a &quot;.raw&quot;
-                    file&apos;s rate, 22050 by default) and --channels
-  --seconds S       wav and play: the length of a calculated wave&apos;s sound, 0.1
-                    to 60 seconds (2 when not given)
-  -h, --help        print this help and stop
-  --                what follows is no option: a file whose name starts with -
-
-An option may also be written --name=value.
-
-Exit status: 0 when the window showed no message; 1 when it did (each message is
-printed on standard error, after the list), when a control asked for cannot be
-used in the state reached (a disabled menu entry, a hidden scroll bar), or when
-the output cannot be written (a full disk, a closed output); 2 for a usage error
-or an opening-parameters file that cannot be used (one line on standard error,
-no list).
-</source>
-        <translation type="vanished">Uso: fftquorbel-cli [OPÇÃO]... COMANDO
-
-Calcula o que a janela principal do FFT Quorbel calcula e imprime uma de suas
-listas de dados, uma linha da lista por linha de saída. A janela é operada
-exatamente como um usuário faria, a partir dos parâmetros iniciais padrão
-embutidos ou de uma cópia do arquivo de --params; o arquivo de parâmetros
-iniciais do próprio programa nunca é lido nem gravado.
-
-Comandos:
-  samples     sampleList: N, as N amostras de f(t), a maior amostra em módulo
-  spectrum    spectrumList: a transformada (REALFT: N, H0, HN, depois pares
-              Re/Im; método complexo: uma linha de cabeçalho vazia, depois
-              pares Re/Im)
-  graph       graphValueList: os valores do gráfico da FFT
-  displayed   displayedValueList: os valores como desenhados no gráfico da FFT
-  report      o relatório (menu &quot;Relatório&quot;) como texto simples: cada item na
-              sua coluna de caracteres, letras gregas em Unicode
-  render DIR  as imagens dos gráficos mostrados como arquivos PNG em DIR
-              (criado se não existir): ft.png (f(t)) e fft.png (o gráfico da
-              FFT), ou com --log music.png (a tela musical) no lugar de fft.png,
-              ou com --show both fft-imaginary.png e fft-real.png; imprime os
-              caminhos gravados, um por linha.
-              Com --svg também ft.svg e o desenho SVG do gráfico mostrado:
-              fft.svg, ou music.svg com --log (menu &quot;Exportar&quot;)
-              Com --pdf também as imagens PDF ft.pdf, e fft.pdf ou music.pdf.
-              Com --worksheet toda imagem é feita &quot;para uma folha de
-              exercícios&quot; (menu &quot;Exportar&quot;): eixos com grandezas, unidades e
-              números redondos, um título e as marcas sobre o gráfico; não
-              com --show both
-  inverse     menu &quot;Inversa&quot;: maxOrig=, maxRevert=, minOrig=, minRevert=, uma
-              linha vazia, Erro máximo= e Erro relativo máximo= (%), depois as
-              linhas da tabela: valor original, valor recuperado a partir da
-              coluna 27
-  print FILE  a página de &quot;Imprimir gráfico da FFT&quot; (o gráfico mostrado, sua
-              escala e o relatório) gravada em FILE como PDF
-  bitmap FILE a imagem de &quot;Criar bitmap do gráfico da FFT&quot; salva em FILE
-              como bitmap do Windows (.bmp), como faz &quot;Salvar imagem&quot;
-  csv samples|spectrum
-              as amostras ou o espectro como CSV (menu &quot;Exportar&quot;): uma linha
-              de cabeçalho, depois índice, tempo (s) ou frequência (Hz), parte
-              real, imaginária e módulo por ponto; as amostras têm parte
-              imaginária 0
-  spectrogram FILE OUT.png
-              o espectrograma de todo o arquivo de som FILE (menu
-              &quot;Espectrograma...&quot; da janela de arquivos brutos, depois &quot;Exportar
-              PNG&quot;): tempo na horizontal, frequência para cima, níveis de -120 a
-              0 dB do fundo de escala; no máximo 4096 colunas, cada uma a média
-              dos quadros que cobre; com --worksheet a imagem para uma folha
-              de exercícios (eixos, título, legenda de cores em dB)
-  csv spectrogram FILE
-              os quadros do espectrograma como CSV: uma linha de cabeçalho,
-              depois, por quadro, seu tempo central (s) e o nível em dB dos
-              pontos 0 .. quadro/2
-  nmr DADOS csv|peaks|SAIDA.png|SAIDA.svg|SAIDA.pdf
-              um espectro de RMN a partir do FID em DADOS (pasta de um
-              experimento ou arquivo JCAMP-DX) com seus parâmetros guardados:
-              csv dá ppm, real, imaginária por ponto, ppm mais alto primeiro;
-              peaks dá ppm, Hz, altura; --lb HZ, --gb FRAÇÃO (gaussiana, com
-              --lb negativo), --si N, --phc0 GRAUS, --phc1 GRAUS, --auto-phase,
-              --worksheet os alteram
-  wav FILE    o som de &quot;Salvar f(t) como som...&quot; gravado em FILE como arquivo
-              WAV mono de 16 bits (após todas as opções): uma onda calculada
-              sintetizada a 44100 Hz por --seconds, ou as amostras transferidas
-              de --raw na taxa do arquivo; com entrada e saída suaves de 10 ms,
-              pico em 0.8 do fundo de escala
-  play        &quot;Tocar f(t)&quot;: o mesmo som tocado na saída de som padrão; termina
-              quando acaba de tocar. Sem servidor de som ou dispositivo de
-              saída: uma mensagem na saída de erro e código de saída 1
-  controls [WINDOW]
-              o índice dos controles das janelas, lido das suas tabelas: uma
-              linha por controle com seu tipo, legenda, os eventos a que
-              responde e seus tratadores (todas as janelas, ou a indicada,
-              p. ex. Form1); não aceita opções
-
-Opções, aplicadas nesta ordem:
-  --raw FILE        analisar um som: abrir FILE (bytes de 8 bits quando o nome
-                    termina em &quot;.raw&quot;, senão um arquivo de som reconhecido pelo
-                    conteúdo: WAV, FLAC, Ogg, AIFF, ...; só lido) na janela de
-                    arquivos brutos, digitar --fs, arrastar da primeira à
-                    última amostra de --select e pressionar &quot;Transferir&quot;
-  --fs HZ           a frequência de amostragem do arquivo, de 1 a 1000000
-                    (quando omitida: 22050 para um arquivo &quot;.raw&quot;, a taxa do
-                    próprio arquivo para um arquivo de som)
-  --channels C      um arquivo de som com vários canais fornece o primeiro
-                    canal (C = first, o padrão) ou a média dos canais (mean)
-  --listen S        analisar um som da entrada padrão: gravar S segundos (0.1
-                    a 10) na janela de arquivos brutos (&quot;Gravar&quot;), arrastar
-                    sobre --select (por padrão a gravação inteira) e pressionar
-                    &quot;Transferir&quot;; sem entrada: uma mensagem e código de saída 1
-  --select F,L      as amostras arrastadas: L - F pontos selecionados, dos
-                    quais uma potência de dois de 1024 a 16384 é transferida
-  --params FILE     partir dos parâmetros iniciais em FILE (32 valores: N,
-                    ciclos, depois a, b e fase de dez linhas de ondas). FILE só
-                    é lido: a janela trabalha numa cópia dele.
-  --wave KIND       tipo de função: multiple (menu &quot;Ondas múltiplas&quot;), ou
-                    sine, square, triangular (menu &quot;Ondas simples&quot;, depois o
-                    botão de opção da onda); o padrão são as ondas múltiplas
-  --cos             a soma de ondas múltiplas com cossenos (opção &quot;Cos&quot;)
-  --cycles X        o campo &quot;Número de ciclos (por segundo)&quot;
-  --phase X         a fase de uma onda simples, em radianos
-                    (após --cos, --cycles ou --phase: &quot;Ambos&quot; recalcula)
-  --method M        realft (&quot;Por REALFT&quot;, o padrão) ou complex
-                    (&quot;Partes imaginárias iguais a zero&quot;)
-  --window W        a função janela (menu &quot;Janela&quot;) que pondera a janela de
-                    dados antes da transformada: rect (&quot;Retangular&quot;, o
-                    padrão), hann, hamming, blackman ou flattop (&quot;Flat top&quot;);
-                    samples continua imprimindo f(t) sem ponderação
-  --negative        &quot;Mostrar também frequências negativas&quot; (requer
-                    --method complex)
-  --show Q          o que o gráfico da FFT mostra: rho (o padrão), imag, real,
-                    realg (real com máximo global) ou both (&quot;Ambos,
-                    separadamente&quot;)
-  --halve K         pressionar &quot;Alterar (*1/2)&quot; K vezes (0 a 1000)
-  --expand X1,X2    pressionar &quot;Horizontal&quot;, depois clicar com o botão direito
-                    no gráfico da FFT em X1 e em X2 (twips, 0 a 7665 ao longo
-                    do gráfico)
-  --scroll S        mover a barra de rolagem do gráfico expandido para S (o
-                    primeiro ponto mostrado; requer --expand)
-  --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
-                    piano
-  --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
-                    décimos de semitom (-10 a 10; requer --log)
-  --svg             render: também os desenhos SVG
-  --pdf             render: também as imagens PDF
-  --worksheet       render, spectrogram: as imagens &quot;para uma folha de
-                    exercícios&quot;
-  --percent         render --worksheet: espectros em porcentagem do maior
-  --frame N         spectrogram: pontos por quadro, uma potência de dois de 256
-                    a 16384 (padrão 2048), com janela de Hann
-  --hop N           spectrogram: pontos de um quadro ao seguinte, de 1 ao
-                    quadro (padrão: um quarto do quadro); com --fs (a taxa de
-                    um arquivo &quot;.raw&quot;, 22050 por padrão) e --channels
-  --seconds S       wav e play: a duração do som de uma onda calculada, de 0.1
-                    a 60 segundos (2 quando omitida)
-  -h, --help        imprimir esta ajuda e parar
-  --                o que segue não é uma opção: um arquivo cujo nome começa
-                    com -
-
-Uma opção também pode ser escrita --nome=valor.
-
-Código de saída: 0 quando a janela não mostrou nenhuma mensagem; 1 quando
-mostrou (cada mensagem é impressa na saída de erro, depois da lista), quando
-um controle pedido não pode ser usado no estado alcançado (um item de menu
-desativado, uma barra de rolagem oculta), ou quando a saída não pode ser
-escrita (um disco cheio, uma saída fechada); 2 para um erro de uso ou um
-arquivo de parâmetros iniciais que não pode ser usado (uma linha na saída de
-erro, nenhuma lista).
-</translation>
-    </message>
-    <message>
         <source>--zoom and --axes apply to render only</source>
         <translation>--zoom e --axes valem só para render</translation>
     </message>
@@ -851,6 +296,10 @@ erro, nenhuma lista).
         <translation>--zoom aceita 100, 125, 150 ou 200, não %1</translation>
     </message>
     <message>
+        <source>--db draws the linear FFT graph (not --log or --show both)</source>
+        <translation>--db desenha o gráfico FFT linear (não --log nem --show both)</translation>
+    </message>
+    <message>
         <source>Usage: fftquorbel-cli [OPTION]... COMMAND
 
 Computes what the FFT Quorbel main window computes and prints one of its data
@@ -960,6 +409,8 @@ Options, applied in this order:
   --scroll S        move the scroll bar of the expanded graph to S (the first
                     bin shown; needs --expand)
   --log             press &quot;Log&quot;: the musical scale, over a piano keyboard
+  --db              press &quot;dB&quot;: the modulus on the FFT graph in decibels of its
+                    largest value, down to -100 dB (the lists stay as they are)
   --tuning S        &quot;Tuning - On&quot;, then the tuning slider to S tenths of a
                     semitone (-10 to 10; needs --log)
   --svg             render: also the SVG drawings
@@ -1107,6 +558,8 @@ Opções, aplicadas nesta ordem:
                     primeiro ponto mostrado; requer --expand)
   --log             pressionar &quot;Log&quot;: a escala musical, sobre um teclado de
                     piano
+  --db              pressionar &quot;dB&quot;: o módulo no gráfico FFT em decibéis do
+                    seu maior valor, até -100 dB (as listas não mudam)
   --tuning S        &quot;Afinação - Sim&quot;, depois o controle de afinação em S
                     décimos de semitom (-10 a 10; requer --log)
   --svg             render: também os desenhos SVG
@@ -1903,6 +1356,50 @@ erro, nenhuma lista).
     <message>
         <source>Zoom out</source>
         <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Retido: %1</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Agora: %1</translation>
+    </message>
+    <message>
+        <source>Floor (dB):</source>
+        <translation>Piso (dB):</translation>
+    </message>
+    <message>
+        <source>Hold spectrum</source>
+        <translation>Reter espectro</translation>
+    </message>
+    <message>
+        <source>Keep the spectrum shown as a grey trace under the next ones</source>
+        <translation>Manter o espectro mostrado como um traço cinza sob os próximos</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Liberar</translation>
+    </message>
+    <message>
+        <source>Remove the held spectrum</source>
+        <translation>Remover o espectro retido</translation>
+    </message>
+    <message>
+        <source>Show the modulus in decibels of its largest value, down to the floor</source>
+        <translation>Mostrar o módulo em decibéis do seu maior valor, até o piso</translation>
+    </message>
+    <message>
+        <source>The level drawn on the axis, a negative number of dB</source>
+        <translation>O nível desenhado sobre o eixo, um número negativo de dB</translation>
     </message>
 </context>
 <context>
@@ -2776,6 +2273,14 @@ erro, nenhuma lista).
         <source>Save the picture as shown as a PNG image</source>
         <translation>Salvar a imagem, como mostrada, em PNG</translation>
     </message>
+    <message>
+        <source>Show the whole sound again after a zoom into a stretch of it (Escape)</source>
+        <translation>Mostrar de novo o som inteiro depois de ampliar um trecho dele (Escape)</translation>
+    </message>
+    <message>
+        <source>Whole sound</source>
+        <translation>Som inteiro</translation>
+    </message>
 </context>
 <context>
     <name>FormTopics</name>
@@ -3624,10 +3129,6 @@ erro, nenhuma lista).
         <translation>Fase</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; holds %2, which is not a number. Type a number and calculate again.</source>
-        <translation type="vanished">O campo &quot;%1&quot; contém %2, que não é um número. Digite um número e calcule de novo.</translation>
-    </message>
-    <message>
         <source>It is not possible to print the report because the parameters were changed. Click in BOTH to recalculate and plot the graphs and then try again</source>
         <translation>Não é possível imprimir o relatório porque os parâmetros foram alterados. Clique em AMBOS para recalcular e traçar os gráficos e tente de novo</translation>
     </message>
@@ -3976,10 +3477,6 @@ erro, nenhuma lista).
         <translation>não pode ser aberto (%1)</translation>
     </message>
     <message>
-        <source>which is not a number. Type a number and save again.</source>
-        <translation type="vanished">que não é um número. Digite um número e salve novamente.</translation>
-    </message>
-    <message>
         <source>which is not a whole number from 1 to 32768. Type a whole number of points and save again.</source>
         <translation>que não é um número inteiro de 1 a 32768. Digite um número inteiro de pontos e salve novamente.</translation>
     </message>
@@ -4150,6 +3647,10 @@ erro, nenhuma lista).
     <message>
         <source>The view settings cannot be kept in %1 (%2).</source>
         <translation>As preferências de exibição não podem ser guardadas em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The field &quot;Floor (dB)&quot; holds %1. Type a negative number of decibels, from %2 up to below 0, with %3 as the decimal mark.</source>
+        <translation>O campo &quot;Piso (dB)&quot; contém %1. Digite um número negativo de decibéis, de %2 até abaixo de 0, com %3 como separador decimal.</translation>
     </message>
 </context>
 <context>
@@ -4376,6 +3877,10 @@ erro, nenhuma lista).
     <message>
         <source>intensity (arbitrary units)</source>
         <translation>intensidade (unidades arbitrárias)</translation>
+    </message>
+    <message>
+        <source> (grey)</source>
+        <translation> (cinza)</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,9 @@ class Parser {
         if (options_.log && options_.negative)
             return Usage(QT_TRANSLATE_NOOP(
                 "CommandLine", "--log shows positive frequencies only (no --negative)"));
+        if (options_.decibels && (options_.log || options_.shown == Shown::both))
+            return Usage(QT_TRANSLATE_NOOP(
+                "CommandLine", "--db draws the linear FFT graph (not --log or --show both)"));
         if (options_.log && options_.shown == Shown::both)
             return Usage(
                 QT_TRANSLATE_NOOP("CommandLine", "--log needs a single graph (not --show both)"));
@@ -265,8 +268,8 @@ class Parser {
                 "the spectrogram takes its file after the command (no --raw, --select)"));
         if (options_.wave || options_.cosine || options_.cycles || options_.phase ||
             options_.method || options_.negative || options_.shown || options_.halvings ||
-            options_.expand || options_.scroll || options_.log || options_.tuning || options_.svg ||
-            options_.pdf || options_.percent ||
+            options_.expand || options_.scroll || options_.log || options_.decibels ||
+            options_.tuning || options_.svg || options_.pdf || options_.percent ||
             (options_.worksheet && options_.command == Command::csv))
             return Usage(QT_TRANSLATE_NOOP(
                 "CommandLine",
@@ -300,6 +303,7 @@ class Parser {
         if (name == "--cos") return flag(options_.cosine);
         if (name == "--negative") return flag(options_.negative);
         if (name == "--log") return flag(options_.log);
+        if (name == "--db") return flag(options_.decibels);
         if (name == "--svg") return flag(options_.svg);
         if (name == "--pdf") return flag(options_.pdf);
         if (name == "--worksheet") return flag(options_.worksheet);
@@ -453,148 +457,6 @@ class Parser {
 
 ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
     return Parser(arguments).Run();
-}
-
-const std::string& HelpText() {
-    // In English; the caller prints it in the user's language.
-    static const std::string text = QT_TRANSLATE_NOOP(
-        "CommandLine",
-        "Usage: fftquorbel-cli [OPTION]... COMMAND\n"
-        "\n"
-        "Computes what the FFT Quorbel main window computes and prints one of its data\n"
-        "lists, one list line per output line. The window is operated exactly as a user\n"
-        "would, starting from the built-in default opening parameters or from a copy of\n"
-        "the --params file; the program's own opening-parameters file is never read or\n"
-        "written.\n"
-        "\n"
-        "Commands:\n"
-        "  samples     sampleList: N, the N samples of f(t), the largest absolute sample\n"
-        "  spectrum    spectrumList: the transform (REALFT: N, H0, HN, then Re/Im pairs;\n"
-        "              complex method: an empty header line, then Re/Im pairs)\n"
-        "  graph       graphValueList: the values of the FFT graph\n"
-        "  displayed   displayedValueList: the values as drawn on the FFT graph\n"
-        "  report      the report (menu \"Report\") as plain text: each item at its\n"
-        "              character column, Greek letters as Unicode\n"
-        "  render DIR  the pictures of the graphs shown as PNG files in DIR (made if\n"
-        "              missing): ft.png (f(t)) and fft.png (the FFT graph), or with --log\n"
-        "              music.png (the musical canvas) in place of fft.png, or with --show\n"
-        "              both fft-imaginary.png and fft-real.png; prints the paths written,\n"
-        "              one per line.\n"
-        "              With --svg also ft.svg and the SVG drawing of the graph shown:\n"
-        "              fft.svg, or music.svg with --log (menu \"Export\")\n"
-        "              With --pdf also the PDF pictures ft.pdf, and fft.pdf or music.pdf.\n"
-        "              With --worksheet every picture is made \"for a worksheet\" (menu\n"
-        "              \"Export\"): axes with quantities, units and round numbers, a\n"
-        "              title and the marks over the graph; not with --show both\n"
-        "  inverse     menu \"Inverse\": maxOrig=, maxRevert=, minOrig=, minRevert=, an\n"
-        "              empty line, Maximum error= and Maximum relative error= (%), then\n"
-        "              the table rows: original value, recovered value from column 27\n"
-        "  print FILE  the page of \"Print FFT graph\" (the graph shown, its scale and\n"
-        "              the report) written to FILE as PDF\n"
-        "  bitmap FILE the picture of \"Create bitmap of the FFT graph\" saved to FILE\n"
-        "              as a Windows bitmap (.bmp), as \"Save image\" does\n"
-        "  csv samples|spectrum\n"
-        "              the samples or the spectrum as CSV (menu \"Export\"): a header\n"
-        "              line, then index, time (s) or frequency (Hz), real, imaginary and\n"
-        "              modulus per point; samples have imaginary part 0\n"
-        "  spectrogram FILE OUT.png\n"
-        "              the spectrogram of the whole sound FILE (menu \"Spectrogram...\" of\n"
-        "              the raw file window, then \"Export PNG\"): time across, frequency\n"
-        "              up, levels from -120 to 0 dB of full scale; at most 4096 columns,\n"
-        "              each the mean of the frames it covers; with --worksheet the\n"
-        "              picture for a worksheet (axes, title, colour legend in dB)\n"
-        "  csv spectrogram FILE\n"
-        "              the spectrogram's frames as CSV: a header line, then per frame its\n"
-        "              centre time (s), then the level in dB of bins 0 .. frame/2\n"
-        "  nmr DATA csv|peaks|OUT.png|OUT.svg|OUT.pdf\n"
-        "              an NMR spectrum from the FID in DATA (an experiment folder or a\n"
-        "              JCAMP-DX file) with its stored parameters: csv gives ppm, real,\n"
-        "              imaginary per point, highest ppm first; peaks gives ppm, Hz, height;\n"
-        "              --lb HZ, --gb FRACTION (Gaussian, with a negative --lb), --si N,\n"
-        "              --phc0 DEG, --phc1 DEG, --auto-phase, --worksheet change them\n"
-        "  wav FILE    the sound of \"Save f(t) as sound...\" written to FILE as a 16-bit\n"
-        "              mono WAV file (after every option): a calculated wave synthesised\n"
-        "              at 44100 Hz for --seconds, or the transferred samples of --raw at\n"
-        "              the file's rate; faded in and out over 10 ms, peak at 0.8 of full\n"
-        "              scale\n"
-        "  play        \"Play f(t)\": the same sound played on the default sound output;\n"
-        "              ends once it has been played. Without a sound server or output\n"
-        "              device: a message on standard error and exit status 1\n"
-        "  controls [WINDOW]\n"
-        "              the index of the windows' controls, read from their tables: one\n"
-        "              line per control with its kind, caption, the events it answers\n"
-        "              and their handlers (every window, or the one named, e.g. Form1);\n"
-        "              takes no option\n"
-        "\n"
-        "Options, applied in this order:\n"
-        "  --raw FILE        analyse a sound: open FILE (8-bit bytes when its name ends\n"
-        "                    in \".raw\", else a sound file recognised by its content:\n"
-        "                    WAV, FLAC, Ogg, AIFF, ...; only read) in the raw file\n"
-        "                    window, type --fs, drag from the first to the last sample\n"
-        "                    of --select and press \"Transfer\"\n"
-        "  --fs HZ           the file's sampling frequency, 1 to 1000000 (when not given:\n"
-        "                    22050 for a \".raw\" file, the file's own rate for a sound\n"
-        "                    file)\n"
-        "  --channels C      a sound file of several channels gives its first channel\n"
-        "                    (C = first, the default) or the mean of the channels (mean)\n"
-        "  --listen S        analyse a sound of the default input: record S seconds\n"
-        "                    (0.1 to 10) in the raw file window (\"Record\"), drag over\n"
-        "                    --select (by default the whole recording) and press\n"
-        "                    \"Transfer\"; no input: a message and exit status 1\n"
-        "  --select F,L      the samples dragged over: L - F selected points, of which\n"
-        "                    a power of two from 1024 to 16384 is transferred\n"
-        "  --params FILE     start from the opening parameters in FILE (32 values: N,\n"
-        "                    cycles, then a, b and phase of ten wave rows). FILE is only\n"
-        "                    read: the window works on a copy of it.\n"
-        "  --wave KIND       function kind: multiple (menu \"Multiple waves\"), or\n"
-        "                    sine, square, triangular (menu \"Simple waves\", then the\n"
-        "                    wave's option button); the default is the multiple waves\n"
-        "  --cos             the multiple-wave sum with cosines (option \"Cos\")\n"
-        "  --cycles X        the field \"Number of cycles (per second)\"\n"
-        "  --phase X         the phase of a simple wave, in radians\n"
-        "                    (after --cos, --cycles or --phase: \"Both\" recalculates)\n"
-        "  --method M        realft (\"Through REALFT\", the default) or complex\n"
-        "                    (\"Imaginary parts set to zero\")\n"
-        "  --window W        the window function (menu \"Window\") that weighs the data\n"
-        "                    window before the transform: rect (\"Rectangular\", the\n"
-        "                    default), hann, hamming, blackman or flattop (\"Flat top\");\n"
-        "                    samples still prints f(t) unweighted\n"
-        "  --negative        \"Show also negative frequencies\" (needs --method complex)\n"
-        "  --show Q          what the FFT graph shows: rho (the default), imag, real,\n"
-        "                    realg (real with global maximum) or both (\"Both, separately\")\n"
-        "  --halve K         press \"Change (*1/2)\" K times (0 to 1000)\n"
-        "  --expand X1,X2    press \"Horizontal\", then click the right button on the FFT\n"
-        "                    graph at X1 and at X2 (twips, 0 to 7665 across the graph)\n"
-        "  --scroll S        move the scroll bar of the expanded graph to S (the first\n"
-        "                    bin shown; needs --expand)\n"
-        "  --log             press \"Log\": the musical scale, over a piano keyboard\n"
-        "  --tuning S        \"Tuning - On\", then the tuning slider to S tenths of a\n"
-        "                    semitone (-10 to 10; needs --log)\n"
-        "  --svg             render: also the SVG drawings\n"
-        "  --pdf             render: also the PDF pictures\n"
-        "  --worksheet       render, spectrogram: the pictures \"for a worksheet\"\n"
-        "  --percent         render --worksheet: spectra in percent of the largest\n"
-        "  --zoom PERCENT    render: the window's graphs at 100, 125, 150 or 200 %\n"
-        "  --axes            render: f(t) and the FFT graph with axes (menu \"View\")\n"
-        "  --frame N         spectrogram: points per frame, a power of two from 256 to\n"
-        "                    16384 (default 2048), Hann-weighted\n"
-        "  --hop N           spectrogram: points from one frame to the next, 1 to the\n"
-        "                    frame (default a quarter of the frame); with --fs (a \".raw\"\n"
-        "                    file's rate, 22050 by default) and --channels\n"
-        "  --seconds S       wav and play: the length of a calculated wave's sound, 0.1\n"
-        "                    to 60 seconds (2 when not given)\n"
-        "  -h, --help        print this help and stop\n"
-        "  --                what follows is no option: a file whose name starts with -\n"
-        "\n"
-        "An option may also be written --name=value.\n"
-        "\n"
-        "Exit status: 0 when the window showed no message; 1 when it did (each message is\n"
-        "printed on standard error, after the list), when a control asked for cannot be\n"
-        "used in the state reached (a disabled menu entry, a hidden scroll bar), or when\n"
-        "the output cannot be written (a full disk, a closed output); 2 for a usage error\n"
-        "or an opening-parameters file that cannot be used (one line on standard error,\n"
-        "no list).\n");
-    return text;
 }
 
 }  // namespace quorbel::cli

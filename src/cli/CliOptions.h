@@ -59,6 +59,7 @@ struct CliOptions {
     std::optional<std::pair<double, double>> expand;
     std::optional<int> scroll;             // the scroll bar's value
     bool log = false;                      // the musical scale ("Log")
+    bool decibels = false;                 // the FFT graph in decibels ("dB")
     std::optional<int> tuning;             // the tuning slider, tenths of a semitone
     std::optional<std::string> renderDir;  // where render writes its pictures
     Command command = Command::samples;

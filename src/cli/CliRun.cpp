@@ -248,6 +248,7 @@ bool Operate(Operator& user, const CliOptions& options) {
     if (options.window && !user.Click(WindowMenuItem(*options.window))) return false;
     if (options.negative && !user.Click("mnuFreqNegItem")) return false;
     if (options.shown && !user.Press(ShownOption(*options.shown))) return false;
+    if (options.decibels && !user.Click("cmdDecibels")) return false;
     for (int i = 0; i < options.halvings; ++i)
         if (!user.Click("Command16")) return false;
     if (options.expand) {

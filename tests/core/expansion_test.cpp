@@ -64,7 +64,8 @@ TEST_F(GraphMouseTest, ReadoutAtTheEdgesOfWholeAndExpandedGraphs) {
         {-1, -1, 0, "0"},
         {-1, -1, kPicture1Width, "511"},
         {-1, -1, At(30, 512), "30"},
-        {-1, -1, At(30.5, 512), "30.5"},
+        // Whole hertz: the bins are 1 Hz apart.
+        {-1, -1, At(30.5, 512), "31"},
         {20, 39, 0, "20"},
         {20, 39, kPicture1Width, "39"},
     };
@@ -80,7 +81,8 @@ TEST_F(GraphMouseTest, ReadoutAtTheEdgesOfWholeAndExpandedGraphs) {
 
 TEST_F(GraphMouseTest, RawDataReadoutInHertz) {
     Loaded();
-    // 8192 samples at 11025 Hz: 4096 points, point 100 is 100 * 11025 / 8192 Hz.
+    // 8192 samples at 11025 Hz: 4096 points, point 100 is 100 * 11025 / 8192 Hz, read to
+    // the whole hertz as the bins are 1.35 Hz apart.
     State().dataSource = DataSource::RawFile;
     State().Set(Field::cyclesPerSecond, "11025");
     DataList graph;
@@ -91,7 +93,7 @@ TEST_F(GraphMouseTest, RawDataReadoutInHertz) {
     State().graphValueList = graph;
     State().displayedValueList = graph;
     Move(At(100, 4096));
-    EXPECT_EQ(Readout(), "134.583");
+    EXPECT_EQ(Readout(), "135");
 }
 
 TEST_F(GraphMouseTest, GuideLineFollowsTheRightButtonInsideTheGraph) {

@@ -111,7 +111,7 @@ const KeyCase kCases[] = {
      {"Keyboard cursor at 60 Hz."}},
     {"musical markers a semitone and a half below A4", "Picture5", {"Command3", "Command2"}, false,
      {{kKeyLeft, kShift}, {kKeyLeft, 0, 5}, {kKeyReturn}}, Mouse::musicalRightDrags,
-     {"Keyboard cursor at 403.482 Hz  G#4 -50 c."}},
+     {"Keyboard cursor at 403 Hz  G4 +50 c."}},
     {"no file to select from", "Picture2", {}, false, {}, Mouse::none, {"No file opened yet."}},
     {"samples selected from 100 to 1250", "Picture2", {}, true,
      {{kKeyRight, kShift, 10}, {kKeyReturn}, {kKeyRight, kShift, 115}, {kKeyReturn}},

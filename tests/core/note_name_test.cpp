@@ -59,15 +59,16 @@ TEST_F(NoteReadoutTest, LinearReadoutAddsTheNote) {
         double point;  // of the 512 or 4096 displayed points
         const char* shown;
     };
-    const Case cases[] = {{false, 440, "440  A4 +0 c"},     {false, 0, "0"},
-                          {false, 255, "255  C4 -44 c"},    {false, 3, "3"},
-                          {true, 100, "134.583  C3 +49 c"}, {true, 327, "440.085  A4 +0 c"}};
+    const Case cases[] = {{false, 440, "440  A4 +0 c"},  {false, 0, "0"},
+                          {false, 255, "255  C4 -44 c"}, {false, 3, "3"},
+                          {true, 100, "135  C3 +49 c"},  {true, 327, "440  A4 +0 c"}};
     Loaded();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
         int n = 512;
         if (c.sound) {
-            // 8192 samples at 11025 Hz: 4096 points, point p is p * 11025 / 8192 Hz.
+            // 8192 samples at 11025 Hz: 4096 points, point p is p * 11025 / 8192 Hz, read
+            // to the whole hertz (1.35 Hz bins) beside the note where the pointer stands.
             n = 4096;
             State().dataSource = DataSource::RawFile;
             State().Set(Field::cyclesPerSecond, "11025");

@@ -110,10 +110,10 @@ TEST_P(SpectrogramReadouts, NameTimeFrequencyNoteAndLevel) {
 // a little lower; beyond the picture's edges the read-out is empty.
 INSTANTIATE_TEST_SUITE_P(
     Spectrogram, SpectrogramReadouts,
-    ::testing::Values(ReadoutCase{"Option1", 0.5, 440, "0.500 s   440.0 Hz  A4 +0 c   -6.1 dB"},
-                      ReadoutCase{"Option2", 0.5, 440, "0.500 s   440.0 Hz  A4 +0 c   -6.1 dB"},
-                      ReadoutCase{"Option2", 1.5, 880, "1.500 s   880.0 Hz  A5 +0 c   -6.4 dB"},
-                      ReadoutCase{"Option1", 1.5, 880, "1.500 s   880.0 Hz  A5 +0 c   -6.4 dB"},
+    ::testing::Values(ReadoutCase{"Option1", 0.5, 440, "0.500 s   440 Hz  A4 +0 c   -6.1 dB"},
+                      ReadoutCase{"Option2", 0.5, 440, "0.500 s   440 Hz  A4 +0 c   -6.1 dB"},
+                      ReadoutCase{"Option2", 1.5, 880, "1.500 s   880 Hz  A5 +0 c   -6.4 dB"},
+                      ReadoutCase{"Option1", 1.5, 880, "1.500 s   880 Hz  A5 +0 c   -6.4 dB"},
                       ReadoutCase{"Option1", 3, 440, ""}, ReadoutCase{"Option2", 1, 8000, ""}),
     PrintedName());
 

@@ -142,6 +142,16 @@ bool IsRawName(const std::filesystem::path& path) {
     return extension == ".raw";
 }
 
+Color SeenThroughSelection(Color under) {
+    const auto mix = [](int below, int above) {
+        return static_cast<int>(
+            std::lround(below * (1 - kSelectionOpacity) + above * kSelectionOpacity));
+    };
+    return Rgb(mix(RedOf(under), RedOf(kSelectionBlue)),
+               mix(GreenOf(under), GreenOf(kSelectionBlue)),
+               mix(BlueOf(under), BlueOf(kSelectionBlue)));
+}
+
 void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<double>& ygraf, int limsup,
                   const std::function<void()>& advance) {
     const double W = pic.Width(), H = pic.Height();
@@ -152,8 +162,8 @@ void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<double>& ygr
     for (Surface* s : {&pic, &inverse}) {
         s->Cls();
         s->Line(0, yc, W, yc);
-        s->Line(0, yc - 3 * H / 8, W, yc - 3 * H / 8, colors::kButtonFace);
-        s->Line(0, yc + 3 * H / 8, W, yc + 3 * H / 8, colors::kButtonFace);
+        s->Line(0, yc - 3 * H / 8, W, yc - 3 * H / 8, s->BackColor());
+        s->Line(0, yc + 3 * H / 8, W, yc + 3 * H / 8, s->BackColor());
         s->PSet(0, y(0));
     }
     const int every = std::max(limsup / 9, 1);

@@ -55,9 +55,16 @@ DataList SampleList(const std::vector<double>& values);
 // bytes. Every other file is a sound file recognised by its content.
 bool IsRawName(const std::filesystem::path& path);
 
+// The selection band lies over the graph like tinted glass: what it covers is seen
+// through it, mixed with this blue at this opacity.
+inline constexpr Color kSelectionBlue = Rgb(0, 0, 255);
+inline constexpr double kSelectionOpacity = 0.35;
+// `under` as the band shows it.
+Color SeenThroughSelection(Color under);
+
 // Plots ygraf(0..limsup) across `pic` (and `inverse`, the same plot in the other
 // colours): the zero line in the middle in the foreground colour, the full-scale
-// lines +-128 at 3/8 of the height above and below it in the button-face colour, and
+// lines +-128 at 3/8 of the height above and below it in the background colour, and
 // the samples joined in each surface's foreground colour. `advance` is told every
 // limsup/9 points (the progress bar moves on by 8).
 void DrawRawGraph(Surface& pic, Surface& inverse, const std::vector<double>& ygraf, int limsup,

@@ -11,6 +11,7 @@
 #include "music/NoteName.h"
 #include "platform/Translation.h"
 #include "spectrogram/Viridis.h"
+#include "spectrum/ReadoutPrecision.h"
 #include "state/NumberText.h"
 
 namespace quorbel {
@@ -146,6 +147,30 @@ double SpectrogramLayout::FrequencyAtY(double y) const {
     return axis == SpectrogramAxis::musical ? f0 * std::pow(f1 / f0, u) : f0 + u * (f1 - f0);
 }
 
+int SpectrogramLayout::ColumnAt(double x) const {
+    const double u = (x - left) / (right - left);
+    const int c = firstColumn + static_cast<int>(std::floor(u * Columns()));
+    return std::clamp(c, firstColumn, firstColumn + Columns() - 1);
+}
+
+double SpectrogramLayout::XOfColumn(double c) const {
+    return left + (c - firstColumn) / Columns() * (right - left);
+}
+
+SpectrogramLayout ZoomedLayout(const SpectrogramLayout& whole, int first, int end) {
+    SpectrogramLayout l = whole;
+    const int all = whole.Columns();
+    first = std::clamp(first, whole.firstColumn, whole.firstColumn + all - 1);
+    end = std::clamp(end, first + 1, whole.firstColumn + all);
+    // Column c of the whole grid begins c / all of the way along its time axis.
+    const double secondsPerColumn = (whole.t1 - whole.t0) / all;
+    l.t0 = whole.t0 + (first - whole.firstColumn) * secondsPerColumn;
+    l.t1 = whole.t0 + (end - whole.firstColumn) * secondsPerColumn;
+    l.firstColumn = first;
+    l.endColumn = end;
+    return l;
+}
+
 SpectrogramLayout SpectrogramLayoutFor(double width, double height, const SpectrogramInfo& info,
                                        SpectrogramAxis axis) {
     SpectrogramLayout l;
@@ -171,6 +196,8 @@ SpectrogramLayout SpectrogramLayoutFor(double width, double height, const Spectr
     }
     l.legendLeft = l.right + kLegendGap;
     l.legendWidth = kLegendWidth;
+    l.firstColumn = 0;
+    l.endColumn = std::max(info.columns, 1);
     return l;
 }
 
@@ -204,7 +231,7 @@ SpectrogramCells SpectrogramCellsFor(const Surface& pic, const SpectrogramLayout
     };
     const int rows =
         layout.axis == SpectrogramAxis::musical ? kMaxRows : std::min(info.bins, kMaxRows);
-    return {std::min(info.columns, pixels(layout.right - layout.left)),
+    return {std::min(layout.Columns(), pixels(layout.right - layout.left)),
             std::min(rows, pixels(layout.bottom - layout.top))};
 }
 
@@ -242,8 +269,10 @@ void RowBins(const SpectrogramLayout& layout, const SpectrogramInfo& info, int r
 void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
                             const Spectrogram& spectrogram, int first, int end) {
     const SpectrogramInfo& info = spectrogram.Info();
-    first = std::max(first, 0);
-    end = std::min(end, info.columns);
+    // Grid columns counted from the first one shown.
+    const int shown = layout.Columns(), c0 = layout.firstColumn;
+    first = std::max(first, c0) - c0;
+    end = std::min({end, info.columns, c0 + shown}) - c0;
     if (first >= end) return;
     const auto [columns, rows] = SpectrogramCellsFor(pic, layout, info);
     std::vector<int> lowBin, highBin;
@@ -251,15 +280,15 @@ void DrawSpectrogramColumns(Surface& pic, const SpectrogramLayout& layout,
     const double columnWidth = (layout.right - layout.left) / columns;
     std::vector<double> power(static_cast<size_t>(info.bins));
     std::vector<Color> cells;
-    const int drawnEnd = DrawnColumnOver(end - 1, info.columns, columns) + 1;
-    for (int from = DrawnColumnOver(first, info.columns, columns); from < drawnEnd;
+    const int drawnEnd = DrawnColumnOver(end - 1, shown, columns) + 1;
+    for (int from = DrawnColumnOver(first, shown, columns); from < drawnEnd;
          from += kColumnsPerPiece) {
         const int to = std::min(drawnEnd, from + kColumnsPerPiece);
         const int count = to - from;
         cells.assign(static_cast<size_t>(count) * rows, kEmptyCell);
         for (int d = from; d < to; ++d) {
-            if (!spectrogram.MeanPower(FirstGridColumn(d, info.columns, columns),
-                                       FirstGridColumn(d + 1, info.columns, columns), power.data()))
+            if (!spectrogram.MeanPower(c0 + FirstGridColumn(d, shown, columns),
+                                       c0 + FirstGridColumn(d + 1, shown, columns), power.data()))
                 continue;
             for (int r = 0; r < rows; ++r) {
                 const auto low = power.begin() + lowBin[static_cast<size_t>(r)];
@@ -279,11 +308,11 @@ std::string SpectrogramReadout(const SpectrogramLayout& layout, const Spectrogra
     const SpectrogramInfo& info = spectrogram.Info();
     const double t = layout.TimeAtX(x);
     const double f = layout.FrequencyAtY(y);
-    const int column = std::clamp(
-        static_cast<int>((x - layout.left) / (layout.right - layout.left) * info.columns), 0,
-        info.columns - 1);
+    const int column = std::clamp(layout.ColumnAt(x), 0, info.columns - 1);
     const int bin = std::clamp(static_cast<int>(std::lround(f / info.BinHz())), 0, info.bins - 1);
-    std::string text = Fixed(t, 3) + " s   " + WithNoteName(Fixed(f, 1) + " Hz", f);
+    // The frequency to the precision of the bins (ReadoutPrecision.h).
+    std::string text =
+        Fixed(t, 3) + " s   " + WithNoteName(FrequencyReadout(f, info.BinHz()) + " Hz", f);
     if (spectrogram.Filled(column))
         text += "   " + Fixed(spectrogram.Level(column, bin), 1) + " dB";
     return text;

@@ -25,6 +25,14 @@ struct SpectrogramLayout {
     SpectrogramAxis axis = SpectrogramAxis::linear;
     double keyboardLeft = 0, keyboardWidth = 0;  // the upright keyboard (musical axis)
     double legendLeft = 0, legendWidth = 0;      // the colour bar
+    // The grid's columns across the picture, first .. end - 1: all of them, or the
+    // stretch of time a zoom shows.
+    int firstColumn = 0, endColumn = 0;
+    int Columns() const { return endColumn > firstColumn ? endColumn - firstColumn : 1; }
+    // The grid's column under x, within those shown.
+    int ColumnAt(double x) const;
+    // Where column c (a grid column, shown or not) begins.
+    double XOfColumn(double c) const;
 
     double XOfTime(double t) const;
     double TimeAtX(double x) const;
@@ -40,6 +48,11 @@ struct SpectrogramLayout {
 // after the last one's, so that each frame owns one hop of it.
 SpectrogramLayout SpectrogramLayoutFor(double width, double height, const SpectrogramInfo& info,
                                        SpectrogramAxis axis);
+
+// `whole` (a layout of all the grid's columns) narrowed to columns first .. end - 1:
+// its time axis spans exactly theirs. The range is kept within the grid and holds at
+// least one column.
+SpectrogramLayout ZoomedLayout(const SpectrogramLayout& whole, int first, int end);
 
 // The colour of a level: viridis from kSpectrogramFloorDb to kSpectrogramTopDb,
 // clamped at both ends.

@@ -62,6 +62,11 @@ B::Handler ZoomStep(int direction) {
 B StateLabel(std::string AnalysisState::*item) {
     return {.text = [item](const M& m) { return m.State().*item; }};
 }
+// A button that changes the drawing of the FFT graph (FftGraphExtras.h).
+TableHandler<M> Extra(FftExtra extra) {
+    static const char* const names[] = {"cmdDecibels_Click", "cmdHold_Click", "cmdRelease_Click"};
+    return {[extra](M& m, const EventArgs&) { m.UseExtra(extra); }, names[static_cast<int>(extra)]};
+}
 B StateLabel(int AnalysisState::*item) {
     return {.text = [item](const M& m) { return NumberText(m.State().*item); }};
 }
@@ -78,6 +83,9 @@ constexpr double kInset = 120;  // from a frame's edge to what it holds
 constexpr double kInnerWidth = kLeftWidth - 2 * kInset;
 constexpr double kRightInner = kRightWidth - 2 * kInset;
 constexpr double kHalfWidth = 1380;  // two buttons side by side in the right column
+// The display options' frame, with the decibels and the held spectrum at its foot, and
+// the buttons of the graph below it.
+constexpr double kDisplayHeight = 2670, kBelowDisplay = kTop + kDisplayHeight + 60;
 constexpr double kLine = 255, kField = 300, kButton = 345;  // heights
 constexpr double kFunctionFrameHeight = 4500;
 // The aliasing hint, between the function's frame (down to 4740) and the numbers.
@@ -433,7 +441,8 @@ const ControlTable<M>& M::Table() {
                      {0, 0, 0, 0}),
 
             // The right-hand column: what the FFT graph shows.
-            R::Frame("Frame2", "Display", kPlain, {kRightColumn, kTop, kRightWidth, 1860}),
+            R::Frame("Frame2", "Display", kPlain,
+                     {kRightColumn, kTop, kRightWidth, kDisplayHeight}),
             R::Option("Option1", "Frame2", "Imaginary (i)", "",
                       Option(HANDLER(M, Option1_MouseDown), HANDLER(M, Option1_Click)), kPlain,
                       {kInset, 270, kRightInner, kLine}),
@@ -450,35 +459,53 @@ const ControlTable<M>& M::Table() {
             R::Option("Option10", "Frame2", "Both, separately", "",
                       {.click = HANDLER(M, Option10_Click)}, kPlain,
                       {kInset, 1470, kRightInner, kLine}),
+            // The drawing of the FFT graph: decibels and their floor, a held spectrum.
+            R::Button("cmdDecibels", "Frame2", "dB",
+                      "Show the modulus in decibels of its largest value, down to the floor",
+                      Extra(FftExtra::Decibels), kPlain, {kInset, 1800, 690, kButton}),
+            R::Label("lblFloor", "Frame2", "Floor (dB):", {}, kPlain, {900, 1845, 1020, kLine}),
+            R::TextBox("txtFloor", "Frame2", "The level drawn on the axis, a negative number of dB",
+                       {.text = [](const M& m) { return m.Extras().floorText; },
+                        .type = [](M& m, const std::string& t) { m.TypeFloor(t); }},
+                       kPlain, {1950, 1822, kRightWidth - kInset - 1950, kField}),
+            R::Button("cmdHold", "Frame2", "Hold spectrum",
+                      "Keep the spectrum shown as a grey trace under the next ones",
+                      Extra(FftExtra::Hold), kPlain, {kInset, 2205, 1500, kButton}),
+            R::Button("cmdRelease", "Frame2", "Release", "Remove the held spectrum",
+                      Extra(FftExtra::Release), kDisabled,
+                      {kInset + 1560, 2205, kRightInner - 1560, kButton}),
 
             // Expansion, scale, peaks and harmonics.
             R::Label("Label10", "", "Expansion", {}, kPlain,
-                     {kRightColumn, 2160, kRightWidth, kLine}),
+                     {kRightColumn, kBelowDisplay, kRightWidth, kLine}),
             R::Button("Command8", "", "Horizontal", "Start horizontal expansion process",
                       HANDLER(M, Command8_Click), kPlain,
-                      {kRightColumn, 2430, kRightWidth, kButton}),
+                      {kRightColumn, kBelowDisplay + 270, kRightWidth, kButton}),
             R::Button("Command6", "", "Cancel expansions", "Cancel all expansions",
                       HANDLER(M, Command6_Click), kPlain,
-                      {kRightColumn, 2835, kRightWidth, kButton}),
+                      {kRightColumn, kBelowDisplay + 675, kRightWidth, kButton}),
             R::Button("Command3", "", "Log", "Change scales of FFT graph",
                       HANDLER(M, Command3_Click), kPlain,
-                      {kRightColumn, 3240, kRightWidth, kButton}),
+                      {kRightColumn, kBelowDisplay + 1080, kRightWidth, kButton}),
             R::Button("Command4", "", "1/2", "Divide the height of peaks by two",
                       HANDLER(M, Command4_Click), kPlain,
-                      {kRightColumn, 3645, kHalfWidth, kButton}),
+                      {kRightColumn, kBelowDisplay + 1485, kHalfWidth, kButton}),
             R::Button("Command7", "", "2×", "Multiply the height of peaks by 2",
                       HANDLER(M, Command7_Click), kPlain,
-                      {kRightColumn + kRightWidth - kHalfWidth, 3645, kHalfWidth, kButton}),
+                      {kRightColumn + kRightWidth - kHalfWidth, kBelowDisplay + 1485, kHalfWidth,
+                       kButton}),
             R::Label("Label28", "", "Harmonics", {}, kPlain,
-                     {kRightColumn, 4050, kRightWidth, kLine}),
+                     {kRightColumn, kBelowDisplay + 1890, kRightWidth, kLine}),
             R::Button("Command2", "", "Show", "Try it!", HANDLER(M, Command2_Click), kPlain,
-                      {kRightColumn, 4320, kHalfWidth, kButton}),
+                      {kRightColumn, kBelowDisplay + 2160, kHalfWidth, kButton}),
             R::Button("Command11", "", "Fix", "Try it!", HANDLER(M, Command11_Click), kDisabled,
-                      {kRightColumn + kRightWidth - kHalfWidth, 4320, kHalfWidth, kButton}),
+                      {kRightColumn + kRightWidth - kHalfWidth, kBelowDisplay + 2160, kHalfWidth,
+                       kButton}),
 
             // Musical analysis (shown with the musical graph only); its height grows from
             // 735 to 1575 while tuning is on.
-            R::Frame("Frame5", "Musical analysis", kHidden, {kRightColumn, 4740, kRightWidth, 735}),
+            R::Frame("Frame5", "Musical analysis", kHidden,
+                     {kRightColumn, kBelowDisplay + 2580, kRightWidth, 735}),
             R::Button("Command9", "Frame5", "Invert", "Try it!", HANDLER(M, Command9_Click), kPlain,
                       {kInset, 270, 1260, 315}),
             R::Button("Command10", "Frame5", "Tuning - On", "", HANDLER(M, Command10_Click), kPlain,
@@ -504,9 +531,11 @@ const ControlTable<M>& M::Table() {
                      {kInset, 900, kRightInner, 1575 - 900 - 45}),
 
             // The frequency read-out under the pointer, below the buttons.
-            R::Label("Label9", "", "", {}, kHidden, {kRightColumn, 6420, kRightWidth, 510}),
+            R::Label("Label9", "", "", {}, kHidden,
+                     {kRightColumn, kBelowDisplay + 4260, kRightWidth, 510}),
             // The strongest peak of the live view, with its note.
-            R::Label("Label30", "", "", {}, kHidden, {kRightColumn, 6990, kRightWidth, 510}),
+            R::Label("Label30", "", "", {}, kHidden,
+                     {kRightColumn, kBelowDisplay + 4830, kRightWidth, 510}),
         }};
     return table;
 }

@@ -8,6 +8,7 @@
 #include "music/NoteName.h"
 #include "platform/Translation.h"
 #include "report/Report.h"
+#include "spectrum/ReadoutPrecision.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -92,7 +93,7 @@ std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
     };
     if (graph == "Picture1") {
         if (const std::optional<double> f = FrequencyUnder(view_.Line(kFftKeyCursor).X1))
-            cursorAt(NumberText(*f) + " Hz");
+            cursorAt(FrequencyReadout(*f, BinHertz()) + " Hz");
         if (ExpansionRunning())
             text += " " + Translate("Form1",
                                     "Choosing the region to expand: press Enter at each of its "
@@ -100,8 +101,8 @@ std::string MainWindowModel::KeyCursorText(const std::string& graph) const {
         if (ExpansionRunning() && state_.expansionClickCount == 1)
             text += " " + Translate("Form1", "The first limit is set.");
     } else {
-        const double f = ThreeDecimals(KeyboardFrequency(view_.Line(kMusicKeyCursor).X1));
-        cursorAt(WithNoteName(NumberText(f) + " Hz", f));
+        const double f = KeyboardFrequency(view_.Line(kMusicKeyCursor).X1);
+        cursorAt(WithNoteName(FrequencyReadout(f, BinHertz()) + " Hz", f));
     }
     if (MarkersShown() && !MarkersFrozen())
         text += " " + Translate("Form1", "Enter places the harmonic markers at the cursor.");

@@ -8,6 +8,7 @@
 
 #include "music/NoteName.h"
 #include "platform/Translation.h"
+#include "spectrum/ReadoutPrecision.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -70,7 +71,7 @@ std::optional<double> MainWindowModel::FrequencyUnder(double x) const {
         f = f * fs / (2.0 * N);
     }
     if (!std::isfinite(f)) return std::nullopt;
-    return ThreeDecimals(f);
+    return f;
 }
 
 void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
@@ -84,8 +85,8 @@ void MainWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     if (!f) return;
     const double W = surfaces_.Picture1.Width();
     ControlState& readout = view_["Label9"];
-    const double r = *f;
-    readout.caption = WithNoteName(NumberText(r), r);
+    // The hertz to the bins' precision, the note where the pointer stands.
+    readout.caption = WithNoteName(FrequencyReadout(*f, BinHertz()), *f);
     readout.visible = true;
     if (button & kRightButton) {
         LineObject& guide = view_.Line("Line1");

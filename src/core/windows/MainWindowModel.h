@@ -23,6 +23,7 @@
 #include "surface/Surface.h"
 #include "synthesis/Aliasing.h"
 #include "windows/BitmapWindowModel.h"
+#include "windows/FftGraphExtras.h"
 #include "windows/HelpTopics.h"
 #include "windows/HelpWindows.h"
 #include "windows/InverseWindowModel.h"
@@ -94,8 +95,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     bool GraphInverted() const;
     // The tuning slider is shown ("Tuning - On" pressed: it offers "Tuning - Off").
     bool TuningShown() const;
-    // Where the samples come from.
-    DataSource Source() const;
+    DataSource Source() const;  // where the samples come from
     // The quantity the single graph holds; None also before any is chosen.
     Quantity DisplayedQuantity() const;
     // The graphs in words: the FFT graph's peaks (frequency and amplitude, as the
@@ -124,7 +124,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The start-up sequence; unusable opening parameters are replaced silently by the
     // default record. False only when that cannot be written (a message says why).
     bool Form_Load();
-    // Shows again the frame and the mode of the data last used when the window comes back.
+    // Shows again the frame and mode of the data last used when the window comes back.
     void Form_Activate();
     // How one pass of the start-up ended: the parameters were used, unreadable, or
     // refused (`refusal` says why; not shown, the default record replaces the file).
@@ -132,16 +132,14 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
         enum Outcome { used, unreadable, refused } outcome = used;
         std::string refusal;
     };
-    // The first pass of the last start-up.
-    const StartupResult& FirstStartupPass() const { return firstPass_; }
+    const StartupResult& FirstStartupPass() const { return firstPass_; }  // of the last start-up
 
   private:
     // A click on the window's background takes away the musical graph's cursor.
     void Form_Click();
     // Outside the graphs the frequency read-out and the cursors disappear.
     void Form_MouseMove();
-    // Closes the window and its secondary windows with it.
-    void Form_Unload();
+    void Form_Unload();        // closes the window and its secondary windows with it
     void mnuExitItem_Click();  // "Exit": ends the program
 
   public:
@@ -199,8 +197,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void ChooseWindow(WindowFunction window);
 
   public:
-    // The window function checked in the "Window" menu.
-    WindowFunction SelectedWindow() const;
+    WindowFunction SelectedWindow() const;  // the one checked in the "Window" menu
     // The samples the window spans: the data window's points (windowPoints, at most
     // the total) for calculated waves, every sample of a file's stretch for raw data,
     // which has no zero complement.
@@ -215,6 +212,12 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     void Grafduplo();  // draws the imaginary and the real parts on the two half-height graphs
     // Shows the single FFT graph again and enables the buttons the two-graph display disabled.
     void RestaurButt();
+
+    // --- the FFT graph in decibels, and a spectrum held under it (FftGraphExtras.h)
+    const FftGraphExtras& Extras() const { return extras_; }
+    void UseExtra(FftExtra extra);
+    void TypeFloor(const std::string& text);  // the floor's field, in dB
+    double BinHertz() const;                  // hertz from one point of the FFT graph to the next
 
   private:
     void Option1_Click();   // shows the imaginary parts
@@ -245,11 +248,10 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // The keyboard on the FFT graph (GraphKeys.h): the cursor moves a point at a time
     // with the read-out; Enter clicks there as the mode asks; Escape drops half limits.
     void Picture1_KeyPress(int key, int shift);
-    // The read-out's frequency under x (twips on the FFT graph), rounded to three
-    // decimals; nothing where none can be computed.
+    // The frequency under x (twips on the FFT graph), which the read-outs round to the
+    // bins' precision (ReadoutPrecision.h); nothing where none can be computed.
     std::optional<double> FrequencyUnder(double x) const;
-    // The x where a pointer over displayed point `point` lies.
-    double FftCursorX(int point) const;
+    double FftCursorX(int point) const;  // where a pointer over displayed point `point` lies
     // Drops the limits of an expansion being chosen, and the line a first limit drew.
     void CancelExpansionLimits();
     void HScroll1_Change();  // slides the expanded graph over the whole spectrum
@@ -360,22 +362,20 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     // --- the live view of the sound input (menu "Sound"): the spectrum of its last N
     // samples, drawn on the FFT graph or the musical graph as they come
     bool Listening() const { return live_.listening; }
-    // The samples each frame analyses (8192 at first).
-    int LiveLength() const { return live_.length; }
+    int LiveLength() const { return live_.length; }  // samples each frame analyses (8192 at first)
     // Draws a frame from the last LiveLength() samples heard: their transform on the
     // graph shown, and the strongest peak in Label30. The first frame, and every one
     // after the window has left its raw-data mode, goes through the raw file window's
     // transfer, which sets that mode.
     void LiveFrame();
-    // Told after every frame drawn, and when the input or the output stops by itself,
-    // so that a view shows it.
+    // Told after every frame drawn, and when the input or the output stops by itself.
     std::function<void()> onLiveFrame;
 
   private:
     void mnuListenItem_Click();        // "Listen": starts the live view
     void mnuStopListenItem_Click();    // "Stop listening": freezes and transfers the last frame
     void ChooseLiveLength(int index);  // "Samples analysed": 1024 * 2^index
-    // Samples handed in by the input while it is listening.
+    // Samples the input hands in while listening.
     void TakeLiveSamples(const std::vector<double>& samples);
     void StopInput();
     // The input stopped by itself (its server stopped answering): said, and the live
@@ -509,10 +509,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     std::vector<ReportRow> PeaksShown() const;
     std::string FunctionText() const;
     std::string KeyCursorText(const std::string& graph) const;
-
     StartupResult StartupPass();
-    // Inside the start-up sequence a refusal is kept here instead of being shown; the
-    // sequence looks at it after each of its steps.
+    // During start-up a refusal is kept here, not shown; each step looks at it.
     std::optional<std::string> startupRefusal_;
     StartupResult firstPass_;
     bool LoadOpeningParameters();
@@ -577,6 +575,8 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     AnalysisState state_;
     MainWindowChoices choices_;
     ViewSettings viewing_;
+    FftGraphExtras extras_;
+    bool ReadFloor();  // the floor's field as the decibel graph's floor, or a refusal
     ReportWindowModel report_;
     bool inStartup_ = false;
     // Surfaces for the secondary windows when the builder of the window supplies none.

@@ -8,6 +8,7 @@
 #include "music/MusicalGraph.h"
 #include "music/NoteName.h"
 #include "platform/Translation.h"
+#include "spectrum/ReadoutPrecision.h"
 #include "state/NumberText.h"
 #include "windows/MainWindowModel.h"
 
@@ -95,7 +96,7 @@ void MainWindowModel::Command3_Click() {
         Choose(&MainWindowChoices::musicalScale, true);
         view_["Picture1"].visible = false;
         view_["Picture4"].visible = true;
-        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
+        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG", "cmdDecibels"})
             view_[item].enabled = false;
         // The cancel restores the whole graph with its true maximum and redraws it,
         // now musically.
@@ -108,7 +109,7 @@ void MainWindowModel::Command3_Click() {
         Choose(&MainWindowChoices::musicalScale, false);
         view_["Label22(0)"].visible = true;
         view_["Label22(1)"].visible = true;
-        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG"})
+        for (const char* item : {"mnuPrintftgrItem", "mnuCreateBitmapItem", "mnuG", "cmdDecibels"})
             view_[item].enabled = true;
         ShowFrameOfFunctionKind();
         Command6_Click();
@@ -253,8 +254,8 @@ void MainWindowModel::Picture5_MouseMove(int button, int, double x, double y) {
     const double f = KeyboardFrequency(x);
     if (!std::isfinite(f)) return;
     ControlState& readout = view_["Label9"];
-    const double r = ThreeDecimals(f);
-    readout.caption = WithNoteName(NumberText(r), r);
+    // The hertz to the bins' precision; the note where the pointer stands on the keyboard.
+    readout.caption = WithNoteName(FrequencyReadout(f, BinHertz()), f);
     readout.visible = true;
     if (button == kRightButton && MarkersShown()) {
         view_["Label11"].visible = false;
@@ -295,7 +296,10 @@ void MainWindowModel::Harmouse(int Button, double X, double Y) {
     const double fr = HalfUp((Nzero + (n - 1) * X / W) * unit);
     if (!std::isfinite(fr)) return;
     ControlState& readout = view_["Label9"];
-    readout.caption = WithNoteName(NumberText(fr), fr);
+    // The read-out shows the frequency under the pointer to the bins' precision; the
+    // markers stand at the harmonics of its whole number of hertz.
+    const double under = (Nzero + (n - 1) * X / W) * unit;
+    readout.caption = WithNoteName(FrequencyReadout(under, unit), under);
     readout.visible = true;
     if (Button != kRightButton || MarkersFrozen()) return;
     if (X < 0 || X > W) {

@@ -43,6 +43,8 @@ void MainWindowModel::GrafFt(int ftnpont) {
     if (Both()) state_.spectrumMode = Quantity::None;
     state_.graphValueList = GraphValues(state_.spectrumList, N, SelectedQuantity());
     state_.displayedValueList = state_.graphValueList;
+    // A floor typed but never drawn is said with the graph it was meant for.
+    if (extras_.decibels && extras_.floorText != extras_.refusedFloorText) ReadFloor();
     if (raw) raw_->SetProgress(90);
     Grafmesmo();
 }
@@ -70,7 +72,7 @@ void MainWindowModel::DrawFftGraph(Surface& pic, bool showProgress) {
     const DataList& shown = state_.displayedValueList;
     const int n = shown.Whole(0);
     const int Nzero = shown.Whole(n + 2);
-    const double y0 = DrawLinearTrace(pic, shown);
+    const double y0 = DrawFftTraces(pic, *this);
     if (n > 0 && Source() == DataSource::RawFile) {
         if (showProgress) raw_->SetProgress(95);
         Escala_Lin_raw(pic, n, Nzero, 0, y0, WholeNumber(state_.Get(Field::totalPoints)),
@@ -92,8 +94,9 @@ void MainWindowModel::RestaurButt() {
     view_["Picture6"].visible = false;
     view_["Picture7"].visible = false;
     for (const char* name : {"Command8", "Command2", "Command7", "Command4", "Command6", "Label10",
-                             "Label28", "mnuReport", "mnuPrintftgrItem"})
+                             "Label28", "mnuReport", "mnuPrintftgrItem", "cmdHold"})
         view_[name].enabled = true;
+    view_["cmdDecibels"].enabled = !MusicalScaleShown();
     EnableLogSwitch();
 }
 
@@ -103,6 +106,8 @@ void MainWindowModel::DisplayOptionMouseDown(DisplayOption option) {
 
 void MainWindowModel::SingleQuantityClick(DisplayOption option, Quantity quantity) {
     SelectDisplay(option);
+    // Decibels are those of the modulus: another quantity is shown linear.
+    if (quantity != Quantity::Rho && extras_.decibels) UseExtra(FftExtra::Decibels);
     if (DisplayedQuantity() != quantity) {
         state_.spectrumMode = quantity;
         Command5_Click();
@@ -129,8 +134,9 @@ void MainWindowModel::Option10_Click() {
     view_["Picture1"].visible = false;
     view_["Picture6"].visible = true;
     view_["Picture7"].visible = true;
-    for (const char* name : {"Command3", "Command8", "Command2", "Command7", "Command4", "Command6",
-                             "Command11", "Label10", "Label28", "mnuReport", "mnuPrintftgrItem"})
+    for (const char* name :
+         {"Command3", "Command8", "Command2", "Command7", "Command4", "Command6", "Command11",
+          "Label10", "Label28", "mnuReport", "mnuPrintftgrItem", "cmdDecibels", "cmdHold"})
         view_[name].enabled = false;
 }
 

@@ -161,7 +161,7 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
     picture.shown = {0, 0, W, quantity == Quantity::Rho ? y0 + 300 : H};
     picture.draw = [this](Surface& pic) {
         pic.Cls();
-        DrawLinearTrace(pic, state_.displayedValueList);
+        DrawFftTraces(pic, *this, false);
     };
     picture.title =
         WorksheetTitle(FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", "%1 of the Fourier transform")),
@@ -180,8 +180,19 @@ WorksheetPicture MainWindowModel::FftWorksheet() const {
     if (GraphExpanded() && n > 0)
         picture.title += FillIn(Say(QT_TRANSLATE_NOOP("Worksheet", ", expanded to %1 to %2 Hz")),
                                 {NumberText(Nzero * binHz), NumberText((Nzero + n - 1) * binHz)});
-    picture.y.title = SpectrumValueTitle(quantity);
-    picture.y.ticks = SpectrumValueTicks(y0, ytop, shown.Value(n + 1), picture.shown.bottom);
+    if (extras_.decibels && quantity == Quantity::Rho) {
+        // The floor lies on the axis, 0 dB (the largest value) where the scale ends.
+        picture.y.title = Say(QT_TRANSLATE_NOOP("Worksheet", "level (dB)"));
+        picture.y.ticks = LinearTicks(extras_.floorDb, y0, 0, ytop, 0, picture.shown.bottom);
+    } else {
+        picture.y.title = SpectrumValueTitle(quantity);
+        picture.y.ticks =
+            SpectrumValueTicks(y0, ytop, TraceScales(*this).linear, picture.shown.bottom);
+    }
+    if (extras_.held) {
+        picture.legend.push_back(FillIn(Translate("Form1", "Held: %1"), {extras_.held->name}) +
+                                 Say(QT_TRANSLATE_NOOP("Worksheet", " (grey)")));
+    }
 
     AddHarmonicMarks(picture, "Line2", 11);
     if (peakMark_) picture.marks.push_back(*peakMark_);

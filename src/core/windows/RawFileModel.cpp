@@ -32,8 +32,10 @@ RawFileModel::RawFileModel(Platform& platform, RawFileSurfaces surfaces, MainWin
       main_(main) {
     surfaces_.Picture2.SetForeColor(Rgb(0, 0, 255));
     surfaces_.Picture2.SetBackColor(colors::kButtonFace);
-    surfaces_.Picture4.SetForeColor(colors::kWhite);
-    surfaces_.Picture4.SetBackColor(Rgb(0, 0, 255));
+    // The band shows the graph through its tint: the same plot in the same colours,
+    // each seen through the blue.
+    surfaces_.Picture4.SetForeColor(SeenThroughSelection(surfaces_.Picture2.ForeColor()));
+    surfaces_.Picture4.SetBackColor(SeenThroughSelection(surfaces_.Picture2.BackColor()));
     surfaces_.Form6.SetBackColor(colors::kButtonFace);
     surfaces_.Picture1.SetBackColor(colors::kButtonFace);
     if (!surfaces_.Spectrogram)

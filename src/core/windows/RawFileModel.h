@@ -53,7 +53,7 @@ struct RawFileSurfaces {
     Surface& Form6;     // the window itself: the transfer's progress texts
     Surface& Picture1;  // the frame of the graph: the reading's progress texts
     Surface& Picture2;  // the graph, blue on the window's background colour
-    Surface& Picture4;  // the same plot, white on blue, seen through the selection band
+    Surface& Picture4;  // the same plot as seen through the tinted selection band
     // The spectrogram window's picture (SpectrogramWindowModel.h); a recording when
     // none is given.
     Surface* Spectrogram = nullptr;

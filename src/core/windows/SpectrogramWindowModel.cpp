@@ -15,6 +15,7 @@
 #include "state/QuotedText.h"
 #include "windows/ControlIndex.h"
 #include "windows/ControlTable.h"
+#include "windows/GraphKeys.h"
 
 namespace quorbel {
 
@@ -24,6 +25,7 @@ using K = ControlKind;
 using M = SpectrogramWindowModel;
 
 constexpr double kLine = 255;
+constexpr int kLeftButton = 1;
 constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("Filters", "PNG images|*.png");
 // The transform work of a slice: about this many samples through the frames.
 constexpr std::int64_t kSliceSamples = 1 << 21;
@@ -43,7 +45,10 @@ const ControlTable<M>& M::Table() {
              "",
              "",
              "",
-             {.mouseMove = HANDLER(M, Picture1_MouseMove)},
+             {.mouseDown = HANDLER(M, Picture1_MouseDown),
+              .mouseMove = HANDLER(M, Picture1_MouseMove),
+              .mouseUp = HANDLER(M, Picture1_MouseUp),
+              .keyPress = HANDLER(M, Picture1_KeyPress)},
              kDrawn,
              {120, 120, kSpectrogramGraphWidth, kSpectrogramGraphHeight}},
             {"Option1",
@@ -99,7 +104,15 @@ const ControlTable<M>& M::Table() {
              kPlain,
              {9950, 6150, 1300, 400}},
             // The read-out under the pointer, then what was analysed and the progress.
-            {"Label1", K::Label, "", "", "", {}, kPlain, {240, 6640, 10900, kLine}},
+            {"Label1", K::Label, "", "", "", {}, kPlain, {240, 6640, 9360, kLine}},
+            {"Command3",
+             K::Button,
+             "",
+             "Whole sound",
+             "Show the whole sound again after a zoom into a stretch of it (Escape)",
+             {.click = HANDLER(M, Command3_Click)},
+             kDisabled,
+             {9750, 6590, 1500, 340}},
             {"Label2", K::Label, "", "", "", {}, kPlain, {240, 6980, 7000, kLine}},
             {"ProgressBar1",
              K::ProgressBar,
@@ -116,7 +129,12 @@ const ControlTable<M>& M::Table() {
 }
 
 ViewState SpectrogramWindowInitialView() {
-    return ViewOfTable(M::Table());
+    ViewState view = ViewOfTable(M::Table());
+    // The ends of a stretch being marked, and the keyboard's cursor.
+    for (const char* line : {"Line1", "Line2"})
+        view.lines[line] = {0, 0, 0, kSpectrogramGraphHeight, colors::kWhite, false, "Picture1"};
+    AddKeyCursor(view, kSpectrogramKeyCursor, "Picture1", 0, kSpectrogramGraphHeight);
+    return view;
 }
 
 const ControlTable<SpectrogramWindowModel>& SpectrogramWindowTable() {
@@ -124,7 +142,7 @@ const ControlTable<SpectrogramWindowModel>& SpectrogramWindowTable() {
 }
 
 SpectrogramWindowModel::SpectrogramWindowModel(Platform& platform, Surface& picture)
-    : TableWindow(Table()), platform_(platform), picture_(picture) {
+    : TableWindow(SpectrogramWindowInitialView(), Table()), platform_(platform), picture_(picture) {
     picture_.SetBackColor(colors::kButtonFace);
 }
 
@@ -193,8 +211,11 @@ bool SpectrogramWindowModel::Start() {
     view_.minimized = false;
     ++view_.raised;
     view_["Label1"].caption.clear();
-    layout_ =
-        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), spectrogram_->Info(), axis_);
+    // A new analysis starts on the whole sound.
+    zoomFirst_ = zoomEnd_ = 0;
+    view_["Command3"].enabled = false;
+    ShowZoomMarks(std::nullopt, std::nullopt);
+    layout_ = LayoutFor(picture_.Width(), picture_.Height());
     Draw(picture_);
     ShowProgress();
     return true;
@@ -233,10 +254,15 @@ std::string SpectrogramWindowModel::Description() const {
                    std::to_string(info.settings.hop)});
 }
 
+SpectrogramLayout SpectrogramWindowModel::LayoutFor(double width, double height) const {
+    const SpectrogramLayout whole =
+        SpectrogramLayoutFor(width, height, spectrogram_->Info(), axis_);
+    return Zoomed() ? ZoomedLayout(whole, zoomFirst_, zoomEnd_) : whole;
+}
+
 void SpectrogramWindowModel::Draw(Surface& pic) {
     if (!spectrogram_) return;
-    const SpectrogramLayout layout =
-        SpectrogramLayoutFor(pic.Width(), pic.Height(), spectrogram_->Info(), axis_);
+    const SpectrogramLayout layout = LayoutFor(pic.Width(), pic.Height());
     DrawSpectrogramFrame(pic, layout, spectrogram_->Info(), Description());
     DrawSpectrogramColumns(pic, layout, *spectrogram_, 0, spectrogram_->Info().columns);
     // The columns drawn whole need not be drawn again by the next slice.
@@ -250,13 +276,13 @@ void SpectrogramWindowModel::ChooseAxis(SpectrogramAxis axis) {
     axis_ = axis;
     view_["Label1"].caption.clear();
     if (!spectrogram_) return;
-    layout_ =
-        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), spectrogram_->Info(), axis_);
+    layout_ = LayoutFor(picture_.Width(), picture_.Height());
     Draw(picture_);
 }
 
-void SpectrogramWindowModel::Picture1_MouseMove(int, int, double x, double y) {
+void SpectrogramWindowModel::Picture1_MouseMove(int button, int, double x, double y) {
     view_["Label1"].caption = spectrogram_ ? SpectrogramReadout(layout_, *spectrogram_, x, y) : "";
+    if ((button & kLeftButton) && dragFrom_) ShowZoomMarks(dragFrom_, x);
 }
 
 void SpectrogramWindowModel::Command1_Click() {
@@ -287,14 +313,13 @@ WorksheetPicture SpectrogramWindowModel::Worksheet() const {
     WorksheetPicture picture;
     if (!spectrogram_) return picture;
     const SpectrogramInfo& info = spectrogram_->Info();
-    const SpectrogramLayout layout =
-        SpectrogramLayoutFor(picture_.Width(), picture_.Height(), info, axis_);
+    const SpectrogramLayout layout = LayoutFor(picture_.Width(), picture_.Height());
     picture.drawingWidth = picture_.Width();
     picture.drawingHeight = picture_.Height();
     picture.shown = {layout.left, layout.top, layout.right, layout.bottom};
     const Spectrogram* shown = spectrogram_.get();
     picture.draw = [layout, shown](Surface& pic) {
-        DrawSpectrogramColumns(pic, layout, *shown, 0, shown->Info().columns);
+        DrawSpectrogramColumns(pic, layout, *shown, layout.firstColumn, layout.endColumn);
     };
     const double width = layout.right - layout.left, height = layout.bottom - layout.top;
     picture.x.title = Translate("Worksheet", "time (s)");

@@ -23,6 +23,8 @@ inline constexpr double kSpectrogramFormWidth = 11400, kSpectrogramFormHeight = 
 inline constexpr double kSpectrogramGraphWidth = 11160, kSpectrogramGraphHeight = 5960;
 
 ViewState SpectrogramWindowInitialView();
+// The keyboard cursor's line over the picture.
+inline constexpr const char* kSpectrogramKeyCursor = "Picture1Cursor";
 
 class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
   public:
@@ -42,6 +44,8 @@ class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
     // The analysis shown, or nullptr.
     const Spectrogram* Shown() const { return spectrogram_.get(); }
     const SpectrogramLayout& Layout() const { return layout_; }
+    // A stretch of time is shown rather than the whole sound.
+    bool Zoomed() const { return zoomFirst_ < zoomEnd_; }
     Surface& Picture() { return picture_; }
 
     // The texts of the frame and hop boxes, as typed.
@@ -59,8 +63,22 @@ class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
 
   private:
     void Form_Unload();  // closing stops the analysis and lets its picture go
-    // The read-out of time, frequency, note and level under the pointer.
+    // The read-out of time, frequency, note and level under the pointer; a drag with
+    // the left button marks the stretch of time to zoom into when it is let go.
+    void Picture1_MouseDown(int button, int shift, double x, double y);
     void Picture1_MouseMove(int button, int shift, double x, double y);
+    void Picture1_MouseUp(int button, int shift, double x, double y);
+    // The keyboard on the picture (GraphKeys.h): the cursor moves a column of the
+    // picture at a time with the read-out of a pointer there; Enter marks one end of a
+    // stretch and then the other, which zooms into it; Escape drops an end half set,
+    // or shows the whole sound again.
+    void Picture1_KeyPress(int key, int shift);
+    void Command3_Click();  // "Whole sound": back from a zoom
+    // Zooms into the columns between x1 and x2 (twips, either order).
+    void ZoomBetween(double x1, double x2);
+    // The layout of the shown stretch on a surface of that size.
+    SpectrogramLayout LayoutFor(double width, double height) const;
+    void ShowZoomMarks(std::optional<double> from, std::optional<double> to);
     void Option1_Click() { ChooseAxis(SpectrogramAxis::linear); }   // "Linear frequency"
     void Option2_Click() { ChooseAxis(SpectrogramAxis::musical); }  // "Musical (keyboard)"
     void Command1_Click();  // "Export PNG": the picture as shown, to a file
@@ -84,6 +102,10 @@ class SpectrogramWindowModel : public TableWindow<SpectrogramWindowModel> {
     SpectrogramAxis axis_ = SpectrogramAxis::linear;
     std::unique_ptr<Spectrogram> spectrogram_;
     SpectrogramLayout layout_;
+    // The grid's columns shown by a zoom (none when equal), and where a drag or the
+    // keyboard started marking a stretch, twips.
+    int zoomFirst_ = 0, zoomEnd_ = 0;
+    std::optional<double> dragFrom_, keyFrom_;
     bool worksheetStyle_ = false;
 };
 
