@@ -194,7 +194,10 @@ class Applier {
                 if (!window.Type(name, s.value)) Fail(s);
                 return;
             }
-            if (LowerAscii(Trim(c.caption)) != LowerAscii(s.key)) continue;
+            // A field's label ends with a colon, which the lesson's key cannot hold.
+            std::string caption = Trim(c.caption);
+            if (c.kind == ControlKind::Label && caption.ends_with(':')) caption.pop_back();
+            if (LowerAscii(Trim(caption)) != LowerAscii(s.key)) continue;
             if (c.kind == ControlKind::Label) {
                 labelled = true;
                 continue;
