@@ -173,7 +173,7 @@ const ControlTable<M>& M::Table() {
                       HANDLER(M, Command11_Click), kPlain, {kRight + 2770, 8000, 1310, 400}),
 
             // The lines of a simulation, typed one at a time, and its acquisition.
-            R::Frame("Frame5", "Simulated lines", kPlain, {kThird, 60, kColumn, 8340}),
+            R::Frame("Frame5", "Simulated lines", kPlain, {kThird, 60, kColumn, 7560}),
             R::Label("Label14", "Frame5", "δ (ppm):", {}, kPlain, {120, 330, 2300, kLine}),
             R::TextBox("Text8", "Frame5",
                        "Chemical shift of the line, or of the multiplet's centre", TypedBox(7),
