@@ -2510,8 +2510,12 @@ salida de error, ninguna lista).
         <translation>Multiplete (s, d, t, q…):</translation>
     </message>
     <message>
-        <source>Noise:</source>
-        <translation>Ruido:</translation>
+        <source>Noise level:</source>
+        <translation>Nivel de ruido:</translation>
+    </message>
+    <message>
+        <source>Noise level</source>
+        <translation>Nivel de ruido</translation>
     </message>
     <message>
         <source>Points:</source>

@@ -2490,8 +2490,12 @@ erro, nenhuma lista).
         <translation>Multipleto (s, d, t, q…):</translation>
     </message>
     <message>
-        <source>Noise:</source>
-        <translation>Ruído:</translation>
+        <source>Noise level:</source>
+        <translation>Nível de ruído:</translation>
+    </message>
+    <message>
+        <source>Noise level</source>
+        <translation>Nível de ruído</translation>
     </message>
     <message>
         <source>Points:</source>

@@ -153,10 +153,12 @@ TEST_F(ProgramNumbers, OfASimulatedNmrLine) {
         const std::vector<Setting> settings = {
             in("Clear", "click"),  in("as T2 (s)", "click"),
             in("δ (ppm)", "12"),   in("Line width", NumberText(t2)),
-            in("Add", "click"),    in("Noise", "0"),
+            in("Add", "click"),    in("Noise level", "0"),
             in("SW (Hz)", "4000"), in("Simulate", "click")};
         const auto problems = ApplySettings(Model(), settings, dir_);
         ASSERT_TRUE(problems.empty()) << problems[0].text;
+        EXPECT_EQ(*Model().Nmr().BoundText("Text13"), "0");
+        EXPECT_EQ(Model().Nmr().Mouse(), NmrMouse::expand);
         const auto width = AnswerOf(Model(), "nmr line width");
         ASSERT_TRUE(width && width->number);
         EXPECT_NEAR(*width->number, 1 / (std::numbers::pi * t2), 0.02 / t2) << t2;

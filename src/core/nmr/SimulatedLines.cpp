@@ -134,7 +134,7 @@ TypedLine TypedOf(const SimulatedLine& line) {
 
 std::optional<std::string> ReadAcquisition(const TypedAcquisition& typed, Simulation& s) {
     const std::optional<double> noise = Within(typed.noise, 0, 1000);
-    if (!noise) return Refused(QT_TRANSLATE_NOOP("FormNmr", "Noise"), "0", "1000");
+    if (!noise) return Refused(QT_TRANSLATE_NOOP("FormNmr", "Noise level"), "0", "1000");
     const std::optional<double> points = Within(typed.points, 16, 262144);
     if (!points || *points != std::floor(*points))
         return Translate("Messages", "Points must be a whole number from 16 to 262144.");

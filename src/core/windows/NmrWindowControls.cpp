@@ -217,7 +217,7 @@ const ControlTable<M>& M::Table() {
              {.change = HANDLER(M, List3_Change)},
              kPlain,
              {120, 3000, 3840, 1900}},
-            R::Label("Label19", "Frame5", "Noise:", {}, kPlain, {120, 5070, 2300, kLine}),
+            R::Label("Label19", "Frame5", "Noise level:", {}, kPlain, {120, 5070, 2300, kLine}),
             R::TextBox("Text13", "Frame5", "Standard deviation of the noise of each FID point",
                        TypedBox(12), kPlain, {2500, 5040, 1440, kBox}),
             R::Label("Label20", "Frame5", "Points:", {}, kPlain, {120, 5430, 2300, kLine}),
