@@ -3312,6 +3312,10 @@ salida de error, ninguna lista).
         <source>Scale</source>
         <translation>Escala</translation>
     </message>
+    <message>
+        <source>%1: choose it</source>
+        <translation>%1: elija esta opción</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -3292,6 +3292,10 @@ erro, nenhuma lista).
         <source>Scale</source>
         <translation>Escala</translation>
     </message>
+    <message>
+        <source>%1: choose it</source>
+        <translation>%1: escolha esta opção</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -172,5 +172,24 @@ TEST_F(ProgramNumbers, OfASimulatedNmrLine) {
     EXPECT_EQ(problems.size(), 1u);
 }
 
+// A "your turn" in the NMR window waits for the fields typed and the options chosen.
+TEST_F(ProgramNumbers, AYourTurnInTheNmrWindowWaitsForFieldsAndOptions) {
+    Loaded();
+    const auto in = [](const char* key, const std::string& value) {
+        return Setting{"FormNmr", key, value, 1};
+    };
+    const std::vector<Setting> turn = {in("Gaussian", "click"), in("LB (Hz)", "-2"),
+                                       in("Process", "click")};
+    const std::vector<Difference> before = Differences(Model(), turn);
+    ASSERT_EQ(before.size(), 2u);
+    EXPECT_EQ(DifferenceText(before[0]), "Gaussian: choose it");
+    EXPECT_EQ(DifferenceText(before[1]), "LB (Hz): -2 (now 0.3)");
+    EXPECT_TRUE(ApplySettings(Model(), turn, dir_).empty());
+    EXPECT_TRUE(Differences(Model(), turn).empty());
+    Model().Nmr().Type("Text1", "-2.0");
+    EXPECT_TRUE(Differences(Model(), turn).empty());
+    EXPECT_EQ(Differences(Model(), {in("No such field", "1")}).size(), 0u);
+}
+
 }  // namespace
 }  // namespace quorbel::testing
