@@ -16,7 +16,7 @@ constexpr std::array<const char*, 7> kNames = {"s", "d", "t", "q", "quint", "sex
 // The most neighbours a first-order multiplet typed here may have (13 lines).
 constexpr int kMaxNeighbours = 12;
 
-// The number typed in the box `name`, when it lies within low .. high.
+// The number typed, when it is finite and lies within low .. high.
 std::optional<double> Within(const std::string& text, double low, double high) {
     const std::optional<double> n = ParseNumber(text);
     if (!n || !std::isfinite(*n) || *n < low || *n > high) return std::nullopt;
@@ -28,6 +28,7 @@ std::string Refused(const char* what, const std::string& low, const std::string&
                   {Translate("FormNmr", what), low, high});
 }
 
+// Blanks dropped and ASCII capitals lowered: " Q " reads as "q".
 std::string Cleaned(const std::string& text) {
     std::string out;
     for (const char c : text)
@@ -36,6 +37,7 @@ std::string Cleaned(const std::string& text) {
     return out;
 }
 
+// Six decimals are more than a student types, and hide 1/(pi T2)'s long tail.
 std::string Rounded(double value) {
     return NumberText(std::round(value * 1e6) / 1e6);
 }
