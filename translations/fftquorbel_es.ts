@@ -2447,7 +2447,7 @@ salida de error, ninguna lista).
     </message>
     <message>
         <source>T2 = 1/(π·width) = %1 s</source>
-        <translation>T2 = 1/(π·ancho) = %1 s</translation>
+        <translation>T2 = 1/(π·anchura) = %1 s</translation>
     </message>
     <message>
         <source>%1 MHz, carrier at %2 ppm: the spectrum spans %3 to %4 ppm.</source>
