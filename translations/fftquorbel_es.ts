@@ -1909,10 +1909,6 @@ salida de error, ninguna lista).
         <translation>Abra un experimento o pulse &quot;Simular&quot; para un FID hecho de líneas.</translation>
     </message>
     <message>
-        <source>simulated: ethanol in CDCl₃ at 400 MHz, with noise</source>
-        <translation>simulado: etanol en CDCl₃ a 400 MHz, con ruido</translation>
-    </message>
-    <message>
         <source>Pivot: %1 ppm</source>
         <translation>Pivote: %1 ppm</translation>
     </message>
@@ -1951,10 +1947,6 @@ salida de error, ninguna lista).
     <message>
         <source>FID</source>
         <translation>FID</translation>
-    </message>
-    <message>
-        <source>A FID made from lines (ethanol) with noise, to see what each step does</source>
-        <translation>Un FID hecho de líneas (etanol) con ruido, para ver qué hace cada paso</translation>
     </message>
     <message>
         <source>Apply the parameters typed</source>
@@ -2219,6 +2211,190 @@ salida de error, ninguna lista).
     <message>
         <source>exp(-π·LB·t): broader lines, less noise (LB in Hz)</source>
         <translation>exp(-π·LB·t): líneas más anchas, menos ruido (LB en Hz)</translation>
+    </message>
+    <message>
+        <source>δ (ppm)</source>
+        <translation>δ (ppm)</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitud</translation>
+    </message>
+    <message>
+        <source>T2 (s)</source>
+        <translation>T2 (s)</translation>
+    </message>
+    <message>
+        <source>Line width (Hz)</source>
+        <translation>Ancho de línea (Hz)</translation>
+    </message>
+    <message>
+        <source>J (Hz)</source>
+        <translation>J (Hz)</translation>
+    </message>
+    <message>
+        <source>%1 ppm, amplitude %2</source>
+        <translation>%1 ppm, amplitud %2</translation>
+    </message>
+    <message>
+        <source>T2 %1 s</source>
+        <translation>T2 %1 s</translation>
+    </message>
+    <message>
+        <source>%1 Hz wide</source>
+        <translation>%1 Hz de ancho</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 líneas</translation>
+    </message>
+    <message>
+        <source>J %1 Hz</source>
+        <translation>J %1 Hz</translation>
+    </message>
+    <message>
+        <source>SW (Hz)</source>
+        <translation>SW (Hz)</translation>
+    </message>
+    <message>
+        <source>T2 = 1/(π·width) = %1 s</source>
+        <translation>T2 = 1/(π·anchura) = %1 s</translation>
+    </message>
+    <message>
+        <source>%1 MHz, carrier at %2 ppm: the spectrum spans %3 to %4 ppm.</source>
+        <translation>%1 MHz, portadora en %2 ppm: el espectro va de %3 a %4 ppm.</translation>
+    </message>
+    <message>
+        <source>simulated from the list of lines, noise %1</source>
+        <translation>simulado a partir de la lista de líneas, ruido %1</translation>
+    </message>
+    <message>
+        <source>A FID made from the lines in the list, with noise, to see what each step does</source>
+        <translation>Un FID hecho de las líneas de la lista, con ruido, para ver qué hace cada paso</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add the line typed to the list</source>
+        <translation>Añadir a la lista la línea escrita</translation>
+    </message>
+    <message>
+        <source>Amplitude:</source>
+        <translation>Amplitud:</translation>
+    </message>
+    <message>
+        <source>Chemical shift of the line, or of the multiplet&apos;s centre</source>
+        <translation>Desplazamiento químico de la línea, o del centro del multiplete</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Complex points acquired: fewer points, a shorter acquisition time</source>
+        <translation>Puntos complejos adquiridos: menos puntos, un tiempo de adquisición más corto</translation>
+    </message>
+    <message>
+        <source>Coupling constant: the distance between the lines</source>
+        <translation>Constante de acoplamiento: la distancia entre las líneas</translation>
+    </message>
+    <message>
+        <source>Ethanol</source>
+        <translation>Etanol</translation>
+    </message>
+    <message>
+        <source>Height of the FID&apos;s start: the multiplet&apos;s lines share it</source>
+        <translation>Altura del comienzo del FID: las líneas del multiplete se la reparten</translation>
+    </message>
+    <message>
+        <source>J (Hz):</source>
+        <translation>J (Hz):</translation>
+    </message>
+    <message>
+        <source>Line width:</source>
+        <translation>Ancho de línea:</translation>
+    </message>
+    <message>
+        <source>Multiplet (s, d, t, q…):</source>
+        <translation>Multiplete (s, d, t, q…):</translation>
+    </message>
+    <message>
+        <source>Noise level:</source>
+        <translation>Nivel de ruido:</translation>
+    </message>
+    <message>
+        <source>Noise level</source>
+        <translation>Nivel de ruido</translation>
+    </message>
+    <message>
+        <source>Points:</source>
+        <translation>Puntos:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove every line</source>
+        <translation>Quitar todas las líneas</translation>
+    </message>
+    <message>
+        <source>Remove the line chosen in the list, or the last one</source>
+        <translation>Quitar la línea elegida en la lista, o la última</translation>
+    </message>
+    <message>
+        <source>SW (Hz):</source>
+        <translation>SW (Hz):</translation>
+    </message>
+    <message>
+        <source>Simulated lines</source>
+        <translation>Líneas simuladas</translation>
+    </message>
+    <message>
+        <source>Spectral width: the sampling rate of the FID, hertz</source>
+        <translation>Ancho espectral: la tasa de muestreo del FID, en hercios</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the noise of each FID point</source>
+        <translation>Desviación estándar del ruido de cada punto del FID</translation>
+    </message>
+    <message>
+        <source>The decay time T2, seconds: the width is 1/(π·T2)</source>
+        <translation>El tiempo de decaimiento T2, en segundos: el ancho es 1/(π·T2)</translation>
+    </message>
+    <message>
+        <source>The example&apos;s lines again: ethanol in CDCl₃ with TMS</source>
+        <translation>Las líneas del ejemplo otra vez: etanol en CDCl₃ con TMS</translation>
+    </message>
+    <message>
+        <source>The lines simulated; choose one to see it in the boxes</source>
+        <translation>Las líneas simuladas; elija una para verla en las casillas</translation>
+    </message>
+    <message>
+        <source>The width at half height, hertz</source>
+        <translation>El ancho a media altura, en hercios</translation>
+    </message>
+    <message>
+        <source>Width at half height in Hz, or the decay time T2 in s</source>
+        <translation>Ancho a media altura en Hz, o el tiempo de decaimiento T2 en s</translation>
+    </message>
+    <message>
+        <source>as T2 (s)</source>
+        <translation>como T2 (s)</translation>
+    </message>
+    <message>
+        <source>in Hz (FWHM)</source>
+        <translation>en Hz (FWHM)</translation>
+    </message>
+    <message>
+        <source>s, d, t, q, quint, sext, sept, or the number of lines: n equivalent neighbours give n + 1 lines</source>
+        <translation>s, d, t, q, quint, sext, sept, o el número de líneas: n vecinos equivalentes dan n + 1 líneas</translation>
+    </message>
+    <message>
+        <source>δ (ppm):</source>
+        <translation>δ (ppm):</translation>
     </message>
 </context>
 <context>
@@ -2955,6 +3131,10 @@ salida de error, ninguna lista).
         <source>Scale</source>
         <translation>Escala</translation>
     </message>
+    <message>
+        <source>%1: choose it</source>
+        <translation>%1: elija esta opción</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -3661,6 +3841,26 @@ salida de error, ninguna lista).
     <message>
         <source>The field &quot;Floor (dB)&quot; holds %1. Type a negative number of decibels, from %2 up to below 0, with %3 as the decimal mark.</source>
         <translation>El campo &quot;Suelo (dB)&quot; contiene %1. Escriba un número negativo de decibelios, de %2 hasta por debajo de 0, con %3 como separador decimal.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3.</source>
+        <translation>%1 debe ser un número de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The multiplet must be s, d, t, q, quint, sext, sept or its number of lines (1 to 13).</source>
+        <translation>El multiplete debe ser s, d, t, q, quint, sext, sept o su número de líneas (1 a 13).</translation>
+    </message>
+    <message>
+        <source>Points must be a whole number from 16 to 262144.</source>
+        <translation>Los puntos deben ser un número entero de 16 a 262144.</translation>
+    </message>
+    <message>
+        <source>At most %1 lines can be simulated.</source>
+        <translation>Como máximo se pueden simular %1 líneas.</translation>
+    </message>
+    <message>
+        <source>Add a line to the list first: a FID needs something to decay.</source>
+        <translation>Añada antes una línea a la lista: un FID necesita algo que decaiga.</translation>
     </message>
 </context>
 <context>

@@ -1899,10 +1899,6 @@ erro, nenhuma lista).
         <translation>Abra um experimento ou pressione &quot;Simular&quot; para um FID feito de linhas.</translation>
     </message>
     <message>
-        <source>simulated: ethanol in CDCl₃ at 400 MHz, with noise</source>
-        <translation>simulado: etanol em CDCl₃ a 400 MHz, com ruído</translation>
-    </message>
-    <message>
         <source>Pivot: %1 ppm</source>
         <translation>Pivô: %1 ppm</translation>
     </message>
@@ -1941,10 +1937,6 @@ erro, nenhuma lista).
     <message>
         <source>FID</source>
         <translation>FID</translation>
-    </message>
-    <message>
-        <source>A FID made from lines (ethanol) with noise, to see what each step does</source>
-        <translation>Um FID feito de linhas (etanol) com ruído, para ver o que cada passo faz</translation>
     </message>
     <message>
         <source>Apply the parameters typed</source>
@@ -2209,6 +2201,190 @@ erro, nenhuma lista).
     <message>
         <source>exp(-π·LB·t): broader lines, less noise (LB in Hz)</source>
         <translation>exp(-π·LB·t): linhas mais largas, menos ruído (LB em Hz)</translation>
+    </message>
+    <message>
+        <source>δ (ppm)</source>
+        <translation>δ (ppm)</translation>
+    </message>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>T2 (s)</source>
+        <translation>T2 (s)</translation>
+    </message>
+    <message>
+        <source>Line width (Hz)</source>
+        <translation>Largura da linha (Hz)</translation>
+    </message>
+    <message>
+        <source>J (Hz)</source>
+        <translation>J (Hz)</translation>
+    </message>
+    <message>
+        <source>%1 ppm, amplitude %2</source>
+        <translation>%1 ppm, amplitude %2</translation>
+    </message>
+    <message>
+        <source>T2 %1 s</source>
+        <translation>T2 %1 s</translation>
+    </message>
+    <message>
+        <source>%1 Hz wide</source>
+        <translation>%1 Hz de largura</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 linhas</translation>
+    </message>
+    <message>
+        <source>J %1 Hz</source>
+        <translation>J %1 Hz</translation>
+    </message>
+    <message>
+        <source>SW (Hz)</source>
+        <translation>SW (Hz)</translation>
+    </message>
+    <message>
+        <source>T2 = 1/(π·width) = %1 s</source>
+        <translation>T2 = 1/(π·largura) = %1 s</translation>
+    </message>
+    <message>
+        <source>%1 MHz, carrier at %2 ppm: the spectrum spans %3 to %4 ppm.</source>
+        <translation>%1 MHz, portadora em %2 ppm: o espectro vai de %3 a %4 ppm.</translation>
+    </message>
+    <message>
+        <source>simulated from the list of lines, noise %1</source>
+        <translation>simulado a partir da lista de linhas, ruído %1</translation>
+    </message>
+    <message>
+        <source>A FID made from the lines in the list, with noise, to see what each step does</source>
+        <translation>Um FID feito das linhas da lista, com ruído, para ver o que cada passo faz</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Add the line typed to the list</source>
+        <translation>Adicionar à lista a linha digitada</translation>
+    </message>
+    <message>
+        <source>Amplitude:</source>
+        <translation>Amplitude:</translation>
+    </message>
+    <message>
+        <source>Chemical shift of the line, or of the multiplet&apos;s centre</source>
+        <translation>Deslocamento químico da linha, ou do centro do multipleto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Complex points acquired: fewer points, a shorter acquisition time</source>
+        <translation>Pontos complexos adquiridos: menos pontos, um tempo de aquisição mais curto</translation>
+    </message>
+    <message>
+        <source>Coupling constant: the distance between the lines</source>
+        <translation>Constante de acoplamento: a distância entre as linhas</translation>
+    </message>
+    <message>
+        <source>Ethanol</source>
+        <translation>Etanol</translation>
+    </message>
+    <message>
+        <source>Height of the FID&apos;s start: the multiplet&apos;s lines share it</source>
+        <translation>Altura do início do FID: as linhas do multipleto a repartem</translation>
+    </message>
+    <message>
+        <source>J (Hz):</source>
+        <translation>J (Hz):</translation>
+    </message>
+    <message>
+        <source>Line width:</source>
+        <translation>Largura da linha:</translation>
+    </message>
+    <message>
+        <source>Multiplet (s, d, t, q…):</source>
+        <translation>Multipleto (s, d, t, q…):</translation>
+    </message>
+    <message>
+        <source>Noise level:</source>
+        <translation>Nível de ruído:</translation>
+    </message>
+    <message>
+        <source>Noise level</source>
+        <translation>Nível de ruído</translation>
+    </message>
+    <message>
+        <source>Points:</source>
+        <translation>Pontos:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Remove every line</source>
+        <translation>Remover todas as linhas</translation>
+    </message>
+    <message>
+        <source>Remove the line chosen in the list, or the last one</source>
+        <translation>Remover a linha escolhida na lista, ou a última</translation>
+    </message>
+    <message>
+        <source>SW (Hz):</source>
+        <translation>SW (Hz):</translation>
+    </message>
+    <message>
+        <source>Simulated lines</source>
+        <translation>Linhas simuladas</translation>
+    </message>
+    <message>
+        <source>Spectral width: the sampling rate of the FID, hertz</source>
+        <translation>Largura espectral: a taxa de amostragem do FID, em hertz</translation>
+    </message>
+    <message>
+        <source>Standard deviation of the noise of each FID point</source>
+        <translation>Desvio padrão do ruído de cada ponto do FID</translation>
+    </message>
+    <message>
+        <source>The decay time T2, seconds: the width is 1/(π·T2)</source>
+        <translation>O tempo de decaimento T2, em segundos: a largura é 1/(π·T2)</translation>
+    </message>
+    <message>
+        <source>The example&apos;s lines again: ethanol in CDCl₃ with TMS</source>
+        <translation>As linhas do exemplo de novo: etanol em CDCl₃ com TMS</translation>
+    </message>
+    <message>
+        <source>The lines simulated; choose one to see it in the boxes</source>
+        <translation>As linhas simuladas; escolha uma para vê-la nas caixas</translation>
+    </message>
+    <message>
+        <source>The width at half height, hertz</source>
+        <translation>A largura à meia altura, em hertz</translation>
+    </message>
+    <message>
+        <source>Width at half height in Hz, or the decay time T2 in s</source>
+        <translation>Largura à meia altura em Hz, ou o tempo de decaimento T2 em s</translation>
+    </message>
+    <message>
+        <source>as T2 (s)</source>
+        <translation>como T2 (s)</translation>
+    </message>
+    <message>
+        <source>in Hz (FWHM)</source>
+        <translation>em Hz (FWHM)</translation>
+    </message>
+    <message>
+        <source>s, d, t, q, quint, sext, sept, or the number of lines: n equivalent neighbours give n + 1 lines</source>
+        <translation>s, d, t, q, quint, sext, sept, ou o número de linhas: n vizinhos equivalentes dão n + 1 linhas</translation>
+    </message>
+    <message>
+        <source>δ (ppm):</source>
+        <translation>δ (ppm):</translation>
     </message>
 </context>
 <context>
@@ -2945,6 +3121,10 @@ erro, nenhuma lista).
         <source>Scale</source>
         <translation>Escala</translation>
     </message>
+    <message>
+        <source>%1: choose it</source>
+        <translation>%1: escolha esta opção</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -3651,6 +3831,26 @@ erro, nenhuma lista).
     <message>
         <source>The field &quot;Floor (dB)&quot; holds %1. Type a negative number of decibels, from %2 up to below 0, with %3 as the decimal mark.</source>
         <translation>O campo &quot;Piso (dB)&quot; contém %1. Digite um número negativo de decibéis, de %2 até abaixo de 0, com %3 como separador decimal.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3.</source>
+        <translation>%1 deve ser um número de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The multiplet must be s, d, t, q, quint, sext, sept or its number of lines (1 to 13).</source>
+        <translation>O multipleto deve ser s, d, t, q, quint, sext, sept ou o seu número de linhas (1 a 13).</translation>
+    </message>
+    <message>
+        <source>Points must be a whole number from 16 to 262144.</source>
+        <translation>Os pontos devem ser um número inteiro de 16 a 262144.</translation>
+    </message>
+    <message>
+        <source>At most %1 lines can be simulated.</source>
+        <translation>No máximo %1 linhas podem ser simuladas.</translation>
+    </message>
+    <message>
+        <source>Add a line to the list first: a FID needs something to decay.</source>
+        <translation>Adicione antes uma linha à lista: um FID precisa de algo que decaia.</translation>
     </message>
 </context>
 <context>

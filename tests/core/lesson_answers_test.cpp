@@ -3,9 +3,12 @@
 // and the program's own numbers a question is checked on.
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "ModelFixture.h"
 #include "lessons/LessonAnswers.h"
 #include "lessons/LessonSettings.h"
+#include "state/NumberText.h"
 
 namespace quorbel::testing {
 namespace {
@@ -99,21 +102,13 @@ struct CheckName {
 
 TEST(ProgramAnswer, NamesTheChecksItKnows) {
     const CheckName cases[] = {
-        {"peak 1 frequency", true},
-        {"peak 12 amplitude", true},
-        {"peak 2 phase", true},
-        {"peak 3 note", true},
-        {"tallest peak note", true},
-        {"peak count", true},
-        {"resolution", true},
-        {"line width", true},
-        {"peak 0 frequency", false},
-        {"peak x frequency", false},
-        {"peak 1 colour", false},
-        {"peak frequency", false},
-        {"", false},
-        {"tallest peak", false},
-        {"peak 1.5 frequency", false},
+        {"peak 1 frequency", true}, {"peak 12 amplitude", true},   {"peak 2 phase", true},
+        {"peak 3 note", true},      {"tallest peak note", true},   {"peak count", true},
+        {"resolution", true},       {"line width", true},          {"nmr line width", true},
+        {"nmr peak ppm", true},     {"nmr signal to noise", true}, {"nmr line", false},
+        {"nmr peak 1 ppm", false},  {"peak 0 frequency", false},   {"peak x frequency", false},
+        {"peak 1 colour", false},   {"peak frequency", false},     {"", false},
+        {"tallest peak", false},    {"peak 1.5 frequency", false},
     };
     for (const CheckName& c : cases) EXPECT_EQ(IsCheck(c.name), c.known) << c.name;
 }
@@ -144,6 +139,56 @@ TEST_F(ProgramNumbers, OfASquareWave) {
     EXPECT_GT(number("peak count"), 5);
     EXPECT_FALSE(AnswerOf(Model(), "peak 999 frequency"));
     EXPECT_EQ(AnswerOf(Model(), "peak 1 note")->text, "D#-1");  // 10 Hz
+}
+
+// A lesson sets the NMR window up by the captions it shows (a field by its label, whose
+// colon the key leaves out) and checks its read-out.
+TEST_F(ProgramNumbers, OfASimulatedNmrLine) {
+    Loaded();
+    EXPECT_FALSE(AnswerOf(Model(), "nmr line width"));
+    const auto in = [](const char* key, const std::string& value) {
+        return Setting{"FFT Quorbel - NMR", key, value, 1};
+    };
+    for (const double t2 : {0.05, 0.1, 0.3}) {
+        const std::vector<Setting> settings = {
+            in("Clear", "click"),  in("as T2 (s)", "click"),
+            in("δ (ppm)", "12"),   in("Line width", NumberText(t2)),
+            in("Add", "click"),    in("Noise level", "0"),
+            in("SW (Hz)", "4000"), in("Simulate", "click")};
+        const auto problems = ApplySettings(Model(), settings, dir_);
+        ASSERT_TRUE(problems.empty()) << problems[0].text;
+        EXPECT_EQ(*Model().Nmr().BoundText("Text13"), "0");
+        EXPECT_EQ(Model().Nmr().Mouse(), NmrMouse::expand);
+        const auto width = AnswerOf(Model(), "nmr line width");
+        ASSERT_TRUE(width && width->number);
+        EXPECT_NEAR(*width->number, 1 / (std::numbers::pi * t2), 0.02 / t2) << t2;
+        EXPECT_EQ(width->shown, 0.01);
+        // 12 ppm lies beyond the 10 ppm edge: it shows at 2.
+        EXPECT_NEAR(*AnswerOf(Model(), "nmr peak ppm")->number, 2, 0.001);
+        EXPECT_FALSE(AnswerOf(Model(), "nmr signal to noise"));
+    }
+    const auto problems =
+        ApplySettings(Model(), {in("δ (ppm)", "1"), in("Points (SI):", "1")}, dir_);
+    EXPECT_EQ(problems.size(), 1u);
+}
+
+// A "your turn" in the NMR window waits for the fields typed and the options chosen.
+TEST_F(ProgramNumbers, AYourTurnInTheNmrWindowWaitsForFieldsAndOptions) {
+    Loaded();
+    const auto in = [](const char* key, const std::string& value) {
+        return Setting{"FormNmr", key, value, 1};
+    };
+    const std::vector<Setting> turn = {in("Gaussian", "click"), in("LB (Hz)", "-2"),
+                                       in("Process", "click")};
+    const std::vector<Difference> before = Differences(Model(), turn);
+    ASSERT_EQ(before.size(), 2u);
+    EXPECT_EQ(DifferenceText(before[0]), "Gaussian: choose it");
+    EXPECT_EQ(DifferenceText(before[1]), "LB (Hz): -2 (now 0.3)");
+    EXPECT_TRUE(ApplySettings(Model(), turn, dir_).empty());
+    EXPECT_TRUE(Differences(Model(), turn).empty());
+    Model().Nmr().Type("Text1", "-2.0");
+    EXPECT_TRUE(Differences(Model(), turn).empty());
+    EXPECT_EQ(Differences(Model(), {in("No such field", "1")}).size(), 0u);
 }
 
 }  // namespace

@@ -44,7 +44,9 @@ TEST_F(NmrViewTest, SimulatesAndPaintsBothGraphs) {
     EXPECT_GT(CountPixels(window->Graph("Picture2")->Surface().Image(), Trace), 300);
     EXPECT_EQ(Child<QLineEdit>(window, "Text3")->text(), "32768");
     EXPECT_GT(Child<QListWidget>(window, "List2")->count(), 5);
-    EXPECT_TRUE(Child<QRadioButton>(window, "Option2")->isChecked());
+    // A simulated FID comes without apodization: its lines keep their own widths.
+    EXPECT_TRUE(Child<QRadioButton>(window, "Option1")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(window, "Option2")->isChecked());
 
     Child<QSlider>(window, "Slider1")->setValue(90);
     EXPECT_DOUBLE_EQ(view_->Model().Nmr().Parameters().phc0, 90);
@@ -56,6 +58,28 @@ TEST_F(NmrViewTest, SimulatesAndPaintsBothGraphs) {
                      Qt::NoModifier);
     QApplication::sendEvent(graph, &move);
     EXPECT_NE(Child<QLabel>(window, "Label1")->text().indexOf("ppm"), -1);
+}
+
+TEST_F(NmrViewTest, TypedLinesReachTheList) {
+    Child<QAction>(view_.get(), "mnuNmrItem")->trigger();
+    WindowView* window = Window();
+    auto* lines = Child<QListWidget>(window, "List3");
+    EXPECT_EQ(lines->count(), 5);
+    EXPECT_EQ(lines->currentRow(), -1);
+    QTest::mouseClick(Child<QPushButton>(window, "Command14"), Qt::LeftButton);
+    EXPECT_EQ(lines->count(), 0);
+    Child<QLineEdit>(window, "Text8")->setText("4.5");
+    QTest::mouseClick(Child<QRadioButton>(window, "Option13"), Qt::LeftButton);
+    Child<QLineEdit>(window, "Text10")->setText("0.2");
+    QTest::mouseClick(Child<QPushButton>(window, "Command12"), Qt::LeftButton);
+    ASSERT_EQ(lines->count(), 1);
+    EXPECT_EQ(lines->item(0)->text(), "4.5 ppm, amplitude 1, T2 0.2 s, s");
+    lines->setCurrentRow(0);
+    EXPECT_EQ(Child<QLineEdit>(window, "Text8")->text(), "4.5");
+    QTest::mouseClick(Child<QPushButton>(window, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(platform_.messages.empty());
+    EXPECT_NE(Child<QLabel>(window, "Label3")->text().indexOf("width at half height 1.6 Hz"), -1)
+        << Child<QLabel>(window, "Label3")->text().toStdString();
 }
 
 TEST_F(NmrViewTest, OpensARealExperiment) {

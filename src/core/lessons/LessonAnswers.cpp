@@ -60,10 +60,28 @@ std::optional<ProgramAnswer> RowAnswer(const ReportRow& row, const std::string& 
 
 const std::string kQuantities[] = {"frequency", "amplitude", "phase", "note"};
 
+// The NMR window's read-out, each with the step it is shown in.
+std::optional<ProgramAnswer> NmrAnswer(const NmrWindowModel& nmr, const std::string& check) {
+    const auto answer = [](std::optional<double> n, double shown) -> std::optional<ProgramAnswer> {
+        if (!n) return std::nullopt;
+        return ProgramAnswer{*n, NumberText(*n), shown};
+    };
+    if (check == "nmr line width") return answer(nmr.MeasuredWidthHz(), 0.01);
+    if (check == "nmr peak ppm") return answer(nmr.MeasuredPeakPpm(), 0.0001);
+    if (check == "nmr signal to noise") return answer(nmr.MeasuredSignalToNoise(), 0.1);
+    return std::nullopt;
+}
+
+bool IsNmrCheck(const std::string& check) {
+    return check == "nmr line width" || check == "nmr peak ppm" || check == "nmr signal to noise";
+}
+
 }  // namespace
 
 bool IsCheck(const std::string& check) {
-    if (check == "peak count" || check == "resolution" || check == "line width") return true;
+    if (check == "peak count" || check == "resolution" || check == "line width" ||
+        IsNmrCheck(check))
+        return true;
     for (const std::string& q : kQuantities) {
         if (check == "tallest peak " + q) return true;
         if (check.rfind("peak ", 0) == 0 && check.size() > 5 + q.size() &&
@@ -77,6 +95,7 @@ bool IsCheck(const std::string& check) {
 
 std::optional<ProgramAnswer> AnswerOf(const MainWindowModel& main, const std::string& check) {
     if (!IsCheck(check)) return std::nullopt;
+    if (IsNmrCheck(check)) return NmrAnswer(main.Nmr(), check);
     const GraphRead graph = ReadGraph(main.State().graphValueList);
     const int points = static_cast<int>(graph.values.size());
     if (points == 0) return std::nullopt;

@@ -10,6 +10,9 @@
 //   resolution                                    hertz between two points of the graph
 //   line width                                    the tallest peak's width at half its
 //                                                 height, hertz
+//   nmr line width | nmr peak ppm | nmr signal to noise   the NMR window's read-out: the
+//                                                 width at half height (hertz), place and
+//                                                 S/N of the peak it measures
 #include <optional>
 #include <string>
 

@@ -179,31 +179,14 @@ class Applier {
     // A setting of another window: the control whose caption (or the label before a
     // field) the key names is pressed, or the field typed.
     void Other(const Setting& s) {
-        const WindowEntry* entry = FindWindowEntry(s.window);
-        if (!entry) {
-            for (const WindowEntry& e : WindowRegistry())
-                if (Trim(e.initial().caption) == s.window) entry = &e;
-        }
-        if (!entry) return Fail(s);
-        Window& window = entry->model(main_);
-        const ViewState& view = window.View();
-        bool labelled = false;
-        for (const std::string& name : view.order) {
-            const ControlState& c = view[name];
-            if (labelled && c.kind == ControlKind::TextBox) {
-                if (!window.Type(name, s.value)) Fail(s);
-                return;
-            }
-            if (LowerAscii(Trim(c.caption)) != LowerAscii(s.key)) continue;
-            if (c.kind == ControlKind::Label) {
-                labelled = true;
-                continue;
-            }
-            window.Fire(name, Event::MouseDown);
-            if (!window.Fire(name, Event::Click)) Fail(s);
+        const NamedControl named = FindNamedControl(main_, s);
+        if (!named.window) return Fail(s);
+        if (named.field) {
+            if (!named.window->Type(named.control, s.value)) Fail(s);
             return;
         }
-        Fail(s);
+        named.window->Fire(named.control, Event::MouseDown);
+        if (!named.window->Fire(named.control, Event::Click)) Fail(s);
     }
 
     MainWindowModel& main_;
@@ -213,6 +196,33 @@ class Applier {
 };
 
 }  // namespace
+
+NamedControl FindNamedControl(MainWindowModel& main, const Setting& s) {
+    const WindowEntry* entry = FindWindowEntry(s.window);
+    if (!entry) {
+        for (const WindowEntry& e : WindowRegistry())
+            if (Trim(e.initial().caption) == s.window) entry = &e;
+    }
+    if (!entry) return {};
+    Window& window = entry->model(main);
+    const ViewState& view = window.View();
+    std::string label;
+    for (const std::string& name : view.order) {
+        const ControlState& c = view[name];
+        if (!label.empty() && c.kind == ControlKind::TextBox)
+            return {&window, entry->name, name, label, true};
+        // A field's label ends with a colon, which the lesson's key cannot hold.
+        std::string caption = Trim(c.caption);
+        if (c.kind == ControlKind::Label && caption.ends_with(':')) caption.pop_back();
+        if (LowerAscii(Trim(caption)) != LowerAscii(s.key)) continue;
+        if (c.kind == ControlKind::Label) {
+            label = c.caption;
+            continue;
+        }
+        return {&window, entry->name, name, c.caption, false};
+    }
+    return {};
+}
 
 std::vector<LessonProblem> ApplySettings(MainWindowModel& main,
                                          const std::vector<Setting>& settings,

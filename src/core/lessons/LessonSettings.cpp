@@ -9,6 +9,7 @@
 #include "lessons/SettingTable.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
+#include "windows/ControlTable.h"
 #include "windows/MainWindowModel.h"
 
 namespace quorbel::lessons {
@@ -176,21 +177,39 @@ std::vector<Setting> Merged(const std::vector<Setting>& earlier,
     return merged;
 }
 
-std::vector<Difference> Differences(const MainWindowModel& main,
-                                    const std::vector<Setting>& target) {
+std::vector<Difference> Differences(MainWindowModel& main, const std::vector<Setting>& target) {
     std::vector<Difference> differences;
     for (const Setting& s : target) {
-        if (s.window != kMainWindowName) continue;
+        if (s.window != kMainWindowName) {
+            const NamedControl named = FindNamedControl(main, s);
+            if (!named.window) continue;
+            const ControlState& c = named.window->View()[named.control];
+            if (named.field) {
+                const std::string now = named.window->BoundText(named.control).value_or("");
+                if (!Same(s, now)) differences.push_back({s, now, named.context, named.caption});
+            } else if (c.kind == ControlKind::Option && !c.checked) {
+                differences.push_back({s, "", named.context, named.caption});
+            }
+            continue;
+        }
         const int row = WaveRow(s.key);
         const SettingEntry* entry = FindEntry(s.key);
         if (!entry || (!entry->now && row < 0)) continue;
         const std::string now = row >= 0 ? WaveNow(main, row) : entry->now(main);
-        if (!Same(s, now)) differences.push_back({s, now});
+        if (!Same(s, now)) differences.push_back({s, now, "", ""});
     }
     return differences;
 }
 
 std::string DifferenceText(const Difference& d) {
+    if (!d.context.empty()) {
+        std::string caption = Translate(d.context.c_str(), d.caption);
+        if (caption.ends_with(':')) caption.pop_back();
+        if (d.wanted.value == "click")
+            return FillIn(Translate("Lessons", "%1: choose it"), {caption});
+        const std::string now = d.now.empty() ? Translate("Lessons", "nothing") : d.now;
+        return FillIn(Translate("Lessons", "%1: %2 (now %3)"), {caption, d.wanted.value, now});
+    }
     const SettingEntry* entry = FindEntry(d.wanted.key);
     const int row = WaveRow(d.wanted.key);
     const std::string key = row >= 0

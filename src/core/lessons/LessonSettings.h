@@ -15,7 +15,8 @@
 
 namespace quorbel {
 class MainWindowModel;
-}
+class Window;
+}  // namespace quorbel
 
 namespace quorbel::lessons {
 
@@ -49,13 +50,28 @@ std::vector<LessonProblem> ApplySettings(MainWindowModel& main,
                                          const std::vector<Setting>& settings,
                                          const std::filesystem::path& folder);
 
+// The control of another window a setting names: the field whose label its key is (the
+// label's colon left out), or the button or option of that caption; no window when
+// none is found.
+struct NamedControl {
+    Window* window = nullptr;
+    std::string context;  // the window's name, the context of its texts
+    std::string control;
+    std::string caption;  // of the control, or of the field's label
+    bool field = false;
+};
+NamedControl FindNamedControl(MainWindowModel& main, const Setting& setting);
+
 // A setting the window does not hold now: what the step asks for and what there is.
+// In another window only fields and options can be read back (`context` then names
+// the window, `caption` the control); a button pressed leaves nothing to compare.
 struct Difference {
     Setting wanted;
     std::string now;
+    std::string context;
+    std::string caption;
 };
-std::vector<Difference> Differences(const MainWindowModel& main,
-                                    const std::vector<Setting>& target);
+std::vector<Difference> Differences(MainWindowModel& main, const std::vector<Setting>& target);
 // "Window: Hann (now Rectangular)", in the user's language.
 std::string DifferenceText(const Difference& difference);
 

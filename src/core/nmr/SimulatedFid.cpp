@@ -53,7 +53,7 @@ Fid SimulateFid(const Simulation& s) {
     Processing& p = fid.stored;
     p.size = 1;
     while (p.size < 2 * points && p.size < kMaxSpectrumSize) p.size *= 2;
-    p.window = Window::exponential;
+    p.window = Window::none;
     p.lb = 0.3;
     p.sf = s.sf;
     p.offsetPpm = s.centrePpm + s.sweepHz / 2 / s.sf;

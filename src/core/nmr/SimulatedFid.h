@@ -17,6 +17,7 @@ struct SimulatedLine {
     double widthHz = 1.0;     // full width at half height of each of its lines
     int neighbours = 0;       // n equivalent neighbours: n + 1 lines
     double couplingHz = 0.0;  // J
+    double t2 = 0.0;          // when the width was given as T2, seconds; 0 otherwise
 };
 
 struct Simulation {
@@ -29,7 +30,9 @@ struct Simulation {
     std::uint32_t seed = 1;
 };
 
-// The FID, with stored processing: SI twice the points, exponential LB 0.3 Hz, no phase.
+// The FID, with stored processing: SI the power of two at least twice the points, no
+// apodization (LB 0.3 Hz ready for the exponential window), no phase, so that a line's
+// width is the one it was given.
 Fid SimulateFid(const Simulation& simulation);
 
 // The lines of the teaching example: ethanol in CDCl3 at 400 MHz (a CH3 triplet at 1.22,

@@ -417,6 +417,7 @@ class MainWindowModel : public TableWindow<MainWindowModel> {
     SplashWindowModel& Splash() { return splash_; }
     LessonsWindowModel& Lessons();  // made on first use (LessonsWindowModel.h)
     NmrWindowModel& Nmr() { return *nmr_; }
+    const NmrWindowModel& Nmr() const { return *nmr_; }
     HelpTopicsModel& HelpTopicsWindow() { return topics_; }
 
     // --- "View" (MainWindowZoom.cpp): every window's zoom and the graphs' axes, kept for

@@ -9,7 +9,6 @@
 
 #include "nmr/AutoPhase.h"
 #include "nmr/NmrOpen.h"
-#include "nmr/SimulatedFid.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "windows/ControlTable.h"
@@ -44,7 +43,10 @@ NmrWindowModel::NmrWindowModel(Platform& platform, Surface* spectrum, Surface* f
       ownFid_(fid ? nullptr : std::make_unique<RecordingSurface>(kNmrFidWidth, kNmrFidHeight)),
       spectrumPicture_(spectrum ? *spectrum : *ownSpectrum_),
       fidPicture_(fid ? *fid : *ownFid_) {
-    typed_ = {"0.3", "0", "", "0", "0", "0", "1"};
+    typed_ = {"0.3", "0", "", "0", "0", "0", "1", "2", "1", "1", "s", "7"};
+    simulation_ = nmr::EthanolExample();
+    ShowLines();
+    ChooseWidthAsT2(false);
     ChooseMouse(NmrMouse::expand);
     view_["Label4"].caption =
         Translate("FormNmr", "Open an experiment or press \"Simulate\" for a FID made from lines.");
@@ -98,11 +100,6 @@ void NmrWindowModel::ShowFid(nmr::Fid fid, const std::string& description) {
 void NmrWindowModel::Command1_Click() {
     const std::optional<std::string> path = platform_.OpenFileName(kOpenFilter, 0);
     if (path) Open(*path);
-}
-
-void NmrWindowModel::Command2_Click() {
-    ShowFid(nmr::SimulateFid(nmr::EthanolExample()),
-            Translate("FormNmr", "simulated: ethanol in CDCl₃ at 400 MHz, with noise"));
 }
 
 // The parameters' texts from the processing in use.

@@ -7,7 +7,9 @@
 //
 // Picture1 shows the spectrum on a ppm axis running right to left; what the mouse does
 // on it is chosen by the "Mouse" options (expand, integrate, pivot, reference, noise,
-// cursors). Picture2 shows the FID with the apodization curve over it.
+// cursors). Picture2 shows the FID with the apodization curve over it. The "Simulated
+// lines" frame holds the lines a student types (shift, amplitude, width or T2, multiplet
+// and J) and the acquisition (noise, points, spectral width) that "Simulate" makes a FID of.
 #include <array>
 #include <memory>
 #include <optional>
@@ -18,6 +20,7 @@
 #include "nmr/NmrGraph.h"
 #include "nmr/NmrMeasure.h"
 #include "nmr/NmrProcessing.h"
+#include "nmr/SimulatedFid.h"
 #include "platform/Platform.h"
 #include "surface/RecordingSurface.h"
 #include "windows/Window.h"
@@ -25,7 +28,7 @@
 namespace quorbel {
 
 // The client area and the two graphs, twips.
-inline constexpr double kNmrFormWidth = 13800, kNmrFormHeight = 8500;
+inline constexpr double kNmrFormWidth = 18000, kNmrFormHeight = 8500;
 inline constexpr double kNmrSpectrumWidth = 9360, kNmrSpectrumHeight = 4800;
 inline constexpr double kNmrFidWidth = 9360, kNmrFidHeight = 1500;
 
@@ -58,16 +61,27 @@ class NmrWindowModel : public TableWindow<NmrWindowModel> {
     const std::array<std::optional<double>, 2>& Cursors() const { return cursors_; }  // ppm
     const std::vector<std::string>& Peaks() const { return view_["List2"].items; }
 
-    // The typed boxes: LB, GB, SI, PHC0, PHC1, reference ppm, hydrogens of region 1.
+    // The typed boxes: LB, GB, SI, PHC0, PHC1, reference ppm, hydrogens of region 1; then
+    // the line being typed (ppm, amplitude, width or T2, multiplet, J) and the
+    // acquisition of a simulation (noise, points, spectral width).
     std::string Typed(int box) const { return typed_[static_cast<std::size_t>(box)]; }
     void TypeBox(int box, const std::string& text) { typed_[static_cast<std::size_t>(box)] = text; }
+
+    // The lines "Simulate" makes a FID of.
+    const std::vector<nmr::SimulatedLine>& SimulatedLines() const { return simulation_.lines; }
+    // What the read-out under the graphs measures: the width at half height (hertz) and
+    // the place (ppm) of the peak at the last cursor, or of the strongest; its S/N when a
+    // noise region is marked.
+    std::optional<double> MeasuredWidthHz() const { return measuredWidth_; }
+    std::optional<double> MeasuredPeakPpm() const { return measuredPpm_; }
+    std::optional<double> MeasuredSignalToNoise() const { return measuredSn_; }
 
     Description Describe(const std::string& control) const override;
 
   private:
     void Form_Unload();
     void Command1_Click();  // "Open...": an experiment folder's fid or acqus, or JCAMP-DX
-    void Command2_Click();  // "Simulate": the teaching example (ethanol) with noise
+    void Command2_Click();  // "Simulate": a FID of the lines in the list
     void Command3_Click();  // "Automatic": phases found by the program
     void Command4_Click();  // "Process": the typed parameters applied
     void Command5_Click() { ReferenceTo("0"); }     // "TMS 0"
@@ -77,6 +91,13 @@ class NmrWindowModel : public TableWindow<NmrWindowModel> {
     void Command9_Click();                          // "Whole spectrum"
     void Command10_Click();                         // "CSV...": the spectrum as CSV
     void Command11_Click();                         // "Picture...": PNG, SVG or PDF
+    void Command12_Click();                         // "Add": the line typed joins the list
+    void Command13_Click();  // "Remove": the line chosen in the list, or the last one
+    void Command14_Click();  // "Clear": no lines
+    void Command15_Click();  // "Ethanol": the example's lines and acquisition again
+    void List3_Change();
+    void Option12_Click() { ChooseWidthAsT2(false); }
+    void Option13_Click() { ChooseWidthAsT2(true); }
     void Option1_Click() { ChooseWindow(nmr::Window::none); }
     void Option2_Click() { ChooseWindow(nmr::Window::exponential); }
     void Option3_Click() { ChooseWindow(nmr::Window::gaussian); }
@@ -98,6 +119,8 @@ class NmrWindowModel : public TableWindow<NmrWindowModel> {
     void ChooseWindow(nmr::Window window);
     void ChooseMouse(NmrMouse mouse);
     void ChooseBaseline(bool on);
+    void ChooseWidthAsT2(bool t2);
+    void ShowLines();
     void ReferenceTo(const std::string& ppm);
     // The typed parameters, or nothing after a message naming the box.
     std::optional<nmr::Processing> TypedProcessing();
@@ -119,7 +142,11 @@ class NmrWindowModel : public TableWindow<NmrWindowModel> {
     nmr::Spectrum spectrum_;
     nmr::SpectrumView range_;
     std::string description_;
-    std::array<std::string, 7> typed_;
+    std::array<std::string, 15> typed_;
+    nmr::Simulation simulation_;
+    bool widthIsT2_ = false;
+    std::optional<int> chosenLine_;
+    std::optional<double> measuredWidth_, measuredPpm_, measuredSn_;
     NmrMouse mouse_ = NmrMouse::expand;
     bool baseline_ = false;
     double pivot_ = 0;

@@ -3,6 +3,7 @@
 // exports.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 
 #include "nmr/NmrPeaks.h"
@@ -200,16 +201,28 @@ void NmrWindowModel::Measure() {
     // Width and S/N of the peak at the last cursor, or of the strongest.
     const std::optional<double>& last = cursors_[static_cast<std::size_t>(1 - nextCursor_)];
     const std::vector<nmr::Peak> top = nmr::PickPeaks(spectrum_, 0.05, 1);
+    measuredWidth_.reset(), measuredPpm_.reset(), measuredSn_.reset();
+    view_["Label3"].caption = "";
     if (top.empty()) return;
     const int peak = last ? nmr::NearestPeak(spectrum_, spectrum_.PointAt(*last), 4) : top[0].index;
+    // Rounded as shown, so that what a lesson checks is what the student reads.
+    const double width =
+        std::round(nmr::WidthAtHalfHeight(spectrum_, peak) * spectrum_.sf * 100) / 100;
+    measuredPpm_ = std::round(spectrum_.Ppm(peak) * 1e4) / 1e4;
     std::string text = FillIn(Translate("FormNmr", "Peak at %1 ppm: width at half height %2 Hz"),
-                              {Rounded(spectrum_.Ppm(peak), 4),
-                               Rounded(nmr::WidthAtHalfHeight(spectrum_, peak) * spectrum_.sf, 2)});
+                              {NumberText(*measuredPpm_), NumberText(width)});
+    if (width > 0) {
+        measuredWidth_ = width;
+        // The decay time a Lorentzian line of this width comes from.
+        text += ", " + FillIn(Translate("FormNmr", "T2 = 1/(π·width) = %1 s"),
+                              {Rounded(1 / (std::numbers::pi * width), 4)});
+    }
     if (noise_) {
         const double sn =
             nmr::SignalToNoise(spectrum_, peak, static_cast<int>(spectrum_.PointAt(noise_->first)),
                                static_cast<int>(spectrum_.PointAt(noise_->second)));
-        text += ", " + FillIn(Translate("FormNmr", "S/N %1"), {Rounded(sn, 1)});
+        measuredSn_ = std::round(sn * 10) / 10;
+        text += ", " + FillIn(Translate("FormNmr", "S/N %1"), {NumberText(*measuredSn_)});
     }
     view_["Label3"].caption = text;
 }
