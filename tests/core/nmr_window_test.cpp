@@ -81,11 +81,17 @@ TEST_F(NmrWindow, ReferencingMovesThePeakToTheValueChosen) {
     window.Fire("Command6", Event::Click);  // CHCl3 7.26, Reference mode
     EXPECT_TRUE(window.View()["Option7"].checked);
     window.TypeBox(5, "7.5");  // a typed value instead
+    window.Fire("Picture1", Event::MouseMove, {0, 0, X(7.26), 100});
     ClickAt(7.26);
     const std::vector<nmr::Peak> peaks = nmr::PickPeaks(window.Shown(), 0.01, 100);
     bool found = false;
     for (const nmr::Peak& p : peaks) found = found || std::abs(p.ppm - 7.5) < 1e-9;
     EXPECT_TRUE(found);
+    // The read-out under the pointer says what the same place reads now.
+    EXPECT_EQ(window.View()["Label1"].caption.rfind("δ 7.5", 0), 0u)
+        << window.View()["Label1"].caption;
+    window.Fire("Command2", Event::Click);  // another FID: nothing read out yet
+    EXPECT_EQ(window.View()["Label1"].caption, "");
 }
 
 TEST_F(NmrWindow, IntegralsFollowTheHydrogensAndCursorsGiveTheCoupling) {

@@ -90,6 +90,8 @@ void NmrWindowModel::ShowFid(nmr::Fid fid, const std::string& description) {
     noise_.reset();
     cursors_ = {};
     keyCursor_.reset();
+    readOutPpm_.reset();
+    view_["Label1"].caption.clear();
     pivot_ = 0;
     ShowParameters();
     Reprocess();

@@ -154,8 +154,9 @@ class NmrWindowModel : public TableWindow<NmrWindowModel> {
     std::optional<nmr::PpmRange> noise_;
     std::array<std::optional<double>, 2> cursors_;
     int nextCursor_ = 0;
-    std::optional<double> dragFrom_;   // x twips where a drag began
-    std::optional<double> keyCursor_;  // ppm of the keyboard cursor
+    std::optional<double> dragFrom_;    // x twips where a drag began
+    std::optional<double> keyCursor_;   // ppm of the keyboard cursor
+    std::optional<double> readOutPpm_;  // where the read-out (Label1) was taken
 };
 
 const ControlTable<NmrWindowModel>& NmrWindowTable();

@@ -133,6 +133,9 @@ void NmrWindowModel::Click(double x) {
         if (noise_) noise_ = nmr::PpmRange{noise_->first + shift, noise_->second + shift};
         for (std::optional<double>& c : cursors_)
             if (c) *c += shift;
+        if (keyCursor_) *keyCursor_ += shift;
+        // The read-out says what the same place now reads.
+        if (readOutPpm_) ReadOut(*readOutPpm_ + shift);
         Measure();
     } else if (mouse_ == NmrMouse::cursors) {
         cursors_[static_cast<std::size_t>(nextCursor_)] = spectrum_.Ppm(peak);
@@ -162,6 +165,7 @@ void NmrWindowModel::Picture1_KeyPress(int key, int) {
 }
 
 void NmrWindowModel::ReadOut(double ppm) {
+    readOutPpm_ = ppm;
     const double point = std::clamp(spectrum_.PointAt(ppm), 0.0, spectrum_.Size() - 1.0);
     const double value = spectrum_.points[static_cast<std::size_t>(std::lround(point))].real();
     view_["Label1"].caption =
