@@ -276,8 +276,12 @@ TEST_F(ViewMenu, AxesPutScalesOnBothGraphsAndTakeThemAway) {
             EXPECT_GE(std::min(line.x1, line.x2), kFtAxisLeft - 1);
             EXPECT_LE(std::max(line.y1, line.y2), kPicture2Height - kFtAxisBottom + 1);
         }
-    // FFT: the value numbers join the frequency scale's.
+    // FFT: the value numbers join the frequency scale's; the graph in decibels keeps
+    // its own scale alone, not one over the other.
     EXPECT_GT(Numbers(picture1).size(), fftBefore + 2);
+    Press("cmdDecibels");
+    EXPECT_EQ(Numbers(picture1).size(), fftBefore);
+    Press("cmdDecibels");
     Press("mnuAxesItem");
     EXPECT_FALSE(Model().Viewing().axes);
     EXPECT_EQ(Numbers(picture2), ftBefore);

@@ -51,7 +51,8 @@ void DrawFtOnScreen(const MainWindowModel& window, Surface& pic) {
 }
 
 void DrawFftAxes(const MainWindowModel& window, Surface& pic) {
-    if (!window.Viewing().axes) return;
+    // The graph in decibels carries its own scale, in the same place.
+    if (!window.Viewing().axes || window.Extras().decibels) return;
     const WorksheetPicture sheet = window.FftWorksheet();
     if (sheet.y.ticks.empty()) return;
     const TwipsRect plot{0, 0, pic.Width(), pic.Height()};
