@@ -1,7 +1,9 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
 #include <QStringDecoder>
 #include <QStringList>
+#include <map>
 #include <mutex>
 
 namespace quorbel {
@@ -26,9 +28,27 @@ void RegisterFontSubstitutions() {
     });
 }
 
+// The family installed for a name the program's fonts are known by: the name itself
+// when installed, else its first installed substitute. Asked once a name, so that fonts
+// of one face under several names share what the toolkit loads for them.
+QString InstalledFamily(const std::string& name) {
+    static std::mutex guard;
+    static std::map<std::string, QString> installed;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (const auto found = installed.find(name); found != installed.end()) return found->second;
+    QString family = QString::fromStdString(name);
+    if (!QFontDatabase::hasFamily(family))
+        for (const QString& substitute : QFont::substitutes(family))
+            if (QFontDatabase::hasFamily(substitute)) {
+                family = substitute;
+                break;
+            }
+    return installed.emplace(name, family).first->second;
+}
+
 QFont MakeFont(const FontState& state) {
     RegisterFontSubstitutions();
-    QFont font(QString::fromStdString(state.name));
+    QFont font(InstalledFamily(state.name));
     font.setStyleHint(SameFontName(state.name, kTimes) ? QFont::Serif : QFont::SansSerif);
     if (state.size > 0) font.setPointSizeF(state.size);
     font.setBold(state.bold);
