@@ -6,6 +6,7 @@
 #include <string>
 
 #include "spectrum/DecibelTrace.h"
+#include "state/Quantity.h"
 
 namespace quorbel {
 
@@ -29,6 +30,10 @@ struct FftGraphExtras {
     std::string refusedFloorText;
     std::optional<HeldSpectrum> held;
 };
+
+// The quantity in words, in English, as the worksheet titles and the held spectrum's
+// legend name it ("modulus ρ"; "spectrum" before any is chosen).
+const char* QuantityName(Quantity quantity);
 
 // Draws the traces of the FFT graph of `window` on `pic`: the held one, the axis and
 // the trace shown, linear or in decibels, and with `labels` the decibel scale and the

@@ -16,26 +16,10 @@ namespace quorbel {
 
 namespace {
 
-const char* QuantityWords(Quantity quantity) {
-    switch (quantity) {
-        case Quantity::Imaginary:
-            return QT_TRANSLATE_NOOP("Worksheet", "imaginary part");
-        case Quantity::Real:
-            return QT_TRANSLATE_NOOP("Worksheet", "real part");
-        case Quantity::RealGlobal:
-            return QT_TRANSLATE_NOOP("Worksheet", "real part (scale of the largest part)");
-        case Quantity::Rho:
-            return QT_TRANSLATE_NOOP("Worksheet", "modulus \xCF\x81");  // ρ
-        case Quantity::None:
-            break;
-    }
-    return QT_TRANSLATE_NOOP("Worksheet", "spectrum");
-}
-
 // The trace shown in words, as a worksheet's title names it: the quantity, what was
 // sampled, the window function and the points transformed.
 std::string TraceName(const MainWindowModel& window) {
-    std::string name = Translate("Worksheet", QuantityWords(window.DisplayedQuantity())) + " " +
+    std::string name = Translate("Worksheet", QuantityName(window.DisplayedQuantity())) + " " +
                        window.FunctionDescription();
     if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
         name[0] = static_cast<char>(name[0] - 32);

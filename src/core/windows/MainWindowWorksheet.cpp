@@ -32,6 +32,14 @@ constexpr const char* kMarkersLegend = QT_TRANSLATE_NOOP(
     "Worksheet",
     "Short vertical marks: the window's harmonic markers, a fundamental and its harmonics.");
 
+std::string Capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 32);
+    return text;
+}
+
+}  // namespace
+
 const char* QuantityName(Quantity quantity) {
     switch (quantity) {
         case Quantity::Imaginary:
@@ -47,14 +55,6 @@ const char* QuantityName(Quantity quantity) {
     }
     return QT_TRANSLATE_NOOP("Worksheet", "spectrum");
 }
-
-std::string Capitalised(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 32);
-    return text;
-}
-
-}  // namespace
 
 void MainWindowModel::AddHarmonicMarks(WorksheetPicture& picture, const std::string& line,
                                        int count) const {
