@@ -71,6 +71,18 @@ spanish="$(LANGUAGE=es "$root/bin/fftquorbel-cli" --help)"
   && grep -q '<svg' "$scratch/pictures/fft.svg" \
   || fail "the installed fftquorbel-cli drew no SVG picture with its media module"
 
+# Without its media module it still draws PNG pictures, and says why an SVG one cannot
+# be drawn, in one line, instead of failing on its way.
+mv "$root/lib/fftquorbel/fftquorbel-media.so" "$scratch/module.so"
+"$root/bin/fftquorbel-cli" render "$scratch/plain" > /dev/null && [ -f "$scratch/plain/fft.png" ] \
+  || fail "the installed fftquorbel-cli without its media module drew no PNG picture"
+status=0
+"$root/bin/fftquorbel-cli" render "$scratch/nosvg" --svg > /dev/null 2> "$scratch/nosvg.err" || status=$?
+[ "$status" -eq 1 ] && grep -q 'module cannot be loaded' "$scratch/nosvg.err" \
+  && [ "$(wc -l < "$scratch/nosvg.err")" -le 2 ] \
+  || fail "without its media module, render --svg ended with $status: $(cat "$scratch/nosvg.err")"
+mv "$scratch/module.so" "$root/lib/fftquorbel/fftquorbel-media.so"
+
 # ... and checks the installed lessons strictly, as shipped lessons (an installed
 # program finds them beside itself).
 for lesson in "$root"/share/fftquorbel/lessons/*/; do
