@@ -212,7 +212,9 @@ TEST_F(DecibelGraph, HeldTraceStaysWithinTheGraphOnAnyAxis) {
             EXPECT_LE(std::max(p.y1, p.y2), kPicture1Height);
             EXPECT_TRUE(std::max(p.x1, p.x2) >= 0 && std::min(p.x1, p.x2) <= kPicture1Width);
         }
-        if (axis.firstHertz >= 500) EXPECT_TRUE(pic.OfKind(Primitive::Kind::Line).empty());
+        if (axis.firstHertz >= 500) {
+            EXPECT_TRUE(pic.OfKind(Primitive::Kind::Line).empty());
+        }
     }
 }
 

@@ -54,7 +54,8 @@ void ReadProcessing(const Labels& acquisition, const Labels* processing, int com
     const Labels& q = *processing;
     const double si = ValueOr(LabelNumber(q, "$SI"), complexPoints);
     p.size = PowerOfTwoAtLeast(si);
-    const int wdw = static_cast<int>(ValueOr(LabelNumber(q, "$WDW"), 0));
+    // Compared as read: a damaged file may hold any number there.
+    const double wdw = ValueOr(LabelNumber(q, "$WDW"), 0.0);
     p.window = wdw == 1 ? Window::exponential : wdw == 2 ? Window::gaussian : Window::none;
     p.lb = ValueOr(LabelNumber(q, "$LB"), 0.0);
     p.gb = ValueOr(LabelNumber(q, "$GB"), 0.0);
