@@ -52,7 +52,9 @@ TEST(ReadoutPrecision, NeighbouringBinsReadApartWithTheFewestDecimals) {
         SCOPED_TRACE(bin);
         // Fewest: one decimal less would no longer resolve a bin.
         EXPECT_LE(std::pow(10.0, -d), bin);
-        if (d > 0) EXPECT_GT(std::pow(10.0, 1 - d), bin);
+        if (d > 0) {
+            EXPECT_GT(std::pow(10.0, 1 - d), bin);
+        }
         for (int k = 0; k < 200; k += 7) {
             const double f = (k + 3) * bin;
             if (f > 20000) break;

@@ -120,7 +120,7 @@ TEST(FittingZoom, IsTheLargestOfferedNotAboveTheWish) {
 // --- the file
 
 struct TextCase {
-    const char* text;
+    std::string text;
     ViewSettings read;
 };
 
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"zoom=1e2\n", {100, false}}, TextCase{"zoom=150x\n", {100, false}},
                       TextCase{"axes=1\nzoom=200\nrubbish\n=\nzoom\n", {200, true}},
                       TextCase{"\xEF\xBB\xBFzoom=150\n", {150, false}},
-                      TextCase{std::string(300, 'z').c_str(), {100, false}}));
+                      TextCase{std::string(300, 'z'), {100, false}}));
 
 TEST(SettingsText, EveryChoiceReadsBackAsWritten) {
     for (int zoom : kZoomSteps)
