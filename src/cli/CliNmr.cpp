@@ -11,6 +11,7 @@
 #include "nmr/NmrGraph.h"
 #include "nmr/NmrOpen.h"
 #include "nmr/NmrPeaks.h"
+#include "platform/FileNames.h"
 #include "platform/Translation.h"
 #include "state/NumberText.h"
 #include "surface/PictureFile.h"
@@ -76,18 +77,6 @@ std::optional<std::string> Parse(const std::vector<std::string>& words, NmrOptio
         return Translate("CommandLine",
                          "nmr needs the data (folder or JCAMP-DX file) and csv, peaks or a "
                          "picture file (.png, .svg, .pdf)");
-    return std::nullopt;
-}
-
-std::optional<PictureFormat> FormatOf(const std::string& target) {
-    auto ends = [&](const char* e) {
-        const std::string ext(e);
-        return target.size() > ext.size() &&
-               target.compare(target.size() - ext.size(), ext.size(), ext) == 0;
-    };
-    if (ends(".png")) return PictureFormat::Png;
-    if (ends(".svg")) return PictureFormat::Svg;
-    if (ends(".pdf")) return PictureFormat::Pdf;
     return std::nullopt;
 }
 
@@ -159,7 +148,7 @@ int RunNmr(const std::vector<std::string>& arguments, std::ostream& out, std::os
     NmrOptions o;
     if (const std::optional<std::string> usage = Parse(arguments, o))
         return Fail(err, *usage, kExitUsage);
-    const std::optional<PictureFormat> format = FormatOf(o.target);
+    const std::optional<PictureFormat> format = PictureFormatOf(o.target);
     if (!format && o.target != "csv" && o.target != "peaks")
         return Fail(err,
                     Translate("CommandLine", "nmr writes csv, peaks or a .png, .svg or .pdf file"),

@@ -16,4 +16,15 @@ std::string OneLineName(std::string name) {
     return name;
 }
 
+std::optional<PictureFormat> PictureFormatOf(const std::string& name) {
+    auto ends = [&](const std::string& ext) {
+        return name.size() > ext.size() &&
+               name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
+    };
+    if (ends(".png")) return PictureFormat::Png;
+    if (ends(".svg")) return PictureFormat::Svg;
+    if (ends(".pdf")) return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
 }  // namespace quorbel

@@ -1,6 +1,9 @@
 #pragma once
 // File names chosen in a save dialog, and file names shown in a line of text.
+#include <optional>
 #include <string>
+
+#include "platform/Platform.h"
 
 namespace quorbel {
 
@@ -13,5 +16,9 @@ std::string WithDefaultExtension(const std::string& path, const std::string& ext
 // A file's name as a line of text shows it: each control character (a newline, a tab)
 // as '?', so that a line of the report or a title never breaks where the name does.
 std::string OneLineName(std::string name);
+
+// The picture format a file name asks for by its extension (".png", ".svg", ".pdf");
+// nothing for any other name.
+std::optional<PictureFormat> PictureFormatOf(const std::string& name);
 
 }  // namespace quorbel

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "nmr/NmrPeaks.h"
+#include "platform/FileNames.h"
 #include "platform/Translation.h"
 #include "state/FileReplace.h"
 #include "state/NumberText.h"
@@ -252,10 +253,7 @@ void NmrWindowModel::Command11_Click() {
     if (!path) return;
     PictureRequest request;
     request.path = *path;
-    const std::string ext = path->size() >= 4 ? path->substr(path->size() - 4) : "";
-    request.format = ext == ".svg"   ? PictureFormat::Svg
-                     : ext == ".pdf" ? PictureFormat::Pdf
-                                     : PictureFormat::Png;
+    request.format = PictureFormatOf(*path).value_or(PictureFormat::Png);
     const WorksheetPicture sheet = nmr::SpectrumWorksheet(spectrum_, range_, description_);
     request.widthTwips = WorksheetWidth(sheet);
     request.heightTwips = WorksheetHeight(sheet);
